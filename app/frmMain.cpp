@@ -1,0 +1,450 @@
+#include "app/frmMain.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/ClickableLabel.h"
+#include "app/MainLists.h"
+#include "app/TextTable.h"
+#include "calendar/DateCopy.h"
+#include "calendar/DisplayModel.h"
+#include "calendar/Sexagenary.h"
+#include "calendar/syzyg.h"
+
+namespace orlun::app {
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("\\ORLUN");
+const QString kCountrySetting = QStringLiteral("cboRefLong");
+constexpr int kEmptyElement = kElementCount; // the empty item after the five elements
+constexpr int kEmptyAnimal = kAnimalCount;   // the empty item after the twelve animals
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+void SetForeground(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+frmMain::frmMain(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    setObjectName("frmMain");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void frmMain::Form_Load()
+{
+    blnStartupCompleted = false;
+    LayOut();
+    setWindowTitle(ProgramTitle());
+
+    // Initialization: empty values, hidden pictures, defaults, lists.
+    for (LabelPair* line : {&lblCommonEraDate, &lblJulianCalendarDate, &lblChineseLunarDate,
+                            &lblChineseSolarDate, &lblArchetypesCalendarGMT,
+                            &lblArchetypesCalendarCCT, &lblChronologicalJulianDateLondon,
+                            &lblChronologicalJulianDateBeijing, &lblAstronomicalJulianDate,
+                            &lblPhaseOfMoon, &lblAgeOfMoon, &lblDeltaT, &lblElementAnimalOfDay})
+        (*line)[1]->clear();
+    for (int i = 0; i < 2; ++i) {
+        picStem[i]->hide();
+        picBranch[i]->hide();
+    }
+    optNext->setChecked(true);
+    optPlus->setChecked(true);
+    optMoveDirection[0]->setChecked(true);
+    chkRepeatedly->setChecked(false);
+    settings_.zoneCode = "CCT";
+    FillLists();
+    move(100, 100);
+    cmdTest->hide();
+    cmdCompareSuns->hide();
+    lblSearching->clear();
+    cboLongitude->hide();
+    lblEast->hide();
+    txbCCT->hide();
+    lblLongitude->setText("Reference longitude:");
+    chkKeep30th->hide();
+    chkKeepLeap->hide();
+    fraStopPauseResume->hide();
+    ApplyCountryColour();
+    ConnectHandlers();
+
+    picMoon->hide();
+    show();
+
+    blnInitializing = true;
+    intCalendar = kRowCHL;
+    cmdClearLog->hide();
+    EnableDisableFunctions();
+    CmdSaveStateEnabled(true);
+    repaint();
+
+    // No saved state is kept yet: start from the "Reset" defaults and the present moment.
+    cmdReset_Click();
+
+    Clock->stop();
+    DisplayDatesAndTimes();
+    DisplayDeltaT();
+    SetTheFocus();
+    chkShowARC_Click();
+    blnInitializing = false;
+
+    ShowNow();
+
+    intCalendar = kRowCHL;
+    HighlightCalendar();
+    SetTheFocus();
+
+    blnStartupCompleted = true;
+    picMoon->show();
+    cboRefLong_Click();
+}
+
+void frmMain::FillLists()
+{
+    const QSignalBlocker blockEpoch(cboEpoch), blockMethod(cboMethod), blockCountry(cboRefLong),
+        blockLongitude(cboLongitude);
+    cboEpoch->addItems(EpochItems());
+    cboEpoch->setCurrentIndex(0);
+    cboMethod->addItems(MethodItems());
+    cboMethod->setCurrentIndex(0);
+    cboMoveStep->addItems(MoveStepItems(Q(settings_.zoneCode)));
+    cboRefreshPeriod->addItems(RefreshPeriodItems());
+    cboTarget->addItems(SearchTargetItems());
+    for (int e = 0; e < kElementCount; ++e) cboElement->addItem(Q(ElementName(e)));
+    cboElement->addItem("");
+    for (const std::string& name : AnimalNames(settings_.country)) cboAnimal->addItem(Q(name));
+    cboAnimal->addItem("");
+    cboTimeZone->addItems({"GMT", Q(settings_.zoneCode)});
+    cboTimeZone->setCurrentIndex(-1);
+    for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) cboLongitude->addItem(QString::number(l));
+    for (int c = 0; c < 3; ++c) cboRefLong->addItem(Q(CountryName(c)));
+
+    // The stored country counts only when it is exactly "0", "1" or "2".
+    int country = static_cast<int>(Country::China);
+    if (auto stored = platform_.settings->Restore(kSettingsKey, kCountrySetting)) {
+        if (*stored == "0" || *stored == "1" || *stored == "2") country = stored->toInt();
+    }
+    cboRefLong->setCurrentIndex(country);
+}
+
+void frmMain::ConnectHandlers()
+{
+    connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(chkShowARC, &QCheckBox::clicked, this, &frmMain::chkShowARC_Click);
+    connect(chkShowCJDs, &QCheckBox::clicked, this, &frmMain::chkShowCJDs_Click);
+    connect(cboRefLong, &QComboBox::activated, this, &frmMain::cboRefLong_Click);
+    connect(cmdClearDate, &QPushButton::clicked, this, [this] {
+        txbDate->clear();
+        txbTime->clear();
+        cboTimeZone->setCurrentIndex(-1);
+        SetTheFocus();
+    });
+    connect(cboTimeZone, &QComboBox::activated, this, [this] { SetTheFocus(); });
+
+    const std::pair<LabelPair*, CalendarRow> dateLines[] = {
+        {&lblCommonEraDate, kRowCE},
+        {&lblJulianCalendarDate, kRowJC},
+        {&lblChineseLunarDate, kRowCHL},
+        {&lblChineseSolarDate, kRowCHS},
+        {&lblArchetypesCalendarGMT, kRowARCGMT},
+        {&lblArchetypesCalendarCCT, kRowARCCCT},
+        {&lblChronologicalJulianDateBeijing, kRowCJDC},
+        {&lblChronologicalJulianDateLondon, kRowCJDL},
+        {&lblAstronomicalJulianDate, kRowAJD},
+    };
+    for (const auto& [line, row] : dateLines) {
+        for (int index = 0; index < 2; ++index) {
+            const CalendarRow r = row;
+            connect((*line)[index], &ClickableLabel::clicked, this,
+                    [this, r, index] { LineClicked(r, index); });
+        }
+    }
+    for (LabelPair* line : {&lblPhaseOfMoon, &lblAgeOfMoon}) {
+        ClickableLabel* value = (*line)[1];
+        connect(value, &ClickableLabel::clicked, this,
+                [this, value] { platform_.clipboard->SetText(value->text()); });
+    }
+}
+
+// Controls whose actions come with later parts of the program stay disabled until they exist.
+void frmMain::EnableDisableFunctions()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{txbPlusMinus, txbTime, cboTimeZone,
+                                                     cmdMoveOneDay, cmdAddToLog,
+                                                     cmdLogPreferences, chkAutoLog})
+        w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cmdCompute, txbPlusMinus, optPlus, optMinus, cboElement, cboAnimal, cmdMove,
+             cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch, cmdAddToLog,
+             cmdLogPreferences, chkAutoLog, cmdHelp, cboEpoch, cboMethod, cmdDisplayYearData,
+             cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
+             cmdDisplayCalendar})
+        w->setEnabled(false);
+    if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The display cycle
+
+void frmMain::ShowNow()
+{
+    txbDate->clear();
+    txbTime->clear();
+    cboTimeZone->setCurrentIndex(-1);
+    cboElement->setCurrentIndex(kEmptyElement);
+    cboAnimal->setCurrentIndex(kEmptyAnimal);
+    dblCurrentAJDate = CurrentAJDate(*platform_.clock);
+    Recalculate(1);
+}
+
+void frmMain::Recalculate(int /*v*/)
+{
+    DisplayDatesAndTimes();
+    DisplayDeltaT();
+    CmdSaveStateEnabled(true);
+}
+
+void frmMain::DisplayDatesAndTimes()
+{
+    if (blnInitializing) return;
+    const DisplayTexts texts = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    const std::pair<LabelPair*, const DisplayLine*> lines[] = {
+        {&lblAstronomicalJulianDate, &texts.astronomicalJD},
+        {&lblChronologicalJulianDateLondon, &texts.cjdLondon},
+        {&lblCommonEraDate, &texts.commonEra},
+        {&lblJulianCalendarDate, &texts.julianCalendar},
+        {&lblChronologicalJulianDateBeijing, &texts.cjdReference},
+    };
+    for (const auto& [pair, line] : lines) {
+        (*pair)[1]->setText(Q(line->value));
+        (*pair)[1]->setToolTip(Q(line->toolTip));
+    }
+    lblChronologicalJulianDateBeijing[0]->setText(Q(texts.cjdReference.caption));
+    SetTheFocus();
+}
+
+void frmMain::DisplayDeltaT()
+{
+    if (blnInitializing) return;
+    lblDeltaT[1]->setText(Q(DeltaTText(GetDeltaT(dblCurrentAJDate))));
+}
+
+LabelPair& frmMain::LineOfRow(CalendarRow row)
+{
+    switch (row) {
+    case kRowCE: return lblCommonEraDate;
+    case kRowJC: return lblJulianCalendarDate;
+    case kRowCHL: return lblChineseLunarDate;
+    case kRowCHS: return lblChineseSolarDate;
+    case kRowAJD: return lblAstronomicalJulianDate;
+    case kRowCJDC: return lblChronologicalJulianDateBeijing;
+    case kRowCJDL: return lblChronologicalJulianDateLondon;
+    case kRowARCGMT: return lblArchetypesCalendarGMT;
+    case kRowARCCCT: return lblArchetypesCalendarCCT;
+    }
+    return lblChineseLunarDate;
+}
+
+void frmMain::HighlightCalendar()
+{
+    // The ARC caption stands for both ARC rows; the CJDL caption is never recoloured.
+    const bool arc = intCalendar == kRowARCGMT || intCalendar == kRowARCCCT;
+    SetForeground(lblArchetypesCalendarGMT[0], arc ? lngHighlight : lngDehighlight);
+    for (CalendarRow row : {kRowCE, kRowJC, kRowCHL, kRowCHS, kRowCJDC, kRowAJD})
+        SetForeground(LineOfRow(row)[0], intCalendar == row ? lngHighlight : lngDehighlight);
+}
+
+void frmMain::SetTheFocus()
+{
+    if (!isVisible()) return;
+    if (txbDate->isEnabled() && !txbDate->text().isEmpty()) {
+        txbDate->setFocus();
+        txbDate->setCursorPosition(txbDate->text().size());
+    } else if (cmdNow->isEnabled() && cmdNow->isVisible()) {
+        cmdNow->setFocus();
+    }
+    // The log buttons show only while the log holds text; there is no log text yet.
+    cmdViewLog->setVisible(false);
+    cmdClearLog->setVisible(false);
+    cmdViewLog->setEnabled(!blnRepeat);
+    cmdClearLog->setEnabled(!blnRepeat);
+}
+
+void frmMain::CmdSaveStateEnabled(bool enabled)
+{
+    saveStatePending_ = enabled;
+    // Saving and restoring the state come later; until then both buttons stay disabled.
+    cmdSaveState->setVisible(true);
+    cmdSaveState->setEnabled(false);
+    cmdRestoreState->setVisible(cmdSaveState->isVisible());
+    cmdRestoreState->setEnabled(cmdSaveState->isEnabled());
+}
+
+QColor frmMain::CountryColour() const
+{
+    switch (settings_.country) {
+    case Country::Vietnam: return {0, 128, 0};
+    case Country::Japan: return {64, 64, 224};
+    case Country::China: break;
+    }
+    return {192, 0, 0};
+}
+
+void frmMain::ApplyCountryColour()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, CountryColour());
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+    HighlightCalendar();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Clicks on the display lines
+
+void frmMain::LineClicked(CalendarRow row, int index)
+{
+    const QString value = LineOfRow(row)[1]->text();
+    if (value.isEmpty()) return; // nothing is displayed on that line yet
+    platform_.clipboard->SetText(value);
+    intCalendar = row;
+    if (index == 1) {
+        const EntryFields f = EntryFromDisplayedValue(row, value.toStdString());
+        txbDate->setText(Q(f.date));
+        txbTime->setText(Q(f.time));
+        cboTimeZone->setCurrentIndex(f.zoneIndex);
+        if (f.clearElementAnimal) {
+            cboElement->setCurrentIndex(kEmptyElement);
+            cboAnimal->setCurrentIndex(kEmptyAnimal);
+        }
+    }
+    HighlightCalendar();
+    SetTheFocus();
+}
+
+void frmMain::CopyCurrentDate()
+{
+    if (intCalendar >= 0 && intCalendar < kCalendarRowCount)
+        LineClicked(static_cast<CalendarRow>(intCalendar), 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Buttons and switches
+
+void frmMain::cmdNow_Click() { ShowNow(); }
+
+void frmMain::cmdReset_Click()
+{
+    intCalendar = kRowCHL;
+    HighlightCalendar();
+    chkShowARC->setChecked(true);
+    chkShowCJDs->setChecked(false);
+    chkAutoLog->setChecked(false);
+    optNext->setChecked(true);
+    optPlus->setChecked(true);
+    optMoveDirection[0]->setChecked(true);
+    chkRepeatedly->setChecked(false);
+    cboMoveStep->setCurrentIndex(kMoveStepCHLMonth);
+    cboRefreshPeriod->setCurrentIndex(kRefreshPeriodOneSecond);
+    cboTarget->setCurrentIndex(0);
+    txbDate->clear();
+    txbTime->clear();
+    chkShowARC_Click();
+    chkShowCJDs_Click();
+    CmdSaveStateEnabled(true);
+}
+
+void frmMain::SetLineVisible(LabelPair& line, bool visible)
+{
+    line[0]->setVisible(visible);
+    line[1]->setVisible(visible);
+}
+
+void frmMain::chkShowARC_Click()
+{
+    const bool show = chkShowARC->isChecked();
+    SetLineVisible(lblArchetypesCalendarGMT, show);
+    SetLineVisible(lblArchetypesCalendarCCT, show);
+    if (!blnInitializing) CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::chkShowCJDs_Click()
+{
+    const bool show = chkShowCJDs->isChecked();
+    SetLineVisible(lblChronologicalJulianDateLondon, show);
+    SetLineVisible(lblChronologicalJulianDateBeijing, show);
+    lblElementAnimalOfYear->setVisible(!show);
+    lblElementAnimalOfMonth->setVisible(!show);
+    lblChronologicalJulianDateBeijing[0]->setText(Q(CJDCCaption(settings_.refLongitude)));
+    if (!blnInitializing) CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cboRefLong_Click()
+{
+    if (!blnStartupCompleted) return;
+    const int index = cboRefLong->currentIndex();
+    if (index < 0 || index > 2) return;
+    const Country country = static_cast<Country>(index);
+    settings_.country = country;
+    settings_.refLongitude = CountryLongitude(country);
+    settings_.zoneCode = CountryZoneCode(country);
+
+    // The longitude follows the country; a date typed for the old meridian is not kept.
+    {
+        const QSignalBlocker block(cboLongitude);
+        cboLongitude->setCurrentIndex(settings_.refLongitude - kMinRefLongitude);
+    }
+    txbCCT->setText(Q(settings_.zoneCode));
+    cboTimeZone->setItemText(1, Q(settings_.zoneCode));
+    cboTimeZone->setCurrentIndex(-1);
+    txbDate->clear();
+    txbTime->clear();
+    cboMoveStep->setItemText(14, "ARC month (" + Q(settings_.zoneCode) + ")");
+    cboMoveStep->setItemText(15, "ARC year (" + Q(settings_.zoneCode) + ")");
+
+    const QString adjective = Q(CountryAdjective(country));
+    lblChineseSolarDate[0]->setText(adjective + " Solar");
+    lblChineseLunarDate[0]->setText(adjective + " Lunar");
+
+    DisplayDatesAndTimes();
+    ApplyCountryColour();
+    CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cmdQuit_Click()
+{
+    if (quitting_) return;
+    quitting_ = true;
+    platform_.settings->Save(kSettingsKey, kCountrySetting,
+                             QString::number(cboRefLong->currentIndex()));
+    emit quitRequested();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    cmdQuit_Click();
+    event->accept();
+}
+
+} // namespace orlun::app

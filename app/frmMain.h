@@ -1,0 +1,192 @@
+// The main window: it owns the one moment the program is about (dblCurrentAJDate) and shows it
+// at once in every calendar and day count. Every action that changes the moment writes
+// dblCurrentAJDate and then redisplays through Recalculate or DisplayDatesAndTimes.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <array>
+
+#include "app/Platform.h"
+#include "calendar/CalendarRows.h"
+#include "calendar/Settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace orlun::app {
+
+class ClickableLabel;
+
+// A display line: index 0 the caption, index 1 the value.
+using LabelPair = std::array<ClickableLabel*, 2>;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+
+    // Start-up: lays out, fills the lists, takes the saved state or the present moment, shows.
+    void Form_Load();
+
+    // The full display cycle after a new moment; v is the automatic-log reason.
+    void Recalculate(int v);
+    void DisplayDatesAndTimes();
+    void DisplayDeltaT();
+    void ShowNow();
+    void HighlightCalendar();
+    void SetTheFocus();
+    void CmdSaveStateEnabled(bool enabled);
+    void EnableDisableFunctions();
+    // Performs the value click of the line of the current calendar.
+    void CopyCurrentDate();
+    QColor CountryColour() const;
+    int Epoch() const { return settings_.epoch; }
+    const CalendarSettings& Settings() const { return settings_; }
+
+    // The moment and the window state that other windows read.
+    double dblCurrentAJDate = 0;
+    int intCalendar = kRowCHL;
+    bool blnInitializing = false;
+    bool blnStartupCompleted = false;
+    bool blnRepeat = false;
+    const QColor lngHighlight{255, 255, 255};
+    const QColor lngDehighlight{200, 200, 200};
+
+    // Display lines.
+    LabelPair lblCommonEraDate{};
+    LabelPair lblJulianCalendarDate{};
+    LabelPair lblChineseLunarDate{};
+    LabelPair lblChineseSolarDate{};
+    LabelPair lblArchetypesCalendarGMT{};
+    LabelPair lblArchetypesCalendarCCT{};
+    LabelPair lblChronologicalJulianDateLondon{};
+    LabelPair lblChronologicalJulianDateBeijing{};
+    LabelPair lblAstronomicalJulianDate{};
+    LabelPair lblPhaseOfMoon{};
+    LabelPair lblAgeOfMoon{};
+    LabelPair lblDeltaT{};
+    LabelPair lblElementAnimalOfDay{};
+    QLabel* lblElementAnimalOfYear = nullptr;
+    QLabel* lblElementAnimalOfMonth = nullptr;
+    QLabel* lblYear = nullptr;
+    std::array<QLabel*, 2> picStem{};   // 0 year, 1 day
+    std::array<QLabel*, 2> picBranch{}; // 0 year, 1 day
+    QLabel* picMoon = nullptr;
+
+    // Convert panel.
+    QGroupBox* fraConvert = nullptr;
+    QLabel* lblEnterDate = nullptr;
+    QLineEdit* txbDate = nullptr;
+    QPushButton* cmdCompute = nullptr;
+    QPushButton* cmdClearDate = nullptr;
+    QLineEdit* txbPlusMinus = nullptr;
+    QLabel* lblDays = nullptr;
+    QRadioButton* optPlus = nullptr;
+    QRadioButton* optMinus = nullptr;
+    QLabel* lblTime = nullptr;
+    QLineEdit* txbTime = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    QLabel* lblElement = nullptr;
+    QComboBox* cboElement = nullptr;
+    QLabel* lblAnimal = nullptr;
+    QComboBox* cboAnimal = nullptr;
+
+    // Move panel.
+    QGroupBox* fraMove = nullptr;
+    QPushButton* cmdMove = nullptr;
+    QPushButton* cmdMoveOneDay = nullptr;
+    QGroupBox* fraMoveDirection = nullptr;
+    std::array<QRadioButton*, 2> optMoveDirection{}; // 0 forward, 1 back
+    QComboBox* cboMoveStep = nullptr;
+    QCheckBox* chkRepeatedly = nullptr;
+    QCheckBox* chkKeep30th = nullptr;
+    QCheckBox* chkKeepLeap = nullptr;
+    QGroupBox* fraStopPauseResume = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdPauseResume = nullptr;
+    QLabel* lblRefreshPeriod = nullptr;
+    QComboBox* cboRefreshPeriod = nullptr;
+    QTimer* Clock = nullptr;
+
+    // Search panel.
+    QGroupBox* fraSearch = nullptr;
+    QComboBox* cboTarget = nullptr;
+    QRadioButton* optPrevious = nullptr;
+    QRadioButton* optNext = nullptr;
+    QPushButton* cmdSearch = nullptr;
+    QLabel* lblSearching = nullptr;
+
+    // Settings.
+    QComboBox* cboRefLong = nullptr;
+    QLabel* lblLongitude = nullptr;
+    QComboBox* cboLongitude = nullptr;
+    QLabel* lblEast = nullptr;
+    QLineEdit* txbCCT = nullptr;
+    QLabel* lblEpoch = nullptr;
+    QComboBox* cboEpoch = nullptr;
+    QLabel* lblMethod = nullptr;
+    QComboBox* cboMethod = nullptr;
+    QCheckBox* chkShowARC = nullptr;
+    QCheckBox* chkShowCJDs = nullptr;
+
+    // Buttons.
+    QPushButton* cmdNow = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QPushButton* cmdAddToLog = nullptr;
+    QPushButton* cmdViewLog = nullptr;
+    QPushButton* cmdClearLog = nullptr;
+    QPushButton* cmdLogPreferences = nullptr;
+    QCheckBox* chkAutoLog = nullptr;
+    QPushButton* cmdSaveState = nullptr;
+    QPushButton* cmdRestoreState = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdDisplayYearData = nullptr;
+    QPushButton* cmdListLunarNewYears = nullptr;
+    QPushButton* cmdListLeapMonths = nullptr;
+    QPushButton* cmdListJulianCENewYears = nullptr;
+    QPushButton* cmdDisplayCalendar = nullptr;
+    QPushButton* cmdTest = nullptr;
+    QPushButton* cmdCompareSuns = nullptr;
+
+public slots:
+    void cmdNow_Click();
+    void cmdReset_Click();
+    void cmdQuit_Click();
+    void chkShowARC_Click();
+    void chkShowCJDs_Click();
+    void cboRefLong_Click();
+
+signals:
+    // Emitted by "Quit": the program ends.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Builds every control and the layout (frmMain_layout.cpp).
+    void LayOut();
+    void FillLists();
+    void ConnectHandlers();
+    // Click on the caption (index 0) or the value (index 1) of the line of a calendar row.
+    void LineClicked(CalendarRow row, int index);
+    LabelPair& LineOfRow(CalendarRow row);
+    void ApplyCountryColour();
+    void SetLineVisible(LabelPair& line, bool visible);
+
+    Platform& platform_;
+    CalendarSettings settings_;
+    // The state differs from the saved one: "Save state" may be used once saving exists.
+    bool saveStatePending_ = true;
+    bool quitting_ = false;
+};
+
+} // namespace orlun::app

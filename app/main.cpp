@@ -1,0 +1,48 @@
+// Orlun: the desktop calendar calculator.
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Platform.h"
+#include "app/TextTable.h"
+#include "app/frmMain.h"
+#include "engine/engine_status.h"
+
+namespace {
+
+// Qt aborts when it cannot reach a display; say plainly what to do instead.
+bool HasDisplay()
+{
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+           std::getenv("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!HasDisplay()) {
+        std::fputs("orlun: no display found. Orlun is a desktop program and needs a graphical "
+                   "display.\nOn a machine without one, run it under a virtual display:\n"
+                   "  xvfb-run -a build/bin/orlun\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Orlun");
+
+    const EngineStatus engine = CheckEphemeris();
+    if (!engine.ok) {
+        QMessageBox::critical(nullptr, orlun::app::ProgramTitle(),
+                              QString::fromStdString(engine.message));
+        std::fprintf(stderr, "orlun: %s\n", engine.message.c_str());
+        return 1;
+    }
+
+    orlun::app::frmMain window(orlun::app::DesktopPlatform());
+    QObject::connect(&window, &orlun::app::frmMain::quitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    window.Form_Load();
+    return app.exec();
+}

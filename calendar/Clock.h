@@ -1,0 +1,36 @@
+// The present moment, read from a clock that tests can replace.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orlun {
+
+// The system clock as the program reads it: the local date and time as texts and the zone offset.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Local date as "mm-dd-yyyy".
+    virtual std::string DateText() const = 0;
+    // Local time, either 24-hour "hh:mm:ss" or 12-hour "h:mm:ss AM" / "h:mm:ss PM".
+    virtual std::string TimeText() const = 0;
+    // Local zone offset in seconds, positive West of Greenwich (dayconv's get_timezone).
+    virtual int32_t TimezoneSecondsWest() const = 0;
+};
+
+// The machine's clock.
+class SystemClock final : public Clock {
+public:
+    std::string DateText() const override;
+    std::string TimeText() const override;
+    int32_t TimezoneSecondsWest() const override;
+};
+
+// The JDN of the local date of the clock (Gregorian).
+int32_t TodayJDN(const Clock& clock);
+
+// The present moment as an astronomical Julian date (UT) from the clock's texts. A 12-hour time
+// ("1:05:09 PM") is read as such; the zone offset is rounded to whole minutes.
+double CurrentAJDate(const Clock& clock);
+
+} // namespace orlun

@@ -1,0 +1,52 @@
+// Every text the main window shows for one moment, built in one place from the moment and the
+// settings. The window, the command-line front end and the log all show what this returns.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calendar/Settings.h"
+
+namespace orlun {
+
+// One display line: a caption label and a value label, named after the window's control pair.
+struct DisplayLine {
+    std::string control; // the control name of the pair, e.g. "lblCommonEraDate"
+    std::string caption; // text of the caption label (index 0)
+    std::string value;   // text of the value label (index 1)
+    std::string toolTip; // tool tip of the value label; empty when the line has none
+};
+
+// The texts of the display lines for one moment.
+struct DisplayTexts {
+    double ajd = 0;  // the moment (UT)
+    double cjdl = 0; // AJD + 0.5
+    double cjdc = 0; // CJDL + L/360
+
+    DisplayLine commonEra;      // lblCommonEraDate
+    DisplayLine julianCalendar; // lblJulianCalendarDate
+    DisplayLine cjdLondon;      // lblChronologicalJulianDateLondon
+    DisplayLine cjdReference;   // lblChronologicalJulianDateBeijing
+    DisplayLine astronomicalJD; // lblAstronomicalJulianDate
+    DisplayLine deltaT;         // lblDeltaT
+
+    // Every line in window order, top to bottom.
+    std::vector<const DisplayLine*> Lines() const;
+};
+
+// Builds every display text for the moment ajd (UT) under the settings.
+DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings);
+
+// Time text of the fraction of a CJDL + " GMT", e.g. "10:04 GMT".
+std::string LondonTime(double cjdl);
+// Time text of the fraction of a CJDC + " " + zone code, e.g. "18:04 CCT".
+std::string ReferenceTime(double cjdc, const std::string& zoneCode);
+
+// Caption of the CJDC line: "Chronological JD 120º East".
+std::string CJDCCaption(int refLongitude);
+
+// Delta T as a duration: "1 minute", "1 hour and 5 minutes", "2 hours", "1 day", "0 minutes",
+// or "More than 24 hours" above 1440 minutes.
+std::string DeltaTText(double minutes);
+
+} // namespace orlun

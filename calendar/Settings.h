@@ -1,0 +1,32 @@
+// The settings that every calendar computation reads, passed as one small value.
+#pragma once
+
+#include <string>
+
+namespace orlun {
+
+enum class Country { Vietnam = 0, China = 1, Japan = 2 };
+
+struct CalendarSettings {
+    Country country = Country::China;
+    int refLongitude = 120;       // reference meridian, whole degrees East (100..145)
+    std::string zoneCode = "CCT"; // zone code shown after times at the reference meridian
+    int epoch = -2696;            // Common Era year of cycle 1, position 1: -2696 or -2636
+    int method = 0;               // solar terms: 0 true sun, 1 mean sun
+};
+
+// Reference longitude of a country: Vietnam 105, China 120, Japan 135.
+int CountryLongitude(Country c);
+// Default zone code of a country: "ICT", "CCT", "JST".
+std::string CountryZoneCode(Country c);
+// "Vietnam", "China", "Japan".
+std::string CountryName(Country c);
+// "Vietnamese", "Chinese", "Japanese".
+std::string CountryAdjective(Country c);
+// Reads "Vietnam", "China" or "Japan" (case-insensitive); false for anything else.
+bool CountryFromName(const std::string& name, Country& out);
+
+// The settings of a country with its default longitude and zone code, epoch -2696, true sun.
+CalendarSettings SettingsForCountry(Country c);
+
+} // namespace orlun

@@ -1,0 +1,27 @@
+// The day counts of the program and the crossings between them.
+//
+// AJD  astronomical Julian date, UT: days from Greenwich noon.
+// CJDL chronological Julian date of London: AJD + 0.5, days from Greenwich midnight.
+// CJDC chronological Julian date of the reference meridian: CJDL + L/360, L in degrees East.
+// The floor of a chronological Julian date is the JDN of the civil day on its meridian, its
+// fraction the time of day there.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+namespace orlun {
+
+inline double AJDToCJDL(double ajd) { return ajd + 0.5; }
+inline double CJDLToAJD(double cjdl) { return cjdl - 0.5; }
+inline double CJDLToCJDC(double cjdl, int refLongitude) { return cjdl + refLongitude / 360.0; }
+inline double CJDCToCJDL(double cjdc, int refLongitude) { return cjdc - refLongitude / 360.0; }
+inline double AJDToCJDC(double ajd, int refLongitude) { return CJDLToCJDC(AJDToCJDL(ajd), refLongitude); }
+inline double CJDCToAJD(double cjdc, int refLongitude) { return CJDLToAJD(CJDCToCJDL(cjdc, refLongitude)); }
+
+// The day number of a chronological Julian date (its floor).
+inline int32_t DayNumberOf(double cjd) { return static_cast<int32_t>(std::floor(cjd)); }
+// The time of day of a chronological Julian date, as a fraction of a day.
+inline double FractionOf(double cjd) { return cjd - std::floor(cjd); }
+
+} // namespace orlun

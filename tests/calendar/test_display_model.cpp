@@ -1,0 +1,135 @@
+// The display texts of the main window's lines for a moment and the settings.
+#include <gtest/gtest.h>
+
+#include "calendar/DatePr2.h"
+#include "calendar/DisplayModel.h"
+
+using namespace orlun;
+
+namespace {
+
+double AJDOfGregorianNoon(int year, int month, int day)
+{
+    WesternDate rec;
+    rec.year = year;
+    rec.month = month;
+    rec.day = day;
+    rec.calendar = 'G';
+    return DateToJDN(rec); // noon at Greenwich is the integral AJD
+}
+
+} // namespace
+
+TEST(DisplayModel, LinesOfAKnownMoment)
+{
+    const DisplayTexts t = BuildDisplayTexts(2455900.92, SettingsForCountry(Country::China));
+    EXPECT_EQ(t.astronomicalJD.value, "2,455,900.9200 AJD");
+    EXPECT_EQ(t.cjdLondon.value, "2,455,901.4200 CJDL");
+    EXPECT_EQ(t.commonEra.value, "2011-12-05 CE 10:04 GMT Monday");
+    EXPECT_EQ(t.julianCalendar.value, "2011-11-22 JC 10:04 GMT Monday");
+    EXPECT_EQ(t.cjdReference.caption, "Chronological JD 120\u00BA East");
+    EXPECT_EQ(t.cjdReference.value, "2,455,901.7533 CJDC");
+    EXPECT_EQ(t.deltaT.value, "1 minute");
+    EXPECT_EQ(t.commonEra.toolTip,
+              "The 5th day of December in the year 2011 in the Common Era Calendar (London).");
+    EXPECT_EQ(t.julianCalendar.toolTip,
+              "The 22nd day of November in the year 2011 in the Julian Calendar (London).");
+}
+
+TEST(DisplayModel, WindowOrderAndCaptions)
+{
+    const DisplayTexts t = BuildDisplayTexts(2451545.0, SettingsForCountry(Country::China));
+    std::vector<std::string> controls, captions;
+    for (const DisplayLine* line : t.Lines()) {
+        controls.push_back(line->control);
+        captions.push_back(line->caption);
+    }
+    EXPECT_EQ(controls, (std::vector<std::string>{
+                            "lblCommonEraDate", "lblJulianCalendarDate",
+                            "lblChronologicalJulianDateLondon",
+                            "lblChronologicalJulianDateBeijing", "lblAstronomicalJulianDate",
+                            "lblDeltaT"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{
+                            "Common Era (Gregorian):", "Julian Calendar:",
+                            "Chronological JD London:", "Chronological JD 120\u00BA East",
+                            "Astronomical Julian date:", "Delta T:"}));
+}
+
+// An AJD of x.9 is CJDL x + 1.4 and, at 120 E, CJDC x + 1.4 + 1/3: 09:36 at Greenwich and
+// 17:36 at the reference meridian, each on the civil day of its own meridian.
+TEST(DisplayModel, EachMeridianKeepsItsOwnCivilDay)
+{
+    const DisplayTexts t = BuildDisplayTexts(2451544.9, SettingsForCountry(Country::China));
+    EXPECT_EQ(t.commonEra.value, "2000-01-01 CE 09:36 GMT Saturday");
+    EXPECT_DOUBLE_EQ(t.cjdl, 2451545.4);
+    EXPECT_NEAR(t.cjdc, 2451545.4 + 1.0 / 3.0, 1e-9);
+    EXPECT_EQ(ReferenceTime(t.cjdc, "CCT"), "17:36 CCT");
+    // Late in the Greenwich day the reference meridian is already on the next day.
+    const DisplayTexts late = BuildDisplayTexts(2451545.3, SettingsForCountry(Country::Japan));
+    EXPECT_EQ(late.commonEra.value, "2000-01-01 CE 19:12 GMT Saturday");
+    EXPECT_EQ(ReferenceTime(late.cjdc, "JST"), "04:12 JST");
+    EXPECT_EQ(late.cjdReference.value, "2,451,546.1750 CJDC");
+}
+
+TEST(DisplayModel, TheReferenceMeridianOfEachCountry)
+{
+    EXPECT_EQ(BuildDisplayTexts(2455900.92, SettingsForCountry(Country::Vietnam)).cjdReference.value,
+              "2,455,901.7117 CJDC");
+    EXPECT_EQ(BuildDisplayTexts(2455900.92, SettingsForCountry(Country::Japan)).cjdReference.value,
+              "2,455,901.7950 CJDC");
+    EXPECT_EQ(CJDCCaption(105), "Chronological JD 105\u00BA East");
+}
+
+TEST(DisplayModel, YearsBeyond9999AreGroupedAndNegativeYearsKeepTheirSign)
+{
+    EXPECT_EQ(BuildDisplayTexts(AJDOfGregorianNoon(12345, 1, 1), {}).commonEra.value.substr(0, 16),
+              "12,345-01-01 CE ");
+    EXPECT_EQ(BuildDisplayTexts(AJDOfGregorianNoon(9999, 12, 31), {}).commonEra.value.substr(0, 14),
+              "9999-12-31 CE ");
+    EXPECT_EQ(BuildDisplayTexts(AJDOfGregorianNoon(-3000, 1, 1), {}).commonEra.value,
+              "-3000-01-01 CE 12:00 GMT Wednesday");
+    // The Gregorian reform: the day after Julian 1582-10-04 is Gregorian 1582-10-15.
+    const DisplayTexts reform = BuildDisplayTexts(2299161.0, {});
+    EXPECT_EQ(reform.commonEra.value, "1582-10-15 CE 12:00 GMT Friday");
+    EXPECT_EQ(reform.julianCalendar.value, "1582-10-05 JC 12:00 GMT Friday");
+}
+
+TEST(DisplayModel, TimesJustBeforeMidnight)
+{
+    // One second before midnight at Greenwich shows 23:59 on the same day.
+    const DisplayTexts t = BuildDisplayTexts(2451545.5 - 1.0 / 86400.0, {});
+    EXPECT_EQ(t.commonEra.value, "2000-01-01 CE 23:59 GMT Saturday");
+    EXPECT_EQ(LondonTime(2451545.0), "00:00 GMT");
+}
+
+TEST(DisplayModel, DeltaTAsADuration)
+{
+    const struct {
+        double minutes;
+        const char* text;
+    } cases[] = {
+        {0.0, "0 minutes"},
+        {0.4, "0 minutes"},
+        {1.0, "1 minute"},
+        {1.49, "1 minute"},
+        {2.0, "2 minutes"},
+        {59.6, "1 hour"},
+        {60.0, "1 hour"},
+        {61.0, "1 hour and 1 minute"},
+        {65.0, "1 hour and 5 minutes"},
+        {120.0, "2 hours"},
+        {1439.0, "23 hours and 59 minutes"},
+        {1439.6, "1 day"}, // rounds to 1440
+        {1440.0, "1 day"},
+        {1440.01, "More than 24 hours"},
+        {5000.0, "More than 24 hours"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DeltaTText(c.minutes), c.text) << "minutes " << c.minutes;
+}
+
+TEST(DisplayModel, DeltaTAtTheRangeEndsIsLong)
+{
+    // Delta T is hours long at -3000: the line then reads in hours and minutes.
+    const std::string text = BuildDisplayTexts(625333.0, {}).deltaT.value;
+    EXPECT_NE(text.find("hours"), std::string::npos) << text;
+}

@@ -1,0 +1,22 @@
+#!/bin/bash
+# Installs what Orlun needs to build, run and test on Debian (run as root). Does nothing when
+# everything is already there.
+set -euo pipefail
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev                 # Qt 6 Widgets
+  libswe-dev swe-standard-data # Swiss Ephemeris and its JPL-based files (-5400..5400)
+  fonts-noto-cjk fonts-dejavu-core # the stem and branch pictures, the window's text
+  libgtest-dev libbenchmark-dev    # tests and benchmarks
+  xvfb xauth                       # a virtual display for machines without one
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,13 @@
+// The commands of orlun-cli. Each reads its arguments, writes to stdout and returns the exit code;
+// bad arguments throw UsageError.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orlun::cli {
+
+int RunLines(const std::vector<std::string>& args);
+int RunPhases(const std::vector<std::string>& args);
+
+} // namespace orlun::cli

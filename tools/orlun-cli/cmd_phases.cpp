@@ -1,0 +1,58 @@
+// orlun-cli phases: the instants of the principal phases of a run of lunations.
+#include <cmath>
+#include <cstdio>
+
+#include "CliArgs.h"
+#include "Commands.h"
+#include "calendar/DatePr2.h"
+#include "calendar/Limits.h"
+#include "calendar/syzyg.h"
+
+namespace orlun::cli {
+
+namespace {
+
+// "YYYY-MM-DD HH:MM:SS" of a UT instant, rounded to the second (Gregorian).
+std::string UTDateTime(double ut)
+{
+    double dayStart = std::floor(ut + 0.5);
+    long seconds = std::lround((ut + 0.5 - dayStart) * 86400.0);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        dayStart += 1;
+    }
+    WesternDate rec;
+    rec.jdn = static_cast<int32_t>(dayStart);
+    rec.calendar = 'G';
+    JDNToDate(rec);
+    char time[48];
+    std::snprintf(time, sizeof time, "%02ld:%02ld:%02ld", seconds / 3600, (seconds / 60) % 60,
+                  seconds % 60);
+    return DateText(rec) + " " + time;
+}
+
+} // namespace
+
+int RunPhases(const std::vector<std::string>& args)
+{
+    const Options options(args, {});
+    if (options.Positionals().size() != 2) throw UsageError{"phases needs FIRST and LAST"};
+    const auto first = ParseInteger(options.Positionals()[0], kMinLunation, kMaxLunation);
+    const auto last = ParseInteger(options.Positionals()[1], kMinLunation, kMaxLunation);
+    if (!first || !last)
+        throw UsageError{"FIRST and LAST must be whole lunation numbers from " +
+                         std::to_string(kMinLunation) + " to " + std::to_string(kMaxLunation)};
+    if (*first > *last) throw UsageError{"FIRST must not be greater than LAST"};
+
+    for (int64_t n = *first; n <= *last; ++n) {
+        for (int phase = 0; phase < 4; ++phase) {
+            const int32_t lunation = static_cast<int32_t>(n);
+            const double td = GetPhaseTimeTD(lunation, phase);
+            const double ut = GetPhaseTimeUT(lunation, phase);
+            std::printf("%d\t%d\t%.6f\t%.6f\t%s\n", lunation, phase, td, ut, UTDateTime(ut).c_str());
+        }
+    }
+    return 0;
+}
+
+} // namespace orlun::cli

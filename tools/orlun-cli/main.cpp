@@ -1,0 +1,51 @@
+// orlun-cli: the calendar calculator's display lines and tables on the command line.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "CliArgs.h"
+#include "Commands.h"
+#include "engine/engine_status.h"
+
+namespace {
+
+const char* kUsage =
+    "usage:\n"
+    "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan]\n"
+    "  orlun-cli phases FIRST LAST\n";
+
+int Usage(const std::string& message)
+{
+    if (!message.empty()) std::fprintf(stderr, "orlun-cli: %s\n", message.c_str());
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace orlun::cli;
+    if (argc < 2) return Usage("");
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    try {
+        int (*run)(const std::vector<std::string>&) = nullptr;
+        if (command == "lines") run = RunLines;
+        else if (command == "phases") run = RunPhases;
+        else return Usage("unknown command \"" + command + "\"");
+
+        const EngineStatus engine = CheckEphemeris();
+        if (!engine.ok) {
+            std::fprintf(stderr, "orlun-cli: %s\n", engine.message.c_str());
+            return 1;
+        }
+        return run(args);
+    } catch (const UsageError& e) {
+        return Usage(e.message);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "orlun-cli: %s\n", e.what());
+        return 1;
+    }
+}
