@@ -1,18 +1,48 @@
 // Lunations and phases in universal time, on top of the engine's dynamical-time phase instants.
+//
+// Lunation n runs from the dark moon of lunation n to the dark moon of lunation n + 1; lunation 0
+// begins with the dark moon of 2000-01-06 (18:13 UT). Phase codes: 0 dark moon, 1 first quarter,
+// 2 full moon, 3 last quarter.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace orlun {
+
+// Mean synodic month in days: only the first guess of a search.
+constexpr double kSynodicMonth = 29.5305888531;
+
+// Moon longitude guard results: the moment lies before or after the days the Moon position is
+// requested for (1600-01-01 .. 2099-12-31, day numbers 2305448 .. 2488069).
+constexpr double kMoonLongitudeTooEarly = -99;
+constexpr double kMoonLongitudeTooLate = -100;
 
 // Delta T in minutes for a moment (AJD, either scale): the engine's delta T of the Gregorian
 // year of the day number nearest to the moment (a half-way value goes to the even day number).
 double GetDeltaT(double moment);
 
-// TD instant (AJD scale) of a phase (0 dark, 1 first quarter, 2 full, 3 last quarter) of a lunation.
+// TD instant (AJD scale) of a phase of a lunation.
 double GetPhaseTimeTD(int32_t lunation, int phase);
 
 // UT instant of a phase: the TD instant less GetDeltaT(TD instant)/1440 days.
 double GetPhaseTimeUT(int32_t lunation, int phase);
+
+// UT instant of the dark moon of lunation 0.
+double Lunation0Start();
+
+// The lunation n with GetPhaseTimeUT(n,0) <= moment < GetPhaseTimeUT(n+1,0); a moment exactly at
+// a dark moon belongs to the lunation that begins there. nullopt when the moment is not finite
+// or the lunation number would leave the 32-bit range (the search always ends).
+std::optional<int32_t> GetLunation(double moment);
+
+// The last principal phase at or before the UT moment within the lunation: 0..3, with exact set
+// when the moment lies within 0.00005 day of that phase; -1 when the moment is at or after the
+// next lunation's dark moon, -2 when it lies before this lunation's dark moon.
+int GetPhase(int32_t lunation, double moment, bool& exact);
+
+// The Moon's apparent longitude in radians at a UT moment, or kMoonLongitudeTooEarly /
+// kMoonLongitudeTooLate outside the supported days (the engine is not asked then).
+double GetMoonLongitude(double moment);
 
 } // namespace orlun

@@ -1,0 +1,50 @@
+// Equinoxes and solstices by the method of Meeus, Astronomical Algorithms (2nd ed.), chapter 27:
+// a mean instant from a polynomial in the year and a correction from 24 periodic terms. Good to
+// about a minute for the years 1000..3000; other years are extrapolated without any check.
+// Also the solar year of a moment: the year that ends with the December solstice of its number.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+
+namespace orlun {
+
+// Quarter codes.
+inline constexpr int kMarchEquinoxQuarter = 0;
+inline constexpr int kJuneSolsticeQuarter = 1;
+inline constexpr int kSeptemberEquinoxQuarter = 2;
+inline constexpr int kDecemberSolsticeQuarter = 3;
+
+// TD instant (Julian Ephemeris Day) of the quarter point of the Common Era year. A quarter code
+// outside 0..3 has no quarter point: the result is NaN.
+double SolsticeOrEquinoxTD(int quarter, int32_t year);
+// The same instant in UT (AJD): less the engine's delta T of the year.
+double SolsticeOrEquinoxUT(int quarter, int32_t year);
+
+// CJDC instants of the quarter points of a year at the reference meridian (degrees East).
+double MarchEquinox(int32_t year, int refLongitude);
+double JuneSolstice(int32_t year, int refLongitude);
+double SeptemberEquinox(int32_t year, int refLongitude);
+double DecemberSolstice(int32_t year, int refLongitude);
+
+// Returned by SolarYearOf for a moment that has no 32-bit day number (NaN, infinite, too large).
+inline constexpr int32_t kNoSolarYear = std::numeric_limits<int32_t>::min();
+
+// The solar year of a CJDC moment: its Gregorian year y when its day is before the CJDC day of
+// the December solstice of y, else y + 1. The solstice's own day already belongs to y + 1.
+int32_t SolarYearOf(double cjdc, int refLongitude);
+
+// first + (second - first) * step / steps; NaN when steps is 0.
+double Interpolate(double first, double second, int step, int steps);
+
+// The mean instants JDE0 of the two polynomial tables, exposed for checking the coefficients.
+namespace soleq_detail {
+// Table 27.A (years -1000..1000), Y = year / 1000.
+double MeanInstantTableA(int quarter, double y);
+// Table 27.B (years 1000..3000), Y = (year - 2000) / 1000.
+double MeanInstantTableB(int quarter, double y);
+// The mean instant of a year: table A before the year 1000, table B from 1000 on.
+double MeanInstant(int quarter, int32_t year);
+} // namespace soleq_detail
+
+} // namespace orlun
