@@ -21,7 +21,9 @@ int32_t DateToJDN(WesternDate& rec);
 // Fills year, month and day from the record's jdn and calendar letter.
 void JDNToDate(WesternDate& rec);
 
-// Common Era and Julian records of the day count x (truncated toward zero).
+// Common Era and Julian records of the day count x (truncated toward zero). Both records are
+// valid; a count that is no number or lies beyond the 32-bit day numbers gives records held at
+// the nearest end of that range (0 for no number) and marked invalid.
 struct CEAndJC {
     WesternDate ce;
     WesternDate jc;
@@ -48,7 +50,8 @@ std::string DateLongText(const WesternDate& rec);
 // Ordinal suffix of a day number: 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st ...
 std::string DayOrdinal(int day);
 
-// Groups a number text by threes with the separator; an empty separator leaves it unchanged.
+// Groups a number text by threes with the first character of the separator; an empty separator
+// leaves it unchanged. Long texts are grouped in full, never cut.
 std::string SeparateThousands(const std::string& numberText, const std::string& separator);
 
 // Reads the date part of an entry (designation already removed) as year-month-day. The record's
