@@ -12,6 +12,7 @@
 
 #include "app/ClickableLabel.h"
 #include "app/MainLists.h"
+#include "app/Pictures.h"
 #include "app/TextTable.h"
 #include "calendar/DateCopy.h"
 #include "calendar/DisplayModel.h"
@@ -63,6 +64,7 @@ void frmMain::Form_Load()
         picStem[i]->hide();
         picBranch[i]->hide();
     }
+    strPicPath = PictureFolder();
     optNext->setChecked(true);
     optPlus->setChecked(true);
     optMoveDirection[0]->setChecked(true);
@@ -150,6 +152,9 @@ void frmMain::ConnectHandlers()
     connect(chkShowARC, &QCheckBox::clicked, this, &frmMain::chkShowARC_Click);
     connect(chkShowCJDs, &QCheckBox::clicked, this, &frmMain::chkShowCJDs_Click);
     connect(cboRefLong, &QComboBox::activated, this, &frmMain::cboRefLong_Click);
+    connect(cboLongitude, &QComboBox::activated, this, &frmMain::cboLongitude_Click);
+    connect(cboEpoch, &QComboBox::activated, this, &frmMain::cboEpoch_Click);
+    connect(cboMethod, &QComboBox::activated, this, &frmMain::cboMethod_Click);
     connect(cmdClearDate, &QPushButton::clicked, this, [this] {
         txbDate->clear();
         txbTime->clear();
@@ -193,7 +198,7 @@ void frmMain::EnableDisableFunctions()
     for (QWidget* w : std::initializer_list<QWidget*>{
              cmdCompute, txbPlusMinus, optPlus, optMinus, cboElement, cboAnimal, cmdMove,
              cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch, cmdAddToLog,
-             cmdLogPreferences, chkAutoLog, cmdHelp, cboEpoch, cboMethod, cmdDisplayYearData,
+             cmdLogPreferences, chkAutoLog, cmdHelp, cmdDisplayYearData,
              cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
              cmdDisplayCalendar})
         w->setEnabled(false);
@@ -217,6 +222,7 @@ void frmMain::ShowNow()
 void frmMain::Recalculate(int /*v*/)
 {
     DisplayDatesAndTimes();
+    DisplayMoonData(CountryColour());
     DisplayDeltaT();
     CmdSaveStateEnabled(true);
 }
@@ -224,7 +230,8 @@ void frmMain::Recalculate(int /*v*/)
 void frmMain::DisplayDatesAndTimes()
 {
     if (blnInitializing) return;
-    const DisplayTexts texts = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    const DisplayTexts& texts = texts_;
     const std::pair<LabelPair*, const DisplayLine*> lines[] = {
         {&lblAstronomicalJulianDate, &texts.astronomicalJD},
         {&lblChronologicalJulianDateLondon, &texts.cjdLondon},
@@ -237,7 +244,38 @@ void frmMain::DisplayDatesAndTimes()
         (*pair)[1]->setToolTip(Q(line->toolTip));
     }
     lblChronologicalJulianDateBeijing[0]->setText(Q(texts.cjdReference.caption));
+
+    // The day: its stem and branch pictures and its names.
+    ShowStemBranch(1, texts.dayPosition);
+    lblElementAnimalOfDay[0]->setText(Q(texts.elementAnimalOfDay.caption));
+    lblElementAnimalOfDay[1]->setText(Q(texts.elementAnimalOfDay.value));
     SetTheFocus();
+}
+
+void frmMain::ShowStemBranch(int index, int position)
+{
+    picStem[index]->setPixmap(StemPicture(strPicPath, StemOfPosition(position)));
+    picBranch[index]->setPixmap(BranchPicture(strPicPath, BranchOfPosition(position)));
+}
+
+void frmMain::DisplayMoonData(const QColor& background)
+{
+    if (blnInitializing) return;
+    if (texts_.ajd != dblCurrentAJDate || texts_.moon.ageText.empty())
+        texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    const MoonData& moon = texts_.moon;
+    lblAgeOfMoon[1]->setText(Q(moon.ageText));
+    if (!moon.ok) {
+        platform_.messages->Warning(this, "Error", Q(moon.error));
+        return;
+    }
+    lblPhaseOfMoon[1]->setText(Q(moon.phaseText));
+    QPalette p = picMoon->palette();
+    p.setColor(QPalette::Window, background);
+    picMoon->setPalette(p);
+    picMoon->setAutoFillBackground(true);
+    picMoon->setPixmap(QPixmap::fromImage(
+        MoonImage(strPicPath, strMoonSuffix, moon.illumination, moon.waxing, background)));
 }
 
 void frmMain::DisplayDeltaT()
@@ -314,6 +352,13 @@ void frmMain::ApplyCountryColour()
     p.setColor(QPalette::WindowText, Qt::white);
     setPalette(p);
     setAutoFillBackground(true);
+    for (QWidget* w : {static_cast<QWidget*>(picStem[0]), static_cast<QWidget*>(picStem[1]),
+                       static_cast<QWidget*>(picBranch[0]), static_cast<QWidget*>(picBranch[1]),
+                       static_cast<QWidget*>(lblElementAnimalOfDay[0]),
+                       static_cast<QWidget*>(lblElementAnimalOfDay[1])}) {
+        w->setPalette(p);
+        w->setAutoFillBackground(true);
+    }
     HighlightCalendar();
 }
 
@@ -406,28 +451,87 @@ void frmMain::cboRefLong_Click()
     if (index < 0 || index > 2) return;
     const Country country = static_cast<Country>(index);
     settings_.country = country;
-    settings_.refLongitude = CountryLongitude(country);
-    settings_.zoneCode = CountryZoneCode(country);
 
-    // The longitude follows the country; a date typed for the old meridian is not kept.
-    {
-        const QSignalBlocker block(cboLongitude);
-        cboLongitude->setCurrentIndex(settings_.refLongitude - kMinRefLongitude);
-    }
-    txbCCT->setText(Q(settings_.zoneCode));
-    cboTimeZone->setItemText(1, Q(settings_.zoneCode));
-    cboTimeZone->setCurrentIndex(-1);
-    txbDate->clear();
-    txbTime->clear();
+    // The longitude follows the country.
+    cboLongitude->setCurrentIndex(CountryLongitude(country) - kMinRefLongitude);
+    cboLongitude_Click();
+    strMoonSuffix = country == Country::Vietnam ? "_vn" : country == Country::Japan ? "_jp" : "";
     cboMoveStep->setItemText(14, "ARC month (" + Q(settings_.zoneCode) + ")");
     cboMoveStep->setItemText(15, "ARC year (" + Q(settings_.zoneCode) + ")");
 
+    blnChina = country == Country::China;
     const QString adjective = Q(CountryAdjective(country));
     lblChineseSolarDate[0]->setText(adjective + " Solar");
     lblChineseLunarDate[0]->setText(adjective + " Lunar");
+    lblYear->setVisible(blnChina);
+    for (int i = 0; i < 2; ++i) {
+        picStem[i]->setVisible(blnChina);
+        picBranch[i]->setVisible(blnChina);
+    }
+    lblElementAnimalOfDay[0]->setVisible(blnChina);
+
+    // The country's names of the fourth, eighth and twelfth animals.
+    for (int a : {3, 7, 11}) cboAnimal->setItemText(a, Q(AnimalName(a, country)));
+    ExchangeAnimalWordsInTargets();
 
     DisplayDatesAndTimes();
     ApplyCountryColour();
+    DisplayMoonData(CountryColour());
+}
+
+void frmMain::ExchangeAnimalWordsInTargets()
+{
+    struct Swap {
+        const char* from;
+        const char* to;
+    };
+    static const Swap vietnam[] = {{"rabbit", "cat"}, {"sheep", "goat"}, {"boar", "pig"}};
+    static const Swap china[] = {{"cat", "rabbit"}, {"goat", "sheep"}, {"boar", "pig"}};
+    static const Swap japan[] = {{"cat", "rabbit"}, {"goat", "sheep"}, {"pig", "boar"}};
+    const Swap* swaps = settings_.country == Country::Vietnam ? vietnam
+                        : settings_.country == Country::Japan ? japan
+                                                              : china;
+    for (int item = 15; item <= 17 && item < cboTarget->count(); ++item) {
+        QString text = cboTarget->itemText(item);
+        for (int i = 0; i < 3; ++i)
+            text.replace(QLatin1String(swaps[i].from), QLatin1String(swaps[i].to));
+        cboTarget->setItemText(item, text);
+    }
+}
+
+void frmMain::cboLongitude_Click()
+{
+    const int index = cboLongitude->currentIndex();
+    if (index < 0 || index >= kZoneCodeCount) return;
+    settings_.refLongitude = kMinRefLongitude + index;
+    settings_.zoneCode = ZoneCodes[index];
+    txbCCT->setText(Q(settings_.zoneCode));
+    cboTimeZone->setItemText(1, Q(settings_.zoneCode));
+    cboTimeZone->setCurrentIndex(-1);
+    // A date typed for the old meridian is not converted with the new one.
+    txbDate->clear();
+    txbTime->clear();
+    if (!blnStartupCompleted) return;
+    DisplayDatesAndTimes();
+    CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cboEpoch_Click()
+{
+    // The epoch year is the number before " = " in the item.
+    settings_.epoch = cboEpoch->currentText().section(' ', 0, 0).toInt();
+    if (!blnStartupCompleted) return;
+    DisplayDatesAndTimes();
+    CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cboMethod_Click()
+{
+    settings_.method = cboMethod->currentIndex() == 1 ? 1 : 0;
+    if (!blnStartupCompleted) return;
+    DisplayDatesAndTimes();
     CmdSaveStateEnabled(true);
     SetTheFocus();
 }

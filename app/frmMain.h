@@ -9,6 +9,8 @@
 
 #include "app/Platform.h"
 #include "calendar/CalendarRows.h"
+#include "calendar/DisplayModel.h"
+#include "calendar/Sexagenary.h"
 #include "calendar/Settings.h"
 
 class QCheckBox;
@@ -39,6 +41,8 @@ public:
     void Recalculate(int v);
     void DisplayDatesAndTimes();
     void DisplayDeltaT();
+    // The Moon lines and picture for the current moment, on the background colour.
+    void DisplayMoonData(const QColor& background);
     void ShowNow();
     void HighlightCalendar();
     void SetTheFocus();
@@ -58,6 +62,11 @@ public:
     bool blnRepeat = false;
     const QColor lngHighlight{255, 255, 255};
     const QColor lngDehighlight{200, 200, 200};
+    QString strPicPath;     // the picture folder
+    QString strMoonSuffix;  // "", "_vn" or "_jp": the country's Moon pictures
+    bool blnChina = true;   // the country is China
+    // Zone codes of the reference longitudes 100..145 E (part of the saved state).
+    std::array<std::string, kZoneCodeCount> ZoneCodes = DefaultZoneCodes();
 
     // Display lines.
     LabelPair lblCommonEraDate{};
@@ -163,6 +172,9 @@ public slots:
     void chkShowARC_Click();
     void chkShowCJDs_Click();
     void cboRefLong_Click();
+    void cboLongitude_Click();
+    void cboEpoch_Click();
+    void cboMethod_Click();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -180,10 +192,14 @@ private:
     void LineClicked(CalendarRow row, int index);
     LabelPair& LineOfRow(CalendarRow row);
     void ApplyCountryColour();
+    // The day's (index 1) or the year's (index 0) stem and branch pictures of a position.
+    void ShowStemBranch(int index, int position);
+    void ExchangeAnimalWordsInTargets();
     void SetLineVisible(LabelPair& line, bool visible);
 
     Platform& platform_;
     CalendarSettings settings_;
+    DisplayTexts texts_; // the texts last displayed
     // The state differs from the saved one: "Save state" may be used once saving exists.
     bool saveStatePending_ = true;
     bool quitting_ = false;

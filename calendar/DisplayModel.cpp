@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calendar/DatePr2.h"
+#include "calendar/Sexagenary.h"
 #include "calendar/TimeScales.h"
 #include "calendar/syzyg.h"
 
@@ -36,7 +37,9 @@ std::string CountText(int n, const char* unit)
 
 std::vector<const DisplayLine*> DisplayTexts::Lines() const
 {
-    return {&commonEra, &julianCalendar, &cjdLondon, &cjdReference, &astronomicalJD, &deltaT};
+    return {&commonEra,      &julianCalendar,     &cjdLondon,   &cjdReference,
+            &astronomicalJD, &elementAnimalOfDay, &phaseOfMoon, &ageOfMoon,
+            &deltaT};
 }
 
 std::string LondonTime(double cjdl) { return TimeText(FractionOf(cjdl)) + " GMT"; }
@@ -79,6 +82,16 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
     t.julianCalendar = WesternLine("lblJulianCalendarDate", "Julian Calendar:", 'J', "JC", t.cjdl);
     t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.refLongitude),
                       DayCountText(t.cjdc) + " CJDC", ""};
+
+    // The day's names follow the civil day at the reference meridian.
+    const int32_t day = DayNumberOf(t.cjdc);
+    t.dayPosition = DayPosition(day);
+    t.elementAnimalOfDay = {"lblElementAnimalOfDay", StemBranchStr(t.dayPosition),
+                            ElementAnimalStr(t.dayPosition, settings.country) + " day", ""};
+
+    t.moon = ComputeMoonData(ajd);
+    t.phaseOfMoon = {"lblPhaseOfMoon", "Phase of Moon, illumination:", t.moon.phaseText, ""};
+    t.ageOfMoon = {"lblAgeOfMoon", "[Lunation] Age of Moon:", t.moon.ageText, ""};
     t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(ajd)), ""};
     return t;
 }

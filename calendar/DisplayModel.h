@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/MoonData.h"
 #include "calendar/Settings.h"
 
 namespace orlun {
@@ -28,7 +29,13 @@ struct DisplayTexts {
     DisplayLine cjdLondon;      // lblChronologicalJulianDateLondon
     DisplayLine cjdReference;   // lblChronologicalJulianDateBeijing
     DisplayLine astronomicalJD; // lblAstronomicalJulianDate
+    DisplayLine elementAnimalOfDay; // lblElementAnimalOfDay: pinyin name, "metal-monkey day"
+    DisplayLine phaseOfMoon;    // lblPhaseOfMoon
+    DisplayLine ageOfMoon;      // lblAgeOfMoon
     DisplayLine deltaT;         // lblDeltaT
+
+    int dayPosition = 0;        // the CJDC day's place in the sexagenary cycle, 1..60
+    MoonData moon;              // the Moon data behind the two Moon lines and the picture
 
     // Every line in window order, top to bottom.
     std::vector<const DisplayLine*> Lines() const;

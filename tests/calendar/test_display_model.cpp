@@ -48,11 +48,13 @@ TEST(DisplayModel, WindowOrderAndCaptions)
                             "lblCommonEraDate", "lblJulianCalendarDate",
                             "lblChronologicalJulianDateLondon",
                             "lblChronologicalJulianDateBeijing", "lblAstronomicalJulianDate",
+                            "lblElementAnimalOfDay", "lblPhaseOfMoon", "lblAgeOfMoon",
                             "lblDeltaT"}));
     EXPECT_EQ(captions, (std::vector<std::string>{
                             "Common Era (Gregorian):", "Julian Calendar:",
                             "Chronological JD London:", "Chronological JD 120\u00BA East",
-                            "Astronomical Julian date:", "Delta T:"}));
+                            "Astronomical Julian date:", "wu-wu", "Phase of Moon, illumination:",
+                            "[Lunation] Age of Moon:", "Delta T:"}));
 }
 
 // An AJD of x.9 is CJDL x + 1.4 and, at 120 E, CJDC x + 1.4 + 1/3: 09:36 at Greenwich and
@@ -132,4 +134,30 @@ TEST(DisplayModel, DeltaTAtTheRangeEndsIsLong)
     // Delta T is hours long at -3000: the line then reads in hours and minutes.
     const std::string text = BuildDisplayTexts(625333.0, {}).deltaT.value;
     EXPECT_NE(text.find("hours"), std::string::npos) << text;
+}
+
+// The day's names follow the civil day at the reference meridian, not at Greenwich.
+TEST(DisplayModel, TheDayIsNamedAfterTheReferenceMeridiansDay)
+{
+    // 2000-01-01 at 120 E (JDN 2451545) is wu-wu, earth-horse (position 55).
+    const DisplayTexts noon = BuildDisplayTexts(2451545.0, SettingsForCountry(Country::China));
+    EXPECT_EQ(noon.dayPosition, 55);
+    EXPECT_EQ(noon.elementAnimalOfDay.caption, "wu-wu");
+    EXPECT_EQ(noon.elementAnimalOfDay.value, "earth-horse day");
+    // 17:00 GMT on 2000-01-01 is already 01:00 of 2000-01-02 at 120 E: ji-wei, earth-sheep;
+    // in Vietnam the same day is an earth-goat day, and in Japan too it is already the next day.
+    const double evening = 2451545.0 + 5.0 / 24.0;
+    EXPECT_EQ(BuildDisplayTexts(evening, SettingsForCountry(Country::China)).elementAnimalOfDay.value,
+              "earth-sheep day");
+    EXPECT_EQ(BuildDisplayTexts(evening, SettingsForCountry(Country::Vietnam)).elementAnimalOfDay.value,
+              "earth-goat day");
+    // At 105 E it is 00:00 exactly: the new day has begun.
+    EXPECT_EQ(BuildDisplayTexts(evening, SettingsForCountry(Country::Vietnam)).dayPosition, 56);
+}
+
+TEST(DisplayModel, TheMoonLinesAtTheDarkMoonOfLunationZero)
+{
+    const DisplayTexts t = BuildDisplayTexts(2451550.26, SettingsForCountry(Country::China));
+    EXPECT_EQ(t.phaseOfMoon.value, "Dark moon, 0.0%");
+    EXPECT_EQ(t.ageOfMoon.value.substr(0, 15), "[0] 0 days, 0 h") << t.ageOfMoon.value;
 }

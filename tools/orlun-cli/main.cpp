@@ -13,7 +13,8 @@ namespace {
 const char* kUsage =
     "usage:\n"
     "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan]\n"
-    "  orlun-cli phases FIRST LAST\n";
+    "  orlun-cli phases FIRST LAST\n"
+    "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n";
 
 int Usage(const std::string& message)
 {
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
         int (*run)(const std::vector<std::string>&) = nullptr;
         if (command == "lines") run = RunLines;
         else if (command == "phases") run = RunPhases;
+        else if (command == "terms") run = RunTerms;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

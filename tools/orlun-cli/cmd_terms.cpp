@@ -1,0 +1,51 @@
+// orlun-cli terms: the 79 solar terms of the table of one solar year.
+#include <cstdio>
+
+#include "CliArgs.h"
+#include "Commands.h"
+#include "calendar/DatePr2.h"
+#include "calendar/Limits.h"
+#include "calendar/SolarTermNames.h"
+#include "calendar/SolarTerms.h"
+#include "calendar/TimeScales.h"
+
+namespace orlun::cli {
+
+int RunTerms(const std::vector<std::string>& args)
+{
+    const Options options(args, {"country", "method"});
+    if (options.Positionals().size() != 1) throw UsageError{"terms needs YEAR"};
+    const auto year = ParseInteger(options.Positionals()[0], kMinYear, kMaxYear);
+    if (!year)
+        throw UsageError{"YEAR must be a whole year from -3000 to 3000"};
+    CalendarSettings settings = SettingsFromOptions(options);
+    if (auto method = options.Get("method")) {
+        if (*method == "true") settings.method = kTrueSunMethod;
+        else if (*method == "mean") settings.method = kMeanSunMethod;
+        else throw UsageError{"--method must be true or mean, not \"" + *method + "\""};
+    }
+
+    // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
+    WesternDate midsummer;
+    midsummer.year = static_cast<int32_t>(*year);
+    midsummer.month = 7;
+    midsummer.day = 1;
+    midsummer.calendar = 'G';
+    const SolarTermTable table =
+        BuildSolarTerms(DateToJDN(midsummer) + 0.5, settings.method, settings.refLongitude);
+    if (!IsValid(table)) {
+        std::fprintf(stderr, "orlun-cli: no solar-term table for %lld\n", static_cast<long long>(*year));
+        return 1;
+    }
+    for (int i = 0; i < kTermTableSize; ++i) {
+        WesternDate day;
+        day.jdn = table.TermDay[i];
+        day.calendar = 'G';
+        JDNToDate(day);
+        std::printf("%d\t%s\t%.4f\t%s %s\n", i, SolarTermCodeOfIndex(i).c_str(), table.TermMoment[i],
+                    DateText(day).c_str(), TimeText(FractionOf(table.TermMoment[i])).c_str());
+    }
+    return 0;
+}
+
+} // namespace orlun::cli
