@@ -1,0 +1,25 @@
+// The full set of pictures the program loads from its images folder:
+// 12 Moon pictures (BMP) and 22 stem and branch pictures (PNG).
+#pragma once
+
+#include <QImage>
+#include <QRawFont>
+#include <QString>
+
+#include <vector>
+
+namespace imagegen {
+
+struct NamedPicture {
+    QString fileName;  // e.g. "fullmoon_vn.bmp", "stem01.png"
+    QImage image;
+};
+
+std::vector<NamedPicture> moonPictures();
+std::vector<NamedPicture> stemBranchPictures(const QRawFont& font);
+
+// Writes every picture into `dir`; returns false and names the file in
+// `error` on the first failure.
+bool writePictures(const std::vector<NamedPicture>& pictures, const QString& dir, QString& error);
+
+}  // namespace imagegen
