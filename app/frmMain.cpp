@@ -237,6 +237,8 @@ void frmMain::DisplayDatesAndTimes()
         {&lblChronologicalJulianDateLondon, &texts.cjdLondon},
         {&lblCommonEraDate, &texts.commonEra},
         {&lblJulianCalendarDate, &texts.julianCalendar},
+        {&lblArchetypesCalendarGMT, &texts.arcGMT},
+        {&lblArchetypesCalendarCCT, &texts.arcReference},
         {&lblChronologicalJulianDateBeijing, &texts.cjdReference},
     };
     for (const auto& [pair, line] : lines) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/ArcCal.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Sexagenary.h"
 #include "calendar/TimeScales.h"
@@ -28,6 +29,19 @@ DisplayLine WesternLine(const char* control, const char* caption, char calendarL
     return line;
 }
 
+// "4697-11-25 ARC 12:00 GMT Pluto Day": the ARC date of a day, the time there and the day's name.
+DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const std::string& time,
+                    const char* zoneWords)
+{
+    const ARCDate rec = ARCDateOfJDN(day);
+    DisplayLine line;
+    line.control = control;
+    line.caption = caption;
+    line.value = ARCDateStr(rec, kARCShortForm) + " " + time + " " + ARCDayName(rec.day);
+    line.toolTip = ARCDateStr(rec, kARCLongForm) + " in the Zodozizidu Zidevuze (" + zoneWords + ")";
+    return line;
+}
+
 std::string CountText(int n, const char* unit)
 {
     return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
@@ -37,9 +51,9 @@ std::string CountText(int n, const char* unit)
 
 std::vector<const DisplayLine*> DisplayTexts::Lines() const
 {
-    return {&commonEra,      &julianCalendar,     &cjdLondon,   &cjdReference,
-            &astronomicalJD, &elementAnimalOfDay, &phaseOfMoon, &ageOfMoon,
-            &deltaT};
+    return {&commonEra,          &julianCalendar, &arcGMT,    &arcReference,
+            &cjdLondon,          &cjdReference,   &astronomicalJD,
+            &elementAnimalOfDay, &phaseOfMoon,    &ageOfMoon, &deltaT};
 }
 
 std::string LondonTime(double cjdl) { return TimeText(FractionOf(cjdl)) + " GMT"; }
@@ -80,6 +94,10 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
                    DayCountText(t.cjdl) + " CJDL", ""};
     t.commonEra = WesternLine("lblCommonEraDate", "Common Era (Gregorian):", 'G', "CE", t.cjdl);
     t.julianCalendar = WesternLine("lblJulianCalendarDate", "Julian Calendar:", 'J', "JC", t.cjdl);
+    t.arcGMT = ArcLine("lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:", DayNumberOf(t.cjdl),
+                       LondonTime(t.cjdl), "GMT timezone");
+    t.arcReference = ArcLine("lblArchetypesCalendarCCT", "", DayNumberOf(t.cjdc),
+                             ReferenceTime(t.cjdc, settings.zoneCode), "CCT timezone");
     t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.refLongitude),
                       DayCountText(t.cjdc) + " CJDC", ""};
 

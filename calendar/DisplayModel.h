@@ -26,6 +26,9 @@ struct DisplayTexts {
 
     DisplayLine commonEra;      // lblCommonEraDate
     DisplayLine julianCalendar; // lblJulianCalendarDate
+    DisplayLine arcGMT;         // lblArchetypesCalendarGMT: the ARC date of the London day
+    DisplayLine arcReference;   // lblArchetypesCalendarCCT: that of the reference meridian's day;
+                                // its caption is the note comparing it with the CHL date
     DisplayLine cjdLondon;      // lblChronologicalJulianDateLondon
     DisplayLine cjdReference;   // lblChronologicalJulianDateBeijing
     DisplayLine astronomicalJD; // lblAstronomicalJulianDate

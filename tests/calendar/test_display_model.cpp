@@ -46,12 +46,14 @@ TEST(DisplayModel, WindowOrderAndCaptions)
     }
     EXPECT_EQ(controls, (std::vector<std::string>{
                             "lblCommonEraDate", "lblJulianCalendarDate",
+                            "lblArchetypesCalendarGMT", "lblArchetypesCalendarCCT",
                             "lblChronologicalJulianDateLondon",
                             "lblChronologicalJulianDateBeijing", "lblAstronomicalJulianDate",
                             "lblElementAnimalOfDay", "lblPhaseOfMoon", "lblAgeOfMoon",
                             "lblDeltaT"}));
     EXPECT_EQ(captions, (std::vector<std::string>{
                             "Common Era (Gregorian):", "Julian Calendar:",
+                            "Zodozizidu Zidevuze:", "",
                             "Chronological JD London:", "Chronological JD 120\u00BA East",
                             "Astronomical Julian date:", "wu-wu", "Phase of Moon, illumination:",
                             "[Lunation] Age of Moon:", "Delta T:"}));
@@ -160,4 +162,20 @@ TEST(DisplayModel, TheMoonLinesAtTheDarkMoonOfLunationZero)
     const DisplayTexts t = BuildDisplayTexts(2451550.26, SettingsForCountry(Country::China));
     EXPECT_EQ(t.phaseOfMoon.value, "Dark moon, 0.0%");
     EXPECT_EQ(t.ageOfMoon.value.substr(0, 15), "[0] 0 days, 0 h") << t.ageOfMoon.value;
+}
+
+TEST(DisplayModel, TheTwoARCLines)
+{
+    // 2000-01-01 12:00 GMT is 20:00 at 120 E, the same day: ARC 4697-11-25, a Mars Day.
+    const DisplayTexts t = BuildDisplayTexts(2451545.0, SettingsForCountry(Country::China));
+    EXPECT_EQ(t.arcGMT.value, "4697-11-25 ARC 12:00 GMT Mars Day");
+    EXPECT_EQ(t.arcGMT.toolTip,
+              "The 25th day of Dionysus in the year 4697 in the Zodozizidu Zidevuze (GMT timezone)");
+    EXPECT_EQ(t.arcReference.value, "4697-11-25 ARC 20:00 CCT Mars Day");
+    EXPECT_EQ(t.arcReference.toolTip,
+              "The 25th day of Dionysus in the year 4697 in the Zodozizidu Zidevuze (CCT timezone)");
+    // Four hours later Japan is on the next day, London not.
+    const DisplayTexts late = BuildDisplayTexts(2451545.25, SettingsForCountry(Country::Japan));
+    EXPECT_EQ(late.arcGMT.value, "4697-11-25 ARC 18:00 GMT Mars Day");
+    EXPECT_EQ(late.arcReference.value, "4697-11-26 ARC 03:00 JST Jupiter Day");
 }
