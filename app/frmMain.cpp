@@ -233,6 +233,8 @@ void frmMain::DisplayDatesAndTimes()
     texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
     const DisplayTexts& texts = texts_;
     const std::pair<LabelPair*, const DisplayLine*> lines[] = {
+        {&lblChineseLunarDate, &texts.chineseLunar},
+        {&lblChineseSolarDate, &texts.chineseSolar},
         {&lblAstronomicalJulianDate, &texts.astronomicalJD},
         {&lblChronologicalJulianDateLondon, &texts.cjdLondon},
         {&lblCommonEraDate, &texts.commonEra},
@@ -246,6 +248,21 @@ void frmMain::DisplayDatesAndTimes()
         (*pair)[1]->setToolTip(Q(line->toolTip));
     }
     lblChronologicalJulianDateBeijing[0]->setText(Q(texts.cjdReference.caption));
+
+    // The year: its stem and branch, its number, and its and the month's names unless the CJD
+    // lines take their place.
+    ShowStemBranch(0, texts.yearPosition);
+    lblYear->setText(Q(texts.yearNumber.value));
+    if (!chkShowCJDs->isChecked()) {
+        lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
+        lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
+        lblElementAnimalOfYear->show();
+        lblElementAnimalOfMonth->show();
+    }
+
+    // The note comparing the ARC date with the CHL date.
+    lblArchetypesCalendarCCT[0]->setText(Q(texts.arcReference.caption));
+    SetForeground(lblArchetypesCalendarCCT[0], lngDehighlight);
 
     // The day: its stem and branch pictures and its names.
     ShowStemBranch(1, texts.dayPosition);
@@ -441,6 +458,12 @@ void frmMain::chkShowCJDs_Click()
     SetLineVisible(lblChronologicalJulianDateBeijing, show);
     lblElementAnimalOfYear->setVisible(!show);
     lblElementAnimalOfMonth->setVisible(!show);
+    if (!show && !blnInitializing) {
+        // The names are those of the current moment's CHL date.
+        const DisplayTexts texts = BuildDisplayTexts(dblCurrentAJDate, settings_);
+        lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
+        lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
+    }
     lblChronologicalJulianDateBeijing[0]->setText(Q(CJDCCaption(settings_.refLongitude)));
     if (!blnInitializing) CmdSaveStateEnabled(true);
     SetTheFocus();

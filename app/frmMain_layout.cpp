@@ -42,6 +42,7 @@ LabelPair MakePair(QWidget* parent, const char* name, const QString& caption)
     }
     pair[0]->setText(caption);
     pair[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pair[0]->setTextFormat(Qt::PlainText);
     pair[1]->setTextFormat(Qt::PlainText);
     pair[1]->setMinimumWidth(380);
     QFont valueFont = pair[1]->font();

@@ -3,6 +3,9 @@
 #include <cmath>
 
 #include "calendar/ArcCal.h"
+#include "calendar/ArcChlNote.h"
+#include "calendar/Orlun1.h"
+#include "calendar/Orlun3.h"
 #include "calendar/DatePr2.h"
 #include "calendar/Sexagenary.h"
 #include "calendar/TimeScales.h"
@@ -42,6 +45,44 @@ DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const
     return line;
 }
 
+// The Chinese lines of the CJDC moment, the year's and month's names and the ARC-CHL note.
+void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
+{
+    CJDateToChDates(t.cjdc, settings.epoch, settings.refLongitude, t.chs, t.chl);
+    const std::string adjective = CountryAdjective(settings.country);
+    const std::string time = ReferenceTime(t.cjdc, settings.zoneCode);
+
+    // On the first day of a solar term the term's code stands where the zone code would.
+    std::string solar = CHSDateStr(t.chs, true) + " " + time;
+    if (t.chs.day == 1) solar = CHSDateStr(t.chs, true) + " " + TimeText(FractionOf(t.cjdc));
+    CHSDate chs = t.chs;
+    t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar,
+                      CHSLongStr(chs, false, false, settings)};
+
+    CHLDate chl = t.chl;
+    std::string longForm = CHLLongStr(chl, true, true, false, false, true, settings);
+    for (size_t at; (at = longForm.find("\r\n")) != std::string::npos;) longForm.erase(at, 2);
+    t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar",
+                      CHLDateStr(t.chl, 0, "CHL", settings.country) + " " + time, longForm};
+
+    const bool china = settings.country == Country::China;
+    t.yearPosition = t.chl.position;
+    t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
+    const ElementAnimal year = YearElementAnimal(t.chl);
+    if (year.element >= 0) {
+        t.elementAnimalOfYear.value =
+            (china ? StemBranchStr(t.yearPosition) + " " : std::string()) +
+            ElementName(year.element) + "-" + AnimalName(year.animal, settings.country) + " year";
+    }
+    t.elementAnimalOfMonth.control = "lblElementAnimalOfMonth";
+    const std::string month = MonthElementAnimalStr(t.chl, china, true, settings.country);
+    if (!month.empty()) t.elementAnimalOfMonth.value = month + " month";
+    t.yearNumber.control = "lblYear";
+    t.yearNumber.value = "Year " + std::to_string((int64_t{t.chl.cycle} - 1) * 60 + t.chl.position);
+
+    t.arcReference.caption = ArcChlNote(t.chineseLunar.value, t.arcReference.value);
+}
+
 std::string CountText(int n, const char* unit)
 {
     return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
@@ -51,7 +92,9 @@ std::string CountText(int n, const char* unit)
 
 std::vector<const DisplayLine*> DisplayTexts::Lines() const
 {
-    return {&commonEra,          &julianCalendar, &arcGMT,    &arcReference,
+    return {&chineseLunar,       &chineseSolar,
+            &commonEra,          &julianCalendar, &arcGMT,    &arcReference,
+            &elementAnimalOfYear, &elementAnimalOfMonth, &yearNumber,
             &cjdLondon,          &cjdReference,   &astronomicalJD,
             &elementAnimalOfDay, &phaseOfMoon,    &ageOfMoon, &deltaT};
 }
@@ -98,6 +141,7 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
                        LondonTime(t.cjdl), "GMT timezone");
     t.arcReference = ArcLine("lblArchetypesCalendarCCT", "", DayNumberOf(t.cjdc),
                              ReferenceTime(t.cjdc, settings.zoneCode), "CCT timezone");
+    ChineseLines(t, settings);
     t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.refLongitude),
                       DayCountText(t.cjdc) + " CJDC", ""};
 

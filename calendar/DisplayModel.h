@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/ChineseDate.h"
 #include "calendar/MoonData.h"
 #include "calendar/Settings.h"
 
@@ -24,6 +25,8 @@ struct DisplayTexts {
     double cjdl = 0; // AJD + 0.5
     double cjdc = 0; // CJDL + L/360
 
+    DisplayLine chineseLunar;   // lblChineseLunarDate
+    DisplayLine chineseSolar;   // lblChineseSolarDate
     DisplayLine commonEra;      // lblCommonEraDate
     DisplayLine julianCalendar; // lblJulianCalendarDate
     DisplayLine arcGMT;         // lblArchetypesCalendarGMT: the ARC date of the London day
@@ -37,6 +40,14 @@ struct DisplayTexts {
     DisplayLine ageOfMoon;      // lblAgeOfMoon
     DisplayLine deltaT;         // lblDeltaT
 
+    // Single labels, without captions: the year's and the month's element-animal and the year.
+    DisplayLine elementAnimalOfYear;  // lblElementAnimalOfYear: "gui-si water-snake year"
+    DisplayLine elementAnimalOfMonth; // lblElementAnimalOfMonth: "jia-yin wood-tiger month"
+    DisplayLine yearNumber;           // lblYear: "Year 4710"
+
+    CHLDate chl;                // the CHL and CHS dates of the CJDC day
+    CHSDate chs;
+    int yearPosition = 0;       // the CHL year's place in the sexagenary cycle, 1..60
     int dayPosition = 0;        // the CJDC day's place in the sexagenary cycle, 1..60
     MoonData moon;              // the Moon data behind the two Moon lines and the picture
 
