@@ -10,5 +10,6 @@ namespace orlun::cli {
 int RunLines(const std::vector<std::string>& args);
 int RunPhases(const std::vector<std::string>& args);
 int RunTerms(const std::vector<std::string>& args);
+int RunMonths(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

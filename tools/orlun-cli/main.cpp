@@ -14,7 +14,8 @@ const char* kUsage =
     "usage:\n"
     "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan]\n"
     "  orlun-cli phases FIRST LAST\n"
-    "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n";
+    "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n"
+    "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n";
 
 int Usage(const std::string& message)
 {
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         if (command == "lines") run = RunLines;
         else if (command == "phases") run = RunPhases;
         else if (command == "terms") run = RunTerms;
+        else if (command == "months") run = RunMonths;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

@@ -1,0 +1,79 @@
+// orlun-cli months: the lunar months of the lunar years whose new year falls in a run of CE years,
+// in the form of the reference month tables.
+#include <cstdio>
+
+#include "CliArgs.h"
+#include "Commands.h"
+#include "calendar/DatePr2.h"
+#include "calendar/Limits.h"
+#include "calendar/Orlun3.h"
+
+namespace orlun::cli {
+
+namespace {
+
+WesternDate GregorianOf(int32_t jdn)
+{
+    WesternDate rec;
+    rec.jdn = jdn;
+    rec.calendar = 'G';
+    JDNToDate(rec);
+    return rec;
+}
+
+// Prints the months of the lunar year whose month 1 day 1 falls in CE year y; false when the
+// structure around the year could not be built.
+bool PrintLunarYear(int y, const CalendarSettings& settings)
+{
+    // Built around midsummer of y, the structure holds the sui before and after that new year.
+    WesternDate midsummer;
+    midsummer.year = y;
+    midsummer.month = 7;
+    midsummer.day = 1;
+    midsummer.calendar = 'G';
+    const YearStructure ys = BuildYearStructure(DateToJDN(midsummer) + 0.5, settings.refLongitude);
+    if (!ys.valid) return false;
+    for (int i = 0; i + 1 < ys.MonthCount; ++i) {
+        if (ys.MonthLabel[i] != "01" || GregorianOf(ys.MonthStart[i]).year != y) continue;
+        for (int k = i; k + 1 < ys.MonthCount; ++k) {
+            if (k > i && ys.MonthLabel[k] == "01") return true;
+            const std::string& label = ys.MonthLabel[k];
+            if (label.empty() || label == kStopHere) return false;
+            const bool leap = label.back() == '*';
+            const int month = std::stoi(label);
+            std::printf("%d\t%d\t%d\t%s\t%d\n", y, month, leap ? 1 : 0,
+                        DateText(GregorianOf(ys.MonthStart[k])).c_str(),
+                        ys.MonthStart[k + 1] - ys.MonthStart[k]);
+        }
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
+int RunMonths(const std::vector<std::string>& args)
+{
+    const Options options(args, {"country", "epoch"});
+    if (options.Positionals().size() != 2) throw UsageError{"months needs FIRST and LAST"};
+    const auto first = ParseInteger(options.Positionals()[0], kMinYear, kMaxYear - 1);
+    const auto last = ParseInteger(options.Positionals()[1], kMinYear, kMaxYear - 1);
+    if (!first || !last) throw UsageError{"FIRST and LAST must be years from -3000 to 2999"};
+    if (*first > *last) throw UsageError{"FIRST must not be greater than LAST"};
+    CalendarSettings settings = SettingsFromOptions(options);
+    if (auto epoch = options.Get("epoch")) {
+        if (*epoch == "-2696") settings.epoch = kEpochHuangdi;
+        else if (*epoch == "-2636") settings.epoch = kEpochAlternative;
+        else throw UsageError{"--epoch must be -2696 or -2636"};
+    }
+    for (int64_t y = *first; y <= *last; ++y) {
+        if (!PrintLunarYear(static_cast<int>(y), settings)) {
+            std::fprintf(stderr, "orlun-cli: the lunar year of %lld could not be built\n",
+                         static_cast<long long>(y));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace orlun::cli
