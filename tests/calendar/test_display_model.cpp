@@ -45,15 +45,20 @@ TEST(DisplayModel, WindowOrderAndCaptions)
         captions.push_back(line->caption);
     }
     EXPECT_EQ(controls, (std::vector<std::string>{
+                            "lblChineseLunarDate", "lblChineseSolarDate",
                             "lblCommonEraDate", "lblJulianCalendarDate",
                             "lblArchetypesCalendarGMT", "lblArchetypesCalendarCCT",
+                            "lblElementAnimalOfYear", "lblElementAnimalOfMonth", "lblYear",
                             "lblChronologicalJulianDateLondon",
                             "lblChronologicalJulianDateBeijing", "lblAstronomicalJulianDate",
                             "lblElementAnimalOfDay", "lblPhaseOfMoon", "lblAgeOfMoon",
                             "lblDeltaT"}));
+    // The country handler names the Chinese lines without a colon; the second ARC line's caption
+    // is the note comparing it with the CHL date (both 11-25 on 2000-01-01).
     EXPECT_EQ(captions, (std::vector<std::string>{
+                            "Chinese Lunar", "Chinese Solar",
                             "Common Era (Gregorian):", "Julian Calendar:",
-                            "Zodozizidu Zidevuze:", "",
+                            "Zodozizidu Zidevuze:", "ARC month & day same as CHL", "", "", "",
                             "Chronological JD London:", "Chronological JD 120\u00BA East",
                             "Astronomical Julian date:", "wu-wu", "Phase of Moon, illumination:",
                             "[Lunation] Age of Moon:", "Delta T:"}));
@@ -178,4 +183,64 @@ TEST(DisplayModel, TheTwoARCLines)
     const DisplayTexts late = BuildDisplayTexts(2451545.25, SettingsForCountry(Country::Japan));
     EXPECT_EQ(late.arcGMT.value, "4697-11-25 ARC 18:00 GMT Mars Day");
     EXPECT_EQ(late.arcReference.value, "4697-11-26 ARC 03:00 JST Jupiter Day");
+}
+
+TEST(DisplayModel, TheChineseLinesOfTheWaterSnakeNewYear)
+{
+    // 2013-02-10 12:00 GMT, 20:00 at 120 E: day 1 of month 1 of the year at position 30 of cycle 79.
+    const DisplayTexts t = BuildDisplayTexts(2456334.0, SettingsForCountry(Country::China));
+    EXPECT_EQ(t.chineseLunar.caption, "Chinese Lunar");
+    EXPECT_EQ(t.chineseLunar.value, "79-30-01-01 CHL 20:00 CCT");
+    EXPECT_EQ(t.chineseLunar.toolTip,
+              "The 1st day (fire-sheep) of month 1 (wood-tiger) in the water-snake year (nian) at "
+              "position 30 of cycle 79 (year 4711).");
+    EXPECT_EQ(t.chineseSolar.value, "79-30-04-07 CHS 20:00 CCT");
+    EXPECT_EQ(t.chineseSolar.toolTip,
+              "The 7th day of solar term 4 (J1) in the year (sui) at position 30 of cycle 79.");
+    EXPECT_EQ(t.elementAnimalOfYear.value, "gui-si water-snake year");
+    EXPECT_EQ(t.elementAnimalOfMonth.value, "jia-yin wood-tiger month");
+    // The year label counts (cycle - 1) * 60 + position, the long form the overseas Chinese year.
+    EXPECT_EQ(t.yearNumber.value, "Year 4710");
+    EXPECT_EQ(t.yearPosition, 30);
+}
+
+TEST(DisplayModel, OnTheFirstDayOfASolarTermTheCodeReplacesTheZone)
+{
+    // 2013-02-04 was Li chun (J1) at 120 E.
+    const DisplayTexts first = BuildDisplayTexts(2456328.0, SettingsForCountry(Country::China));
+    EXPECT_EQ(first.chineseSolar.value, "79-30-04-01 CHS (J1) 20:00");
+    const DisplayTexts second = BuildDisplayTexts(2456329.0, SettingsForCountry(Country::China));
+    EXPECT_EQ(second.chineseSolar.value, "79-30-04-02 CHS 20:00 CCT");
+}
+
+TEST(DisplayModel, TheOtherEpochChangesOnlyTheYearNumbers)
+{
+    CalendarSettings s = SettingsForCountry(Country::China);
+    const DisplayTexts a = BuildDisplayTexts(2456334.0, s);
+    s.epoch = -2636;
+    const DisplayTexts b = BuildDisplayTexts(2456334.0, s);
+    EXPECT_EQ(b.chineseLunar.value, "78-30-01-01 CHL 20:00 CCT");
+    EXPECT_EQ(b.chineseSolar.value, "78-30-04-07 CHS 20:00 CCT");
+    EXPECT_EQ(b.yearNumber.value, "Year 4650");
+    EXPECT_EQ(a.commonEra.value, b.commonEra.value);
+    EXPECT_EQ(a.arcGMT.value, b.arcGMT.value);
+    EXPECT_EQ(a.cjdReference.value, b.cjdReference.value);
+    EXPECT_EQ(a.elementAnimalOfYear.value, b.elementAnimalOfYear.value);
+}
+
+TEST(DisplayModel, CountriesNameTheirCalendarsAndAnimals)
+{
+    // The lunar year of 1985 began on 1985-01-21 in Vietnam but on 1985-02-20 in China.
+    const double ajd = AJDOfGregorianNoon(1985, 2, 1);
+    const DisplayTexts vn = BuildDisplayTexts(ajd, SettingsForCountry(Country::Vietnam));
+    const DisplayTexts cn = BuildDisplayTexts(ajd, SettingsForCountry(Country::China));
+    EXPECT_EQ(vn.chineseLunar.caption, "Vietnamese Lunar");
+    EXPECT_EQ(vn.chineseLunar.value, "79-02-01-12 CHL 19:00 ICT");
+    EXPECT_EQ(cn.chineseLunar.value, "79-01-12-12 CHL 20:00 CCT");
+    // The pinyin names are shown for China only.
+    EXPECT_EQ(vn.elementAnimalOfYear.value, "wood-ox year");
+    EXPECT_EQ(cn.elementAnimalOfYear.value, "jia-zi wood-rat year");
+    const DisplayTexts jp = BuildDisplayTexts(2450000.0, SettingsForCountry(Country::Japan));
+    EXPECT_EQ(jp.chineseLunar.caption, "Japanese Lunar");
+    EXPECT_NE(jp.chineseLunar.value.find(" JST"), std::string::npos);
 }
