@@ -72,6 +72,84 @@ private slots:
         QVERIFY(fake.messages.shown.isEmpty());
     }
 
+    void showsTheChineseDateAndItsNames()
+    {
+        FakePlatform fake; // 2013-02-10: the Chinese new year of the water-snake year
+        frmMain w(fake.platform);
+        w.Form_Load();
+        QCOMPARE(Text(w, "lblChineseLunarDate_0"), QString("Chinese Lunar"));
+        QCOMPARE(Text(w, "lblChineseLunarDate_1"), QString("79-30-01-01 CHL 20:00 CCT"));
+        QCOMPARE(Text(w, "lblChineseSolarDate_1"), QString("79-30-04-07 CHS 20:00 CCT"));
+        QCOMPARE(Text(w, "lblElementAnimalOfYear"), QString("gui-si water-snake year"));
+        QCOMPARE(Text(w, "lblElementAnimalOfMonth"), QString("jia-yin wood-tiger month"));
+        QCOMPARE(Text(w, "lblYear"), QString("Year 4710"));
+        QCOMPARE(Text(w, "lblElementAnimalOfDay_0"), QString("ding-wei"));
+        QCOMPARE(Text(w, "lblElementAnimalOfDay_1"), QString("fire-sheep day"));
+        QCOMPARE(Text(w, "lblArchetypesCalendarGMT_1"), QString("4710-13-30 ARC 12:00 GMT Pluto Day"));
+        // ARC 13-30 against CHL 01-01: no rule holds, the note is empty.
+        QCOMPARE(Text(w, "lblArchetypesCalendarCCT_0"), QString());
+        QVERIFY(!w.findChild<QLabel*>("picStem_0")->pixmap().isNull());
+        QVERIFY(!w.findChild<QLabel*>("picBranch_1")->pixmap().isNull());
+        QVERIFY(w.findChild<QLabel*>("picStem_0")->isVisible());
+        QVERIFY(!w.findChild<QLabel*>("picMoon")->pixmap().isNull());
+        QVERIFY(Text(w, "lblPhaseOfMoon_1").startsWith("Dark moon"));
+        QVERIFY(Text(w, "lblAgeOfMoon_1").startsWith("[162] 0 days, "));
+    }
+
+    void theARCNoteComparesMonthAndDay()
+    {
+        FakePlatform fake;
+        fake.clock.date = "01-01-2000"; // CHL 11-25 and ARC 11-25
+        frmMain w(fake.platform);
+        w.Form_Load();
+        QCOMPARE(Text(w, "lblArchetypesCalendarCCT_0"), QString("ARC month & day same as CHL"));
+        QCOMPARE(Foreground(w, "lblArchetypesCalendarCCT_0"), QColor(200, 200, 200));
+    }
+
+    void japanHasItsZoneColourAndAnimals()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        auto* country = w.findChild<QComboBox*>("cboRefLong");
+        country->setCurrentIndex(2);
+        w.cboRefLong_Click();
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(64, 64, 224));
+        QCOMPARE(Text(w, "lblChineseLunarDate_0"), QString("Japanese Lunar"));
+        QVERIFY(Text(w, "lblChineseLunarDate_1").endsWith(" JST"));
+        QCOMPARE(w.findChild<QComboBox*>("cboAnimal")->itemText(11), QString("boar"));
+        QCOMPARE(w.findChild<QComboBox*>("cboAnimal")->itemText(3), QString("rabbit"));
+        QCOMPARE(w.findChild<QLineEdit*>("txbCCT")->text(), QString("JST"));
+        // The pinyin names and the stem and branch pictures are shown for China only.
+        QVERIFY(!w.findChild<QLabel*>("picStem_0")->isVisible());
+        QVERIFY(!w.findChild<QLabel*>("lblYear")->isVisible());
+        QVERIFY(!w.findChild<QLabel*>("lblElementAnimalOfDay_0")->isVisible());
+        QCOMPARE(Text(w, "lblElementAnimalOfYear"), QString("water-snake year"));
+        // Vietnam: the cat and the goat.
+        country->setCurrentIndex(0);
+        w.cboRefLong_Click();
+        QCOMPARE(w.findChild<QComboBox*>("cboAnimal")->itemText(3), QString("cat"));
+        QCOMPARE(w.findChild<QComboBox*>("cboAnimal")->itemText(7), QString("goat"));
+        QCOMPARE(w.findChild<QComboBox*>("cboAnimal")->itemText(11), QString("pig"));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 128, 0));
+        QVERIFY(Text(w, "lblChineseSolarDate_1").endsWith(" ICT"));
+    }
+
+    void theEpochChangesOnlyTheChineseYearNumbers()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        const QString ce = Text(w, "lblCommonEraDate_1");
+        auto* epoch = w.findChild<QComboBox*>("cboEpoch");
+        epoch->setCurrentIndex(1);
+        w.cboEpoch_Click();
+        QCOMPARE(w.Epoch(), -2636);
+        QCOMPARE(Text(w, "lblChineseLunarDate_1"), QString("78-30-01-01 CHL 20:00 CCT"));
+        QCOMPARE(Text(w, "lblYear"), QString("Year 4650"));
+        QCOMPARE(Text(w, "lblCommonEraDate_1"), ce);
+    }
+
     void readsATwelveHourClockAndTheZone()
     {
         FakePlatform fake;
@@ -145,6 +223,16 @@ private slots:
                             << "12:00" << 0;
         QTest::newRow("JC") << "lblJulianCalendarDate_1" << int(orlun::kRowJC) << "2013-01-28 JC"
                             << "12:00" << 0;
+        QTest::newRow("CHL") << "lblChineseLunarDate_1" << int(orlun::kRowCHL)
+                             << "79-30-01-01 CHL" << "20:00" << 1;
+        QTest::newRow("CHS") << "lblChineseSolarDate_1" << int(orlun::kRowCHS)
+                             << "79-30-04-07 CHS" << "20:00" << 1;
+        QTest::newRow("ARC GMT") << "lblArchetypesCalendarGMT_1" << int(orlun::kRowARCGMT)
+                                 << "4710-13-30 ARC" << "12:00" << 0;
+        QTest::newRow("ARC CCT") << "lblArchetypesCalendarCCT_1" << int(orlun::kRowARCCCT)
+                                 << "4710-13-30 ARC" << "20:00" << 1;
+        QTest::newRow("CJDC") << "lblChronologicalJulianDateBeijing_1" << int(orlun::kRowCJDC)
+                              << "2,456,334.8333 CJDC" << "" << -1;
         QTest::newRow("AJD") << "lblAstronomicalJulianDate_1" << int(orlun::kRowAJD)
                              << "2,456,334.0000 AJD" << "" << -1;
     }
@@ -164,7 +252,9 @@ private slots:
         QCOMPARE(w.findChild<QLineEdit*>("txbDate")->text(), date);
         QCOMPARE(w.findChild<QLineEdit*>("txbTime")->text(), time);
         QCOMPARE(w.findChild<QComboBox*>("cboTimeZone")->currentIndex(), zone);
-        QCOMPARE(w.findChild<QComboBox*>("cboElement")->currentIndex(), 5); // the empty item
+        // The Chinese values name no element or animal: the lists stay as they were.
+        const bool chinese = row == int(orlun::kRowCHL) || row == int(orlun::kRowCHS);
+        QCOMPARE(w.findChild<QComboBox*>("cboElement")->currentIndex(), chinese ? 2 : 5);
         QCOMPARE(w.findChild<QComboBox*>("cboAnimal")->currentIndex(), 12);
         QCOMPARE(fake.clipboard.text, Text(w, label.toLatin1().constData()));
     }
