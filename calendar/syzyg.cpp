@@ -1,6 +1,8 @@
 #include "calendar/syzyg.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 #include "calendar/DatePr2.h"
@@ -27,10 +29,35 @@ double GetDeltaT(double moment)
     return deltat(static_cast<double>(rec.year), 1915);
 }
 
+namespace {
+
+// A small memo of the engine's phase instants. Every Chinese date conversion rebuilds its year
+// structure from some fifty dark moons, and neighbouring conversions (searches, lists, moves)
+// ask for nearly the same ones; the engine is deterministic, so a remembered instant is the one
+// it would compute again. Direct-mapped by lunation and phase; one table per thread.
+constexpr size_t kPhaseMemoSize = 4096;
+struct PhaseMemoEntry {
+    int64_t key = std::numeric_limits<int64_t>::min(); // lunation * 4 + phase; min = empty
+    double td = 0.0;
+};
+thread_local std::array<PhaseMemoEntry, kPhaseMemoSize> phaseMemo;
+
+} // namespace
+
 double GetPhaseTimeTD(int32_t lunation, int phase)
 {
+    const bool memoised = phase >= 0 && phase <= 3;
+    const int64_t key = int64_t{lunation} * 4 + phase;
+    PhaseMemoEntry& entry = phaseMemo[static_cast<size_t>(key) % kPhaseMemoSize];
+    if (memoised && entry.key == key)
+        return entry.td;
     int32_t status = 0;
-    return syzyg(lunation, phase, &status);
+    const double td = syzyg(lunation, phase, &status);
+    if (memoised) {
+        entry.key = key;
+        entry.td = td;
+    }
+    return td;
 }
 
 double GetPhaseTimeUT(int32_t lunation, int phase)
