@@ -13,6 +13,9 @@
 #include "app/ClickableLabel.h"
 #include "app/MainLists.h"
 #include "app/Pictures.h"
+#include "app/StateFile.h"
+#include "app/frmLog.h"
+#include "app/frmLogPreferences.h"
 #include "app/TextTable.h"
 #include "calendar/DateCopy.h"
 #include "calendar/DisplayModel.h"
@@ -25,8 +28,8 @@ namespace {
 
 const QString kSettingsKey = QStringLiteral("\\ORLUN");
 const QString kCountrySetting = QStringLiteral("cboRefLong");
-constexpr int kEmptyElement = kElementCount; // the empty item after the five elements
-constexpr int kEmptyAnimal = kAnimalCount;   // the empty item after the twelve animals
+constexpr int kEmptyElement = kNoElementItem;
+constexpr int kEmptyAnimal = kNoAnimalItem;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -65,11 +68,14 @@ void frmMain::Form_Load()
         picBranch[i]->hide();
     }
     strPicPath = PictureFolder();
+    stateFilePath_ = StateFilePath(*platform_.appData);
+    MakeLogWindows();
     optNext->setChecked(true);
     optPlus->setChecked(true);
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
     settings_.zoneCode = "CCT";
+    frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
     FillLists();
     move(100, 100);
     cmdTest->hide();
@@ -95,8 +101,8 @@ void frmMain::Form_Load()
     CmdSaveStateEnabled(true);
     repaint();
 
-    // No saved state is kept yet: start from the "Reset" defaults and the present moment.
-    cmdReset_Click();
+    const bool restored = RestoreState();
+    if (!restored) cmdReset_Click();
 
     Clock->stop();
     DisplayDatesAndTimes();
@@ -105,7 +111,13 @@ void frmMain::Form_Load()
     chkShowARC_Click();
     blnInitializing = false;
 
-    ShowNow();
+    if (restored) {
+        DisplayDatesAndTimes();
+        DisplayDeltaT();
+        CmdSaveStateEnabled(false);
+    } else {
+        ShowNow();
+    }
 
     intCalendar = kRowCHL;
     HighlightCalendar();
@@ -155,12 +167,33 @@ void frmMain::ConnectHandlers()
     connect(cboLongitude, &QComboBox::activated, this, &frmMain::cboLongitude_Click);
     connect(cboEpoch, &QComboBox::activated, this, &frmMain::cboEpoch_Click);
     connect(cboMethod, &QComboBox::activated, this, &frmMain::cboMethod_Click);
-    connect(cmdClearDate, &QPushButton::clicked, this, [this] {
-        txbDate->clear();
-        txbTime->clear();
-        cboTimeZone->setCurrentIndex(-1);
+    connect(cmdClearDate, &QPushButton::clicked, this, &frmMain::cmdClearDate_Click);
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    // Enter converts when there is a date to convert.
+    connect(txbDate, &QLineEdit::returnPressed, this, [this] {
+        if (!txbDate->text().isEmpty()) cmdCompute_Click();
+    });
+    connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this] {
+        if (!txbPlusMinus->text().isEmpty() && !txbDate->text().isEmpty()) cmdCompute_Click();
+    });
+    connect(txbDate, &QLineEdit::textChanged, this, &frmMain::DateFieldChanged);
+    for (QRadioButton* option : {optPlus, optMinus}) {
+        connect(option, &QRadioButton::toggled, this, [this] {
+            SetForeground(optPlus, optPlus->isChecked() ? lngHighlight : lngDehighlight);
+            SetForeground(optMinus, optMinus->isChecked() ? lngHighlight : lngDehighlight);
+            if (isVisible()) SetTheFocus();
+        });
+    }
+    connect(cmdAddToLog, &QPushButton::clicked, this, &frmMain::cmdAddToLog_Click);
+    connect(cmdViewLog, &QPushButton::clicked, this, &frmMain::cmdViewLog_Click);
+    connect(cmdClearLog, &QPushButton::clicked, this, &frmMain::cmdClearLog_Click);
+    connect(cmdLogPreferences, &QPushButton::clicked, this, &frmMain::cmdLogPreferences_Click);
+    connect(chkAutoLog, &QCheckBox::clicked, this, [this] {
+        if (!blnInitializing) CmdSaveStateEnabled(true);
         SetTheFocus();
     });
+    connect(cmdSaveState, &QPushButton::clicked, this, &frmMain::cmdSaveState_Click);
+    connect(cmdRestoreState, &QPushButton::clicked, this, &frmMain::cmdRestoreState_Click);
     connect(cboTimeZone, &QComboBox::activated, this, [this] { SetTheFocus(); });
 
     const std::pair<LabelPair*, CalendarRow> dateLines[] = {
@@ -196,9 +229,8 @@ void frmMain::EnableDisableFunctions()
                                                      cmdLogPreferences, chkAutoLog})
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             cmdCompute, txbPlusMinus, optPlus, optMinus, cboElement, cboAnimal, cmdMove,
-             cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch, cmdAddToLog,
-             cmdLogPreferences, chkAutoLog, cmdHelp, cmdDisplayYearData,
+             cmdMove, cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch,
+             cmdHelp, cmdDisplayYearData,
              cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
              cmdDisplayCalendar})
         w->setEnabled(false);
@@ -219,11 +251,12 @@ void frmMain::ShowNow()
     Recalculate(1);
 }
 
-void frmMain::Recalculate(int /*v*/)
+void frmMain::Recalculate(int v)
 {
     DisplayDatesAndTimes();
     DisplayMoonData(CountryColour());
     DisplayDeltaT();
+    AutoLog(v);
     CmdSaveStateEnabled(true);
 }
 
@@ -337,19 +370,13 @@ void frmMain::SetTheFocus()
     } else if (cmdNow->isEnabled() && cmdNow->isVisible()) {
         cmdNow->setFocus();
     }
-    // The log buttons show only while the log holds text; there is no log text yet.
-    cmdViewLog->setVisible(false);
-    cmdClearLog->setVisible(false);
-    cmdViewLog->setEnabled(!blnRepeat);
-    cmdClearLog->setEnabled(!blnRepeat);
+    ShowLogButtons();
 }
 
 void frmMain::CmdSaveStateEnabled(bool enabled)
 {
-    saveStatePending_ = enabled;
-    // Saving and restoring the state come later; until then both buttons stay disabled.
     cmdSaveState->setVisible(true);
-    cmdSaveState->setEnabled(false);
+    cmdSaveState->setEnabled(enabled && !blnRepeat);
     cmdRestoreState->setVisible(cmdSaveState->isVisible());
     cmdRestoreState->setEnabled(cmdSaveState->isEnabled());
 }
@@ -398,6 +425,20 @@ void frmMain::LineClicked(CalendarRow row, int index)
         if (f.clearElementAnimal) {
             cboElement->setCurrentIndex(kEmptyElement);
             cboAnimal->setCurrentIndex(kEmptyAnimal);
+        } else {
+            // The first element and animal named in the text (the year's) are chosen.
+            for (int e = 0; e < kElementCount; ++e) {
+                if (value.contains(Q(ElementName(e)), Qt::CaseInsensitive)) {
+                    cboElement->setCurrentIndex(e);
+                    break;
+                }
+            }
+            for (int a = 0; a < kAnimalCount; ++a) {
+                if (value.contains(Q(AnimalName(a, settings_.country)), Qt::CaseInsensitive)) {
+                    cboAnimal->setCurrentIndex(a);
+                    break;
+                }
+            }
         }
     }
     HighlightCalendar();
@@ -477,9 +518,16 @@ void frmMain::cboRefLong_Click()
     const Country country = static_cast<Country>(index);
     settings_.country = country;
 
-    // The longitude follows the country.
-    cboLongitude->setCurrentIndex(CountryLongitude(country) - kMinRefLongitude);
-    cboLongitude_Click();
+    // The longitude follows the country; as with any list, choosing the item already chosen
+    // runs no handler (so a restored state stays unchanged at start-up).
+    const int longitudeIndex = CountryLongitude(country) - kMinRefLongitude;
+    if (cboLongitude->currentIndex() != longitudeIndex) {
+        cboLongitude->setCurrentIndex(longitudeIndex);
+        cboLongitude_Click();
+    } else {
+        settings_.refLongitude = kMinRefLongitude + longitudeIndex;
+        settings_.zoneCode = ZoneCodes[longitudeIndex];
+    }
     strMoonSuffix = country == Country::Vietnam ? "_vn" : country == Country::Japan ? "_jp" : "";
     cboMoveStep->setItemText(14, "ARC month (" + Q(settings_.zoneCode) + ")");
     cboMoveStep->setItemText(15, "ARC year (" + Q(settings_.zoneCode) + ")");
@@ -572,6 +620,7 @@ void frmMain::cmdQuit_Click()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    if (frmLog_ && frmLog_->isVisible()) frmLog_->hide();
     cmdQuit_Click();
     event->accept();
 }

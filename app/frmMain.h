@@ -9,6 +9,9 @@
 
 #include "app/Platform.h"
 #include "calendar/CalendarRows.h"
+#include "calendar/DateEntry.h"
+#include "calendar/LogEntry.h"
+#include "calendar/SavedState.h"
 #include "calendar/DisplayModel.h"
 #include "calendar/Sexagenary.h"
 #include "calendar/Settings.h"
@@ -25,6 +28,8 @@ class QTimer;
 namespace orlun::app {
 
 class ClickableLabel;
+class frmLog;
+class frmLogPreferences;
 
 // A display line: index 0 the caption, index 1 the value.
 using LabelPair = std::array<ClickableLabel*, 2>;
@@ -51,6 +56,14 @@ public:
     // Performs the value click of the line of the current calendar.
     void CopyCurrentDate();
     QColor CountryColour() const;
+    // The automatic log entry of an action (reasons 1 Now, 2 Convert, 3 Move, 4 Search, 5 One day).
+    void AutoLog(int reason);
+    // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
+    bool RestoreState();
+    // Shows the message of a date-entry error code.
+    void DisplayDateEntryError(int code);
+    frmLog* Log() const { return frmLog_; }
+    frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
     int Epoch() const { return settings_.epoch; }
     const CalendarSettings& Settings() const { return settings_; }
 
@@ -175,6 +188,14 @@ public slots:
     void cboLongitude_Click();
     void cboEpoch_Click();
     void cboMethod_Click();
+    void cmdCompute_Click();
+    void cmdClearDate_Click();
+    void cmdAddToLog_Click();
+    void cmdViewLog_Click();
+    void cmdClearLog_Click();
+    void cmdLogPreferences_Click();
+    void cmdSaveState_Click();
+    void cmdRestoreState_Click();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -195,13 +216,31 @@ private:
     // The day's (index 1) or the year's (index 0) stem and branch pictures of a position.
     void ShowStemBranch(int index, int position);
     void ExchangeAnimalWordsInTargets();
+    // The element and animal lists follow the date field (txbDate_Change).
+    void DateFieldChanged();
+    // Shows View log and Clear log exactly while the log holds text.
+    void ShowLogButtons();
+    // Creates the log and log-preferences windows (hidden) and connects them.
+    void MakeLogWindows();
+    // The moment as the log sees it: the display texts and the window's settings.
+    LogMoment CurrentLogMoment() const;
+    AutoLogContext CurrentAutoLogContext() const;
+    // The saved state of the window, and applying a read one.
+    SavedState CollectState() const;
+    void ApplyState(const SavedState& state, bool withLogConfiguration);
+    // The entry fields as the date parser reads them, and writing its result back.
+    DateEntry CurrentEntry() const;
+    void ApplyEntryFields(const DateEntry& fields);
     void SetLineVisible(LabelPair& line, bool visible);
 
     Platform& platform_;
     CalendarSettings settings_;
     DisplayTexts texts_; // the texts last displayed
-    // The state differs from the saved one: "Save state" may be used once saving exists.
-    bool saveStatePending_ = true;
+    QString stateFilePath_;
+    frmLog* frmLog_ = nullptr;
+    frmLogPreferences* frmLogPreferences_ = nullptr;
+    // Element and animal list indexes of the three rows of the multiple element-animal search.
+    std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     bool quitting_ = false;
 };
 

@@ -11,5 +11,6 @@ int RunLines(const std::vector<std::string>& args);
 int RunPhases(const std::vector<std::string>& args);
 int RunTerms(const std::vector<std::string>& args);
 int RunMonths(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

@@ -15,7 +15,9 @@ const char* kUsage =
     "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan]\n"
     "  orlun-cli phases FIRST LAST\n"
     "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n"
-    "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n";
+    "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n"
+    "  orlun-cli convert \"DATE TEXT\" [--time HH:MM] [--zone GMT|LOCAL] [--plus DAYS | --minus DAYS]\n"
+    "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n";
 
 int Usage(const std::string& message)
 {
@@ -38,6 +40,7 @@ int main(int argc, char** argv)
         else if (command == "phases") run = RunPhases;
         else if (command == "terms") run = RunTerms;
         else if (command == "months") run = RunMonths;
+        else if (command == "convert") run = RunConvert;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();
