@@ -9,29 +9,12 @@
 
 #include "calendar/DatePr2.h"
 #include "calendar/Orlun3.h"
+#include "support/CalendarTestSupport.h"
 
 using namespace orlun;
+using namespace orlun::test;
 
 namespace {
-
-int32_t GregorianJDN(int year, int month, int day)
-{
-    WesternDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec);
-}
-
-std::string GregorianText(int32_t jdn)
-{
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = 'G';
-    JDNToDate(rec);
-    return DateText(rec);
-}
 
 CalendarSettings At(int longitude, int epoch = kEpochHuangdi, int method = kTrueSunMethod)
 {

@@ -9,31 +9,12 @@
 
 #include "calendar/ChineseDateText.h"
 #include "calendar/Orlun1.h"
+#include "support/CalendarTestSupport.h"
 
 using namespace orlun;
+using namespace orlun::test;
 
 namespace {
-
-CHLDate Lunar(int32_t cycle, int32_t position, int32_t month, int32_t day, int32_t leap = 0)
-{
-    CHLDate r;
-    r.cycle = cycle;
-    r.position = position;
-    r.month = month;
-    r.day = day;
-    r.leap = leap;
-    return r;
-}
-
-CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
-{
-    CHSDate r;
-    r.cycle = cycle;
-    r.position = position;
-    r.term = term;
-    r.day = day;
-    return r;
-}
 
 std::string Describe(const CHLDate& r)
 {

@@ -12,8 +12,10 @@
 
 #include "calendar/DatePr2.h"
 #include "calendar/Orlun3.h"
+#include "support/CalendarTestSupport.h"
 
 using namespace orlun;
+using namespace orlun::test;
 
 namespace {
 
@@ -53,27 +55,6 @@ std::vector<MonthRow> ReadTable(const std::string& file)
         rows.push_back(r);
     }
     return rows;
-}
-
-int32_t GregorianJDN(int year, int month, int day)
-{
-    WesternDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec);
-}
-
-std::string GregorianText(int32_t jdn)
-{
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = 'G';
-    JDNToDate(rec);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", rec.year, rec.month, rec.day);
-    return text;
 }
 
 // The CJDC instant of a table time "y/m/d hh:mm:ss" at the table's meridian.

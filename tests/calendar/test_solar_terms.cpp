@@ -12,33 +12,14 @@
 #include "calendar/SolarTerms.h"
 #include "calendar/TimeScales.h"
 #include "engine/solev.h"
+#include "support/CalendarTestSupport.h"
 
 using namespace orlun;
+using namespace orlun::test;
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-int32_t GregorianJDN(int year, int month, int day)
-{
-    WesternDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec);
-}
-
-// a - b reduced to -180..180 degrees.
-double AngleDifference(double a, double b)
-{
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180.0)
-        d -= 360.0;
-    if (d <= -180.0)
-        d += 360.0;
-    return d;
-}
 
 double SunLongitudeDegrees(double cjdc, int refLongitude)
 {

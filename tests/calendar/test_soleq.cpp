@@ -14,8 +14,10 @@
 #include "calendar/SolEq.h"
 #include "engine/lunev.h"
 #include "engine/solev.h"
+#include "support/CalendarTestSupport.h"
 
 using namespace orlun;
+using namespace orlun::test;
 
 namespace {
 
@@ -55,17 +57,6 @@ std::vector<SeasonEvent> ReadUsnoSeasons(int fromYear, int toYear)
 }
 
 double DegreesFrom(double radians) { return radians * 180.0 / kPi; }
-
-// a - b reduced to -180..180 degrees.
-double AngleDifference(double a, double b)
-{
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180.0)
-        d -= 360.0;
-    if (d <= -180.0)
-        d += 360.0;
-    return d;
-}
 
 } // namespace
 

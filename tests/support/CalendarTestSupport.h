@@ -1,0 +1,67 @@
+// Small helpers shared by the calculator tests: Gregorian day numbers and texts, Chinese date
+// records, angles.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "calendar/ChineseDate.h"
+#include "calendar/DatePr2.h"
+
+namespace orlun::test {
+
+// The JDN of a Gregorian date.
+inline int32_t GregorianJDN(int year, int month, int day)
+{
+    WesternDate rec;
+    rec.year = year;
+    rec.month = month;
+    rec.day = day;
+    rec.calendar = 'G';
+    return DateToJDN(rec);
+}
+
+// "yyyy-mm-dd" of a JDN in the Gregorian calendar.
+inline std::string GregorianText(int32_t jdn)
+{
+    WesternDate rec;
+    rec.jdn = jdn;
+    rec.calendar = 'G';
+    JDNToDate(rec);
+    return DateText(rec);
+}
+
+// A CHL record with the date fields set.
+inline CHLDate Lunar(int32_t cycle, int32_t position, int32_t month, int32_t day, int32_t leap = 0)
+{
+    CHLDate r;
+    r.cycle = cycle;
+    r.position = position;
+    r.month = month;
+    r.day = day;
+    r.leap = leap;
+    return r;
+}
+
+// A CHS record with the date fields set.
+inline CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
+{
+    CHSDate r;
+    r.cycle = cycle;
+    r.position = position;
+    r.term = term;
+    r.day = day;
+    return r;
+}
+
+// a - b in degrees, reduced to -180..180.
+inline double AngleDifference(double a, double b)
+{
+    double d = std::fmod(a - b, 360.0);
+    if (d > 180.0) d -= 360.0;
+    if (d <= -180.0) d += 360.0;
+    return d;
+}
+
+} // namespace orlun::test
