@@ -27,6 +27,11 @@ public:
         return QMessageBox::question(parent, title.isEmpty() ? ApplicationTitle() : title, text,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
+    bool OkCancel(QWidget* parent, const QString& title, const QString& text) override
+    {
+        return QMessageBox::question(parent, title.isEmpty() ? ApplicationTitle() : title, text,
+                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    }
 };
 
 // QSettings with organisation "Velmor Systems" and application "ORLUN": on Windows the registry

@@ -21,6 +21,8 @@ public:
     virtual void Information(QWidget* parent, const QString& title, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool Question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // An OK/Cancel question; true for OK.
+    virtual bool OkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The per-user settings store: text values under the key "Software\Velmor Systems" + suffix.

@@ -42,6 +42,13 @@ bool CountryFromName(const std::string& name, Country& out)
     return false;
 }
 
+std::string EpochMethod(const CalendarSettings& s, bool capital)
+{
+    std::string text = capital ? "Epoch" : "epoch";
+    text.append(" = ").append(std::to_string(s.epoch)).append(", method = ");
+    return text.append(s.method == 1 ? "mean sun" : "true sun");
+}
+
 CalendarSettings SettingsForCountry(Country c)
 {
     CalendarSettings s;

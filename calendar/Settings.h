@@ -26,6 +26,10 @@ std::string CountryAdjective(Country c);
 // Reads "Vietnam", "China" or "Japan" (case-insensitive); false for anything else.
 bool CountryFromName(const std::string& name, Country& out);
 
+// "Epoch = -2696, method = true sun" ("epoch = ..." without capital), as the log and the year
+// data name the settings.
+std::string EpochMethod(const CalendarSettings& s, bool capital);
+
 // The settings of a country with its default longitude and zone code, epoch -2696, true sun.
 CalendarSettings SettingsForCountry(Country c);
 

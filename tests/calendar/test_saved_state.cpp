@@ -150,7 +150,7 @@ TEST(SavedState, RefusedWhole)
     }
     {
         auto lines = good;
-        lines[40] = "\"" + std::string(5000, 'A') + "\""; // a huge line
+        lines[40] = std::string("\"").append(5000, 'A').append("\""); // a huge line
         EXPECT_FALSE(ParseSavedState(Join(lines)).has_value());
     }
     EXPECT_FALSE(ParseSavedState(std::string(1 << 20, '1')).has_value());
@@ -171,7 +171,7 @@ TEST(SavedState, RandomDamageNeverCrashes)
             case 1: text.erase(at, 1 + rng() % 8); break;
             default: text.insert(at, 1, static_cast<char>(rng() % 256)); break;
             }
-            if (text.empty()) text = "x";
+            if (text.empty()) text.push_back('x');
         }
         if (const auto s = ParseSavedState(text)) {
             ++accepted;

@@ -21,6 +21,12 @@ bool FakeMessages::Question(QWidget*, const QString& title, const QString& text)
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 
+bool FakeMessages::OkCancel(QWidget*, const QString& title, const QString& text)
+{
+    shown.append({"okcancel", title, text});
+    return answers.isEmpty() ? false : answers.takeFirst();
+}
+
 bool FakeSettings::Save(const QString& keySuffix, const QString& name, const QString& value)
 {
     values.insert(keySuffix + "/" + name, value);

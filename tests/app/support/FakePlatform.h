@@ -11,7 +11,7 @@
 namespace orlun::test {
 
 struct RecordedMessage {
-    QString kind; // "warning", "information" or "question"
+    QString kind; // "warning", "information", "question" or "okcancel"
     QString title;
     QString text;
 };
@@ -21,6 +21,8 @@ public:
     void Warning(QWidget*, const QString& title, const QString& text) override;
     void Information(QWidget*, const QString& title, const QString& text) override;
     bool Question(QWidget*, const QString& title, const QString& text) override;
+    // Answered from the same queue: true for OK.
+    bool OkCancel(QWidget*, const QString& title, const QString& text) override;
 
     QList<RecordedMessage> shown;
     QList<bool> answers; // answers to the next questions, in order; "No" when none is left
