@@ -143,6 +143,9 @@ void frmMain::FillLists()
     cboElement->addItem("");
     for (const std::string& name : AnimalNames(settings_.country)) cboAnimal->addItem(Q(name));
     cboAnimal->addItem("");
+    // The empty items mean "any element" and "any animal"; they are chosen at start-up.
+    cboElement->setCurrentIndex(kEmptyElement);
+    cboAnimal->setCurrentIndex(kEmptyAnimal);
     cboTimeZone->addItems({"GMT", Q(settings_.zoneCode)});
     cboTimeZone->setCurrentIndex(-1);
     for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) cboLongitude->addItem(QString::number(l));
