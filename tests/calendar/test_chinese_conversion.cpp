@@ -37,18 +37,6 @@ CHLDate LunarDate(int64_t year, int month, int leap, int day, int epoch = kEpoch
     return rec;
 }
 
-std::string Text(const CHLDate& r)
-{
-    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" + MonthLabelStr(r.month, r.leap == 1) +
-           "-" + std::to_string(r.day) + " CHL";
-}
-
-std::string Text(const CHSDate& r)
-{
-    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" + std::to_string(r.term) + "-" +
-           std::to_string(r.day) + " CHS";
-}
-
 // The CHL and CHS dates of a Gregorian day at noon at the meridian.
 struct Both {
     CHLDate chl;

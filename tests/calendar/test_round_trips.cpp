@@ -6,25 +6,15 @@
 #include <string>
 
 #include "calendar/Orlun3.h"
+#include "support/CalendarTestSupport.h"
 
 using namespace orlun;
+using namespace orlun::test;
 
 namespace {
 
 constexpr int32_t kStep = 97;
 constexpr int kShards = 4;
-
-std::string Text(const CHLDate& r)
-{
-    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" + MonthLabelStr(r.month, r.leap == 1) +
-           "-" + std::to_string(r.day) + " CHL";
-}
-
-std::string Text(const CHSDate& r)
-{
-    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" + std::to_string(r.term) + "-" +
-           std::to_string(r.day) + " CHS";
-}
 
 // Every kStep-th day of the shard's part of kMinJDN..kMaxJDN at the meridian.
 void SweepShard(int shard, int longitude, int32_t step)

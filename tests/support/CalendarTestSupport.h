@@ -8,6 +8,7 @@
 
 #include "calendar/ChineseDate.h"
 #include "calendar/DatePr2.h"
+#include "calendar/Orlun3.h"
 
 namespace orlun::test {
 
@@ -53,6 +54,20 @@ inline CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
     r.term = term;
     r.day = day;
     return r;
+}
+
+// "79-30-01-01 CHL" (a leap month "4*") and "79-30-4-7 CHS": the fields as they stand, for
+// failure messages and comparisons.
+inline std::string Text(const CHLDate& r)
+{
+    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +
+           MonthLabelStr(r.month, r.leap == 1) + "-" + std::to_string(r.day) + " CHL";
+}
+
+inline std::string Text(const CHSDate& r)
+{
+    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +
+           std::to_string(r.term) + "-" + std::to_string(r.day) + " CHS";
 }
 
 // a - b in degrees, reduced to -180..180.
