@@ -34,9 +34,9 @@ int main(int argc, char** argv)
 
     const EngineStatus engine = CheckEphemeris();
     if (!engine.ok) {
+        std::fprintf(stderr, "orlun: %s\n", engine.message.c_str());
         QMessageBox::critical(nullptr, orlun::app::ProgramTitle(),
                               QString::fromStdString(engine.message));
-        std::fprintf(stderr, "orlun: %s\n", engine.message.c_str());
         return 1;
     }
 
