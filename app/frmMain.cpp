@@ -90,6 +90,7 @@ void frmMain::Form_Load()
     fraStopPauseResume->hide();
     ApplyCountryColour();
     ConnectHandlers();
+    optPlusMinus_Click();
 
     picMoon->hide();
     show();
@@ -157,6 +158,7 @@ void frmMain::FillLists()
         if (*stored == "0" || *stored == "1" || *stored == "2") country = stored->toInt();
     }
     cboRefLong->setCurrentIndex(country);
+    settings_.country = static_cast<Country>(country);
 }
 
 void frmMain::ConnectHandlers()
@@ -180,13 +182,8 @@ void frmMain::ConnectHandlers()
         if (!txbPlusMinus->text().isEmpty() && !txbDate->text().isEmpty()) cmdCompute_Click();
     });
     connect(txbDate, &QLineEdit::textChanged, this, &frmMain::DateFieldChanged);
-    for (QRadioButton* option : {optPlus, optMinus}) {
-        connect(option, &QRadioButton::toggled, this, [this] {
-            SetForeground(optPlus, optPlus->isChecked() ? lngHighlight : lngDehighlight);
-            SetForeground(optMinus, optMinus->isChecked() ? lngHighlight : lngDehighlight);
-            if (isVisible()) SetTheFocus();
-        });
-    }
+    for (QRadioButton* option : {optPlus, optMinus})
+        connect(option, &QRadioButton::toggled, this, &frmMain::optPlusMinus_Click);
     connect(cmdAddToLog, &QPushButton::clicked, this, &frmMain::cmdAddToLog_Click);
     connect(cmdViewLog, &QPushButton::clicked, this, &frmMain::cmdViewLog_Click);
     connect(cmdClearLog, &QPushButton::clicked, this, &frmMain::cmdClearLog_Click);
@@ -217,10 +214,12 @@ void frmMain::ConnectHandlers()
                     [this, r, index] { LineClicked(r, index); });
         }
     }
+    // A click on either label of the Moon lines copies the value, and only that.
     for (LabelPair* line : {&lblPhaseOfMoon, &lblAgeOfMoon}) {
         ClickableLabel* value = (*line)[1];
-        connect(value, &ClickableLabel::clicked, this,
-                [this, value] { platform_.clipboard->SetText(value->text()); });
+        for (ClickableLabel* label : *line)
+            connect(label, &ClickableLabel::clicked, this,
+                    [this, value] { platform_.clipboard->SetText(value->text()); });
     }
 }
 
@@ -459,6 +458,14 @@ void frmMain::CopyCurrentDate()
 
 void frmMain::cmdNow_Click() { ShowNow(); }
 
+void frmMain::optPlusMinus_Click()
+{
+    // The chosen direction is drawn in the highlight colour, the other dimmed.
+    SetForeground(optPlus, optPlus->isChecked() ? lngHighlight : lngDehighlight);
+    SetForeground(optMinus, optMinus->isChecked() ? lngHighlight : lngDehighlight);
+    if (isVisible()) SetTheFocus();
+}
+
 void frmMain::cmdReset_Click()
 {
     intCalendar = kRowCHL;
@@ -470,6 +477,7 @@ void frmMain::cmdReset_Click()
     optPlus->setChecked(true);
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
+    optPlusMinus_Click();
     cboMoveStep->setCurrentIndex(kMoveStepCHLMonth);
     cboRefreshPeriod->setCurrentIndex(kRefreshPeriodOneSecond);
     cboTarget->setCurrentIndex(0);

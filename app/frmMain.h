@@ -189,6 +189,7 @@ public slots:
     void cboEpoch_Click();
     void cboMethod_Click();
     void cmdCompute_Click();
+    void optPlusMinus_Click();
     void cmdClearDate_Click();
     void cmdAddToLog_Click();
     void cmdViewLog_Click();
@@ -218,6 +219,9 @@ private:
     void ExchangeAnimalWordsInTargets();
     // The element and animal lists follow the date field (txbDate_Change).
     void DateFieldChanged();
+    // A log entry that could not be written: the reason in a box titled "Error", and a repeated
+    // move stops.
+    void LogEntryFailed(const std::string& error);
     // Shows View log and Clear log exactly while the log holds text.
     void ShowLogButtons();
     // Creates the log and log-preferences windows (hidden) and connects them.

@@ -64,8 +64,15 @@ void frmMain::AutoLog(int reason)
                           frmLogPreferences_->Values(), ProgramTitle().toStdString(),
                           frmLog_->IsEmpty());
     frmLog_->AddToLog(Q(entry.text));
-    if (!entry.error.empty()) platform_.messages->Warning(this, "Error", Q(entry.error));
+    if (!entry.error.empty()) LogEntryFailed(entry.error);
     ShowLogButtons();
+}
+
+void frmMain::LogEntryFailed(const std::string& error)
+{
+    platform_.messages->Warning(this, "Error", Q(error));
+    blnRepeat = false;
+    chkRepeatedly->setChecked(false);
 }
 
 void frmMain::cmdAddToLog_Click()
@@ -74,7 +81,7 @@ void frmMain::cmdAddToLog_Click()
         BuildLogEntry(CurrentLogMoment(), frmLogPreferences_->Values(),
                       ProgramTitle().toStdString(), frmLog_->IsEmpty());
     frmLog_->AddToLog(Q(entry.text));
-    if (!entry.error.empty()) platform_.messages->Warning(this, "Error", Q(entry.error));
+    if (!entry.error.empty()) LogEntryFailed(entry.error);
     ShowLogButtons();
     if (frmLog_->IsEmpty()) return;
     if (frmLogPreferences_->Values().viewLogWhenAdd) {

@@ -1,6 +1,7 @@
 // Orlun: the desktop calendar calculator.
 #include <QApplication>
 #include <QMessageBox>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,6 +31,9 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt adopts the user's locale for the C library; numbers in texts and in the state file are
+    // written and read with "." as the decimal point whatever the locale.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Orlun");
 
     const EngineStatus engine = CheckEphemeris();

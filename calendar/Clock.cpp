@@ -105,28 +105,37 @@ int32_t ClampToInt32(int64_t v)
 
 } // namespace
 
-std::string SystemClock::DateText() const
+static std::string DateTextOf(const std::tm& t)
 {
-    const std::tm t = LocalNow();
     char buf[48];
     std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", t.tm_mon + 1, t.tm_mday, t.tm_year + 1900);
     return buf;
 }
 
-std::string SystemClock::TimeText() const
+static std::string TimeTextOf(const std::tm& t)
 {
-    const std::tm t = LocalNow();
     char buf[48];
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
     return buf;
 }
 
+ClockReading Clock::Read() const { return {DateText(), TimeText(), TimezoneSecondsWest()}; }
+
+std::string SystemClock::DateText() const { return DateTextOf(LocalNow()); }
+
+std::string SystemClock::TimeText() const { return TimeTextOf(LocalNow()); }
+
 int32_t SystemClock::TimezoneSecondsWest() const { return get_timezone(); }
 
-int32_t TodayJDN(const Clock& clock)
+ClockReading SystemClock::Read() const
 {
-    const std::string text = clock.DateText();
-    const std::string_view date(text);
+    const std::tm t = LocalNow();
+    return {DateTextOf(t), TimeTextOf(t), static_cast<int32_t>(-t.tm_gmtoff)};
+}
+
+// The JDN of a date text "mm-dd-yyyy" (Gregorian).
+static int32_t JDNOfDateText(std::string_view date)
+{
     WesternDate rec;
     rec.month = ClampToInt32(ValueOf(Characters(date, 1, 2)));
     rec.day = ClampToInt32(ValueOf(Characters(date, 4, 5)));
@@ -135,14 +144,15 @@ int32_t TodayJDN(const Clock& clock)
     return DateToJDN(rec);
 }
 
+int32_t TodayJDN(const Clock& clock) { return JDNOfDateText(clock.DateText()); }
+
 double CurrentAJDate(const Clock& clock)
 {
-    const int32_t jdn = TodayJDN(clock);
+    const ClockReading now = clock.Read();
+    const int32_t jdn = JDNOfDateText(now.date);
     // Whole minutes East of Greenwich: zones such as 5:30 or 5:45 East keep their minutes.
-    const double zoneMinutesEast =
-        std::round(-(static_cast<double>(clock.TimezoneSecondsWest()) / 60.0));
-    const std::string text = clock.TimeText();
-    const TimeOfDay t = ReadTime(text);
+    const double zoneMinutesEast = std::round(-(static_cast<double>(now.secondsWest) / 60.0));
+    const TimeOfDay t = ReadTime(now.time);
     const double seconds = static_cast<double>(t.minutes * 60 + t.hours * 3600 + t.seconds) -
                            zoneMinutesEast * 60.0;
     return static_cast<double>(jdn) + seconds / 86400.0 - 0.5;

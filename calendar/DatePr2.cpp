@@ -1,5 +1,7 @@
 #include "calendar/DatePr2.h"
 
+#include <charconv>
+
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
@@ -175,10 +177,13 @@ int ParseWesternDate(const std::string& text, WesternDate& rec)
 
 std::string DayCountText(double value)
 {
-    // The widest "%.4f" of a double has 309 whole digits.
+    // to_chars writes "." as the decimal point whatever the process locale says (a desktop
+    // session may run under one that writes ","). The widest fixed form of a double has 309
+    // whole digits.
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.4f", value);
-    return SeparateThousands(buf, std::string(1, kThousandsSeparator));
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 4);
+    if (ec != std::errc()) return "";
+    return SeparateThousands(std::string(buf, end), std::string(1, kThousandsSeparator));
 }
 
 } // namespace orlun

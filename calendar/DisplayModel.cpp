@@ -52,7 +52,10 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
     const std::string adjective = CountryAdjective(settings.country);
     const std::string time = ReferenceTime(t.cjdc, settings.zoneCode);
 
-    // On the first day of a solar term the term's code stands where the zone code would.
+    // On the first day of a solar term the term's code stands where the zone code would: the line
+    // ends with the time. (Cutting the last three characters of the whole line, as the older
+    // program did, leaves a trailing blank and cuts the wrong text for a zone code of another
+    // length.)
     std::string solar = CHSDateStr(t.chs, true) + " " + time;
     if (t.chs.day == 1) solar = CHSDateStr(t.chs, true) + " " + TimeText(FractionOf(t.cjdc));
     CHSDate chs = t.chs;

@@ -1,5 +1,7 @@
 #include "calendar/LogEntry.h"
 
+#include "calendar/DateEntryNumbers.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -49,44 +51,6 @@ std::size_t CharacterCount(const std::string& s)
     for (unsigned char c : s)
         if ((c & 0xC0) != 0x80) ++n;
     return n;
-}
-
-// The number at the front of a text, read as the plus/minus field is read: blanks are ignored,
-// reading stops at the first character that cannot continue the number, and a text without a
-// number is 0.
-double LeadingNumber(const std::string& text)
-{
-    std::string s;
-    for (char c : text)
-        if (c != ' ' && c != '\t') s += c;
-    std::size_t i = 0;
-    std::string number;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
-    bool digits = false;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-        number += s[i++];
-        digits = true;
-    }
-    if (i < s.size() && s[i] == '.') {
-        number += s[i++];
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-            number += s[i++];
-            digits = true;
-        }
-    }
-    if (!digits) return 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
-        std::string exponent = "e";
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
-        bool expDigits = false;
-        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) {
-            exponent += s[j++];
-            expDigits = true;
-        }
-        if (expDigits) number += exponent;
-    }
-    return std::strtod(number.c_str(), nullptr);
 }
 
 std::string WithoutCommas(const std::string& s)
@@ -305,7 +269,7 @@ std::string AutoLogHeading(int reason, const AutoLogContext& c)
     case kAutoLogConvert: {
         const std::string days = Trimmed(c.plusMinus);
         if (days.empty()) return "";
-        const bool one = std::fabs(LeadingNumber(WithoutCommas(days))) == 1.0;
+        const bool one = std::fabs(LeadingNumberValue(WithoutCommas(days))) == 1.0;
         return std::string(c.plus ? "Plus " : "Minus ") + days + " day" + (one ? "" : "s");
     }
     case kAutoLogMove:

@@ -1,6 +1,7 @@
 #include "calendar/MoonData.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -19,11 +20,12 @@ std::string Count(long n, const char* unit)
     return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
 }
 
+// With "." as the decimal point whatever the process locale says.
 std::string OneDecimal(double x)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.1f", x);
-    return buf;
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 1);
+    return ec == std::errc() ? std::string(buf, end) : std::string();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "calendar/SavedState.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -64,10 +64,11 @@ std::optional<double> Moment(const std::string& line)
 {
     const std::string t = Trim(line);
     if (t.empty() || t.size() > 40) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double v = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
+    // from_chars reads "." as the decimal point whatever the process locale says.
+    double v = 0;
+    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+    const auto [end, ec] = std::from_chars(first, t.data() + t.size(), v);
+    if (ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v)) return std::nullopt;
     if (v < kMinAJD || v > kMaxAJD) return std::nullopt;
     return v;
 }
@@ -108,9 +109,10 @@ std::optional<std::vector<std::string>> Lines(const std::string& text)
 std::string FormatSavedState(const SavedState& s)
 {
     std::vector<std::string> lines;
+    // The shortest text that reads back to the same double, with "." whatever the locale.
     char moment[64];
-    std::snprintf(moment, sizeof moment, "%.17g", s.currentAJD); // reads back to the same double
-    lines.push_back(moment);
+    const auto [end, ec] = std::to_chars(moment, moment + sizeof moment, s.currentAJD);
+    lines.push_back(ec == std::errc() ? std::string(moment, end) : std::string("0"));
     lines.push_back(std::to_string(s.calendar));
     lines.push_back(Flag(s.forward));
     lines.push_back(Flag(s.plus));

@@ -96,13 +96,18 @@ std::optional<int32_t> GetLunation(double moment)
 
 int GetPhase(int32_t lunation, double moment, bool& exact)
 {
+    // The phases are compared in universal time, as GetLunation compares them. Moving the moment
+    // to dynamical time with its own year's delta T instead would disagree with GetLunation by
+    // the change of delta T between two years (tens of seconds a year in antiquity), and a moment
+    // just after a dark moon near New Year would then seem to lie before its own lunation.
     exact = false;
-    const double m = moment + GetDeltaT(moment) / 1440.0;
-    if (lunation == kMaxLunationNumber || GetPhaseTimeTD(lunation + 1, 0) <= m) return -1;
+    if (lunation == kMaxLunationNumber || GetPhaseTimeUT(lunation + 1, 0) <= moment) return -1;
     for (int k = 3; k >= 0; --k) {
-        const double t = GetPhaseTimeTD(lunation, k);
-        if (t <= m) {
-            exact = std::fabs(t - m) < 0.00005;
+        const double t = GetPhaseTimeUT(lunation, k);
+        if (t <= moment) {
+            // Within 0.00005 day; the margin keeps a moment 0.00005 day after the phase, whose
+            // difference rounds a hair below it, from counting as exact.
+            exact = moment - t < kExactPhaseWithin - 1e-9;
             return k;
         }
     }

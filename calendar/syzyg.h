@@ -36,8 +36,11 @@ double Lunation0Start();
 // or the lunation number would leave the 32-bit range (the search always ends).
 std::optional<int32_t> GetLunation(double moment);
 
+// A moment this close after a phase (in days) is the phase itself.
+constexpr double kExactPhaseWithin = 0.00005;
+
 // The last principal phase at or before the UT moment within the lunation: 0..3, with exact set
-// when the moment lies within 0.00005 day of that phase; -1 when the moment is at or after the
+// when the moment lies less than 0.00005 day after that phase; -1 when the moment is at or after the
 // next lunation's dark moon, -2 when it lies before this lunation's dark moon.
 int GetPhase(int32_t lunation, double moment, bool& exact);
 

@@ -9,6 +9,7 @@ packages=(
   fonts-noto-cjk fonts-dejavu-core # the stem and branch pictures, the window's text
   libgtest-dev libbenchmark-dev    # tests and benchmarks
   xvfb xauth                       # a virtual display for machines without one
+  locales                          # a test reads numbers under a locale with a decimal comma
 )
 missing=()
 for p in "${packages[@]}"; do

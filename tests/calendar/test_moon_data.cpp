@@ -28,8 +28,33 @@ TEST(Lunations, ExactOnlyWithinFiveHundredThousandthsOfADay)
     EXPECT_TRUE(exact);
     EXPECT_EQ(GetPhase(100, full + 0.00006, exact), 2);
     EXPECT_FALSE(exact);
+    // 0.00005 day after the phase is no longer the phase itself.
+    EXPECT_EQ(GetPhase(0, GetPhaseTimeUT(0, 0) + 0.00005, exact), 0);
+    EXPECT_FALSE(exact);
+    EXPECT_EQ(GetPhase(0, GetPhaseTimeUT(0, 0) + 0.0000499, exact), 0);
+    EXPECT_TRUE(exact);
     // Just before the full moon the last phase is the first quarter.
     EXPECT_EQ(GetPhase(100, full - 0.001, exact), 1);
+}
+
+// Around -2000 delta T changes by about 25 seconds a year. A moment a second after a dark moon
+// close to New Year still lies in the lunation that dark moon begins.
+TEST(Lunations, MomentsJustAfterADarkMoonNearNewYearInAntiquity)
+{
+    int checked = 0;
+    for (int32_t n = -52000; n < -46000; ++n) {
+        const double darkMoon = GetPhaseTimeUT(n, 0);
+        const double dayInYear = std::fmod(darkMoon - 625333.0, 365.2425);
+        if (dayInYear > 1.0 && dayInYear < 364.2) continue; // only those near New Year
+        ++checked;
+        for (double after : {1.0 / 86400, 30.0 / 86400}) {
+            const auto lunation = GetLunation(darkMoon + after);
+            ASSERT_EQ(lunation, n) << "lunation " << n;
+            bool exact = false;
+            EXPECT_EQ(GetPhase(n, darkMoon + after, exact), 0) << "lunation " << n << " + " << after;
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(Lunations, GetPhaseOutsideTheLunation)
