@@ -259,6 +259,36 @@ private slots:
         QCOMPARE(fake.clipboard.text, Text(w, label.toLatin1().constData()));
     }
 
+    void theMoonLinesOnlyCopyTheirValues()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        for (const char* label : {"lblPhaseOfMoon_0", "lblAgeOfMoon_1"}) {
+            fake.clipboard.text.clear();
+            QTest::mouseClick(w.findChild<QLabel*>(label), Qt::LeftButton);
+            const QString value = Text(w, QByteArray(label).replace("_0", "_1").constData());
+            QCOMPARE(fake.clipboard.text, value);
+        }
+        QCOMPARE(w.intCalendar, int(orlun::kRowCHL));
+        QVERIFY(w.findChild<QLineEdit*>("txbDate")->text().isEmpty());
+    }
+
+    void theChosenDirectionOfDaysIsHighlighted()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        auto colour = [&](const char* name) {
+            return w.findChild<QWidget*>(name)->palette().color(QPalette::WindowText);
+        };
+        QCOMPARE(colour("optPlus"), QColor(255, 255, 255));
+        QCOMPARE(colour("optMinus"), QColor(200, 200, 200));
+        QTest::mouseClick(w.findChild<QWidget*>("optMinus"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(colour("optPlus"), QColor(200, 200, 200));
+        QCOMPARE(colour("optMinus"), QColor(255, 255, 255));
+    }
+
     void theCJDSwitchSwapsTheCJDLinesAndTheYearLabels()
     {
         FakePlatform fake;
