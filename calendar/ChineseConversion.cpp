@@ -19,26 +19,15 @@ size_t At(int i) { return static_cast<size_t>(i); }
 
 // The day number of a Gregorian date; the year is already known to be within the supported
 // range, so the result fits in 32 bits.
-int32_t GregorianJDN(int64_t year, int month, int day)
+// Only called for supported Chinese years, which fit 32 bits.
+int32_t GregorianJDNOfYear(int64_t year, int month, int day)
 {
-    WesternDate rec;
-    rec.year = static_cast<int32_t>(year);
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec);
+    return GregorianJDN(static_cast<int32_t>(year), month, day);
 }
 
 // Chinese years (CHL nian and CHS sui alike) are named by Common Era years, which are Gregorian;
 // the calendar code is given explicitly rather than left to the library's default.
-int32_t GregorianYearOf(int32_t jdn)
-{
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = 'G';
-    JDNToDate(rec);
-    return rec.year;
-}
+int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(jdn).year; }
 
 bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
 
@@ -105,7 +94,7 @@ int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
 
     // A build around the middle of the month's Common Era namesake holds the new years of y - 1
     // and y; the second month "01" is the one of year y.
-    const YearStructure ys = BuildYearStructure(GregorianJDN(y, rec.month, 15), settings.refLongitude);
+    const YearStructure ys = BuildYearStructure(GregorianJDNOfYear(y, rec.month, 15), settings.refLongitude);
     if (!ys.valid)
         return -2;
     int i = 0;
@@ -178,7 +167,7 @@ bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings)
 
     // Term 1 (the winter solstice of y - 1) is found from January of y, term 24 from December;
     // both lie in the solar year y of the seed, whose terms are entries 24..47.
-    const int32_t seed = GregorianJDN(y, (rec.term + 1) / 2, 1);
+    const int32_t seed = GregorianJDNOfYear(y, (rec.term + 1) / 2, 1);
     const SolarTermTable t = SolarTermsOf(seed, settings.method, settings.refLongitude);
     if (!IsValid(t))
         return false;

@@ -1,20 +1,13 @@
 #include "calendar/Convert.h"
 
+#include "calendar/TextTrim.h"
 namespace orlun {
-
-std::string TrimBlanks(const std::string& text)
-{
-    size_t a = 0, b = text.size();
-    while (a < b && (text[a] == ' ' || text[a] == '\t')) ++a;
-    while (b > a && (text[b - 1] == ' ' || text[b - 1] == '\t')) --b;
-    return text.substr(a, b - a);
-}
 
 ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
                            const CalendarSettings& settings, const CalendarQuestion& ask)
 {
     ConvertResult r;
-    r.plusMinus = TrimBlanks(entry.plusMinus);
+    r.plusMinus = Trim(entry.plusMinus);
     if (!r.plusMinus.empty() && !IsValidPlusMinus(r.plusMinus)) {
         r.errorCode = kEntryInvalidPlusMinus;
         return r;

@@ -27,7 +27,4 @@ struct ConvertResult {
 ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
                            const CalendarSettings& settings, const CalendarQuestion& ask);
 
-// The plus/minus text trimmed of blanks at both ends.
-std::string TrimBlanks(const std::string& text);
-
 } // namespace orlun

@@ -1,5 +1,6 @@
 #include "calendar/DateEntry.h"
 
+#include "calendar/TextTrim.h"
 #include <cstdint>
 #include <string_view>
 
@@ -27,14 +28,6 @@ constexpr int kNoZone = -1;
 bool IsRow(int row) { return row >= 0 && row < kCalendarRowCount; }
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
-
-std::string TrimBlanks(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(kBlank);
-    if (first == std::string::npos) return "";
-    const size_t last = text.find_last_not_of(kBlank);
-    return text.substr(first, last - first + 1);
-}
 
 // Upper case of the ASCII letters only; other bytes (parts of UTF-8 characters) stay as they are.
 std::string Upper(std::string text)
@@ -247,7 +240,7 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
 
     // The field shows the entry trimmed and in upper case; inner blanks are remembered because
     // a date without designation is only questioned when it is a single word.
-    const std::string trimmed = Upper(TrimBlanks(entry.date));
+    const std::string trimmed = Upper(Trim(entry.date, " "));
     const bool innerBlanks = Contains(trimmed, " ");
     f.date = trimmed;
     std::string work = WithoutCommasAndBlanks(trimmed);
@@ -300,7 +293,7 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
     }
     if (Contains(work, ":")) return fail(kEntryTimeInDate);
 
-    f.time = TrimBlanks(f.time);
+    f.time = Trim(f.time, " ");
     if (f.time.empty()) f.time = kNoon;
 
     const std::string datePart = work.substr(0, designationAt);

@@ -175,6 +175,25 @@ int ParseWesternDate(const std::string& text, WesternDate& rec)
     return status;
 }
 
+WesternDate GregorianDate(int32_t jdn)
+{
+    WesternDate rec;
+    rec.jdn = jdn;
+    rec.calendar = 'G';
+    JDNToDate(rec);
+    return rec;
+}
+
+int32_t GregorianJDN(int32_t year, int month, int day)
+{
+    WesternDate rec;
+    rec.year = year;
+    rec.month = month;
+    rec.day = day;
+    rec.calendar = 'G';
+    return DateToJDN(rec);
+}
+
 std::string DayCountText(double value)
 {
     // to_chars writes "." as the decimal point whatever the process locale says (a desktop

@@ -21,6 +21,11 @@ int32_t DateToJDN(WesternDate& rec);
 // Fills year, month and day from the record's jdn and calendar letter.
 void JDNToDate(WesternDate& rec);
 
+// The date of a JDN in the Gregorian calendar (year, month, day, jdn and calendar 'G' set).
+WesternDate GregorianDate(int32_t jdn);
+// The JDN of a Gregorian date.
+int32_t GregorianJDN(int32_t year, int month, int day);
+
 // Common Era and Julian records of the day count x (truncated toward zero). Both records are
 // valid; a count that is no number or lies beyond the 32-bit day numbers gives records held at
 // the nearest end of that range (0 for no number) and marked invalid.

@@ -102,6 +102,22 @@ std::vector<const DisplayLine*> DisplayTexts::Lines() const
             &elementAnimalOfDay, &phaseOfMoon,    &ageOfMoon, &deltaT};
 }
 
+const DisplayLine& DisplayTexts::LineOfCalendar(CalendarRow row) const
+{
+    switch (row) {
+    case kRowCE: return commonEra;
+    case kRowJC: return julianCalendar;
+    case kRowCHL: return chineseLunar;
+    case kRowCHS: return chineseSolar;
+    case kRowAJD: return astronomicalJD;
+    case kRowCJDC: return cjdReference;
+    case kRowCJDL: return cjdLondon;
+    case kRowARCGMT: return arcGMT;
+    case kRowARCCCT: break;
+    }
+    return arcReference;
+}
+
 std::string LondonTime(double cjdl) { return TimeText(FractionOf(cjdl)) + " GMT"; }
 
 std::string ReferenceTime(double cjdc, const std::string& zoneCode)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/CalendarRows.h"
 #include "calendar/ChineseDate.h"
 #include "calendar/MoonData.h"
 #include "calendar/Settings.h"
@@ -53,6 +54,8 @@ struct DisplayTexts {
 
     // Every line in window order, top to bottom.
     std::vector<const DisplayLine*> Lines() const;
+    // The line of a calendar row (CE, JC, CHL, CHS, AJD, CJDC, CJDL, ARC GMT, ARC CCT).
+    const DisplayLine& LineOfCalendar(CalendarRow row) const;
 };
 
 // Builds every display text for the moment ajd (UT) under the settings.

@@ -1,5 +1,6 @@
 #include "calendar/LogEntry.h"
 
+#include "calendar/TextTrim.h"
 #include "calendar/DateEntryNumbers.h"
 
 #include <cctype>
@@ -28,14 +29,6 @@ std::string PlainNumber(int n)
 }
 
 std::string Dashes(std::size_t n) { return std::string(n, '-'); }
-
-std::string Trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
 
 std::string LowerCase(std::string s)
 {
@@ -267,7 +260,7 @@ std::string AutoLogHeading(int reason, const AutoLogContext& c)
     case kAutoLogNow:
         return "Now";
     case kAutoLogConvert: {
-        const std::string days = Trimmed(c.plusMinus);
+        const std::string days = Trim(c.plusMinus);
         if (days.empty()) return "";
         const bool one = std::fabs(LeadingNumberValue(WithoutCommas(days))) == 1.0;
         return std::string(c.plus ? "Plus " : "Minus ") + days + " day" + (one ? "" : "s");

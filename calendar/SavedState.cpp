@@ -1,5 +1,6 @@
 #include "calendar/SavedState.h"
 
+#include "calendar/TextTrim.h"
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,14 +20,6 @@ constexpr size_t kMaxZoneCodeLength = 16;
 
 std::string Flag(bool b) { return b ? "-1" : "0"; }
 std::string Box(bool b) { return b ? "1" : "0"; }
-
-std::string Trim(const std::string& s)
-{
-    size_t a = 0, b = s.size();
-    while (a < b && (s[a] == ' ' || s[a] == '\t')) ++a;
-    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
-    return s.substr(a, b - a);
-}
 
 // A whole line that is an integer in [min, max].
 std::optional<int> Integer(const std::string& line, long min, long max)

@@ -8,15 +8,8 @@ using namespace orlun;
 
 namespace {
 
-double AJDOfGregorianNoon(int year, int month, int day)
-{
-    WesternDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec); // noon at Greenwich is the integral AJD
-}
+// Noon at Greenwich is the integral AJD.
+double AJDOfGregorianNoon(int year, int month, int day) { return GregorianJDN(year, month, day); }
 
 } // namespace
 

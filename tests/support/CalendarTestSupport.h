@@ -12,26 +12,8 @@
 
 namespace orlun::test {
 
-// The JDN of a Gregorian date.
-inline int32_t GregorianJDN(int year, int month, int day)
-{
-    WesternDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec);
-}
-
 // "yyyy-mm-dd" of a JDN in the Gregorian calendar.
-inline std::string GregorianText(int32_t jdn)
-{
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = 'G';
-    JDNToDate(rec);
-    return DateText(rec);
-}
+inline std::string GregorianText(int32_t jdn) { return DateText(GregorianDate(jdn)); }
 
 // A CHL record with the date fields set.
 inline CHLDate Lunar(int32_t cycle, int32_t position, int32_t month, int32_t day, int32_t leap = 0)

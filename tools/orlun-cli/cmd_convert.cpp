@@ -18,21 +18,6 @@ std::string ForTerminal(std::string text)
     return text;
 }
 
-const DisplayLine& LineOfRow(const DisplayTexts& t, int row)
-{
-    switch (row) {
-    case kRowCE: return t.commonEra;
-    case kRowJC: return t.julianCalendar;
-    case kRowCHL: return t.chineseLunar;
-    case kRowCHS: return t.chineseSolar;
-    case kRowAJD: return t.astronomicalJD;
-    case kRowCJDC: return t.cjdReference;
-    case kRowCJDL: return t.cjdLondon;
-    case kRowARCGMT: return t.arcGMT;
-    default: return t.arcReference;
-    }
-}
-
 } // namespace
 
 int RunConvert(const std::vector<std::string>& rawArgs)
@@ -79,7 +64,9 @@ int RunConvert(const std::vector<std::string>& rawArgs)
     const double now = CurrentAJDate(SystemClock());
     entry.currentDisplayed = EntryFromDisplayedValue(
         static_cast<CalendarRow>(entry.currentCalendar),
-        LineOfRow(BuildDisplayTexts(now, settings), entry.currentCalendar).value);
+        BuildDisplayTexts(now, settings)
+            .LineOfCalendar(static_cast<CalendarRow>(entry.currentCalendar))
+            .value);
 
     const auto ask = [yes](const std::string& question) {
         std::fprintf(stderr, "%s %s\n", question.c_str(), yes ? "Yes" : "No");

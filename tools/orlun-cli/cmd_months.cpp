@@ -12,29 +12,15 @@ namespace orlun::cli {
 
 namespace {
 
-WesternDate GregorianOf(int32_t jdn)
-{
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = 'G';
-    JDNToDate(rec);
-    return rec;
-}
-
 // Prints the months of the lunar year whose month 1 day 1 falls in CE year y; false when the
 // structure around the year could not be built.
 bool PrintLunarYear(int y, const CalendarSettings& settings)
 {
     // Built around midsummer of y, the structure holds the sui before and after that new year.
-    WesternDate midsummer;
-    midsummer.year = y;
-    midsummer.month = 7;
-    midsummer.day = 1;
-    midsummer.calendar = 'G';
-    const YearStructure ys = BuildYearStructure(DateToJDN(midsummer) + 0.5, settings.refLongitude);
+    const YearStructure ys = BuildYearStructure(GregorianJDN(y, 7, 1) + 0.5, settings.refLongitude);
     if (!ys.valid) return false;
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[i] != "01" || GregorianOf(ys.MonthStart[i]).year != y) continue;
+        if (ys.MonthLabel[i] != "01" || GregorianDate(ys.MonthStart[i]).year != y) continue;
         for (int k = i; k + 1 < ys.MonthCount; ++k) {
             if (k > i && ys.MonthLabel[k] == "01") return true;
             const std::string& label = ys.MonthLabel[k];
@@ -42,7 +28,7 @@ bool PrintLunarYear(int y, const CalendarSettings& settings)
             const bool leap = label.back() == '*';
             const int month = std::stoi(label);
             std::printf("%d\t%d\t%d\t%s\t%d\n", y, month, leap ? 1 : 0,
-                        DateText(GregorianOf(ys.MonthStart[k])).c_str(),
+                        DateText(GregorianDate(ys.MonthStart[k])).c_str(),
                         ys.MonthStart[k + 1] - ys.MonthStart[k]);
         }
         return false;

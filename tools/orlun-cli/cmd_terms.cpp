@@ -26,22 +26,14 @@ int RunTerms(const std::vector<std::string>& args)
     }
 
     // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
-    WesternDate midsummer;
-    midsummer.year = static_cast<int32_t>(*year);
-    midsummer.month = 7;
-    midsummer.day = 1;
-    midsummer.calendar = 'G';
     const SolarTermTable table =
-        BuildSolarTerms(DateToJDN(midsummer) + 0.5, settings.method, settings.refLongitude);
+        BuildSolarTerms(GregorianJDN(static_cast<int32_t>(*year), 7, 1) + 0.5, settings.method, settings.refLongitude);
     if (!IsValid(table)) {
         std::fprintf(stderr, "orlun-cli: no solar-term table for %lld\n", static_cast<long long>(*year));
         return 1;
     }
     for (int i = 0; i < kTermTableSize; ++i) {
-        WesternDate day;
-        day.jdn = table.TermDay[i];
-        day.calendar = 'G';
-        JDNToDate(day);
+        const WesternDate day = GregorianDate(table.TermDay[i]);
         std::printf("%d\t%s\t%.4f\t%s %s\n", i, SolarTermCodeOfIndex(i).c_str(), table.TermMoment[i],
                     DateText(day).c_str(), TimeText(FractionOf(table.TermMoment[i])).c_str());
     }
