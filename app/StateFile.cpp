@@ -1,17 +1,17 @@
 #include "app/StateFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include "app/Platform.h"
+#include "app/SafeFile.h"
 #include "calendar/SavedState.h"
 
 namespace orlun::app {
 
 namespace {
 // A state file is about a kilobyte; reading stops well before anything that large.
-constexpr qint64 kMaxStateFileSize = 64 * 1024;
+constexpr std::size_t kMaxStateFileSize = 64 * 1024;
 } // namespace
 
 QString StateFilePath(AppDataFolder& appData)
@@ -27,19 +27,8 @@ QString StateFilePath(AppDataFolder& appData)
 bool WriteStateFile(const QString& path, const std::string& text, QString& error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    const qint64 written = file.write(text.data(), static_cast<qint64>(text.size()));
-    if (written != static_cast<qint64>(text.size())) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
+    if (const auto reason = ReplaceFileContents(path.toStdString(), text)) {
+        error = QString::fromStdString(*reason);
         return false;
     }
     return true;
@@ -47,11 +36,7 @@ bool WriteStateFile(const QString& path, const std::string& text, QString& error
 
 std::optional<std::string> ReadStateFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.read(kMaxStateFileSize + 1);
-    if (bytes.size() > kMaxStateFileSize) return std::nullopt;
-    return bytes.toStdString();
+    return ReadRegularFile(path.toStdString(), kMaxStateFileSize);
 }
 
 } // namespace orlun::app

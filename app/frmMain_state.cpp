@@ -44,9 +44,11 @@ SavedState frmMain::CollectState() const
 
 void frmMain::cmdSaveState_Click()
 {
-    platform_.settings->Save(kSettingsKey, kCountrySetting, QString::number(cboRefLong->currentIndex()));
     QString error;
-    if (!WriteStateFile(stateFilePath_, FormatSavedState(CollectState()), error)) {
+    const bool countryStored =
+        platform_.settings->Save(kSettingsKey, kCountrySetting, QString::number(cboRefLong->currentIndex()));
+    if (!countryStored) error = "the country could not be written to the settings store";
+    if (!WriteStateFile(stateFilePath_, FormatSavedState(CollectState()), error) || !countryStored) {
         platform_.messages->Warning(this, "Save state",
                                     "Error when attempting to save the state: " + error);
         CmdSaveStateEnabled(true);

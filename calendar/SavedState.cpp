@@ -1,13 +1,13 @@
 #include "calendar/SavedState.h"
 
 #include "calendar/TextTrim.h"
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "calendar/Limits.h"
+#include "calendar/WholeNumber.h"
 
 namespace orlun {
 
@@ -24,18 +24,9 @@ std::string Box(bool b) { return b ? "1" : "0"; }
 // A whole line that is an integer in [min, max].
 std::optional<int> Integer(const std::string& line, long min, long max)
 {
-    const std::string t = Trim(line);
-    if (t.empty() || t.size() > 12) return std::nullopt;
-    size_t i = (t[0] == '-' || t[0] == '+') ? 1 : 0;
-    if (i == t.size()) return std::nullopt;
-    long value = 0;
-    for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return std::nullopt;
-        value = value * 10 + (t[i] - '0');
-    }
-    if (t[0] == '-') value = -value;
-    if (value < min || value > max) return std::nullopt;
-    return static_cast<int>(value);
+    const auto value = ParseWholeNumber(Trim(line), min, max);
+    if (!value) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 std::optional<bool> CheckBox(const std::string& line)
@@ -56,13 +47,9 @@ std::optional<bool> OptionFlag(const std::string& line)
 std::optional<double> Moment(const std::string& line)
 {
     const std::string t = Trim(line);
-    if (t.empty() || t.size() > 40) return std::nullopt;
-    // from_chars reads "." as the decimal point whatever the process locale says.
-    double v = 0;
-    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
-    const auto [end, ec] = std::from_chars(first, t.data() + t.size(), v);
-    if (ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v)) return std::nullopt;
-    if (v < kMinAJD || v > kMaxAJD) return std::nullopt;
+    if (t.size() > 40) return std::nullopt;
+    const auto v = ParseDecimalNumber(t);
+    if (!v || *v < kMinAJD || *v > kMaxAJD) return std::nullopt;
     return v;
 }
 

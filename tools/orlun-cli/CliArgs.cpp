@@ -1,36 +1,16 @@
 #include "CliArgs.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+
+#include "calendar/WholeNumber.h"
 
 namespace orlun::cli {
 
-std::optional<double> ParseDouble(const std::string& text)
-{
-    if (text.empty() || text.size() > 64) return std::nullopt;
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(begin, &end);
-    if (end != begin + text.size() || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
+std::optional<double> ParseDouble(const std::string& text) { return ParseDecimalNumber(text); }
 
 std::optional<int64_t> ParseInteger(const std::string& text, int64_t min, int64_t max)
 {
-    if (text.empty() || text.size() > 19) return std::nullopt;
-    size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (i == text.size()) return std::nullopt;
-    int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    if (text[0] == '-') value = -value;
-    if (value < min || value > max) return std::nullopt;
-    return value;
+    return ParseWholeNumber(text, min, max);
 }
 
 Options::Options(const std::vector<std::string>& args, const std::vector<std::string>& known)
