@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Platform.h"
-#include "app/TextTable.h"
-#include "app/frmMain.h"
+#include "app/platform/Platform.h"
+#include "app/platform/TextTable.h"
+#include "app/main/frmMain.h"
 #include "engine/engine_status.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <random>
 #include <vector>
 
-#include "calendar/Limits.h"
-#include "calendar/Orlun3.h"
+#include "calendar/core/Limits.h"
+#include "calendar/chinese/Orlun3.h"
 
 using namespace orlun;
 

@@ -2,5 +2,8 @@
 # Configures and builds everything into build/: build/bin/orlun, build/bin/orlun-cli, tests, benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+launcher=()
+# ccache, where installed, makes rebuilds of other checkouts of the same code cheap.
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
 cmake --build build -j2

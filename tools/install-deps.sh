@@ -3,7 +3,7 @@
 # everything is already there.
 set -euo pipefail
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache
   qt6-base-dev                 # Qt 6 Widgets
   libswe-dev swe-standard-data # Swiss Ephemeris and its JPL-based files (-5400..5400)
   fonts-noto-cjk fonts-dejavu-core # the stem and branch pictures, the window's text

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/ChineseDate.h"
-#include "calendar/DatePr2.h"
-#include "calendar/Orlun3.h"
+#include "calendar/core/ChineseDate.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/chinese/Orlun3.h"
 
 namespace orlun::test {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calendar/WholeNumber.h"
+#include "calendar/core/WholeNumber.h"
 
 namespace orlun::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/Settings.h"
+#include "calendar/core/Settings.h"
 
 namespace orlun::cli {
 

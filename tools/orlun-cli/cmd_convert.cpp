@@ -3,9 +3,9 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "calendar/Clock.h"
-#include "calendar/Convert.h"
-#include "calendar/DisplayModel.h"
+#include "calendar/western/Clock.h"
+#include "calendar/entry/Convert.h"
+#include "calendar/presentation/DisplayModel.h"
 
 namespace orlun::cli {
 

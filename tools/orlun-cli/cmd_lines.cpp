@@ -3,9 +3,9 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "calendar/Clock.h"
-#include "calendar/DisplayModel.h"
-#include "calendar/Limits.h"
+#include "calendar/western/Clock.h"
+#include "calendar/presentation/DisplayModel.h"
+#include "calendar/core/Limits.h"
 
 namespace orlun::cli {
 

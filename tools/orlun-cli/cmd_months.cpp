@@ -4,9 +4,9 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "calendar/DatePr2.h"
-#include "calendar/Limits.h"
-#include "calendar/Orlun3.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/core/Limits.h"
+#include "calendar/chinese/Orlun3.h"
 
 namespace orlun::cli {
 

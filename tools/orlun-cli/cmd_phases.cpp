@@ -4,9 +4,9 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "calendar/DatePr2.h"
-#include "calendar/Limits.h"
-#include "calendar/syzyg.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/core/Limits.h"
+#include "calendar/astro/syzyg.h"
 
 namespace orlun::cli {
 

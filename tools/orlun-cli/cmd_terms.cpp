@@ -3,11 +3,11 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "calendar/DatePr2.h"
-#include "calendar/Limits.h"
-#include "calendar/SolarTermNames.h"
-#include "calendar/SolarTerms.h"
-#include "calendar/TimeScales.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/core/Limits.h"
+#include "calendar/astro/SolarTermNames.h"
+#include "calendar/astro/SolarTerms.h"
+#include "calendar/core/TimeScales.h"
 
 namespace orlun::cli {
 

@@ -6,7 +6,7 @@
 #include <QMap>
 #include <QTemporaryDir>
 
-#include "app/Platform.h"
+#include "app/platform/Platform.h"
 
 namespace orlun::test {
 

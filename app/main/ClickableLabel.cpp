@@ -1,0 +1,14 @@
+#include "app/main/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace orlun::app {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace orlun::app

@@ -1,0 +1,641 @@
+#include "app/main/frmMain.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/main/ClickableLabel.h"
+#include "app/main/MainLists.h"
+#include "app/main/Pictures.h"
+#include "app/platform/StateFile.h"
+#include "app/log/frmLog.h"
+#include "app/log/frmLogPreferences.h"
+#include "app/platform/TextTable.h"
+#include "calendar/entry/DateCopy.h"
+#include "calendar/presentation/DisplayModel.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/astro/syzyg.h"
+
+namespace orlun::app {
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("\\ORLUN");
+const QString kCountrySetting = QStringLiteral("cboRefLong");
+constexpr int kEmptyElement = kNoElementItem;
+constexpr int kEmptyAnimal = kNoAnimalItem;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+void SetForeground(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+frmMain::frmMain(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    setObjectName("frmMain");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void frmMain::Form_Load()
+{
+    blnStartupCompleted = false;
+    LayOut();
+    setWindowTitle(ProgramTitle());
+
+    // Initialization: empty values, hidden pictures, defaults, lists.
+    for (LabelPair* line : {&lblCommonEraDate, &lblJulianCalendarDate, &lblChineseLunarDate,
+                            &lblChineseSolarDate, &lblArchetypesCalendarGMT,
+                            &lblArchetypesCalendarCCT, &lblChronologicalJulianDateLondon,
+                            &lblChronologicalJulianDateBeijing, &lblAstronomicalJulianDate,
+                            &lblPhaseOfMoon, &lblAgeOfMoon, &lblDeltaT, &lblElementAnimalOfDay})
+        (*line)[1]->clear();
+    for (int i = 0; i < 2; ++i) {
+        picStem[i]->hide();
+        picBranch[i]->hide();
+    }
+    strPicPath = PictureFolder();
+    stateFilePath_ = StateFilePath(*platform_.appData);
+    MakeLogWindows();
+    optNext->setChecked(true);
+    optPlus->setChecked(true);
+    optMoveDirection[0]->setChecked(true);
+    chkRepeatedly->setChecked(false);
+    settings_.zoneCode = "CCT";
+    frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
+    FillLists();
+    move(100, 100);
+    cmdTest->hide();
+    cmdCompareSuns->hide();
+    lblSearching->clear();
+    cboLongitude->hide();
+    lblEast->hide();
+    txbCCT->hide();
+    lblLongitude->setText("Reference longitude:");
+    chkKeep30th->hide();
+    chkKeepLeap->hide();
+    fraStopPauseResume->hide();
+    ApplyCountryColour();
+    ConnectHandlers();
+    optPlusMinus_Click();
+
+    picMoon->hide();
+    show();
+
+    blnInitializing = true;
+    intCalendar = kRowCHL;
+    cmdClearLog->hide();
+    EnableDisableFunctions();
+    CmdSaveStateEnabled(true);
+    repaint();
+
+    const bool restored = RestoreState();
+    if (!restored) cmdReset_Click();
+
+    Clock->stop();
+    DisplayDatesAndTimes();
+    DisplayDeltaT();
+    SetTheFocus();
+    chkShowARC_Click();
+    blnInitializing = false;
+
+    if (restored) {
+        DisplayDatesAndTimes();
+        DisplayDeltaT();
+        CmdSaveStateEnabled(false);
+    } else {
+        ShowNow();
+    }
+
+    intCalendar = kRowCHL;
+    HighlightCalendar();
+    SetTheFocus();
+
+    blnStartupCompleted = true;
+    picMoon->show();
+    cboRefLong_Click();
+}
+
+void frmMain::FillLists()
+{
+    const QSignalBlocker blockEpoch(cboEpoch), blockMethod(cboMethod), blockCountry(cboRefLong),
+        blockLongitude(cboLongitude);
+    cboEpoch->addItems(EpochItems());
+    cboEpoch->setCurrentIndex(0);
+    cboMethod->addItems(MethodItems());
+    cboMethod->setCurrentIndex(0);
+    cboMoveStep->addItems(MoveStepItems(Q(settings_.zoneCode)));
+    cboRefreshPeriod->addItems(RefreshPeriodItems());
+    cboTarget->addItems(SearchTargetItems());
+    for (int e = 0; e < kElementCount; ++e) cboElement->addItem(Q(ElementName(e)));
+    cboElement->addItem("");
+    for (const std::string& name : AnimalNames(settings_.country)) cboAnimal->addItem(Q(name));
+    cboAnimal->addItem("");
+    // The empty items mean "any element" and "any animal"; they are chosen at start-up.
+    cboElement->setCurrentIndex(kEmptyElement);
+    cboAnimal->setCurrentIndex(kEmptyAnimal);
+    cboTimeZone->addItems({"GMT", Q(settings_.zoneCode)});
+    cboTimeZone->setCurrentIndex(-1);
+    for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) cboLongitude->addItem(QString::number(l));
+    for (int c = 0; c < 3; ++c) cboRefLong->addItem(Q(CountryName(c)));
+
+    // The stored country counts only when it is exactly "0", "1" or "2".
+    int country = static_cast<int>(Country::China);
+    if (auto stored = platform_.settings->Restore(kSettingsKey, kCountrySetting)) {
+        if (*stored == "0" || *stored == "1" || *stored == "2") country = stored->toInt();
+    }
+    cboRefLong->setCurrentIndex(country);
+    settings_.country = static_cast<Country>(country);
+}
+
+void frmMain::ConnectHandlers()
+{
+    connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(chkShowARC, &QCheckBox::clicked, this, &frmMain::chkShowARC_Click);
+    connect(chkShowCJDs, &QCheckBox::clicked, this, &frmMain::chkShowCJDs_Click);
+    connect(cboRefLong, &QComboBox::activated, this, &frmMain::cboRefLong_Click);
+    connect(cboLongitude, &QComboBox::activated, this, &frmMain::cboLongitude_Click);
+    connect(cboEpoch, &QComboBox::activated, this, &frmMain::cboEpoch_Click);
+    connect(cboMethod, &QComboBox::activated, this, &frmMain::cboMethod_Click);
+    connect(cmdClearDate, &QPushButton::clicked, this, &frmMain::cmdClearDate_Click);
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    // Enter converts when there is a date to convert.
+    connect(txbDate, &QLineEdit::returnPressed, this, [this] {
+        if (!txbDate->text().isEmpty()) cmdCompute_Click();
+    });
+    connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this] {
+        if (!txbPlusMinus->text().isEmpty() && !txbDate->text().isEmpty()) cmdCompute_Click();
+    });
+    connect(txbDate, &QLineEdit::textChanged, this, &frmMain::DateFieldChanged);
+    for (QRadioButton* option : {optPlus, optMinus})
+        connect(option, &QRadioButton::toggled, this, &frmMain::optPlusMinus_Click);
+    connect(cmdAddToLog, &QPushButton::clicked, this, &frmMain::cmdAddToLog_Click);
+    connect(cmdViewLog, &QPushButton::clicked, this, &frmMain::cmdViewLog_Click);
+    connect(cmdClearLog, &QPushButton::clicked, this, &frmMain::cmdClearLog_Click);
+    connect(cmdLogPreferences, &QPushButton::clicked, this, &frmMain::cmdLogPreferences_Click);
+    connect(chkAutoLog, &QCheckBox::clicked, this, [this] {
+        if (!blnInitializing) CmdSaveStateEnabled(true);
+        SetTheFocus();
+    });
+    connect(cmdSaveState, &QPushButton::clicked, this, &frmMain::cmdSaveState_Click);
+    connect(cmdRestoreState, &QPushButton::clicked, this, &frmMain::cmdRestoreState_Click);
+    connect(cboTimeZone, &QComboBox::activated, this, [this] { SetTheFocus(); });
+
+    const std::pair<LabelPair*, CalendarRow> dateLines[] = {
+        {&lblCommonEraDate, kRowCE},
+        {&lblJulianCalendarDate, kRowJC},
+        {&lblChineseLunarDate, kRowCHL},
+        {&lblChineseSolarDate, kRowCHS},
+        {&lblArchetypesCalendarGMT, kRowARCGMT},
+        {&lblArchetypesCalendarCCT, kRowARCCCT},
+        {&lblChronologicalJulianDateBeijing, kRowCJDC},
+        {&lblChronologicalJulianDateLondon, kRowCJDL},
+        {&lblAstronomicalJulianDate, kRowAJD},
+    };
+    for (const auto& [line, row] : dateLines) {
+        for (int index = 0; index < 2; ++index) {
+            const CalendarRow r = row;
+            connect((*line)[index], &ClickableLabel::clicked, this,
+                    [this, r, index] { LineClicked(r, index); });
+        }
+    }
+    // A click on either label of the Moon lines copies the value, and only that.
+    for (LabelPair* line : {&lblPhaseOfMoon, &lblAgeOfMoon}) {
+        ClickableLabel* value = (*line)[1];
+        for (ClickableLabel* label : *line)
+            connect(label, &ClickableLabel::clicked, this,
+                    [this, value] { platform_.clipboard->SetText(value->text()); });
+    }
+}
+
+// Controls whose actions come with later parts of the program stay disabled until they exist.
+void frmMain::EnableDisableFunctions()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{txbPlusMinus, txbTime, cboTimeZone,
+                                                     cmdMoveOneDay, cmdAddToLog,
+                                                     cmdLogPreferences, chkAutoLog})
+        w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cmdMove, cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch,
+             cmdHelp, cmdDisplayYearData,
+             cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
+             cmdDisplayCalendar})
+        w->setEnabled(false);
+    if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The display cycle
+
+void frmMain::ShowNow()
+{
+    txbDate->clear();
+    txbTime->clear();
+    cboTimeZone->setCurrentIndex(-1);
+    cboElement->setCurrentIndex(kEmptyElement);
+    cboAnimal->setCurrentIndex(kEmptyAnimal);
+    dblCurrentAJDate = CurrentAJDate(*platform_.clock);
+    Recalculate(1);
+}
+
+void frmMain::Recalculate(int v)
+{
+    DisplayDatesAndTimes();
+    DisplayMoonData(CountryColour());
+    DisplayDeltaT();
+    AutoLog(v);
+    CmdSaveStateEnabled(true);
+}
+
+void frmMain::DisplayDatesAndTimes()
+{
+    if (blnInitializing) return;
+    texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    const DisplayTexts& texts = texts_;
+    const std::pair<LabelPair*, const DisplayLine*> lines[] = {
+        {&lblChineseLunarDate, &texts.chineseLunar},
+        {&lblChineseSolarDate, &texts.chineseSolar},
+        {&lblAstronomicalJulianDate, &texts.astronomicalJD},
+        {&lblChronologicalJulianDateLondon, &texts.cjdLondon},
+        {&lblCommonEraDate, &texts.commonEra},
+        {&lblJulianCalendarDate, &texts.julianCalendar},
+        {&lblArchetypesCalendarGMT, &texts.arcGMT},
+        {&lblArchetypesCalendarCCT, &texts.arcReference},
+        {&lblChronologicalJulianDateBeijing, &texts.cjdReference},
+    };
+    for (const auto& [pair, line] : lines) {
+        (*pair)[1]->setText(Q(line->value));
+        (*pair)[1]->setToolTip(Q(line->toolTip));
+    }
+    lblChronologicalJulianDateBeijing[0]->setText(Q(texts.cjdReference.caption));
+
+    // The year: its stem and branch, its number, and its and the month's names unless the CJD
+    // lines take their place.
+    ShowStemBranch(0, texts.yearPosition);
+    lblYear->setText(Q(texts.yearNumber.value));
+    if (!chkShowCJDs->isChecked()) {
+        lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
+        lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
+        lblElementAnimalOfYear->show();
+        lblElementAnimalOfMonth->show();
+    }
+
+    // The note comparing the ARC date with the CHL date.
+    lblArchetypesCalendarCCT[0]->setText(Q(texts.arcReference.caption));
+    SetForeground(lblArchetypesCalendarCCT[0], lngDehighlight);
+
+    // The day: its stem and branch pictures and its names.
+    ShowStemBranch(1, texts.dayPosition);
+    lblElementAnimalOfDay[0]->setText(Q(texts.elementAnimalOfDay.caption));
+    lblElementAnimalOfDay[1]->setText(Q(texts.elementAnimalOfDay.value));
+    SetTheFocus();
+}
+
+void frmMain::ShowStemBranch(int index, int position)
+{
+    picStem[index]->setPixmap(StemPicture(strPicPath, StemOfPosition(position)));
+    picBranch[index]->setPixmap(BranchPicture(strPicPath, BranchOfPosition(position)));
+}
+
+void frmMain::DisplayMoonData(const QColor& background)
+{
+    if (blnInitializing) return;
+    if (texts_.ajd != dblCurrentAJDate || texts_.moon.ageText.empty())
+        texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    const MoonData& moon = texts_.moon;
+    lblAgeOfMoon[1]->setText(Q(moon.ageText));
+    if (!moon.ok) {
+        platform_.messages->Warning(this, "Error", Q(moon.error));
+        return;
+    }
+    lblPhaseOfMoon[1]->setText(Q(moon.phaseText));
+    QPalette p = picMoon->palette();
+    p.setColor(QPalette::Window, background);
+    picMoon->setPalette(p);
+    picMoon->setAutoFillBackground(true);
+    picMoon->setPixmap(QPixmap::fromImage(
+        MoonImage(strPicPath, strMoonSuffix, moon.illumination, moon.waxing, background)));
+}
+
+void frmMain::DisplayDeltaT()
+{
+    if (blnInitializing) return;
+    lblDeltaT[1]->setText(Q(DeltaTText(GetDeltaT(dblCurrentAJDate))));
+}
+
+LabelPair& frmMain::LineOfRow(CalendarRow row)
+{
+    switch (row) {
+    case kRowCE: return lblCommonEraDate;
+    case kRowJC: return lblJulianCalendarDate;
+    case kRowCHL: return lblChineseLunarDate;
+    case kRowCHS: return lblChineseSolarDate;
+    case kRowAJD: return lblAstronomicalJulianDate;
+    case kRowCJDC: return lblChronologicalJulianDateBeijing;
+    case kRowCJDL: return lblChronologicalJulianDateLondon;
+    case kRowARCGMT: return lblArchetypesCalendarGMT;
+    case kRowARCCCT: return lblArchetypesCalendarCCT;
+    }
+    return lblChineseLunarDate;
+}
+
+void frmMain::HighlightCalendar()
+{
+    // The ARC caption stands for both ARC rows; the CJDL caption is never recoloured.
+    const bool arc = intCalendar == kRowARCGMT || intCalendar == kRowARCCCT;
+    SetForeground(lblArchetypesCalendarGMT[0], arc ? lngHighlight : lngDehighlight);
+    for (CalendarRow row : {kRowCE, kRowJC, kRowCHL, kRowCHS, kRowCJDC, kRowAJD})
+        SetForeground(LineOfRow(row)[0], intCalendar == row ? lngHighlight : lngDehighlight);
+}
+
+void frmMain::SetTheFocus()
+{
+    if (!isVisible()) return;
+    if (txbDate->isEnabled() && !txbDate->text().isEmpty()) {
+        txbDate->setFocus();
+        txbDate->setCursorPosition(txbDate->text().size());
+    } else if (cmdNow->isEnabled() && cmdNow->isVisible()) {
+        cmdNow->setFocus();
+    }
+    ShowLogButtons();
+}
+
+void frmMain::CmdSaveStateEnabled(bool enabled)
+{
+    cmdSaveState->setVisible(true);
+    cmdSaveState->setEnabled(enabled && !blnRepeat);
+    cmdRestoreState->setVisible(cmdSaveState->isVisible());
+    cmdRestoreState->setEnabled(cmdSaveState->isEnabled());
+}
+
+QColor frmMain::CountryColour() const
+{
+    switch (settings_.country) {
+    case Country::Vietnam: return {0, 128, 0};
+    case Country::Japan: return {64, 64, 224};
+    case Country::China: break;
+    }
+    return {192, 0, 0};
+}
+
+void frmMain::ApplyCountryColour()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, CountryColour());
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+    for (QWidget* w : {static_cast<QWidget*>(picStem[0]), static_cast<QWidget*>(picStem[1]),
+                       static_cast<QWidget*>(picBranch[0]), static_cast<QWidget*>(picBranch[1]),
+                       static_cast<QWidget*>(lblElementAnimalOfDay[0]),
+                       static_cast<QWidget*>(lblElementAnimalOfDay[1])}) {
+        w->setPalette(p);
+        w->setAutoFillBackground(true);
+    }
+    HighlightCalendar();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Clicks on the display lines
+
+void frmMain::LineClicked(CalendarRow row, int index)
+{
+    const QString value = LineOfRow(row)[1]->text();
+    if (value.isEmpty()) return; // nothing is displayed on that line yet
+    platform_.clipboard->SetText(value);
+    intCalendar = row;
+    if (index == 1) {
+        const EntryFields f = EntryFromDisplayedValue(row, value.toStdString());
+        txbDate->setText(Q(f.date));
+        txbTime->setText(Q(f.time));
+        cboTimeZone->setCurrentIndex(f.zoneIndex);
+        if (f.clearElementAnimal) {
+            cboElement->setCurrentIndex(kEmptyElement);
+            cboAnimal->setCurrentIndex(kEmptyAnimal);
+        } else {
+            // The first element and animal named in the text (the year's) are chosen.
+            for (int e = 0; e < kElementCount; ++e) {
+                if (value.contains(Q(ElementName(e)), Qt::CaseInsensitive)) {
+                    cboElement->setCurrentIndex(e);
+                    break;
+                }
+            }
+            for (int a = 0; a < kAnimalCount; ++a) {
+                if (value.contains(Q(AnimalName(a, settings_.country)), Qt::CaseInsensitive)) {
+                    cboAnimal->setCurrentIndex(a);
+                    break;
+                }
+            }
+        }
+    }
+    HighlightCalendar();
+    SetTheFocus();
+}
+
+void frmMain::CopyCurrentDate()
+{
+    if (intCalendar >= 0 && intCalendar < kCalendarRowCount)
+        LineClicked(static_cast<CalendarRow>(intCalendar), 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Buttons and switches
+
+void frmMain::cmdNow_Click() { ShowNow(); }
+
+void frmMain::optPlusMinus_Click()
+{
+    // The chosen direction is drawn in the highlight colour, the other dimmed.
+    SetForeground(optPlus, optPlus->isChecked() ? lngHighlight : lngDehighlight);
+    SetForeground(optMinus, optMinus->isChecked() ? lngHighlight : lngDehighlight);
+    if (isVisible()) SetTheFocus();
+}
+
+void frmMain::cmdReset_Click()
+{
+    intCalendar = kRowCHL;
+    HighlightCalendar();
+    chkShowARC->setChecked(true);
+    chkShowCJDs->setChecked(false);
+    chkAutoLog->setChecked(false);
+    optNext->setChecked(true);
+    optPlus->setChecked(true);
+    optMoveDirection[0]->setChecked(true);
+    chkRepeatedly->setChecked(false);
+    optPlusMinus_Click();
+    cboMoveStep->setCurrentIndex(static_cast<int>(MoveUnit::CHLMonth));
+    cboRefreshPeriod->setCurrentIndex(kRefreshPeriodOneSecond);
+    cboTarget->setCurrentIndex(0);
+    txbDate->clear();
+    txbTime->clear();
+    chkShowARC_Click();
+    chkShowCJDs_Click();
+    CmdSaveStateEnabled(true);
+}
+
+void frmMain::SetLineVisible(LabelPair& line, bool visible)
+{
+    line[0]->setVisible(visible);
+    line[1]->setVisible(visible);
+}
+
+void frmMain::chkShowARC_Click()
+{
+    const bool show = chkShowARC->isChecked();
+    SetLineVisible(lblArchetypesCalendarGMT, show);
+    SetLineVisible(lblArchetypesCalendarCCT, show);
+    if (!blnInitializing) CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::chkShowCJDs_Click()
+{
+    const bool show = chkShowCJDs->isChecked();
+    SetLineVisible(lblChronologicalJulianDateLondon, show);
+    SetLineVisible(lblChronologicalJulianDateBeijing, show);
+    lblElementAnimalOfYear->setVisible(!show);
+    lblElementAnimalOfMonth->setVisible(!show);
+    if (!show && !blnInitializing) {
+        // The names are those of the current moment's CHL date.
+        const DisplayTexts texts = BuildDisplayTexts(dblCurrentAJDate, settings_);
+        lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
+        lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
+    }
+    lblChronologicalJulianDateBeijing[0]->setText(Q(CJDCCaption(settings_.refLongitude)));
+    if (!blnInitializing) CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cboRefLong_Click()
+{
+    if (!blnStartupCompleted) return;
+    const int index = cboRefLong->currentIndex();
+    if (index < 0 || index > 2) return;
+    const Country country = static_cast<Country>(index);
+    settings_.country = country;
+
+    // The longitude follows the country; as with any list, choosing the item already chosen
+    // runs no handler (so a restored state stays unchanged at start-up).
+    const int longitudeIndex = CountryLongitude(country) - kMinRefLongitude;
+    if (cboLongitude->currentIndex() != longitudeIndex) {
+        cboLongitude->setCurrentIndex(longitudeIndex);
+        cboLongitude_Click();
+    } else {
+        settings_.refLongitude = kMinRefLongitude + longitudeIndex;
+        settings_.zoneCode = ZoneCodes[longitudeIndex];
+    }
+    strMoonSuffix = country == Country::Vietnam ? "_vn" : country == Country::Japan ? "_jp" : "";
+    for (const MoveUnit unit : {MoveUnit::ARCMonth, MoveUnit::ARCYear})
+        cboMoveStep->setItemText(static_cast<int>(unit), Q(MoveUnitText(unit, settings_.zoneCode)));
+
+    blnChina = country == Country::China;
+    const QString adjective = Q(CountryAdjective(country));
+    lblChineseSolarDate[0]->setText(adjective + " Solar");
+    lblChineseLunarDate[0]->setText(adjective + " Lunar");
+    lblYear->setVisible(blnChina);
+    for (int i = 0; i < 2; ++i) {
+        picStem[i]->setVisible(blnChina);
+        picBranch[i]->setVisible(blnChina);
+    }
+    lblElementAnimalOfDay[0]->setVisible(blnChina);
+
+    // The country's names of the fourth, eighth and twelfth animals.
+    for (int a : {3, 7, 11}) cboAnimal->setItemText(a, Q(AnimalName(a, country)));
+    ExchangeAnimalWordsInTargets();
+
+    DisplayDatesAndTimes();
+    ApplyCountryColour();
+    DisplayMoonData(CountryColour());
+}
+
+void frmMain::ExchangeAnimalWordsInTargets()
+{
+    struct Swap {
+        const char* from;
+        const char* to;
+    };
+    static const Swap vietnam[] = {{"rabbit", "cat"}, {"sheep", "goat"}, {"boar", "pig"}};
+    static const Swap china[] = {{"cat", "rabbit"}, {"goat", "sheep"}, {"boar", "pig"}};
+    static const Swap japan[] = {{"cat", "rabbit"}, {"goat", "sheep"}, {"pig", "boar"}};
+    const Swap* swaps = settings_.country == Country::Vietnam ? vietnam
+                        : settings_.country == Country::Japan ? japan
+                                                              : china;
+    const int first = static_cast<int>(SearchTarget::ElementAnimalDay);
+    const int last = static_cast<int>(SearchTarget::ElementAnimalYear);
+    for (int item = first; item <= last && item < cboTarget->count(); ++item) {
+        QString text = cboTarget->itemText(item);
+        for (int i = 0; i < 3; ++i)
+            text.replace(QLatin1String(swaps[i].from), QLatin1String(swaps[i].to));
+        cboTarget->setItemText(item, text);
+    }
+}
+
+void frmMain::cboLongitude_Click()
+{
+    const int index = cboLongitude->currentIndex();
+    if (index < 0 || index >= kZoneCodeCount) return;
+    settings_.refLongitude = kMinRefLongitude + index;
+    settings_.zoneCode = ZoneCodes[index];
+    txbCCT->setText(Q(settings_.zoneCode));
+    cboTimeZone->setItemText(1, Q(settings_.zoneCode));
+    cboTimeZone->setCurrentIndex(-1);
+    // A date typed for the old meridian is not converted with the new one.
+    txbDate->clear();
+    txbTime->clear();
+    if (!blnStartupCompleted) return;
+    DisplayDatesAndTimes();
+    CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cboEpoch_Click()
+{
+    // The epoch year is the number before " = " in the item.
+    settings_.epoch = cboEpoch->currentText().section(' ', 0, 0).toInt();
+    if (!blnStartupCompleted) return;
+    DisplayDatesAndTimes();
+    CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cboMethod_Click()
+{
+    settings_.method = cboMethod->currentIndex() == 1 ? 1 : 0;
+    if (!blnStartupCompleted) return;
+    DisplayDatesAndTimes();
+    CmdSaveStateEnabled(true);
+    SetTheFocus();
+}
+
+void frmMain::cmdQuit_Click()
+{
+    if (quitting_) return;
+    quitting_ = true;
+    platform_.settings->Save(kSettingsKey, kCountrySetting,
+                             QString::number(cboRefLong->currentIndex()));
+    emit quitRequested();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (frmLog_ && frmLog_->isVisible()) frmLog_->hide();
+    cmdQuit_Click();
+    event->accept();
+}
+
+} // namespace orlun::app

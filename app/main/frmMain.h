@@ -1,0 +1,251 @@
+// The main window: it owns the one moment the program is about (dblCurrentAJDate) and shows it
+// at once in every calendar and day count. Every action that changes the moment writes
+// dblCurrentAJDate and then redisplays through Recalculate or DisplayDatesAndTimes.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <array>
+
+#include "app/platform/Platform.h"
+#include "calendar/core/CalendarRows.h"
+#include "calendar/entry/DateEntry.h"
+#include "calendar/presentation/LogEntry.h"
+#include "calendar/state/SavedState.h"
+#include "calendar/presentation/DisplayModel.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/core/Settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace orlun::app {
+
+class ClickableLabel;
+class frmLog;
+class frmLogPreferences;
+
+// A display line: index 0 the caption, index 1 the value.
+using LabelPair = std::array<ClickableLabel*, 2>;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+
+    // Start-up: lays out, fills the lists, takes the saved state or the present moment, shows.
+    void Form_Load();
+
+    // The full display cycle after a new moment; v is the automatic-log reason.
+    void Recalculate(int v);
+    void DisplayDatesAndTimes();
+    void DisplayDeltaT();
+    // The Moon lines and picture for the current moment, on the background colour.
+    void DisplayMoonData(const QColor& background);
+    void ShowNow();
+    void HighlightCalendar();
+    void SetTheFocus();
+    void CmdSaveStateEnabled(bool enabled);
+    void EnableDisableFunctions();
+    // Performs the value click of the line of the current calendar.
+    void CopyCurrentDate();
+    QColor CountryColour() const;
+    // The automatic log entry of an action (reasons 1 Now, 2 Convert, 3 Move, 4 Search, 5 One day).
+    void AutoLog(int reason);
+    // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
+    bool RestoreState();
+    // Shows the message of a date-entry error code.
+    void DisplayDateEntryError(int code);
+    frmLog* Log() const { return frmLog_; }
+    frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
+    int Epoch() const { return settings_.epoch; }
+    const CalendarSettings& Settings() const { return settings_; }
+
+    // The moment and the window state that other windows read.
+    double dblCurrentAJDate = 0;
+    int intCalendar = kRowCHL;
+    bool blnInitializing = false;
+    bool blnStartupCompleted = false;
+    bool blnRepeat = false;
+    const QColor lngHighlight{255, 255, 255};
+    const QColor lngDehighlight{200, 200, 200};
+    QString strPicPath;     // the picture folder
+    QString strMoonSuffix;  // "", "_vn" or "_jp": the country's Moon pictures
+    bool blnChina = true;   // the country is China
+    // Zone codes of the reference longitudes 100..145 E (part of the saved state).
+    std::array<std::string, kZoneCodeCount> ZoneCodes = DefaultZoneCodes();
+
+    // Display lines.
+    LabelPair lblCommonEraDate{};
+    LabelPair lblJulianCalendarDate{};
+    LabelPair lblChineseLunarDate{};
+    LabelPair lblChineseSolarDate{};
+    LabelPair lblArchetypesCalendarGMT{};
+    LabelPair lblArchetypesCalendarCCT{};
+    LabelPair lblChronologicalJulianDateLondon{};
+    LabelPair lblChronologicalJulianDateBeijing{};
+    LabelPair lblAstronomicalJulianDate{};
+    LabelPair lblPhaseOfMoon{};
+    LabelPair lblAgeOfMoon{};
+    LabelPair lblDeltaT{};
+    LabelPair lblElementAnimalOfDay{};
+    QLabel* lblElementAnimalOfYear = nullptr;
+    QLabel* lblElementAnimalOfMonth = nullptr;
+    QLabel* lblYear = nullptr;
+    std::array<QLabel*, 2> picStem{};   // 0 year, 1 day
+    std::array<QLabel*, 2> picBranch{}; // 0 year, 1 day
+    QLabel* picMoon = nullptr;
+
+    // Convert panel.
+    QGroupBox* fraConvert = nullptr;
+    QLabel* lblEnterDate = nullptr;
+    QLineEdit* txbDate = nullptr;
+    QPushButton* cmdCompute = nullptr;
+    QPushButton* cmdClearDate = nullptr;
+    QLineEdit* txbPlusMinus = nullptr;
+    QLabel* lblDays = nullptr;
+    QRadioButton* optPlus = nullptr;
+    QRadioButton* optMinus = nullptr;
+    QLabel* lblTime = nullptr;
+    QLineEdit* txbTime = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    QLabel* lblElement = nullptr;
+    QComboBox* cboElement = nullptr;
+    QLabel* lblAnimal = nullptr;
+    QComboBox* cboAnimal = nullptr;
+
+    // Move panel.
+    QGroupBox* fraMove = nullptr;
+    QPushButton* cmdMove = nullptr;
+    QPushButton* cmdMoveOneDay = nullptr;
+    QGroupBox* fraMoveDirection = nullptr;
+    std::array<QRadioButton*, 2> optMoveDirection{}; // 0 forward, 1 back
+    QComboBox* cboMoveStep = nullptr;
+    QCheckBox* chkRepeatedly = nullptr;
+    QCheckBox* chkKeep30th = nullptr;
+    QCheckBox* chkKeepLeap = nullptr;
+    QGroupBox* fraStopPauseResume = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdPauseResume = nullptr;
+    QLabel* lblRefreshPeriod = nullptr;
+    QComboBox* cboRefreshPeriod = nullptr;
+    QTimer* Clock = nullptr;
+
+    // Search panel.
+    QGroupBox* fraSearch = nullptr;
+    QComboBox* cboTarget = nullptr;
+    QRadioButton* optPrevious = nullptr;
+    QRadioButton* optNext = nullptr;
+    QPushButton* cmdSearch = nullptr;
+    QLabel* lblSearching = nullptr;
+
+    // Settings.
+    QComboBox* cboRefLong = nullptr;
+    QLabel* lblLongitude = nullptr;
+    QComboBox* cboLongitude = nullptr;
+    QLabel* lblEast = nullptr;
+    QLineEdit* txbCCT = nullptr;
+    QLabel* lblEpoch = nullptr;
+    QComboBox* cboEpoch = nullptr;
+    QLabel* lblMethod = nullptr;
+    QComboBox* cboMethod = nullptr;
+    QCheckBox* chkShowARC = nullptr;
+    QCheckBox* chkShowCJDs = nullptr;
+
+    // Buttons.
+    QPushButton* cmdNow = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QPushButton* cmdAddToLog = nullptr;
+    QPushButton* cmdViewLog = nullptr;
+    QPushButton* cmdClearLog = nullptr;
+    QPushButton* cmdLogPreferences = nullptr;
+    QCheckBox* chkAutoLog = nullptr;
+    QPushButton* cmdSaveState = nullptr;
+    QPushButton* cmdRestoreState = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdDisplayYearData = nullptr;
+    QPushButton* cmdListLunarNewYears = nullptr;
+    QPushButton* cmdListLeapMonths = nullptr;
+    QPushButton* cmdListJulianCENewYears = nullptr;
+    QPushButton* cmdDisplayCalendar = nullptr;
+    QPushButton* cmdTest = nullptr;
+    QPushButton* cmdCompareSuns = nullptr;
+
+public slots:
+    void cmdNow_Click();
+    void cmdReset_Click();
+    void cmdQuit_Click();
+    void chkShowARC_Click();
+    void chkShowCJDs_Click();
+    void cboRefLong_Click();
+    void cboLongitude_Click();
+    void cboEpoch_Click();
+    void cboMethod_Click();
+    void cmdCompute_Click();
+    void optPlusMinus_Click();
+    void cmdClearDate_Click();
+    void cmdAddToLog_Click();
+    void cmdViewLog_Click();
+    void cmdClearLog_Click();
+    void cmdLogPreferences_Click();
+    void cmdSaveState_Click();
+    void cmdRestoreState_Click();
+
+signals:
+    // Emitted by "Quit": the program ends.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Builds every control and the layout (frmMain_layout.cpp).
+    void LayOut();
+    void FillLists();
+    void ConnectHandlers();
+    // Click on the caption (index 0) or the value (index 1) of the line of a calendar row.
+    void LineClicked(CalendarRow row, int index);
+    LabelPair& LineOfRow(CalendarRow row);
+    void ApplyCountryColour();
+    // The day's (index 1) or the year's (index 0) stem and branch pictures of a position.
+    void ShowStemBranch(int index, int position);
+    void ExchangeAnimalWordsInTargets();
+    // The element and animal lists follow the date field (txbDate_Change).
+    void DateFieldChanged();
+    // A log entry that could not be written: the reason in a box titled "Error", and a repeated
+    // move stops.
+    void LogEntryFailed(const std::string& error);
+    // Shows View log and Clear log exactly while the log holds text.
+    void ShowLogButtons();
+    // Creates the log and log-preferences windows (hidden) and connects them.
+    void MakeLogWindows();
+    // The moment as the log sees it: the display texts and the window's settings.
+    LogMoment CurrentLogMoment() const;
+    AutoLogContext CurrentAutoLogContext() const;
+    // The saved state of the window, and applying a read one.
+    SavedState CollectState() const;
+    void ApplyState(const SavedState& state, bool withLogConfiguration);
+    // The entry fields as the date parser reads them, and writing its result back.
+    DateEntry CurrentEntry() const;
+    void ApplyEntryFields(const DateEntry& fields);
+    void SetLineVisible(LabelPair& line, bool visible);
+
+    Platform& platform_;
+    CalendarSettings settings_;
+    DisplayTexts texts_; // the texts last displayed
+    QString stateFilePath_;
+    frmLog* frmLog_ = nullptr;
+    frmLogPreferences* frmLogPreferences_ = nullptr;
+    // Element and animal list indexes of the three rows of the multiple element-animal search.
+    std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
+    bool quitting_ = false;
+};
+
+} // namespace orlun::app

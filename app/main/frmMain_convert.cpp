@@ -1,0 +1,126 @@
+// The Convert panel: a typed date, plus or minus days, becomes the current moment.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/main/ClickableLabel.h"
+#include "app/main/frmMain.h"
+#include "calendar/core/SearchTarget.h"
+#include "calendar/entry/Convert.h"
+
+namespace orlun::app {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+DateEntry frmMain::CurrentEntry() const
+{
+    DateEntry e;
+    e.date = txbDate->text().toStdString();
+    e.time = txbTime->text().toStdString();
+    e.zoneIndex = cboTimeZone->currentIndex();
+    e.element = cboElement->currentIndex();
+    e.animal = cboAnimal->currentIndex();
+    e.plusMinus = txbPlusMinus->text().toStdString();
+    e.currentCalendar = intCalendar;
+    if (intCalendar >= 0 && intCalendar < kCalendarRowCount) {
+        const CalendarRow row = static_cast<CalendarRow>(intCalendar);
+        LabelPair& line = const_cast<frmMain*>(this)->LineOfRow(row);
+        e.currentDisplayed = EntryFromDisplayedValue(row, line[1]->text().toStdString());
+    }
+    return e;
+}
+
+void frmMain::ApplyEntryFields(const DateEntry& fields)
+{
+    if (txbDate->text().toStdString() != fields.date) txbDate->setText(Q(fields.date));
+    if (fields.element != cboElement->currentIndex()) cboElement->setCurrentIndex(fields.element);
+    if (fields.animal != cboAnimal->currentIndex()) cboAnimal->setCurrentIndex(fields.animal);
+    txbTime->setText(Q(fields.time));
+    cboTimeZone->setCurrentIndex(fields.zoneIndex);
+    intCalendar = fields.currentCalendar;
+}
+
+void frmMain::DisplayDateEntryError(int code)
+{
+    platform_.messages->Warning(this, kDateEntryErrorTitle,
+                                Q(DateEntryErrorMessage(code, settings_.country)));
+}
+
+void frmMain::cmdCompute_Click()
+{
+    const QString ceBefore = lblCommonEraDate[1]->text();
+    const DateEntry entry = CurrentEntry();
+    const auto ask = [this](const std::string& question) {
+        return platform_.messages->Question(this, kCalendarQuestionTitle, Q(question));
+    };
+    const ConvertResult r =
+        ConvertEntry(entry, optPlus->isChecked(), dblCurrentAJDate, settings_, ask);
+
+    txbPlusMinus->setText(Q(r.plusMinus));
+    if (r.parsed) {
+        if (r.parse.copiedDisplayedDate) {
+            // The displayed date of the current calendar was taken, as a click on it takes it.
+            platform_.clipboard->SetText(LineOfRow(static_cast<CalendarRow>(intCalendar))[1]->text());
+        }
+        ApplyEntryFields(r.parse.fields);
+        if (r.parse.highlight) HighlightCalendar();
+    }
+
+    switch (r.outcome) {
+    case ConvertOutcome::EntryError:
+        DisplayDateEntryError(r.errorCode);
+        SetTheFocus();
+        return;
+    case ConvertOutcome::Unchanged:
+        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+        return;
+    case ConvertOutcome::OutOfRange:
+        platform_.messages->Warning(this, kDateRangeTitle, Q(DateRangeMessage(r.range)));
+        return;
+    case ConvertOutcome::Converted:
+        break;
+    }
+
+    dblCurrentAJDate = r.ajd;
+    DisplayDatesAndTimes();
+    if (lblCommonEraDate[1]->text() != ceBefore) {
+        DisplayMoonData(CountryColour());
+        DisplayDeltaT();
+        AutoLog(kAutoLogConvert);
+        CmdSaveStateEnabled(true);
+    } else {
+        // The same day and minute as before.
+        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+    }
+}
+
+void frmMain::cmdClearDate_Click()
+{
+    txbDate->clear();
+    txbTime->clear();
+    cboTimeZone->setCurrentIndex(-1);
+    SetTheFocus();
+}
+
+void frmMain::DateFieldChanged()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{cboElement, cboAnimal, lblElement, lblAnimal})
+        w->setEnabled(true);
+    // A CHL date with "?" for its position takes its year from the two lists, and the
+    // element-animal search targets read them too: only then do they keep their choice.
+    const QString text = txbDate->text();
+    const bool questionMarkCHL = text.contains("-?-") && text.contains("chl", Qt::CaseInsensitive);
+    const auto target = static_cast<SearchTarget>(cboTarget->currentIndex());
+    const bool elementAnimalTarget = target == SearchTarget::ElementAnimalDay ||
+                                     target == SearchTarget::ElementAnimalMonth ||
+                                     target == SearchTarget::ElementAnimalYear;
+    if (!questionMarkCHL && !elementAnimalTarget) {
+        cboElement->setCurrentIndex(kNoElementItem);
+        cboAnimal->setCurrentIndex(kNoAnimalItem);
+    }
+}
+
+} // namespace orlun::app

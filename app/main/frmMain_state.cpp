@@ -1,0 +1,130 @@
+// "Save state" and "Restore state": the working state of the main window in the file "orlun.usr",
+// and the country in the settings store.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/platform/StateFile.h"
+#include "app/log/frmLogPreferences.h"
+#include "app/main/frmMain.h"
+#include "calendar/core/ChineseYears.h"
+
+namespace orlun::app {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+const QString kSettingsKey = QStringLiteral("\\ORLUN");
+const QString kCountrySetting = QStringLiteral("cboRefLong");
+} // namespace
+
+SavedState frmMain::CollectState() const
+{
+    SavedState s;
+    s.currentAJD = dblCurrentAJDate;
+    s.calendar = intCalendar;
+    s.forward = optMoveDirection[0]->isChecked();
+    s.plus = optPlus->isChecked();
+    s.next = optNext->isChecked();
+    s.moveStep = cboMoveStep->currentIndex();
+    s.target = cboTarget->currentIndex();
+    s.refreshPeriod = cboRefreshPeriod->currentIndex();
+    s.method = cboMethod->currentIndex();
+    s.epoch = settings_.epoch;
+    s.log = frmLogPreferences_->Values().ToArray();
+    s.showARC = chkShowARC->isChecked();
+    s.showCJDs = chkShowCJDs->isChecked();
+    s.autoLog = chkAutoLog->isChecked();
+    std::copy(ZoneCodes.begin(), ZoneCodes.end(), s.zoneCodes.begin());
+    s.longitudeIndex = cboLongitude->currentIndex();
+    s.multiple = multipleElementAnimal_;
+    return s;
+}
+
+void frmMain::cmdSaveState_Click()
+{
+    QString error;
+    const bool countryStored =
+        platform_.settings->Save(kSettingsKey, kCountrySetting, QString::number(cboRefLong->currentIndex()));
+    if (!countryStored) error = "the country could not be written to the settings store";
+    if (!WriteStateFile(stateFilePath_, FormatSavedState(CollectState()), error) || !countryStored) {
+        platform_.messages->Warning(this, "Save state",
+                                    "Error when attempting to save the state: " + error);
+        CmdSaveStateEnabled(true);
+        return;
+    }
+    CmdSaveStateEnabled(false);
+    SetTheFocus();
+}
+
+// The whole file is read and checked before anything is applied: a damaged file changes nothing.
+bool frmMain::RestoreState()
+{
+    const std::optional<std::string> text = ReadStateFile(stateFilePath_);
+    if (!text) return false;
+    const std::optional<SavedState> state = ParseSavedState(*text);
+    if (!state) return false;
+    bool withLog = true;
+    if (blnStartupCompleted)
+        withLog = platform_.messages->Question(this, "Restore state",
+                                               "Restore previous log configuration also?");
+    ApplyState(*state, withLog);
+    return true;
+}
+
+void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
+{
+    dblCurrentAJDate = s.currentAJD;
+    intCalendar = s.calendar;
+    optMoveDirection[s.forward ? 0 : 1]->setChecked(true);
+    (s.plus ? optPlus : optMinus)->setChecked(true);
+    (s.next ? optNext : optPrevious)->setChecked(true);
+    cboMoveStep->setCurrentIndex(s.moveStep);
+    cboTarget->setCurrentIndex(s.target);
+    cboRefreshPeriod->setCurrentIndex(s.refreshPeriod);
+    cboTimeZone->setCurrentIndex(-1);
+    cboMethod->setCurrentIndex(s.method);
+    settings_.method = s.method;
+    chkRepeatedly->setChecked(false);
+    chkKeep30th->setChecked(false);
+    chkKeepLeap->setChecked(false);
+    chkKeep30th->hide();
+    chkKeepLeap->hide();
+    cboEpoch->setCurrentIndex(s.epoch == kEpochHuangdi ? 0 : 1);
+    settings_.epoch = s.epoch == kEpochHuangdi ? kEpochHuangdi : kEpochAlternative;
+    if (withLogConfiguration) frmLogPreferences_->SetValues(LogPreferences::FromArray(s.log));
+    chkShowARC->setChecked(s.showARC);
+    chkShowCJDs->setChecked(s.showCJDs);
+    chkAutoLog->setChecked(s.autoLog);
+    std::copy(s.zoneCodes.begin(), s.zoneCodes.end(), ZoneCodes.begin());
+
+    // The longitude follows the country in force; the saved index counts only without one.
+    int longitudeIndex = s.longitudeIndex;
+    const int country = cboRefLong->currentIndex();
+    if (country >= 0 && country <= 2) {
+        longitudeIndex = CountryLongitude(static_cast<Country>(country)) - kMinRefLongitude;
+    } else {
+        cboRefLong->setCurrentIndex(longitudeIndex == 5 ? 0 : longitudeIndex == 35 ? 2 : 1);
+    }
+    cboLongitude->setCurrentIndex(longitudeIndex);
+    settings_.refLongitude = kMinRefLongitude + longitudeIndex;
+    settings_.zoneCode = ZoneCodes[longitudeIndex];
+    txbCCT->setText(Q(settings_.zoneCode));
+    cboTimeZone->setItemText(1, Q(settings_.zoneCode));
+    multipleElementAnimal_ = s.multiple;
+    chkShowARC_Click();
+    chkShowCJDs_Click();
+}
+
+void frmMain::cmdRestoreState_Click()
+{
+    if (!RestoreState()) return;
+    DisplayDatesAndTimes();
+    DisplayMoonData(CountryColour());
+    DisplayDeltaT();
+    HighlightCalendar();
+    CmdSaveStateEnabled(false);
+}
+
+} // namespace orlun::app

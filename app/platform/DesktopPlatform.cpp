@@ -1,0 +1,106 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include "app/platform/Platform.h"
+
+namespace orlun::app {
+
+namespace {
+
+class QtMessages final : public MessageService {
+public:
+    void Warning(QWidget* parent, const QString& title, const QString& text) override
+    {
+        QMessageBox::warning(parent, title.isEmpty() ? ApplicationTitle() : title, text);
+    }
+    void Information(QWidget* parent, const QString& title, const QString& text) override
+    {
+        QMessageBox::information(parent, title.isEmpty() ? ApplicationTitle() : title, text);
+    }
+    bool Question(QWidget* parent, const QString& title, const QString& text) override
+    {
+        return QMessageBox::question(parent, title.isEmpty() ? ApplicationTitle() : title, text,
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    }
+    bool OkCancel(QWidget* parent, const QString& title, const QString& text) override
+    {
+        return QMessageBox::question(parent, title.isEmpty() ? ApplicationTitle() : title, text,
+                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    }
+};
+
+// QSettings with organisation "Velmor Systems" and application "ORLUN": on Windows the registry
+// key "Software\Velmor Systems\ORLUN" of the current user, elsewhere the platform's equivalent.
+class QtSettingsStore final : public SettingsStore {
+public:
+    bool Save(const QString& keySuffix, const QString& name, const QString& value) override
+    {
+        QSettings s("Velmor Systems", ApplicationOf(keySuffix));
+        s.setValue(name, value);
+        s.sync();
+        return s.status() == QSettings::NoError && s.isWritable();
+    }
+    std::optional<QString> Restore(const QString& keySuffix, const QString& name) override
+    {
+        QSettings s("Velmor Systems", ApplicationOf(keySuffix));
+        if (s.status() != QSettings::NoError || !s.contains(name)) return std::nullopt;
+        return s.value(name).toString();
+    }
+
+private:
+    static QString ApplicationOf(const QString& keySuffix)
+    {
+        QString app = keySuffix;
+        while (app.startsWith('\\')) app.remove(0, 1);
+        return app;
+    }
+};
+
+class QtAppData final : public AppDataFolder {
+public:
+    QString Path() override
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    }
+};
+
+class QtClipboard final : public Clipboard {
+public:
+    void SetText(const QString& text) override { QApplication::clipboard()->setText(text); }
+    QString Text() override { return QApplication::clipboard()->text(); }
+    void SetImage(const QImage& image) override { QApplication::clipboard()->setImage(image); }
+};
+
+class QtCapture final : public WindowCapture {
+public:
+    QImage Grab(QWidget* widget) override { return widget->grab().toImage(); }
+};
+
+class QtEvents final : public EventPump {
+public:
+    void ProcessEvents() override { QCoreApplication::processEvents(); }
+};
+
+} // namespace
+
+Platform& DesktopPlatform()
+{
+    static QtMessages messages;
+    static orlun::SystemClock clock;
+    static QtSettingsStore settings;
+    static QtAppData appData;
+    static QtClipboard clipboard;
+    static QtCapture capture;
+    static QtEvents events;
+    static Platform platform{&messages, &clock, &settings, &appData, &clipboard, &capture, &events};
+    return platform;
+}
+
+QString ApplicationTitle() { return QStringLiteral("Orlun"); }
+
+} // namespace orlun::app

@@ -1,0 +1,42 @@
+#include "app/platform/StateFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/platform/Platform.h"
+#include "app/platform/SafeFile.h"
+#include "calendar/state/SavedState.h"
+
+namespace orlun::app {
+
+namespace {
+// A state file is about a kilobyte; reading stops well before anything that large.
+constexpr std::size_t kMaxStateFileSize = 64 * 1024;
+} // namespace
+
+QString StateFilePath(AppDataFolder& appData)
+{
+    QString base = appData.Path();
+    if (base.isEmpty()) base = QDir::homePath();
+    QDir dir(base);
+    dir.mkpath(QString::fromLatin1(kSavedStateFolderName));
+    return dir.filePath(QString::fromLatin1(kSavedStateFolderName) + "/" +
+                        QString::fromLatin1(kSavedStateFileName));
+}
+
+bool WriteStateFile(const QString& path, const std::string& text, QString& error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (const auto reason = ReplaceFileContents(path.toStdString(), text)) {
+        error = QString::fromStdString(*reason);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> ReadStateFile(const QString& path)
+{
+    return ReadRegularFile(path.toStdString(), kMaxStateFileSize);
+}
+
+} // namespace orlun::app

@@ -1,0 +1,121 @@
+#include "calendar/astro/MoonData.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "calendar/astro/syzyg.h"
+#include "engine/solev.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+std::string Count(long n, const char* unit)
+{
+    return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
+}
+
+// With "." as the decimal point whatever the process locale says.
+std::string OneDecimal(double x)
+{
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 1);
+    return ec == std::errc() ? std::string(buf, end) : std::string();
+}
+
+} // namespace
+
+std::string AgeOfMoonStr(double age)
+{
+    if (!std::isfinite(age)) return "";
+    const double days = std::floor(age);
+    const double hours = std::floor((age - days) * 24);
+    const double minutes = std::floor((age - days - hours / 24) * 24 * 60);
+    return Count(static_cast<long>(days), "day") + ", " + Count(static_cast<long>(hours), "hr") +
+           ", " + Count(static_cast<long>(minutes), "min");
+}
+
+double GeometricIllumination(double moonLongitude, double sunLongitude)
+{
+    double d1 = moonLongitude - sunLongitude;
+    double d2 = sunLongitude - moonLongitude;
+    if (d1 < 0) d1 += 2 * kPi;
+    if (d2 < 0) d2 += 2 * kPi;
+    const double e = std::min(d1, d2);
+    return (1 - std::cos(e)) / 2;
+}
+
+double InterpolatedIllumination(int k, double t0, double t1, double moment)
+{
+    const double s = t1 - t0;
+    double f = 0;
+    switch (k) {
+    case 0: f = (moment - t0) / s / 2; break;
+    case 1: f = (moment - t0) / s / 2 + 0.5; break;
+    case 2: f = (t1 - moment) / s / 2 + 0.5; break;
+    default: f = (t1 - moment) / s / 2; break;
+    }
+    return (1 - std::cos(kPi * f)) / 2;
+}
+
+std::string PhaseOfMoonText(double illumination, bool waxing)
+{
+    const double p = illumination * 100;
+    const char* name = p < 1 ? "Dark moon"
+                       : p < 45 ? "Crescent moon"
+                       : p < 55 ? "Half moon"
+                       : p < 99 ? "Gibbous moon"
+                                : "Full moon";
+    std::string text = name;
+    if (p >= 0.05 && p <= 99.95) text += waxing ? " (waxing)" : " (waning)";
+    return text + ", " + OneDecimal(p) + "%";
+}
+
+MoonData ComputeMoonData(double moment)
+{
+    MoonData m;
+    const std::optional<int32_t> lunation = GetLunation(moment);
+    if (!lunation) {
+        m.error = "Error when calling GetLunation() in DisplayMoonData().";
+        return m;
+    }
+    const int32_t L = *lunation;
+    m.lunation = L;
+    bool exact = false;
+    const int k = GetPhase(L, moment, exact);
+
+    const double start = GetPhaseTimeUT(L, 0);
+    const double next = GetPhaseTimeUT(L + 1, 0);
+    const double age = moment - start;
+    m.ageText = std::string("[").append(std::to_string(L)).append("] ");
+    m.ageText.append(AgeOfMoonStr(age)).append(" (");
+    m.ageText.append(OneDecimal(age * 100 / (next - start))).append("%)");
+
+    if (k < 0) {
+        m.error = std::string("Error").append(std::to_string(k));
+        m.error.append(" when calling GetPhase() in DisplayMoonData().");
+        return m;
+    }
+    m.phase = k;
+    m.waxing = k < 2;
+    const double moonLongitude = GetMoonLongitude(moment);
+    if (moonLongitude == kMoonLongitudeTooEarly || moonLongitude == kMoonLongitudeTooLate) {
+        const double t0 = GetPhaseTimeUT(L, k);
+        const double t1 = k == 3 ? next : GetPhaseTimeUT(L, k + 1);
+        m.illumination = InterpolatedIllumination(k, t0, t1, moment);
+    } else {
+        int32_t status = 0;
+        m.illumination = GeometricIllumination(moonLongitude, sun_app(moment, &status));
+        m.geometric = true;
+    }
+    m.phaseText = PhaseOfMoonText(m.illumination, m.waxing);
+    m.ok = true;
+    return m;
+}
+
+} // namespace orlun

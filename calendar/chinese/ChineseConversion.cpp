@@ -1,0 +1,190 @@
+// Conversions between CJDC day numbers and the Chinese lunar (CHL) and solar (CHS) dates, read
+// from the year structure and the solar-term table built for each conversion's own moment.
+#include <cmath>
+#include <cstddef>
+
+#include "calendar/western/DatePr2.h"
+#include "calendar/chinese/Orlun3.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr int kTermsPerYear = 24;
+// The CHS walk covers the three sui that open at entries 0, 24 and 48 of the solar-term table.
+constexpr int kTermsWalked = 72;
+constexpr const char* kNewYearLabel = "01";
+
+size_t At(int i) { return static_cast<size_t>(i); }
+
+// The day number of a Gregorian date; the year is already known to be within the supported
+// range, so the result fits in 32 bits.
+// Only called for supported Chinese years, which fit 32 bits.
+int32_t GregorianJDNOfYear(int64_t year, int month, int day)
+{
+    return GregorianJDN(static_cast<int32_t>(year), month, day);
+}
+
+// Chinese years (CHL nian and CHS sui alike) are named by Common Era years, which are Gregorian;
+// the calendar code is given explicitly rather than left to the library's default.
+int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(jdn).year; }
+
+bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
+
+// The CHS date of day d0: the sui number comes from the Gregorian year of the first December
+// solstice of the table and counts on by one at each winter solstice (entries 0, 24, 48).
+bool FillCHS(const SolarTermTable& t, int32_t d0, int epoch, CHSDate& chs)
+{
+    const int32_t y0 = GregorianYearOf(t.TermDay[0]);
+    int64_t cycle = CycleOfYear(y0, epoch);
+    int position = PositionOfYear(y0);
+    for (int i = 0; i < kTermsWalked; ++i) {
+        if (i % kTermsPerYear == 0 && ++position > 60) {
+            position = 1;
+            ++cycle;
+        }
+        if (t.TermDay[At(i)] <= d0 && d0 < t.TermDay[At(i + 1)]) {
+            chs.cycle = static_cast<int32_t>(cycle);
+            chs.position = position;
+            chs.term = i % kTermsPerYear + 1;
+            chs.day = d0 - t.TermDay[At(i)] + 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The CHL date of day d0: month and day from the month that contains it, the year from the
+// Gregorian year in which the nearest month "01" at or before it begins.
+bool FillCHL(const YearStructure& ys, int32_t d0, int epoch, CHLDate& chl)
+{
+    const int i = MonthIndexOfDay(ys, d0);
+    if (i < 0)
+        return false;
+    int month = 0;
+    bool leap = false;
+    if (!ReadMonthLabel(ys.MonthLabel[At(i)], month, leap))
+        return false;
+    int j = i;
+    while (j >= 0 && ys.MonthLabel[At(j)] != kNewYearLabel)
+        --j;
+    if (j < 0)
+        return false;
+    const int32_t y1 = GregorianYearOf(ys.MonthStart[At(j)]);
+    chl.cycle = static_cast<int32_t>(CycleOfYear(y1, epoch));
+    chl.position = PositionOfYear(y1);
+    chl.month = month;
+    chl.leap = leap ? 1 : 0;
+    chl.day = d0 - ys.MonthStart[At(i)] + 1;
+    return true;
+}
+
+} // namespace
+
+int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
+{
+    rec.valid = 0;
+    if (rec.position < 1 || rec.position > 60 || rec.month < 1 || rec.month > 12 || rec.leap < 0 ||
+        rec.leap > 1 || rec.day < 1 || rec.day > 31)
+        return -1;
+    rec.epoch = settings.epoch;
+    const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
+    if (!IsSupportedChineseYear(y))
+        return -1;
+
+    // A build around the middle of the month's Common Era namesake holds the new years of y - 1
+    // and y; the second month "01" is the one of year y.
+    const YearStructure ys = BuildYearStructure(GregorianJDNOfYear(y, rec.month, 15), settings.refLongitude);
+    if (!ys.valid)
+        return -2;
+    int i = 0;
+    int newYears = 0;
+    for (; i < ys.MonthCount; ++i) {
+        if (ys.MonthLabel[At(i)] == kNewYearLabel && ++newYears == 2)
+            break;
+    }
+    if (i >= ys.MonthCount)
+        return -2;
+
+    const std::string target = MonthLabelStr(rec.month, rec.leap == 1);
+    for (;; ++i) {
+        // The last month found is never closed, so it is never a month of a complete sui.
+        if (i + 1 >= ys.MonthCount)
+            return -3;
+        if (ys.MonthLabel[At(i)] == target) {
+            if (ys.MonthStart[At(i + 1)] - ys.MonthStart[At(i)] < rec.day)
+                return -4;
+            rec.valid = 1;
+            rec.jdn = ys.MonthStart[At(i)] + rec.day - 1;
+            return 0;
+        }
+        if (ys.MonthLabel[At(i + 1)] == kNewYearLabel)
+            return -5;
+    }
+}
+
+void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHLDate& chl)
+{
+    const bool wantCHS = chs.valid != kCHSNotWanted;
+    chs.valid = 0;
+    chl.valid = 0;
+    const YearStructure ys = BuildYearStructure(cjdc, refLongitude);
+    if (!ys.valid)
+        return;
+    // A valid structure means the day lies near the supported days, well within 32 bits.
+    const auto d0 = static_cast<int32_t>(std::floor(cjdc));
+
+    chl.jdn = d0;
+    chl.epoch = epoch;
+    if (FillCHL(ys, d0, epoch, chl))
+        chl.valid = 1;
+
+    if (wantCHS) {
+        chs.jdn = d0;
+        chs.epoch = epoch;
+        if (FillCHS(ys.terms, d0, epoch, chs))
+            chs.valid = 1;
+    }
+}
+
+void CHLRefresh(CHLDate& rec, int refLongitude)
+{
+    CHSDate unused;
+    unused.valid = kCHSNotWanted;
+    CJDateToChDates(rec.jdn + 0.5, rec.epoch, refLongitude, unused, rec);
+}
+
+bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings)
+{
+    rec.valid = 0;
+    if (rec.position < 1 || rec.position > 60 || rec.term < 1 || rec.term > 24 || rec.day < 1 ||
+        rec.day > 16)
+        return false;
+    rec.epoch = settings.epoch;
+    const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
+    if (!IsSupportedChineseYear(y))
+        return false;
+
+    // Term 1 (the winter solstice of y - 1) is found from January of y, term 24 from December;
+    // both lie in the solar year y of the seed, whose terms are entries 24..47.
+    const int32_t seed = GregorianJDNOfYear(y, (rec.term + 1) / 2, 1);
+    const SolarTermTable t = SolarTermsOf(seed, settings.method, settings.refLongitude);
+    if (!IsValid(t))
+        return false;
+    rec.jdn = t.TermDay[At(rec.term + 23)] + rec.day - 1;
+    rec.valid = rec.jdn < t.TermDay[At(rec.term + 24)] ? 1 : 0;
+    return rec.valid == 1;
+}
+
+int CHLMonthLength(CHLDate& rec, const CalendarSettings& settings)
+{
+    rec.day = 30;
+    const int code = ChLDateToJDN(rec, settings);
+    if (code == 0)
+        return 30;
+    if (code == -4)
+        return 29;
+    return code;
+}
+
+} // namespace orlun

@@ -1,0 +1,146 @@
+#include "calendar/chinese/ChineseDateText.h"
+
+#include "calendar/core/ChineseYears.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/astro/SolarTermNames.h"
+#include "engine/orlun2.h"
+
+namespace orlun {
+
+namespace {
+
+// Two digits at least ("05"); wider or negative numbers are written in full.
+std::string TwoDigits(int64_t n)
+{
+    std::string text = std::to_string(n);
+    if (n >= 0 && n <= 9)
+        text.insert(text.begin(), '0');
+    return text;
+}
+
+// The month as the year structure labels it: "05", or "5*" for a leap month.
+std::string MonthLabel(const CHLDate& rec)
+{
+    return rec.leap != 0 ? std::to_string(rec.month) + "*" : TwoDigits(rec.month);
+}
+
+std::string ElementAnimalText(const ElementAnimal& ea, Country country)
+{
+    if (ea.element < 0 || ea.animal < 0)
+        return {};
+    return ElementName(ea.element) + "-" + AnimalName(ea.animal, country);
+}
+
+} // namespace
+
+std::string OrdinalStr(int64_t n)
+{
+    std::string text = std::to_string(n);
+    if (n < 0)
+        return text;
+    // 11, 12 and 13 (also 111, 212 ...) are read "eleventh", "twelfth", "thirteenth".
+    const int64_t lastTwo = n % 100;
+    if (lastTwo >= 11 && lastTwo <= 13)
+        return text + "th";
+    switch (n % 10) {
+    case 1:
+        return text + "st";
+    case 2:
+        return text + "nd";
+    case 3:
+        return text + "rd";
+    default:
+        return text + "th";
+    }
+}
+
+std::string CHLDateStr(const CHLDate& rec, int form, std::string_view suffix, Country country)
+{
+    const bool linear = form >= 1 && form <= 3;
+    std::string text = linear ? std::to_string(LinearYear(rec.cycle, rec.position))
+                              : std::to_string(rec.cycle) + "-" + TwoDigits(rec.position);
+    // Appended piece by piece: g++ 12 gives a false -Wrestrict for "-" + std::string&&.
+    text += '-';
+    text += MonthLabel(rec);
+    text += '-';
+    text += TwoDigits(rec.day);
+    text += ' ';
+    text += suffix;
+    if (form == 2) {
+        const ElementAnimal year = YearElementAnimal(rec);
+        if (year.element >= 0) {
+            // Of the five elements only earth begins with a vowel.
+            text += year.element == 2 ? " (in an " : " (in a ";
+            text += ElementAnimalText(year, country) + " year)";
+        }
+    }
+    return text;
+}
+
+std::string CHSDateStr(const CHSDate& rec, bool withCode)
+{
+    std::string text = std::to_string(rec.cycle) + "-" + TwoDigits(rec.position) + "-" +
+                       TwoDigits(rec.term) + "-" + TwoDigits(rec.day) + " CHS";
+    if (withCode && rec.day == 1) {
+        const std::string code = SolarTermCode(rec.term);
+        if (!code.empty())
+            text += " (" + code + ")";
+    }
+    return text;
+}
+
+ElementAnimal YearElementAnimal(const CHLDate& rec)
+{
+    const int element = ElementOfPosition(rec.position);
+    if (element < 0)
+        return {};
+    return {element, AnimalOfPosition(rec.position)};
+}
+
+ElementAnimal MonthElementAnimal(const CHLDate& rec)
+{
+    const int element = MonthElementOf(rec.position, rec.month);
+    if (element < 0)
+        return {};
+    return {element, MonthAnimalOf(rec.month)};
+}
+
+std::string MonthElementAnimalStr(const CHLDate& rec, bool withStemBranch, bool stemBranchFirst,
+                                  Country country)
+{
+    const ElementAnimal month = MonthElementAnimal(rec);
+    if (month.element < 0)
+        return {};
+    const std::string names = ElementAnimalText(month, country);
+    if (!withStemBranch)
+        return names;
+    const std::string stemBranch =
+        StemBranchStr(PositionOfElementAnimal(month.element, month.animal));
+    if (stemBranchFirst)
+        return stemBranch + " " + names;
+    return names + " " + stemBranch + " ";
+}
+
+bool ParseCHLDateStr(std::string_view text, CHLDate& rec)
+{
+    if (text.find('\0') != std::string_view::npos) {
+        rec.valid = 0;
+        return false;
+    }
+    const std::string copy(text);
+    chl_datestr_to_chldate(copy.c_str(), &rec);
+    return rec.valid == 1;
+}
+
+bool ParseCHSDateStr(std::string_view text, CHSDate& rec)
+{
+    if (text.find('\0') != std::string_view::npos) {
+        rec.valid = 0;
+        return false;
+    }
+    const std::string copy(text);
+    chs_datestr_to_chsdate(copy.c_str(), &rec);
+    return rec.valid == 1;
+}
+
+} // namespace orlun

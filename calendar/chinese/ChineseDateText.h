@@ -1,0 +1,60 @@
+// Short texts of CHL and CHS dates, ordinal numbers, the element-animal names of a CHL year and
+// month, and the reading of CHL/CHS date texts into records.
+//
+// Nothing here converts dates: every text is built from the record's fields as they stand. A field
+// outside its calendar range is still written in full (never wrapped or cut); a name that does not
+// exist for it (the element-animal of position 0) is left out.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calendar/core/ChineseDate.h"
+#include "calendar/core/Settings.h"
+
+namespace orlun {
+
+// The number in decimal with its English ordinal suffix: 1st 2nd 3rd 4th 11th 12th 13th 21st
+// 101st 111th. A negative number gets no suffix ("-3").
+std::string OrdinalStr(int64_t n);
+
+// Short CHL text. Fields: the cycle as it is, the position in two digits, the month as its
+// structure label ("05", or "5*" for a leap month) and the day in two digits.
+//   form 0:    "79-20-05-12 " + suffix
+//   forms 1-3: the overseas Chinese year replaces cycle-position: "4701-05-12 " + suffix
+//   form 2 then adds the year's names: " (in a water-sheep year)", " (in an earth-rat year)"
+// Any other form is written as form 0. The names follow the country's animals.
+std::string CHLDateStr(const CHLDate& rec, int form, std::string_view suffix, Country country);
+
+// Short CHS text: "2-01-01-01 CHS"; with withCode, on the first day of a term, the term's code
+// follows: "2-01-01-01 CHS (Z11)".
+std::string CHSDateStr(const CHSDate& rec, bool withCode);
+
+// An element index 0..4 and an animal index 0..11; both -1 when the record has no such name.
+struct ElementAnimal {
+    int element = -1;
+    int animal = -1;
+};
+
+// The names of the record's year position.
+ElementAnimal YearElementAnimal(const CHLDate& rec);
+
+// The names of the record's month: from the year position and the month number; a leap month has
+// those of the month whose number it repeats. Month 1 is always a tiger month.
+ElementAnimal MonthElementAnimal(const CHLDate& rec);
+
+// The month's names as text. Without withStemBranch the element-animal alone ("fire-tiger");
+// with it and stemBranchFirst "bing-yin fire-tiger"; with it and not stemBranchFirst
+// "fire-tiger bing-yin " (with a trailing blank, which the long CHL form keeps inside its
+// parentheses). Empty when the record's position or month has no names.
+std::string MonthElementAnimalStr(const CHLDate& rec, bool withStemBranch, bool stemBranchFirst,
+                                  Country country);
+
+// Read a CHL or CHS date text (see engine/orlun2.h for the forms) into the record; true when the
+// reader marks it valid. The reader gets a zero-terminated copy of the text; a text holding a zero
+// character is refused (valid := 0) rather than read only up to it.
+bool ParseCHLDateStr(std::string_view text, CHLDate& rec);
+bool ParseCHSDateStr(std::string_view text, CHSDate& rec);
+
+} // namespace orlun

@@ -1,0 +1,94 @@
+// The Chinese year structure and the conversions between CJDC day numbers and CHL/CHS dates.
+//
+// The lunar calendar is not tabulated: every conversion builds, around its own moment, the lunar
+// months of about three and a quarter solar years at the reference meridian and numbers them.
+// Months begin on the CJDC day of the dark moon; a sui (winter solstice to winter solstice) of
+// thirteen months gets one leap month, the first of its months without a major solar term.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "calendar/core/ChineseDate.h"
+#include "calendar/core/ChineseYears.h"
+#include "calendar/core/Limits.h"
+#include "calendar/core/Settings.h"
+#include "calendar/astro/SolarTerms.h"
+
+namespace orlun {
+
+// A build spans about 43 months; the tables hold 51.
+inline constexpr int kMaxMonths = 51;
+
+// Labels: "01".."12" for ordinary months, "4*" / "11*" for leap months; after the last complete
+// sui the first month is "stop here" and the rest are empty.
+inline constexpr const char* kStopHere = "stop here";
+
+// Moments whose day lies more than this many days outside kMinJDN..kMaxJDN have no structure.
+// The margin lets the conversions of the first and last Chinese years seed their builds a little
+// outside the supported days (the lunar year -3001 is found from -3001-01-15).
+inline constexpr int32_t kStructureMarginDays = 3653;
+
+// The Chinese years (CHL nian and CHS sui, named by Common Era year) that contain a supported
+// day. A date of any other year is refused by the conversions to day numbers.
+inline constexpr int kMinChineseYear = kMinYear - 1;
+inline constexpr int kMaxChineseYear = kMaxYear;
+
+struct YearStructure {
+    SolarTermTable terms;                           // TermMoment, TermDay (true sun)
+    int MonthCount = 0;                             // month starts found, at most kMaxMonths
+    int32_t FirstLunation = 0;                      // lunation number of month 0
+    std::array<double, kMaxMonths> DarkMoon{};      // CJDC instant of each month's dark moon
+    std::array<int32_t, kMaxMonths> MonthStart{};   // CJDC day number of each month's first day
+    std::array<int16_t, kMaxMonths> MajorTermCount{}; // major terms whose day falls in the month
+    std::array<std::string, kMaxMonths> MonthLabel{};
+    bool valid = false;                             // false when the moment has no structure
+};
+
+// BuildSolarTerms for the conversions: the same table, but the true-sun tables of the last few
+// solar years and longitudes are remembered (a table depends on nothing else).
+SolarTermTable SolarTermsOf(double cjdc, int method, int refLongitude);
+
+// "05" for an ordinary month, "5*" for a leap month.
+std::string MonthLabelStr(int month, bool leap);
+
+// Reads a month label: its number and whether it carries "*". False for anything but a month
+// number 1..12 with or without one "*" ("stop here" and the empty label included).
+bool ReadMonthLabel(const std::string& label, int& month, bool& leap);
+
+// The structure around a CJDC moment, at the reference longitude (true-sun terms always).
+// valid is false for a moment without one: not a number, far outside the supported days, a
+// lunation the engine cannot find, or more month starts than the tables hold.
+YearStructure BuildYearStructure(double cjdc, int refLongitude);
+
+// Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]), or -1.
+int MonthIndexOfDay(const YearStructure& ys, int32_t day);
+
+} // namespace orlun
+
+namespace orlun {
+
+// CHL date to day number. Codes: 0 found (valid := 1, jdn set, epoch := settings.epoch), -1 a
+// field out of range or a year outside kMinChineseYear..kMaxChineseYear, -2 no second new year
+// in the built structure, -3 the month was not found before the end of the structure, -4 the
+// day exceeds the month's length, -5 the month does not exist in that year. valid is 0 for
+// every code but 0.
+int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings);
+
+// Day number (CJDC moment) to CHL and CHS dates under the epoch. Both records get jdn =
+// floor(moment), the epoch, and valid = 1; a moment without a structure leaves valid = 0. A CHS
+// record whose valid field holds kCHSNotWanted on entry is not filled (its valid field becomes 0).
+void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHLDate& chl);
+
+// Recomputes the CHL fields from the record's own jdn, under the record's epoch.
+void CHLRefresh(CHLDate& rec, int refLongitude);
+
+// CHS date to day number, honouring the solar-term method of the settings. Returns valid.
+bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings);
+
+// 30 when day 30 of the record's month converts, 29 when it fails with -4, otherwise the failure
+// code. Sets day := 30 in the record.
+int CHLMonthLength(CHLDate& rec, const CalendarSettings& settings);
+
+} // namespace orlun

@@ -1,0 +1,225 @@
+// The Chinese year structure: the lunar months around a moment, their major solar terms and
+// their numbers.
+#include <cmath>
+#include <cstdio>
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/astro/syzyg.h"
+
+namespace orlun {
+
+namespace {
+
+// Working marks of the numbering walk; both are always replaced by month numbers.
+constexpr const char* kStartOfSui = "start of sui";
+constexpr const char* kLeapMonthMark = "leap month";
+
+constexpr int kTermsPerYear = 24;
+// The last term of the table (the March equinox of b + 2) and how far past its day month starts
+// are still found, so that the months up to it are all closed.
+constexpr int kLastTerm = kTermTableSize - 1;
+constexpr int32_t kDaysAfterLastTerm = 40;
+constexpr int kOrdinarySui = 12;
+constexpr int kLeapSui = 13;
+
+size_t At(int i) { return static_cast<size_t>(i); }
+
+// The structure of a moment that has none: no months, so that no reader indexes into it.
+YearStructure Invalid(YearStructure ys)
+{
+    ys.valid = false;
+    ys.MonthCount = 0;
+    ys.MonthLabel.fill(std::string());
+    ys.MajorTermCount.fill(0);
+    return ys;
+}
+
+bool TermsUsable(const SolarTermTable& t)
+{
+    if (!IsValid(t))
+        return false;
+    for (int i = 0; i < kTermTableSize; ++i) {
+        if (!std::isfinite(t.TermMoment[At(i)]))
+            return false;
+        if (i > 0 && t.TermDay[At(i)] <= t.TermDay[At(i - 1)])
+            return false;
+    }
+    return true;
+}
+
+// Month starts: the dark moons from the lunation in progress at the first December solstice of
+// the table until a month begins more than 40 days after its last term. False when the engine
+// gives no instant, the starts do not increase, or they do not fit the tables.
+bool FindMonthStarts(YearStructure& ys, int refLongitude)
+{
+    const std::optional<int32_t> first =
+        GetLunation(CJDCToAJD(ys.terms.TermMoment[0], refLongitude));
+    if (!first)
+        return false;
+    ys.FirstLunation = *first;
+    const int64_t lastDay = int64_t{ys.terms.TermDay[kLastTerm]} + kDaysAfterLastTerm;
+    for (int k = 0;; ++k) {
+        const int64_t lunation = int64_t{*first} + k;
+        if (lunation > std::numeric_limits<int32_t>::max())
+            return false;
+        const double t = AJDToCJDC(GetPhaseTimeUT(static_cast<int32_t>(lunation), 0), refLongitude);
+        if (!std::isfinite(t))
+            return false;
+        // A dark moon at any time of a day, exactly at midnight too, makes it the first day.
+        const double d = std::floor(t);
+        if (d > static_cast<double>(lastDay)) {
+            ys.MonthCount = k;
+            return k >= 2;
+        }
+        if (k == kMaxMonths)
+            return false;
+        const auto day = static_cast<int32_t>(d); // within lastDay, so within 32 bits
+        if (k > 0 && day <= ys.MonthStart[At(k - 1)])
+            return false;
+        ys.DarkMoon[At(k)] = t;
+        ys.MonthStart[At(k)] = day;
+    }
+}
+
+// Counts the major terms of each month by day numbers, so a major term on the day of a dark moon
+// belongs to the month that begins that day, and marks the months of the winter solstices. The
+// last month is never closed and the last term (index 78) never counted.
+void CountMajorTerms(YearStructure& ys)
+{
+    ys.MonthLabel.fill(std::string());
+    ys.MajorTermCount.fill(0);
+    for (int j = 0; j + 1 < ys.MonthCount; ++j) {
+        for (int i = 0; i < kLastTerm; i += 2) {
+            const int32_t termDay = ys.terms.TermDay[At(i)];
+            if (termDay >= ys.MonthStart[At(j + 1)])
+                break;
+            if (termDay >= ys.MonthStart[At(j)]) {
+                ++ys.MajorTermCount[At(j)];
+                if (i % kTermsPerYear == 0)
+                    ys.MonthLabel[At(j)] = kStartOfSui;
+            }
+        }
+    }
+}
+
+// A sui of twelve months: the winter solstice's month is 11, then 12, 01 .. 10.
+void NumberOrdinarySui(YearStructure& ys, int off)
+{
+    for (int k = 0; k < kOrdinarySui; ++k)
+        ys.MonthLabel[At(off + k)] = MonthLabelStr((k + 10) % 12 + 1, false);
+}
+
+// A sui of thirteen months: the first month without a major term is the leap month and repeats
+// its predecessor's number. When the group starts with that month (month 0 of a build whose
+// first dark moon after the solstice fell on the solstice's own day) it becomes "10*".
+void NumberLeapSui(YearStructure& ys, int off)
+{
+    for (int k = 0; k < kLeapSui; ++k) {
+        if (ys.MajorTermCount[At(off + k)] == 0) {
+            ys.MonthLabel[At(off + k)] = kLeapMonthMark;
+            break;
+        }
+    }
+    int m = 11;
+    for (int k = 0; k < kLeapSui; ++k) {
+        std::string& label = ys.MonthLabel[At(off + k)];
+        if (label == kLeapMonthMark) {
+            int before = 10;
+            bool beforeLeap = false;
+            if (k > 0)
+                ReadMonthLabel(ys.MonthLabel[At(off + k - 1)], before, beforeLeap);
+            label = MonthLabelStr(before, true);
+        } else {
+            label = MonthLabelStr((m - 1) % 12 + 1, false);
+            ++m;
+        }
+    }
+}
+
+// Numbers the months sui by sui from month 0. The first month of the incomplete sui at the end
+// becomes "stop here"; the months after it keep empty labels. False when a group would run past
+// the months found (which the astronomy never produces).
+bool NumberMonths(YearStructure& ys)
+{
+    int off = 0;
+    while (off < ys.MonthCount) {
+        int n = 1;
+        while (off + n < ys.MonthCount && ys.MonthLabel[At(off + n)] != kStartOfSui)
+            ++n;
+        if (off + n >= ys.MonthCount) {
+            ys.MonthLabel[At(off)] = kStopHere;
+            return true;
+        }
+        // Any count other than twelve is taken for a leap sui.
+        const int size = (n == kOrdinarySui) ? kOrdinarySui : kLeapSui;
+        if (off + size >= ys.MonthCount)
+            return false;
+        if (size == kOrdinarySui)
+            NumberOrdinarySui(ys, off);
+        else
+            NumberLeapSui(ys, off);
+        off += size;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string MonthLabelStr(int month, bool leap)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, leap ? "%d*" : "%02d", month);
+    return text;
+}
+
+bool ReadMonthLabel(const std::string& label, int& month, bool& leap)
+{
+    size_t pos = 0;
+    int number = 0;
+    while (pos < label.size() && pos < 2 && label[pos] >= '0' && label[pos] <= '9') {
+        number = number * 10 + (label[pos] - '0');
+        ++pos;
+    }
+    if (pos == 0 || number < 1 || number > 12)
+        return false;
+    const std::string rest = label.substr(pos);
+    if (!rest.empty() && rest != "*")
+        return false;
+    month = number;
+    leap = (rest == "*");
+    return true;
+}
+
+YearStructure BuildYearStructure(double cjdc, int refLongitude)
+{
+    YearStructure ys;
+    const double day = std::floor(cjdc); // NaN fails both comparisons below
+    if (!(day >= double{kMinJDN} - kStructureMarginDays && day <= double{kMaxJDN} + kStructureMarginDays))
+        return Invalid(std::move(ys));
+    ys.terms = SolarTermsOf(cjdc, kTrueSunMethod, refLongitude);
+    if (!TermsUsable(ys.terms) || !FindMonthStarts(ys, refLongitude))
+        return Invalid(std::move(ys));
+    CountMajorTerms(ys);
+    if (!NumberMonths(ys))
+        return Invalid(std::move(ys));
+    ys.valid = true;
+    return ys;
+}
+
+int MonthIndexOfDay(const YearStructure& ys, int32_t day)
+{
+    if (!ys.valid)
+        return -1;
+    for (int i = 0; i + 1 < ys.MonthCount && i + 1 < kMaxMonths; ++i) {
+        if (ys.MonthStart[At(i)] <= day && day < ys.MonthStart[At(i + 1)])
+            return i;
+    }
+    return -1;
+}
+
+} // namespace orlun

@@ -1,0 +1,329 @@
+#include "calendar/entry/DateEntry.h"
+
+#include "calendar/core/TextTrim.h"
+#include <cstdint>
+#include <string_view>
+
+#include "calendar/arc/ArcCal.h"
+#include "calendar/core/ChineseYears.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/core/Limits.h"
+#include "calendar/chinese/Orlun1.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/core/TimeScales.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr char kBlank = ' ';
+constexpr const char* kNoon = "12:00";
+constexpr size_t kTimeTextLength = 5; // "HH:MM" of a time text
+constexpr int kGMTZone = 0;
+constexpr int kReferenceZone = 1;
+constexpr int kNoZone = -1;
+
+bool IsRow(int row) { return row >= 0 && row < kCalendarRowCount; }
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+// Upper case of the ASCII letters only; other bytes (parts of UTF-8 characters) stay as they are.
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+// Thousands separators and blanks may stand anywhere in a date: '2,111,111 AJD'.
+std::string WithoutCommasAndBlanks(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        if (c != ',' && c != kBlank) out += c;
+    return out;
+}
+
+// A calendar branch's outcome: an error code, or the day number of the entered date.
+struct DayOutcome {
+    int code = kEntryOK;
+    int32_t jdn = 0;
+};
+
+DayOutcome Refused(int code) { return {code, 0}; }
+
+DayOutcome CheckedDay(int32_t jdn)
+{
+    if (jdn < kMinJDN) return Refused(kEntryTooEarly);
+    return {kEntryOK, jdn};
+}
+
+DayOutcome WesternDay(const std::string& datePart, char letter, int invalidCode)
+{
+    WesternDate rec;
+    rec.calendar = static_cast<uint16_t>(letter);
+    ParseWesternDate(datePart, rec);
+    if (rec.valid != 1) return Refused(invalidCode);
+    return CheckedDay(rec.jdn);
+}
+
+DayOutcome ARCDay(const std::string& datePart)
+{
+    WesternDate rec;
+    rec.calendar = 'R';
+    ParseWesternDate(datePart, rec);
+    if (rec.valid != 1) return Refused(kEntryInvalidARC);
+    ARCDate arc;
+    arc.year = rec.year;
+    arc.month = rec.month;
+    arc.day = rec.day;
+    if (!ARCToJDN(arc)) return Refused(kEntryInvalidARC);
+    return CheckedDay(arc.jdn);
+}
+
+// '70-?-12-30' names its year by the element-animal chosen in the two lists: the reader finds
+// the position from the words appended here. The empty items give no name, and the reader then
+// refuses the date.
+std::string WithElementAnimal(const std::string& datePart, const DateEntry& f, Country country)
+{
+    if (!Contains(datePart, "-?-")) return datePart;
+    const std::string element = (f.element >= 0 && f.element < kElementCount) ? ElementName(f.element) : "";
+    const std::string animal = (f.animal >= 0 && f.animal < kAnimalCount) ? AnimalName(f.animal, country) : "";
+    return datePart + " " + element + "-" + animal;
+}
+
+// 'year-month-day' with an overseas Chinese year: '4709-1-1' becomes '79-28-1-1'. The year is
+// counted from the Huangdi epoch whatever epoch is selected, so that it matches the year the
+// program shows. False when there is no year to read or it is too long for any cycle; the reader
+// would refuse such a cycle anyway, and nothing is computed from an unchecked number.
+bool OverseasYearToCyclePosition(const std::string& datePart, std::string& rebuilt)
+{
+    const size_t dash = datePart.find('-');
+    if (dash == std::string::npos) return false;
+    std::string digits;
+    for (size_t i = 0; i < dash; ++i)
+        if (datePart[i] >= '0' && datePart[i] <= '9') digits += datePart[i];
+    if (digits.empty()) return false;
+    const size_t significant = digits.find_first_not_of('0');
+    digits = significant == std::string::npos ? "0" : digits.substr(significant);
+    constexpr size_t kMaxYearDigits = 18; // fits int64 with room for the + 58
+    if (digits.size() > kMaxYearDigits) return false;
+    const CyclePosition cp = CyclePosOfLinearYear(std::stoll(digits), kEpochHuangdi);
+    rebuilt = std::to_string(cp.cycle) + "-" + std::to_string(cp.position) + datePart.substr(dash);
+    return true;
+}
+
+DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
+{
+    std::string text = WithElementAnimal(datePart, f, s.country);
+    CHLDate rec;
+    if (!ParseCHLDateStr(text, rec)) {
+        // In China a date may also name its year by the overseas Chinese count.
+        std::string rebuilt;
+        if (s.country != Country::China || !OverseasYearToCyclePosition(text, rebuilt))
+            return Refused(kEntryInvalidCHL);
+        rec = CHLDate{};
+        if (!ParseCHLDateStr(rebuilt, rec)) return Refused(kEntryInvalidCHL);
+    }
+    const int code = ChLDateToJDN(rec, s);
+    if (code == -4) return Refused(kEntryCHLDayBeyondMonth);
+    if (code != 0) return Refused(kEntryInvalidCHL);
+    return CheckedDay(rec.jdn);
+}
+
+DayOutcome CHSDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
+{
+    CHSDate rec;
+    if (!ParseCHSDateStr(WithElementAnimal(datePart, f, s.country), rec)) return Refused(kEntryInvalidCHS);
+    if (!ChSDateToJDN(rec, s)) return Refused(kEntryInvalidCHS);
+    return CheckedDay(rec.jdn);
+}
+
+enum class Branch { None, ARC, CE, JC, CHL, CHS, CJDC, CJDL, AJD };
+
+// The calendar of a text, tested in this order; the designation is part of the text.
+Branch BranchOf(std::string_view work)
+{
+    if (Contains(work, "ARC")) return Branch::ARC;
+    if (Contains(work, "CE")) return Branch::CE;
+    if (Contains(work, "JC")) return Branch::JC;
+    if (Contains(work, "CHL")) return Branch::CHL;
+    if (Contains(work, "CHS")) return Branch::CHS;
+    if (Contains(work, "CJDC")) return Branch::CJDC;
+    if (Contains(work, "CJDL")) return Branch::CJDL;
+    if (Contains(work, "AJD")) return Branch::AJD;
+    return Branch::None;
+}
+
+void SetCalendar(ParseResult& r, int row)
+{
+    r.fields.currentCalendar = row;
+    r.calendarChanged = true;
+    r.highlight = true;
+}
+
+// A calendar date (ARC, CE, JC, CHL, CHS): its day at the time of the time field in the zone
+// chosen, which the branch has made GMT or the reference zone when none was chosen.
+void FinishCalendarDate(ParseResult& r, const DayOutcome& day, int row, int defaultZone,
+                        const CalendarSettings& s)
+{
+    if (day.code != kEntryOK) {
+        r.errorCode = day.code;
+        return;
+    }
+    SetCalendar(r, row);
+    DateEntry& f = r.fields;
+    if (f.zoneIndex == kNoZone) f.zoneIndex = defaultZone;
+    const int minutes = ParseTimeOfDay(f.time);
+    if (minutes < 0) {
+        r.errorCode = kEntryInvalidTime;
+        return;
+    }
+    const double local = day.jdn + minutes / 1440.0;
+    r.ajd = f.zoneIndex == kGMTZone ? CJDLToAJD(local) : CJDCToAJD(local, s.refLongitude);
+}
+
+// A day count (CJDC, CJDL, AJD): the moment is the number itself; the time field and the zone
+// then show its time of day.
+void FinishDayCount(ParseResult& r, Branch branch, const std::string& datePart, const CalendarSettings& s)
+{
+    const double v = LeadingNumberValue(datePart);
+    double ajd = v;
+    int row = kRowAJD;
+    if (branch == Branch::CJDC) {
+        ajd = CJDCToAJD(v, s.refLongitude);
+        row = kRowCJDC;
+    } else if (branch == Branch::CJDL) {
+        ajd = CJDLToAJD(v);
+        row = kRowCJDL;
+    }
+    if (ajd < kMinAJD) {
+        r.errorCode = kEntryTooEarly;
+        return;
+    }
+    SetCalendar(r, row);
+    DateEntry& f = r.fields;
+    if (branch == Branch::CJDC) {
+        f.time = ReferenceTime(AJDToCJDC(ajd, s.refLongitude), s.zoneCode).substr(0, kTimeTextLength);
+        f.zoneIndex = kReferenceZone;
+    } else {
+        f.time = LondonTime(AJDToCJDL(ajd)).substr(0, kTimeTextLength);
+        f.zoneIndex = kGMTZone;
+    }
+    r.ajd = ajd;
+}
+
+} // namespace
+
+int GetCalendar(const std::string& name)
+{
+    for (int row = 0; row < kCalendarRowCount; ++row)
+        if (name == kCalendarDesignations[static_cast<size_t>(row)].primary) return row;
+    for (int row = 0; row < kCalendarRowCount; ++row)
+        if (name == kCalendarDesignations[static_cast<size_t>(row)].alternative) return row;
+    return -1;
+}
+
+ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, const CalendarQuestion& ask)
+{
+    ParseResult r;
+    r.fields = entry;
+    DateEntry& f = r.fields;
+    if (f.zoneIndex != kGMTZone && f.zoneIndex != kReferenceZone) f.zoneIndex = kNoZone;
+    const auto fail = [&r](int code) {
+        r.errorCode = code;
+        return r;
+    };
+
+    // The field shows the entry trimmed and in upper case; inner blanks are remembered because
+    // a date without designation is only questioned when it is a single word.
+    const std::string trimmed = Upper(Trim(entry.date, " "));
+    const bool innerBlanks = Contains(trimmed, " ");
+    f.date = trimmed;
+    std::string work = WithoutCommasAndBlanks(trimmed);
+
+    if (work.empty()) {
+        if (f.plusMinus.empty()) return fail(kEntryNoDate);
+        // Days added to nothing: the date and time the current calendar's line shows.
+        if (IsRow(f.currentCalendar)) {
+            const EntryFields& shown = f.currentDisplayed;
+            f.date = shown.date;
+            f.time = shown.time;
+            f.zoneIndex = shown.zoneIndex == kGMTZone || shown.zoneIndex == kReferenceZone ? shown.zoneIndex : kNoZone;
+            if (shown.clearElementAnimal) {
+                f.element = kNoElementItem;
+                f.animal = kNoAnimalItem;
+            }
+            r.copiedDisplayedDate = true;
+            work = Upper(WithoutCommasAndBlanks(f.date));
+        }
+    }
+    if (work.empty() || !((work[0] >= '0' && work[0] <= '9') || work[0] == '-')) return fail(kEntryNoDate);
+
+    // The designation must end the text. No two designations occur inside one another, so the
+    // first row found is the only one.
+    size_t designationAt = std::string::npos;
+    for (const CalendarDesignation& d : kCalendarDesignations) {
+        const std::string_view name = d.primary;
+        const size_t at = work.find(name);
+        if (at == std::string::npos) continue;
+        if (at + name.size() != work.size()) return fail(kEntryNoCalendar);
+        designationAt = at;
+        break;
+    }
+    if (designationAt == std::string::npos) {
+        if (innerBlanks || !IsRow(f.currentCalendar) || !ask) return fail(kEntryNoCalendar);
+        const std::string designation = kCalendarDesignations[static_cast<size_t>(f.currentCalendar)].primary;
+        if (!ask("Is this a " + designation + " Calendar date?")) return fail(kEntryNoCalendar);
+        designationAt = work.size();
+        work += designation;
+        f.date += " " + designation;
+    }
+
+    if (Contains(work, "CJDC") || Contains(work, "CJDL") || Contains(work, "AJD")) {
+        size_t dashes = 0;
+        for (const char c : work)
+            if (c == '-') ++dashes;
+        if (dashes > 1) return fail(kEntryInvalidDayCount);
+    } else if (Contains(work, "/") || Contains(work, ".")) {
+        return fail(kEntrySeparator);
+    }
+    if (Contains(work, ":")) return fail(kEntryTimeInDate);
+
+    f.time = Trim(f.time, " ");
+    if (f.time.empty()) f.time = kNoon;
+
+    const std::string datePart = work.substr(0, designationAt);
+    switch (const Branch branch = BranchOf(work)) {
+    case Branch::ARC:
+        FinishCalendarDate(r, ARCDay(datePart), GetCalendar("ARC"), kGMTZone, settings);
+        break;
+    case Branch::CE:
+        FinishCalendarDate(r, WesternDay(datePart, 'G', kEntryInvalidCE), kRowCE, kGMTZone, settings);
+        break;
+    case Branch::JC:
+        FinishCalendarDate(r, WesternDay(datePart, 'J', kEntryInvalidJC), kRowJC, kGMTZone, settings);
+        break;
+    case Branch::CHL:
+        FinishCalendarDate(r, CHLDay(datePart, f, settings), kRowCHL, kReferenceZone, settings);
+        break;
+    case Branch::CHS:
+        FinishCalendarDate(r, CHSDay(datePart, f, settings), kRowCHS, kReferenceZone, settings);
+        break;
+    case Branch::CJDC:
+    case Branch::CJDL:
+    case Branch::AJD:
+        FinishDayCount(r, branch, datePart, settings);
+        break;
+    case Branch::None:
+        r.errorCode = kEntryUnparsed;
+        break;
+    }
+    if (r.errorCode != kEntryOK) r.ajd = 0;
+    return r;
+}
+
+} // namespace orlun

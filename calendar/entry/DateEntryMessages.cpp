@@ -1,0 +1,87 @@
+#include "calendar/entry/DateEntryMessages.h"
+
+#include <cmath>
+
+#include "calendar/core/Limits.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+std::string CHLDateMessage(Country country)
+{
+    const std::string head = "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'";
+    const std::string tail = std::string("Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,") +
+                             kCrLf + "and specify element-animal using the drop-down boxes.";
+    // Only China reads a bare year as an overseas Chinese year, so only there is that form named.
+    if (country == Country::China)
+        return head + kCrLf +
+               "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709." + kCrLf +
+               kCrLf + tail;
+    return head + "." + kCrLf + kCrLf + tail;
+}
+
+} // namespace
+
+std::string DateEntryErrorMessage(int code, Country country)
+{
+    switch (code) {
+    case kEntryNoDate:
+        return "No date specified.";
+    case kEntryNoCalendar:
+        return "Calendar must be specified (one of CHL, CHS, CE, JC, ARC, CJDL, CJDC, AJD).";
+    case kEntryTimeInDate:
+        return "Time specification not permitted in date string.";
+    case kEntryInvalidTime:
+        return "Invalid time specification.  Times must be, e.g., 23:50.";
+    case kEntrySeparator:
+        return "Date separator must be a dash, '-'.";
+    case kEntryInvalidCE:
+        return "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day";
+    case kEntryInvalidJC:
+        return "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day";
+    case kEntryInvalidCHL:
+        return CHLDateMessage(country);
+    case kEntryInvalidCHS:
+        return std::string("Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day") + kCrLf;
+    case kEntryInvalidDayCount:
+        return "Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD.";
+    case kEntryInvalidARC:
+        return "Invalid ARC date.  ARC dates must be in ISO 8601 format: year-month-day";
+    case kEntryUnparsed:
+        return "Error when parsing date string.";
+    case kEntryCHLDayBeyondMonth:
+        return "Invalid CHL date.  Day number exceeds number of days in the month.";
+    case kEntryInvalidPlusMinus:
+        return "Invalid plus/minus days.";
+    case kEntryTooEarly:
+        return "Date too early.";
+    default:
+        return "";
+    }
+}
+
+RangeCheck CheckDateRange(double ajd)
+{
+    if (std::isnan(ajd)) return RangeCheck::TooLate;
+    if (ajd < kMinAJD) return RangeCheck::TooEarly;
+    if (ajd > kMaxAJD) return RangeCheck::TooLate;
+    return RangeCheck::InRange;
+}
+
+std::string DateRangeMessage(RangeCheck check)
+{
+    switch (check) {
+    case RangeCheck::TooEarly:
+        return "Date is earlier than -3000-01-01 CE.";
+    case RangeCheck::TooLate:
+        return "Date is later than 3000-01-01 CE.";
+    case RangeCheck::InRange:
+        break;
+    }
+    return "";
+}
+
+} // namespace orlun

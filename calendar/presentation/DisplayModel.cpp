@@ -1,0 +1,173 @@
+#include "calendar/presentation/DisplayModel.h"
+
+#include <cmath>
+
+#include "calendar/arc/ArcCal.h"
+#include "calendar/arc/ArcChlNote.h"
+#include "calendar/chinese/Orlun1.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/western/DatePr2.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/astro/syzyg.h"
+
+namespace orlun {
+
+namespace {
+
+// "2001-12-31 CE 02:32 GMT Monday": the Western date of the London day, its time and weekday.
+DisplayLine WesternLine(const char* control, const char* caption, char calendarLetter,
+                        const char* designation, double cjdl)
+{
+    WesternDate rec;
+    rec.jdn = DayNumberOf(cjdl);
+    rec.calendar = static_cast<uint16_t>(calendarLetter);
+    JDNToDate(rec);
+    DisplayLine line;
+    line.control = control;
+    line.caption = caption;
+    line.value = DateText(rec) + " " + designation + " " + LondonTime(cjdl) + " " +
+                 WeekdayNameOfJDN(rec.jdn);
+    line.toolTip = DateLongText(rec) + " (London).";
+    return line;
+}
+
+// "4697-11-25 ARC 12:00 GMT Pluto Day": the ARC date of a day, the time there and the day's name.
+DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const std::string& time,
+                    const char* zoneWords)
+{
+    const ARCDate rec = ARCDateOfJDN(day);
+    DisplayLine line;
+    line.control = control;
+    line.caption = caption;
+    line.value = ARCDateStr(rec, kARCShortForm) + " " + time + " " + ARCDayName(rec.day);
+    line.toolTip = ARCDateStr(rec, kARCLongForm) + " in the Zodozizidu Zidevuze (" + zoneWords + ")";
+    return line;
+}
+
+// The Chinese lines of the CJDC moment, the year's and month's names and the ARC-CHL note.
+void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
+{
+    CJDateToChDates(t.cjdc, settings.epoch, settings.refLongitude, t.chs, t.chl);
+    const std::string adjective = CountryAdjective(settings.country);
+    const std::string time = ReferenceTime(t.cjdc, settings.zoneCode);
+
+    // On the first day of a solar term the term's code stands where the zone code would: the line
+    // ends with the time. (Cutting the last three characters of the whole line, as the older
+    // program did, leaves a trailing blank and cuts the wrong text for a zone code of another
+    // length.)
+    std::string solar = CHSDateStr(t.chs, true) + " " + time;
+    if (t.chs.day == 1) solar = CHSDateStr(t.chs, true) + " " + TimeText(FractionOf(t.cjdc));
+    CHSDate chs = t.chs;
+    t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar,
+                      CHSLongStr(chs, false, false, settings)};
+
+    CHLDate chl = t.chl;
+    std::string longForm = CHLLongStr(chl, true, true, false, false, true, settings);
+    for (size_t at; (at = longForm.find("\r\n")) != std::string::npos;) longForm.erase(at, 2);
+    t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar",
+                      CHLDateStr(t.chl, 0, "CHL", settings.country) + " " + time, longForm};
+
+    const bool china = settings.country == Country::China;
+    t.yearPosition = t.chl.position;
+    t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
+    const ElementAnimal year = YearElementAnimal(t.chl);
+    if (year.element >= 0) {
+        t.elementAnimalOfYear.value =
+            (china ? StemBranchStr(t.yearPosition) + " " : std::string()) +
+            ElementName(year.element) + "-" + AnimalName(year.animal, settings.country) + " year";
+    }
+    t.elementAnimalOfMonth.control = "lblElementAnimalOfMonth";
+    const std::string month = MonthElementAnimalStr(t.chl, china, true, settings.country);
+    if (!month.empty()) t.elementAnimalOfMonth.value = month + " month";
+    t.yearNumber.control = "lblYear";
+    t.yearNumber.value = "Year " + std::to_string((int64_t{t.chl.cycle} - 1) * 60 + t.chl.position);
+
+    t.arcReference.caption = ArcChlNote(t.chineseLunar.value, t.arcReference.value);
+}
+
+std::string CountText(int n, const char* unit)
+{
+    return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
+}
+
+} // namespace
+
+std::vector<const DisplayLine*> DisplayTexts::Lines() const
+{
+    return {&chineseLunar,       &chineseSolar,
+            &commonEra,          &julianCalendar, &arcGMT,    &arcReference,
+            &elementAnimalOfYear, &elementAnimalOfMonth, &yearNumber,
+            &cjdLondon,          &cjdReference,   &astronomicalJD,
+            &elementAnimalOfDay, &phaseOfMoon,    &ageOfMoon, &deltaT};
+}
+
+const DisplayLine& DisplayTexts::LineOfCalendar(CalendarRow row) const
+{
+    switch (row) {
+    case kRowCE: return commonEra;
+    case kRowJC: return julianCalendar;
+    case kRowCHL: return chineseLunar;
+    case kRowCHS: return chineseSolar;
+    case kRowAJD: return astronomicalJD;
+    case kRowCJDC: return cjdReference;
+    case kRowCJDL: return cjdLondon;
+    case kRowARCGMT: return arcGMT;
+    case kRowARCCCT: break;
+    }
+    return arcReference;
+}
+
+std::string CJDCCaption(int refLongitude)
+{
+    return "Chronological JD " + std::to_string(refLongitude) + "\u00BA East";
+}
+
+std::string DeltaTText(double minutes)
+{
+    if (std::isnan(minutes)) return "";
+    if (minutes > 1440) return "More than 24 hours";
+    const int m = static_cast<int>(std::lround(minutes));
+    if (m == 1440) return "1 day";
+    std::string text;
+    if (m >= 60) text = CountText(m / 60, "hour");
+    const int rest = m % 60;
+    if (rest != 0) text += (text.empty() ? "" : " and ") + CountText(rest, "minute");
+    return text.empty() ? "0 minutes" : text;
+}
+
+DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
+{
+    DisplayTexts t;
+    t.ajd = ajd;
+    t.cjdl = AJDToCJDL(ajd);
+    t.cjdc = CJDLToCJDC(t.cjdl, settings.refLongitude);
+
+    t.astronomicalJD = {"lblAstronomicalJulianDate", "Astronomical Julian date:",
+                        DayCountText(ajd) + " AJD", ""};
+    t.cjdLondon = {"lblChronologicalJulianDateLondon", "Chronological JD London:",
+                   DayCountText(t.cjdl) + " CJDL", ""};
+    t.commonEra = WesternLine("lblCommonEraDate", "Common Era (Gregorian):", 'G', "CE", t.cjdl);
+    t.julianCalendar = WesternLine("lblJulianCalendarDate", "Julian Calendar:", 'J', "JC", t.cjdl);
+    t.arcGMT = ArcLine("lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:", DayNumberOf(t.cjdl),
+                       LondonTime(t.cjdl), "GMT timezone");
+    t.arcReference = ArcLine("lblArchetypesCalendarCCT", "", DayNumberOf(t.cjdc),
+                             ReferenceTime(t.cjdc, settings.zoneCode), "CCT timezone");
+    ChineseLines(t, settings);
+    t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.refLongitude),
+                      DayCountText(t.cjdc) + " CJDC", ""};
+
+    // The day's names follow the civil day at the reference meridian.
+    const int32_t day = DayNumberOf(t.cjdc);
+    t.dayPosition = DayPosition(day);
+    t.elementAnimalOfDay = {"lblElementAnimalOfDay", StemBranchStr(t.dayPosition),
+                            ElementAnimalStr(t.dayPosition, settings.country) + " day", ""};
+
+    t.moon = ComputeMoonData(ajd);
+    t.phaseOfMoon = {"lblPhaseOfMoon", "Phase of Moon, illumination:", t.moon.phaseText, ""};
+    t.ageOfMoon = {"lblAgeOfMoon", "[Lunation] Age of Moon:", t.moon.ageText, ""};
+    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(ajd)), ""};
+    return t;
+}
+
+} // namespace orlun

@@ -1,0 +1,306 @@
+#include "calendar/presentation/LogEntry.h"
+
+#include "calendar/core/TextTrim.h"
+#include "calendar/entry/DateEntryNumbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "calendar/western/DatePr2.h"
+#include "calendar/chinese/Orlun1.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/astro/SolarTermNames.h"
+#include "calendar/astro/syzyg.h"
+
+namespace orlun {
+
+namespace {
+
+const std::string kEnd = kLogLineEnd;
+const std::string kDegreesEast = "\u00BA E, ";
+
+// A number written the plain way: one leading blank unless it is negative.
+std::string PlainNumber(int n)
+{
+    std::string text = std::to_string(n);
+    if (n >= 0) text.insert(text.begin(), ' ');
+    return text;
+}
+
+std::string Dashes(std::size_t n) { return std::string(n, '-'); }
+
+std::string LowerCase(std::string s)
+{
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// Characters (not bytes) of a UTF-8 text: the underline matches what the reader sees.
+std::size_t CharacterCount(const std::string& s)
+{
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string WithoutCommas(const std::string& s)
+{
+    std::string out;
+    for (char c : s)
+        if (c != ',') out += c;
+    return out;
+}
+
+// The display line of a Western date up to and including "GMT", and the weekday after it.
+void SplitWesternLine(const std::string& line, std::string& upToGmt, std::string& weekday)
+{
+    const auto gmt = line.find("GMT");
+    if (gmt == std::string::npos) {
+        upToGmt = line;
+        weekday.clear();
+        return;
+    }
+    upToGmt = line.substr(0, gmt + 3);
+    const auto after = line.find("GMT ", gmt);
+    weekday = after == std::string::npos ? "" : line.substr(after + 4);
+}
+
+// "The 31st day ..." becomes "= the 31st day ...": the entry replaces the first character.
+std::string Continued(const std::string& longForm)
+{
+    return "= t" + (longForm.empty() ? std::string() : longForm.substr(1));
+}
+
+void WesternItem(std::string& t, const std::string& line, const WesternDate& date, bool expanded)
+{
+    std::string upToGmt, weekday;
+    SplitWesternLine(line, upToGmt, weekday);
+    t += upToGmt + kEnd;
+    if (expanded) t += Continued(DateLongText(date)) + ", a " + weekday + "." + kEnd;
+}
+
+// The age of the Moon: the part of the age line after "] ".
+std::string AgeText(const std::string& ageLine, bool expanded)
+{
+    const auto mark = ageLine.find("] ");
+    std::string age = mark == std::string::npos ? ageLine : ageLine.substr(mark + 2);
+    if (expanded && !age.empty() && age.back() == ')') {
+        age.pop_back();
+        age += " of lunation)";
+    }
+    return age;
+}
+
+} // namespace
+
+std::array<bool, kLogPreferenceCount> LogPreferences::ToArray() const
+{
+    return {verbose, includeGanzhi, viewLogWhenAdd, chl, chs, cjdc, epochEtc,
+            ce,      jc,            cjdl,           ajd, phase, lunationAge};
+}
+
+LogPreferences LogPreferences::FromArray(const std::array<bool, kLogPreferenceCount>& v)
+{
+    LogPreferences p;
+    p.verbose = v[0];
+    p.includeGanzhi = v[1];
+    p.viewLogWhenAdd = v[2];
+    p.chl = v[3];
+    p.chs = v[4];
+    p.cjdc = v[5];
+    p.epochEtc = v[6];
+    p.ce = v[7];
+    p.jc = v[8];
+    p.cjdl = v[9];
+    p.ajd = v[10];
+    p.phase = v[11];
+    p.lunationAge = v[12];
+    return p;
+}
+
+LogPreferences DefaultLogPreferences(bool showCJDs)
+{
+    LogPreferences p;
+    p.cjdc = p.cjdl = p.ajd = showCJDs;
+    return p;
+}
+
+LogMoment LogMomentOf(const DisplayTexts& texts, const CalendarSettings& settings)
+{
+    LogMoment m;
+    m.ajd = texts.ajd;
+    m.cjdl = texts.cjdl;
+    m.cjdc = texts.cjdc;
+    m.ceLine = texts.commonEra.value;
+    m.jcLine = texts.julianCalendar.value;
+    m.phaseLine = texts.phaseOfMoon.value;
+    m.ageLine = texts.ageOfMoon.value;
+    CJDateToChDates(m.cjdc, settings.epoch, settings.refLongitude, m.chs, m.chl);
+    m.settings = settings;
+    m.countryName = CountryName(settings.country);
+    m.longitudeNumber = settings.refLongitude;
+    m.lunation = GetLunation(m.ajd);
+    return m;
+}
+
+std::string ExpandedCHLText(const LogMoment& m, bool includeGanzhi)
+{
+    CHLDate rec = m.chl; // naming the day converts the record
+    // The month's stem-branch goes first ("bing-yin fire-tiger"): the other order leaves a
+    // blank before the closing parenthesis.
+    const std::string longForm = CHLLongStr(rec, true, true, includeGanzhi, true, true, m.settings);
+    return longForm.empty() ? longForm : longForm.substr(1);
+}
+
+std::string ExpandedCHSText(const LogMoment& m, bool includeGanzhi)
+{
+    CHSDate rec = m.chs;
+    const std::string longForm = CHSLongStr(rec, false, false, m.settings);
+    std::string text = longForm.empty() ? longForm : longForm.substr(1);
+    const auto mark = text.find(") in the year");
+    if (mark == std::string::npos) return text;
+    std::string names = ", " + SolarTermEnglishName(m.chs.term);
+    if (includeGanzhi) names += ", " + SolarTermPinyinName(m.chs.term);
+    // The ")" and the blank after it give way to the names and a line break.
+    return text.substr(0, mark) + names + ")" + kEnd + text.substr(mark + 2);
+}
+
+LogEntryResult BuildLogEntry(const LogMoment& m, const LogPreferences& p, const std::string& title,
+                             bool logEmpty)
+{
+    LogEntryResult r;
+    std::string& t = r.text;
+    if (logEmpty) t = title + kEnd + kEnd;
+
+    const bool chinese = p.chl || p.chs || p.cjdc;
+    const bool western = p.ce || p.jc || p.cjdl;
+    const bool astronomical = p.ajd || p.phase || p.lunationAge;
+    if (!chinese && !western && !astronomical) return r;
+    const bool x = p.verbose;
+    const std::string longitude = PlainNumber(m.longitudeNumber) + kDegreesEast + m.countryName;
+
+    if (p.chs) {
+        t += m.chsLine + kEnd;
+        if (x) {
+            if (m.chs.valid != 1) {
+                r.error = "The Chinese solar date of the moment could not be computed.";
+                return r;
+            }
+            t += "= t" + ExpandedCHSText(m, p.includeGanzhi) + kEnd;
+        }
+    }
+    if (p.chl) {
+        t += m.chlLine + kEnd;
+        if (x) {
+            if (m.chl.valid != 1) {
+                r.error = "The Chinese lunar date of the moment could not be computed.";
+                return r;
+            }
+            t += "= t" + ExpandedCHLText(m, p.includeGanzhi) + kEnd;
+        }
+    }
+    if (p.cjdc) {
+        t += DayCountText(m.cjdc) + " CJDC";
+        if (x) t += " (chronological Julian date, longitude " + longitude + ")";
+        t += kEnd;
+    }
+    if (p.epochEtc && chinese)
+        t += EpochMethod(m.settings, true) + ", longitude =" + longitude + "." + kEnd;
+
+    if (x && chinese && (western || astronomical)) t += Dashes(kLogSeparatorLength) + kEnd;
+
+    if (p.ce || p.jc) {
+        const CEAndJC dates = CEAndJCFromCJD(m.cjdl);
+        if (p.ce) WesternItem(t, m.ceLine, dates.ce, x);
+        if (p.jc) WesternItem(t, m.jcLine, dates.jc, x);
+    }
+    if (p.cjdl) {
+        t += DayCountText(m.cjdl) + " CJDL";
+        if (x) t += " (chronological Julian date, London)";
+        t += kEnd;
+    }
+
+    if (x && western && astronomical) t += Dashes(kLogSeparatorLength) + kEnd;
+
+    if (p.ajd) {
+        t += DayCountText(m.ajd) + " AJD";
+        if (x) t += " (astronomical Julian date)";
+        t += kEnd;
+    }
+    if (p.phase) t += m.phaseLine + (x ? " illumination" : "") + kEnd;
+    if (p.lunationAge) {
+        if (!m.lunation) {
+            r.error = "The lunation of the moment could not be found.";
+            return r;
+        }
+        t += "Lunation " + std::to_string(*m.lunation) + ", age of Moon = " +
+             AgeText(m.ageLine, x) + kEnd;
+    }
+    t += kEnd;
+    return r;
+}
+
+std::string LogEntryText(const LogMoment& m, const LogPreferences& p, const std::string& title,
+                         bool logEmpty)
+{
+    return BuildLogEntry(m, p, title, logEmpty).text;
+}
+
+bool AutoLogWanted(bool autoLogChecked, int reason, bool multipleSearchCancelled)
+{
+    return autoLogChecked && reason >= 1 && !multipleSearchCancelled;
+}
+
+std::string AutoLogHeading(int reason, const AutoLogContext& c)
+{
+    switch (reason) {
+    case kAutoLogNow:
+        return "Now";
+    case kAutoLogConvert: {
+        const std::string days = Trim(c.plusMinus);
+        if (days.empty()) return "";
+        const bool one = std::fabs(LeadingNumberValue(WithoutCommas(days))) == 1.0;
+        return std::string(c.plus ? "Plus " : "Minus ") + days + " day" + (one ? "" : "s");
+    }
+    case kAutoLogMove:
+        return std::string("Move ") + (c.forward ? "forward 1 " : "back 1 ") + c.moveStep;
+    case kAutoLogSearch:
+        return std::string("Search for ") + (c.next ? "next " : "previous ") +
+               (c.multipleDescription.empty() ? LowerCase(c.target) : c.multipleDescription);
+    case kAutoLogOneDay:
+        return std::string("Move ") + (c.forward ? "forward one day " : "back one day");
+    default:
+        return "";
+    }
+}
+
+std::string AutoLogHeadingText(int reason, const AutoLogContext& context, bool expanded)
+{
+    const std::string heading = AutoLogHeading(reason, context);
+    std::string text = heading + kEnd;
+    if (expanded) {
+        const std::size_t n = CharacterCount(heading);
+        text += Dashes(n < std::size_t(kLogUnderlineLength) ? n : kLogUnderlineLength) + kEnd;
+    }
+    return text;
+}
+
+LogEntryResult BuildAutoLogEntry(int reason, const AutoLogContext& context, const LogMoment& m,
+                                 const LogPreferences& p, const std::string& title, bool logEmpty)
+{
+    LogEntryResult r = BuildLogEntry(m, p, title, false);
+    r.text = (logEmpty ? title + kEnd + kEnd : std::string()) +
+             AutoLogHeadingText(reason, context, p.verbose) + r.text;
+    return r;
+}
+
+std::string AutoLogText(int reason, const AutoLogContext& context, const LogMoment& m,
+                        const LogPreferences& p, const std::string& title, bool logEmpty)
+{
+    return BuildAutoLogEntry(reason, context, m, p, title, logEmpty).text;
+}
+
+} // namespace orlun

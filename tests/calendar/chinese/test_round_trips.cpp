@@ -1,0 +1,78 @@
+// Day -> CHL -> day and day -> CHS -> day (true sun) over the whole supported range
+// (-3000-01-01 to 3000-01-01 CE) every 97 days, under both epochs. The sweep is cut into
+// shards, each its own test, so that they can run in parallel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calendar/chinese/Orlun3.h"
+#include "support/CalendarTestSupport.h"
+
+using namespace orlun;
+using namespace orlun::test;
+
+namespace {
+
+constexpr int32_t kStep = 97;
+constexpr int kShards = 4;
+
+// Every kStep-th day of the shard's part of kMinJDN..kMaxJDN at the meridian.
+void SweepShard(int shard, int longitude, int32_t step)
+{
+    const int64_t steps = (int64_t{kMaxJDN} - kMinJDN) / step + 1;
+    const int64_t first = steps * shard / kShards;
+    const int64_t last = steps * (shard + 1) / kShards;
+    int failures = 0;
+    for (int64_t k = first; k < last && failures < 10; ++k) {
+        const auto day = static_cast<int32_t>(kMinJDN + k * step);
+        for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
+            CalendarSettings settings;
+            settings.refLongitude = longitude;
+            settings.epoch = epoch;
+            settings.method = kTrueSunMethod;
+
+            CHLDate chl;
+            CHSDate chs;
+            CJDateToChDates(day + 0.5, epoch, longitude, chs, chl);
+            if (chl.valid != 1 || chs.valid != 1) {
+                ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch
+                              << ": no CHL/CHS date (valid " << chl.valid << "/" << chs.valid << ")";
+                ++failures;
+                continue;
+            }
+
+            CHLDate lunar = chl;
+            lunar.jdn = 0;
+            const int code = ChLDateToJDN(lunar, settings);
+            if (code != 0 || lunar.jdn != day) {
+                ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch << " -> " << Text(chl)
+                              << " -> code " << code << ", day " << lunar.jdn << "; expected code 0, day " << day;
+                ++failures;
+            }
+
+            CHSDate solar = chs;
+            solar.jdn = 0;
+            const bool valid = ChSDateToJDN(solar, settings);
+            if (!valid || solar.jdn != day) {
+                ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch << " -> " << Text(chs)
+                              << " -> valid " << valid << ", day " << solar.jdn << "; expected day " << day;
+                ++failures;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST(RoundTrips, China1) { SweepShard(0, 120, kStep); }
+TEST(RoundTrips, China2) { SweepShard(1, 120, kStep); }
+TEST(RoundTrips, China3) { SweepShard(2, 120, kStep); }
+TEST(RoundTrips, China4) { SweepShard(3, 120, kStep); }
+
+// Vietnam and Japan more coarsely: every 31st of the days above.
+TEST(RoundTrips, VietnamAndJapan)
+{
+    for (int longitude : {105, 135})
+        for (int shard = 0; shard < kShards; ++shard)
+            SweepShard(shard, longitude, kStep * 31);
+}

@@ -1,0 +1,43 @@
+#!/bin/bash
+# Checks that every source file includes only from the folders its own folder may use, that the
+# calculators and the engine adapters include no Qt, and that only the engine adapter includes the
+# Swiss Ephemeris. Usage: check-includes.sh [SOURCE-ROOT]. Prints each violation; exits 1 if any.
+cd "${1:-$(dirname "$0")/..}" || exit 2
+
+# Folder -> the folders it may include from (besides itself). Each calendar folder builds on the
+# ones before it; state needs only the core records.
+declare -A may=(
+  [calendar/core]=""
+  [engine]="calendar/core"
+  [calendar/western]="calendar/core engine"
+  [calendar/astro]="calendar/core engine calendar/western"
+  [calendar/chinese]="calendar/core engine calendar/western calendar/astro"
+  [calendar/arc]="calendar/core engine calendar/western calendar/astro calendar/chinese"
+  [calendar/entry]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
+  [calendar/presentation]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry"
+  [calendar/state]="calendar/core"
+)
+
+folder_of() { # path of an included file -> its folder as named in the table
+  local dir; dir=$(dirname "$1")
+  case "$dir" in app/*) echo app ;; tools/*) echo tools ;; *) echo "$dir" ;; esac
+}
+
+bad=0
+while IFS= read -r file; do
+  from=$(dirname "$file")
+  [ -n "${may[$from]+set}" ] || { echo "$file: folder $from has no include rule"; bad=1; continue; }
+  while IFS=: read -r line target; do
+    to=$(folder_of "$target")
+    [ "$to" = "$from" ] && continue
+    if [[ " ${may[$from]} " != *" $to "* ]]; then
+      echo "$file:$line: includes $target, but $from may not use $to"; bad=1
+    fi
+  done < <(grep -n -o -E '^#include "(calendar|engine|app|tools)/[^"]+"' "$file" |
+             sed -E 's/^([0-9]+):#include "([^"]+)"/\1:\2/')
+  if grep -n -E '^#include <Q' "$file" >/dev/null; then echo "$file: Qt in the calculators"; bad=1; fi
+  if [ "$file" != engine/swe_engine.cpp ] && grep -q -E '^#include <swephexp.h>' "$file"; then
+    echo "$file: only engine/swe_engine.cpp may include the Swiss Ephemeris"; bad=1
+  fi
+done < <(find calendar engine -name '*.h' -o -name '*.cpp' | sort)
+exit $bad
