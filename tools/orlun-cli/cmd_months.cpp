@@ -6,34 +6,23 @@
 #include "Commands.h"
 #include "calendar/western/DatePr2.h"
 #include "calendar/core/Limits.h"
-#include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/LunarYearMonths.h"
+#include "calendar/core/ChineseYears.h"
 
 namespace orlun::cli {
 
 namespace {
 
 // Prints the months of the lunar year whose month 1 day 1 falls in CE year y; false when the
-// structure around the year could not be built.
+// year could not be built.
 bool PrintLunarYear(int y, const CalendarSettings& settings)
 {
-    // Built around midsummer of y, the structure holds the sui before and after that new year.
-    const YearStructure ys = BuildYearStructure(GregorianJDN(y, 7, 1) + 0.5, settings.refLongitude);
-    if (!ys.valid) return false;
-    for (int i = 0; i + 1 < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[i] != "01" || GregorianDate(ys.MonthStart[i]).year != y) continue;
-        for (int k = i; k + 1 < ys.MonthCount; ++k) {
-            if (k > i && ys.MonthLabel[k] == "01") return true;
-            const std::string& label = ys.MonthLabel[k];
-            if (label.empty() || label == kStopHere) return false;
-            const bool leap = label.back() == '*';
-            const int month = std::stoi(label);
-            std::printf("%d\t%d\t%d\t%s\t%d\n", y, month, leap ? 1 : 0,
-                        DateText(GregorianDate(ys.MonthStart[k])).c_str(),
-                        ys.MonthStart[k + 1] - ys.MonthStart[k]);
-        }
-        return false;
-    }
-    return false;
+    const LunarYearMonths year = LunarYearMonthsOf(y, settings);
+    if (!year.valid) return false;
+    for (const LunarMonth& m : year.months)
+        std::printf("%d\t%d\t%d\t%s\t%d\n", y, m.number, m.leap ? 1 : 0,
+                    DateText(GregorianDate(m.start)).c_str(), m.length);
+    return true;
 }
 
 } // namespace

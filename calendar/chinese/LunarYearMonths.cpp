@@ -1,0 +1,44 @@
+#include "calendar/chinese/LunarYearMonths.h"
+
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/western/DatePr2.h"
+
+namespace orlun {
+
+namespace {
+
+// The months from index `first` (a month 1) up to the next month 1 of the structure.
+LunarYearMonths MonthsFrom(const YearStructure& ys, int first, int year)
+{
+    LunarYearMonths result;
+    result.year = year;
+    for (int k = first; k + 1 < ys.MonthCount; ++k) {
+        LunarMonth m;
+        if (!ReadMonthLabel(ys.MonthLabel[k], m.number, m.leap)) return {};
+        if (k > first && m.number == 1 && !m.leap) {
+            result.valid = true;
+            return result;
+        }
+        m.start = ys.MonthStart[k];
+        m.length = ys.MonthStart[k + 1] - ys.MonthStart[k];
+        result.months.push_back(m);
+    }
+    return {};
+}
+
+} // namespace
+
+LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
+{
+    // Built around midsummer of the year, the structure holds the sui before and after that new
+    // year and the whole nian that begins with it.
+    const YearStructure ys = BuildYearStructure(GregorianJDN(year, 7, 1) + 0.5, settings.refLongitude);
+    if (!ys.valid) return {};
+    for (int i = 0; i + 1 < ys.MonthCount; ++i) {
+        if (ys.MonthLabel[i] == "01" && GregorianDate(ys.MonthStart[i]).year == year)
+            return MonthsFrom(ys, i, year);
+    }
+    return {};
+}
+
+} // namespace orlun
