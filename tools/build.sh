@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
+export CCACHE_BASEDIR="$PWD" # cache hits across checkouts in other folders
 # ccache, where installed, makes rebuilds of other checkouts of the same code cheap.
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"

@@ -213,23 +213,23 @@ void ARCMoveYear(ARCDate& rec, bool forward)
     ARCToJDN(rec);
 }
 
-std::string ARCDateStr(const ARCDate& rec, int form)
+std::string ARCDateStr(const ARCDate& rec, ARCTextForm form)
 {
     const std::string numeric =
         std::to_string(rec.year) + "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day);
     const std::string monthDayYear = ARCMonthName(rec.month) + WithLeadingSpace(rec.day) + ", " +
                                      WithLeadingSpace(rec.year);
     switch (form) {
-    case 1:
+    case ARCTextForm::Short:
         return numeric + " ARC";
-    case 2:
+    case ARCTextForm::ShortWithNames:
         return numeric + " ARC (" + ARCDayName(rec.day) + ", " + monthDayYear + ")";
-    case 3:
+    case ARCTextForm::MonthDayYear:
         return monthDayYear;
-    case 4:
+    case ARCTextForm::Long:
         return "The " + Ordinal(rec.day) + " day of " + ARCMonthName(rec.month) + " in the year" +
                WithLeadingSpace(rec.year);
-    case 5:
+    case ARCTextForm::DayMonthDayYear:
         return ARCDayName(rec.day) + ", " + monthDayYear;
     default:
         return "";

@@ -18,9 +18,15 @@ inline constexpr int32_t kARCCycleDays = 658532;
 inline constexpr int32_t kARCCycleLongYears = 664; // thirteen-month years per cycle
 inline constexpr int32_t kARCCycleExtraDays = 350; // years with day 30 of month 10 per cycle
 
-// Text forms of ARCDateStr: the main window's line shows the short form, its tool tip the long one.
-inline constexpr int kARCShortForm = 1; // 4697-11-25 ARC
-inline constexpr int kARCLongForm = 4;  // The 25th day of Dionysus in the year 4697
+// Text forms of ARCDateStr (the numbers are the older callers'): the main window's line shows the
+// short form, its tool tip the long one.
+enum class ARCTextForm : int {
+    Short = 1,            // 4697-11-25 ARC
+    ShortWithNames = 2,   // 4697-11-25 ARC (Mars Day, Dionysus 25,  4697)
+    MonthDayYear = 3,     // Dionysus 25,  4697
+    Long = 4,             // The 25th day of Dionysus in the year 4697
+    DayMonthDayYear = 5,  // Mars Day, Dionysus 25,  4697
+};
 
 bool ARCIsThirteenMonthYear(int32_t year);
 bool ARCHasExtraDay(int32_t year);
@@ -51,7 +57,7 @@ void ARCMoveYear(ARCDate& rec, bool forward);
 // 3 "Dionysus 25,  4697"
 // 4 "The 25th day of Dionysus in the year 4697"
 // 5 "Mars Day, Dionysus 25,  4697"
-std::string ARCDateStr(const ARCDate& rec, int form);
+std::string ARCDateStr(const ARCDate& rec, ARCTextForm form);
 
 // By month 1..13 and day 1..30; "" for any other number.
 std::string ARCMonthName(int32_t month);      // "Apollo" .. "Persephone"

@@ -54,9 +54,9 @@ std::string OrdinalStr(int64_t n)
     }
 }
 
-std::string CHLDateStr(const CHLDate& rec, int form, std::string_view suffix, Country country)
+std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country)
 {
-    const bool linear = form >= 1 && form <= 3;
+    const bool linear = form != CHLTextForm::CyclePosition;
     std::string text = linear ? std::to_string(LinearYear(rec.cycle, rec.position))
                               : std::to_string(rec.cycle) + "-" + TwoDigits(rec.position);
     // Appended piece by piece: g++ 12 gives a false -Wrestrict for "-" + std::string&&.
@@ -66,7 +66,7 @@ std::string CHLDateStr(const CHLDate& rec, int form, std::string_view suffix, Co
     text += TwoDigits(rec.day);
     text += ' ';
     text += suffix;
-    if (form == 2) {
+    if (form == CHLTextForm::OverseasYearWithNames) {
         const ElementAnimal year = YearElementAnimal(rec);
         if (year.element >= 0) {
             // Of the five elements only earth begins with a vowel.
@@ -105,18 +105,17 @@ ElementAnimal MonthElementAnimal(const CHLDate& rec)
     return {element, MonthAnimalOf(rec.month)};
 }
 
-std::string MonthElementAnimalStr(const CHLDate& rec, bool withStemBranch, bool stemBranchFirst,
-                                  Country country)
+std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country country)
 {
     const ElementAnimal month = MonthElementAnimal(rec);
     if (month.element < 0)
         return {};
     const std::string names = ElementAnimalText(month, country);
-    if (!withStemBranch)
+    if (style == MonthNames::ElementAnimal)
         return names;
     const std::string stemBranch =
         StemBranchStr(PositionOfElementAnimal(month.element, month.animal));
-    if (stemBranchFirst)
+    if (style == MonthNames::StemBranchFirst)
         return stemBranch + " " + names;
     return names + " " + stemBranch + " ";
 }

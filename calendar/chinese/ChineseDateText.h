@@ -19,13 +19,18 @@ namespace orlun {
 // 101st 111th. A negative number gets no suffix ("-3").
 std::string OrdinalStr(int64_t n);
 
+// The forms of the short CHL text; the numbers are those the older callers passed.
+enum class CHLTextForm : int {
+    CyclePosition = 0,          // "79-20-05-12 " + suffix
+    OverseasYear = 1,           // the overseas Chinese year replaces cycle-position: "4701-05-12 " + suffix
+    OverseasYearWithNames = 2,  // then the year's names: " (in a water-sheep year)", " (in an earth-rat year)"
+    OverseasYearAlso = 3,       // written as OverseasYear
+};
+
 // Short CHL text. Fields: the cycle as it is, the position in two digits, the month as its
-// structure label ("05", or "5*" for a leap month) and the day in two digits.
-//   form 0:    "79-20-05-12 " + suffix
-//   forms 1-3: the overseas Chinese year replaces cycle-position: "4701-05-12 " + suffix
-//   form 2 then adds the year's names: " (in a water-sheep year)", " (in an earth-rat year)"
-// Any other form is written as form 0. The names follow the country's animals.
-std::string CHLDateStr(const CHLDate& rec, int form, std::string_view suffix, Country country);
+// structure label ("05", or "5*" for a leap month) and the day in two digits. The names follow
+// the country's animals.
+std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country);
 
 // Short CHS text: "2-01-01-01 CHS"; with withCode, on the first day of a term, the term's code
 // follows: "2-01-01-01 CHS (Z11)".
@@ -44,12 +49,16 @@ ElementAnimal YearElementAnimal(const CHLDate& rec);
 // those of the month whose number it repeats. Month 1 is always a tiger month.
 ElementAnimal MonthElementAnimal(const CHLDate& rec);
 
-// The month's names as text. Without withStemBranch the element-animal alone ("fire-tiger");
-// with it and stemBranchFirst "bing-yin fire-tiger"; with it and not stemBranchFirst
-// "fire-tiger bing-yin " (with a trailing blank, which the long CHL form keeps inside its
-// parentheses). Empty when the record's position or month has no names.
-std::string MonthElementAnimalStr(const CHLDate& rec, bool withStemBranch, bool stemBranchFirst,
-                                  Country country);
+// How a month is named.
+enum class MonthNames {
+    ElementAnimal,            // "fire-tiger"
+    StemBranchFirst,          // "bing-yin fire-tiger"
+    ElementAnimalFirst,       // "fire-tiger bing-yin " (with a trailing blank, which the long CHL
+                              // form keeps inside its parentheses)
+};
+
+// The month's names as text; empty when the record's position or month has no names.
+std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country country);
 
 // Read a CHL or CHS date text (see engine/orlun2.h for the forms) into the record; true when the
 // reader marks it valid. The reader gets a zero-terminated copy of the text; a text holding a zero

@@ -23,53 +23,61 @@ std::string PlainNumber(int64_t n)
 // "(name) ", or nothing when there is no name.
 std::string Parenthesized(const std::string& name) { return name.empty() ? "" : "(" + name + ") "; }
 
+// The day's names in parentheses, or nothing when the date does not convert.
+std::string DayNames(const CHLDate& rec, bool withStemBranch, const CalendarSettings& settings)
+{
+    CHLDate day = rec;
+    if (ChLDateToJDN(day, settings) != 0) return {};
+    std::string names = DayElementAnimalStr(day.jdn, settings.country);
+    if (withStemBranch)
+        names += " " + DayStemBranchStr(day.jdn);
+    return Parenthesized(names);
+}
+
 } // namespace
 
-std::string CHLLongStr(CHLDate& rec, bool withDayName, bool withMonthName, bool withStemBranch,
-                       bool monthFlag, bool dayForm, const CalendarSettings& settings)
+std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const CalendarSettings& settings)
 {
     const bool leap = rec.leap != 0;
     std::string text;
-    if (dayForm) {
+    if (options.dayForm) {
         text = "The " + OrdinalStr(rec.day) + " day ";
-        if (withDayName && ChLDateToJDN(rec, settings) == 0) {
-            std::string names = DayElementAnimalStr(rec.jdn, settings.country);
-            if (withStemBranch)
-                names += " " + DayStemBranchStr(rec.jdn);
-            text += Parenthesized(names);
-        }
+        if (options.dayName) text += DayNames(rec, options.stemBranch, settings);
         text += leap ? "of leap month" : "of month";
     } else {
         text = leap ? "Leap month" : "Month";
     }
     text += PlainNumber(rec.month) + (leap ? "* " : " ");
-    if (withMonthName)
-        text += Parenthesized(
-            MonthElementAnimalStr(rec, withStemBranch, monthFlag, settings.country));
+    if (options.monthName) {
+        const MonthNames style = !options.stemBranch           ? MonthNames::ElementAnimal
+                                 : options.monthStemBranchFirst ? MonthNames::StemBranchFirst
+                                                                : MonthNames::ElementAnimalFirst;
+        text += Parenthesized(MonthElementAnimalStr(rec, style, settings.country));
+    }
     // The day form breaks the line after the day and month; without the break the blank before
     // it still separates the words.
-    text += dayForm ? "\r\n" : " ";
+    text += options.dayForm ? "\r\n" : " ";
 
     std::string yearNames = ElementAnimalStr(rec.position, settings.country);
-    if (withStemBranch && !yearNames.empty())
+    if (options.stemBranch && !yearNames.empty())
         yearNames += " " + StemBranchStr(rec.position);
     text += "in the " + (yearNames.empty() ? std::string() : yearNames + " ");
     text += "year (nian) at position" + PlainNumber(rec.position) + " of cycle " +
             std::to_string(rec.cycle) + " (year " +
             std::to_string(LinearYear(rec.cycle, rec.position)) + ")";
-    if (dayForm)
+    if (options.dayForm)
         text += ".";
     return text;
 }
 
-std::string CHSLongStr(CHSDate& rec, bool withDayName, bool withStemBranch,
-                       const CalendarSettings& settings)
+std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const CalendarSettings& settings)
 {
     std::string text = "The " + OrdinalStr(rec.day) + " day ";
-    if (withDayName && ChSDateToJDN(rec, settings)) {
-        std::string names = DayElementAnimalStr(rec.jdn, settings.country);
-        if (withStemBranch)
-            names += ", " + DayStemBranchStr(rec.jdn);
+    CHSDate day = rec;
+    if (options.dayName && ChSDateToJDN(day, settings)) {
+        std::string names = DayElementAnimalStr(day.jdn, settings.country);
+        if (options.stemBranch)
+            names += ", " + DayStemBranchStr(day.jdn);
         text += Parenthesized(names);
     }
     text += "of solar term" + PlainNumber(rec.term);
@@ -81,10 +89,10 @@ std::string CHSLongStr(CHSDate& rec, bool withDayName, bool withStemBranch,
     return text;
 }
 
-std::string CHLStemBranchStr(CHLDate& rec, const CalendarSettings& settings)
+std::string CHLStemBranchStr(const CHLDate& rec, const CalendarSettings& settings)
 {
-    const bool converted = ChLDateToJDN(rec, settings) == 0;
-    const std::string day = converted ? DayStemBranchStr(rec.jdn) : std::string();
+    CHLDate converted = rec;
+    const std::string day = ChLDateToJDN(converted, settings) == 0 ? DayStemBranchStr(converted.jdn) : std::string();
     const std::string month = StemBranchStr(MonthPosition(rec.position, rec.month));
     const std::string year = StemBranchStr(rec.position);
     return Parenthesized(day) + "day " + std::to_string(rec.day) + ", " + Parenthesized(month) +

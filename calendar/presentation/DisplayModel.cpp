@@ -40,8 +40,8 @@ DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const
     DisplayLine line;
     line.control = control;
     line.caption = caption;
-    line.value = ARCDateStr(rec, kARCShortForm) + " " + time + " " + ARCDayName(rec.day);
-    line.toolTip = ARCDateStr(rec, kARCLongForm) + " in the Zodozizidu Zidevuze (" + zoneWords + ")";
+    line.value = ARCDateStr(rec, ARCTextForm::Short) + " " + time + " " + ARCDayName(rec.day);
+    line.toolTip = ARCDateStr(rec, ARCTextForm::Long) + " in the Zodozizidu Zidevuze (" + zoneWords + ")";
     return line;
 }
 
@@ -58,15 +58,12 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
     // length.)
     std::string solar = CHSDateStr(t.chs, true) + " " + time;
     if (t.chs.day == 1) solar = CHSDateStr(t.chs, true) + " " + TimeText(FractionOf(t.cjdc));
-    CHSDate chs = t.chs;
-    t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar,
-                      CHSLongStr(chs, false, false, settings)};
+    t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar, CHSLongStr(t.chs, {}, settings)};
 
-    CHLDate chl = t.chl;
-    std::string longForm = CHLLongStr(chl, true, true, false, false, true, settings);
+    std::string longForm = CHLLongStr(t.chl, {.dayName = true, .monthName = true}, settings);
     for (size_t at; (at = longForm.find("\r\n")) != std::string::npos;) longForm.erase(at, 2);
     t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar",
-                      CHLDateStr(t.chl, 0, "CHL", settings.country) + " " + time, longForm};
+                      CHLDateStr(t.chl, CHLTextForm::CyclePosition, "CHL", settings.country) + " " + time, longForm};
 
     const bool china = settings.country == Country::China;
     t.yearPosition = t.chl.position;
@@ -78,7 +75,8 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
             ElementName(year.element) + "-" + AnimalName(year.animal, settings.country) + " year";
     }
     t.elementAnimalOfMonth.control = "lblElementAnimalOfMonth";
-    const std::string month = MonthElementAnimalStr(t.chl, china, true, settings.country);
+    const std::string month = MonthElementAnimalStr(t.chl, china ? MonthNames::StemBranchFirst : MonthNames::ElementAnimal,
+                                                   settings.country);
     if (!month.empty()) t.elementAnimalOfMonth.value = month + " month";
     t.yearNumber.control = "lblYear";
     t.yearNumber.value = "Year " + std::to_string((int64_t{t.chl.cycle} - 1) * 60 + t.chl.position);

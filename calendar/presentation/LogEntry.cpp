@@ -148,17 +148,17 @@ LogMoment LogMomentOf(const DisplayTexts& texts, const CalendarSettings& setting
 
 std::string ExpandedCHLText(const LogMoment& m, bool includeGanzhi)
 {
-    CHLDate rec = m.chl; // naming the day converts the record
     // The month's stem-branch goes first ("bing-yin fire-tiger"): the other order leaves a
     // blank before the closing parenthesis.
-    const std::string longForm = CHLLongStr(rec, true, true, includeGanzhi, true, true, m.settings);
+    const CHLLongOptions options{.dayName = true, .monthName = true, .stemBranch = includeGanzhi,
+                                .monthStemBranchFirst = true};
+    const std::string longForm = CHLLongStr(m.chl, options, m.settings);
     return longForm.empty() ? longForm : longForm.substr(1);
 }
 
 std::string ExpandedCHSText(const LogMoment& m, bool includeGanzhi)
 {
-    CHSDate rec = m.chs;
-    const std::string longForm = CHSLongStr(rec, false, false, m.settings);
+    const std::string longForm = CHSLongStr(m.chs, {}, m.settings);
     std::string text = longForm.empty() ? longForm : longForm.substr(1);
     const auto mark = text.find(") in the year");
     if (mark == std::string::npos) return text;

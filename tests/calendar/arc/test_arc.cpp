@@ -380,9 +380,8 @@ TEST(ArcText, FormsOfOneDate)
         {-1, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ARCDateStr(rec, c.form), c.text) << "form " << c.form << " of " << Ymd(rec);
-    EXPECT_EQ(kARCShortForm, 1);
-    EXPECT_EQ(kARCLongForm, 4);
+        EXPECT_EQ(ARCDateStr(rec, static_cast<ARCTextForm>(c.form)), c.text) << "form " << c.form << " of " << Ymd(rec);
+    static_assert(static_cast<int>(ARCTextForm::Short) == 1 && static_cast<int>(ARCTextForm::Long) == 4);
 }
 
 TEST(ArcText, PaddingSignsAndOrdinals)
@@ -420,7 +419,7 @@ TEST(ArcText, PaddingSignsAndOrdinals)
         {MakeARC(kInt32Min, 1, 1), 3, "Apollo 1, -2147483648"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ARCDateStr(c.rec, c.form), c.text) << "form " << c.form << " of " << Ymd(c.rec);
+        EXPECT_EQ(ARCDateStr(c.rec, static_cast<ARCTextForm>(c.form)), c.text) << "form " << c.form << " of " << Ymd(c.rec);
 }
 
 TEST(ArcText, MonthNames)

@@ -90,7 +90,7 @@ TEST(ChineseText, ShortCHLFormsZeroToThree)
          "-2147483648--2147483648--2147483648--2147483648 CHL"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CHLDateStr(c.rec, c.form, c.suffix, c.country), c.expected)
+        EXPECT_EQ(CHLDateStr(c.rec, static_cast<CHLTextForm>(c.form), c.suffix, c.country), c.expected)
             << Describe(c.rec) << ", form " << c.form << ", suffix \"" << c.suffix << "\"";
     }
 }
@@ -171,8 +171,10 @@ TEST(ChineseText, MonthElementAnimalTextInBothOrders)
         {Lunar(79, 1, 13, 1), true, false, Country::China, ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(MonthElementAnimalStr(c.rec, c.withStemBranch, c.stemBranchFirst, c.country),
-                  c.expected)
+        const MonthNames style = !c.withStemBranch    ? MonthNames::ElementAnimal
+                                 : c.stemBranchFirst ? MonthNames::StemBranchFirst
+                                                     : MonthNames::ElementAnimalFirst;
+        EXPECT_EQ(MonthElementAnimalStr(c.rec, style, c.country), c.expected)
             << Describe(c.rec) << " withStemBranch " << c.withStemBranch << " stemBranchFirst "
             << c.stemBranchFirst;
     }
@@ -227,9 +229,9 @@ TEST(ChineseText, LongCHLFormWithoutTheDayName)
         rec.jdn = 987654;
         rec.valid = 3;
         const CalendarSettings settings = SettingsForCountry(c.country);
-        EXPECT_EQ(CHLLongStr(rec, false, c.withMonthName, c.withStemBranch, c.monthFlag, c.dayForm,
-                             settings),
-                  c.expected)
+        const CHLLongOptions options{.monthName = c.withMonthName, .stemBranch = c.withStemBranch,
+                                     .monthStemBranchFirst = c.monthFlag, .dayForm = c.dayForm};
+        EXPECT_EQ(CHLLongStr(rec, options, settings), c.expected)
             << Describe(c.rec) << " monthName " << c.withMonthName << " stemBranch "
             << c.withStemBranch << " monthFlag " << c.monthFlag << " dayForm " << c.dayForm;
         EXPECT_EQ(rec.jdn, 987654) << "no day name asked: the record is not converted";
@@ -242,7 +244,7 @@ TEST(ChineseText, LongCHLFormWithoutLineBreakReadsAsOneSentence)
     // The tool tip of the CHL line is the day form with its line break removed.
     CHLDate rec = Lunar(79, 20, 5, 12);
     std::string text =
-        CHLLongStr(rec, false, false, false, false, true, SettingsForCountry(Country::China));
+        CHLLongStr(rec, {}, SettingsForCountry(Country::China));
     const size_t br = text.find("\r\n");
     ASSERT_NE(br, std::string::npos) << text;
     text.erase(br, 2);
@@ -274,7 +276,7 @@ TEST(ChineseText, LongCHSFormWithoutTheDayName)
         CHSDate rec = c.rec;
         rec.jdn = 987654;
         for (bool withStemBranch : {false, true}) {
-            EXPECT_EQ(CHSLongStr(rec, false, withStemBranch, SettingsForCountry(Country::China)),
+            EXPECT_EQ(CHSLongStr(rec, {.stemBranch = withStemBranch}, SettingsForCountry(Country::China)),
                       c.expected)
                 << Describe(c.rec) << " stemBranch " << withStemBranch;
         }

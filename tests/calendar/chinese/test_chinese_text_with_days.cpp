@@ -58,14 +58,16 @@ TEST(ChineseTextWithDays, LongCHLFormNamesTheDayAndLeavesTheRecordConverted)
     for (const Case& c : cases) {
         CHLDate rec = c.rec;
         const CalendarSettings settings = SettingsForCountry(c.country);
-        EXPECT_EQ(CHLLongStr(rec, true, c.withMonthName, c.withStemBranch, c.monthFlag, true,
-                             settings),
-                  c.expected)
+        const CHLLongOptions options{.dayName = true, .monthName = c.withMonthName,
+                                     .stemBranch = c.withStemBranch, .monthStemBranchFirst = c.monthFlag};
+        EXPECT_EQ(CHLLongStr(rec, options, settings), c.expected)
             << Describe(c.rec) << " monthName " << c.withMonthName << " stemBranch "
             << c.withStemBranch << " monthFlag " << c.monthFlag;
-        EXPECT_EQ(rec.valid, 1) << Describe(c.rec);
-        EXPECT_EQ(rec.jdn, c.jdn) << Describe(c.rec);
-        EXPECT_EQ(rec.epoch, settings.epoch) << Describe(c.rec);
+        // The day named is the one the date converts to; the caller's record stays as it was.
+        CHLDate converted = c.rec;
+        EXPECT_EQ(ChLDateToJDN(converted, settings), 0) << Describe(c.rec);
+        EXPECT_EQ(converted.jdn, c.jdn) << Describe(c.rec);
+        EXPECT_EQ(rec.jdn, c.rec.jdn) << Describe(c.rec);
     }
 }
 
@@ -78,14 +80,13 @@ TEST(ChineseTextWithDays, DayNameIsLeftOutWhenTheDateDoesNotConvert)
     for (const CHLDate& r : invalid) {
         CHLDate rec = r;
         rec.jdn = 2451545; // a stale day number must not be named
-        const std::string text = CHLLongStr(rec, true, false, true, false, true, china);
+        const std::string text = CHLLongStr(rec, {.dayName = true, .stemBranch = true}, china);
         EXPECT_EQ(text.find("day ("), std::string::npos) << Describe(r) << " gave " << text;
         EXPECT_EQ(text.rfind("The " + std::to_string(r.day), 0), 0u)
             << Describe(r) << " gave " << text;
-        EXPECT_EQ(rec.valid, 0) << Describe(r);
     }
     CHLDate rec = Lunar(79, 16, 12, 30);
-    EXPECT_EQ(CHLLongStr(rec, true, false, false, false, true, china),
+    EXPECT_EQ(CHLLongStr(rec, {.dayName = true}, china),
               "The 30th day of month 12 \r\nin the earth-rabbit year (nian) at position 16 of cycle "
               "79 (year 4697).");
 }
@@ -97,23 +98,19 @@ TEST(ChineseTextWithDays, EpochDecidesWhichYearTheCycleNames)
     CalendarSettings settings = SettingsForCountry(Country::China);
     settings.epoch = -2636;
     CHLDate rec = Lunar(78, 16, 11, 25);
-    EXPECT_EQ(CHLLongStr(rec, true, false, false, false, true, settings),
+    EXPECT_EQ(CHLLongStr(rec, {.dayName = true}, settings),
               "The 25th day (earth-horse) of month 11 \r\nin the earth-rabbit year (nian) at "
               "position 16 of cycle 78 (year 4637).");
-    EXPECT_EQ(rec.jdn, 2451545);
-    EXPECT_EQ(rec.epoch, -2636);
 }
 
 TEST(ChineseTextWithDays, LongCHSFormNamesTheDay)
 {
     const CalendarSettings china = SettingsForCountry(Country::China);
     CHSDate rec = Solar(79, 17, 1, 1);
-    EXPECT_EQ(CHSLongStr(rec, true, false, china),
+    EXPECT_EQ(CHSLongStr(rec, {.dayName = true}, china),
               "The 1st day (earth-monkey) of solar term 1 (Z11) in the year (sui) at position 17 of "
               "cycle 79.");
-    EXPECT_EQ(rec.valid, 1);
-    EXPECT_EQ(rec.jdn, 2451535);
-    EXPECT_EQ(CHSLongStr(rec, true, true, china),
+    EXPECT_EQ(CHSLongStr(rec, {.dayName = true, .stemBranch = true}, china),
               "The 1st day (earth-monkey, wu-shen) of solar term 1 (Z11) in the year (sui) at "
               "position 17 of cycle 79.");
 
@@ -121,9 +118,8 @@ TEST(ChineseTextWithDays, LongCHSFormNamesTheDay)
     for (const CHSDate& r : {Solar(79, 17, 1, 17), Solar(79, 17, 0, 1)}) {
         CHSDate bad = r;
         bad.jdn = 2451535;
-        const std::string text = CHSLongStr(bad, true, true, china);
+        const std::string text = CHSLongStr(bad, {.dayName = true, .stemBranch = true}, china);
         EXPECT_EQ(text.find("day ("), std::string::npos) << Describe(r) << " gave " << text;
-        EXPECT_EQ(bad.valid, 0) << Describe(r);
     }
 }
 
