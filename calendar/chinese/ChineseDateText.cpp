@@ -56,7 +56,9 @@ std::string OrdinalStr(int64_t n)
 
 std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country)
 {
-    const bool linear = form != CHLTextForm::CyclePosition;
+    // A form number outside the enumeration is written as CyclePosition.
+    const bool linear = form == CHLTextForm::OverseasYear || form == CHLTextForm::OverseasYearWithNames ||
+                        form == CHLTextForm::OverseasYearAlso;
     std::string text = linear ? std::to_string(LinearYear(rec.cycle, rec.position))
                               : std::to_string(rec.cycle) + "-" + TwoDigits(rec.position);
     // Appended piece by piece: g++ 12 gives a false -Wrestrict for "-" + std::string&&.
