@@ -250,10 +250,10 @@ void frmMain::ShowNow()
     cboElement->setCurrentIndex(kEmptyElement);
     cboAnimal->setCurrentIndex(kEmptyAnimal);
     dblCurrentAJDate = CurrentAJDate(*platform_.clock);
-    Recalculate(1);
+    Recalculate(AutoLogReason::Now);
 }
 
-void frmMain::Recalculate(int v)
+void frmMain::Recalculate(AutoLogReason v)
 {
     DisplayDatesAndTimes();
     DisplayMoonData(CountryColour());

@@ -43,7 +43,7 @@ public:
     void Form_Load();
 
     // The full display cycle after a new moment; v is the automatic-log reason.
-    void Recalculate(int v);
+    void Recalculate(AutoLogReason v);
     void DisplayDatesAndTimes();
     void DisplayDeltaT();
     // The Moon lines and picture for the current moment, on the background colour.
@@ -57,7 +57,7 @@ public:
     void CopyCurrentDate();
     QColor CountryColour() const;
     // The automatic log entry of an action (reasons 1 Now, 2 Convert, 3 Move, 4 Search, 5 One day).
-    void AutoLog(int reason);
+    void AutoLog(AutoLogReason reason);
     // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
     bool RestoreState();
     // Shows the message of a date-entry error code.

@@ -89,7 +89,7 @@ void frmMain::cmdCompute_Click()
     if (lblCommonEraDate[1]->text() != ceBefore) {
         DisplayMoonData(CountryColour());
         DisplayDeltaT();
-        AutoLog(kAutoLogConvert);
+        AutoLog(AutoLogReason::Convert);
         CmdSaveStateEnabled(true);
     } else {
         // The same day and minute as before.

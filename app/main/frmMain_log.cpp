@@ -56,7 +56,7 @@ AutoLogContext frmMain::CurrentAutoLogContext() const
     return c;
 }
 
-void frmMain::AutoLog(int reason)
+void frmMain::AutoLog(AutoLogReason reason)
 {
     if (!AutoLogWanted(chkAutoLog->isChecked(), reason, false)) return;
     const LogEntryResult entry =

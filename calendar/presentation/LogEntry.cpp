@@ -249,35 +249,35 @@ std::string LogEntryText(const LogMoment& m, const LogPreferences& p, const std:
     return BuildLogEntry(m, p, title, logEmpty).text;
 }
 
-bool AutoLogWanted(bool autoLogChecked, int reason, bool multipleSearchCancelled)
+bool AutoLogWanted(bool autoLogChecked, AutoLogReason reason, bool multipleSearchCancelled)
 {
-    return autoLogChecked && reason >= 1 && !multipleSearchCancelled;
+    return autoLogChecked && static_cast<int>(reason) >= 1 && !multipleSearchCancelled;
 }
 
-std::string AutoLogHeading(int reason, const AutoLogContext& c)
+std::string AutoLogHeading(AutoLogReason reason, const AutoLogContext& c)
 {
     switch (reason) {
-    case kAutoLogNow:
+    case AutoLogReason::Now:
         return "Now";
-    case kAutoLogConvert: {
+    case AutoLogReason::Convert: {
         const std::string days = Trim(c.plusMinus);
         if (days.empty()) return "";
         const bool one = std::fabs(LeadingNumberValue(WithoutCommas(days))) == 1.0;
         return std::string(c.plus ? "Plus " : "Minus ") + days + " day" + (one ? "" : "s");
     }
-    case kAutoLogMove:
+    case AutoLogReason::Move:
         return std::string("Move ") + (c.forward ? "forward 1 " : "back 1 ") + c.moveStep;
-    case kAutoLogSearch:
+    case AutoLogReason::Search:
         return std::string("Search for ") + (c.next ? "next " : "previous ") +
                (c.multipleDescription.empty() ? LowerCase(c.target) : c.multipleDescription);
-    case kAutoLogOneDay:
+    case AutoLogReason::OneDay:
         return std::string("Move ") + (c.forward ? "forward one day " : "back one day");
     default:
         return "";
     }
 }
 
-std::string AutoLogHeadingText(int reason, const AutoLogContext& context, bool expanded)
+std::string AutoLogHeadingText(AutoLogReason reason, const AutoLogContext& context, bool expanded)
 {
     const std::string heading = AutoLogHeading(reason, context);
     std::string text = heading + kEnd;
@@ -288,7 +288,7 @@ std::string AutoLogHeadingText(int reason, const AutoLogContext& context, bool e
     return text;
 }
 
-LogEntryResult BuildAutoLogEntry(int reason, const AutoLogContext& context, const LogMoment& m,
+LogEntryResult BuildAutoLogEntry(AutoLogReason reason, const AutoLogContext& context, const LogMoment& m,
                                  const LogPreferences& p, const std::string& title, bool logEmpty)
 {
     LogEntryResult r = BuildLogEntry(m, p, title, false);
@@ -297,7 +297,7 @@ LogEntryResult BuildAutoLogEntry(int reason, const AutoLogContext& context, cons
     return r;
 }
 
-std::string AutoLogText(int reason, const AutoLogContext& context, const LogMoment& m,
+std::string AutoLogText(AutoLogReason reason, const AutoLogContext& context, const LogMoment& m,
                         const LogPreferences& p, const std::string& title, bool logEmpty)
 {
     return BuildAutoLogEntry(reason, context, m, p, title, logEmpty).text;

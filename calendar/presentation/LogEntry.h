@@ -87,9 +87,8 @@ LogEntryResult BuildLogEntry(const LogMoment& m, const LogPreferences& p, const 
 std::string LogEntryText(const LogMoment& m, const LogPreferences& p, const std::string& title,
                          bool logEmpty);
 
-// Reasons for an automatic entry.
-enum AutoLogReason { kAutoLogNow = 1, kAutoLogConvert = 2, kAutoLogMove = 3, kAutoLogSearch = 4,
-                     kAutoLogOneDay = 5 };
+// Reasons for an automatic entry; None makes no entry.
+enum class AutoLogReason : int { None = 0, Now = 1, Convert = 2, Move = 3, Search = 4, OneDay = 5 };
 
 // The main window's state that names the action of an automatic entry.
 struct AutoLogContext {
@@ -104,25 +103,25 @@ struct AutoLogContext {
     std::string multipleDescription;
 };
 
-// An automatic entry is made when "Auto log" is checked, the reason is 1 or more and the
+// An automatic entry is made when "Auto log" is checked, the reason is one of the actions and the
 // multiple element-animal search was not cancelled.
-bool AutoLogWanted(bool autoLogChecked, int reason, bool multipleSearchCancelled);
+bool AutoLogWanted(bool autoLogChecked, AutoLogReason reason, bool multipleSearchCancelled);
 
 // The heading that names the action: "Now"; "Plus 1.5 days" or "" for a Convert without
 // plus/minus days; "Move forward 1 CHL month"; "Search for next full moon"; "Move back one day".
 // Unknown reasons give "".
-std::string AutoLogHeading(int reason, const AutoLogContext& context);
+std::string AutoLogHeading(AutoLogReason reason, const AutoLogContext& context);
 
 // The heading + CR LF, and when expanded an underline of as many "-" as the heading has
 // characters + CR LF (an empty heading so gives two empty lines).
-std::string AutoLogHeadingText(int reason, const AutoLogContext& context, bool expanded);
+std::string AutoLogHeadingText(AutoLogReason reason, const AutoLogContext& context, bool expanded);
 
 // The whole automatic entry: the title block when the log is empty, the heading, the entry.
 // The title comes first so that a log begun by an automatic entry is headed like any other.
-LogEntryResult BuildAutoLogEntry(int reason, const AutoLogContext& context, const LogMoment& m,
+LogEntryResult BuildAutoLogEntry(AutoLogReason reason, const AutoLogContext& context, const LogMoment& m,
                                  const LogPreferences& p, const std::string& title,
                                  bool logEmpty);
-std::string AutoLogText(int reason, const AutoLogContext& context, const LogMoment& m,
+std::string AutoLogText(AutoLogReason reason, const AutoLogContext& context, const LogMoment& m,
                         const LogPreferences& p, const std::string& title, bool logEmpty);
 
 // The expanded CHL and CHS wordings of an entry (without the leading "= t" and line end).

@@ -297,7 +297,7 @@ TEST(AutoLog, HeadingOfEveryReason)
         {6, move, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(AutoLogHeading(c.reason, c.context), c.heading)
+        EXPECT_EQ(AutoLogHeading(static_cast<AutoLogReason>(c.reason), c.context), c.heading)
             << "reason " << c.reason << ", plus/minus '" << c.context.plusMinus << "'";
 }
 
@@ -305,19 +305,19 @@ TEST(AutoLog, HeadingLinesAndUnderline)
 {
     AutoLogContext c;
     c.moveStep = "CHL month";
-    EXPECT_EQ(AutoLogHeadingText(3, c, false), "Move forward 1 CHL month\r\n");
-    EXPECT_EQ(AutoLogHeadingText(3, c, true),
+    EXPECT_EQ(AutoLogHeadingText(AutoLogReason::Move, c, false), "Move forward 1 CHL month\r\n");
+    EXPECT_EQ(AutoLogHeadingText(AutoLogReason::Move, c, true),
               "Move forward 1 CHL month\r\n------------------------\r\n");
     // A Convert without plus/minus days: an empty heading, underlined by nothing.
-    EXPECT_EQ(AutoLogHeadingText(2, {}, false), "\r\n");
-    EXPECT_EQ(AutoLogHeadingText(2, {}, true), "\r\n\r\n");
+    EXPECT_EQ(AutoLogHeadingText(AutoLogReason::Convert, {}, false), "\r\n");
+    EXPECT_EQ(AutoLogHeadingText(AutoLogReason::Convert, {}, true), "\r\n\r\n");
     // The underline counts characters, not bytes, and stops at 255.
     c.multipleDescription = "day at 120\u00BA";
-    EXPECT_EQ(AutoLogHeadingText(4, c, true),
+    EXPECT_EQ(AutoLogHeadingText(AutoLogReason::Search, c, true),
               "Search for next day at 120\u00BA\r\n" + std::string(27, '-') + "\r\n");
     c.multipleDescription.clear();
     c.target = std::string(300, 'x');
-    EXPECT_EQ(AutoLogHeadingText(4, c, true),
+    EXPECT_EQ(AutoLogHeadingText(AutoLogReason::Search, c, true),
               "Search for next " + c.target + "\r\n" + std::string(255, '-') + "\r\n");
 }
 
@@ -326,23 +326,23 @@ TEST(AutoLog, WholeAutomaticEntry)
     LogPreferences p = Nothing();
     p.ce = true;
     // A log begun by an automatic entry is headed by the title like any other.
-    EXPECT_EQ(AutoLogText(1, {}, NewYear2013(), p, kTitle, true),
+    EXPECT_EQ(AutoLogText(static_cast<AutoLogReason>(1), {}, NewYear2013(), p, kTitle, true),
               "Orlun 1.00\r\n\r\nNow\r\n2013-02-10 CE 12:00 GMT\r\n\r\n");
     p.verbose = true;
-    EXPECT_EQ(AutoLogText(2, {}, NewYear2013(), p, kTitle, false),
+    EXPECT_EQ(AutoLogText(static_cast<AutoLogReason>(2), {}, NewYear2013(), p, kTitle, false),
               "\r\n\r\n2013-02-10 CE 12:00 GMT\r\n"
               "= the 10th day of February in the year 2013 in the Common Era Calendar, a "
               "Sunday.\r\n\r\n");
     // With nothing dated chosen, an automatic entry is its heading alone.
-    EXPECT_EQ(AutoLogText(1, {}, NewYear2013(), Nothing(), kTitle, false), "Now\r\n");
+    EXPECT_EQ(AutoLogText(static_cast<AutoLogReason>(1), {}, NewYear2013(), Nothing(), kTitle, false), "Now\r\n");
 }
 
 TEST(AutoLog, WantedOnlyWhenCheckedWithAReasonAndNotCancelled)
 {
-    EXPECT_TRUE(AutoLogWanted(true, 1, false));
-    EXPECT_TRUE(AutoLogWanted(true, 5, false));
-    EXPECT_FALSE(AutoLogWanted(false, 1, false));
-    EXPECT_FALSE(AutoLogWanted(true, 0, false));
-    EXPECT_FALSE(AutoLogWanted(true, -1, false));
-    EXPECT_FALSE(AutoLogWanted(true, 4, true));
+    EXPECT_TRUE(AutoLogWanted(true, static_cast<AutoLogReason>(1), false));
+    EXPECT_TRUE(AutoLogWanted(true, static_cast<AutoLogReason>(5), false));
+    EXPECT_FALSE(AutoLogWanted(false, static_cast<AutoLogReason>(1), false));
+    EXPECT_FALSE(AutoLogWanted(true, static_cast<AutoLogReason>(0), false));
+    EXPECT_FALSE(AutoLogWanted(true, static_cast<AutoLogReason>(-1), false));
+    EXPECT_FALSE(AutoLogWanted(true, static_cast<AutoLogReason>(4), true));
 }
