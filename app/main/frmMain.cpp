@@ -385,12 +385,8 @@ void frmMain::CmdSaveStateEnabled(bool enabled)
 
 QColor frmMain::CountryColour() const
 {
-    switch (settings_.country) {
-    case Country::Vietnam: return {0, 128, 0};
-    case Country::Japan: return {64, 64, 224};
-    case Country::China: break;
-    }
-    return {192, 0, 0};
+    const Rgb c = orlun::CountryColour(settings_.country);
+    return {c.red, c.green, c.blue};
 }
 
 void frmMain::ApplyCountryColour()
@@ -539,7 +535,7 @@ void frmMain::cboRefLong_Click()
         settings_.refLongitude = kMinRefLongitude + longitudeIndex;
         settings_.zoneCode = ZoneCodes[longitudeIndex];
     }
-    strMoonSuffix = country == Country::Vietnam ? "_vn" : country == Country::Japan ? "_jp" : "";
+    strMoonSuffix = Q(CountryPictureSuffix(country));
     for (const MoveUnit unit : {MoveUnit::ARCMonth, MoveUnit::ARCYear})
         cboMoveStep->setItemText(static_cast<int>(unit), Q(MoveUnitText(unit, settings_.zoneCode)));
 
@@ -563,24 +559,21 @@ void frmMain::cboRefLong_Click()
     DisplayMoonData(CountryColour());
 }
 
+// The element-animal targets name the chosen animal; another country's name for it (cat or rabbit,
+// goat or sheep, pig or boar) becomes this country's.
 void frmMain::ExchangeAnimalWordsInTargets()
 {
-    struct Swap {
-        const char* from;
-        const char* to;
-    };
-    static const Swap vietnam[] = {{"rabbit", "cat"}, {"sheep", "goat"}, {"boar", "pig"}};
-    static const Swap china[] = {{"cat", "rabbit"}, {"goat", "sheep"}, {"boar", "pig"}};
-    static const Swap japan[] = {{"cat", "rabbit"}, {"goat", "sheep"}, {"pig", "boar"}};
-    const Swap* swaps = settings_.country == Country::Vietnam ? vietnam
-                        : settings_.country == Country::Japan ? japan
-                                                              : china;
     const int first = static_cast<int>(SearchTarget::ElementAnimalDay);
     const int last = static_cast<int>(SearchTarget::ElementAnimalYear);
     for (int item = first; item <= last && item < cboTarget->count(); ++item) {
         QString text = cboTarget->itemText(item);
-        for (int i = 0; i < 3; ++i)
-            text.replace(QLatin1String(swaps[i].from), QLatin1String(swaps[i].to));
+        for (int a = 0; a < kAnimalCount; ++a) {
+            const QString ours = Q(AnimalName(a, settings_.country));
+            for (const Country other : kCountries) {
+                const QString theirs = Q(AnimalName(a, other));
+                if (theirs != ours) text.replace(theirs, ours);
+            }
+        }
         cboTarget->setItemText(item, text);
     }
 }

@@ -11,19 +11,23 @@ struct CountryRow {
     const char* adjective;
     int longitude;
     const char* zone;
+    Rgb colour;
+    const char* pictureSuffix;
 };
-constexpr CountryRow kCountries[] = {
-    {"Vietnam", "Vietnamese", 105, "ICT"},
-    {"China", "Chinese", 120, "CCT"},
-    {"Japan", "Japanese", 135, "JST"},
+constexpr CountryRow kCountryRows[] = {
+    {"Vietnam", "Vietnamese", 105, "ICT", {0, 128, 0}, "_vn"},
+    {"China", "Chinese", 120, "CCT", {192, 0, 0}, ""},
+    {"Japan", "Japanese", 135, "JST", {64, 64, 224}, "_jp"},
 };
-const CountryRow& Row(Country c) { return kCountries[static_cast<int>(c)]; }
+const CountryRow& Row(Country c) { return kCountryRows[static_cast<int>(c)]; }
 } // namespace
 
 int CountryLongitude(Country c) { return Row(c).longitude; }
 std::string CountryZoneCode(Country c) { return Row(c).zone; }
 std::string CountryName(Country c) { return Row(c).name; }
 std::string CountryAdjective(Country c) { return Row(c).adjective; }
+Rgb CountryColour(Country c) { return Row(c).colour; }
+std::string CountryPictureSuffix(Country c) { return Row(c).pictureSuffix; }
 
 bool CountryFromName(const std::string& name, Country& out)
 {
@@ -31,7 +35,7 @@ bool CountryFromName(const std::string& name, Country& out)
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     for (int i = 0; i < 3; ++i) {
-        std::string candidate = kCountries[i].name;
+        std::string candidate = kCountryRows[i].name;
         std::transform(candidate.begin(), candidate.end(), candidate.begin(),
                        [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
         if (candidate == lower) {

@@ -6,6 +6,13 @@
 namespace orlun {
 
 enum class Country { Vietnam = 0, China = 1, Japan = 2 };
+inline constexpr Country kCountries[] = {Country::Vietnam, Country::China, Country::Japan};
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
 
 struct CalendarSettings {
     Country country = Country::China;
@@ -23,6 +30,11 @@ std::string CountryZoneCode(Country c);
 std::string CountryName(Country c);
 // "Vietnamese", "Chinese", "Japanese".
 std::string CountryAdjective(Country c);
+// The main window's colour: green (Vietnam), red (China), blue (Japan); the Moon pictures are
+// drawn on it.
+Rgb CountryColour(Country c);
+// The suffix of the country's Moon picture files: "_vn", "" or "_jp".
+std::string CountryPictureSuffix(Country c);
 // Reads "Vietnam", "China" or "Japan" (case-insensitive); false for anything else.
 bool CountryFromName(const std::string& name, Country& out);
 

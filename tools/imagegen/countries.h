@@ -1,22 +1,29 @@
-// The three countries as far as the pictures are concerned: the suffix of
-// their Moon pictures and the window colour the pictures are shown on.
+// The three countries as far as the pictures are concerned: the suffix of their Moon pictures and
+// the window colour the pictures are shown on, from the program's country table.
 #pragma once
 
 #include <QColor>
 
 #include <array>
+#include <string>
+
+#include "calendar/core/Settings.h"
 
 namespace imagegen {
 
 struct CountryLook {
-    const char* suffix;
+    std::string suffix;
     QColor colour;
 };
 
-inline const std::array<CountryLook, 3> kCountries{{
-    {"", QColor(192, 0, 0)},     // China
-    {"_vn", QColor(0, 128, 0)},  // Vietnam
-    {"_jp", QColor(64, 64, 224)},  // Japan
-}};
+inline CountryLook LookOf(orlun::Country country)
+{
+    const orlun::Rgb c = orlun::CountryColour(country);
+    return {orlun::CountryPictureSuffix(country), QColor(c.red, c.green, c.blue)};
+}
+
+// China first: its pictures carry no suffix.
+inline const std::array<CountryLook, 3> kCountries{
+    LookOf(orlun::Country::China), LookOf(orlun::Country::Vietnam), LookOf(orlun::Country::Japan)};
 
 }  // namespace imagegen

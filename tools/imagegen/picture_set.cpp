@@ -16,7 +16,7 @@ std::vector<NamedPicture> moonPictures() {
     std::vector<NamedPicture> out;
     for (const CountryLook& country : kCountries)
         for (const MoonPicture kind : kKinds)
-            out.push_back({moonStem(kind) + QLatin1String(country.suffix) + QStringLiteral(".bmp"),
+            out.push_back({moonStem(kind) + QString::fromStdString(country.suffix) + QStringLiteral(".bmp"),
                            drawMoon(kind, country.colour)});
     return out;
 }
