@@ -1,4 +1,5 @@
 #include "calendar/arc/ArcCal.h"
+#include "calendar/core/NumberText.h"
 
 #include <limits>
 
@@ -89,15 +90,6 @@ bool StepYear(int32_t& year, bool forward)
     return true;
 }
 
-// A number after a blank, or after its own minus sign.
-std::string WithLeadingSpace(int32_t value)
-{
-    std::string text(value < 0 ? "" : " ");
-    text += std::to_string(value);
-    return text;
-}
-
-std::string TwoDigits(int32_t value) { return PadLeft(std::to_string(value), 2, '0'); }
 
 // 1st, 2nd, 3rd, 4th, 11th ...; a negative number is written without a suffix.
 std::string Ordinal(int32_t value)
@@ -217,8 +209,8 @@ std::string ARCDateStr(const ARCDate& rec, ARCTextForm form)
 {
     const std::string numeric =
         std::to_string(rec.year) + "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day);
-    const std::string monthDayYear = ARCMonthName(rec.month) + WithLeadingSpace(rec.day) + ", " +
-                                     WithLeadingSpace(rec.year);
+    const std::string monthDayYear = ARCMonthName(rec.month) + PlainNumber(rec.day) + ", " +
+                                     PlainNumber(rec.year);
     switch (form) {
     case ARCTextForm::Short:
         return numeric + " ARC";
@@ -228,7 +220,7 @@ std::string ARCDateStr(const ARCDate& rec, ARCTextForm form)
         return monthDayYear;
     case ARCTextForm::Long:
         return "The " + Ordinal(rec.day) + " day of " + ARCMonthName(rec.month) + " in the year" +
-               WithLeadingSpace(rec.year);
+               PlainNumber(rec.year);
     case ARCTextForm::DayMonthDayYear:
         return ARCDayName(rec.day) + ", " + monthDayYear;
     default:

@@ -1,4 +1,5 @@
 #include "calendar/chinese/ChineseDateText.h"
+#include "calendar/core/NumberText.h"
 
 #include "calendar/core/ChineseYears.h"
 #include "calendar/chinese/Sexagenary.h"
@@ -9,14 +10,6 @@ namespace orlun {
 
 namespace {
 
-// Two digits at least ("05"); wider or negative numbers are written in full.
-std::string TwoDigits(int64_t n)
-{
-    std::string text = std::to_string(n);
-    if (n >= 0 && n <= 9)
-        text.insert(text.begin(), '0');
-    return text;
-}
 
 // The month as the year structure labels it: "05", or "5*" for a leap month.
 std::string MonthLabel(const CHLDate& rec)

@@ -1,4 +1,5 @@
 #include "calendar/chinese/Orlun1.h"
+#include "calendar/core/NumberText.h"
 
 #include <cstdint>
 
@@ -11,14 +12,6 @@ namespace orlun {
 
 namespace {
 
-// A number written the plain way: one leading blank unless it is negative.
-std::string PlainNumber(int64_t n)
-{
-    std::string text = std::to_string(n);
-    if (n >= 0)
-        text.insert(text.begin(), ' ');
-    return text;
-}
 
 // "(name) ", or nothing when there is no name.
 std::string Parenthesized(const std::string& name) { return name.empty() ? "" : "(" + name + ") "; }

@@ -1,7 +1,6 @@
 #include "calendar/core/Settings.h"
 
-#include <algorithm>
-#include <cctype>
+#include "calendar/core/TextCase.h"
 
 namespace orlun {
 
@@ -31,14 +30,9 @@ std::string CountryPictureSuffix(Country c) { return Row(c).pictureSuffix; }
 
 bool CountryFromName(const std::string& name, Country& out)
 {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    const std::string lower = LowerCase(name);
     for (int i = 0; i < 3; ++i) {
-        std::string candidate = kCountryRows[i].name;
-        std::transform(candidate.begin(), candidate.end(), candidate.begin(),
-                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-        if (candidate == lower) {
+        if (LowerCase(kCountryRows[i].name) == lower) {
             out = static_cast<Country>(i);
             return true;
         }

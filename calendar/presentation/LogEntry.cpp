@@ -1,5 +1,7 @@
 #include "calendar/presentation/LogEntry.h"
+#include "calendar/core/NumberText.h"
 
+#include "calendar/core/TextCase.h"
 #include "calendar/core/TextTrim.h"
 #include "calendar/entry/DateEntryNumbers.h"
 
@@ -20,22 +22,8 @@ namespace {
 const std::string kEnd = kLogLineEnd;
 const std::string kDegreesEast = "\u00BA E, ";
 
-// A number written the plain way: one leading blank unless it is negative.
-std::string PlainNumber(int n)
-{
-    std::string text = std::to_string(n);
-    if (n >= 0) text.insert(text.begin(), ' ');
-    return text;
-}
 
 std::string Dashes(std::size_t n) { return std::string(n, '-'); }
-
-std::string LowerCase(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 // Characters (not bytes) of a UTF-8 text: the underline matches what the reader sees.
 std::size_t CharacterCount(const std::string& s)

@@ -1,4 +1,5 @@
 #include "calendar/western/DatePr2.h"
+#include "calendar/core/NumberText.h"
 
 #include "calendar/core/TimeScales.h"
 
@@ -23,12 +24,6 @@ constexpr uint16_t kGregorian = 'G';
 constexpr uint16_t kJulian = 'J';
 constexpr uint16_t kArchetypes = 'R';
 
-std::string TwoDigits(int value)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", value);
-    return buf;
-}
 
 // Years are written plain and grouped only beyond four digits, so 9999 stays "9999".
 std::string YearText(int32_t year)
