@@ -24,4 +24,9 @@ inline int32_t DayNumberOf(double cjd) { return static_cast<int32_t>(std::floor(
 // The time of day of a chronological Julian date, as a fraction of a day.
 inline double FractionOf(double cjd) { return cjd - std::floor(cjd); }
 
+// A day number used as a moment on the same meridian: its noon (the moment whose day is surely
+// that day, whatever rounding follows) or its midnight (the first instant of the day).
+inline double NoonOf(int32_t day) { return day + 0.5; }
+inline double MidnightOf(int32_t day) { return static_cast<double>(day); }
+
 } // namespace orlun
