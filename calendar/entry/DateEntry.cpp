@@ -1,5 +1,6 @@
 #include "calendar/entry/DateEntry.h"
 
+#include "calendar/core/TextCase.h"
 #include "calendar/core/TextTrim.h"
 #include <cstdint>
 #include <string_view>
@@ -29,15 +30,6 @@ bool IsRow(int row) { return row >= 0 && row < kCalendarRowCount; }
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-// Upper case of the ASCII letters only; other bytes (parts of UTF-8 characters) stay as they are.
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
-// Thousands separators and blanks may stand anywhere in a date: '2,111,111 AJD'.
 std::string WithoutCommasAndBlanks(const std::string& text)
 {
     std::string out;
@@ -227,75 +219,67 @@ int GetCalendar(const std::string& name)
     return -1;
 }
 
-ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, const CalendarQuestion& ask)
+namespace {
+
+// An empty date field with plus/minus days stands for the date and time the current calendar's
+// line shows. Returns the text to read, without commas and blanks.
+std::string DateTextToRead(ParseResult& r)
 {
-    ParseResult r;
-    r.fields = entry;
     DateEntry& f = r.fields;
-    if (f.zoneIndex != kGMTZone && f.zoneIndex != kReferenceZone) f.zoneIndex = kNoZone;
-    const auto fail = [&r](int code) {
-        r.errorCode = code;
-        return r;
-    };
-
-    // The field shows the entry trimmed and in upper case; inner blanks are remembered because
-    // a date without designation is only questioned when it is a single word.
-    const std::string trimmed = Upper(Trim(entry.date, " "));
-    const bool innerBlanks = Contains(trimmed, " ");
-    f.date = trimmed;
-    std::string work = WithoutCommasAndBlanks(trimmed);
-
-    if (work.empty()) {
-        if (f.plusMinus.empty()) return fail(kEntryNoDate);
-        // Days added to nothing: the date and time the current calendar's line shows.
-        if (IsRow(f.currentCalendar)) {
-            const EntryFields& shown = f.currentDisplayed;
-            f.date = shown.date;
-            f.time = shown.time;
-            f.zoneIndex = shown.zoneIndex == kGMTZone || shown.zoneIndex == kReferenceZone ? shown.zoneIndex : kNoZone;
-            if (shown.clearElementAnimal) {
-                f.element = kNoElementItem;
-                f.animal = kNoAnimalItem;
-            }
-            r.copiedDisplayedDate = true;
-            work = Upper(WithoutCommasAndBlanks(f.date));
-        }
+    std::string work = WithoutCommasAndBlanks(f.date);
+    if (!work.empty() || f.plusMinus.empty() || !IsRow(f.currentCalendar)) return work;
+    const EntryFields& shown = f.currentDisplayed;
+    f.date = shown.date;
+    f.time = shown.time;
+    f.zoneIndex = shown.zoneIndex == kGMTZone || shown.zoneIndex == kReferenceZone ? shown.zoneIndex : kNoZone;
+    if (shown.clearElementAnimal) {
+        f.element = kNoElementItem;
+        f.animal = kNoAnimalItem;
     }
-    if (work.empty() || !((work[0] >= '0' && work[0] <= '9') || work[0] == '-')) return fail(kEntryNoDate);
+    r.copiedDisplayedDate = true;
+    return UpperCase(WithoutCommasAndBlanks(f.date));
+}
 
-    // The designation must end the text. No two designations occur inside one another, so the
-    // first row found is the only one.
-    size_t designationAt = std::string::npos;
+// Where the designation begins; it must end the text. No two designations occur inside one
+// another, so the first row found is the only one. A text without one is asked about (when it is
+// a single word); a Yes appends the current calendar's designation. npos when there is none.
+size_t DesignationAt(std::string& work, ParseResult& r, bool innerBlanks, const CalendarQuestion& ask)
+{
+    DateEntry& f = r.fields;
     for (const CalendarDesignation& d : kCalendarDesignations) {
         const std::string_view name = d.primary;
         const size_t at = work.find(name);
         if (at == std::string::npos) continue;
-        if (at + name.size() != work.size()) return fail(kEntryNoCalendar);
-        designationAt = at;
-        break;
+        return at + name.size() == work.size() ? at : std::string::npos;
     }
-    if (designationAt == std::string::npos) {
-        if (innerBlanks || !IsRow(f.currentCalendar) || !ask) return fail(kEntryNoCalendar);
-        const std::string designation = kCalendarDesignations[static_cast<size_t>(f.currentCalendar)].primary;
-        if (!ask("Is this a " + designation + " Calendar date?")) return fail(kEntryNoCalendar);
-        designationAt = work.size();
-        work += designation;
-        f.date += " " + designation;
-    }
+    if (innerBlanks || !IsRow(f.currentCalendar) || !ask) return std::string::npos;
+    const std::string designation = kCalendarDesignations[static_cast<size_t>(f.currentCalendar)].primary;
+    if (!ask("Is this a " + designation + " Calendar date?")) return std::string::npos;
+    const size_t at = work.size();
+    work += designation;
+    f.date += " " + designation;
+    return at;
+}
 
+// The separators a date of its kind may not hold: kEntryOK or the error code.
+int SeparatorError(const std::string& work)
+{
     if (Contains(work, "CJDC") || Contains(work, "CJDL") || Contains(work, "AJD")) {
         size_t dashes = 0;
         for (const char c : work)
             if (c == '-') ++dashes;
-        if (dashes > 1) return fail(kEntryInvalidDayCount);
+        if (dashes > 1) return kEntryInvalidDayCount;
     } else if (Contains(work, "/") || Contains(work, ".")) {
-        return fail(kEntrySeparator);
+        return kEntrySeparator;
     }
-    if (Contains(work, ":")) return fail(kEntryTimeInDate);
+    if (Contains(work, ":")) return kEntryTimeInDate;
+    return kEntryOK;
+}
 
-    f.time = Trim(f.time, " ");
-    if (f.time.empty()) f.time = kNoon;
-
+// Reads the date part by the calendar its designation names.
+void ReadByCalendar(ParseResult& r, const std::string& work, size_t designationAt, const CalendarSettings& settings)
+{
+    const DateEntry& f = r.fields;
     const std::string datePart = work.substr(0, designationAt);
     switch (const Branch branch = BranchOf(work)) {
     case Branch::ARC:
@@ -322,6 +306,36 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
         r.errorCode = kEntryUnparsed;
         break;
     }
+}
+
+} // namespace
+
+ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, const CalendarQuestion& ask)
+{
+    ParseResult r;
+    r.fields = entry;
+    DateEntry& f = r.fields;
+    if (f.zoneIndex != kGMTZone && f.zoneIndex != kReferenceZone) f.zoneIndex = kNoZone;
+    const auto fail = [&r](int code) {
+        r.errorCode = code;
+        return r;
+    };
+
+    // The field shows the entry trimmed and in upper case; inner blanks are remembered because
+    // a date without designation is only questioned when it is a single word.
+    f.date = UpperCase(Trim(entry.date, " "));
+    const bool innerBlanks = Contains(f.date, " ");
+    if (f.date.empty() && f.plusMinus.empty()) return fail(kEntryNoDate);
+    std::string work = DateTextToRead(r);
+    if (work.empty() || !((work[0] >= '0' && work[0] <= '9') || work[0] == '-')) return fail(kEntryNoDate);
+
+    const size_t designationAt = DesignationAt(work, r, innerBlanks, ask);
+    if (designationAt == std::string::npos) return fail(kEntryNoCalendar);
+    if (const int error = SeparatorError(work); error != kEntryOK) return fail(error);
+
+    f.time = Trim(f.time, " ");
+    if (f.time.empty()) f.time = kNoon;
+    ReadByCalendar(r, work, designationAt, settings);
     if (r.errorCode != kEntryOK) r.ajd = 0;
     return r;
 }
