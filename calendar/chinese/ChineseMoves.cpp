@@ -113,15 +113,12 @@ bool MonthBackward(CHLDate& rec, const CalendarSettings& s)
 // After the year or cycle has changed: the nearest valid date of the same month and day.
 bool SettleYearMove(CHLDate& rec, bool keep30, bool preferLeap, const CalendarSettings& s)
 {
-    if (Valid(rec, s)) {
+    // Day 30 of a 29-day month becomes 29 in the same month; that date still gets the leap
+    // preference, or keep leap would miss a leap month whenever the ordinary one is short.
+    if (TryDayOr29(rec, s)) {
         PreferLeap(rec, preferLeap, s);
     } else {
-        if (rec.day == kLastDay) {
-            rec.day = kShortLastDay;
-            if (Valid(rec, s)) return true;
-            rec.day = kLastDay; // the ordinary month may still have its 30th
-        }
-        rec.leap = 0;
+        rec.leap = 0; // the ordinary month may still have the 30th the leap month lacked
         if (!TryDayOr29(rec, s)) return false;
     }
     RestoreDay30(rec, keep30, s);
