@@ -283,7 +283,8 @@ void frmMain::cmdPauseResume_Click()
 
 void frmMain::Clock_Timer()
 {
-    if (blnRepeat) blnStepDue = true;
+    // A tick that was on its way when Pause was pressed makes no step after Resume.
+    if (blnRepeat && !blnPaused) blnStepDue = true;
 }
 
 void frmMain::cmdMoveOneDay_Click()
