@@ -13,6 +13,7 @@ declare -A may=(
   [calendar/astro]="calendar/core engine calendar/western"
   [calendar/chinese]="calendar/core engine calendar/western calendar/astro"
   [calendar/arc]="calendar/core engine calendar/western calendar/astro calendar/chinese"
+  [calendar/navigation]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
   [calendar/entry]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
   [calendar/presentation]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry"
   [calendar/state]="calendar/core"

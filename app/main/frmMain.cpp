@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/main/ClickableLabel.h"
+#include "app/main/Foreground.h"
 #include "app/main/MainLists.h"
 #include "app/main/Pictures.h"
 #include "app/platform/StateFile.h"
@@ -32,13 +33,6 @@ constexpr int kEmptyElement = kNoElementItem;
 constexpr int kEmptyAnimal = kNoAnimalItem;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-void SetForeground(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
 
 } // namespace
 
@@ -90,6 +84,7 @@ void frmMain::Form_Load()
     fraStopPauseResume->hide();
     ApplyCountryColour();
     ConnectHandlers();
+    ConnectMoveHandlers();
     optPlusMinus_Click();
 
     picMoon->hide();
@@ -231,8 +226,7 @@ void frmMain::EnableDisableFunctions()
                                                      cmdLogPreferences, chkAutoLog})
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             cmdMove, cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch,
-             cmdHelp, cmdDisplayYearData,
+             fraSearch, cmdHelp, cmdDisplayYearData,
              cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
              cmdDisplayCalendar})
         w->setEnabled(false);
@@ -303,6 +297,7 @@ void frmMain::DisplayDatesAndTimes()
     ShowStemBranch(1, texts.dayPosition);
     lblElementAnimalOfDay[0]->setText(Q(texts.elementAnimalOfDay.caption));
     lblElementAnimalOfDay[1]->setText(Q(texts.elementAnimalOfDay.value));
+    if (!blnRepeat) RefreshKeep30th();
     SetTheFocus();
 }
 

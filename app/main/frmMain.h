@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/platform/Platform.h"
 #include "calendar/core/CalendarRows.h"
@@ -73,6 +75,8 @@ public:
     bool blnInitializing = false;
     bool blnStartupCompleted = false;
     bool blnRepeat = false;
+    bool blnPaused = false;  // the running repeated move is paused
+    bool blnStepDue = false; // the next step of a repeated move may be made (set by Clock)
     const QColor lngHighlight{255, 255, 255};
     const QColor lngDehighlight{200, 200, 200};
     QString strPicPath;     // the picture folder
@@ -197,6 +201,12 @@ public slots:
     void cmdLogPreferences_Click();
     void cmdSaveState_Click();
     void cmdRestoreState_Click();
+    // The Move panel (frmMain_move.cpp).
+    void cmdMove_Click();
+    void cmdMoveOneDay_Click();
+    void cmdStop_Click();
+    void cmdPauseResume_Click();
+    void Clock_Timer();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -236,6 +246,19 @@ private:
     DateEntry CurrentEntry() const;
     void ApplyEntryFields(const DateEntry& fields);
     void SetLineVisible(LabelPair& line, bool visible);
+    // The Move panel (frmMain_move.cpp).
+    void ConnectMoveHandlers();
+    // The enabling routine of a repeated move: false disables the panels and buttons a move
+    // must not race with, true gives each back the state it had.
+    void EnableMoveFunctions(bool enabled);
+    bool ReadMoveStartDate();
+    void RunMoveLoop();
+    void MakeMoveStep();
+    void EndMove();
+    void UpdateKeepOptions();
+    void RefreshKeep30th();
+    void MoveOptionToggled(QWidget* option, bool checked);
+    void StartClock();
 
     Platform& platform_;
     CalendarSettings settings_;
@@ -246,6 +269,8 @@ private:
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     bool quitting_ = false;
+    bool stopRequest_ = false;
+    std::vector<std::pair<QWidget*, bool>> enabledBeforeMove_;
 };
 
 } // namespace orlun::app

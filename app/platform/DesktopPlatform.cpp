@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,6 +22,12 @@ public:
     void Information(QWidget* parent, const QString& title, const QString& text) override
     {
         QMessageBox::information(parent, title.isEmpty() ? ApplicationTitle() : title, text);
+    }
+    void Plain(QWidget* parent, const QString& title, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ApplicationTitle() : title, text,
+                        QMessageBox::Ok, parent);
+        box.exec();
     }
     bool Question(QWidget* parent, const QString& title, const QString& text) override
     {
@@ -84,6 +91,10 @@ public:
 class QtEvents final : public EventPump {
 public:
     void ProcessEvents() override { QCoreApplication::processEvents(); }
+    void WaitForEvents() override
+    {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
 };
 
 } // namespace

@@ -19,6 +19,8 @@ public:
     virtual ~MessageService() = default;
     virtual void Warning(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void Information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A box without an icon.
+    virtual void Plain(QWidget* parent, const QString& title, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool Question(QWidget* parent, const QString& title, const QString& text) = 0;
     // An OK/Cancel question; true for OK.
@@ -61,6 +63,9 @@ public:
     virtual ~EventPump() = default;
     // Lets pending window events run (inside long loops).
     virtual void ProcessEvents() = 0;
+    // Sleeps until at least one window or timer event has come, and runs what has come (the
+    // wait of a repeated move between its steps).
+    virtual void WaitForEvents() = 0;
 };
 
 // The services one window works with. All pointers stay valid for the window's lifetime.

@@ -50,6 +50,16 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
 {
     CJDateToChDates(t.cjdc, settings.epoch, settings.refLongitude, t.chs, t.chl);
     const std::string adjective = CountryAdjective(settings.country);
+    // A moment far outside the supported years (a single move can go there) has no Chinese
+    // dates: their lines and names stay empty rather than show the records' zeros.
+    if (t.chl.valid != 1 || t.chs.valid != 1) {
+        t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", "", ""};
+        t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar", "", ""};
+        t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
+        t.elementAnimalOfMonth.control = "lblElementAnimalOfMonth";
+        t.yearNumber.control = "lblYear";
+        return;
+    }
     const std::string time = ReferenceTime(t.cjdc, settings.zoneCode);
 
     // On the first day of a solar term the term's code stands where the zone code would: the line

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calendar/astro/SolarTerms.h"
+#include "calendar/core/ChineseYears.h"
 #include "calendar/core/WholeNumber.h"
 
 namespace orlun::cli {
@@ -45,6 +47,20 @@ CalendarSettings SettingsFromOptions(const Options& options)
             throw UsageError{"--country must be Vietnam, China or Japan, not \"" + *name + "\""};
     }
     return SettingsForCountry(country);
+}
+
+void ApplyEpochAndMethod(const Options& options, CalendarSettings& settings)
+{
+    if (auto epoch = options.Get("epoch")) {
+        if (*epoch == "-2696") settings.epoch = kEpochHuangdi;
+        else if (*epoch == "-2636") settings.epoch = kEpochAlternative;
+        else throw UsageError{"--epoch must be -2696 or -2636"};
+    }
+    if (auto method = options.Get("method")) {
+        if (*method == "true") settings.method = kTrueSunMethod;
+        else if (*method == "mean") settings.method = kMeanSunMethod;
+        else throw UsageError{"--method must be true or mean, not \"" + *method + "\""};
+    }
 }
 
 } // namespace orlun::cli

@@ -36,4 +36,7 @@ private:
 // The settings named by --country (default China).
 CalendarSettings SettingsFromOptions(const Options& options);
 
+// Applies --epoch (-2696 or -2636) and --method (true or mean) when given.
+void ApplyEpochAndMethod(const Options& options, CalendarSettings& settings);
+
 } // namespace orlun::cli

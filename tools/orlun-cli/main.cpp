@@ -17,7 +17,9 @@ const char* kUsage =
     "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n"
     "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n"
     "  orlun-cli convert \"DATE TEXT\" [--time HH:MM] [--zone GMT|LOCAL] [--plus DAYS | --minus DAYS]\n"
-    "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n";
+    "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n"
+    "  orlun-cli move UNIT (--ajd X | --date \"DATE TEXT\") [--back] [--steps N] [--keep-30th]\n"
+    "        [--keep-leap] [--country C] [--epoch E] [--method true|mean]\n";
 
 int Usage(const std::string& message)
 {
@@ -41,6 +43,7 @@ int main(int argc, char** argv)
         else if (command == "terms") run = RunTerms;
         else if (command == "months") run = RunMonths;
         else if (command == "convert") run = RunConvert;
+        else if (command == "move") run = RunMove;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

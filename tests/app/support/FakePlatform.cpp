@@ -15,6 +15,11 @@ void FakeMessages::Information(QWidget*, const QString& title, const QString& te
     shown.append({"information", title, text});
 }
 
+void FakeMessages::Plain(QWidget*, const QString& title, const QString& text)
+{
+    shown.append({"plain", title, text});
+}
+
 bool FakeMessages::Question(QWidget*, const QString& title, const QString& text)
 {
     shown.append({"question", title, text});
@@ -46,6 +51,19 @@ void FakeEvents::ProcessEvents()
 {
     ++calls;
     QCoreApplication::processEvents();
+}
+
+void FakeEvents::WaitForEvents()
+{
+    constexpr int kMaxIdleWaits = 1000;
+    ++waits;
+    QCoreApplication::processEvents();
+    if (!script.isEmpty()) {
+        script.takeFirst()();
+        return;
+    }
+    if (whenIdle) whenIdle();
+    if (waits > kMaxIdleWaits) qFatal("a loop waited for events that never came");
 }
 
 FakePlatform::FakePlatform()

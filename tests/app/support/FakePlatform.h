@@ -5,13 +5,14 @@
 #include <QList>
 #include <QMap>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "app/platform/Platform.h"
 
 namespace orlun::test {
 
 struct RecordedMessage {
-    QString kind; // "warning", "information", "question" or "okcancel"
+    QString kind; // "warning", "information", "plain", "question" or "okcancel"
     QString title;
     QString text;
 };
@@ -20,6 +21,7 @@ class FakeMessages final : public app::MessageService {
 public:
     void Warning(QWidget*, const QString& title, const QString& text) override;
     void Information(QWidget*, const QString& title, const QString& text) override;
+    void Plain(QWidget*, const QString& title, const QString& text) override;
     bool Question(QWidget*, const QString& title, const QString& text) override;
     // Answered from the same queue: true for OK.
     bool OkCancel(QWidget*, const QString& title, const QString& text) override;
@@ -69,10 +71,17 @@ public:
     QImage Grab(QWidget* widget) override;
 };
 
+// Pending events run at once. WaitForEvents plays the next scripted user or timer action
+// instead of sleeping; with the script used up it runs whenIdle (a test ends its loops there)
+// and fails the test after many idle waits rather than hang.
 class FakeEvents final : public app::EventPump {
 public:
     void ProcessEvents() override;
+    void WaitForEvents() override;
     int calls = 0;
+    int waits = 0;
+    QList<std::function<void()>> script;
+    std::function<void()> whenIdle;
 };
 
 // All fakes together, wired into one Platform value.

@@ -1,0 +1,180 @@
+#include "calendar/chinese/ChineseMoves.h"
+
+#include <array>
+#include <utility>
+
+#include "calendar/chinese/Orlun3.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr int kPositions = 60;
+constexpr int kLastDay = 30;
+constexpr int kShortLastDay = 29;
+
+bool Valid(CHLDate& rec, const CalendarSettings& s) { return ChLDateToJDN(rec, s) == 0; }
+
+// The month and leap flag as they stand, tried with their day and, on day 30, with day 29; on
+// failure day 30 is put back.
+bool TryDayOr29(CHLDate& rec, const CalendarSettings& s)
+{
+    if (Valid(rec, s)) return true;
+    if (rec.day != kLastDay) return false;
+    rec.day = kShortLastDay;
+    if (Valid(rec, s)) return true;
+    rec.day = kLastDay;
+    return false;
+}
+
+// Year position +-1 with the wrap into the next or previous cycle.
+template <class Record>
+void StepPosition(Record& rec, bool forward)
+{
+    rec.position += forward ? 1 : -1;
+    if (rec.position > kPositions) {
+        rec.position = 1;
+        ++rec.cycle;
+    } else if (rec.position < 1) {
+        rec.position = kPositions;
+        --rec.cycle;
+    }
+}
+
+// A day 29 goes back to 30 where the month has a 30th.
+void RestoreDay30(CHLDate& rec, bool keep30, const CalendarSettings& s)
+{
+    if (!keep30 || rec.day != kShortLastDay) return;
+    const CHLDate before = rec;
+    rec.day = kLastDay;
+    if (!Valid(rec, s)) rec = before;
+}
+
+// The leap month of the same number, where the target year has one.
+void PreferLeap(CHLDate& rec, bool preferLeap, const CalendarSettings& s)
+{
+    if (!preferLeap || rec.leap != 0) return;
+    const CHLDate before = rec;
+    rec.leap = 1;
+    if (Valid(rec, s)) return;
+    if (rec.day == kLastDay) {
+        rec.day = kShortLastDay;
+        if (Valid(rec, s)) return;
+    }
+    rec = before;
+}
+
+bool MonthForward(CHLDate& rec, const CalendarSettings& s)
+{
+    if (rec.leap == 0) {
+        rec.leap = 1;
+        if (TryDayOr29(rec, s)) return true;
+    }
+    rec.leap = 0;
+    ++rec.month;
+    if (TryDayOr29(rec, s)) return true;
+    StepPosition(rec, true);
+    rec.month = 1;
+    return TryDayOr29(rec, s);
+}
+
+// The first of the candidate months (number, leap) that holds the day or, on day 30, day 29.
+template <size_t N>
+bool FirstValidMonth(CHLDate& rec, const std::array<std::pair<int, int>, N>& months,
+                     const CalendarSettings& s)
+{
+    for (const auto& [month, leap] : months) {
+        rec.month = month;
+        rec.leap = leap;
+        if (TryDayOr29(rec, s)) return true;
+    }
+    return false;
+}
+
+bool MonthBackward(CHLDate& rec, const CalendarSettings& s)
+{
+    if (rec.leap != 0) {
+        rec.leap = 0;
+        if (Valid(rec, s)) return true;
+        rec.day = kShortLastDay;
+        return Valid(rec, s);
+    }
+    if (rec.month == 1) {
+        StepPosition(rec, false);
+        static constexpr std::array<std::pair<int, int>, 6> kYearEnd = {
+            {{12, 1}, {12, 0}, {11, 1}, {11, 0}, {10, 1}, {10, 0}}};
+        return FirstValidMonth(rec, kYearEnd, s);
+    }
+    const int previous = rec.month - 1;
+    return FirstValidMonth(rec, std::array<std::pair<int, int>, 2>{{{previous, 1}, {previous, 0}}},
+                           s);
+}
+
+// After the year or cycle has changed: the nearest valid date of the same month and day.
+bool SettleYearMove(CHLDate& rec, bool keep30, bool preferLeap, const CalendarSettings& s)
+{
+    // Day 30 of a 29-day month becomes 29 in the same month; that date still gets the leap
+    // preference, or keep leap would miss a leap month whenever the ordinary one is short.
+    if (TryDayOr29(rec, s)) {
+        PreferLeap(rec, preferLeap, s);
+    } else {
+        rec.leap = 0; // the ordinary month may still have the 30th the leap month lacked
+        if (!TryDayOr29(rec, s)) return false;
+    }
+    RestoreDay30(rec, keep30, s);
+    return true;
+}
+
+} // namespace
+
+bool CHLMoveMonth(CHLDate& rec, bool forward, bool keep30, const CalendarSettings& settings)
+{
+    if (!(forward ? MonthForward(rec, settings) : MonthBackward(rec, settings))) return false;
+    RestoreDay30(rec, keep30, settings);
+    return true;
+}
+
+bool CHLMoveYear(CHLDate& rec, bool forward, bool keep30, bool preferLeap,
+                 const CalendarSettings& settings)
+{
+    StepPosition(rec, forward);
+    return SettleYearMove(rec, keep30, preferLeap, settings);
+}
+
+bool CHLMoveCycle(CHLDate& rec, bool forward, bool keep30, bool preferLeap,
+                  const CalendarSettings& settings)
+{
+    rec.cycle += forward ? 1 : -1;
+    return SettleYearMove(rec, keep30, preferLeap, settings);
+}
+
+bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings)
+{
+    StepPosition(rec, forward);
+    if (ChSDateToJDN(rec, settings)) return true;
+    --rec.day;
+    if (ChSDateToJDN(rec, settings)) return true;
+    --rec.day;
+    return ChSDateToJDN(rec, settings);
+}
+
+bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSettings& settings)
+{
+    constexpr int kTerms = 24;
+    if (byCycle) {
+        rec.cycle += forward ? 1 : -1;
+    } else if (forward && rec.term >= kTerms) {
+        rec.term = 1;
+        StepPosition(rec, true);
+    } else if (!forward && rec.term <= 1) {
+        rec.term = kTerms;
+        StepPosition(rec, false);
+    } else {
+        rec.term += forward ? 1 : -1;
+    }
+    if (ChSDateToJDN(rec, settings)) return true;
+    --rec.day;
+    return ChSDateToJDN(rec, settings);
+}
+
+} // namespace orlun

@@ -1,0 +1,115 @@
+// orlun-cli move: the Move panel's steps from a moment, each followed by the display line of the
+// calendar that is then current.
+#include <cstdio>
+
+#include "CliArgs.h"
+#include "Commands.h"
+#include "calendar/core/Limits.h"
+#include "calendar/entry/DateEntry.h"
+#include "calendar/navigation/MoveLimits.h"
+#include "calendar/navigation/MoveOptions.h"
+#include "calendar/navigation/MoveStep.h"
+#include "calendar/presentation/DisplayModel.h"
+
+namespace orlun::cli {
+
+namespace {
+
+constexpr const char* kOneDay = "one day";
+constexpr int64_t kMaxSteps = 100000;
+
+struct Start {
+    double ajd = 0;
+    int calendar = kRowAJD;
+};
+
+// The message as "TITLE: TEXT"; a message without a title of its own bears the program's.
+int Refuse(const MoveRefusal& refusal)
+{
+    std::printf("%s: %s\n", refusal.title.empty() ? "Orlun" : refusal.title.c_str(),
+                refusal.text.c_str());
+    return 1;
+}
+
+void PrintLine(double ajd, int calendar, const CalendarSettings& settings)
+{
+    const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
+    const DisplayLine& line = texts.LineOfCalendar(static_cast<CalendarRow>(calendar));
+    std::printf("%s\t%s\n", line.caption.c_str(), line.value.c_str());
+}
+
+// The starting moment: --ajd, or --date read as the date field reads it.
+std::optional<Start> StartOf(const Options& options, const CalendarSettings& settings)
+{
+    const auto ajdText = options.Get("ajd");
+    const auto dateText = options.Get("date");
+    if (ajdText.has_value() == dateText.has_value()) throw UsageError{"give --ajd or --date"};
+    if (ajdText) {
+        const auto value = ParseDouble(*ajdText);
+        if (!value) throw UsageError{"--ajd must be a number, not \"" + *ajdText + "\""};
+        if (*value < kMinAJD || *value > kMaxAJD)
+            throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
+        return Start{*value, kRowAJD};
+    }
+    DateEntry entry;
+    entry.date = *dateText;
+    const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
+    if (parsed.errorCode != kEntryOK) {
+        std::printf("%s: %s\n", kDateEntryErrorTitle,
+                    DateEntryErrorMessage(parsed.errorCode, settings.country).c_str());
+        return std::nullopt;
+    }
+    if (const RangeCheck range = CheckDateRange(parsed.ajd); range != RangeCheck::InRange) {
+        std::printf("%s: %s\n", kDateRangeTitle, DateRangeMessage(range).c_str());
+        return std::nullopt;
+    }
+    return Start{parsed.ajd, parsed.fields.currentCalendar};
+}
+
+} // namespace
+
+int RunMove(const std::vector<std::string>& rawArgs)
+{
+    std::vector<std::string> args;
+    MoveInputs inputs;
+    for (const std::string& a : rawArgs) {
+        if (a == "--back") inputs.forward = false;
+        else if (a == "--keep-30th") inputs.keep30 = true;
+        else if (a == "--keep-leap") inputs.keepLeap = true;
+        else args.push_back(a);
+    }
+    const Options options(args, {"ajd", "date", "steps", "country", "epoch", "method"});
+    if (options.Positionals().size() != 1) throw UsageError{"move needs one UNIT"};
+    CalendarSettings settings = SettingsFromOptions(options);
+    ApplyEpochAndMethod(options, settings);
+    const std::string unitText = options.Positionals()[0];
+    const bool oneDay = unitText == kOneDay;
+    const auto unit = MoveUnitFromText(unitText, settings.zoneCode);
+    if (!oneDay && !unit) throw UsageError{"unknown unit \"" + unitText + "\""};
+    if (unit) inputs.unit = *unit;
+    int64_t steps = 1;
+    if (auto text = options.Get("steps")) {
+        const auto n = ParseInteger(*text, 1, kMaxSteps);
+        if (!n) throw UsageError{"--steps must be a whole number from 1 to 100000"};
+        steps = *n;
+    }
+
+    const std::optional<Start> start = StartOf(options, settings);
+    if (!start) return 1;
+    double ajd = start->ajd;
+    int calendar = start->calendar;
+    for (int64_t i = 0; i < steps; ++i) {
+        const MoveStepResult r =
+            oneDay ? OneDayStep(ajd, inputs.forward) : MoveStep(ajd, inputs, settings);
+        if (!r.moved) return Refuse(r.refusal);
+        ajd = r.ajd;
+        if (r.calendar >= 0) calendar = r.calendar;
+        PrintLine(ajd, calendar, settings);
+        if (steps > 1) {
+            if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded);
+        }
+    }
+    return 0;
+}
+
+} // namespace orlun::cli
