@@ -224,12 +224,12 @@ void frmMain::MakeMoveStep()
             intCalendar = r.calendar;
             HighlightCalendar();
         }
-        Recalculate(kAutoLogMove);
+        Recalculate(AutoLogReason::Move);
         return;
     }
     ShowRefusal(*platform_.messages, this, r.refusal);
     if (r.refusal.effect == RefusalEffect::StopRequest) {
-        Recalculate(kAutoLogMove); // once more, with the unchanged moment
+        Recalculate(AutoLogReason::Move); // once more, with the unchanged moment
         stopRequest_ = true;
     } else {
         blnRepeat = false;
@@ -297,7 +297,7 @@ void frmMain::cmdMoveOneDay_Click()
         return;
     }
     dblCurrentAJDate = r.ajd;
-    Recalculate(kAutoLogOneDay);
+    Recalculate(AutoLogReason::OneDay);
     ShowLogButtons();
     CmdSaveStateEnabled(true);
     cmdMove->setFocus();
