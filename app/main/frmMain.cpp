@@ -70,6 +70,7 @@ void frmMain::Form_Load()
     strPicPath = PictureFolder();
     stateFilePath_ = StateFilePath(*platform_.appData);
     MakeLogWindows();
+    MakeDataWindow();
     optNext->setChecked(true);
     optPlus->setChecked(true);
     optMoveDirection[0]->setChecked(true);
@@ -232,9 +233,7 @@ void frmMain::EnableDisableFunctions()
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{
              cmdMove, cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch,
-             cmdHelp, cmdDisplayYearData,
-             cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
-             cmdDisplayCalendar})
+             cmdHelp, cmdDisplayCalendar})
         w->setEnabled(false);
     if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
 }
