@@ -17,6 +17,7 @@ declare -A may=(
   [calendar/entry]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
   [calendar/presentation]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry"
   [calendar/state]="calendar/core"
+  [calendar/tables]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry calendar/presentation"
 )
 
 folder_of() { # path of an included file -> its folder as named in the table

@@ -64,6 +64,7 @@ void frmMain::Form_Load()
     strPicPath = PictureFolder();
     stateFilePath_ = StateFilePath(*platform_.appData);
     MakeLogWindows();
+    MakeDataWindow();
     optNext->setChecked(true);
     optPlus->setChecked(true);
     optMoveDirection[0]->setChecked(true);
@@ -226,9 +227,7 @@ void frmMain::EnableDisableFunctions()
                                                      cmdLogPreferences, chkAutoLog})
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             fraSearch, cmdHelp, cmdDisplayYearData,
-             cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
-             cmdDisplayCalendar})
+             fraSearch, cmdHelp, cmdDisplayCalendar})
         w->setEnabled(false);
     if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
 }

@@ -30,6 +30,7 @@ class QTimer;
 namespace orlun::app {
 
 class ClickableLabel;
+class frmData;
 class frmLog;
 class frmLogPreferences;
 
@@ -66,6 +67,7 @@ public:
     void DisplayDateEntryError(int code);
     frmLog* Log() const { return frmLog_; }
     frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
+    frmData* DataWindow() const { return frmData_; }
     int Epoch() const { return settings_.epoch; }
     const CalendarSettings& Settings() const { return settings_; }
 
@@ -207,6 +209,11 @@ public slots:
     void cmdStop_Click();
     void cmdPauseResume_Click();
     void Clock_Timer();
+    void cmdDisplayYearData_Click();
+    void cmdListLunarNewYears_Click();
+    void cmdListLeapMonths_Click();
+    void cmdListJulianCENewYears_Click();
+    void cmdTest_Click();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -236,6 +243,8 @@ private:
     void ShowLogButtons();
     // Creates the log and log-preferences windows (hidden) and connects them.
     void MakeLogWindows();
+    // Creates the data window (hidden), connects its buttons and the self-test shortcut.
+    void MakeDataWindow();
     // The moment as the log sees it: the display texts and the window's settings.
     LogMoment CurrentLogMoment() const;
     AutoLogContext CurrentAutoLogContext() const;
@@ -266,6 +275,7 @@ private:
     QString stateFilePath_;
     frmLog* frmLog_ = nullptr;
     frmLogPreferences* frmLogPreferences_ = nullptr;
+    frmData* frmData_ = nullptr;
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     bool quitting_ = false;

@@ -13,5 +13,8 @@ int RunTerms(const std::vector<std::string>& args);
 int RunMonths(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
 int RunMove(const std::vector<std::string>& args);
+int RunYearData(const std::vector<std::string>& args);
+int RunList(const std::vector<std::string>& args);
+int RunSelfTest(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

@@ -19,7 +19,12 @@ const char* kUsage =
     "  orlun-cli convert \"DATE TEXT\" [--time HH:MM] [--zone GMT|LOCAL] [--plus DAYS | --minus DAYS]\n"
     "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n"
     "  orlun-cli move UNIT (--ajd X | --date \"DATE TEXT\") [--back] [--steps N] [--keep-30th]\n"
-    "        [--keep-leap] [--country C] [--epoch E] [--method true|mean]\n";
+    "        [--keep-leap] [--country C] [--epoch E] [--method true|mean]\n"
+    "  orlun-cli yeardata (--ajd X | --date \"TEXT\") [--no-major] [--no-minor] [--names] [--jc]\n"
+    "        [--country C] [--epoch E] [--method M]\n"
+    "  orlun-cli list newyears|months|jcce (--ajd X | --date \"TEXT\") [--years N] [--leap-only]\n"
+    "        [--omit-invalid] [--jc] [--country C] [--epoch E] [--method M]\n"
+    "  orlun-cli selftest [--date \"TEXT\"] [--seed S] [--country C] [--epoch E] [--method M]\n";
 
 int Usage(const std::string& message)
 {
@@ -44,6 +49,9 @@ int main(int argc, char** argv)
         else if (command == "months") run = RunMonths;
         else if (command == "convert") run = RunConvert;
         else if (command == "move") run = RunMove;
+        else if (command == "yeardata") run = RunYearData;
+        else if (command == "list") run = RunList;
+        else if (command == "selftest") run = RunSelfTest;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

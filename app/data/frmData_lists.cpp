@@ -1,0 +1,189 @@
+// The lists and the self-test of the data window: built a year (or a pair) at a time, with the
+// window's events let run in between so that Stop and Close work while the text grows.
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+
+#include "app/data/frmData.h"
+#include "app/main/frmMain.h"
+#include "app/main/ClickableLabel.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/entry/Convert.h"
+#include "calendar/tables/EuroNewYearList.h"
+#include "calendar/tables/LunarNewYearList.h"
+#include "calendar/tables/MonthStartList.h"
+#include "calendar/tables/SelfTest.h"
+
+namespace orlun::app {
+
+namespace {
+
+const QString kClose = QStringLiteral("Close");
+const QString kYears = QStringLiteral("years");
+constexpr int kPairsBetweenEvents = 20;
+
+// Lists longer than these relabel Close as Stop while they run.
+constexpr int kLongNewYearList = 30;
+constexpr int kLongMonthList = 10;
+
+QString CaptionOf(DataMode mode)
+{
+    switch (mode) {
+    case DataMode::LunarNewYears: return kLunarNewYearsCaption;
+    case DataMode::MonthStarts: return kMonthStartsCaption;
+    default: return kEuroNewYearsCaption;
+    }
+}
+
+} // namespace
+
+int frmData::YearsForMode()
+{
+    const int mode = static_cast<int>(intWindow);
+    if (!txbNumYears->text().isEmpty()) {
+        const std::string cleaned = CleanYearsText(txbNumYears->text().toStdString());
+        txbNumYears->setText(QString::fromStdString(cleaned));
+        rememberedYears_[mode] = YearsValue(cleaned);
+    }
+    if (rememberedYears_[mode] <= 0)
+        rememberedYears_[mode] = DefaultYears(intWindow, chkLeapMonthsOnly->isChecked());
+    txbNumYears->setText(QString::number(rememberedYears_[mode]));
+    return std::min(rememberedYears_[mode], kMaxListYears);
+}
+
+void frmData::cmdList_Click()
+{
+    if (running_) return;
+    if (intWindow == DataMode::YearData || intWindow == DataMode::SelfTest) intWindow = DataMode::LunarNewYears;
+    const int years = YearsForMode();
+    SetWindowSize();
+    ShowControlsOf(intWindow);
+    SetText("");
+    cmdCopyToClipboard->setText("Copy to clipboard");
+    cmdClose->setText(kClose);
+    blnStop = false;
+    setWindowTitle(CaptionOf(intWindow));
+    show();
+
+    const CalendarSettings& settings = main_.Settings();
+    const bool julian = Julian();
+    if (intWindow == DataMode::LunarNewYears) {
+        LunarNewYearList list(main_.lblChineseLunarDate[1]->text().toStdString(), years,
+                              chkOmitInvalidDates->isChecked(), julian, settings);
+        if (!list.Message().empty()) {
+            platform_.messages->Warning(this, QString(), QString::fromStdString(list.Message()));
+            return;
+        }
+        RunList(list, years > kLongNewYearList ? "years     " : "", years > kLongNewYearList);
+    } else if (intWindow == DataMode::MonthStarts) {
+        MonthStartList list(LeadingYear(main_.lblCommonEraDate[1]->text().toStdString()), years,
+                            chkLeapMonthsOnly->isChecked(), julian, settings);
+        const bool long_ = years > kLongMonthList;
+        if (long_) chkLeapMonthsOnly->hide();
+        RunList(list, long_ ? "years     Calculating ..." : "", long_);
+        chkLeapMonthsOnly->show();
+    } else {
+        EuroNewYearList list(EuroYearOfMoment(main_.dblCurrentAJDate, julian), years, julian, settings);
+        RunList(list, "", false);
+        if (!list.Message().empty())
+            platform_.messages->Warning(this, windowTitle(), QString::fromStdString(list.Message()));
+    }
+}
+
+void frmData::RunList(YearList& list, const QString& busyCaption, bool closeStops)
+{
+    running_ = true;
+    cmdList->setEnabled(false);
+    if (!busyCaption.isEmpty()) lblYears->setText(busyCaption);
+    if (closeStops) cmdClose->setText("Stop");
+    txbText->viewport()->setCursor(Qt::BusyCursor);
+    prgList->setRange(0, list.Total());
+    prgList->setValue(0);
+    prgList->show();
+    AppendText(list.Heading());
+    // The Western new years have no stop of their own; they end at their number or a full text.
+    const bool stoppable = intWindow != DataMode::EuroNewYears;
+    for (bool more = true; more;) {
+        std::string year;
+        more = list.Next(year);
+        AppendText(year);
+        prgList->setValue(list.Done());
+        platform_.events->ProcessEvents();
+        if (stoppable && blnStop) break;
+    }
+    prgList->hide();
+    txbText->viewport()->unsetCursor();
+    lblYears->setText(kYears);
+    cmdClose->setText(kClose);
+    cmdList->setEnabled(true);
+    running_ = false;
+    if (isVisible()) cmdClose->setFocus();
+}
+
+void frmData::DoTest()
+{
+    if (running_) return;
+    ShowControlsOf(DataMode::SelfTest);
+    intWindow = DataMode::SelfTest;
+    SetWindowSize();
+    setWindowTitle("Second test");
+    blnStop = false;
+    show();
+    const QString start = txbStart->text().trimmed();
+    if (start.isEmpty()) RunRandomTest();
+    else RunSingleTest(start);
+}
+
+void frmData::RunRandomTest()
+{
+    const Clock& clock = *platform_.clock;
+    const uint32_t seed = static_cast<uint32_t>(std::hash<std::string>{}(clock.DateText() + " " + clock.TimeText()));
+    RandomSelfTest test(seed, main_.Settings());
+    running_ = true;
+    SetText(kSelfTestHeading);
+    txbText->viewport()->setCursor(Qt::BusyCursor);
+    prgList->setRange(0, kSelfTestPairs);
+    prgList->show();
+    while (!test.Finished()) {
+        if (test.Done() % kPairsBetweenEvents == 0) {
+            prgList->setValue(test.Done());
+            platform_.events->ProcessEvents();
+            if (blnStop) break;
+        }
+        AppendText(test.NextPair());
+    }
+    prgList->hide();
+    txbText->viewport()->unsetCursor();
+    txbText->moveCursor(QTextCursor::End);
+    running_ = false;
+}
+
+void frmData::RunSingleTest(const QString& date)
+{
+    DateEntry entry;
+    entry.date = date.toStdString();
+    entry.currentCalendar = main_.intCalendar;
+    const ConvertResult r = ConvertEntry(entry, true, -1.0, main_.Settings(), [this](const std::string& q) {
+        return platform_.messages->Question(this, QString(), QString::fromStdString(q));
+    });
+    if (r.outcome == ConvertOutcome::EntryError) {
+        AppendText("Error code =" + std::string(r.errorCode >= 0 ? " " : "") + std::to_string(r.errorCode) + "\r\n");
+        return;
+    }
+    if (r.outcome == ConvertOutcome::OutOfRange) {
+        platform_.messages->Warning(this, "Date out of range", QString::fromStdString(DateRangeMessage(r.range)));
+        return;
+    }
+    bool failed = false;
+    AppendText(CheckMoment(AJDToCJDC(r.ajd, main_.Settings().refLongitude), main_.Settings(), failed));
+    if (failed) blnStop = true;
+}
+
+} // namespace orlun::app

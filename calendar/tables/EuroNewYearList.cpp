@@ -1,0 +1,73 @@
+#include "calendar/tables/EuroNewYearList.h"
+
+#include <cmath>
+
+#include "calendar/chinese/ChineseDateText.h"
+#include "calendar/chinese/Orlun1.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/core/Limits.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/tables/TableText.h"
+#include "calendar/western/DatePr2.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr int kYearsPerChunk = 10;
+
+} // namespace
+
+int EuroYearOfMoment(double ajd, bool julian)
+{
+    return EuroDate(DayNumberOf(AJDToCJDL(ajd)), julian).year;
+}
+
+EuroNewYearList::EuroNewYearList(int firstYear, int years, bool julian, const CalendarSettings& settings)
+    : settings_(settings), first_(firstYear), julian_(julian)
+{
+    total_ = years;
+    heading_ = std::string("Lunar calendar dates of New Years Day in the ") +
+               (julian ? "Julian Calendar" : "Common Era Calendar") + kCrLf + "(" +
+               SettingsNote(settings, ", ") + ")" + kCrLf;
+    written_ = heading_.size();
+}
+
+bool EuroNewYearList::Flush(std::string& out)
+{
+    out += pending_;
+    written_ += pending_.size();
+    pending_.clear();
+    if (written_ < kMaxListText) return true;
+    message_ = kOutputFull;
+    return false;
+}
+
+bool EuroNewYearList::Next(std::string& out)
+{
+    if (done_ >= total_) return false;
+    WesternDate newYear;
+    newYear.year = first_ + done_;
+    newYear.month = 1;
+    newYear.day = 1;
+    newYear.calendar = julian_ ? 'J' : 'G';
+    const int32_t jdn = DateToJDN(newYear);
+    if (jdn < kMinJDN || jdn > kMaxJDN) {
+        Flush(out);
+        return false;
+    }
+    CHSDate chs;
+    chs.valid = kCHSNotWanted;
+    CHLDate chl;
+    CJDateToChDates(jdn + 0.5, settings_.epoch, settings_.refLongitude, chs, chl);
+    pending_ += std::to_string(newYear.year) + "-01-01 " + EuroCalendarCode(julian_) + " = " +
+                CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) + kCrLf;
+    pending_ += CHLStemBranchStr(chl, settings_) + kCrLf;
+    ++done_;
+    if (done_ % kYearsPerChunk == 0 || done_ >= total_) {
+        if (!Flush(out)) return false;
+    }
+    return done_ < total_;
+}
+
+} // namespace orlun

@@ -1,0 +1,114 @@
+#include "calendar/tables/LunarNewYearList.h"
+
+#include "calendar/chinese/ChineseDateText.h"
+#include "calendar/chinese/LunarYearMonths.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/core/ChineseYears.h"
+#include "calendar/tables/TableText.h"
+#include "calendar/western/DatePr2.h"
+
+namespace orlun {
+
+namespace {
+
+constexpr int kTermJ1 = 3; // table index mod 24 of Li chun
+constexpr int kTermZ1 = 4; // and of Yu shui
+
+} // namespace
+
+NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings)
+{
+    NianSummary summary;
+    const int64_t year = YearOfCyclePos(cycle, position, settings.epoch);
+    if (year < kMinChineseYear || year > kMaxChineseYear) return summary;
+    const LunarYearMonths nian = LunarYearMonthsOf(static_cast<int>(year), settings);
+    if (!nian.valid) return summary;
+    summary.months = static_cast<int>(nian.months.size());
+    // The terms of the structure (true Sun) of the solar year of the nian's summer: they reach
+    // from the December solstice two years before to beyond the next new year.
+    const SolarTermTable terms = SolarTermsOf(nian.NewYearDay() + 150.5, kTrueSunMethod,
+                                              settings.refLongitude);
+    for (int i = 0; i < kTermTableSize; ++i) {
+        if (terms.TermDay[i] < nian.NewYearDay() || terms.TermDay[i] >= nian.NextNewYearDay()) continue;
+        if (i % 24 == kTermJ1) ++summary.j1;
+        if (i % 24 == kTermZ1) ++summary.z1;
+    }
+    return summary;
+}
+
+LunarNewYearList::LunarNewYearList(const std::string& displayedCHL, int years, bool omitInvalid,
+                                   bool julian, const CalendarSettings& settings)
+    : settings_(settings), omitInvalid_(omitInvalid), julian_(julian)
+{
+    total_ = years;
+    readable_ = ParseCHLDateStr(displayedCHL, rec_);
+    if (!readable_) {
+        message_ = kLunarDateInvalid;
+        return;
+    }
+    day0_ = rec_.day;
+    month0_ = rec_.month;
+    leap0_ = rec_.leap;
+    rec_.epoch = settings.epoch;
+    newYearMode_ = month0_ == 1 && day0_ == 1 && leap0_ == 0;
+
+    const std::string note = "(" + SettingsNote(settings, ", ") + ")";
+    if (newYearMode_) {
+        heading_ = std::string("Lunar New Year's Day with corresponding European date and JDN") +
+                   kCrLf + note + kCrLf + "plus number of months, J1's and Z1's in the nian";
+    } else {
+        heading_ = CountryAdjective(settings.country) + " Lunar Calendar anniversaries" + kCrLf +
+                   "with corresponding European date and JDN" + kCrLf + note;
+    }
+    heading_ += std::string(":") + kCrLf;
+}
+
+std::string LunarNewYearList::Line(int k)
+{
+    std::string line = CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " = " +
+                       DateText(EuroDate(rec_.jdn, julian_)) + " " + EuroCalendarCode(julian_) +
+                       " = " + SignedText(rec_.jdn) + " JDN";
+    if (newYearMode_) {
+        const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_);
+        line += " " + std::to_string(n.months) + "m J1:" + std::to_string(n.j1) +
+                " Z1:" + std::to_string(n.z1);
+    } else {
+        line += " " + SignedText(k);
+    }
+    return line + kCrLf;
+}
+
+bool LunarNewYearList::Next(std::string& out)
+{
+    if (!readable_ || done_ >= total_) return false;
+    if (YearOfCyclePos(rec_.cycle, rec_.position, settings_.epoch) > kMaxChineseYear) return false;
+    // The year is tried again with the 29th for a 30th, and with the ordinary month for a leap
+    // month that the year lacks; each retry changes the date, so the tries end.
+    for (;;) {
+        if (ChLDateToJDN(rec_, settings_) == 0) {
+            out += Line(done_);
+            break;
+        }
+        if (!omitInvalid_) out += CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " is invalid" + kCrLf;
+        if (rec_.day == 30) {
+            rec_.day = 29;
+        } else if (rec_.leap != 0) {
+            rec_.leap = 0;
+            if (day0_ == 30) rec_.day = 30;
+        } else {
+            out += std::string("Anomaly") + kCrLf;
+            break;
+        }
+    }
+    ++done_;
+    if (++rec_.position > 60) {
+        rec_.position = 1;
+        ++rec_.cycle;
+    }
+    rec_.day = day0_;
+    rec_.month = month0_;
+    rec_.leap = leap0_;
+    return done_ < total_;
+}
+
+} // namespace orlun

@@ -1,0 +1,46 @@
+// Lunar new years and anniversaries: the same lunar date in successive lunar years, starting with
+// a displayed CHL date. From a new year's day (1-1, not a leap month) the list gives each nian's
+// number of months and how often the terms J1 and Z1 fall within it.
+#pragma once
+
+#include <string>
+
+#include "calendar/core/ChineseDate.h"
+#include "calendar/core/Settings.h"
+#include "calendar/tables/YearList.h"
+
+namespace orlun {
+
+inline constexpr const char* kLunarNewYearsCaption = "Lunar new years & anniversaries";
+inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
+
+// The months of the nian (cycle, position) and its counts of J1 and Z1; months is -1 when the
+// nian lies outside the computed years.
+struct NianSummary {
+    int months = -1;
+    int j1 = 0;
+    int z1 = 0;
+};
+NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings);
+
+class LunarNewYearList final : public YearList {
+public:
+    // displayedCHL: the CHL text of the main window ("79-30-01-01 CHL"). When it cannot be read
+    // the list is empty and Message() says so.
+    LunarNewYearList(const std::string& displayedCHL, int years, bool omitInvalid, bool julian,
+                     const CalendarSettings& settings);
+    bool Next(std::string& out) override;
+    bool NewYearMode() const { return newYearMode_; }
+
+private:
+    std::string Line(int k);
+    CalendarSettings settings_;
+    CHLDate rec_;
+    int day0_ = 0, month0_ = 0, leap0_ = 0;
+    bool omitInvalid_ = false;
+    bool julian_ = false;
+    bool newYearMode_ = false;
+    bool readable_ = false;
+};
+
+} // namespace orlun

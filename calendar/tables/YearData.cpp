@@ -1,0 +1,153 @@
+#include "calendar/tables/YearData.h"
+
+#include <cmath>
+
+#include "calendar/astro/SolEq.h"
+#include "calendar/astro/SolarTermNames.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/core/ChineseYears.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/tables/TableText.h"
+#include "calendar/western/DatePr2.h"
+
+namespace orlun {
+
+namespace {
+
+// A sui or a nian: its name in the cycle and the months counted so far. The first period of the
+// table starts at -100 months, so that it is never classified.
+struct Period {
+    int64_t cycle = 0;
+    int position = 0;
+    int months = -100;
+
+    void Advance()
+    {
+        if (++position > 60) {
+            position = 1;
+            ++cycle;
+        }
+    }
+    std::string Name() const { return SignedText(cycle) + "-" + std::to_string(position); }
+};
+
+std::string Classification(int months, const char* kind)
+{
+    const std::string k = kind;
+    switch (months) {
+    case 11: return " was a short " + k + ", with 11 months.";
+    case 12: return " was a normal " + k + ", with 12 months.";
+    case 13: return " was a long " + k + ", with 13 months.";
+    default: return "";
+    }
+}
+
+// "Sui 79-30 was a normal sui, with 12 months." (CR LF only after a sentence).
+std::string Closing(const char* word, const char* kind, const Period& p)
+{
+    const std::string sentence = Classification(p.months, kind);
+    return word + p.Name() + sentence + (sentence.empty() ? "" : kCrLf);
+}
+
+// " 2013-01-12 CE 03:44 CCT  2,456,304.6556": the day right-aligned by its year, the time and
+// the moment.
+std::string DayAndMoment(int32_t day, double moment, const std::string& cal, bool julian,
+                         const std::string& zone)
+{
+    const std::string date = DateText(EuroDate(day, julian));
+    const size_t yearLength = date.find('-', 1);
+    const std::string pad(yearLength < 5 ? 5 - yearLength : 0, ' ');
+    return pad + date + " " + cal + " " + TimeText(moment - day) + " " + zone + "  " +
+           DayCountText(moment);
+}
+
+std::string Heading(int64_t cycle, int position, int year, const YearDataOptions& o,
+                    const CalendarSettings& s)
+{
+    const std::string cal = EuroCalendarCode(o.julian);
+    std::string h = "Dates, times and chronological Julian dates of dark moons";
+    h += kCrLf;
+    if (o.majorTerms || o.minorTerms) h += "and solar terms ";
+    h += "for 3 solar years beginning" + SignedText(cycle) + "-" + std::to_string(position) + " (" +
+         std::to_string(year) + " " + cal + ")," + kCrLf;
+    h += EpochMethod(s, false) + ".  ";
+    h += "Times are " + s.zoneCode + " times," + kCrLf;
+    h += "which assume longitude " + std::to_string(s.refLongitude) + "\u00BA E (" +
+         CountryName(s.country) + ") as reference meridian." + kCrLf;
+    return h;
+}
+
+} // namespace
+
+std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSettings& s)
+{
+    const double cjdc = AJDToCJDC(ajd, s.refLongitude);
+    const int32_t solarYear = SolarYearOf(std::floor(cjdc), s.refLongitude);
+    if (solarYear == kNoSolarYear) return "";
+    const int year = solarYear - 1;
+    const int64_t cycle = CycleOfYear(year, s.epoch);
+    const int position = PositionOfYear(year);
+    std::string text = Heading(cycle, position, year, o, s);
+
+    const YearStructure ys = BuildYearStructure(cjdc, s.refLongitude);
+    if (!ys.valid) return text;
+
+    const std::string cal = EuroCalendarCode(o.julian);
+    const bool withTerms = o.majorTerms || o.minorTerms;
+    Period sui{CycleOfYear(year - 1, s.epoch), PositionOfYear(year - 1)};
+    Period nian = sui;
+    int suiStarts = 0;
+    int i = 0;
+    while (i < kTermTableSize && ys.terms.TermDay[i] < ys.MonthStart[0]) ++i;
+
+    std::string table;
+    for (int m = 0; m < ys.MonthCount && ys.MonthLabel[m] != kStopHere; ++m) {
+        const std::string& label = ys.MonthLabel[m];
+        const bool suiStart = label == "11";
+        const bool nianStart = label == "01";
+        // A fourth sui would run past the three the table is about.
+        if (suiStart && ++suiStarts == 4) break;
+        if (suiStart) {
+            if (sui.months > 10) table += Closing("Sui", "sui", sui);
+            table += kCrLf;
+            sui.months = 0;
+        } else if (nianStart) {
+            if (nian.months > 10) table += Closing("Nian", "nian", nian);
+            table += kCrLf;
+            nian.months = 0;
+        }
+        if (withTerms) table += "---------- ";
+        if (nianStart) {
+            nian.Advance();
+            table += "Nian " + nian.Name();
+        } else if (suiStart) {
+            sui.Advance();
+            table += "Sui" + sui.Name();
+        }
+        if (suiStart || nianStart || withTerms) table += kCrLf;
+
+        table += DayAndMoment(ys.MonthStart[m], ys.DarkMoon[m], cal, o.julian, s.zoneCode) +
+                 "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + label + " (" +
+                 std::to_string(ys.MajorTermCount[m]) + " zq)" + kCrLf;
+        ++sui.months;
+        ++nian.months;
+
+        if (m + 1 >= ys.MonthCount) continue;
+        for (; i < kTermTableSize && ys.terms.TermDay[i] >= ys.MonthStart[m] &&
+               ys.terms.TermDay[i] < ys.MonthStart[m + 1];
+             ++i) {
+            const bool major = i % 2 == 0;
+            if (!(major ? o.majorTerms : o.minorTerms)) continue;
+            table += DayAndMoment(ys.terms.TermDay[i], ys.terms.TermMoment[i], cal, o.julian,
+                                  s.zoneCode) +
+                     "  ST" + SignedText(i % kSolarTermCount + 1) + " " + SolarTermCodeOfIndex(i);
+            if (o.termNames)
+                table += " " + SolarTermPinyinNameOfIndex(i) + " (" + SolarTermEnglishNameOfIndex(i) + ")";
+            table += kCrLf;
+        }
+    }
+    table += Closing("Sui", "sui", sui);
+    return text + table;
+}
+
+} // namespace orlun

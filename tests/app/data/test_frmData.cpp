@@ -1,0 +1,166 @@
+// The data window opened from the main window: the year data and its options, the lists with
+// their number of years, Stop while a list runs, copying, and the self-test shortcut.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/data/frmData.h"
+#include "app/main/frmMain.h"
+#include "support/FakePlatform.h"
+
+using orlun::app::frmData;
+using orlun::app::frmMain;
+using orlun::test::FakePlatform;
+
+namespace {
+
+void Convert(frmMain& w, const QString& date)
+{
+    w.findChild<QLineEdit*>("txbDate")->setText(date);
+    QTest::mouseClick(w.findChild<QPushButton*>("cmdCompute"), Qt::LeftButton);
+}
+
+void Click(QWidget& w, const char* name) { QTest::mouseClick(w.findChild<QPushButton*>(name), Qt::LeftButton); }
+
+// Saves what the window shows when ORLUN_SCREENSHOT_DIR names a folder.
+void Shot(QWidget* w, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("ORLUN_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) w->grab().save(dir + "/" + name + ".png");
+}
+
+} // namespace
+
+class TestFrmData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void yearDataFollowsItsOptions()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Convert(w, "2014-06-01 CE");
+        Click(w, "cmdDisplayYearData");
+        frmData* d = w.DataWindow();
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->windowTitle(), QString("Dates, times and CJDs of dark moons and solar terms"));
+        const std::string& text = d->Text();
+        QVERIFY(text.find(" M9* (0 zq)\r\n") != std::string::npos);
+        QVERIFY(text.find("Sui 79-31 was a long sui, with 13 months.\r\n") != std::string::npos);
+        QVERIFY(text.find("---------- Nian  79-31\r\n") != std::string::npos);
+        QVERIFY(d->findChild<QLineEdit*>("txbNumYears")->isHidden());
+        Shot(d, "mode3");
+
+        d->findChild<QCheckBox*>("chkIncludeMajorSolarTerms")->click();
+        d->findChild<QCheckBox*>("chkIncludeMinorSolarTerms")->click();
+        QVERIFY(d->Text().find("----------") == std::string::npos);
+        QVERIFY(d->Text().find("\r\nSui 79-31\r\n") != std::string::npos);
+        d->findChild<QRadioButton*>("optJC")->click();
+        QVERIFY(d->Text().find(" 2014-10-11 JC ") != std::string::npos); // 2014-10-24 CE
+        QVERIFY(d->Text().find(" CE ") == std::string::npos);
+    }
+
+    void numberOfYearsIsCleanedAndRemembered()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Convert(w, "2013-06-01 CE");
+        frmData* d = w.DataWindow();
+        auto* years = d->findChild<QLineEdit*>("txbNumYears");
+        Click(w, "cmdListLeapMonths");
+        QVERIFY(d->Text().find("for 3 years from 2012 CE") != std::string::npos);
+        years->setText("x4y");
+        Click(*d, "cmdList");
+        QCOMPARE(years->text(), QString("4"));
+        QVERIFY(d->Text().find("for 4 years from 2012 CE") != std::string::npos);
+        QVERIFY(d->Text().find("79-29-4*-01  CHL =  2012-05-21 CE =  2456069 JDN  29 days\r\n") != std::string::npos);
+        Shot(d, "mode2");
+        Click(*d, "cmdClose"); // empties the field: the remembered number serves
+        QVERIFY(!d->isVisible());
+        Click(w, "cmdListLeapMonths");
+        QCOMPARE(years->text(), QString("4"));
+        years->setText("abc"); // nothing left after cleaning: the default serves
+        Click(*d, "cmdList");
+        QCOMPARE(years->text(), QString("3"));
+    }
+
+    void stopEndsALongListAndCloseBecomesCloseAgain()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Convert(w, "2013-02-10 CE");
+        frmData* d = w.DataWindow();
+        d->findChild<QLineEdit*>("txbNumYears")->setText("500");
+        d->intWindow = orlun::DataMode::LunarNewYears;
+        QString closeWhileRunning;
+        QTimer::singleShot(0, d, [&] {
+            closeWhileRunning = d->cmdClose->text();
+            d->cmdClose->click();
+        });
+        d->cmdList_Click();
+        QCOMPARE(closeWhileRunning, QString("Stop"));
+        QCOMPARE(d->cmdClose->text(), QString("Close"));
+        QVERIFY(d->isVisible()); // the first click only stops
+        const std::string& text = d->Text();
+        QVERIFY(text.rfind("79-30-01-01 CHL = 2013-02-10 CE =  2456334 JDN 12m J1:0 Z1:1\r\n", 0) == std::string::npos);
+        QVERIFY(text.find("79-30-01-01 CHL = 2013-02-10 CE =  2456334 JDN 12m J1:0 Z1:1\r\n") != std::string::npos);
+        QVERIFY(text.find("80-50-01-01") == std::string::npos); // far from 500 years
+        Shot(d, "mode1");
+    }
+
+    void copiesTheSelectionOrTheWholeText()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Convert(w, "2013-06-01 CE");
+        Click(w, "cmdListJulianCENewYears");
+        frmData* d = w.DataWindow();
+        QVERIFY(d->findChild<QRadioButton*>("optCE")->isChecked());
+        Shot(d, "mode5");
+        Click(*d, "cmdCopyToClipboard");
+        QCOMPARE(fake.clipboard.text, QString::fromStdString(d->Text()));
+        QVERIFY(fake.clipboard.text.contains("\r\n2013-01-01 CE = 79-29-11-20 CHL\r\n"));
+        QTextCursor c = d->txbText->textCursor();
+        c.movePosition(QTextCursor::Start);
+        c.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
+        d->txbText->setTextCursor(c);
+        QCOMPARE(d->cmdCopyToClipboard->text(), QString("Copy selected text to clipboard"));
+        Click(*d, "cmdCopyToClipboard");
+        QCOMPARE(fake.clipboard.text,
+                 QString("Lunar calendar dates of New Years Day in the Common Era Calendar\r\n"
+                         "(epoch = -2696, method = true sun, longitude 120\u00BA E, China)\r\n"));
+        QCOMPARE(d->cmdCopyToClipboard->text(), QString("Copy to clipboard"));
+    }
+
+    void theShortcutRunsTheSelfTest()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        QVERIFY(w.findChild<QPushButton*>("cmdTest")->isHidden());
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        frmData* d = w.DataWindow();
+        QCOMPARE(d->windowTitle(), QString("Second test"));
+        const std::string text = d->Text();
+        QCOMPARE(text.substr(0, 53), std::string("Doing 1000 random solar,lunar -> JDN -> solar,lunar\r\n"));
+        QCOMPARE(text.size(), size_t(53 + 2000));
+        QCOMPARE(text.find_first_not_of("01", 53), std::string::npos);
+
+        d->txbStart->setText("2013-02-10 CE");
+        QTest::keyClick(d->txbStart, Qt::Key_Return);
+        QCOMPARE(d->Text().substr(53 + 2000), std::string("11"));
+    }
+};
+
+QTEST_MAIN(TestFrmData)
+#include "test_frmData.moc"

@@ -1,0 +1,26 @@
+// The moment and the settings that the data-window commands read: --ajd X or --date "TEXT",
+// --country, --epoch, --method, and switches such as --jc.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CliArgs.h"
+#include "calendar/core/Settings.h"
+
+namespace orlun::cli {
+
+// Removes every "--name" from args; true when it was there.
+bool TakeSwitch(std::vector<std::string>& args, const std::string& name);
+
+// --country, --epoch -2696|-2636 and --method true|mean.
+CalendarSettings AllSettingsFromOptions(const Options& options);
+
+// The moment of --ajd X or of --date "TEXT" (read as Convert reads a typed date); the present
+// moment when neither is given.
+double MomentFromOptions(const Options& options, const CalendarSettings& settings);
+
+// Lines end with CR LF in the window; a terminal wants LF.
+std::string WithLineFeeds(std::string text);
+
+} // namespace orlun::cli

@@ -1,0 +1,65 @@
+// orlun-cli list: lunar new years and anniversaries, lunar month starts and leap months, or the
+// lunar dates of Julian and Common Era new years, as the data window lists them from a moment.
+#include <cstdio>
+#include <memory>
+
+#include "CliMoment.h"
+#include "Commands.h"
+#include "calendar/presentation/DisplayModel.h"
+#include "calendar/tables/DataMode.h"
+#include "calendar/tables/EuroNewYearList.h"
+#include "calendar/tables/LunarNewYearList.h"
+#include "calendar/tables/MonthStartList.h"
+
+namespace orlun::cli {
+
+namespace {
+
+DataMode ModeOfName(const std::string& name)
+{
+    if (name == "newyears") return DataMode::LunarNewYears;
+    if (name == "months") return DataMode::MonthStarts;
+    if (name == "jcce") return DataMode::EuroNewYears;
+    throw UsageError{"list needs newyears, months or jcce, not \"" + name + "\""};
+}
+
+} // namespace
+
+int RunList(const std::vector<std::string>& rawArgs)
+{
+    std::vector<std::string> args = rawArgs;
+    const bool leapOnly = TakeSwitch(args, "leap-only");
+    const bool omitInvalid = TakeSwitch(args, "omit-invalid");
+    const bool julian = TakeSwitch(args, "jc");
+    const Options options(args, {"ajd", "date", "years", "country", "epoch", "method"});
+    if (options.Positionals().size() != 1) throw UsageError{"list needs one of newyears, months, jcce"};
+    const DataMode mode = ModeOfName(options.Positionals()[0]);
+    const CalendarSettings settings = AllSettingsFromOptions(options);
+    int years = DefaultYears(mode, leapOnly);
+    if (auto text = options.Get("years")) {
+        const auto value = ParseInteger(*text, 1, kMaxListYears);
+        if (!value) throw UsageError{"--years must be a whole number from 1 to " + std::to_string(kMaxListYears)};
+        years = static_cast<int>(*value);
+    }
+    const double ajd = MomentFromOptions(options, settings);
+    const DisplayTexts shown = BuildDisplayTexts(ajd, settings);
+
+    std::unique_ptr<YearList> list;
+    if (mode == DataMode::LunarNewYears)
+        list = std::make_unique<LunarNewYearList>(shown.chineseLunar.value, years, omitInvalid, julian, settings);
+    else if (mode == DataMode::MonthStarts)
+        list = std::make_unique<MonthStartList>(LeadingYear(shown.commonEra.value), years, leapOnly, julian, settings);
+    else
+        list = std::make_unique<EuroNewYearList>(EuroYearOfMoment(ajd, julian), years, julian, settings);
+
+    const std::string text = WholeList(*list);
+    if (mode == DataMode::LunarNewYears && !list->Message().empty()) {
+        std::fprintf(stderr, "%s\n", list->Message().c_str());
+        return 1;
+    }
+    std::fputs(WithLineFeeds(text).c_str(), stdout);
+    if (!list->Message().empty()) std::fprintf(stderr, "%s\n", list->Message().c_str());
+    return 0;
+}
+
+} // namespace orlun::cli

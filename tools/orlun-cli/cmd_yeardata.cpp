@@ -1,0 +1,27 @@
+// orlun-cli yeardata: the dark moons and solar terms of three solar years, as the data window
+// shows them.
+#include <cstdio>
+
+#include "CliMoment.h"
+#include "Commands.h"
+#include "calendar/tables/YearData.h"
+
+namespace orlun::cli {
+
+int RunYearData(const std::vector<std::string>& rawArgs)
+{
+    std::vector<std::string> args = rawArgs;
+    YearDataOptions o;
+    o.majorTerms = !TakeSwitch(args, "no-major");
+    o.minorTerms = !TakeSwitch(args, "no-minor");
+    o.termNames = TakeSwitch(args, "names");
+    o.julian = TakeSwitch(args, "jc");
+    const Options options(args, {"ajd", "date", "country", "epoch", "method"});
+    if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
+    const CalendarSettings settings = AllSettingsFromOptions(options);
+    const double ajd = MomentFromOptions(options, settings);
+    std::fputs(WithLineFeeds(YearDataText(ajd, o, settings)).c_str(), stdout);
+    return 0;
+}
+
+} // namespace orlun::cli
