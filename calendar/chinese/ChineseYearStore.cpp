@@ -20,6 +20,12 @@ constexpr int32_t kLastYear = kMaxYear + 12;
 constexpr size_t kYears = static_cast<size_t>(kLastYear - kFirstYear + 1);
 constexpr int32_t kUnknownDay = std::numeric_limits<int32_t>::min();
 
+// Every record and mean-sun table of every kept year at every kept longitude, with the indexes.
+constexpr size_t kWorstCaseBytes =
+    ChineseYearStore::kMaxLongitudes * kYears *
+    (sizeof(ChineseYearRecord) + sizeof(TermDays) + 2 * sizeof(void*) + sizeof(int32_t));
+static_assert(kWorstCaseBytes < 40u * 1024 * 1024, "the year records must stay well within 64 MB");
+
 size_t IndexOf(int32_t year) { return static_cast<size_t>(year - kFirstYear); }
 bool Kept(int32_t year) { return year >= kFirstYear && year <= kLastYear; }
 
