@@ -2,6 +2,8 @@
 // and through ICU's Chinese calendar, in a fixed shuffled order and in ascending order, each twice
 // (cold pass, warm pass). Prints conversions per second and the ratio Orlun / ICU.
 //
+// With --whole-range it then converts every day of -3000..3000 and prints the cache's memory.
+//
 // The shuffled order runs first so that its cold pass meets both calendars fresh. Orlun's cache
 // is cleared before each order; ICU keeps its own process-wide caches.
 #include <unicode/calendar.h>
@@ -14,10 +16,12 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "calendar/chinese/CalendarCache.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/Limits.h"
 #include "calendar/western/DatePr2.h"
 
 using namespace orlun;
@@ -97,7 +101,19 @@ void RunOrder(const char* name, const std::vector<int32_t>& days, Icu& icu)
 
 } // namespace
 
-int main()
+// Every supported day at one longitude: the most the cache holds for it.
+void WholeRange()
+{
+    TheCalendarCache().Clear();
+    const auto start = std::chrono::steady_clock::now();
+    for (int32_t d = kMinJDN; d <= kMaxJDN; ++d)
+        (void)Orlun(d);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("every day of -3000..3000 at %d E: %.1f s, calendar cache %.1f MB\n", kLongitude, took.count(),
+                TheCalendarCache().MemoryBytes() / 1048576.0);
+}
+
+int main(int argc, char** argv)
 {
     Icu icu;
     if (!icu.Ok()) {
@@ -114,5 +130,7 @@ int main()
     RunOrder("shuffled", shuffled, icu);
     RunOrder("ascending", ascending, icu);
     std::printf("calendar cache after both orders: %.1f MB\n", TheCalendarCache().MemoryBytes() / 1048576.0);
+    if (argc > 1 && std::string(argv[1]) == "--whole-range")
+        WholeRange();
     return 0;
 }

@@ -1,7 +1,8 @@
 // The Chinese year structure and the conversions between CJDC day numbers and CHL/CHS dates.
 //
-// The lunar calendar is not tabulated: every conversion builds, around its own moment, the lunar
-// months of about three and a quarter solar years at the reference meridian and numbers them.
+// The lunar calendar is not tabulated: a conversion builds, around its own moment, the lunar
+// months of about three and a quarter solar years at the reference meridian and numbers them (the
+// calendar cache keeps what it reads from each solar year's structure; see CalendarCache.h).
 // Months begin on the CJDC day of the dark moon; a sui (winter solstice to winter solstice) of
 // thirteen months gets one leap month, the first of its months without a major solar term.
 #pragma once
