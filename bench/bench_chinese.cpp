@@ -1,16 +1,18 @@
 // Cost of a Chinese date conversion: the year structure it builds, day -> CHL/CHS and CHL -> day.
 //
-// Three access patterns, because the phase instants and true-sun tables are remembered between
-// builds: "Repeated" converts the same day again (all remembered), "Stepping" walks forward 97
-// days a call as a list or a repeated move does, "Random" jumps across the years -3000..3000 so
-// that almost nothing is remembered (the cost of a conversion on its own).
+// Three access patterns, because the calendar cache remembers what it has computed: "Repeated"
+// converts the same day again, "Stepping" walks forward 97 days a call as a list or a repeated
+// move does, "Random" jumps across the years -3000..3000 (after the first few thousand calls every
+// year has been seen). "Cold" clears the cache before each call: a day of a year never seen.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "calendar/core/Limits.h"
+#include "calendar/chinese/CalendarCache.h"
 #include "calendar/chinese/Orlun3.h"
 
 using namespace orlun;
@@ -102,5 +104,57 @@ void BM_ChLDateToJDN(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChLDateToJDN)->Apply(Patterns);
+
+// The CHL and CHS dates of the pattern's days, found outside the timing.
+std::vector<std::pair<CHLDate, CHSDate>> DatesOf(int64_t pattern)
+{
+    Days days(pattern);
+    std::vector<std::pair<CHLDate, CHSDate>> dates(pattern == 0 ? 1 : 256);
+    for (auto& d : dates)
+        CJDateToChDates(days.Next() + 0.5, kEpochHuangdi, kLongitude, d.second, d.first);
+    return dates;
+}
+
+void BM_ChSDateToJDN(benchmark::State& state)
+{
+    const auto dates = DatesOf(state.range(0));
+    CalendarSettings settings;
+    settings.refLongitude = kLongitude;
+    size_t i = 0;
+    for (auto _ : state) {
+        CHSDate rec = dates[i++ % dates.size()].second;
+        benchmark::DoNotOptimize(ChSDateToJDN(rec, settings));
+    }
+}
+BENCHMARK(BM_ChSDateToJDN)->Apply(Patterns);
+
+void BM_CHLMonthLength(benchmark::State& state)
+{
+    const auto dates = DatesOf(state.range(0));
+    CalendarSettings settings;
+    settings.refLongitude = kLongitude;
+    size_t i = 0;
+    for (auto _ : state) {
+        CHLDate rec = dates[i++ % dates.size()].first;
+        benchmark::DoNotOptimize(CHLMonthLength(rec, settings));
+    }
+}
+BENCHMARK(BM_CHLMonthLength)->Apply(Patterns);
+
+void BM_CJDateToChDatesCold(benchmark::State& state)
+{
+    Days days(2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        TheCalendarCache().Clear();
+        const int32_t day = days.Next();
+        state.ResumeTiming();
+        CHLDate chl;
+        CHSDate chs;
+        CJDateToChDates(day + 0.5, kEpochHuangdi, kLongitude, chs, chl);
+        benchmark::DoNotOptimize(chl.day);
+    }
+}
+BENCHMARK(BM_CJDateToChDatesCold)->Unit(benchmark::kMicrosecond);
 
 } // namespace

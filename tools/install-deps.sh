@@ -8,6 +8,7 @@ packages=(
   libswe-dev swe-standard-data # Swiss Ephemeris and its JPL-based files (-5400..5400)
   fonts-noto-cjk fonts-dejavu-core # the stem and branch pictures, the window's text
   libgtest-dev libbenchmark-dev    # tests and benchmarks
+  libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
   xvfb xauth                       # a virtual display for machines without one
   locales                          # a test reads numbers under a locale with a decimal comma
 )

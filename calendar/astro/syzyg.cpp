@@ -1,6 +1,5 @@
 #include "calendar/astro/syzyg.h"
 
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -11,11 +10,7 @@
 namespace orlun {
 
 namespace {
-constexpr int32_t kMinLunationNumber = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMaxLunationNumber = std::numeric_limits<int32_t>::max();
-// The first guess is at most a lunation or two off; the cap only guarantees an end when the
-// engine cannot give instants (far outside its ephemeris).
-constexpr int kMaxLunationSteps = 64;
 } // namespace
 
 double GetDeltaT(double moment)
@@ -26,35 +21,10 @@ double GetDeltaT(double moment)
     return deltat(static_cast<double>(year), 1915);
 }
 
-namespace {
-
-// A small memo of the engine's phase instants. Every Chinese date conversion rebuilds its year
-// structure from some fifty dark moons, and neighbouring conversions (searches, lists, moves)
-// ask for nearly the same ones; the engine is deterministic, so a remembered instant is the one
-// it would compute again. Direct-mapped by lunation and phase; one table per thread.
-constexpr size_t kPhaseMemoSize = 4096;
-struct PhaseMemoEntry {
-    int64_t key = std::numeric_limits<int64_t>::min(); // lunation * 4 + phase; min = empty
-    double td = 0.0;
-};
-thread_local std::array<PhaseMemoEntry, kPhaseMemoSize> phaseMemo;
-
-} // namespace
-
 double GetPhaseTimeTD(int32_t lunation, int phase)
 {
-    const bool memoised = phase >= 0 && phase <= 3;
-    const int64_t key = int64_t{lunation} * 4 + phase;
-    PhaseMemoEntry& entry = phaseMemo[static_cast<size_t>(key) % kPhaseMemoSize];
-    if (memoised && entry.key == key)
-        return entry.td;
     int32_t status = 0;
-    const double td = syzyg(lunation, phase, &status);
-    if (memoised) {
-        entry.key = key;
-        entry.td = td;
-    }
-    return td;
+    return syzyg(lunation, phase, &status);
 }
 
 double GetPhaseTimeUT(int32_t lunation, int phase)
@@ -71,24 +41,7 @@ double Lunation0Start()
 
 std::optional<int32_t> GetLunation(double moment)
 {
-    if (!std::isfinite(moment)) return std::nullopt;
-    const double guess = std::floor((moment - Lunation0Start()) / kSynodicMonth);
-    if (!(guess >= kMinLunationNumber && guess < kMaxLunationNumber)) return std::nullopt;
-    int32_t n = static_cast<int32_t>(guess);
-    for (int step = 0; step < kMaxLunationSteps; ++step) {
-        const double a = GetPhaseTimeUT(n, 0);
-        const double b = GetPhaseTimeUT(n + 1, 0);
-        if (!std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
-        if (a <= moment && moment < b) return n;
-        if (a > moment) {
-            if (n == kMinLunationNumber) return std::nullopt;
-            --n;
-        } else {
-            if (n + 1 == kMaxLunationNumber) return std::nullopt;
-            ++n;
-        }
-    }
-    return std::nullopt;
+    return FindLunation(moment, [](int32_t n) { return GetPhaseTimeUT(n, 0); });
 }
 
 int GetPhase(int32_t lunation, double moment, bool& exact)

@@ -5,7 +5,9 @@
 // 2 full moon, 3 last quarter.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace orlun {
@@ -35,6 +37,36 @@ double Lunation0Start();
 // a dark moon belongs to the lunation that begins there. nullopt when the moment is not finite
 // or the lunation number would leave the 32-bit range (the search always ends).
 std::optional<int32_t> GetLunation(double moment);
+
+// GetLunation with the dark-moon instants (UT) taken from darkMoonUT(n), so that a caller holding
+// remembered instants gets the same answer without asking the engine again.
+template <class DarkMoonUT>
+std::optional<int32_t> FindLunation(double moment, DarkMoonUT&& darkMoonUT)
+{
+    constexpr int32_t kLowest = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kHighest = std::numeric_limits<int32_t>::max();
+    // The first guess is at most a lunation or two off; the cap only guarantees an end when the
+    // engine cannot give instants (far outside its ephemeris).
+    constexpr int kMaxSteps = 64;
+    if (!std::isfinite(moment)) return std::nullopt;
+    const double guess = std::floor((moment - Lunation0Start()) / kSynodicMonth);
+    if (!(guess >= kLowest && guess < kHighest)) return std::nullopt;
+    auto n = static_cast<int32_t>(guess);
+    for (int step = 0; step < kMaxSteps; ++step) {
+        const double a = darkMoonUT(n);
+        const double b = darkMoonUT(n + 1);
+        if (!std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
+        if (a <= moment && moment < b) return n;
+        if (a > moment) {
+            if (n == kLowest) return std::nullopt;
+            --n;
+        } else {
+            if (n + 1 == kHighest) return std::nullopt;
+            ++n;
+        }
+    }
+    return std::nullopt;
+}
 
 // A moment this close after a phase (in days) is the phase itself.
 constexpr double kExactPhaseWithin = 0.00005;

@@ -1,10 +1,14 @@
 // Conversions between CJDC day numbers and the Chinese lunar (CHL) and solar (CHS) dates, read
-// from the year structure and the solar-term table built for each conversion's own moment.
+// from the year structure and the solar-term table of each conversion's own moment: from the
+// compact record of its solar year remembered in the calendar cache, or, with the cache off,
+// from a structure built afresh.
 #include <cmath>
 #include <cstddef>
 
 #include "calendar/western/DatePr2.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/CalendarCache.h"
+#include "calendar/chinese/StructureReading.h"
 
 namespace orlun {
 
@@ -31,29 +35,6 @@ int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(jdn).year; }
 
 bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
 
-// The CHS date of day d0: the sui number comes from the Gregorian year of the first December
-// solstice of the table and counts on by one at each winter solstice (entries 0, 24, 48).
-bool FillCHS(const SolarTermTable& t, int32_t d0, int epoch, CHSDate& chs)
-{
-    const int32_t y0 = GregorianYearOf(t.TermDay[0]);
-    int64_t cycle = CycleOfYear(y0, epoch);
-    int position = PositionOfYear(y0);
-    for (int i = 0; i < kTermsWalked; ++i) {
-        if (i % kTermsPerYear == 0 && ++position > 60) {
-            position = 1;
-            ++cycle;
-        }
-        if (t.TermDay[At(i)] <= d0 && d0 < t.TermDay[At(i + 1)]) {
-            chs.cycle = static_cast<int32_t>(cycle);
-            chs.position = position;
-            chs.term = i % kTermsPerYear + 1;
-            chs.day = d0 - t.TermDay[At(i)] + 1;
-            return true;
-        }
-    }
-    return false;
-}
-
 // The CHL date of day d0: month and day from the month that contains it, the year from the
 // Gregorian year in which the nearest month "01" at or before it begins.
 bool FillCHL(const YearStructure& ys, int32_t d0, int epoch, CHLDate& chl)
@@ -79,22 +60,52 @@ bool FillCHL(const YearStructure& ys, int32_t d0, int epoch, CHLDate& chl)
     return true;
 }
 
+// The remembered record of the solar year of the day, or nullptr when the cache is off or does
+// not keep that year.
+const ChineseYearRecord* CachedYear(int32_t day, int refLongitude)
+{
+    CalendarCache& cache = TheCalendarCache();
+    return cache.Enabled() ? cache.Years().Find(day, refLongitude, cache) : nullptr;
+}
+
+// The remembered term days of the solar year of the day by the settings' method, or nullptr.
+const TermDays* CachedTermDays(int32_t day, const CalendarSettings& settings)
+{
+    CalendarCache& cache = TheCalendarCache();
+    if (!cache.Enabled())
+        return nullptr;
+    if (settings.method == kMeanSunMethod)
+        return cache.Years().MeanSunTermDays(day, settings.refLongitude);
+    const ChineseYearRecord* r = cache.Years().Find(day, settings.refLongitude, cache);
+    return r != nullptr && r->termsValid ? &r->termDay : nullptr;
+}
+
 } // namespace
 
-int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
+// The sui number comes from the Gregorian year of the first December solstice of the table and
+// counts on by one at each winter solstice (entries 0, 24, 48).
+bool FillCHS(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epoch, CHSDate& chs)
 {
-    rec.valid = 0;
-    if (rec.position < 1 || rec.position > 60 || rec.month < 1 || rec.month > 12 || rec.leap < 0 ||
-        rec.leap > 1 || rec.day < 1 || rec.day > 31)
-        return -1;
-    rec.epoch = settings.epoch;
-    const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
-    if (!IsSupportedChineseYear(y))
-        return -1;
+    int64_t cycle = CycleOfYear(firstTermYear, epoch);
+    int position = PositionOfYear(firstTermYear);
+    for (int i = 0; i < kTermsWalked; ++i) {
+        if (i % kTermsPerYear == 0 && ++position > 60) {
+            position = 1;
+            ++cycle;
+        }
+        if (termDay[At(i)] <= d0 && d0 < termDay[At(i + 1)]) {
+            chs.cycle = static_cast<int32_t>(cycle);
+            chs.position = position;
+            chs.term = i % kTermsPerYear + 1;
+            chs.day = d0 - termDay[At(i)] + 1;
+            return true;
+        }
+    }
+    return false;
+}
 
-    // A build around the middle of the month's Common Era namesake holds the new years of y - 1
-    // and y; the second month "01" is the one of year y.
-    const YearStructure ys = BuildYearStructure(GregorianJDNOfYear(y, rec.month, 15), settings.refLongitude);
+int ReadCHLDay(const YearStructure& ys, CHLDate& rec)
+{
     if (!ys.valid)
         return -2;
     int i = 0;
@@ -123,12 +134,30 @@ int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
     }
 }
 
-void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHLDate& chl)
+int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
+{
+    rec.valid = 0;
+    if (rec.position < 1 || rec.position > 60 || rec.month < 1 || rec.month > 12 || rec.leap < 0 ||
+        rec.leap > 1 || rec.day < 1 || rec.day > 31)
+        return -1;
+    rec.epoch = settings.epoch;
+    const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
+    if (!IsSupportedChineseYear(y))
+        return -1;
+
+    // A build around the middle of the month's Common Era namesake holds the new years of y - 1
+    // and y; the second month "01" is the one of year y.
+    const int32_t seed = GregorianJDNOfYear(y, rec.month, 15);
+    if (const ChineseYearRecord* r = CachedYear(seed, settings.refLongitude))
+        return CHLDayFromRecord(*r, rec);
+    return ReadCHLDay(BuildYearStructure(seed, settings.refLongitude), rec);
+}
+
+void ReadChineseDates(const YearStructure& ys, double cjdc, int epoch, CHSDate& chs, CHLDate& chl)
 {
     const bool wantCHS = chs.valid != kCHSNotWanted;
     chs.valid = 0;
     chl.valid = 0;
-    const YearStructure ys = BuildYearStructure(cjdc, refLongitude);
     if (!ys.valid)
         return;
     // A valid structure means the day lies near the supported days, well within 32 bits.
@@ -142,7 +171,35 @@ void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHL
     if (wantCHS) {
         chs.jdn = d0;
         chs.epoch = epoch;
-        if (FillCHS(ys.terms, d0, epoch, chs))
+        if (FillCHS(ys.terms.TermDay, GregorianYearOf(ys.terms.TermDay[0]), d0, epoch, chs))
+            chs.valid = 1;
+    }
+}
+
+void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHLDate& chl)
+{
+    const double day = std::floor(cjdc);
+    const ChineseYearRecord* r = nullptr;
+    if (day >= kMinJDN - kStructureMarginDays && day <= kMaxJDN + kStructureMarginDays) // false for NaN
+        r = CachedYear(static_cast<int32_t>(day), refLongitude);
+    if (r == nullptr) {
+        ReadChineseDates(BuildYearStructure(cjdc, refLongitude), cjdc, epoch, chs, chl);
+        return;
+    }
+    const bool wantCHS = chs.valid != kCHSNotWanted;
+    chs.valid = 0;
+    chl.valid = 0;
+    if (!r->valid)
+        return;
+    const auto d0 = static_cast<int32_t>(day);
+    chl.jdn = d0;
+    chl.epoch = epoch;
+    if (FillCHLFromRecord(*r, d0, epoch, chl))
+        chl.valid = 1;
+    if (wantCHS) {
+        chs.jdn = d0;
+        chs.epoch = epoch;
+        if (FillCHS(r->termDay, r->firstTermYear, d0, epoch, chs))
             chs.valid = 1;
     }
 }
@@ -168,11 +225,16 @@ bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings)
     // Term 1 (the winter solstice of y - 1) is found from January of y, term 24 from December;
     // both lie in the solar year y of the seed, whose terms are entries 24..47.
     const int32_t seed = GregorianJDNOfYear(y, (rec.term + 1) / 2, 1);
-    const SolarTermTable t = SolarTermsOf(seed, settings.method, settings.refLongitude);
-    if (!IsValid(t))
-        return false;
-    rec.jdn = t.TermDay[At(rec.term + 23)] + rec.day - 1;
-    rec.valid = rec.jdn < t.TermDay[At(rec.term + 24)] ? 1 : 0;
+    const TermDays* days = CachedTermDays(seed, settings);
+    SolarTermTable uncached;
+    if (days == nullptr) {
+        uncached = SolarTermsOf(seed, settings.method, settings.refLongitude);
+        if (!IsValid(uncached))
+            return false;
+        days = &uncached.TermDay;
+    }
+    rec.jdn = (*days)[At(rec.term + 23)] + rec.day - 1;
+    rec.valid = rec.jdn < (*days)[At(rec.term + 24)] ? 1 : 0;
     return rec.valid == 1;
 }
 

@@ -1,5 +1,7 @@
 #include "calendar/chinese/LunarYearMonths.h"
 
+#include "calendar/chinese/CalendarCache.h"
+#include "calendar/chinese/ChineseYearRecord.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/western/DatePr2.h"
@@ -33,7 +35,13 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
 {
     // Built around midsummer of the year, the structure holds the sui before and after that new
     // year and the whole nian that begins with it.
-    const YearStructure ys = BuildYearStructure(NoonOf(GregorianJDN(year, 7, 1)), settings.refLongitude);
+    const int32_t midsummer = GregorianJDN(year, 7, 1);
+    CalendarCache& cache = TheCalendarCache();
+    if (cache.Enabled()) {
+        if (const ChineseYearRecord* r = cache.Years().Find(midsummer, settings.refLongitude, cache))
+            return LunarYearFromRecord(*r, year);
+    }
+    const YearStructure ys = BuildYearStructure(NoonOf(midsummer), settings.refLongitude);
     if (!ys.valid) return {};
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
         if (ys.MonthLabel[i] == "01" && GregorianDate(ys.MonthStart[i]).year == year)

@@ -1,7 +1,8 @@
 // The Chinese year structure and the conversions between CJDC day numbers and CHL/CHS dates.
 //
-// The lunar calendar is not tabulated: every conversion builds, around its own moment, the lunar
-// months of about three and a quarter solar years at the reference meridian and numbers them.
+// The lunar calendar is not tabulated: a conversion builds, around its own moment, the lunar
+// months of about three and a quarter solar years at the reference meridian and numbers them (the
+// calendar cache keeps what it reads from each solar year's structure; see CalendarCache.h).
 // Months begin on the CJDC day of the dark moon; a sui (winter solstice to winter solstice) of
 // thirteen months gets one leap month, the first of its months without a major solar term.
 #pragma once
@@ -17,6 +18,8 @@
 #include "calendar/astro/SolarTerms.h"
 
 namespace orlun {
+
+class CalendarCache;
 
 // A build spans about 43 months; the tables hold 51.
 inline constexpr int kMaxMonths = 51;
@@ -47,7 +50,8 @@ struct YearStructure {
 };
 
 // BuildSolarTerms for the conversions: the same table, but the true-sun tables of the last few
-// solar years and longitudes are remembered (a table depends on nothing else).
+// solar years and longitudes are remembered in TheCalendarCache() (a table depends on nothing
+// else).
 SolarTermTable SolarTermsOf(double cjdc, int method, int refLongitude);
 
 // "05" for an ordinary month, "5*" for a leap month.
@@ -61,6 +65,9 @@ bool ReadMonthLabel(const std::string& label, int& month, bool& leap);
 // valid is false for a moment without one: not a number, far outside the supported days, a
 // lunation the engine cannot find, or more month starts than the tables hold.
 YearStructure BuildYearStructure(double cjdc, int refLongitude);
+// The same, with the dark moons and term tables remembered in (or, when it is off, computed
+// without) the given cache.
+YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& cache);
 
 // Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]), or -1.
 int MonthIndexOfDay(const YearStructure& ys, int32_t day);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/CalendarCache.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/astro/syzyg.h"
 
@@ -55,10 +56,10 @@ bool TermsUsable(const SolarTermTable& t)
 // Month starts: the dark moons from the lunation in progress at the first December solstice of
 // the table until a month begins more than 40 days after its last term. False when the engine
 // gives no instant, the starts do not increase, or they do not fit the tables.
-bool FindMonthStarts(YearStructure& ys, int refLongitude)
+bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
 {
-    const std::optional<int32_t> first =
-        GetLunation(CJDCToAJD(ys.terms.TermMoment[0], refLongitude));
+    const auto darkMoonUT = [&cache](int32_t n) { return cache.DarkMoonUT(n); };
+    const std::optional<int32_t> first = FindLunation(CJDCToAJD(ys.terms.TermMoment[0], refLongitude), darkMoonUT);
     if (!first)
         return false;
     ys.FirstLunation = *first;
@@ -67,7 +68,7 @@ bool FindMonthStarts(YearStructure& ys, int refLongitude)
         const int64_t lunation = int64_t{*first} + k;
         if (lunation > std::numeric_limits<int32_t>::max())
             return false;
-        const double t = AJDToCJDC(GetPhaseTimeUT(static_cast<int32_t>(lunation), 0), refLongitude);
+        const double t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)), refLongitude);
         if (!std::isfinite(t))
             return false;
         // A dark moon at any time of a day, exactly at midnight too, makes it the first day.
@@ -197,12 +198,17 @@ bool ReadMonthLabel(const std::string& label, int& month, bool& leap)
 
 YearStructure BuildYearStructure(double cjdc, int refLongitude)
 {
+    return BuildYearStructure(cjdc, refLongitude, TheCalendarCache());
+}
+
+YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& cache)
+{
     YearStructure ys;
     const double day = std::floor(cjdc); // NaN fails both comparisons below
     if (!(day >= double{kMinJDN} - kStructureMarginDays && day <= double{kMaxJDN} + kStructureMarginDays))
         return Invalid(std::move(ys));
-    ys.terms = SolarTermsOf(cjdc, kTrueSunMethod, refLongitude);
-    if (!TermsUsable(ys.terms) || !FindMonthStarts(ys, refLongitude))
+    ys.terms = cache.TrueSunTerms(cjdc, refLongitude);
+    if (!TermsUsable(ys.terms) || !FindMonthStarts(ys, refLongitude, cache))
         return Invalid(std::move(ys));
     CountMajorTerms(ys);
     if (!NumberMonths(ys))

@@ -1,0 +1,136 @@
+// Day -> Chinese lunar date for every civil day 1901-02-19 .. 2100-12-31 at 120 E, through Orlun
+// and through ICU's Chinese calendar, in a fixed shuffled order and in ascending order, each twice
+// (cold pass, warm pass). Prints conversions per second and the ratio Orlun / ICU.
+//
+// With --whole-range it then converts every day of -3000..3000 and prints the cache's memory.
+//
+// The shuffled order runs first so that its cold pass meets both calendars fresh. Orlun's cache
+// is cleared before each order; ICU keeps its own process-wide caches.
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calendar/chinese/CalendarCache.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/core/Limits.h"
+#include "calendar/western/DatePr2.h"
+
+using namespace orlun;
+
+namespace {
+
+constexpr int kLongitude = 120;
+constexpr double kUnixEpochJDN = 2440588.0; // 1970-01-01
+constexpr double kMsPerDay = 86400000.0;
+
+struct Answer {
+    int32_t month = 0;
+    int32_t leap = 0;
+    int32_t day = 0;
+};
+
+template <class Convert>
+double Rate(const std::vector<int32_t>& days, std::vector<Answer>& out, Convert&& convert)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (size_t i = 0; i < days.size(); ++i)
+        out[i] = convert(days[i]);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return static_cast<double>(days.size()) / took.count();
+}
+
+Answer Orlun(int32_t day)
+{
+    CHLDate chl;
+    CHSDate chs;
+    CJDateToChDates(day + 0.5, kEpochHuangdi, kLongitude, chs, chl);
+    return {chl.month, chl.leap, chl.day};
+}
+
+class Icu {
+public:
+    Icu()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(),
+                                                      icu::Locale("en@calendar=chinese"), status));
+        if (U_FAILURE(status))
+            calendar_.reset();
+    }
+    bool Ok() const { return calendar_ != nullptr; }
+    Answer operator()(int32_t day)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_->setTime((day - kUnixEpochJDN + 0.5) * kMsPerDay, status); // noon UTC
+        (void)calendar_->get(UCAL_EXTENDED_YEAR, status);
+        Answer a;
+        a.month = calendar_->get(UCAL_MONTH, status) + 1;
+        a.leap = calendar_->get(UCAL_IS_LEAP_MONTH, status);
+        a.day = calendar_->get(UCAL_DATE, status);
+        return a;
+    }
+
+private:
+    std::unique_ptr<icu::Calendar> calendar_;
+};
+
+void RunOrder(const char* name, const std::vector<int32_t>& days, Icu& icu)
+{
+    TheCalendarCache().Clear();
+    std::vector<Answer> ours(days.size()), theirs(days.size());
+    for (const char* pass : {"cold", "warm"}) {
+        const double orlun = Rate(days, ours, Orlun);
+        const double reference = Rate(days, theirs, icu);
+        std::printf("%-9s %-4s  Orlun %12.0f/s   ICU %10.0f/s   Orlun/ICU %8.1f\n", name, pass, orlun, reference,
+                    orlun / reference);
+    }
+    size_t agree = 0;
+    for (size_t i = 0; i < days.size(); ++i)
+        agree += (ours[i].month == theirs[i].month && ours[i].leap == theirs[i].leap && ours[i].day == theirs[i].day);
+    std::printf("%-9s the same month, leap flag and day on %zu of %zu days\n", name, agree, days.size());
+}
+
+} // namespace
+
+// Every supported day at one longitude: the most the cache holds for it.
+void WholeRange()
+{
+    TheCalendarCache().Clear();
+    const auto start = std::chrono::steady_clock::now();
+    for (int32_t d = kMinJDN; d <= kMaxJDN; ++d)
+        (void)Orlun(d);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("every day of -3000..3000 at %d E: %.1f s, calendar cache %.1f MB\n", kLongitude, took.count(),
+                TheCalendarCache().MemoryBytes() / 1048576.0);
+}
+
+int main(int argc, char** argv)
+{
+    Icu icu;
+    if (!icu.Ok()) {
+        std::fprintf(stderr, "ICU has no Chinese calendar here\n");
+        return 1;
+    }
+    std::vector<int32_t> ascending;
+    for (int32_t d = GregorianJDN(1901, 2, 19); d <= GregorianJDN(2100, 12, 31); ++d)
+        ascending.push_back(d);
+    std::vector<int32_t> shuffled = ascending;
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(20130210));
+
+    std::printf("%zu days, 1901-02-19 .. 2100-12-31, day -> CHL at %d E\n", ascending.size(), kLongitude);
+    RunOrder("shuffled", shuffled, icu);
+    RunOrder("ascending", ascending, icu);
+    std::printf("calendar cache after both orders: %.1f MB\n", TheCalendarCache().MemoryBytes() / 1048576.0);
+    if (argc > 1 && std::string(argv[1]) == "--whole-range")
+        WholeRange();
+    return 0;
+}

@@ -1,0 +1,117 @@
+#include "calendar/chinese/ChineseYearRecord.h"
+
+#include <cstddef>
+
+#include "calendar/western/DatePr2.h"
+
+namespace orlun {
+
+namespace {
+size_t At(int i) { return static_cast<size_t>(i); }
+} // namespace
+
+MonthCode MonthCodeOf(int month, bool leap)
+{
+    return static_cast<MonthCode>(month + (leap ? kLeapCode : 0));
+}
+
+ChineseYearRecord MakeYearRecord(const YearStructure& ys)
+{
+    ChineseYearRecord r;
+    r.valid = ys.valid;
+    r.termsValid = IsValid(ys.terms);
+    r.termDay = ys.terms.TermDay;
+    if (r.termsValid)
+        r.firstTermYear = GregorianDate(r.termDay[0]).year;
+    if (!r.valid)
+        return r;
+    r.monthCount = ys.MonthCount;
+    r.monthStart = ys.MonthStart;
+    int16_t nian = kNoNian;
+    int newYears = 0;
+    for (int k = 0; k < kMaxMonths; ++k) {
+        int month = 0;
+        bool leap = false;
+        r.label[At(k)] = ReadMonthLabel(ys.MonthLabel[At(k)], month, leap) ? MonthCodeOf(month, leap) : kNoMonthCode;
+        if (k < r.monthCount && r.label[At(k)] == kNewYearCode) {
+            // Chinese years lie within a few years of -3000..3000.
+            nian = static_cast<int16_t>(GregorianDate(r.monthStart[At(k)]).year);
+            if (++newYears == 2)
+                r.secondNewYear = k;
+        }
+        r.nianYear[At(k)] = nian;
+    }
+    return r;
+}
+
+bool FillCHLFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch, CHLDate& chl)
+{
+    if (!r.valid)
+        return false;
+    int i = 0;
+    while (i + 1 < r.monthCount && r.monthStart[At(i + 1)] <= d0)
+        ++i;
+    if (i + 1 >= r.monthCount || d0 < r.monthStart[At(i)])
+        return false;
+    const MonthCode code = r.label[At(i)];
+    if (code == kNoMonthCode || r.nianYear[At(i)] == kNoNian)
+        return false;
+    chl.cycle = static_cast<int32_t>(CycleOfYear(r.nianYear[At(i)], epoch));
+    chl.position = PositionOfYear(r.nianYear[At(i)]);
+    chl.month = code % kLeapCode;
+    chl.leap = code >= kLeapCode ? 1 : 0;
+    chl.day = d0 - r.monthStart[At(i)] + 1;
+    return true;
+}
+
+int CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec)
+{
+    if (!r.valid)
+        return -2;
+    if (r.secondNewYear < 0)
+        return -2;
+    const MonthCode target = MonthCodeOf(rec.month, rec.leap == 1);
+    for (int i = r.secondNewYear;; ++i) {
+        // The last month found is never closed, so it is never a month of a complete sui.
+        if (i + 1 >= r.monthCount)
+            return -3;
+        if (r.label[At(i)] == target) {
+            if (r.monthStart[At(i + 1)] - r.monthStart[At(i)] < rec.day)
+                return -4;
+            rec.valid = 1;
+            rec.jdn = r.monthStart[At(i)] + rec.day - 1;
+            return 0;
+        }
+        if (r.label[At(i + 1)] == kNewYearCode)
+            return -5;
+    }
+}
+
+LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year)
+{
+    if (!r.valid)
+        return {};
+    int first = 0;
+    while (first + 1 < r.monthCount && !(r.label[At(first)] == kNewYearCode && r.nianYear[At(first)] == year))
+        ++first;
+    LunarYearMonths result;
+    result.year = year;
+    for (int k = first; k + 1 < r.monthCount; ++k) {
+        const MonthCode code = r.label[At(k)];
+        if (code == kNoMonthCode)
+            return {};
+        if (k > first && code == kNewYearCode) {
+            result.valid = true;
+            return result;
+        }
+        LunarMonth m;
+        m.number = code % kLeapCode;
+        m.leap = code >= kLeapCode;
+        m.start = r.monthStart[At(k)];
+        m.length = r.monthStart[At(k + 1)] - r.monthStart[At(k)];
+        result.months.push_back(m);
+    }
+    return {};
+}
+
+} // namespace orlun

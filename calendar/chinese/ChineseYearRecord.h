@@ -1,0 +1,44 @@
+// What the conversions read from the year structure of one solar year, kept in compact form:
+// the month starts, the month numbers, the year each month belongs to and the solar-term days.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/LunarYearMonths.h"
+
+namespace orlun {
+
+// A month label as a small code: the number 1..12, plus kLeapCode for a leap month; 0 for a
+// label that names no month ("stop here" and the empty label).
+using MonthCode = uint8_t;
+inline constexpr MonthCode kNoMonthCode = 0;
+inline constexpr MonthCode kLeapCode = 16;
+inline constexpr MonthCode kNewYearCode = 1;
+MonthCode MonthCodeOf(int month, bool leap);
+
+using TermDays = std::array<int32_t, kTermTableSize>;
+
+struct ChineseYearRecord {
+    bool valid = false;      // the structure was valid
+    bool termsValid = false; // its true-sun table was valid
+    int monthCount = 0;
+    std::array<int32_t, kMaxMonths> monthStart{};
+    std::array<MonthCode, kMaxMonths> label{};
+    // Common Era year of the nearest month "01" at or before each month; kNoNian when none.
+    std::array<int16_t, kMaxMonths> nianYear{};
+    TermDays termDay{};
+    int32_t firstTermYear = 0; // Common Era year of termDay[0], which numbers the first sui
+    int secondNewYear = -1;    // index of the second month "01", or -1
+};
+inline constexpr int16_t kNoNian = INT16_MIN;
+
+ChineseYearRecord MakeYearRecord(const YearStructure& ys);
+
+// The readings of a record: the same answers as the reading of its structure.
+bool FillCHLFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch, CHLDate& chl);
+int CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec);
+LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year);
+
+} // namespace orlun

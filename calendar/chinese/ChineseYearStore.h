@@ -1,0 +1,50 @@
+// The compact year records of every solar year seen, per reference longitude.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "calendar/chinese/ChineseYearRecord.h"
+
+namespace orlun {
+
+class CalendarCache;
+
+// Records are kept for the solar years around -3000..3000 at up to kMaxLongitudes longitudes
+// (the one used longest ago is dropped for a new one), so the store stays below some 40 MB even
+// when every day of the range is converted at each longitude.
+class ChineseYearStore {
+public:
+    static constexpr size_t kMaxLongitudes = 4;
+
+    // The record of the solar year of the day at the longitude, built on first use from the
+    // year structure; nullptr for a day outside the days that have a structure (the caller then
+    // computes without the store).
+    const ChineseYearRecord* Find(int32_t day, int refLongitude, CalendarCache& cache);
+    // The mean-sun term days of the solar year of the day; nullptr as above or for a table
+    // without a solar year.
+    const TermDays* MeanSunTermDays(int32_t day, int refLongitude);
+
+    void Clear() { longitudes_.clear(); }
+    size_t MemoryBytes() const;
+
+private:
+    struct Longitude {
+        int refLongitude = 0;
+        uint64_t lastUse = 0;
+        std::vector<int32_t> solsticeDay;  // floor(DecemberSolstice(y)); kUnknownDay = not yet
+        std::vector<std::unique_ptr<ChineseYearRecord>> years;
+        std::vector<std::unique_ptr<TermDays>> meanSun;
+    };
+    Longitude& LongitudeOf(int refLongitude);
+    // The solar year of the day (as SolarYearOf gives it), or kNoSolarYear outside the store.
+    int32_t SolarYear(Longitude& l, int32_t day);
+    int32_t SolsticeDay(Longitude& l, int32_t year);
+
+    std::vector<Longitude> longitudes_;
+    uint64_t uses_ = 0;
+};
+
+} // namespace orlun

@@ -1,0 +1,24 @@
+#include "calendar/chinese/TermTableMemo.h"
+
+namespace orlun {
+
+SolarTermTable TermTableMemo::TrueSun(double cjdc, int refLongitude)
+{
+    const int32_t b = SolarYearOf(cjdc, refLongitude);
+    if (b == kNoSolarYear)
+        return BuildSolarTerms(cjdc, kTrueSunMethod, refLongitude);
+    Entry& entry = entries_[static_cast<size_t>(static_cast<uint32_t>(b)) % kSize];
+    if (entry.solarYear != b || entry.refLongitude != refLongitude) {
+        SolarTermTable table = BuildSolarTerms(cjdc, kTrueSunMethod, refLongitude);
+        if (table.solarYear != b) // not expected; such a table is never remembered
+            return table;
+        entry.solarYear = b;
+        entry.refLongitude = refLongitude;
+        entry.table = table;
+    }
+    return entry.table;
+}
+
+void TermTableMemo::Clear() { entries_.fill(Entry{}); }
+
+} // namespace orlun

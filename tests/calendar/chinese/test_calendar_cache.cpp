@@ -1,0 +1,192 @@
+// The calendar cache changes only the time a conversion takes: every day of 1900..2100 and of
+// sampled years across the range reads the same CHL and CHS dates (and the same days back) from
+// the remembered year records as from a year structure built afresh without any cache, and the
+// answers do not depend on the order in which days are converted.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "calendar/chinese/CalendarCache.h"
+#include "calendar/chinese/LunarYearMonths.h"
+#include "calendar/chinese/StructureReading.h"
+#include "calendar/western/DatePr2.h"
+#include "support/CalendarTestSupport.h"
+
+using namespace orlun;
+using namespace orlun::test;
+
+namespace {
+
+// 30 solar years spread over -3000..3000, the range ends included.
+std::vector<int32_t> SampledYears()
+{
+    std::vector<int32_t> years;
+    for (int k = 0; k < 30; ++k)
+        years.push_back(kMinYear + 1 + k * (kMaxYear - kMinYear - 1) / 29);
+    return years;
+}
+
+template <class R> bool Same(const R& a, const R& b) { return std::memcmp(&a, &b, sizeof(R)) == 0; }
+
+// Year structures built with the cache off, one per solar year.
+class FreshStructures {
+public:
+    explicit FreshStructures(int longitude) : longitude_(longitude) {}
+    const YearStructure& Of(int32_t day)
+    {
+        const int32_t b = SolarYearOf(day, longitude_);
+        auto it = built_.find(b);
+        if (it == built_.end()) {
+            CalendarCache& cache = TheCalendarCache();
+            cache.SetEnabled(false);
+            it = built_.emplace(b, BuildYearStructure(day, longitude_)).first;
+            cache.SetEnabled(true);
+        }
+        return it->second;
+    }
+
+private:
+    int longitude_;
+    std::map<int32_t, YearStructure> built_;
+};
+
+// Every day of solar year b (cached) against the fresh structure; returns the failures.
+int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
+{
+    CalendarSettings settings;
+    settings.refLongitude = longitude;
+    int failures = 0;
+    const int32_t first = static_cast<int32_t>(std::floor(DecemberSolstice(b - 1, longitude)));
+    const int32_t end = static_cast<int32_t>(std::floor(DecemberSolstice(b, longitude)));
+    for (int32_t d = first; d < end && failures < 5; ++d) {
+        for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
+            settings.epoch = epoch;
+            CHLDate chl, refChl;
+            CHSDate chs, refChs;
+            CJDateToChDates(d + 0.5, epoch, longitude, chs, chl);
+            ReadChineseDates(fresh.Of(d), d + 0.5, epoch, refChs, refChl);
+            CHLDate back = chl, refBack = chl;
+            const int code = ChLDateToJDN(back, settings);
+            refBack.valid = 0;
+            refBack.epoch = epoch;
+            const auto nian = static_cast<int32_t>(YearOfCyclePos(chl.cycle, chl.position, epoch));
+            const int refCode = ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15)), refBack);
+            CHSDate solarBack = chs;
+            const bool solarOk = ChSDateToJDN(solarBack, settings);
+            if (!Same(chl, refChl) || !Same(chs, refChs) || code != refCode || !Same(back, refBack) || !solarOk ||
+                solarBack.jdn != d || back.jdn != d) {
+                ADD_FAILURE() << "day " << d << " (" << GregorianText(d) << ") at " << longitude << " E: cached "
+                              << Text(chl) << " / " << Text(chs) << ", fresh " << Text(refChl) << " / "
+                              << Text(refChs) << ", back " << code << "/" << refCode;
+                ++failures;
+            }
+        }
+    }
+    return failures;
+}
+
+TEST(CalendarCache, EveryDayOf1900To2100MatchesAFreshBuild)
+{
+    FreshStructures fresh(120);
+    for (int32_t b = 1900; b <= 2101; ++b)
+        ASSERT_EQ(CompareSolarYear(b, 120, fresh), 0) << "solar year " << b;
+}
+
+TEST(CalendarCache, EveryDayOfSampledYearsMatchesAFreshBuild)
+{
+    for (int longitude : {105, 120, 135}) {
+        FreshStructures fresh(longitude);
+        for (int32_t b : SampledYears())
+            ASSERT_EQ(CompareSolarYear(b, longitude, fresh), 0) << "solar year " << b << " at " << longitude;
+    }
+}
+
+// The months of a lunar year, month lengths and mean-sun terms: with and without the cache.
+TEST(CalendarCache, MonthsLengthsAndMeanSunTermsMatchWithoutTheCache)
+{
+    CalendarCache& cache = TheCalendarCache();
+    for (int longitude : {105, 135}) {
+        CalendarSettings s;
+        s.refLongitude = longitude;
+        for (int32_t year : SampledYears()) {
+            const LunarYearMonths cached = LunarYearMonthsOf(year, s);
+            std::vector<std::pair<int, int>> lengths;
+            for (const LunarMonth& m : cached.months) {
+                CHLDate rec = Lunar(CycleOfYear(year, s.epoch), PositionOfYear(year), m.number, 1, m.leap ? 1 : 0);
+                lengths.emplace_back(CHLMonthLength(rec, s), m.length);
+            }
+            s.method = kMeanSunMethod;
+            CHSDate meanCached = Solar(CycleOfYear(year, s.epoch), PositionOfYear(year), 7, 3);
+            ChSDateToJDN(meanCached, s);
+            s.method = kTrueSunMethod;
+
+            cache.SetEnabled(false);
+            const LunarYearMonths uncached = LunarYearMonthsOf(year, s);
+            s.method = kMeanSunMethod;
+            CHSDate meanFresh = Solar(CycleOfYear(year, s.epoch), PositionOfYear(year), 7, 3);
+            ChSDateToJDN(meanFresh, s);
+            s.method = kTrueSunMethod;
+            cache.SetEnabled(true);
+
+            ASSERT_TRUE(cached.valid) << year;
+            ASSERT_EQ(cached.months.size(), uncached.months.size()) << year;
+            for (size_t k = 0; k < cached.months.size(); ++k) {
+                const LunarMonth& a = cached.months[k];
+                const LunarMonth& b = uncached.months[k];
+                EXPECT_TRUE(a.number == b.number && a.leap == b.leap && a.start == b.start && a.length == b.length)
+                    << year << " month " << k;
+                EXPECT_EQ(lengths[k].first, lengths[k].second) << year << " month " << k;
+            }
+            EXPECT_TRUE(Same(meanCached, meanFresh)) << year << ": " << Text(meanCached) << " vs " << Text(meanFresh);
+        }
+    }
+}
+
+TEST(CalendarCache, RandomOrderGivesTheSameAnswersAsAscending)
+{
+    std::vector<int32_t> days;
+    for (int32_t b : {-2999, -1500, -1, 1600, 2999})
+        for (int32_t d = GregorianJDN(b, 1, 1); d < GregorianJDN(b + 1, 1, 1); ++d)
+            days.push_back(d);
+    auto convertAll = [](const std::vector<int32_t>& order) {
+        TheCalendarCache().Clear();
+        std::map<int32_t, std::pair<CHLDate, CHSDate>> out;
+        for (int32_t d : order) {
+            CHLDate chl;
+            CHSDate chs;
+            CJDateToChDates(d + 0.25, kEpochHuangdi, 135, chs, chl);
+            out[d] = {chl, chs};
+        }
+        return out;
+    };
+    const auto ascending = convertAll(days);
+    std::vector<int32_t> shuffled = days;
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(20130210));
+    const auto random = convertAll(shuffled);
+    for (int32_t d : days) {
+        ASSERT_TRUE(Same(ascending.at(d).first, random.at(d).first)) << GregorianText(d);
+        ASSERT_TRUE(Same(ascending.at(d).second, random.at(d).second)) << GregorianText(d);
+        ASSERT_EQ(ascending.at(d).first.valid, 1) << GregorianText(d);
+    }
+}
+
+TEST(CalendarCache, ClearEmptiesItAndNothingChanges)
+{
+    CalendarCache& cache = TheCalendarCache();
+    CHLDate before, after;
+    CHSDate chs;
+    CJDateToChDates(2456334.5, kEpochHuangdi, 120, chs, before);
+    const size_t filled = cache.MemoryBytes();
+    cache.Clear();
+    EXPECT_LT(cache.MemoryBytes(), filled);
+    CJDateToChDates(2456334.5, kEpochHuangdi, 120, chs, after);
+    EXPECT_TRUE(Same(before, after));
+    EXPECT_EQ(Text(after), Text(Lunar(79, 30, 1, 1)));
+}
+
+} // namespace
