@@ -163,6 +163,7 @@ void frmMain::FillLists()
 
 void frmMain::ConnectHandlers()
 {
+    ConnectViews();
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
@@ -232,9 +233,8 @@ void frmMain::EnableDisableFunctions()
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{
              cmdMove, cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly, fraSearch,
-             cmdHelp, cmdDisplayYearData,
-             cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
-             cmdDisplayCalendar})
+             cmdDisplayYearData,
+             cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears})
         w->setEnabled(false);
     if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
 }

@@ -28,6 +28,8 @@ class QTimer;
 namespace orlun::app {
 
 class ClickableLabel;
+class frmCalendar;
+class frmHelp;
 class frmLog;
 class frmLogPreferences;
 
@@ -64,6 +66,8 @@ public:
     void DisplayDateEntryError(int code);
     frmLog* Log() const { return frmLog_; }
     frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
+    frmCalendar* CalendarWindow() const { return frmCalendar_; }
+    frmHelp* HelpWindow() const { return frmHelp_; }
     int Epoch() const { return settings_.epoch; }
     const CalendarSettings& Settings() const { return settings_; }
 
@@ -197,6 +201,8 @@ public slots:
     void cmdLogPreferences_Click();
     void cmdSaveState_Click();
     void cmdRestoreState_Click();
+    void cmdDisplayCalendar_Click();
+    void cmdHelp_Click();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -243,6 +249,11 @@ private:
     QString stateFilePath_;
     frmLog* frmLog_ = nullptr;
     frmLogPreferences* frmLogPreferences_ = nullptr;
+    // The calendar month and help windows (frmMain_views.cpp), made when first opened.
+    void ConnectViews();
+    void OpenHelp(const QString& section);
+    frmCalendar* frmCalendar_ = nullptr;
+    frmHelp* frmHelp_ = nullptr;
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     bool quitting_ = false;
