@@ -8,6 +8,9 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+// The manual is compiled into the library; a static library must register its resources by hand.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
 namespace orlun::app {
 
 namespace {
@@ -25,6 +28,7 @@ QList<QTextBlock> SectionBlocks(const QTextDocument* document)
 
 QString ManualText()
 {
+    InitHelpResources();
     QFile file(":/help/manual.md");
     if (!file.open(QIODevice::ReadOnly)) return "# Orlun\n\nThe manual is missing from this build.";
     return QString::fromUtf8(file.readAll());
