@@ -12,5 +12,6 @@ int RunPhases(const std::vector<std::string>& args);
 int RunTerms(const std::vector<std::string>& args);
 int RunMonths(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
+int RunCalendar(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

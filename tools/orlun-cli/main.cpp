@@ -17,7 +17,10 @@ const char* kUsage =
     "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n"
     "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n"
     "  orlun-cli convert \"DATE TEXT\" [--time HH:MM] [--zone GMT|LOCAL] [--plus DAYS | --minus DAYS]\n"
-    "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n";
+    "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n"
+    "  orlun-cli calendar (--ajd X | --date \"TEXT\") [--country C] [--epoch E] [--arc]\n"
+    "        [--text] [--png FILE]       (--text, --png or both)\n"
+    "  orlun-cli --help | --version\n";
 
 int Usage(const std::string& message)
 {
@@ -33,6 +36,14 @@ int main(int argc, char** argv)
     using namespace orlun::cli;
     if (argc < 2) return Usage("");
     const std::string command = argv[1];
+    if (command == "--help" || command == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("orlun-cli %s\n", ORLUN_VERSION);
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {
         int (*run)(const std::vector<std::string>&) = nullptr;
@@ -41,6 +52,7 @@ int main(int argc, char** argv)
         else if (command == "terms") run = RunTerms;
         else if (command == "months") run = RunMonths;
         else if (command == "convert") run = RunConvert;
+        else if (command == "calendar") run = RunCalendar;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();
