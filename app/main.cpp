@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/platform/Platform.h"
 #include "app/platform/TextTable.h"
@@ -23,6 +24,19 @@ bool HasDisplay()
 
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--version") {
+            std::printf("orlun %s\n", ORLUN_VERSION);
+            return 0;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::puts("usage: orlun [--version | --help]\n"
+                      "Orlun, a calendar calculator for the Chinese lunisolar calendar. Its help is in the\n"
+                      "window (Help, F1); orlun-cli --help lists the command-line front end.");
+            return 0;
+        }
+    }
     if (!HasDisplay()) {
         std::fputs("orlun: no display found. Orlun is a desktop program and needs a graphical "
                    "display.\nOn a machine without one, run it under a virtual display:\n"

@@ -7,8 +7,10 @@ packages=(
   qt6-base-dev                 # Qt 6 Widgets
   libswe-dev swe-standard-data # Swiss Ephemeris and its JPL-based files (-5400..5400)
   fonts-noto-cjk fonts-dejavu-core # the stem and branch pictures, the window's text
+  libgif-dev                       # the day pictures of the calendar month (GIF)
   libgtest-dev libbenchmark-dev    # tests and benchmarks
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
+  appstream desktop-file-utils     # the install test validates the desktop entry and metainfo
   xvfb xauth                       # a virtual display for machines without one
   locales                          # a test reads numbers under a locale with a decimal comma
 )

@@ -1,6 +1,7 @@
 #include "app/main/Pictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include "calendar/astro/MoonPicture.h"
 
@@ -15,7 +16,13 @@ QString Numbered(const char* stem, int n)
 
 } // namespace
 
-QString PictureFolder() { return QCoreApplication::applicationDirPath() + "/images/"; }
+QString PictureFolder()
+{
+    // Beside the program in the build tree; under share/orlun once installed.
+    const QString bin = QCoreApplication::applicationDirPath();
+    if (QDir(bin + "/images").exists()) return bin + "/images/";
+    return QDir::cleanPath(bin + "/../share/orlun/images") + "/";
+}
 
 QImage MoonImage(const QString& folder, const QString& suffix, double w, bool waxing,
                  const QColor& background)

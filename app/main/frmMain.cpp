@@ -159,6 +159,7 @@ void frmMain::FillLists()
 
 void frmMain::ConnectHandlers()
 {
+    ConnectViews();
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
@@ -227,7 +228,7 @@ void frmMain::EnableDisableFunctions()
                                                      cmdLogPreferences, chkAutoLog})
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             fraSearch, cmdHelp, cmdDisplayCalendar})
+             fraSearch})
         w->setEnabled(false);
     if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
 }

@@ -31,6 +31,8 @@ namespace orlun::app {
 
 class ClickableLabel;
 class frmData;
+class frmCalendar;
+class frmHelp;
 class frmLog;
 class frmLogPreferences;
 
@@ -68,6 +70,8 @@ public:
     frmLog* Log() const { return frmLog_; }
     frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
     frmData* DataWindow() const { return frmData_; }
+    frmCalendar* CalendarWindow() const { return frmCalendar_; }
+    frmHelp* HelpWindow() const { return frmHelp_; }
     int Epoch() const { return settings_.epoch; }
     const CalendarSettings& Settings() const { return settings_; }
 
@@ -214,6 +218,8 @@ public slots:
     void cmdListLeapMonths_Click();
     void cmdListJulianCENewYears_Click();
     void cmdTest_Click();
+    void cmdDisplayCalendar_Click();
+    void cmdHelp_Click();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -276,6 +282,11 @@ private:
     frmLog* frmLog_ = nullptr;
     frmLogPreferences* frmLogPreferences_ = nullptr;
     frmData* frmData_ = nullptr;
+    // The calendar month and help windows (frmMain_views.cpp), made when first opened.
+    void ConnectViews();
+    void OpenHelp(const QString& section);
+    frmCalendar* frmCalendar_ = nullptr;
+    frmHelp* frmHelp_ = nullptr;
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     bool quitting_ = false;

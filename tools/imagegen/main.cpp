@@ -1,7 +1,7 @@
 // orlun-imagegen: draws the pictures the program shows (Moon phases, stems
 // and branches) into a folder at build time; nothing is copied from files.
 //
-//   orlun-imagegen OUTPUT_DIR                 write the 34 pictures
+//   orlun-imagegen OUTPUT_DIR                 write the pictures and the icons
 //   orlun-imagegen --preview FILE.png [SCALE] write a contact sheet instead
 #include <QByteArray>
 #include <QGuiApplication>
@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "day_pictures.h"
 #include "glyph_pictures.h"
 #include "picture_set.h"
 #include "preview.h"
@@ -59,7 +60,9 @@ int main(int argc, char** argv) {
     }
 
     QString error;
-    if (!imagegen::writePictures(moons, args[0], error) || !imagegen::writePictures(glyphs, args[0], error)) {
+    if (!imagegen::writePictures(moons, args[0], error) || !imagegen::writePictures(glyphs, args[0], error) ||
+        !imagegen::writePictures(imagegen::dayPictures(), args[0], error) ||
+        !imagegen::writePictures(imagegen::iconPictures(), args[0], error)) {
         fail(error);
         return 1;
     }

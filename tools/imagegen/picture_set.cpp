@@ -5,6 +5,7 @@
 #include <array>
 
 #include "countries.h"
+#include "gif_writer.h"
 #include "glyph_pictures.h"
 #include "moon_pictures.h"
 
@@ -40,7 +41,9 @@ bool writePictures(const std::vector<NamedPicture>& pictures, const QString& dir
     for (const NamedPicture& picture : pictures) {
         const QString path = folder.filePath(picture.fileName);
         const char* format = picture.fileName.endsWith(QLatin1String(".bmp")) ? "BMP" : "PNG";
-        if (!picture.image.save(path, format)) {
+        const bool written = picture.fileName.endsWith(QLatin1String(".gif")) ? writeGif(picture.image, path)
+                                                                               : picture.image.save(path, format);
+        if (!written) {
             error = QStringLiteral("cannot write %1").arg(path);
             return false;
         }

@@ -1,5 +1,5 @@
 // The full set of pictures the program loads from its images folder:
-// 12 Moon pictures (BMP) and 22 stem and branch pictures (PNG).
+// 12 Moon pictures (BMP), 22 stem and branch pictures (PNG), 32 day pictures (GIF) and the icons.
 #pragma once
 
 #include <QImage>

@@ -16,5 +16,6 @@ int RunMove(const std::vector<std::string>& args);
 int RunYearData(const std::vector<std::string>& args);
 int RunList(const std::vector<std::string>& args);
 int RunSelfTest(const std::vector<std::string>& args);
+int RunCalendar(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

@@ -24,7 +24,10 @@ const char* kUsage =
     "        [--country C] [--epoch E] [--method M]\n"
     "  orlun-cli list newyears|months|jcce (--ajd X | --date \"TEXT\") [--years N] [--leap-only]\n"
     "        [--omit-invalid] [--jc] [--country C] [--epoch E] [--method M]\n"
-    "  orlun-cli selftest [--date \"TEXT\"] [--seed S] [--country C] [--epoch E] [--method M]\n";
+    "  orlun-cli selftest [--date \"TEXT\"] [--seed S] [--country C] [--epoch E] [--method M]\n"
+    "  orlun-cli calendar (--ajd X | --date \"TEXT\") [--country C] [--epoch E] [--arc]\n"
+    "        [--text] [--png FILE]       (--text, --png or both)\n"
+    "  orlun-cli --help | --version\n";
 
 int Usage(const std::string& message)
 {
@@ -40,6 +43,14 @@ int main(int argc, char** argv)
     using namespace orlun::cli;
     if (argc < 2) return Usage("");
     const std::string command = argv[1];
+    if (command == "--help" || command == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("orlun-cli %s\n", ORLUN_VERSION);
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {
         int (*run)(const std::vector<std::string>&) = nullptr;
@@ -52,6 +63,7 @@ int main(int argc, char** argv)
         else if (command == "yeardata") run = RunYearData;
         else if (command == "list") run = RunList;
         else if (command == "selftest") run = RunSelfTest;
+        else if (command == "calendar") run = RunCalendar;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

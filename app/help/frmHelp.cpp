@@ -1,0 +1,97 @@
+#include "app/help/frmHelp.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+// The manual is compiled into the library; a static library must register its resources by hand.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace orlun::app {
+
+namespace {
+
+// The blocks of the manual's second-level headings, in order.
+QList<QTextBlock> SectionBlocks(const QTextDocument* document)
+{
+    QList<QTextBlock> blocks;
+    for (QTextBlock b = document->begin(); b.isValid(); b = b.next())
+        if (b.blockFormat().headingLevel() == 2) blocks.append(b);
+    return blocks;
+}
+
+} // namespace
+
+QString ManualText()
+{
+    InitHelpResources();
+    QFile file(":/help/manual.md");
+    if (!file.open(QIODevice::ReadOnly)) return "# Orlun\n\nThe manual is missing from this build.";
+    return QString::fromUtf8(file.readAll());
+}
+
+QString SectionOfControl(const QString& objectName)
+{
+    static const QList<QPair<QString, QString>> table = {
+        {"txbDate", "Entering a date"},      {"cmdCompute", "Entering a date"},
+        {"txbPlusMinus", "Entering a date"}, {"txbTime", "Entering a date"},
+        {"cmdNow", "The main window"},       {"cmdMove", "Moving through time"},
+        {"cmdMoveOneDay", "Moving through time"}, {"cmdPauseResume", "Moving through time"},
+        {"cboMoveStep", "Moving through time"},   {"cmdSearch", "Searching for events"},
+        {"cboTarget", "Searching for events"},    {"cboRefLong", "Country, epoch and method"},
+        {"cboEpoch", "Country, epoch and method"}, {"cboMethod", "Country, epoch and method"},
+        {"cmdAddToLog", "The log"},          {"cmdViewLog", "The log"},
+        {"cmdDisplayCalendar", "The calendar month"}, {"cmdSaveState", "Saved state"},
+        {"cmdRestoreState", "Saved state"},
+    };
+    for (const auto& [name, section] : table)
+        if (name == objectName) return section;
+    return {};
+}
+
+frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmHelp");
+    setWindowTitle("Orlun Help");
+    lstContents = new QListWidget(this);
+    lstContents->setObjectName("lstContents");
+    lstContents->setMaximumWidth(230);
+    txbManual = new QTextBrowser(this);
+    txbManual->setObjectName("txbManual");
+    txbManual->setOpenExternalLinks(true);
+    txbManual->setMarkdown(ManualText());
+    for (const QTextBlock& b : SectionBlocks(txbManual->document())) lstContents->addItem(b.text());
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lstContents);
+    layout->addWidget(txbManual, 1);
+    connect(lstContents, &QListWidget::currentTextChanged, this, [this](const QString& heading) {
+        if (!heading.isEmpty()) ShowSection(heading);
+    });
+    resize(900, 640);
+}
+
+QStringList frmHelp::Sections() const
+{
+    QStringList names;
+    for (int i = 0; i < lstContents->count(); ++i) names << lstContents->item(i)->text();
+    return names;
+}
+
+void frmHelp::ShowSection(const QString& heading)
+{
+    const QList<QTextBlock> blocks = SectionBlocks(txbManual->document());
+    int index = 0;
+    for (int i = 0; i < blocks.size(); ++i)
+        if (blocks[i].text() == heading) index = i;
+    if (blocks.isEmpty()) return;
+    const QRectF where = txbManual->document()->documentLayout()->blockBoundingRect(blocks[index]);
+    txbManual->verticalScrollBar()->setValue(static_cast<int>(where.top()));
+    const QSignalBlocker quiet(lstContents);
+    lstContents->setCurrentRow(index);
+}
+
+} // namespace orlun::app

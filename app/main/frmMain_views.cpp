@@ -1,0 +1,87 @@
+// The main window's buttons that open other views: the calendar month and the help window, and
+// the F1 key.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include "app/help/frmHelp.h"
+#include "app/main/ClickableLabel.h"
+#include "app/main/frmMain.h"
+#include "app/month/frmCalendar.h"
+#include "app/month/frmMsgNowLoading.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/monthview/MonthView.h"
+
+namespace orlun::app {
+
+void frmMain::ConnectViews()
+{
+    connect(cmdDisplayCalendar, &QPushButton::clicked, this, &frmMain::cmdDisplayCalendar_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        const bool opens = focus && (focus == txbDate || focus == cmdNow || focus == cmdMove ||
+                                     focus == cmdHelp ||
+                                     (focus == cmdPauseResume && cmdPauseResume->text() == "Resume"));
+        if (opens) OpenHelp(SectionOfControl(focus->objectName()));
+    });
+}
+
+void frmMain::cmdHelp_Click() { OpenHelp(QString()); }
+
+void frmMain::OpenHelp(const QString& section)
+{
+    if (!frmHelp_) frmHelp_ = new frmHelp(this);
+    frmHelp_->ShowSection(section);
+    frmHelp_->showNormal();
+    frmHelp_->raise();
+    frmHelp_->activateWindow();
+}
+
+void frmMain::cmdDisplayCalendar_Click()
+{
+    const auto first = FirstDayOfMonthAt(AJDToCJDC(dblCurrentAJDate, settings_.refLongitude), settings_);
+    if (!first) {
+        platform_.messages->Warning(this, "Out of range",
+                                    "The lunar month of this date lies outside the years -3000 to 3000.");
+        return;
+    }
+    if (!frmCalendar_) {
+        frmMsgNowLoading notice(this);
+        notice.move(pos() + fraMove->pos());
+        notice.show();
+        platform_.events->ProcessEvents();
+        auto* window = new frmCalendar(platform_, [this] {
+            return CalendarContext{settings_, lblChineseLunarDate[1]->text(), chkShowARC->isChecked(),
+                                   windowIcon()};
+        }, this);
+        if (!window->Form_Load(strPicPath)) {
+            delete window;
+            return;
+        }
+        connect(window, &frmCalendar::closed, this, [this] {
+            showNormal();
+            raise();
+        });
+        frmCalendar_ = window;
+    }
+    frmCalendar_->lngJDN1stOfMonth = *first;
+    if (frmCalendar_->isMinimized()) frmCalendar_->showNormal();
+    // At the main window's top, against the right edge of the screen.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        frmCalendar_->adjustSize();
+        frmCalendar_->move(std::max(area.left(), area.right() - frmCalendar_->frameGeometry().width() - 7), y());
+    }
+    frmCalendar_->show();
+    frmCalendar_->raise();
+    frmCalendar_->DrawMonth();
+}
+
+} // namespace orlun::app

@@ -1,0 +1,142 @@
+#include "app/month/frmCalendar.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/month/MonthCanvas.h"
+#include "app/month/MonthImage.h"
+#include "app/month/SaveFileDialog.h"
+#include "calendar/monthview/MonthView.h"
+#include "calendar/western/Clock.h"
+
+namespace orlun::app {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// The main window's CHL line up to and including "CHL".
+QString TitleOf(const QString& chlLine)
+{
+    const qsizetype at = chlLine.indexOf("CHL");
+    return at < 0 ? QString("Calendar") : chlLine.left(at + 3);
+}
+
+} // namespace
+
+frmCalendar::frmCalendar(Platform& platform, std::function<CalendarContext()> context, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), context_(std::move(context))
+{
+    setObjectName("frmCalendar");
+    setWindowTitle("Calendar");
+    setStyleSheet("QWidget#frmCalendar { background: rgb(198, 0, 0); }");
+    canvas_ = new MonthCanvas(this);
+    lblTitle = canvas_->lblTitle;
+    lblYearAndMonth = canvas_->lblYearAndMonth;
+    cmdShowPreviousOrNext[0] = Button(this, "cmdShowPreviousOrNext0", "Show previous month");
+    cmdShowPreviousOrNext[1] = Button(this, "cmdShowPreviousOrNext1", "Show next month");
+    cmdSaveCalendarImage = Button(this, "cmdSaveCalendarImage", "Save as PNG image");
+    cmdClose = Button(this, "cmdClose", "Close");
+    CommonDialog1 = &DesktopSaveFileDialog();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(12, 6, 12, 10);
+    for (QPushButton* b : {cmdShowPreviousOrNext[0], cmdShowPreviousOrNext[1], cmdSaveCalendarImage, cmdClose})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(canvas_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdShowPreviousOrNext[0], &QPushButton::clicked, this, [this] { cmdShowPreviousOrNext_Click(0); });
+    connect(cmdShowPreviousOrNext[1], &QPushButton::clicked, this, [this] { cmdShowPreviousOrNext_Click(1); });
+    connect(cmdSaveCalendarImage, &QPushButton::clicked, this, &frmCalendar::cmdSaveCalendarImage_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmCalendar::cmdClose_Click);
+}
+
+bool frmCalendar::Form_Load(const QString& pictureFolder)
+{
+    QString failed;
+    if (!canvas_->LoadPictures(pictureFolder, failed)) {
+        platform_.messages->Warning(this, "Calendar", "The picture file " + failed +
+                                                          " cannot be read. Please reinstall Orlun.");
+        return false;
+    }
+    blnFormLoaded = true;
+    return true;
+}
+
+void frmCalendar::DrawMonth()
+{
+    const CalendarContext context = context_();
+    setWindowTitle(TitleOf(context.chlLine));
+    if (!context.icon.isNull()) setWindowIcon(context.icon);
+    const MonthView view = MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock), context.settings);
+    canvas_->SetMonth(view, context.showArc);
+    // At the ends of the computed range there is no month to step to.
+    cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);
+    cmdShowPreviousOrNext[1]->setEnabled(view.nextFirstDay != 0);
+    cmdSaveCalendarImage->setEnabled(view.valid);
+}
+
+void frmCalendar::cmdShowPreviousOrNext_Click(int index)
+{
+    const MonthView& shown = canvas_->Month();
+    const int32_t target = index == 0 ? shown.previousFirstDay : shown.nextFirstDay;
+    if (target == 0) return;
+    lngJDN1stOfMonth = target;
+    DrawMonth();
+}
+
+void frmCalendar::cmdSaveCalendarImage_Click()
+{
+    const QString chosen = CommonDialog1->Ask(this, "Save image of this calendar month as a PNG file",
+                                              "PNG graphics file (*.png)");
+    if (chosen.isEmpty()) return;
+    // The grid without the button row, drawn by the window itself; the clipboard is left alone.
+    const QImage picture = platform_.capture->Grab(canvas_);
+    const MonthImageResult saved = SaveMonthImage(picture, WithPngSuffix(chosen));
+    switch (saved.outcome) {
+    case MonthImageOutcome::Failed:
+        platform_.messages->Information(this, cmdSaveCalendarImage->text(),
+                                        "Error when attempting to save image.  Please try again.");
+        break;
+    case MonthImageOutcome::Png:
+        platform_.messages->Information(this, "Save image",
+                                        "The image has been saved in the PNG file\n" + saved.path);
+        break;
+    case MonthImageOutcome::BmpOnly:
+        platform_.messages->Information(
+            this, "Save image", "Save error.  The image has been saved instead in the BMP file\n" + saved.path);
+        break;
+    }
+}
+
+void frmCalendar::cmdClose_Click()
+{
+    hide();
+    emit closed();
+}
+
+void frmCalendar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && blnFormLoaded) DrawMonth();
+}
+
+void frmCalendar::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (blnFormLoaded) DrawMonth();
+}
+
+} // namespace orlun::app

@@ -1,0 +1,21 @@
+#include "app/month/frmMsgNowLoading.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orlun::app {
+
+frmMsgNowLoading::frmMsgNowLoading(QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName("frmMsgNowLoading");
+    setWindowTitle("One moment please");
+    setStyleSheet("background: rgb(255, 255, 0); color: black;");
+    lblMessage = new QLabel("Now loading images ...", this);
+    lblMessage->setObjectName("lblMessage");
+    lblMessage->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblMessage);
+    resize(260, 60);
+}
+
+} // namespace orlun::app

@@ -1,0 +1,117 @@
+#include "calendar/monthview/MonthView.h"
+
+#include <cmath>
+
+#include "calendar/arc/ArcCal.h"
+#include "calendar/chinese/LunarYearMonths.h"
+#include "calendar/chinese/Orlun1.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/core/Limits.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/monthview/MonthGrid.h"
+#include "calendar/western/DatePr2.h"
+
+namespace orlun {
+
+namespace {
+
+// The lunar month that contains the day: it began in the lunar year of the day's CE year or of
+// the year before.
+std::optional<LunarMonth> MonthContaining(int32_t day, const CalendarSettings& settings)
+{
+    if (day < kMinJDN || day > kMaxJDN) return std::nullopt;
+    const int year = GregorianDate(day).year;
+    for (int y : {year, year - 1}) {
+        if (y < kMinYear - 1 || y > kMaxYear) continue;
+        const LunarYearMonths months = LunarYearMonthsOf(y, settings);
+        if (!months.valid) continue;
+        for (const LunarMonth& m : months.months)
+            if (m.start <= day && day < m.start + m.length) return m;
+    }
+    return std::nullopt;
+}
+
+std::string FirstLetters(const std::string& name) { return name.substr(0, 3); }
+
+std::string MonthTitle(int32_t firstDay, const CalendarSettings& settings)
+{
+    CHSDate chs;
+    chs.valid = kCHSNotWanted;
+    CHLDate chl;
+    CJDateToChDates(NoonOf(firstDay), settings.epoch, settings.refLongitude, chs, chl);
+    if (chl.valid != 1) return {};
+    return CHLLongStr(chl, {.dayForm = false}, settings);
+}
+
+} // namespace
+
+std::optional<int32_t> FirstDayOfMonthAt(double cjdc, const CalendarSettings& settings)
+{
+    if (!std::isfinite(cjdc)) return std::nullopt;
+    const auto month = MonthContaining(static_cast<int32_t>(std::floor(cjdc)), settings);
+    if (!month) return std::nullopt;
+    return month->start;
+}
+
+std::string CellDayText(int day) { return std::to_string(day) + (day < 10 ? " " : ""); }
+
+std::string CellCEText(int32_t jdn)
+{
+    const WesternDate ce = GregorianDate(jdn);
+    return FirstLetters(WeekdayNameOfJDN(jdn)) + " " + FirstLetters(MonthName(ce.month)) + " " +
+           std::to_string(ce.day);
+}
+
+std::string CellARCText(int32_t jdn)
+{
+    const ARCDate arc = ARCDateOfJDN(jdn);
+    return ARCMonthName(arc.month) + " " + std::to_string(arc.day);
+}
+
+std::string YearAndMonthText(int32_t firstJdn, int32_t lastJdn)
+{
+    const WesternDate first = GregorianDate(firstJdn);
+    const WesternDate last = GregorianDate(lastJdn);
+    const std::string lead = "Common Era year ";
+    if (first.year != last.year)
+        return lead + std::to_string(first.year) + " (" + MonthName(first.month) + ") - " +
+               std::to_string(last.year) + " (" + MonthName(last.month) + ")";
+    if (first.month == last.month)
+        return lead + std::to_string(first.year) + ", month of " + MonthName(first.month);
+    return lead + std::to_string(first.year) + " (" + MonthName(first.month) + "-" +
+           MonthName(last.month) + ")";
+}
+
+MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings& settings)
+{
+    MonthView view;
+    const auto month = MonthContaining(firstDay, settings);
+    if (!month || month->start != firstDay) return view;
+    view.firstDay = firstDay;
+    view.length = month->length;
+    if (const auto before = MonthContaining(firstDay - 1, settings)) view.previousFirstDay = before->start;
+    if (MonthContaining(firstDay + view.length, settings)) view.nextFirstDay = firstDay + view.length;
+    view.title = MonthTitle(firstDay, settings);
+
+    int day = 0;
+    for (int cell = 0; cell < kGridCells; ++cell) {
+        if (!CellVisible(cell, view.length)) continue;
+        ++day;
+        MonthViewCell c;
+        c.cell = cell;
+        c.day = day;
+        c.jdn = firstDay + day - 1;
+        c.dayText = CellDayText(day);
+        c.ceText = CellCEText(c.jdn);
+        c.arcText = CellARCText(c.jdn);
+        const int weekday = WeekdayNumber(c.jdn);
+        c.weekend = weekday == 0 || weekday == 6;
+        c.today = c.jdn == todayJdn;
+        view.cells.push_back(c);
+    }
+    view.yearAndMonth = YearAndMonthText(firstDay, firstDay + view.length - 1);
+    view.valid = true;
+    return view;
+}
+
+} // namespace orlun
