@@ -46,7 +46,9 @@ CalendarSettings SettingsFromOptions(const Options& options)
         if (!CountryFromName(*name, country))
             throw UsageError{"--country must be Vietnam, China or Japan, not \"" + *name + "\""};
     }
-    return SettingsForCountry(country);
+    CalendarSettings settings = SettingsForCountry(country);
+    ApplyEpochAndMethod(options, settings);
+    return settings;
 }
 
 void ApplyEpochAndMethod(const Options& options, CalendarSettings& settings)

@@ -33,7 +33,7 @@ private:
     std::vector<std::pair<std::string, std::string>> values_;
 };
 
-// The settings named by --country (default China).
+// The settings named by --country (default China), --epoch and --method where the command has them.
 CalendarSettings SettingsFromOptions(const Options& options);
 
 // Applies --epoch (-2696 or -2636) and --method (true or mean) when given.

@@ -16,22 +16,6 @@ bool TakeSwitch(std::vector<std::string>& args, const std::string& name)
     return found;
 }
 
-CalendarSettings AllSettingsFromOptions(const Options& options)
-{
-    CalendarSettings settings = SettingsFromOptions(options);
-    if (auto epoch = options.Get("epoch")) {
-        if (*epoch == "-2696") settings.epoch = -2696;
-        else if (*epoch == "-2636") settings.epoch = -2636;
-        else throw UsageError{"--epoch must be -2696 or -2636"};
-    }
-    if (auto method = options.Get("method")) {
-        if (*method == "true") settings.method = 0;
-        else if (*method == "mean") settings.method = 1;
-        else throw UsageError{"--method must be true or mean"};
-    }
-    return settings;
-}
-
 double MomentFromOptions(const Options& options, const CalendarSettings& settings)
 {
     const auto ajdText = options.Get("ajd");

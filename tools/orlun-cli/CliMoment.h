@@ -13,8 +13,6 @@ namespace orlun::cli {
 // Removes every "--name" from args; true when it was there.
 bool TakeSwitch(std::vector<std::string>& args, const std::string& name);
 
-// --country, --epoch -2696|-2636 and --method true|mean.
-CalendarSettings AllSettingsFromOptions(const Options& options);
 
 // The moment of --ajd X or of --date "TEXT" (read as Convert reads a typed date); the present
 // moment when neither is given.

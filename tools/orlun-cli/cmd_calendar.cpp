@@ -109,11 +109,6 @@ int RunCalendar(const std::vector<std::string>& rawArgs)
     if (!options.Positionals().empty()) throw UsageError{"calendar takes no positional arguments"};
     if (!text && !options.Get("png")) throw UsageError{"calendar needs --text or --png FILE"};
     CalendarSettings settings = SettingsFromOptions(options);
-    if (auto epoch = options.Get("epoch")) {
-        if (*epoch == "-2696") settings.epoch = -2696;
-        else if (*epoch == "-2636") settings.epoch = -2636;
-        else throw UsageError{"--epoch must be -2696 or -2636"};
-    }
     const double ajd = MomentOf(options, settings);
     const auto first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.refLongitude), settings);
     if (!first) {

@@ -33,16 +33,6 @@ int RunConvert(const std::vector<std::string>& rawArgs)
                                  "calendar"});
     if (options.Positionals().size() != 1) throw UsageError{"convert needs one DATE TEXT"};
     CalendarSettings settings = SettingsFromOptions(options);
-    if (auto epoch = options.Get("epoch")) {
-        if (*epoch == "-2696") settings.epoch = -2696;
-        else if (*epoch == "-2636") settings.epoch = -2636;
-        else throw UsageError{"--epoch must be -2696 or -2636"};
-    }
-    if (auto method = options.Get("method")) {
-        if (*method == "true") settings.method = 0;
-        else if (*method == "mean") settings.method = 1;
-        else throw UsageError{"--method must be true or mean"};
-    }
 
     DateEntry entry;
     entry.date = options.Positionals()[0];

@@ -34,7 +34,7 @@ int RunList(const std::vector<std::string>& rawArgs)
     const Options options(args, {"ajd", "date", "years", "country", "epoch", "method"});
     if (options.Positionals().size() != 1) throw UsageError{"list needs one of newyears, months, jcce"};
     const DataMode mode = ModeOfName(options.Positionals()[0]);
-    const CalendarSettings settings = AllSettingsFromOptions(options);
+    const CalendarSettings settings = SettingsFromOptions(options);
     int years = DefaultYears(mode, leapOnly);
     if (auto text = options.Get("years")) {
         const auto value = ParseInteger(*text, 1, kMaxListYears);

@@ -36,11 +36,6 @@ int RunMonths(const std::vector<std::string>& args)
     if (!first || !last) throw UsageError{"FIRST and LAST must be years from -3000 to 2999"};
     if (*first > *last) throw UsageError{"FIRST must not be greater than LAST"};
     CalendarSettings settings = SettingsFromOptions(options);
-    if (auto epoch = options.Get("epoch")) {
-        if (*epoch == "-2696") settings.epoch = kEpochHuangdi;
-        else if (*epoch == "-2636") settings.epoch = kEpochAlternative;
-        else throw UsageError{"--epoch must be -2696 or -2636"};
-    }
     for (int64_t y = *first; y <= *last; ++y) {
         if (!PrintLunarYear(static_cast<int>(y), settings)) {
             std::fprintf(stderr, "orlun-cli: the lunar year of %lld could not be built\n",

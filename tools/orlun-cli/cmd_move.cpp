@@ -80,8 +80,7 @@ int RunMove(const std::vector<std::string>& rawArgs)
     }
     const Options options(args, {"ajd", "date", "steps", "country", "epoch", "method"});
     if (options.Positionals().size() != 1) throw UsageError{"move needs one UNIT"};
-    CalendarSettings settings = SettingsFromOptions(options);
-    ApplyEpochAndMethod(options, settings);
+    const CalendarSettings settings = SettingsFromOptions(options);
     const std::string unitText = options.Positionals()[0];
     const bool oneDay = unitText == kOneDay;
     const auto unit = MoveUnitFromText(unitText, settings.zoneCode);

@@ -14,7 +14,7 @@ int RunSelfTest(const std::vector<std::string>& args)
 {
     const Options options(args, {"date", "seed", "country", "epoch", "method"});
     if (!options.Positionals().empty()) throw UsageError{"selftest takes no positional arguments"};
-    const CalendarSettings settings = AllSettingsFromOptions(options);
+    const CalendarSettings settings = SettingsFromOptions(options);
     bool failed = false;
     std::string text;
     if (options.Get("date")) {

@@ -19,11 +19,6 @@ int RunTerms(const std::vector<std::string>& args)
     if (!year)
         throw UsageError{"YEAR must be a whole year from -3000 to 3000"};
     CalendarSettings settings = SettingsFromOptions(options);
-    if (auto method = options.Get("method")) {
-        if (*method == "true") settings.method = kTrueSunMethod;
-        else if (*method == "mean") settings.method = kMeanSunMethod;
-        else throw UsageError{"--method must be true or mean, not \"" + *method + "\""};
-    }
 
     // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
     const SolarTermTable table =

@@ -18,7 +18,7 @@ int RunYearData(const std::vector<std::string>& rawArgs)
     o.julian = TakeSwitch(args, "jc");
     const Options options(args, {"ajd", "date", "country", "epoch", "method"});
     if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
-    const CalendarSettings settings = AllSettingsFromOptions(options);
+    const CalendarSettings settings = SettingsFromOptions(options);
     const double ajd = MomentFromOptions(options, settings);
     std::fputs(WithLineFeeds(YearDataText(ajd, o, settings)).c_str(), stdout);
     return 0;
