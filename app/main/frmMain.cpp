@@ -603,7 +603,7 @@ void frmMain::cboEpoch_Click()
 
 void frmMain::cboMethod_Click()
 {
-    settings_.method = cboMethod->currentIndex() == 1 ? 1 : 0;
+    settings_.method = cboMethod->currentIndex() == 1 ? TermMethod::MeanSun : TermMethod::TrueSun;
     if (!blnStartupCompleted) return;
     DisplayDatesAndTimes();
     CmdSaveStateEnabled(true);

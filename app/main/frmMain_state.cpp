@@ -23,14 +23,14 @@ SavedState frmMain::CollectState() const
 {
     SavedState s;
     s.currentAJD = dblCurrentAJDate;
-    s.calendar = intCalendar;
+    s.calendar = static_cast<CalendarRow>(intCalendar);
     s.forward = optMoveDirection[0]->isChecked();
     s.plus = optPlus->isChecked();
     s.next = optNext->isChecked();
-    s.moveStep = cboMoveStep->currentIndex();
-    s.target = cboTarget->currentIndex();
+    s.moveStep = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    s.target = static_cast<SearchTarget>(cboTarget->currentIndex());
     s.refreshPeriod = cboRefreshPeriod->currentIndex();
-    s.method = cboMethod->currentIndex();
+    s.method = static_cast<TermMethod>(cboMethod->currentIndex());
     s.epoch = settings_.epoch;
     s.log = frmLogPreferences_->Values().ToArray();
     s.showARC = chkShowARC->isChecked();
@@ -80,11 +80,11 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
     optMoveDirection[s.forward ? 0 : 1]->setChecked(true);
     (s.plus ? optPlus : optMinus)->setChecked(true);
     (s.next ? optNext : optPrevious)->setChecked(true);
-    cboMoveStep->setCurrentIndex(s.moveStep);
-    cboTarget->setCurrentIndex(s.target);
+    cboMoveStep->setCurrentIndex(static_cast<int>(s.moveStep));
+    cboTarget->setCurrentIndex(static_cast<int>(s.target));
     cboRefreshPeriod->setCurrentIndex(s.refreshPeriod);
     cboTimeZone->setCurrentIndex(-1);
-    cboMethod->setCurrentIndex(s.method);
+    cboMethod->setCurrentIndex(static_cast<int>(s.method));
     settings_.method = s.method;
     chkRepeatedly->setChecked(false);
     chkKeep30th->setChecked(false);

@@ -73,7 +73,7 @@ void FillTrueSun(SolarTermTable& table, int refLongitude)
 
 } // namespace
 
-SolarTermTable BuildSolarTerms(double cjdc, int method, int refLongitude)
+SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude)
 {
     SolarTermTable table;
     table.solarYear = SolarYearOf(cjdc, refLongitude);
@@ -83,7 +83,7 @@ SolarTermTable BuildSolarTerms(double cjdc, int method, int refLongitude)
         table.TermDay.fill(std::numeric_limits<int32_t>::min());
         return table;
     }
-    if (method == kMeanSunMethod)
+    if (method == TermMethod::MeanSun)
         FillMeanSun(table, refLongitude);
     else
         FillTrueSun(table, refLongitude);

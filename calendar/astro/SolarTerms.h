@@ -8,15 +8,13 @@
 #include <cstdint>
 
 #include "calendar/astro/SolEq.h"
+#include "calendar/core/Settings.h"
 
 namespace orlun {
 
 inline constexpr int kTermTableSize = 79;
 inline constexpr int kQuarterTableSize = 14;
 
-// Solar-term method: kMeanSunMethod, any other value the true sun.
-inline constexpr int kTrueSunMethod = 0;
-inline constexpr int kMeanSunMethod = 1;
 
 struct SolarTermTable {
     std::array<double, kTermTableSize> TermMoment{};  // CJDC instants
@@ -33,7 +31,7 @@ struct SolarTermTable {
 // 60 and 75 degrees past each quarter point, with one delta T, that of year b, for the whole table.
 // A moment without a 32-bit day number gives solarYear = kNoSolarYear, NaN instants and
 // TermDay = INT32_MIN.
-SolarTermTable BuildSolarTerms(double cjdc, int method, int refLongitude);
+SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude);
 
 // False for a table of a moment without a solar year.
 bool IsValid(const SolarTermTable& table);

@@ -13,7 +13,7 @@ double CalendarCache::DarkMoonUT(int32_t lunation)
 
 SolarTermTable CalendarCache::TrueSunTerms(double cjdc, int refLongitude)
 {
-    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude) : BuildSolarTerms(cjdc, kTrueSunMethod, refLongitude);
+    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude) : BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
 }
 
 void CalendarCache::Clear()

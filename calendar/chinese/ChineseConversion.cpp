@@ -74,7 +74,7 @@ const TermDays* CachedTermDays(int32_t day, const CalendarSettings& settings)
     CalendarCache& cache = TheCalendarCache();
     if (!cache.Enabled())
         return nullptr;
-    if (settings.method == kMeanSunMethod)
+    if (settings.method == TermMethod::MeanSun)
         return cache.Years().MeanSunTermDays(day, settings.refLongitude);
     const ChineseYearRecord* r = cache.Years().Find(day, settings.refLongitude, cache);
     return r != nullptr && r->termsValid ? &r->termDay : nullptr;

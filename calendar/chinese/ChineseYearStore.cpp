@@ -93,7 +93,7 @@ const TermDays* ChineseYearStore::MeanSunTermDays(int32_t day, int refLongitude)
         return nullptr;
     std::unique_ptr<TermDays>& slot = l.meanSun[IndexOf(b)];
     if (!slot) {
-        const SolarTermTable t = BuildSolarTerms(day, kMeanSunMethod, refLongitude);
+        const SolarTermTable t = BuildSolarTerms(day, TermMethod::MeanSun, refLongitude);
         if (!IsValid(t))
             return nullptr;
         slot = std::make_unique<TermDays>(t.TermDay);

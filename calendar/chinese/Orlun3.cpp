@@ -5,9 +5,9 @@
 
 namespace orlun {
 
-SolarTermTable SolarTermsOf(double cjdc, int method, int refLongitude)
+SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude)
 {
-    if (method == kMeanSunMethod)
+    if (method == TermMethod::MeanSun)
         return BuildSolarTerms(cjdc, method, refLongitude);
     return TheCalendarCache().TrueSunTerms(cjdc, refLongitude);
 }

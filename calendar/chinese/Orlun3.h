@@ -52,7 +52,7 @@ struct YearStructure {
 // BuildSolarTerms for the conversions: the same table, but the true-sun tables of the last few
 // solar years and longitudes are remembered in TheCalendarCache() (a table depends on nothing
 // else).
-SolarTermTable SolarTermsOf(double cjdc, int method, int refLongitude);
+SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude);
 
 // "05" for an ordinary month, "5*" for a leap month.
 std::string MonthLabelStr(int month, bool leap);

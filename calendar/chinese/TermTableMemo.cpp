@@ -6,10 +6,10 @@ SolarTermTable TermTableMemo::TrueSun(double cjdc, int refLongitude)
 {
     const int32_t b = SolarYearOf(cjdc, refLongitude);
     if (b == kNoSolarYear)
-        return BuildSolarTerms(cjdc, kTrueSunMethod, refLongitude);
+        return BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
     Entry& entry = entries_[static_cast<size_t>(static_cast<uint32_t>(b)) % kSize];
     if (entry.solarYear != b || entry.refLongitude != refLongitude) {
-        SolarTermTable table = BuildSolarTerms(cjdc, kTrueSunMethod, refLongitude);
+        SolarTermTable table = BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
         if (table.solarYear != b) // not expected; such a table is never remembered
             return table;
         entry.solarYear = b;

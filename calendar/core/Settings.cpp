@@ -44,7 +44,7 @@ std::string EpochMethod(const CalendarSettings& s, bool capital)
 {
     std::string text = capital ? "Epoch" : "epoch";
     text.append(" = ").append(std::to_string(s.epoch)).append(", method = ");
-    return text.append(s.method == 1 ? "mean sun" : "true sun");
+    return text.append(s.method == TermMethod::MeanSun ? "mean sun" : "true sun");
 }
 
 CalendarSettings SettingsForCountry(Country c)

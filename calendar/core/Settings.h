@@ -14,12 +14,16 @@ struct Rgb {
     int blue = 0;
 };
 
+// How the solar terms between the quarter points are placed. The numbers are the method list's
+// items and the state file's values.
+enum class TermMethod : int { TrueSun = 0, MeanSun = 1 };
+
 struct CalendarSettings {
     Country country = Country::China;
     int refLongitude = 120;       // reference meridian, whole degrees East (100..145)
     std::string zoneCode = "CCT"; // zone code shown after times at the reference meridian
     int epoch = -2696;            // Common Era year of cycle 1, position 1: -2696 or -2636
-    int method = 0;               // solar terms: 0 true sun, 1 mean sun
+    TermMethod method = TermMethod::TrueSun; // of the CHS dates and the mean-sun term tables
 };
 
 // Reference longitude of a country: Vietnam 105, China 120, Japan 135.

@@ -13,6 +13,12 @@ namespace orlun {
 
 namespace {
 
+// The file keeps these codes as numbers: they must never change.
+static_assert(kRowCHL == 2 && kRowARCCCT == 8 && kCalendarRowCount == 9);
+static_assert(static_cast<int>(MoveUnit::CHLMonth) == 6 && kMoveUnitCount == 16);
+static_assert(static_cast<int>(SearchTarget::IntercalaryMonth) == 21 && kSearchTargetCount == 22);
+static_assert(static_cast<int>(TermMethod::TrueSun) == 0 && static_cast<int>(TermMethod::MeanSun) == 1);
+
 // A state file is about 1 KB; anything far larger is not one of ours.
 constexpr size_t kMaxFileSize = 64 * 1024;
 constexpr size_t kMaxLineLength = 256;
@@ -93,14 +99,14 @@ std::string FormatSavedState(const SavedState& s)
     char moment[64];
     const auto [end, ec] = std::to_chars(moment, moment + sizeof moment, s.currentAJD);
     lines.push_back(ec == std::errc() ? std::string(moment, end) : std::string("0"));
-    lines.push_back(std::to_string(s.calendar));
+    lines.push_back(std::to_string(static_cast<int>(s.calendar)));
     lines.push_back(Flag(s.forward));
     lines.push_back(Flag(s.plus));
     lines.push_back(Flag(s.next));
-    lines.push_back(std::to_string(s.moveStep));
-    lines.push_back(std::to_string(s.target));
+    lines.push_back(std::to_string(static_cast<int>(s.moveStep)));
+    lines.push_back(std::to_string(static_cast<int>(s.target)));
     lines.push_back(std::to_string(s.refreshPeriod));
-    lines.push_back(std::to_string(s.method));
+    lines.push_back(std::to_string(static_cast<int>(s.method)));
     lines.push_back(std::to_string(s.epoch));
     for (bool b : s.log) lines.push_back(Box(b));
     lines.push_back(Box(s.showARC));
@@ -123,12 +129,12 @@ std::optional<SavedState> ParseSavedState(const std::string& text)
     SavedState s;
 
     const auto moment = Moment(L[0]);
-    const auto calendar = Integer(L[1], 0, 8);
+    const auto calendar = Integer(L[1], 0, kCalendarRowCount - 1);
     const auto forward = OptionFlag(L[2]);
     const auto plus = OptionFlag(L[3]);
     const auto next = OptionFlag(L[4]);
-    const auto moveStep = Integer(L[5], 0, 15);
-    const auto target = Integer(L[6], 0, 21);
+    const auto moveStep = Integer(L[5], 0, kMoveUnitCount - 1);
+    const auto target = Integer(L[6], 0, kSearchTargetCount - 1);
     const auto refresh = Integer(L[7], 0, 3);
     const auto method = Integer(L[8], 0, 1);
     const auto epoch = Integer(L[9], -32768, 32767);
@@ -136,14 +142,14 @@ std::optional<SavedState> ParseSavedState(const std::string& text)
         !method || !epoch)
         return std::nullopt;
     s.currentAJD = *moment;
-    s.calendar = *calendar;
+    s.calendar = static_cast<CalendarRow>(*calendar);
     s.forward = *forward;
     s.plus = *plus;
     s.next = *next;
-    s.moveStep = *moveStep;
-    s.target = *target;
+    s.moveStep = static_cast<MoveUnit>(*moveStep);
+    s.target = static_cast<SearchTarget>(*target);
     s.refreshPeriod = *refresh;
-    s.method = *method;
+    s.method = static_cast<TermMethod>(*method);
     s.epoch = *epoch;
 
     for (size_t i = 0; i < s.log.size(); ++i) {

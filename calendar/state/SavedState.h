@@ -15,6 +15,11 @@
 #include <optional>
 #include <string>
 
+#include "calendar/core/CalendarRows.h"
+#include "calendar/core/MoveUnit.h"
+#include "calendar/core/SearchTarget.h"
+#include "calendar/core/Settings.h"
+
 namespace orlun {
 
 inline constexpr int kSavedStateLines = 79;
@@ -23,14 +28,14 @@ inline constexpr const char* kSavedStateFolderName = "Velmor_Systems";
 
 struct SavedState {
     double currentAJD = 0;
-    int calendar = 2;
+    CalendarRow calendar = kRowCHL;
     bool forward = true;
     bool plus = true;
     bool next = true;
-    int moveStep = 6;
-    int target = 0;
+    MoveUnit moveStep = MoveUnit::CHLMonth;
+    SearchTarget target = SearchTarget::FullMoon;
     int refreshPeriod = 1;
-    int method = 0;
+    TermMethod method = TermMethod::TrueSun;
     int epoch = -2696;
     std::array<bool, 13> log{};     // in the file's order, chkVerbose first
     bool showARC = true;

@@ -26,7 +26,7 @@ NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& s
     summary.months = static_cast<int>(nian.months.size());
     // The terms of the structure (true Sun) of the solar year of the nian's summer: they reach
     // from the December solstice two years before to beyond the next new year.
-    const SolarTermTable terms = SolarTermsOf(nian.NewYearDay() + 150.5, kTrueSunMethod,
+    const SolarTermTable terms = SolarTermsOf(nian.NewYearDay() + 150.5, TermMethod::TrueSun,
                                               settings.refLongitude);
     for (int i = 0; i < kTermTableSize; ++i) {
         if (terms.TermDay[i] < nian.NewYearDay() || terms.TermDay[i] >= nian.NextNewYearDay()) continue;

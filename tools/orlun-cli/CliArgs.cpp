@@ -59,8 +59,8 @@ void ApplyEpochAndMethod(const Options& options, CalendarSettings& settings)
         else throw UsageError{"--epoch must be -2696 or -2636"};
     }
     if (auto method = options.Get("method")) {
-        if (*method == "true") settings.method = kTrueSunMethod;
-        else if (*method == "mean") settings.method = kMeanSunMethod;
+        if (*method == "true") settings.method = TermMethod::TrueSun;
+        else if (*method == "mean") settings.method = TermMethod::MeanSun;
         else throw UsageError{"--method must be true or mean, not \"" + *method + "\""};
     }
 }

@@ -40,10 +40,10 @@ constexpr Build kBuilds[] = {
     {2999, 12, 31, 105}, {0, 1, 1, 135},
 };
 
-std::string Describe(const Build& b, int method)
+std::string Describe(const Build& b, TermMethod method)
 {
     return std::to_string(b.year) + "-" + std::to_string(b.month) + "-" + std::to_string(b.day) +
-           " at " + std::to_string(b.longitude) + " E, method " + std::to_string(method);
+           " at " + std::to_string(b.longitude) + " E, method " + std::to_string(static_cast<int>(method));
 }
 
 } // namespace
@@ -52,7 +52,7 @@ TEST(SolarTerms, TableBelongsToTheSolarYearOfTheMoment)
 {
     for (const Build& b : kBuilds) {
         const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        for (int method : {kTrueSunMethod, kMeanSunMethod}) {
+        for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
             const SolarTermTable t = BuildSolarTerms(moment, method, b.longitude);
             const std::string what = Describe(b, method);
             ASSERT_TRUE(IsValid(t)) << what;
@@ -77,8 +77,8 @@ TEST(SolarTerms, MeanSunCutsEachSolarYearIntoEqualParts)
 {
     for (const Build& b : kBuilds) {
         const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        const SolarTermTable t = BuildSolarTerms(moment, kMeanSunMethod, b.longitude);
-        const std::string what = Describe(b, kMeanSunMethod);
+        const SolarTermTable t = BuildSolarTerms(moment, TermMethod::MeanSun, b.longitude);
+        const std::string what = Describe(b, TermMethod::MeanSun);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(t.TermMoment[static_cast<size_t>(24 * k)],
                       DecemberSolstice(t.solarYear - 2 + k, b.longitude))
@@ -106,8 +106,8 @@ TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
 {
     for (const Build& b : kBuilds) {
         const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        const SolarTermTable t = BuildSolarTerms(moment, kTrueSunMethod, b.longitude);
-        const std::string what = Describe(b, kTrueSunMethod);
+        const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, b.longitude);
+        const std::string what = Describe(b, TermMethod::TrueSun);
         const int32_t y = t.solarYear;
         const int L = b.longitude;
         const double expected[kQuarterTableSize] = {
@@ -132,20 +132,20 @@ TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
 TEST(SolarTerms, SolstitialDaysOfSolarYear2013)
 {
     const double moment = GregorianJDN(2013, 6, 1) + 0.5;
-    for (int method : {kTrueSunMethod, kMeanSunMethod}) {
+    for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
         const SolarTermTable t = BuildSolarTerms(moment, method, 120);
-        EXPECT_EQ(t.solarYear, 2013) << "method " << method;
-        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21)) << "method " << method;
-        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22)) << "method " << method;
+        EXPECT_EQ(t.solarYear, 2013) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21)) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22)) << "method " << static_cast<int>(method);
     }
     // The 2013 March equinox (11:02 UT) and the minor term after the winter solstice (Xiao han,
     // 2013-01-05 05:34 UT) at China's meridian.
-    const SolarTermTable t = BuildSolarTerms(moment, kTrueSunMethod, 120);
+    const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, 120);
     EXPECT_EQ(t.TermDay[30], GregorianJDN(2013, 3, 20));
     EXPECT_EQ(t.TermDay[25], GregorianJDN(2013, 1, 5));
     // Any method value but the mean sun's means the true sun.
     for (int method : {2, -1, 99})
-        EXPECT_EQ(BuildSolarTerms(moment, method, 120).TermMoment, t.TermMoment)
+        EXPECT_EQ(BuildSolarTerms(moment, static_cast<TermMethod>(method), 120).TermMoment, t.TermMoment)
             << "method " << method;
 }
 
@@ -157,8 +157,8 @@ TEST(SolarTerms, TrueSunTermsAreFifteenDegreesApartOnTheEngineSun)
                             {2999, 12, 31, 120}};
     for (const Build& b : builds) {
         const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        const SolarTermTable t = BuildSolarTerms(moment, kTrueSunMethod, b.longitude);
-        const std::string what = Describe(b, kTrueSunMethod);
+        const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, b.longitude);
+        const std::string what = Describe(b, TermMethod::TrueSun);
         // The engine's Sun takes UT with the delta T of its own moment, the table one delta T for
         // the year; in antiquity delta T drifts by some 25 s a year, which within a quarter of a
         // year moves the Sun by up to 0.0001 degree.
@@ -181,7 +181,7 @@ TEST(SolarTerms, MomentWithoutADayNumberGivesAnInvalidTable)
     const double bad[] = {std::numeric_limits<double>::quiet_NaN(),
                           std::numeric_limits<double>::infinity(), -1e300};
     for (double x : bad) {
-        for (int method : {kTrueSunMethod, kMeanSunMethod}) {
+        for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
             const SolarTermTable t = BuildSolarTerms(x, method, 120);
             EXPECT_FALSE(IsValid(t)) << "moment " << x << ", method " << method;
             EXPECT_EQ(t.solarYear, kNoSolarYear) << "moment " << x;

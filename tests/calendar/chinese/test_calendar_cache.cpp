@@ -120,17 +120,17 @@ TEST(CalendarCache, MonthsLengthsAndMeanSunTermsMatchWithoutTheCache)
                 CHLDate rec = Lunar(CycleOfYear(year, s.epoch), PositionOfYear(year), m.number, 1, m.leap ? 1 : 0);
                 lengths.emplace_back(CHLMonthLength(rec, s), m.length);
             }
-            s.method = kMeanSunMethod;
+            s.method = TermMethod::MeanSun;
             CHSDate meanCached = Solar(CycleOfYear(year, s.epoch), PositionOfYear(year), 7, 3);
             ChSDateToJDN(meanCached, s);
-            s.method = kTrueSunMethod;
+            s.method = TermMethod::TrueSun;
 
             cache.SetEnabled(false);
             const LunarYearMonths uncached = LunarYearMonthsOf(year, s);
-            s.method = kMeanSunMethod;
+            s.method = TermMethod::MeanSun;
             CHSDate meanFresh = Solar(CycleOfYear(year, s.epoch), PositionOfYear(year), 7, 3);
             ChSDateToJDN(meanFresh, s);
-            s.method = kTrueSunMethod;
+            s.method = TermMethod::TrueSun;
             cache.SetEnabled(true);
 
             ASSERT_TRUE(cached.valid) << year;

@@ -16,7 +16,7 @@ using namespace orlun::test;
 
 namespace {
 
-CalendarSettings At(int longitude, int epoch = kEpochHuangdi, int method = kTrueSunMethod)
+CalendarSettings At(int longitude, int epoch = kEpochHuangdi, int method = TermMethod::TrueSun)
 {
     CalendarSettings s;
     s.refLongitude = longitude;
@@ -336,7 +336,7 @@ TEST(ChineseSolarConversion, MeanSunMethodMovesTheTermsBetweenSolstices)
     solstice.term = 1;
     solstice.day = 1;
     CHSDate trueSolstice = solstice;
-    ASSERT_TRUE(ChSDateToJDN(solstice, At(120, kEpochHuangdi, kMeanSunMethod)));
+    ASSERT_TRUE(ChSDateToJDN(solstice, At(120, kEpochHuangdi, TermMethod::MeanSun)));
     ASSERT_TRUE(ChSDateToJDN(trueSolstice, At(120)));
     EXPECT_EQ(GregorianText(solstice.jdn), "2012-12-21");
     EXPECT_EQ(solstice.jdn, trueSolstice.jdn);
@@ -344,7 +344,7 @@ TEST(ChineseSolarConversion, MeanSunMethodMovesTheTermsBetweenSolstices)
     CHSDate equinox = solstice;
     equinox.term = 7;
     CHSDate trueEquinox = equinox;
-    ASSERT_TRUE(ChSDateToJDN(equinox, At(120, kEpochHuangdi, kMeanSunMethod)));
+    ASSERT_TRUE(ChSDateToJDN(equinox, At(120, kEpochHuangdi, TermMethod::MeanSun)));
     ASSERT_TRUE(ChSDateToJDN(trueEquinox, At(120)));
     EXPECT_EQ(GregorianText(trueEquinox.jdn), "2013-03-20");
     EXPECT_EQ(GregorianText(equinox.jdn), "2013-03-23") << "a quarter of the solstice year after 2012-12-21 19:12";

@@ -29,7 +29,7 @@ void SweepShard(int shard, int longitude, int32_t step)
             CalendarSettings settings;
             settings.refLongitude = longitude;
             settings.epoch = epoch;
-            settings.method = kTrueSunMethod;
+            settings.method = TermMethod::TrueSun;
 
             CHLDate chl;
             CHSDate chs;

@@ -256,15 +256,15 @@ TEST(YearStructure, RememberedEngineResultsEqualFreshOnes)
     const Ask asks[] = {{2013, 120}, {2013, 105}, {2013, 120}, {2077, 120}, {2013, 135}, {-1000, 120}, {2013, 105}};
     for (const Ask& a : asks) {
         const double moment = GregorianJDN(a.year, 3, 1) + 0.5;
-        const SolarTermTable remembered = SolarTermsOf(moment, kTrueSunMethod, a.longitude);
-        const SolarTermTable fresh = BuildSolarTerms(moment, kTrueSunMethod, a.longitude);
+        const SolarTermTable remembered = SolarTermsOf(moment, TermMethod::TrueSun, a.longitude);
+        const SolarTermTable fresh = BuildSolarTerms(moment, TermMethod::TrueSun, a.longitude);
         EXPECT_EQ(remembered.solarYear, fresh.solarYear) << a.year << " at " << a.longitude;
         for (int i = 0; i < kTermTableSize; ++i) {
             EXPECT_EQ(remembered.TermMoment[static_cast<size_t>(i)], fresh.TermMoment[static_cast<size_t>(i)])
                 << a.year << " at " << a.longitude << ", entry " << i;
         }
-        const SolarTermTable mean = SolarTermsOf(moment, kMeanSunMethod, a.longitude);
-        EXPECT_EQ(mean.TermMoment[6], BuildSolarTerms(moment, kMeanSunMethod, a.longitude).TermMoment[6]);
+        const SolarTermTable mean = SolarTermsOf(moment, TermMethod::MeanSun, a.longitude);
+        EXPECT_EQ(mean.TermMoment[6], BuildSolarTerms(moment, TermMethod::MeanSun, a.longitude).TermMoment[6]);
     }
     // Lunations 1024 apart share a memo slot.
     for (int32_t lunation : {100, 1124, 100, -924, 100}) {
