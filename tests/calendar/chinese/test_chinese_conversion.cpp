@@ -16,7 +16,7 @@ using namespace orlun::test;
 
 namespace {
 
-CalendarSettings At(int longitude, int epoch = kEpochHuangdi, int method = TermMethod::TrueSun)
+CalendarSettings At(int longitude, int epoch = kEpochHuangdi, TermMethod method = TermMethod::TrueSun)
 {
     CalendarSettings s;
     s.refLongitude = longitude;

@@ -173,7 +173,7 @@ TEST(LogEntry, EpochLineOnlyWithAChineseItem)
     // Japan, the second epoch and the mean sun: the line follows the settings.
     LogMoment m = NewYear2013(Country::Japan);
     m.settings.epoch = -2636;
-    m.settings.method = 1;
+    m.settings.method = TermMethod::MeanSun;
     p = Nothing();
     p.epochEtc = p.cjdc = p.verbose = true;
     EXPECT_EQ(LogEntryText(m, p, kTitle, false),

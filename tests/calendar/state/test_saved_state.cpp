@@ -14,14 +14,14 @@ SavedState Sample()
 {
     SavedState s;
     s.currentAJD = 2455900.9212345678;
-    s.calendar = 5;
+    s.calendar = kRowCJDC;
     s.forward = false;
     s.plus = true;
     s.next = false;
-    s.moveStep = 15;
-    s.target = 21;
+    s.moveStep = MoveUnit::ARCYear;
+    s.target = SearchTarget::IntercalaryMonth;
     s.refreshPeriod = 3;
-    s.method = 1;
+    s.method = TermMethod::MeanSun;
     s.epoch = -2636;
     for (size_t i = 0; i < s.log.size(); ++i) s.log[i] = i % 3 == 0;
     s.showARC = false;
