@@ -183,7 +183,7 @@ TEST(SolarTerms, MomentWithoutADayNumberGivesAnInvalidTable)
     for (double x : bad) {
         for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
             const SolarTermTable t = BuildSolarTerms(x, method, 120);
-            EXPECT_FALSE(IsValid(t)) << "moment " << x << ", method " << method;
+            EXPECT_FALSE(IsValid(t)) << "moment " << x << ", method " << static_cast<int>(method);
             EXPECT_EQ(t.solarYear, kNoSolarYear) << "moment " << x;
             EXPECT_TRUE(std::isnan(t.TermMoment[0])) << "moment " << x;
             EXPECT_EQ(t.TermDay[78], INT32_MIN) << "moment " << x;
