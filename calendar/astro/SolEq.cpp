@@ -55,14 +55,14 @@ constexpr std::array<PeriodicTerm, 24> kPeriodicTerms = {{
     Term(12, 320.81, 34777.259),   Term(9, 227.73, 1222.114),    Term(8, 15.45, 16859.074),
 }};
 
-bool IsQuarter(int quarter) { return quarter >= 0 && quarter <= 3; }
+bool IsQuarter(Quarter quarter) { return static_cast<int>(quarter) >= 0 && static_cast<int>(quarter) <= 3; }
 
 double Evaluate(const Polynomial& p, double y)
 {
     return p[0] + y * (p[1] + y * (p[2] + y * (p[3] + y * p[4])));
 }
 
-double QuarterCJDC(int quarter, int32_t year, int refLongitude)
+double QuarterCJDC(Quarter quarter, int32_t year, int refLongitude)
 {
     return AJDToCJDC(SolsticeOrEquinoxUT(quarter, year), refLongitude);
 }
@@ -71,17 +71,17 @@ double QuarterCJDC(int quarter, int32_t year, int refLongitude)
 
 namespace soleq_detail {
 
-double MeanInstantTableA(int quarter, double y)
+double MeanInstantTableA(Quarter quarter, double y)
 {
     return IsQuarter(quarter) ? Evaluate(kTableA[static_cast<size_t>(quarter)], y) : kNaN;
 }
 
-double MeanInstantTableB(int quarter, double y)
+double MeanInstantTableB(Quarter quarter, double y)
 {
     return IsQuarter(quarter) ? Evaluate(kTableB[static_cast<size_t>(quarter)], y) : kNaN;
 }
 
-double MeanInstant(int quarter, int32_t year)
+double MeanInstant(Quarter quarter, int32_t year)
 {
     if (year < 1000)
         return MeanInstantTableA(quarter, year / 1000.0);
@@ -90,7 +90,7 @@ double MeanInstant(int quarter, int32_t year)
 
 } // namespace soleq_detail
 
-double SolsticeOrEquinoxTD(int quarter, int32_t year)
+double SolsticeOrEquinoxTD(Quarter quarter, int32_t year)
 {
     if (!IsQuarter(quarter))
         return kNaN;
@@ -104,29 +104,29 @@ double SolsticeOrEquinoxTD(int quarter, int32_t year)
     return jde0 + 0.00001 * s / deltaLambda;
 }
 
-double SolsticeOrEquinoxUT(int quarter, int32_t year)
+double SolsticeOrEquinoxUT(Quarter quarter, int32_t year)
 {
     return SolsticeOrEquinoxTD(quarter, year) - deltat(static_cast<double>(year), 1915) / 1440.0;
 }
 
 double MarchEquinox(int32_t year, int refLongitude)
 {
-    return QuarterCJDC(kMarchEquinoxQuarter, year, refLongitude);
+    return QuarterCJDC(Quarter::MarchEquinox, year, refLongitude);
 }
 
 double JuneSolstice(int32_t year, int refLongitude)
 {
-    return QuarterCJDC(kJuneSolsticeQuarter, year, refLongitude);
+    return QuarterCJDC(Quarter::JuneSolstice, year, refLongitude);
 }
 
 double SeptemberEquinox(int32_t year, int refLongitude)
 {
-    return QuarterCJDC(kSeptemberEquinoxQuarter, year, refLongitude);
+    return QuarterCJDC(Quarter::SeptemberEquinox, year, refLongitude);
 }
 
 double DecemberSolstice(int32_t year, int refLongitude)
 {
-    return QuarterCJDC(kDecemberSolsticeQuarter, year, refLongitude);
+    return QuarterCJDC(Quarter::DecemberSolstice, year, refLongitude);
 }
 
 int32_t SolarYearOf(double cjdc, int refLongitude)

@@ -9,17 +9,14 @@
 
 namespace orlun {
 
-// Quarter codes.
-inline constexpr int kMarchEquinoxQuarter = 0;
-inline constexpr int kJuneSolsticeQuarter = 1;
-inline constexpr int kSeptemberEquinoxQuarter = 2;
-inline constexpr int kDecemberSolsticeQuarter = 3;
+// The quarter points of a year, by their codes in the tables.
+enum class Quarter : int { MarchEquinox = 0, JuneSolstice = 1, SeptemberEquinox = 2, DecemberSolstice = 3 };
 
 // TD instant (Julian Ephemeris Day) of the quarter point of the Common Era year. A quarter code
-// outside 0..3 has no quarter point: the result is NaN.
-double SolsticeOrEquinoxTD(int quarter, int32_t year);
+// outside the four has no quarter point: the result is NaN.
+double SolsticeOrEquinoxTD(Quarter quarter, int32_t year);
 // The same instant in UT (AJD): less the engine's delta T of the year.
-double SolsticeOrEquinoxUT(int quarter, int32_t year);
+double SolsticeOrEquinoxUT(Quarter quarter, int32_t year);
 
 // CJDC instants of the quarter points of a year at the reference meridian (degrees East).
 double MarchEquinox(int32_t year, int refLongitude);
@@ -40,11 +37,11 @@ double Interpolate(double first, double second, int step, int steps);
 // The mean instants JDE0 of the two polynomial tables, exposed for checking the coefficients.
 namespace soleq_detail {
 // Table 27.A (years -1000..1000), Y = year / 1000.
-double MeanInstantTableA(int quarter, double y);
+double MeanInstantTableA(Quarter quarter, double y);
 // Table 27.B (years 1000..3000), Y = (year - 2000) / 1000.
-double MeanInstantTableB(int quarter, double y);
+double MeanInstantTableB(Quarter quarter, double y);
 // The mean instant of a year: table A before the year 1000, table B from 1000 on.
-double MeanInstant(int quarter, int32_t year);
+double MeanInstant(Quarter quarter, int32_t year);
 } // namespace soleq_detail
 
 } // namespace orlun

@@ -21,6 +21,10 @@ using namespace orlun::test;
 
 namespace {
 
+// Quarter codes as the reference tables number them (0 March equinox .. 3 December solstice).
+Quarter Q(int code) { return static_cast<Quarter>(code); }
+
+
 constexpr double kPi = 3.14159265358979323846;
 
 struct SeasonEvent {
@@ -67,7 +71,7 @@ TEST(SolEq, AgreesWithUsnoSeasons1900To2100)
     double largest = 0.0;
     SeasonEvent worst{};
     for (const SeasonEvent& e : events) {
-        const double ours = SolsticeOrEquinoxUT(e.quarter, e.year);
+        const double ours = SolsticeOrEquinoxUT(Q(e.quarter), e.year);
         const double minutes = (ours - e.ut) * 1440.0;
         if (std::fabs(minutes) > std::fabs(largest)) {
             largest = minutes;
@@ -107,13 +111,13 @@ TEST(SolEq, AgreesWithDE441QuarterPointsInDynamicalTime)
         ++years;
         for (int q = 0; q < 4; ++q) {
             const double expected = jd0 + terms[6 * (q + 1)];
-            const double seconds = (SolsticeOrEquinoxTD(q, year) - expected) * 86400.0;
+            const double seconds = (SolsticeOrEquinoxTD(Q(q), year) - expected) * 86400.0;
             largest = std::max(largest, std::fabs(seconds));
             // Meeus's method is good to about a minute near 2000 and drifts to some two minutes
             // by the year 3000.
             EXPECT_LT(std::fabs(seconds), year <= 2100 ? 90.0 : 180.0)
                 << "year " << year << " quarter " << q << ": ours "
-                << SolsticeOrEquinoxTD(q, year) << ", DE441 " << expected;
+                << SolsticeOrEquinoxTD(Q(q), year) << ", DE441 " << expected;
         }
     }
     EXPECT_EQ(years, 1401) << "years 1600..3000 read from the DE441 table";
@@ -123,19 +127,19 @@ TEST(SolEq, AgreesWithDE441QuarterPointsInDynamicalTime)
 TEST(SolEq, MeeusWorkedExampleJuneSolstice1962)
 {
     // Astronomical Algorithms, example 27.a: JDE = 2437837.39245 (1962 June 21, 21h25m TD).
-    EXPECT_NEAR(SolsticeOrEquinoxTD(kJuneSolsticeQuarter, 1962), 2437837.39245, 1e-5);
+    EXPECT_NEAR(SolsticeOrEquinoxTD(Quarter::JuneSolstice, 1962), 2437837.39245, 1e-5);
 }
 
 TEST(SolEq, TableBStartsAtTheYear1000)
 {
     using namespace soleq_detail;
     for (int q = 0; q < 4; ++q) {
-        EXPECT_EQ(MeanInstant(q, 1000), MeanInstantTableB(q, -1.0)) << "quarter " << q;
-        EXPECT_EQ(MeanInstant(q, 999), MeanInstantTableA(q, 0.999)) << "quarter " << q;
-        EXPECT_EQ(MeanInstant(q, -1000), MeanInstantTableA(q, -1.0)) << "quarter " << q;
+        EXPECT_EQ(MeanInstant(Q(q), 1000), MeanInstantTableB(Q(q), -1.0)) << "quarter " << q;
+        EXPECT_EQ(MeanInstant(Q(q), 999), MeanInstantTableA(Q(q), 0.999)) << "quarter " << q;
+        EXPECT_EQ(MeanInstant(Q(q), -1000), MeanInstantTableA(Q(q), -1.0)) << "quarter " << q;
         // Both tables describe the same seasons: they meet at the year 1000 to within their
         // fifth decimal, which a wrongly typed coefficient would break.
-        EXPECT_NEAR(MeanInstantTableA(q, 1.0), MeanInstantTableB(q, -1.0), 2e-5) << "quarter " << q;
+        EXPECT_NEAR(MeanInstantTableA(Q(q), 1.0), MeanInstantTableB(Q(q), -1.0), 2e-5) << "quarter " << q;
     }
 }
 
@@ -145,7 +149,7 @@ TEST(SolEq, SunIsAtTheQuarterLongitudeAcrossTheRange)
     const int years[] = {-3000, -2000, -1000, -500, 0, 500, 999, 1000, 1500, 2000, 2500, 3000};
     for (int year : years) {
         for (int q = 0; q < 4; ++q) {
-            const double ut = SolsticeOrEquinoxUT(q, year);
+            const double ut = SolsticeOrEquinoxUT(Q(q), year);
             const double lon = DegreesFrom(sun_app(ut, nullptr));
             const double off = AngleDifference(lon, 90.0 * q);
             // 0.005 degree is about 7 minutes of the Sun's motion, 0.02 half an hour.
@@ -158,8 +162,8 @@ TEST(SolEq, SunIsAtTheQuarterLongitudeAcrossTheRange)
 TEST(SolEq, UnknownQuarterHasNoInstant)
 {
     for (int q : {-1, 4, 100})
-        EXPECT_TRUE(std::isnan(SolsticeOrEquinoxTD(q, 2000))) << "quarter " << q;
-    EXPECT_TRUE(std::isnan(soleq_detail::MeanInstant(4, 2000)));
+        EXPECT_TRUE(std::isnan(SolsticeOrEquinoxTD(Q(q), 2000))) << "quarter " << q;
+    EXPECT_TRUE(std::isnan(soleq_detail::MeanInstant(Q(4), 2000)));
 }
 
 TEST(SolEq, QuarterPointsAtTheReferenceMeridian)
@@ -171,22 +175,22 @@ TEST(SolEq, QuarterPointsAtTheReferenceMeridian)
     const Case cases[] = {{105, 0.5 + 7.0 / 24.0}, {120, 0.5 + 1.0 / 3.0}, {135, 0.5 + 3.0 / 8.0}};
     for (const Case& c : cases) {
         for (int year : {1000, 2013}) {
-            EXPECT_NEAR(MarchEquinox(year, c.longitude) - SolsticeOrEquinoxUT(0, year), c.offset,
+            EXPECT_NEAR(MarchEquinox(year, c.longitude) - SolsticeOrEquinoxUT(Q(0), year), c.offset,
                         1e-8)
                 << "year " << year << " longitude " << c.longitude;
-            EXPECT_NEAR(JuneSolstice(year, c.longitude) - SolsticeOrEquinoxUT(1, year), c.offset,
+            EXPECT_NEAR(JuneSolstice(year, c.longitude) - SolsticeOrEquinoxUT(Q(1), year), c.offset,
                         1e-8)
                 << "year " << year << " longitude " << c.longitude;
-            EXPECT_NEAR(SeptemberEquinox(year, c.longitude) - SolsticeOrEquinoxUT(2, year),
+            EXPECT_NEAR(SeptemberEquinox(year, c.longitude) - SolsticeOrEquinoxUT(Q(2), year),
                         c.offset, 1e-8)
                 << "year " << year << " longitude " << c.longitude;
-            EXPECT_NEAR(DecemberSolstice(year, c.longitude) - SolsticeOrEquinoxUT(3, year),
+            EXPECT_NEAR(DecemberSolstice(year, c.longitude) - SolsticeOrEquinoxUT(Q(3), year),
                         c.offset, 1e-8)
                 << "year " << year << " longitude " << c.longitude;
         }
     }
     // UT is TD less the engine's delta T of the year.
-    EXPECT_NEAR(SolsticeOrEquinoxTD(3, 2013) - SolsticeOrEquinoxUT(3, 2013),
+    EXPECT_NEAR(SolsticeOrEquinoxTD(Q(3), 2013) - SolsticeOrEquinoxUT(Q(3), 2013),
                 deltat(2013, 1915) / 1440.0, 1e-9);
 }
 
