@@ -104,10 +104,10 @@ bool FillCHS(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epo
     return false;
 }
 
-int ReadCHLDay(const YearStructure& ys, CHLDate& rec)
+CHLResult ReadCHLDay(const YearStructure& ys, CHLDate& rec)
 {
     if (!ys.valid)
-        return -2;
+        return CHLResult::NoSecondNewYear;
     int i = 0;
     int newYears = 0;
     for (; i < ys.MonthCount; ++i) {
@@ -115,35 +115,35 @@ int ReadCHLDay(const YearStructure& ys, CHLDate& rec)
             break;
     }
     if (i >= ys.MonthCount)
-        return -2;
+        return CHLResult::NoSecondNewYear;
 
     const std::string target = MonthLabelStr(rec.month, rec.leap == 1);
     for (;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= ys.MonthCount)
-            return -3;
+            return CHLResult::MonthNotFound;
         if (ys.MonthLabel[At(i)] == target) {
             if (ys.MonthStart[At(i + 1)] - ys.MonthStart[At(i)] < rec.day)
-                return -4;
+                return CHLResult::DayBeyondMonth;
             rec.valid = 1;
             rec.jdn = ys.MonthStart[At(i)] + rec.day - 1;
-            return 0;
+            return CHLResult::Found;
         }
         if (ys.MonthLabel[At(i + 1)] == kNewYearLabel)
-            return -5;
+            return CHLResult::NoSuchMonth;
     }
 }
 
-int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
+CHLResult ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
 {
     rec.valid = 0;
     if (rec.position < 1 || rec.position > 60 || rec.month < 1 || rec.month > 12 || rec.leap < 0 ||
         rec.leap > 1 || rec.day < 1 || rec.day > 31)
-        return -1;
+        return CHLResult::FieldOutOfRange;
     rec.epoch = settings.epoch;
     const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
     if (!IsSupportedChineseYear(y))
-        return -1;
+        return CHLResult::FieldOutOfRange;
 
     // A build around the middle of the month's Common Era namesake holds the new years of y - 1
     // and y; the second month "01" is the one of year y.
@@ -241,12 +241,12 @@ bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings)
 int CHLMonthLength(CHLDate& rec, const CalendarSettings& settings)
 {
     rec.day = 30;
-    const int code = ChLDateToJDN(rec, settings);
-    if (code == 0)
+    const CHLResult result = ChLDateToJDN(rec, settings);
+    if (result == CHLResult::Found)
         return 30;
-    if (code == -4)
+    if (result == CHLResult::DayBeyondMonth)
         return 29;
-    return code;
+    return static_cast<int>(result);
 }
 
 } // namespace orlun

@@ -13,7 +13,7 @@ constexpr int kPositions = 60;
 constexpr int kLastDay = 30;
 constexpr int kShortLastDay = 29;
 
-bool Valid(CHLDate& rec, const CalendarSettings& s) { return ChLDateToJDN(rec, s) == 0; }
+bool Valid(CHLDate& rec, const CalendarSettings& s) { return ChLDateToJDN(rec, s) == CHLResult::Found; }
 
 // The month and leap flag as they stand, tried with their day and, on day 30, with day 29; on
 // failure day 30 is put back.

@@ -64,26 +64,26 @@ bool FillCHLFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch, CHLDat
     return true;
 }
 
-int CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec)
+CHLResult CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec)
 {
     if (!r.valid)
-        return -2;
+        return CHLResult::NoSecondNewYear;
     if (r.secondNewYear < 0)
-        return -2;
+        return CHLResult::NoSecondNewYear;
     const MonthCode target = MonthCodeOf(rec.month, rec.leap == 1);
     for (int i = r.secondNewYear;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= r.monthCount)
-            return -3;
+            return CHLResult::MonthNotFound;
         if (r.label[At(i)] == target) {
             if (r.monthStart[At(i + 1)] - r.monthStart[At(i)] < rec.day)
-                return -4;
+                return CHLResult::DayBeyondMonth;
             rec.valid = 1;
             rec.jdn = r.monthStart[At(i)] + rec.day - 1;
-            return 0;
+            return CHLResult::Found;
         }
         if (r.label[At(i + 1)] == kNewYearCode)
-            return -5;
+            return CHLResult::NoSuchMonth;
     }
 }
 

@@ -38,7 +38,7 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys);
 
 // The readings of a record: the same answers as the reading of its structure.
 bool FillCHLFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch, CHLDate& chl);
-int CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec);
+CHLResult CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec);
 LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year);
 
 } // namespace orlun

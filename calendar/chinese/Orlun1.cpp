@@ -20,7 +20,7 @@ std::string Parenthesized(const std::string& name) { return name.empty() ? "" : 
 std::string DayNames(const CHLDate& rec, bool withStemBranch, const CalendarSettings& settings)
 {
     CHLDate day = rec;
-    if (ChLDateToJDN(day, settings) != 0) return {};
+    if (ChLDateToJDN(day, settings) != CHLResult::Found) return {};
     std::string names = DayElementAnimalStr(day.jdn, settings.country);
     if (withStemBranch)
         names += " " + DayStemBranchStr(day.jdn);
@@ -85,7 +85,7 @@ std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const 
 std::string CHLStemBranchStr(const CHLDate& rec, const CalendarSettings& settings)
 {
     CHLDate converted = rec;
-    const std::string day = ChLDateToJDN(converted, settings) == 0 ? DayStemBranchStr(converted.jdn) : std::string();
+    const std::string day = ChLDateToJDN(converted, settings) == CHLResult::Found ? DayStemBranchStr(converted.jdn) : std::string();
     const std::string month = StemBranchStr(MonthPosition(rec.position, rec.month));
     const std::string year = StemBranchStr(rec.position);
     return Parenthesized(day) + "day " + std::to_string(rec.day) + ", " + Parenthesized(month) +

@@ -76,12 +76,19 @@ int MonthIndexOfDay(const YearStructure& ys, int32_t day);
 
 namespace orlun {
 
-// CHL date to day number. Codes: 0 found (valid := 1, jdn set, epoch := settings.epoch), -1 a
-// field out of range or a year outside kMinChineseYear..kMaxChineseYear, -2 no second new year
-// in the built structure, -3 the month was not found before the end of the structure, -4 the
-// day exceeds the month's length, -5 the month does not exist in that year. valid is 0 for
-// every code but 0.
-int ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings);
+// The outcome of a CHL date's conversion to a day number, with the codes the program has always
+// reported.
+enum class CHLResult : int {
+    Found = 0,            // valid := 1, jdn set, epoch := settings.epoch
+    FieldOutOfRange = -1, // a field out of range, or a year outside kMinChineseYear..kMaxChineseYear
+    NoSecondNewYear = -2, // the built structure holds no second new year
+    MonthNotFound = -3,   // the month was not found before the end of the structure
+    DayBeyondMonth = -4,  // the day exceeds the month's length
+    NoSuchMonth = -5,     // the month (a leap month, say) does not exist in that year
+};
+
+// CHL date to day number; valid is 0 for every outcome but Found.
+CHLResult ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings);
 
 // Day number (CJDC moment) to CHL and CHS dates under the epoch. Both records get jdn =
 // floor(moment), the epoch, and valid = 1; a moment without a structure leaves valid = 0. A CHS
@@ -94,8 +101,8 @@ void CHLRefresh(CHLDate& rec, int refLongitude);
 // CHS date to day number, honouring the solar-term method of the settings. Returns valid.
 bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings);
 
-// 30 when day 30 of the record's month converts, 29 when it fails with -4, otherwise the failure
-// code. Sets day := 30 in the record.
+// 30 when day 30 of the record's month converts, 29 when it fails with DayBeyondMonth, otherwise
+// the failure's code (negative). Sets day := 30 in the record.
 int CHLMonthLength(CHLDate& rec, const CalendarSettings& settings);
 
 } // namespace orlun

@@ -13,7 +13,7 @@ void ReadChineseDates(const YearStructure& ys, double cjdc, int epoch, CHSDate& 
 
 // The search of ChLDateToJDN in a structure built around the middle of the record's month of its
 // Common Era year: same codes, fills valid and jdn.
-int ReadCHLDay(const YearStructure& ys, CHLDate& rec);
+CHLResult ReadCHLDay(const YearStructure& ys, CHLDate& rec);
 
 // The CHS fields of day d0 from the term days of a solar-term table, the sui numbered from the
 // Common Era year of its first entry. False when the day lies outside entries 0..72.

@@ -120,9 +120,9 @@ DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const Calenda
         rec = CHLDate{};
         if (!ParseCHLDateStr(rebuilt, rec)) return Refused(kEntryInvalidCHL);
     }
-    const int code = ChLDateToJDN(rec, s);
-    if (code == -4) return Refused(kEntryCHLDayBeyondMonth);
-    if (code != 0) return Refused(kEntryInvalidCHL);
+    const CHLResult result = ChLDateToJDN(rec, s);
+    if (result == CHLResult::DayBeyondMonth) return Refused(kEntryCHLDayBeyondMonth);
+    if (result != CHLResult::Found) return Refused(kEntryInvalidCHL);
     return CheckedDay(rec.jdn);
 }
 

@@ -133,7 +133,7 @@ MoveStepResult LunarStep(double ajd, const MoveInputs& in, const CalendarSetting
     if (!ok)
         return Refused(kInabilityTitle, UnableText(in.forward, unitName), MessageIcon::Warning,
                        effect);
-    if (ChLDateToJDN(date, s) != 0)
+    if (ChLDateToJDN(date, s) != CHLResult::Found)
         return Refused("", cycleUnit ? "Invalid lunar date results." : "Invalid lunar date results",
                        MessageIcon::None, effect);
     return Moved(AtTimeOfDay(date.jdn, d.cjdc, s), kRowCHL);

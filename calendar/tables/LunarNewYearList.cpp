@@ -85,7 +85,7 @@ bool LunarNewYearList::Next(std::string& out)
     // The year is tried again with the 29th for a 30th, and with the ordinary month for a leap
     // month that the year lacks; each retry changes the date, so the tries end.
     for (;;) {
-        if (ChLDateToJDN(rec_, settings_) == 0) {
+        if (ChLDateToJDN(rec_, settings_) == CHLResult::Found) {
             out += Line(done_);
             break;
         }

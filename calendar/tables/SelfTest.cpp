@@ -33,7 +33,7 @@ std::string CheckSolar(CHSDate rec, const CalendarSettings& s, bool& failed)
 std::string CheckLunar(CHLDate rec, const CalendarSettings& s, bool& failed)
 {
     const CHLDate original = rec;
-    if (ChLDateToJDN(rec, s) != 0) return "0";
+    if (ChLDateToJDN(rec, s) != CHLResult::Found) return "0";
     CHSDate unused;
     unused.valid = kCHSNotWanted;
     CHLDate back;

@@ -71,11 +71,11 @@ int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
             CJDateToChDates(d + 0.5, epoch, longitude, chs, chl);
             ReadChineseDates(fresh.Of(d), d + 0.5, epoch, refChs, refChl);
             CHLDate back = chl, refBack = chl;
-            const int code = ChLDateToJDN(back, settings);
+            const int code = static_cast<int>(ChLDateToJDN(back, settings));
             refBack.valid = 0;
             refBack.epoch = epoch;
             const auto nian = static_cast<int32_t>(YearOfCyclePos(chl.cycle, chl.position, epoch));
-            const int refCode = ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15)), refBack);
+            const int refCode = static_cast<int>(ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15)), refBack));
             CHSDate solarBack = chs;
             const bool solarOk = ChSDateToJDN(solarBack, settings);
             if (!Same(chl, refChl) || !Same(chs, refChs) || code != refCode || !Same(back, refBack) || !solarOk ||

@@ -59,7 +59,7 @@ TEST(ChineseConversion, NewYear1985IsAMonthApartInVietnamAndChina)
     };
     for (const Case c : {Case{105, "1985-01-21"}, Case{120, "1985-02-20"}}) {
         CHLDate rec = LunarDate(1985, 1, 0, 1);
-        ASSERT_EQ(ChLDateToJDN(rec, At(c.longitude)), 0) << c.longitude;
+        ASSERT_EQ(ChLDateToJDN(rec, At(c.longitude)), CHLResult::Found) << c.longitude;
         EXPECT_EQ(GregorianText(rec.jdn), c.newYear) << "new year 1985 at " << c.longitude << " E";
     }
     // 1985-02-01 is the 12th day of month 1 in Vietnam and of month 12 of 1984 in China.
@@ -73,10 +73,10 @@ TEST(ChineseConversion, Year2033HasALeapEleventhMonthNotALeapSeventh)
 {
     for (int longitude : {105, 120, 135}) {
         CHLDate leap11 = LunarDate(2033, 11, 1, 1);
-        EXPECT_EQ(ChLDateToJDN(leap11, At(longitude)), 0) << "2033 11* at " << longitude << " E";
+        EXPECT_EQ(ChLDateToJDN(leap11, At(longitude)), CHLResult::Found) << "2033 11* at " << longitude << " E";
         EXPECT_EQ(GregorianText(leap11.jdn), "2033-12-22") << "2033 11* at " << longitude << " E";
         CHLDate leap7 = LunarDate(2033, 7, 1, 1);
-        EXPECT_EQ(ChLDateToJDN(leap7, At(longitude)), -5) << "2033 7* at " << longitude << " E";
+        EXPECT_EQ(ChLDateToJDN(leap7, At(longitude)), CHLResult::NoSuchMonth) << "2033 7* at " << longitude << " E";
         EXPECT_EQ(leap7.valid, 0);
         const Both b = DatesOf(2034, 1, 1, longitude);
         EXPECT_EQ(Text(b.chl), "79-50-11*-11 CHL") << "2034-01-01 at " << longitude << " E";
@@ -107,7 +107,7 @@ TEST(ChineseConversion, NewYear2013UnderBothEpochs)
 
         CHLDate back = chl;
         back.jdn = 0;
-        ASSERT_EQ(ChLDateToJDN(back, At(120, c.epoch)), 0) << Text(chl);
+        ASSERT_EQ(ChLDateToJDN(back, At(120, c.epoch)), CHLResult::Found) << Text(chl);
         EXPECT_EQ(back.jdn, day) << Text(chl);
         EXPECT_EQ(back.valid, 1);
     }
@@ -166,7 +166,7 @@ TEST(ChineseConversion, FieldsOutOfRangeAreRefused)
         rec.day = c.day;
         rec.valid = 1;
         rec.jdn = 12345;
-        EXPECT_EQ(ChLDateToJDN(rec, At(120)), -1) << c.what;
+        EXPECT_EQ(ChLDateToJDN(rec, At(120)), CHLResult::FieldOutOfRange) << c.what;
         EXPECT_EQ(rec.valid, 0) << c.what;
         EXPECT_EQ(rec.jdn, 12345) << c.what;
     }
@@ -174,10 +174,10 @@ TEST(ChineseConversion, FieldsOutOfRangeAreRefused)
     EXPECT_EQ(YearOfCyclePos(95, 58, kEpochHuangdi), kMaxChineseYear + 1);
     EXPECT_EQ(YearOfCyclePos(-5, 55, kEpochHuangdi), kMinChineseYear - 1);
     CHLDate last = LunarDate(kMaxChineseYear, 1, 0, 1);
-    EXPECT_EQ(ChLDateToJDN(last, At(120)), 0) << Text(last);
+    EXPECT_EQ(ChLDateToJDN(last, At(120)), CHLResult::Found) << Text(last);
     EXPECT_GT(last.jdn, kMaxJDN) << Text(last);
     CHLDate first = LunarDate(kMinChineseYear, 11, 0, 1);
-    EXPECT_EQ(ChLDateToJDN(first, At(120)), 0) << Text(first);
+    EXPECT_EQ(ChLDateToJDN(first, At(120)), CHLResult::Found) << Text(first);
     EXPECT_LT(first.jdn, kMinJDN) << Text(first);
 }
 
@@ -192,7 +192,7 @@ TEST(ChineseConversion, DayBeyondTheMonthIsRefused)
                           {2, 30, -4, ""},          {2, 31, -4, ""}, {12, 31, -4, ""}};
     for (const Case& c : cases) {
         CHLDate rec = LunarDate(2013, c.month, 0, c.day);
-        EXPECT_EQ(ChLDateToJDN(rec, At(120)), c.code) << Text(rec);
+        EXPECT_EQ(ChLDateToJDN(rec, At(120)), static_cast<CHLResult>(c.code)) << Text(rec);
         EXPECT_EQ(rec.valid, c.code == 0 ? 1 : 0) << Text(rec);
         if (c.code == 0) {
             EXPECT_EQ(GregorianText(rec.jdn), c.date) << Text(rec);
@@ -211,7 +211,7 @@ TEST(ChineseConversion, LeapMonthThatDoesNotExistIsRefused)
                           {2014, 9, 0, "2014-10-24"}, {2013, 12, -5, ""}, {2013, 1, -5, ""}};
     for (const Case& c : cases) {
         CHLDate rec = LunarDate(c.year, c.month, 1, 1);
-        EXPECT_EQ(ChLDateToJDN(rec, At(120)), c.code) << Text(rec);
+        EXPECT_EQ(ChLDateToJDN(rec, At(120)), static_cast<CHLResult>(c.code)) << Text(rec);
         if (c.code == 0) {
             EXPECT_EQ(GregorianText(rec.jdn), c.date) << Text(rec);
         } else {
@@ -356,12 +356,12 @@ TEST(ChineseSolarConversion, MeanSunMethodMovesTheTermsBetweenSolstices)
 TEST(ChineseConversion, JapanSpotChecks)
 {
     CHLDate leap3 = LunarDate(2012, 3, 1, 1);
-    ASSERT_EQ(ChLDateToJDN(leap3, At(135)), 0);
+    ASSERT_EQ(ChLDateToJDN(leap3, At(135)), CHLResult::Found);
     EXPECT_EQ(GregorianText(leap3.jdn), "2012-04-21");
     CHLDate chinaLeap3 = LunarDate(2012, 3, 1, 1);
-    EXPECT_EQ(ChLDateToJDN(chinaLeap3, At(120)), -5);
+    EXPECT_EQ(ChLDateToJDN(chinaLeap3, At(120)), CHLResult::NoSuchMonth);
     CHLDate leap4 = LunarDate(2012, 4, 1, 1);
-    EXPECT_EQ(ChLDateToJDN(leap4, At(135)), -5);
+    EXPECT_EQ(ChLDateToJDN(leap4, At(135)), CHLResult::NoSuchMonth);
 
     struct Case {
         int year, month, day;

@@ -65,7 +65,7 @@ TEST(ChineseTextWithDays, LongCHLFormNamesTheDayAndLeavesTheRecordConverted)
             << c.withStemBranch << " monthFlag " << c.monthFlag;
         // The day named is the one the date converts to; the caller's record stays as it was.
         CHLDate converted = c.rec;
-        EXPECT_EQ(ChLDateToJDN(converted, settings), 0) << Describe(c.rec);
+        EXPECT_EQ(ChLDateToJDN(converted, settings), CHLResult::Found) << Describe(c.rec);
         EXPECT_EQ(converted.jdn, c.jdn) << Describe(c.rec);
         EXPECT_EQ(rec.jdn, c.rec.jdn) << Describe(c.rec);
     }

@@ -203,7 +203,7 @@ TEST_P(MonthTables, NewYearsConvertBothWays)
         rec.position = PositionOfYear(t.lunarYear);
         rec.month = 1;
         rec.day = 1;
-        ASSERT_EQ(ChLDateToJDN(rec, settings), 0) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
+        ASSERT_EQ(ChLDateToJDN(rec, settings), CHLResult::Found) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
         EXPECT_EQ(GregorianText(rec.jdn), t.start) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
         if (i == 0)
             continue;

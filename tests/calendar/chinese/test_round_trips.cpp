@@ -43,7 +43,7 @@ void SweepShard(int shard, int longitude, int32_t step)
 
             CHLDate lunar = chl;
             lunar.jdn = 0;
-            const int code = ChLDateToJDN(lunar, settings);
+            const int code = static_cast<int>(ChLDateToJDN(lunar, settings));
             if (code != 0 || lunar.jdn != day) {
                 ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch << " -> " << Text(chl)
                               << " -> code " << code << ", day " << lunar.jdn << "; expected code 0, day " << day;
