@@ -14,7 +14,7 @@ struct TermNames {
 };
 
 // Row n - 1 is term n.
-constexpr std::array<TermNames, kSolarTermCount> kTerms = {{
+constexpr std::array<TermNames, kTermsPerYear> kTerms = {{
     {"Z11", "Dong zhi", "Winter solstice"},
     {"J12", "Xiao han", "Slight cold"},
     {"Z12", "Da han", "Great cold"},
@@ -43,7 +43,7 @@ constexpr std::array<TermNames, kSolarTermCount> kTerms = {{
 
 const TermNames* Row(int term)
 {
-    if (term < 1 || term > kSolarTermCount)
+    if (term < 1 || term > kTermsPerYear)
         return nullptr;
     return &kTerms[static_cast<size_t>(term - 1)];
 }
@@ -54,7 +54,7 @@ int SolarTermNumberOfIndex(int index)
 {
     if (index < 0)
         return -1;
-    return index % kSolarTermCount + 1;
+    return index % kTermsPerYear + 1;
 }
 
 std::string SolarTermCode(int term)

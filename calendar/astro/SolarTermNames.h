@@ -7,7 +7,7 @@
 
 namespace orlun {
 
-inline constexpr int kSolarTermCount = 24;
+inline constexpr int kTermsPerYear = 24; // solar terms in a year, Z11 J12 Z12 J1 ... J11
 
 // The term number 1..24 of an entry of a solar-term table (entry i is term (i mod 24) + 1), or -1
 // for a negative index.

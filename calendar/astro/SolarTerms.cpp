@@ -13,7 +13,6 @@ namespace orlun {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr int kTermsPerYear = 24;
 constexpr int kTermsPerQuarter = 6;
 
 // Floor as a day number, held within 32 bits; NaN gives the smallest value.

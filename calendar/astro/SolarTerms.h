@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "calendar/astro/SolEq.h"
+#include "calendar/astro/SolarTermNames.h"
 #include "calendar/core/Settings.h"
 
 namespace orlun {

@@ -14,7 +14,6 @@ namespace orlun {
 
 namespace {
 
-constexpr int kTermsPerYear = 24;
 // The CHS walk covers the three sui that open at entries 0, 24 and 48 of the solar-term table.
 constexpr int kTermsWalked = 72;
 constexpr const char* kNewYearLabel = "01";

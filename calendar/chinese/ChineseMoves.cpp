@@ -160,7 +160,7 @@ bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings)
 
 bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSettings& settings)
 {
-    constexpr int kTerms = 24;
+    constexpr int kTerms = kTermsPerYear;
     if (byCycle) {
         rec.cycle += forward ? 1 : -1;
     } else if (forward && rec.term >= kTerms) {

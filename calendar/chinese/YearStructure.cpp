@@ -20,7 +20,6 @@ namespace {
 constexpr const char* kStartOfSui = "start of sui";
 constexpr const char* kLeapMonthMark = "leap month";
 
-constexpr int kTermsPerYear = 24;
 // The last term of the table (the March equinox of b + 2) and how far past its day month starts
 // are still found, so that the months up to it are all closed.
 constexpr int kLastTerm = kTermTableSize - 1;

@@ -140,7 +140,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
             if (!(major ? o.majorTerms : o.minorTerms)) continue;
             table += DayAndMoment(ys.terms.TermDay[i], ys.terms.TermMoment[i], cal, o.julian,
                                   s.zoneCode) +
-                     "  ST" + SignedText(i % kSolarTermCount + 1) + " " + SolarTermCodeOfIndex(i);
+                     "  ST" + SignedText(i % kTermsPerYear + 1) + " " + SolarTermCodeOfIndex(i);
             if (o.termNames)
                 table += " " + SolarTermPinyinNameOfIndex(i) + " (" + SolarTermEnglishNameOfIndex(i) + ")";
             table += kCrLf;
