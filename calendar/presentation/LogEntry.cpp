@@ -156,6 +156,67 @@ std::string ExpandedCHSText(const LogMoment& m, bool includeGanzhi)
     return text.substr(0, mark) + names + ")" + kEnd + text.substr(mark + 2);
 }
 
+namespace {
+
+// The Chinese items: CHS, CHL, CJDC and the epoch line. Returns the error of an expanded date
+// that could not be computed, or "".
+std::string ChineseItems(std::string& t, const LogMoment& m, const LogPreferences& p, const std::string& longitude)
+{
+    const bool x = p.verbose;
+    if (p.chs) {
+        t += m.chsLine + kEnd;
+        if (x && m.chs.valid != 1) return "The Chinese solar date of the moment could not be computed.";
+        if (x) t += "= t" + ExpandedCHSText(m, p.includeGanzhi) + kEnd;
+    }
+    if (p.chl) {
+        t += m.chlLine + kEnd;
+        if (x && m.chl.valid != 1) return "The Chinese lunar date of the moment could not be computed.";
+        if (x) t += "= t" + ExpandedCHLText(m, p.includeGanzhi) + kEnd;
+    }
+    if (p.cjdc) {
+        t += DayCountText(m.cjdc) + " CJDC";
+        if (x) t += " (chronological Julian date, longitude " + longitude + ")";
+        t += kEnd;
+    }
+    if (p.epochEtc) t += EpochMethod(m.settings, true) + ", longitude =" + longitude + "." + kEnd;
+    return "";
+}
+
+// The Western items: CE, JC and CJDL.
+void WesternItems(std::string& t, const LogMoment& m, const LogPreferences& p)
+{
+    const bool x = p.verbose;
+    if (p.ce || p.jc) {
+        const CEAndJC dates = CEAndJCFromCJD(m.cjdl);
+        if (p.ce) WesternItem(t, m.ceLine, dates.ce, x);
+        if (p.jc) WesternItem(t, m.jcLine, dates.jc, x);
+    }
+    if (p.cjdl) {
+        t += DayCountText(m.cjdl) + " CJDL";
+        if (x) t += " (chronological Julian date, London)";
+        t += kEnd;
+    }
+}
+
+// The astronomical items: AJD, phase, lunation and age. Returns the error, or "".
+std::string AstronomicalItems(std::string& t, const LogMoment& m, const LogPreferences& p)
+{
+    const bool x = p.verbose;
+    if (p.ajd) {
+        t += DayCountText(m.ajd) + " AJD";
+        if (x) t += " (astronomical Julian date)";
+        t += kEnd;
+    }
+    if (p.phase) t += m.phaseLine + (x ? " illumination" : "") + kEnd;
+    if (p.lunationAge) {
+        if (!m.lunation) return "The lunation of the moment could not be found.";
+        t += "Lunation " + std::to_string(*m.lunation) + ", age of Moon = " + AgeText(m.ageLine, x) + kEnd;
+    }
+    return "";
+}
+
+} // namespace
+
 LogEntryResult BuildLogEntry(const LogMoment& m, const LogPreferences& p, const std::string& title,
                              bool logEmpty)
 {
@@ -167,66 +228,19 @@ LogEntryResult BuildLogEntry(const LogMoment& m, const LogPreferences& p, const 
     const bool western = p.ce || p.jc || p.cjdl;
     const bool astronomical = p.ajd || p.phase || p.lunationAge;
     if (!chinese && !western && !astronomical) return r;
-    const bool x = p.verbose;
     const std::string longitude = PlainNumber(m.longitudeNumber) + kDegreesEast + m.countryName;
+    // Separators stand between groups only in the expanded form.
+    const std::string separator = p.verbose ? Dashes(kLogSeparatorLength) + kEnd : "";
 
-    if (p.chs) {
-        t += m.chsLine + kEnd;
-        if (x) {
-            if (m.chs.valid != 1) {
-                r.error = "The Chinese solar date of the moment could not be computed.";
-                return r;
-            }
-            t += "= t" + ExpandedCHSText(m, p.includeGanzhi) + kEnd;
-        }
+    if (chinese) {
+        r.error = ChineseItems(t, m, p, longitude);
+        if (!r.error.empty()) return r;
+        if (western || astronomical) t += separator;
     }
-    if (p.chl) {
-        t += m.chlLine + kEnd;
-        if (x) {
-            if (m.chl.valid != 1) {
-                r.error = "The Chinese lunar date of the moment could not be computed.";
-                return r;
-            }
-            t += "= t" + ExpandedCHLText(m, p.includeGanzhi) + kEnd;
-        }
-    }
-    if (p.cjdc) {
-        t += DayCountText(m.cjdc) + " CJDC";
-        if (x) t += " (chronological Julian date, longitude " + longitude + ")";
-        t += kEnd;
-    }
-    if (p.epochEtc && chinese)
-        t += EpochMethod(m.settings, true) + ", longitude =" + longitude + "." + kEnd;
-
-    if (x && chinese && (western || astronomical)) t += Dashes(kLogSeparatorLength) + kEnd;
-
-    if (p.ce || p.jc) {
-        const CEAndJC dates = CEAndJCFromCJD(m.cjdl);
-        if (p.ce) WesternItem(t, m.ceLine, dates.ce, x);
-        if (p.jc) WesternItem(t, m.jcLine, dates.jc, x);
-    }
-    if (p.cjdl) {
-        t += DayCountText(m.cjdl) + " CJDL";
-        if (x) t += " (chronological Julian date, London)";
-        t += kEnd;
-    }
-
-    if (x && western && astronomical) t += Dashes(kLogSeparatorLength) + kEnd;
-
-    if (p.ajd) {
-        t += DayCountText(m.ajd) + " AJD";
-        if (x) t += " (astronomical Julian date)";
-        t += kEnd;
-    }
-    if (p.phase) t += m.phaseLine + (x ? " illumination" : "") + kEnd;
-    if (p.lunationAge) {
-        if (!m.lunation) {
-            r.error = "The lunation of the moment could not be found.";
-            return r;
-        }
-        t += "Lunation " + std::to_string(*m.lunation) + ", age of Moon = " +
-             AgeText(m.ageLine, x) + kEnd;
-    }
+    WesternItems(t, m, p);
+    if (western && astronomical) t += separator;
+    r.error = AstronomicalItems(t, m, p);
+    if (!r.error.empty()) return r;
     t += kEnd;
     return r;
 }
