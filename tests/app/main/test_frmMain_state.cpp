@@ -13,19 +13,14 @@
 #include "app/log/frmLogPreferences.h"
 #include "app/main/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/StateFiles.h"
 
 using orlun::app::frmMain;
 using orlun::test::FakePlatform;
+using orlun::test::ReadAll;
+using orlun::test::StatePath;
 
 namespace {
-
-QString StatePath(FakePlatform& fake) { return fake.appData.dir.path() + "/Velmor_Systems/orlun.usr"; }
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void WriteAll(const QString& path, const QByteArray& bytes)
 {

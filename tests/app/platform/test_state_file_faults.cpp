@@ -12,19 +12,14 @@
 #include "app/platform/SafeFile.h"
 #include "app/main/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/StateFiles.h"
 
 using orlun::app::frmMain;
 using orlun::test::FakePlatform;
+using orlun::test::ReadAll;
+using orlun::test::StatePath;
 
 namespace {
-
-QString StatePath(FakePlatform& fake) { return fake.appData.dir.path() + "/Velmor_Systems/orlun.usr"; }
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // While it lives, files of this process cannot grow past `bytes`: writes beyond fail with EFBIG,
 // as they fail with ENOSPC on a full disk. SIGXFSZ is ignored so that the failure is an error
