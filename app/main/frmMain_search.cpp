@@ -107,6 +107,7 @@ void frmMain::cmdSearch_Click()
 {
     if (blnRepeat) return;
     // A date typed into the date field is the moment searched from.
+    const double before = dblCurrentAJDate;
     if (!ReadMoveStartDate()) return;
     txbDate->clear();
     txbTime->clear();
@@ -128,6 +129,8 @@ void frmMain::cmdSearch_Click()
     ShowSearching("");
     if (!r.found) {
         ShowSearchRefusal(r.refusal);
+        // The display shows the moment the next search starts from.
+        if (dblCurrentAJDate != before) Recalculate(AutoLogReason::None);
         return;
     }
     FinishSearch(target, r);
