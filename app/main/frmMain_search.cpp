@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSizePolicy>
 #include <QTimer>
 
 #include "app/main/Foreground.h"
@@ -37,6 +38,10 @@ void frmMain::ConnectSearchHandlers()
     for (QComboBox* list : {cboElement, cboAnimal})
         connect(list, &QComboBox::activated, this, &frmMain::cboElementAnimal_Click);
     ColourSearchDirection();
+    // The progress text grows and comes and goes; the panel around it keeps its size.
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setRetainSizeWhenHidden(true);
+    lblSearching->setSizePolicy(policy);
 }
 
 void frmMain::ColourSearchDirection()

@@ -34,10 +34,8 @@ frmMultiple_El_An::frmMultiple_El_An(Platform& platform, QWidget* parent) : QDia
     connect(cmdClose, &QPushButton::clicked, this, &frmMultiple_El_An::cmdClose_Click);
     for (int row = 0; row < kMultipleRowCount; ++row) {
         connect(cboElement[row], &QComboBox::activated, this, [this] { cmdSearch->setFocus(); });
-        connect(cboAnimal[row], &QComboBox::activated, this, [this, row] {
-            RefreshElementTexts(row);
-            cmdSearch->setFocus();
-        });
+        connect(cboAnimal[row], &QComboBox::activated, this, [this] { cmdSearch->setFocus(); });
+        connect(cboAnimal[row], &QComboBox::currentIndexChanged, this, [this, row] { RefreshElementTexts(row); });
     }
     connect(cboWithin, &QComboBox::activated, this, [this] { cmdSearch->setFocus(); });
     connect(chkStartingFromToday, &QCheckBox::clicked, this, [this] { cmdSearch->setFocus(); });
