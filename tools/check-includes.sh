@@ -19,6 +19,7 @@ declare -A may=(
   [calendar/state]="calendar/core"
   [calendar/tables]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry calendar/presentation"
   [calendar/monthview]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
+  [calendar/search]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/navigation calendar/entry"
 )
 
 folder_of() { # path of an included file -> its folder as named in the table

@@ -86,6 +86,7 @@ void frmMain::Form_Load()
     ApplyCountryColour();
     ConnectHandlers();
     ConnectMoveHandlers();
+    ConnectSearchHandlers();
     optPlusMinus_Click();
 
     picMoon->hide();
@@ -227,9 +228,6 @@ void frmMain::EnableDisableFunctions()
                                                      cmdMoveOneDay, cmdAddToLog,
                                                      cmdLogPreferences, chkAutoLog})
         w->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             fraSearch})
-        w->setEnabled(false);
     if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
 }
 

@@ -17,6 +17,8 @@
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/Settings.h"
+#include "calendar/core/SearchTarget.h"
+#include "calendar/search/SearchOutcome.h"
 
 class QCheckBox;
 class QComboBox;
@@ -35,6 +37,7 @@ class frmCalendar;
 class frmHelp;
 class frmLog;
 class frmLogPreferences;
+class frmMultiple_El_An;
 
 // A display line: index 0 the caption, index 1 the value.
 using LabelPair = std::array<ClickableLabel*, 2>;
@@ -72,6 +75,8 @@ public:
     frmData* DataWindow() const { return frmData_; }
     frmCalendar* CalendarWindow() const { return frmCalendar_; }
     frmHelp* HelpWindow() const { return frmHelp_; }
+    // The multiple element-animal search window, made when first needed.
+    frmMultiple_El_An* MultipleWindow();
     int Epoch() const { return settings_.epoch; }
     const CalendarSettings& Settings() const { return settings_; }
 
@@ -220,6 +225,11 @@ public slots:
     void cmdTest_Click();
     void cmdDisplayCalendar_Click();
     void cmdHelp_Click();
+    // The Search panel (frmMain_search.cpp).
+    void cmdSearch_Click();
+    void cboTarget_Click();
+    void optNextPrevious_Click();
+    void cboElementAnimal_Click();
 
 signals:
     // Emitted by "Quit": the program ends.
@@ -274,6 +284,17 @@ private:
     void RefreshKeep30th();
     void MoveOptionToggled(QWidget* option, bool checked);
     void StartClock();
+    // The Search panel (frmMain_search.cpp).
+    void ConnectSearchHandlers();
+    void ColourSearchDirection();
+    SearchTarget SelectedTarget() const;
+    void RefreshElementAnimalTargets();
+    void ShowSearching(const QString& text);
+    void ShowSearchRefusal(const SearchRefusal& refusal);
+    void FinishSearch(SearchTarget target, const SearchOutcome& outcome);
+    void SearchInMultipleWindow(SearchTarget target);
+    bool MultipleSearchCancelled() const;
+    std::string MultipleSearchDescription() const;
 
     Platform& platform_;
     CalendarSettings settings_;
@@ -289,6 +310,7 @@ private:
     frmHelp* frmHelp_ = nullptr;
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
+    frmMultiple_El_An* frmMultiple_ = nullptr;
     bool quitting_ = false;
     bool stopRequest_ = false;
     std::vector<std::pair<QWidget*, bool>> enabledBeforeMove_;

@@ -53,12 +53,14 @@ AutoLogContext frmMain::CurrentAutoLogContext() const
     c.moveStep = cboMoveStep->currentText().toStdString();
     c.next = optNext->isChecked();
     c.target = cboTarget->currentText().toStdString();
+    c.multipleDescription = MultipleSearchDescription();
     return c;
 }
 
 void frmMain::AutoLog(AutoLogReason reason)
 {
-    if (!AutoLogWanted(chkAutoLog->isChecked(), reason, false)) return;
+    if (!AutoLogWanted(chkAutoLog->isChecked(), reason,
+                       reason == AutoLogReason::Search && MultipleSearchCancelled())) return;
     const LogEntryResult entry =
         BuildAutoLogEntry(reason, CurrentAutoLogContext(), CurrentLogMoment(),
                           frmLogPreferences_->Values(), ProgramTitle().toStdString(),

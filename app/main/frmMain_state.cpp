@@ -9,6 +9,7 @@
 #include "app/platform/StateFile.h"
 #include "app/log/frmLogPreferences.h"
 #include "app/main/frmMain.h"
+#include "app/search/frmMultiple_El_An.h"
 #include "calendar/core/ChineseYears.h"
 
 namespace orlun::app {
@@ -113,6 +114,7 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
     txbCCT->setText(Q(settings_.zoneCode));
     cboTimeZone->setItemText(1, Q(settings_.zoneCode));
     multipleElementAnimal_ = s.multiple;
+    if (frmMultiple_) frmMultiple_->SetCriteria(MultipleCriteria::FromIndexes(s.multiple));
     chkShowARC_Click();
     chkShowCJDs_Click();
 }

@@ -64,6 +64,8 @@ std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country 
 // reader marks it valid. The reader gets a zero-terminated copy of the text; a text holding a zero
 // character is refused (valid := 0) rather than read only up to it.
 bool ParseCHLDateStr(std::string_view text, CHLDate& rec);
+// The message of a CHL date that cannot be read (or has no date in the calendars' range).
+inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
 bool ParseCHSDateStr(std::string_view text, CHSDate& rec);
 
 } // namespace orlun

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "calendar/chinese/ChineseDateText.h"
 #include "calendar/core/ChineseDate.h"
 #include "calendar/core/Settings.h"
 #include "calendar/tables/YearList.h"
@@ -12,7 +13,6 @@
 namespace orlun {
 
 inline constexpr const char* kLunarNewYearsCaption = "Lunar new years & anniversaries";
-inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
 
 // The months of the nian (cycle, position) and its counts of J1 and Z1; months is -1 when the
 // nian lies outside the computed years.

@@ -17,5 +17,7 @@ int RunYearData(const std::vector<std::string>& args);
 int RunList(const std::vector<std::string>& args);
 int RunSelfTest(const std::vector<std::string>& args);
 int RunCalendar(const std::vector<std::string>& args);
+int RunSearch(const std::vector<std::string>& args);
+int RunMultiple(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

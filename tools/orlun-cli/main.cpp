@@ -27,6 +27,11 @@ const char* kUsage =
     "  orlun-cli selftest [--date \"TEXT\"] [--seed S] [--country C] [--epoch E] [--method M]\n"
     "  orlun-cli calendar (--ajd X | --date \"TEXT\") [--country C] [--epoch E] [--arc]\n"
     "        [--text] [--png FILE]       (--text, --png or both)\n"
+    "  orlun-cli search TARGET (--ajd X | --date \"TEXT\") [--previous] [--element NAME]\n"
+    "        [--animal NAME] [--country C] [--epoch E] [--method M]\n"
+    "  orlun-cli multiple [--day E-A] [--month E-A] [--year E-A] [--within \"100 years\"]\n"
+    "        [--previous] [--from-today] (--ajd X | --date \"TEXT\") [--country C] [--epoch E]\n"
+    "        [--method M]\n"
     "  orlun-cli --help | --version\n";
 
 int Usage(const std::string& message)
@@ -64,6 +69,8 @@ int main(int argc, char** argv)
         else if (command == "list") run = RunList;
         else if (command == "selftest") run = RunSelfTest;
         else if (command == "calendar") run = RunCalendar;
+        else if (command == "search") run = RunSearch;
+        else if (command == "multiple") run = RunMultiple;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

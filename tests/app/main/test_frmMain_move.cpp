@@ -97,7 +97,7 @@ private slots:
         QVERIFY(!w.Clock->isActive());
         QVERIFY(Child<QPushButton>(w, "cmdMove")->isEnabled());
         QVERIFY(Child<QGroupBox>(w, "fraConvert")->isEnabled());
-        QVERIFY(!Child<QGroupBox>(w, "fraSearch")->isEnabled()); // as it was before the move
+        QVERIFY(Child<QGroupBox>(w, "fraSearch")->isEnabled()); // as it was before the move
         QVERIFY(!Child<QPushButton>(w, "cmdNow")->isHidden());
         QVERIFY(fake.messages.shown.isEmpty());
     }

@@ -1,0 +1,211 @@
+// The Search panel: the next or previous event of the chosen target from the current moment (a
+// date typed into the date field first becomes the current moment), and the multiple
+// element-animal window for the two targets that choose their day there.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSizePolicy>
+#include <QTimer>
+
+#include "app/main/Foreground.h"
+#include "app/main/frmMain.h"
+#include "app/search/frmMultiple_El_An.h"
+#include "calendar/search/EventSearch.h"
+
+namespace orlun::app {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kPhaseDark = 0;
+constexpr int kPhaseFull = 2;
+
+} // namespace
+
+void frmMain::ConnectSearchHandlers()
+{
+    // The phase codes of the first two targets.
+    cboTarget->setItemData(static_cast<int>(SearchTarget::FullMoon), kPhaseFull);
+    cboTarget->setItemData(static_cast<int>(SearchTarget::DarkMoon), kPhaseDark);
+    connect(cmdSearch, &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
+    connect(cboTarget, &QComboBox::activated, this, &frmMain::cboTarget_Click);
+    for (QRadioButton* option : {optNext, optPrevious})
+        connect(option, &QRadioButton::toggled, this, &frmMain::optNextPrevious_Click);
+    for (QComboBox* list : {cboElement, cboAnimal})
+        connect(list, &QComboBox::activated, this, &frmMain::cboElementAnimal_Click);
+    ColourSearchDirection();
+    // The progress text grows and comes and goes; the panel around it keeps its size.
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setRetainSizeWhenHidden(true);
+    lblSearching->setSizePolicy(policy);
+}
+
+void frmMain::ColourSearchDirection()
+{
+    SetForeground(optNext, optNext->isChecked() ? lngHighlight : lngDehighlight);
+    SetForeground(optPrevious, optPrevious->isChecked() ? lngHighlight : lngDehighlight);
+}
+
+void frmMain::optNextPrevious_Click()
+{
+    ColourSearchDirection();
+    if (!isVisible()) return;
+    CmdSaveStateEnabled(true);
+    if (cmdSearch->isEnabled()) cmdSearch->setFocus();
+    else cmdQuit->setFocus();
+}
+
+SearchTarget frmMain::SelectedTarget() const
+{
+    const int index = cboTarget->currentIndex();
+    return index >= 0 && index < kSearchTargetCount ? static_cast<SearchTarget>(index) : SearchTarget::FullMoon;
+}
+
+void frmMain::RefreshElementAnimalTargets()
+{
+    const ElementAnimalChoice choice{cboElement->currentIndex(), cboAnimal->currentIndex()};
+    for (const SearchTarget t :
+         {SearchTarget::ElementAnimalDay, SearchTarget::ElementAnimalMonth, SearchTarget::ElementAnimalYear}) {
+        const bool chosen = t == SelectedTarget();
+        cboTarget->setItemText(static_cast<int>(t),
+                               Q(ElementAnimalTargetText(t, chosen ? choice : ElementAnimalChoice{}, settings_.country)));
+    }
+}
+
+void frmMain::cboTarget_Click()
+{
+    if (!isVisible() || blnInitializing) return;
+    for (QWidget* w : std::initializer_list<QWidget*>{cboElement, cboAnimal, lblElement, lblAnimal})
+        w->setEnabled(true);
+    const QString date = txbDate->text();
+    const bool questionMarkCHL = date.contains("-?-") && date.contains("chl", Qt::CaseInsensitive);
+    if (!questionMarkCHL && !IsElementAnimalTarget(SelectedTarget())) {
+        cboElement->setCurrentIndex(kNoElementItem);
+        cboAnimal->setCurrentIndex(kNoAnimalItem);
+    }
+    RefreshElementAnimalTargets();
+    if (cmdSearch->isEnabled()) cmdSearch->setFocus();
+    else cmdHelp->setFocus();
+    CmdSaveStateEnabled(true);
+}
+
+void frmMain::cboElementAnimal_Click()
+{
+    if (!IsElementAnimalTarget(SelectedTarget())) return;
+    RefreshElementAnimalTargets();
+    if (cmdSearch->isEnabled()) cmdSearch->setFocus();
+    else cmdNow->setFocus();
+}
+
+void frmMain::ShowSearching(const QString& text)
+{
+    lblSearching->setText(text);
+    lblSearching->setVisible(!text.isEmpty());
+    lblSearching->repaint();
+}
+
+void frmMain::cmdSearch_Click()
+{
+    if (blnRepeat) return;
+    // A date typed into the date field is the moment searched from.
+    const double before = dblCurrentAJDate;
+    if (!ReadMoveStartDate()) return;
+    txbDate->clear();
+    txbTime->clear();
+    cboTimeZone->setCurrentIndex(-1);
+    Clock->stop();
+
+    const SearchTarget target = SelectedTarget();
+    if (UsesMultipleWindow(target)) {
+        SearchInMultipleWindow(target);
+        return;
+    }
+    SearchInputs in;
+    in.target = target;
+    in.next = optNext->isChecked();
+    in.choice = {cboElement->currentIndex(), cboAnimal->currentIndex()};
+    in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
+    const SearchOutcome r =
+        RunSearch(dblCurrentAJDate, in, settings_, [this](const std::string& text) { ShowSearching(Q(text)); });
+    ShowSearching("");
+    if (!r.found) {
+        ShowSearchRefusal(r.refusal);
+        // The display shows the moment the next search starts from.
+        if (dblCurrentAJDate != before) Recalculate(AutoLogReason::None);
+        return;
+    }
+    FinishSearch(target, r);
+}
+
+void frmMain::ShowSearchRefusal(const SearchRefusal& refusal)
+{
+    if (refusal.icon == MessageIcon::Warning) platform_.messages->Warning(this, Q(refusal.title), Q(refusal.text));
+    else platform_.messages->Plain(this, Q(refusal.title), Q(refusal.text));
+}
+
+void frmMain::FinishSearch(SearchTarget target, const SearchOutcome& r)
+{
+    if (r.found) dblCurrentAJDate = r.ajd;
+    if (r.calendar >= 0) {
+        intCalendar = r.calendar;
+        HighlightCalendar();
+    }
+    if (ClearsShowCJDs(target)) {
+        chkShowCJDs->setChecked(false);
+        chkShowCJDs_Click();
+    }
+    Recalculate(AutoLogReason::Search);
+}
+
+frmMultiple_El_An* frmMain::MultipleWindow()
+{
+    if (!frmMultiple_) {
+        frmMultiple_ = new frmMultiple_El_An(platform_, this);
+        frmMultiple_->SetCriteria(MultipleCriteria::FromIndexes(multipleElementAnimal_));
+    }
+    return frmMultiple_;
+}
+
+void frmMain::SearchInMultipleWindow(SearchTarget target)
+{
+    frmMultiple_El_An* window = MultipleWindow();
+    if (target == SearchTarget::SameElementAnimalDayMonth)
+        window->SetCriteria(SameDayAndMonthCriteria(dblCurrentAJDate, settings_));
+    MultipleSearchContext context;
+    context.currentAJD = dblCurrentAJDate;
+    context.next = optNext->isChecked();
+    context.settings = settings_;
+    context.showSearching = [this](const QString& text) { ShowSearching(text); };
+    window->Activate(context);
+    window->exec();
+    ShowSearching("");
+    multipleElementAnimal_ = window->Criteria().ToIndexes();
+
+    SearchOutcome r;
+    if (!window->blnCancel) {
+        r = WithinRange(FoundDay(window->lngCJDN, settings_.refLongitude));
+        if (!r.found) {
+            ShowSearchRefusal(r.refusal);
+            return;
+        }
+    }
+    // Cancelled: the moment stays, but the display is redone without the CJD lines.
+    FinishSearch(target, r);
+}
+
+bool frmMain::MultipleSearchCancelled() const
+{
+    return UsesMultipleWindow(SelectedTarget()) && frmMultiple_ && frmMultiple_->blnCancel;
+}
+
+std::string frmMain::MultipleSearchDescription() const
+{
+    if (SelectedTarget() != SearchTarget::MultipleElementAnimalDay || !frmMultiple_) return "";
+    return frmMultiple_->MultipleElementAnimalStr();
+}
+
+} // namespace orlun::app

@@ -1,0 +1,42 @@
+// orlun-cli multiple: the multiple element-animal search window's search from a moment.
+#include "CliArgs.h"
+#include "CliMoment.h"
+#include "CliSearch.h"
+#include "Commands.h"
+#include "calendar/western/Clock.h"
+
+namespace orlun::cli {
+
+namespace {
+
+int WithinOption(const std::string& text)
+{
+    for (int i = 0; i < kWithinCount; ++i) {
+        const std::string item = kWithinTexts[i];
+        if (text == item || "within " + text == item) return i;
+    }
+    throw UsageError{"--within must be \"1 year\", \"10 years\", \"100 years\" or \"1000 years\""};
+}
+
+} // namespace
+
+int RunMultiple(const std::vector<std::string>& rawArgs)
+{
+    std::vector<std::string> args = rawArgs;
+    const bool next = !TakeSwitch(args, "previous");
+    const bool fromToday = TakeSwitch(args, "from-today");
+    const Options options(args, {"day", "month", "year", "within", "ajd", "date", "country", "epoch", "method"});
+    if (!options.Positionals().empty()) throw UsageError{"multiple takes no positional arguments"};
+    const CalendarSettings settings = SettingsFromOptions(options);
+    MultipleCriteria criteria;
+    const std::pair<const char*, MultipleRow> rows[] = {
+        {"day", MultipleRow::Day}, {"month", MultipleRow::Month}, {"year", MultipleRow::Year}};
+    for (const auto& [name, row] : rows)
+        if (auto text = options.Get(name)) criteria[row] = ChoiceOption(*text, settings.country);
+    if (!criteria.AnySpecified()) throw UsageError{"give --day, --month or --year"};
+    const int within = options.Get("within") ? WithinOption(*options.Get("within")) : kDefaultWithin;
+    const double start = fromToday ? CurrentAJDate(SystemClock()) : SearchStart(options, settings);
+    return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings);
+}
+
+} // namespace orlun::cli

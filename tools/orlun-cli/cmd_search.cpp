@@ -1,0 +1,33 @@
+// orlun-cli search: the Search panel's search for the next or previous event from a moment.
+#include "CliArgs.h"
+#include "CliMoment.h"
+#include "CliSearch.h"
+#include "Commands.h"
+#include "calendar/search/EventSearch.h"
+
+namespace orlun::cli {
+
+int RunSearch(const std::vector<std::string>& rawArgs)
+{
+    std::vector<std::string> args = rawArgs;
+    SearchInputs in;
+    in.next = !TakeSwitch(args, "previous");
+    const Options options(args, {"ajd", "date", "element", "animal", "country", "epoch", "method"});
+    if (options.Positionals().size() != 1) throw UsageError{"search needs one TARGET"};
+    const auto target = SearchTargetFromText(options.Positionals()[0]);
+    if (!target) throw UsageError{"unknown target \"" + options.Positionals()[0] + "\""};
+    in.target = *target;
+    const CalendarSettings settings = SettingsFromOptions(options);
+    in.choice.element = ElementOption(options.Get("element").value_or(""));
+    in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
+    if (*target == SearchTarget::MultipleElementAnimalDay)
+        throw UsageError{"the multiple element-animal day is searched with orlun-cli multiple"};
+    const double start = SearchStart(options, settings);
+    if (*target == SearchTarget::SameElementAnimalDayMonth)
+        return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
+                                            false, settings),
+                            settings);
+    return PrintOutcome(orlun::RunSearch(start, in, settings), settings);
+}
+
+} // namespace orlun::cli
