@@ -18,13 +18,13 @@ bool YearBounds(const CHLDate& chl, const CalendarSettings& settings, int32_t& f
     rec.month = 1;
     rec.day = 1;
     rec.leap = 0;
-    if (ChLDateToJDN(rec, settings) != 0) return false;
+    if (ChLDateToJDN(rec, settings) != CHLResult::Found) return false;
     first = rec.jdn;
     StepYearPosition(rec, true);
     rec.month = 1;
     rec.day = 1;
     rec.leap = 0;
-    if (ChLDateToJDN(rec, settings) != 0) return false;
+    if (ChLDateToJDN(rec, settings) != CHLResult::Found) return false;
     last = rec.jdn - 1;
     return true;
 }

@@ -19,8 +19,8 @@ bool NewYearOf(CHLDate& rec, const CalendarSettings& settings, int& code)
     rec.month = 1;
     rec.day = 1;
     rec.leap = 0;
-    code = ChLDateToJDN(rec, settings);
-    return code == 0;
+    code = static_cast<int>(ChLDateToJDN(rec, settings));
+    return code == static_cast<int>(CHLResult::Found);
 }
 
 SearchOutcome IntercalaryInability(bool next)

@@ -22,7 +22,7 @@ std::optional<int32_t> NewYearDay(CHLDate rec, const CalendarSettings& settings)
     rec.month = 1;
     rec.day = 1;
     rec.leap = 0;
-    if (ChLDateToJDN(rec, settings) != 0) return std::nullopt;
+    if (ChLDateToJDN(rec, settings) != CHLResult::Found) return std::nullopt;
     return rec.jdn;
 }
 

@@ -60,7 +60,7 @@ int PhaseOf(SearchTarget target)
 SearchOutcome TermSearch(SearchTarget target, double ajd, bool next, int refLongitude)
 {
     const double T = AJDToCJDC(ajd, refLongitude);
-    const SolarTermTable table = SolarTermsOf(T, kTrueSunMethod, refLongitude);
+    const SolarTermTable table = SolarTermsOf(T, TermMethod::TrueSun, refLongitude);
     if (!IsValid(table)) return RangeRefusal(next);
     int i = -1;
     if (next) {
