@@ -13,6 +13,7 @@ packages=(
   appstream desktop-file-utils     # the install test validates the desktop entry and metainfo
   xvfb xauth                       # a virtual display for machines without one
   locales                          # a test reads numbers under a locale with a decimal comma
+  clang libclang-rt-dev            # the fuzz targets (libFuzzer) of tools/fuzz.sh
 )
 missing=()
 for p in "${packages[@]}"; do

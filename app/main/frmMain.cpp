@@ -49,8 +49,21 @@ void frmMain::Form_Load()
     blnStartupCompleted = false;
     LayOut();
     setWindowTitle(ProgramTitle());
+    Initialization();
+    picMoon->hide();
+    show();
+    PrepareFirstDisplay();
+    const bool restored = RestoreState();
+    if (!restored) cmdReset_Click();
+    ShowFirstMoment(restored);
+    blnStartupCompleted = true;
+    picMoon->show();
+    cboRefLong_Click();
+}
 
-    // Initialization: empty values, hidden pictures, defaults, lists.
+// Empty values, hidden pictures, the defaults and the lists, the start-up look.
+void frmMain::Initialization()
+{
     for (LabelPair* line : {&lblCommonEraDate, &lblJulianCalendarDate, &lblChineseLunarDate,
                             &lblChineseSolarDate, &lblArchetypesCalendarGMT,
                             &lblArchetypesCalendarCCT, &lblChronologicalJulianDateLondon,
@@ -61,6 +74,25 @@ void frmMain::Form_Load()
         picStem[i]->hide();
         picBranch[i]->hide();
     }
+    InitializeVariables();
+    frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
+    FillLists();
+    move(100, 100);
+    for (QWidget* hidden : std::initializer_list<QWidget*>{cmdTest, cmdCompareSuns, cboLongitude, lblEast,
+                                                          txbCCT, chkKeep30th, chkKeepLeap,
+                                                          fraStopPauseResume})
+        hidden->hide();
+    lblSearching->clear();
+    lblLongitude->setText("Reference longitude:");
+    ApplyCountryColour();
+    ConnectHandlers();
+    ConnectMoveHandlers();
+    ConnectSearchHandlers();
+    optPlusMinus_Click();
+}
+
+void frmMain::InitializeVariables()
+{
     strPicPath = PictureFolder();
     stateFilePath_ = StateFilePath(*platform_.appData);
     MakeLogWindows();
@@ -70,38 +102,22 @@ void frmMain::Form_Load()
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
     settings_.zoneCode = "CCT";
-    frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
-    FillLists();
-    move(100, 100);
-    cmdTest->hide();
-    cmdCompareSuns->hide();
-    lblSearching->clear();
-    cboLongitude->hide();
-    lblEast->hide();
-    txbCCT->hide();
-    lblLongitude->setText("Reference longitude:");
-    chkKeep30th->hide();
-    chkKeepLeap->hide();
-    fraStopPauseResume->hide();
-    ApplyCountryColour();
-    ConnectHandlers();
-    ConnectMoveHandlers();
-    ConnectSearchHandlers();
-    optPlusMinus_Click();
+}
 
-    picMoon->hide();
-    show();
-
+// The window is on show but displays nothing yet: the display routines stay idle.
+void frmMain::PrepareFirstDisplay()
+{
     blnInitializing = true;
     intCalendar = kRowCHL;
     cmdClearLog->hide();
     EnableDisableFunctions();
     CmdSaveStateEnabled(true);
     repaint();
+}
 
-    const bool restored = RestoreState();
-    if (!restored) cmdReset_Click();
-
+// The restored moment, or the present one, on display; the CHL line is current.
+void frmMain::ShowFirstMoment(bool restored)
+{
     Clock->stop();
     DisplayDatesAndTimes();
     DisplayDeltaT();
@@ -120,10 +136,6 @@ void frmMain::Form_Load()
     intCalendar = kRowCHL;
     HighlightCalendar();
     SetTheFocus();
-
-    blnStartupCompleted = true;
-    picMoon->show();
-    cboRefLong_Click();
 }
 
 void frmMain::FillLists()

@@ -11,6 +11,7 @@
 
 #include "app/platform/Platform.h"
 #include "calendar/core/CalendarRows.h"
+#include "calendar/entry/Convert.h"
 #include "calendar/entry/DateEntry.h"
 #include "calendar/presentation/LogEntry.h"
 #include "calendar/state/SavedState.h"
@@ -241,7 +242,12 @@ protected:
 private:
     // Builds every control and the layout (frmMain_layout.cpp).
     void LayOut();
+    // The steps of start-up, in their order.
+    void Initialization();
+    void InitializeVariables();
     void FillLists();
+    void PrepareFirstDisplay();
+    void ShowFirstMoment(bool restored);
     void ConnectHandlers();
     // Click on the caption (index 0) or the value (index 1) of the line of a calendar row.
     void LineClicked(CalendarRow row, int index);
@@ -270,6 +276,9 @@ private:
     // The entry fields as the date parser reads them, and writing its result back.
     DateEntry CurrentEntry() const;
     void ApplyEntryFields(const DateEntry& fields);
+    // Convert's two halves: the fields the parse wrote, then the new moment or the message.
+    void WriteBackConvertFields(const ConvertResult& r);
+    void ShowConvertResult(const ConvertResult& r);
     void SetLineVisible(LabelPair& line, bool visible);
     // The Move panel (frmMain_move.cpp).
     void ConnectMoveHandlers();

@@ -45,55 +45,62 @@ void frmMain::ApplyEntryFields(const DateEntry& fields)
 
 void frmMain::DisplayDateEntryError(int code)
 {
-    platform_.messages->Warning(this, kDateEntryErrorTitle,
+    platform_.messages->Warning(this, DateEntryErrorTitle(code),
                                 Q(DateEntryErrorMessage(code, settings_.country)));
 }
 
 void frmMain::cmdCompute_Click()
 {
-    const QString ceBefore = lblCommonEraDate[1]->text();
     const DateEntry entry = CurrentEntry();
     const auto ask = [this](const std::string& question) {
         return platform_.messages->Question(this, kCalendarQuestionTitle, Q(question));
     };
     const ConvertResult r =
         ConvertEntry(entry, optPlus->isChecked(), dblCurrentAJDate, settings_, ask);
+    WriteBackConvertFields(r);
+    ShowConvertResult(r);
+    // Every refusal, and the unchanged dates, leave the user where the date is typed.
+    SetTheFocus();
+}
 
+void frmMain::WriteBackConvertFields(const ConvertResult& r)
+{
     txbPlusMinus->setText(Q(r.plusMinus));
-    if (r.parsed) {
-        if (r.parse.copiedDisplayedDate) {
-            // The displayed date of the current calendar was taken, as a click on it takes it.
-            platform_.clipboard->SetText(LineOfRow(static_cast<CalendarRow>(intCalendar))[1]->text());
-        }
-        ApplyEntryFields(r.parse.fields);
-        if (r.parse.highlight) HighlightCalendar();
+    if (!r.parsed) return;
+    if (r.parse.copiedDisplayedDate) {
+        // The displayed date of the current calendar was taken, as a click on it takes it.
+        platform_.clipboard->SetText(LineOfRow(static_cast<CalendarRow>(intCalendar))[1]->text());
     }
+    ApplyEntryFields(r.parse.fields);
+    if (r.parse.highlight) HighlightCalendar();
+}
 
+void frmMain::ShowConvertResult(const ConvertResult& r)
+{
     switch (r.outcome) {
     case ConvertOutcome::EntryError:
         DisplayDateEntryError(r.errorCode);
-        SetTheFocus();
-        return;
-    case ConvertOutcome::Unchanged:
-        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
         return;
     case ConvertOutcome::OutOfRange:
         platform_.messages->Warning(this, kDateRangeTitle, Q(DateRangeMessage(r.range)));
         return;
+    case ConvertOutcome::Unchanged:
+        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+        return;
+    case ConvertOutcome::SameMinute:
+        // The display is refreshed to the entered moment; nothing else follows.
+        dblCurrentAJDate = r.ajd;
+        DisplayDatesAndTimes();
+        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+        return;
     case ConvertOutcome::Converted:
-        break;
-    }
-
-    dblCurrentAJDate = r.ajd;
-    DisplayDatesAndTimes();
-    if (lblCommonEraDate[1]->text() != ceBefore) {
+        dblCurrentAJDate = r.ajd;
+        DisplayDatesAndTimes();
         DisplayMoonData(CountryColour());
         DisplayDeltaT();
         AutoLog(AutoLogReason::Convert);
         CmdSaveStateEnabled(true);
-    } else {
-        // The same day and minute as before.
-        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+        return;
     }
 }
 

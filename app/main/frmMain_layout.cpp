@@ -11,9 +11,13 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/main/ClickableLabel.h"
 #include "app/main/frmMain.h"
+#include "calendar/arc/ArcChlNote.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/presentation/DisplayModel.h"
 
 namespace orlun::app {
 
@@ -68,243 +72,342 @@ void AddPair(QGridLayout* grid, int row, const LabelPair& pair)
     grid->addWidget(pair[1], row, 1);
 }
 
-} // namespace
-
-void frmMain::LayOut()
+// A control that comes and goes keeps its place, so that nothing else moves under the pointer.
+void KeepPlaceWhenHidden(QWidget* w)
 {
-    // Display lines, in window order.
-    lblChineseLunarDate = MakePair(this, "lblChineseLunarDate", "Chinese Lunar:");
-    lblChineseSolarDate = MakePair(this, "lblChineseSolarDate", "Chinese Solar:");
-    lblCommonEraDate = MakePair(this, "lblCommonEraDate", "Common Era (Gregorian):");
-    lblJulianCalendarDate = MakePair(this, "lblJulianCalendarDate", "Julian Calendar:");
-    lblArchetypesCalendarGMT = MakePair(this, "lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:");
-    lblArchetypesCalendarCCT = MakePair(this, "lblArchetypesCalendarCCT", "");
-    lblChronologicalJulianDateLondon =
-        MakePair(this, "lblChronologicalJulianDateLondon", "Chronological JD London:");
-    lblChronologicalJulianDateBeijing = MakePair(this, "lblChronologicalJulianDateBeijing", "");
-    lblAstronomicalJulianDate =
-        MakePair(this, "lblAstronomicalJulianDate", "Astronomical Julian date:");
-    lblElementAnimalOfDay = MakePair(this, "lblElementAnimalOfDay", "");
-    lblPhaseOfMoon = MakePair(this, "lblPhaseOfMoon", "Phase of Moon, illumination:");
-    lblAgeOfMoon = MakePair(this, "lblAgeOfMoon", "[Lunation] Age of Moon:");
-    lblDeltaT = MakePair(this, "lblDeltaT", "Delta T:");
-    lblElementAnimalOfYear = Make<QLabel>(this, "lblElementAnimalOfYear");
-    lblElementAnimalOfMonth = Make<QLabel>(this, "lblElementAnimalOfMonth");
-    lblYear = Make<QLabel>(this, "lblYear");
-    lblYear->setAlignment(Qt::AlignCenter);
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Every text a caption can take: the design captions, the country's Chinese captions, the CJDC
+// caption of any longitude, the day's pinyin names and the ARC notes.
+QStringList AllCaptions()
+{
+    QStringList captions = {"Common Era (Gregorian):", "Julian Calendar:", "Zodozizidu Zidevuze:",
+                            "Chronological JD London:", "Astronomical Julian date:",
+                            "Phase of Moon, illumination:", "[Lunation] Age of Moon:", "Delta T:"};
+    for (const Country c : kCountries) {
+        captions << Q(CountryAdjective(c)) + " Lunar" << Q(CountryAdjective(c)) + " Solar";
+    }
+    for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) captions << Q(CJDCCaption(l));
+    for (int position = 1; position <= 60; ++position) captions << Q(StemBranchStr(position));
+    for (const char* note : kArcChlNotes) captions << QString::fromUtf8(note);
+    return captions;
+}
+
+// The display lines sit in even rows of one height, with the caption column as wide as the widest
+// caption: a longer note or a line shown or hidden moves no other line.
+void FixLineGeometry(const std::vector<LabelPair*>& pairs, const std::vector<QLabel*>& spanning)
+{
+    const QFontMetrics captionMetrics(pairs.front()->at(0)->font());
+    const QFontMetrics valueMetrics(pairs.front()->at(1)->font());
+    int captionWidth = 0;
+    for (const QString& caption : AllCaptions())
+        captionWidth = std::max(captionWidth, captionMetrics.horizontalAdvance(caption));
+    const int rowHeight = std::max(captionMetrics.height(), valueMetrics.height()) + 4;
+    for (LabelPair* pair : pairs) {
+        (*pair)[0]->setFixedWidth(captionWidth + 8);
+        for (ClickableLabel* label : *pair) {
+            label->setFixedHeight(rowHeight);
+            KeepPlaceWhenHidden(label);
+        }
+    }
+    for (QLabel* label : spanning) {
+        label->setFixedHeight(rowHeight);
+        KeepPlaceWhenHidden(label);
+    }
+}
+
+QGridLayout* DisplayLines(frmMain& w)
+{
+    w.lblChineseLunarDate = MakePair(&w, "lblChineseLunarDate", "Chinese Lunar:");
+    w.lblChineseSolarDate = MakePair(&w, "lblChineseSolarDate", "Chinese Solar:");
+    w.lblCommonEraDate = MakePair(&w, "lblCommonEraDate", "Common Era (Gregorian):");
+    w.lblJulianCalendarDate = MakePair(&w, "lblJulianCalendarDate", "Julian Calendar:");
+    w.lblArchetypesCalendarGMT = MakePair(&w, "lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:");
+    w.lblArchetypesCalendarCCT = MakePair(&w, "lblArchetypesCalendarCCT", "");
+    w.lblChronologicalJulianDateLondon =
+        MakePair(&w, "lblChronologicalJulianDateLondon", "Chronological JD London:");
+    w.lblChronologicalJulianDateBeijing = MakePair(&w, "lblChronologicalJulianDateBeijing", "");
+    w.lblAstronomicalJulianDate =
+        MakePair(&w, "lblAstronomicalJulianDate", "Astronomical Julian date:");
+    w.lblElementAnimalOfDay = MakePair(&w, "lblElementAnimalOfDay", "");
+    w.lblPhaseOfMoon = MakePair(&w, "lblPhaseOfMoon", "Phase of Moon, illumination:");
+    w.lblAgeOfMoon = MakePair(&w, "lblAgeOfMoon", "[Lunation] Age of Moon:");
+    w.lblDeltaT = MakePair(&w, "lblDeltaT", "Delta T:");
+    w.lblElementAnimalOfYear = Make<QLabel>(&w, "lblElementAnimalOfYear");
+    w.lblElementAnimalOfMonth = Make<QLabel>(&w, "lblElementAnimalOfMonth");
 
     auto* lines = new QGridLayout;
     lines->setHorizontalSpacing(12);
     lines->setVerticalSpacing(4);
     int row = 0;
-    for (const LabelPair* pair : {&lblChineseLunarDate, &lblChineseSolarDate, &lblCommonEraDate,
-                                  &lblJulianCalendarDate, &lblArchetypesCalendarGMT,
-                                  &lblArchetypesCalendarCCT})
+    for (const LabelPair* pair : {&w.lblChineseLunarDate, &w.lblChineseSolarDate, &w.lblCommonEraDate,
+                                  &w.lblJulianCalendarDate, &w.lblArchetypesCalendarGMT,
+                                  &w.lblArchetypesCalendarCCT})
         AddPair(lines, row++, *pair);
     // The CJD lines and the year and month element-animal labels share one place.
-    AddPair(lines, row, lblChronologicalJulianDateLondon);
-    lines->addWidget(lblElementAnimalOfYear, row++, 0, 1, 2, Qt::AlignCenter);
-    AddPair(lines, row, lblChronologicalJulianDateBeijing);
-    lines->addWidget(lblElementAnimalOfMonth, row++, 0, 1, 2, Qt::AlignCenter);
-    for (const LabelPair* pair : {&lblAstronomicalJulianDate, &lblElementAnimalOfDay,
-                                  &lblPhaseOfMoon, &lblAgeOfMoon, &lblDeltaT})
+    AddPair(lines, row, w.lblChronologicalJulianDateLondon);
+    lines->addWidget(w.lblElementAnimalOfYear, row++, 0, 1, 2, Qt::AlignCenter);
+    AddPair(lines, row, w.lblChronologicalJulianDateBeijing);
+    lines->addWidget(w.lblElementAnimalOfMonth, row++, 0, 1, 2, Qt::AlignCenter);
+    for (const LabelPair* pair : {&w.lblAstronomicalJulianDate, &w.lblElementAnimalOfDay,
+                                  &w.lblPhaseOfMoon, &w.lblAgeOfMoon, &w.lblDeltaT})
         AddPair(lines, row++, *pair);
     lines->setColumnStretch(1, 1);
+    lines->setRowStretch(row, 1);
+    FixLineGeometry({&w.lblChineseLunarDate, &w.lblChineseSolarDate, &w.lblCommonEraDate,
+                     &w.lblJulianCalendarDate, &w.lblArchetypesCalendarGMT,
+                     &w.lblArchetypesCalendarCCT, &w.lblChronologicalJulianDateLondon,
+                     &w.lblChronologicalJulianDateBeijing, &w.lblAstronomicalJulianDate,
+                     &w.lblElementAnimalOfDay, &w.lblPhaseOfMoon, &w.lblAgeOfMoon, &w.lblDeltaT},
+                    {w.lblElementAnimalOfYear, w.lblElementAnimalOfMonth});
+    return lines;
+}
 
-    // Pictures: the Moon, and the stem and branch of the year (0) and the day (1).
-    picMoon = MakePicture(this, "picMoon", 89, 89);
+// The Moon, and the stem and branch of the year (0) and the day (1).
+QGridLayout* Pictures(frmMain& w)
+{
+    w.picMoon = MakePicture(&w, "picMoon", 89, 89);
+    w.lblYear = Make<QLabel>(&w, "lblYear");
+    w.lblYear->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 2; ++i) {
-        picStem[i] = MakePicture(this, i == 0 ? "picStem_0" : "picStem_1", 40, 40);
-        picBranch[i] = MakePicture(this, i == 0 ? "picBranch_0" : "picBranch_1", 40, 40);
+        w.picStem[i] = MakePicture(&w, i == 0 ? "picStem_0" : "picStem_1", 40, 40);
+        w.picBranch[i] = MakePicture(&w, i == 0 ? "picBranch_0" : "picBranch_1", 40, 40);
     }
+    // They are shown for China only, and the Moon only once start-up is done.
+    for (QWidget* picture : std::initializer_list<QWidget*>{w.picMoon, w.lblYear, w.picStem[0],
+                                                           w.picBranch[0], w.picStem[1], w.picBranch[1]})
+        KeepPlaceWhenHidden(picture);
     auto* pictures = new QGridLayout;
-    pictures->addWidget(picMoon, 0, 0, 1, 2, Qt::AlignCenter);
-    pictures->addWidget(lblYear, 1, 0, 1, 2);
-    pictures->addWidget(picStem[0], 2, 0);
-    pictures->addWidget(picBranch[0], 2, 1);
-    pictures->addWidget(picStem[1], 3, 0);
-    pictures->addWidget(picBranch[1], 3, 1);
+    pictures->addWidget(w.picMoon, 0, 0, 1, 2, Qt::AlignCenter);
+    pictures->addWidget(w.lblYear, 1, 0, 1, 2);
+    pictures->addWidget(w.picStem[0], 2, 0);
+    pictures->addWidget(w.picBranch[0], 2, 1);
+    pictures->addWidget(w.picStem[1], 3, 0);
+    pictures->addWidget(w.picBranch[1], 3, 1);
     pictures->setRowStretch(4, 1);
+    return pictures;
+}
 
-    // Convert panel.
-    fraConvert = Make<QGroupBox>(this, "fraConvert", "Convert");
-    lblEnterDate = Make<QLabel>(fraConvert, "lblEnterDate", "Date:");
-    txbDate = Make<QLineEdit>(fraConvert, "txbDate");
-    cmdCompute = Make<QPushButton>(fraConvert, "cmdCompute", "Convert");
-    cmdClearDate = Make<QPushButton>(fraConvert, "cmdClearDate", "Clear");
-    txbPlusMinus = Make<QLineEdit>(fraConvert, "txbPlusMinus");
-    lblDays = Make<QLabel>(fraConvert, "lblDays", "days");
-    optPlus = Make<QRadioButton>(fraConvert, "optPlus", "plus");
-    optMinus = Make<QRadioButton>(fraConvert, "optMinus", "minus");
-    lblTime = Make<QLabel>(fraConvert, "lblTime", "Time:");
-    txbTime = Make<QLineEdit>(fraConvert, "txbTime");
-    cboTimeZone = Make<QComboBox>(fraConvert, "cboTimeZone");
-    lblElement = Make<QLabel>(fraConvert, "lblElement", "element");
-    cboElement = Make<QComboBox>(fraConvert, "cboElement");
-    lblAnimal = Make<QLabel>(fraConvert, "lblAnimal", "animal");
-    cboAnimal = Make<QComboBox>(fraConvert, "cboAnimal");
-    txbDate->setMinimumWidth(220);
-    txbPlusMinus->setMaximumWidth(90);
-    txbTime->setMaximumWidth(70);
-    {
-        auto* g = new QGridLayout(fraConvert);
-        g->addWidget(lblEnterDate, 0, 0);
-        g->addWidget(txbDate, 0, 1, 1, 3);
-        g->addWidget(cmdCompute, 0, 4);
-        g->addWidget(cmdClearDate, 0, 5);
-        auto* plusMinus = new QHBoxLayout;
-        plusMinus->addWidget(optPlus);
-        plusMinus->addWidget(optMinus);
-        plusMinus->addWidget(txbPlusMinus);
-        plusMinus->addWidget(lblDays);
-        plusMinus->addStretch();
-        g->addLayout(plusMinus, 1, 1, 1, 5);
-        g->addWidget(lblTime, 2, 0);
-        g->addWidget(txbTime, 2, 1);
-        g->addWidget(cboTimeZone, 2, 2);
-        auto* elementAnimal = new QHBoxLayout;
-        elementAnimal->addWidget(lblElement);
-        elementAnimal->addWidget(cboElement);
-        elementAnimal->addWidget(lblAnimal);
-        elementAnimal->addWidget(cboAnimal);
-        elementAnimal->addStretch();
-        g->addLayout(elementAnimal, 3, 0, 1, 6);
-    }
+QGroupBox* ConvertPanel(frmMain& w)
+{
+    QGroupBox* frame = w.fraConvert = Make<QGroupBox>(&w, "fraConvert", "Convert");
+    w.lblEnterDate = Make<QLabel>(frame, "lblEnterDate", "Date:");
+    w.txbDate = Make<QLineEdit>(frame, "txbDate");
+    w.cmdCompute = Make<QPushButton>(frame, "cmdCompute", "Convert");
+    w.cmdClearDate = Make<QPushButton>(frame, "cmdClearDate", "Clear");
+    w.txbPlusMinus = Make<QLineEdit>(frame, "txbPlusMinus");
+    w.lblDays = Make<QLabel>(frame, "lblDays", "days");
+    w.optPlus = Make<QRadioButton>(frame, "optPlus", "plus");
+    w.optMinus = Make<QRadioButton>(frame, "optMinus", "minus");
+    w.lblTime = Make<QLabel>(frame, "lblTime", "Time:");
+    w.txbTime = Make<QLineEdit>(frame, "txbTime");
+    w.cboTimeZone = Make<QComboBox>(frame, "cboTimeZone");
+    w.lblElement = Make<QLabel>(frame, "lblElement", "element");
+    w.cboElement = Make<QComboBox>(frame, "cboElement");
+    w.lblAnimal = Make<QLabel>(frame, "lblAnimal", "animal");
+    w.cboAnimal = Make<QComboBox>(frame, "cboAnimal");
+    w.txbDate->setMinimumWidth(220);
+    w.txbPlusMinus->setMaximumWidth(90);
+    w.txbTime->setMaximumWidth(70);
 
-    // Move panel.
-    fraMove = Make<QGroupBox>(this, "fraMove", "Move");
-    cmdMove = Make<QPushButton>(fraMove, "cmdMove", "Move");
-    cmdMoveOneDay = Make<QPushButton>(fraMove, "cmdMoveOneDay", "one day");
-    fraMoveDirection = Make<QGroupBox>(fraMove, "fraMoveDirection");
-    optMoveDirection[0] = Make<QRadioButton>(fraMoveDirection, "optMoveDirection_0", "forward");
-    optMoveDirection[1] = Make<QRadioButton>(fraMoveDirection, "optMoveDirection_1", "back");
-    cboMoveStep = Make<QComboBox>(fraMove, "cboMoveStep");
-    chkRepeatedly = Make<QCheckBox>(fraMove, "chkRepeatedly", "repeatedly");
-    chkKeep30th = Make<QCheckBox>(fraMove, "chkKeep30th", "keep 30th");
-    chkKeepLeap = Make<QCheckBox>(fraMove, "chkKeepLeap", "keep leap");
-    fraStopPauseResume = Make<QGroupBox>(fraMove, "fraStopPauseResume");
-    cmdStop = Make<QPushButton>(fraStopPauseResume, "cmdStop", "Stop");
-    cmdPauseResume = Make<QPushButton>(fraStopPauseResume, "cmdPauseResume", "Pause");
-    lblRefreshPeriod =
-        Make<QLabel>(fraStopPauseResume, "lblRefreshPeriod", "Refresh period (in seconds):");
-    cboRefreshPeriod = Make<QComboBox>(fraStopPauseResume, "cboRefreshPeriod");
-    Clock = new QTimer(this);
-    Clock->setObjectName("Clock");
-    {
-        auto* direction = new QHBoxLayout(fraMoveDirection);
-        direction->setContentsMargins(4, 2, 4, 2);
-        direction->addWidget(optMoveDirection[0]);
-        direction->addWidget(optMoveDirection[1]);
-        auto* stop = new QGridLayout(fraStopPauseResume);
-        stop->addWidget(cmdStop, 0, 0);
-        stop->addWidget(cmdPauseResume, 0, 1);
-        stop->addWidget(lblRefreshPeriod, 1, 0);
-        stop->addWidget(cboRefreshPeriod, 1, 1);
-        auto* g = new QGridLayout(fraMove);
-        g->addWidget(cmdMove, 0, 0);
-        g->addWidget(fraMoveDirection, 0, 1);
-        g->addWidget(cmdMoveOneDay, 0, 2);
-        g->addWidget(cboMoveStep, 1, 0, 1, 2);
-        g->addWidget(chkRepeatedly, 1, 2);
-        g->addWidget(chkKeep30th, 2, 0);
-        g->addWidget(chkKeepLeap, 2, 1);
-        g->addWidget(fraStopPauseResume, 3, 0, 1, 3);
-    }
+    auto* g = new QGridLayout(frame);
+    g->addWidget(w.lblEnterDate, 0, 0);
+    g->addWidget(w.txbDate, 0, 1, 1, 3);
+    g->addWidget(w.cmdCompute, 0, 4);
+    g->addWidget(w.cmdClearDate, 0, 5);
+    auto* plusMinus = new QHBoxLayout;
+    plusMinus->addWidget(w.optPlus);
+    plusMinus->addWidget(w.optMinus);
+    plusMinus->addWidget(w.txbPlusMinus);
+    plusMinus->addWidget(w.lblDays);
+    plusMinus->addStretch();
+    g->addLayout(plusMinus, 1, 1, 1, 5);
+    g->addWidget(w.lblTime, 2, 0);
+    g->addWidget(w.txbTime, 2, 1);
+    g->addWidget(w.cboTimeZone, 2, 2);
+    auto* elementAnimal = new QHBoxLayout;
+    elementAnimal->addWidget(w.lblElement);
+    elementAnimal->addWidget(w.cboElement);
+    elementAnimal->addWidget(w.lblAnimal);
+    elementAnimal->addWidget(w.cboAnimal);
+    elementAnimal->addStretch();
+    g->addLayout(elementAnimal, 3, 0, 1, 6);
+    g->setRowStretch(4, 1);
+    return frame;
+}
 
-    // Search panel.
-    fraSearch = Make<QGroupBox>(this, "fraSearch", "Search");
-    cmdSearch = Make<QPushButton>(fraSearch, "cmdSearch", "Search for");
-    optPrevious = Make<QRadioButton>(fraSearch, "optPrevious", "previous");
-    optNext = Make<QRadioButton>(fraSearch, "optNext", "next");
-    cboTarget = Make<QComboBox>(fraSearch, "cboTarget");
-    lblSearching = Make<QLabel>(fraSearch, "lblSearching");
-    {
-        auto* g = new QGridLayout(fraSearch);
-        g->addWidget(cmdSearch, 0, 0);
-        g->addWidget(optPrevious, 0, 1);
-        g->addWidget(optNext, 0, 2);
-        g->addWidget(cboTarget, 1, 0, 1, 3);
-        g->addWidget(lblSearching, 2, 0, 1, 3);
-        g->setRowStretch(3, 1);
-    }
+QGroupBox* MovePanel(frmMain& w)
+{
+    QGroupBox* frame = w.fraMove = Make<QGroupBox>(&w, "fraMove", "Move");
+    w.cmdMove = Make<QPushButton>(frame, "cmdMove", "Move");
+    w.cmdMoveOneDay = Make<QPushButton>(frame, "cmdMoveOneDay", "one day");
+    w.fraMoveDirection = Make<QGroupBox>(frame, "fraMoveDirection");
+    w.optMoveDirection[0] = Make<QRadioButton>(w.fraMoveDirection, "optMoveDirection_0", "forward");
+    w.optMoveDirection[1] = Make<QRadioButton>(w.fraMoveDirection, "optMoveDirection_1", "back");
+    w.cboMoveStep = Make<QComboBox>(frame, "cboMoveStep");
+    w.chkRepeatedly = Make<QCheckBox>(frame, "chkRepeatedly", "repeatedly");
+    w.chkKeep30th = Make<QCheckBox>(frame, "chkKeep30th", "keep 30th");
+    w.chkKeepLeap = Make<QCheckBox>(frame, "chkKeepLeap", "keep leap");
+    w.fraStopPauseResume = Make<QGroupBox>(frame, "fraStopPauseResume");
+    w.cmdStop = Make<QPushButton>(w.fraStopPauseResume, "cmdStop", "Stop");
+    w.cmdPauseResume = Make<QPushButton>(w.fraStopPauseResume, "cmdPauseResume", "Pause");
+    w.lblRefreshPeriod =
+        Make<QLabel>(w.fraStopPauseResume, "lblRefreshPeriod", "Refresh period (in seconds):");
+    w.cboRefreshPeriod = Make<QComboBox>(w.fraStopPauseResume, "cboRefreshPeriod");
+    w.Clock = new QTimer(&w);
+    w.Clock->setObjectName("Clock");
 
-    // Settings: country, epoch, method, the display switches.
-    cboRefLong = Make<QComboBox>(this, "cboRefLong");
-    lblLongitude = Make<QLabel>(this, "lblLongitude", "Reference longitude:");
-    cboLongitude = Make<QComboBox>(this, "cboLongitude");
-    lblEast = Make<QLabel>(this, "lblEast", QString::fromUtf8("\u00BA East"));
-    txbCCT = Make<QLineEdit>(this, "txbCCT");
-    lblEpoch = Make<QLabel>(this, "lblEpoch", "Epoch:");
-    cboEpoch = Make<QComboBox>(this, "cboEpoch");
-    lblMethod = Make<QLabel>(this, "lblMethod", "Solar terms:");
-    cboMethod = Make<QComboBox>(this, "cboMethod");
-    chkShowARC = Make<QCheckBox>(this, "chkShowARC", "Show Zodozizidu Zidevuze");
-    chkShowCJDs = Make<QCheckBox>(this, "chkShowCJDs", "Show chronological JDs");
-    auto* settingsRow = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{lblLongitude, cboRefLong, cboLongitude, lblEast, txbCCT, lblEpoch,
-                                                     cboEpoch, lblMethod, cboMethod, chkShowARC,
-                                                     chkShowCJDs})
-        settingsRow->addWidget(w);
-    settingsRow->addStretch();
+    auto* direction = new QHBoxLayout(w.fraMoveDirection);
+    direction->setContentsMargins(4, 2, 4, 2);
+    direction->addWidget(w.optMoveDirection[0]);
+    direction->addWidget(w.optMoveDirection[1]);
+    auto* stop = new QGridLayout(w.fraStopPauseResume);
+    stop->addWidget(w.cmdStop, 0, 0);
+    stop->addWidget(w.cmdPauseResume, 0, 1);
+    stop->addWidget(w.lblRefreshPeriod, 1, 0);
+    stop->addWidget(w.cboRefreshPeriod, 1, 1);
+    auto* g = new QGridLayout(frame);
+    g->addWidget(w.cmdMove, 0, 0);
+    g->addWidget(w.fraMoveDirection, 0, 1);
+    g->addWidget(w.cmdMoveOneDay, 0, 2);
+    g->addWidget(w.cboMoveStep, 1, 0, 1, 2);
+    g->addWidget(w.chkRepeatedly, 1, 2);
+    g->addWidget(w.chkKeep30th, 2, 0);
+    g->addWidget(w.chkKeepLeap, 2, 1);
+    g->addWidget(w.fraStopPauseResume, 3, 0, 1, 3);
+    g->setRowStretch(4, 1);
+    for (QWidget* comesAndGoes : std::initializer_list<QWidget*>{w.chkKeep30th, w.chkKeepLeap,
+                                                                w.fraStopPauseResume})
+        KeepPlaceWhenHidden(comesAndGoes);
+    return frame;
+}
 
-    // The list and window buttons.
-    cmdDisplayYearData = Make<QPushButton>(this, "cmdDisplayYearData",
-                                           "Dates/times/CJDs of dark moons && solar terms");
-    cmdListLunarNewYears = Make<QPushButton>(this, "cmdListLunarNewYears",
-                                             "List lunar new years && anniversaries");
-    cmdListLeapMonths = Make<QPushButton>(this, "cmdListLeapMonths",
-                                          "List lunar month starts && leap months");
-    cmdListJulianCENewYears = Make<QPushButton>(this, "cmdListJulianCENewYears",
-                                                "List Julian && Common Era new years");
-    cmdDisplayCalendar =
-        Make<QPushButton>(this, "cmdDisplayCalendar", "Show lunar calendar month");
-    cmdTest = Make<QPushButton>(this, "cmdTest", "Test");
-    cmdCompareSuns = Make<QPushButton>(this, "cmdCompareSuns", "Compare suns");
-    auto* listButtons = new QGridLayout;
-    listButtons->addWidget(cmdDisplayYearData, 0, 0);
-    listButtons->addWidget(cmdListLunarNewYears, 0, 1);
-    listButtons->addWidget(cmdDisplayCalendar, 0, 2);
-    listButtons->addWidget(cmdListLeapMonths, 1, 0);
-    listButtons->addWidget(cmdListJulianCENewYears, 1, 1);
-    listButtons->addWidget(cmdTest, 1, 2);
-    listButtons->addWidget(cmdCompareSuns, 1, 3);
+QGroupBox* SearchPanel(frmMain& w)
+{
+    QGroupBox* frame = w.fraSearch = Make<QGroupBox>(&w, "fraSearch", "Search");
+    w.cmdSearch = Make<QPushButton>(frame, "cmdSearch", "Search for");
+    w.optPrevious = Make<QRadioButton>(frame, "optPrevious", "previous");
+    w.optNext = Make<QRadioButton>(frame, "optNext", "next");
+    w.cboTarget = Make<QComboBox>(frame, "cboTarget");
+    w.lblSearching = Make<QLabel>(frame, "lblSearching");
+    // "Searching ..." comes and goes; its line stays.
+    w.lblSearching->setMinimumHeight(w.lblSearching->fontMetrics().height());
+    auto* g = new QGridLayout(frame);
+    g->addWidget(w.cmdSearch, 0, 0);
+    g->addWidget(w.optPrevious, 0, 1);
+    g->addWidget(w.optNext, 0, 2);
+    g->addWidget(w.cboTarget, 1, 0, 1, 3);
+    g->addWidget(w.lblSearching, 2, 0, 1, 3);
+    g->setRowStretch(3, 1);
+    return frame;
+}
 
-    // The button column.
-    cmdNow = Make<QPushButton>(this, "cmdNow", "Now");
-    cmdReset = Make<QPushButton>(this, "cmdReset", "Reset");
-    cmdAddToLog = Make<QPushButton>(this, "cmdAddToLog", "Add to log");
-    cmdViewLog = Make<QPushButton>(this, "cmdViewLog", "View log");
-    cmdClearLog = Make<QPushButton>(this, "cmdClearLog", "Clear log");
-    cmdLogPreferences = Make<QPushButton>(this, "cmdLogPreferences", "Configure log");
-    chkAutoLog = Make<QCheckBox>(this, "chkAutoLog", "Auto log");
-    cmdSaveState = Make<QPushButton>(this, "cmdSaveState", "Save state");
-    cmdRestoreState = Make<QPushButton>(this, "cmdRestoreState", "Restore state");
-    cmdHelp = Make<QPushButton>(this, "cmdHelp", "Help");
-    cmdQuit = Make<QPushButton>(this, "cmdQuit", "Quit");
-    auto* buttons = new QVBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdNow, cmdReset, cmdAddToLog, cmdViewLog,
-                                                     cmdClearLog, cmdLogPreferences, chkAutoLog,
-                                                     cmdSaveState, cmdRestoreState, cmdHelp,
-                                                     cmdQuit})
-        buttons->addWidget(w);
-    buttons->addStretch();
-
-    // The whole window.
-    auto* top = new QHBoxLayout;
-    top->addLayout(lines, 1);
-    top->addLayout(pictures);
+QHBoxLayout* Panels(frmMain& w)
+{
     auto* panels = new QHBoxLayout;
-    panels->addWidget(fraConvert, 3);
-    panels->addWidget(fraMove, 2);
-    panels->addWidget(fraSearch, 2);
+    panels->addWidget(ConvertPanel(w), 3);
+    panels->addWidget(MovePanel(w), 2);
+    panels->addWidget(SearchPanel(w), 2);
+    return panels;
+}
+
+// Country, epoch, method and the display switches.
+QHBoxLayout* SettingsRow(frmMain& w)
+{
+    w.cboRefLong = Make<QComboBox>(&w, "cboRefLong");
+    w.lblLongitude = Make<QLabel>(&w, "lblLongitude", "Reference longitude:");
+    w.cboLongitude = Make<QComboBox>(&w, "cboLongitude");
+    w.lblEast = Make<QLabel>(&w, "lblEast", QString::fromUtf8("\u00BA East"));
+    w.txbCCT = Make<QLineEdit>(&w, "txbCCT");
+    w.lblEpoch = Make<QLabel>(&w, "lblEpoch", "Epoch:");
+    w.cboEpoch = Make<QComboBox>(&w, "cboEpoch");
+    w.lblMethod = Make<QLabel>(&w, "lblMethod", "Solar terms:");
+    w.cboMethod = Make<QComboBox>(&w, "cboMethod");
+    w.chkShowARC = Make<QCheckBox>(&w, "chkShowARC", "Show Zodozizidu Zidevuze");
+    w.chkShowCJDs = Make<QCheckBox>(&w, "chkShowCJDs", "Show chronological JDs");
+    auto* row = new QHBoxLayout;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w.lblLongitude, w.cboRefLong, w.cboLongitude, w.lblEast, w.txbCCT, w.lblEpoch,
+             w.cboEpoch, w.lblMethod, w.cboMethod, w.chkShowARC, w.chkShowCJDs})
+        row->addWidget(control);
+    row->addStretch();
+    return row;
+}
+
+// The buttons of the data, month and test windows.
+QGridLayout* ListButtons(frmMain& w)
+{
+    w.cmdDisplayYearData = Make<QPushButton>(&w, "cmdDisplayYearData",
+                                             "Dates/times/CJDs of dark moons && solar terms");
+    w.cmdListLunarNewYears = Make<QPushButton>(&w, "cmdListLunarNewYears",
+                                               "List lunar new years && anniversaries");
+    w.cmdListLeapMonths = Make<QPushButton>(&w, "cmdListLeapMonths",
+                                            "List lunar month starts && leap months");
+    w.cmdListJulianCENewYears = Make<QPushButton>(&w, "cmdListJulianCENewYears",
+                                                  "List Julian && Common Era new years");
+    w.cmdDisplayCalendar = Make<QPushButton>(&w, "cmdDisplayCalendar", "Show lunar calendar month");
+    w.cmdTest = Make<QPushButton>(&w, "cmdTest", "Test");
+    w.cmdCompareSuns = Make<QPushButton>(&w, "cmdCompareSuns", "Compare suns");
+    // A repeated move hides the list buttons for its duration.
+    for (QWidget* button : std::initializer_list<QWidget*>{w.cmdDisplayYearData, w.cmdListLunarNewYears,
+                                                          w.cmdListLeapMonths, w.cmdListJulianCENewYears})
+        KeepPlaceWhenHidden(button);
+    auto* grid = new QGridLayout;
+    grid->addWidget(w.cmdDisplayYearData, 0, 0);
+    grid->addWidget(w.cmdListLunarNewYears, 0, 1);
+    grid->addWidget(w.cmdDisplayCalendar, 0, 2);
+    grid->addWidget(w.cmdListLeapMonths, 1, 0);
+    grid->addWidget(w.cmdListJulianCENewYears, 1, 1);
+    grid->addWidget(w.cmdTest, 1, 2);
+    grid->addWidget(w.cmdCompareSuns, 1, 3);
+    return grid;
+}
+
+QVBoxLayout* ButtonColumn(frmMain& w)
+{
+    w.cmdNow = Make<QPushButton>(&w, "cmdNow", "Now");
+    w.cmdReset = Make<QPushButton>(&w, "cmdReset", "Reset");
+    w.cmdAddToLog = Make<QPushButton>(&w, "cmdAddToLog", "Add to log");
+    w.cmdViewLog = Make<QPushButton>(&w, "cmdViewLog", "View log");
+    w.cmdClearLog = Make<QPushButton>(&w, "cmdClearLog", "Clear log");
+    w.cmdLogPreferences = Make<QPushButton>(&w, "cmdLogPreferences", "Configure log");
+    w.chkAutoLog = Make<QCheckBox>(&w, "chkAutoLog", "Auto log");
+    w.cmdSaveState = Make<QPushButton>(&w, "cmdSaveState", "Save state");
+    w.cmdRestoreState = Make<QPushButton>(&w, "cmdRestoreState", "Restore state");
+    w.cmdHelp = Make<QPushButton>(&w, "cmdHelp", "Help");
+    w.cmdQuit = Make<QPushButton>(&w, "cmdQuit", "Quit");
+    // The log buttons show only while the log holds text, "Now" hides during a repeated move.
+    for (QWidget* button : std::initializer_list<QWidget*>{w.cmdViewLog, w.cmdClearLog, w.cmdNow})
+        KeepPlaceWhenHidden(button);
+    auto* column = new QVBoxLayout;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w.cmdNow, w.cmdReset, w.cmdAddToLog, w.cmdViewLog, w.cmdClearLog, w.cmdLogPreferences,
+             w.chkAutoLog, w.cmdSaveState, w.cmdRestoreState, w.cmdHelp, w.cmdQuit})
+        column->addWidget(control);
+    column->addStretch();
+    return column;
+}
+
+} // namespace
+
+void frmMain::LayOut()
+{
+    auto* top = new QHBoxLayout;
+    top->addLayout(DisplayLines(*this), 1);
+    top->addLayout(Pictures(*this));
     auto* left = new QVBoxLayout;
     left->addLayout(top);
-    left->addLayout(settingsRow);
-    left->addLayout(panels);
-    left->addLayout(listButtons);
+    left->addLayout(SettingsRow(*this));
+    left->addLayout(Panels(*this));
+    left->addLayout(ListButtons(*this));
     auto* window = new QHBoxLayout(this);
     window->addLayout(left, 1);
-    window->addLayout(buttons);
+    window->addLayout(ButtonColumn(*this));
 }
 
 } // namespace orlun::app

@@ -2,6 +2,8 @@
 // and the country in the settings store.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -121,7 +123,17 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
 
 void frmMain::cmdRestoreState_Click()
 {
-    if (!RestoreState()) return;
+    if (!RestoreState()) {
+        // Without a saved state there is nothing to restore; a file that is there but cannot be
+        // read is said, since silence would read as success.
+        if (QFileInfo::exists(stateFilePath_))
+            platform_.messages->Warning(this, "Restore state",
+                                    "The saved state could not be read from the file " +
+                                        QDir::toNativeSeparators(stateFilePath_) +
+                                        "\nNothing was changed.");
+        SetTheFocus();
+        return;
+    }
     DisplayDatesAndTimes();
     DisplayMoonData(CountryColour());
     DisplayDeltaT();

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include "app/platform/MessageBox.h"
 #include "app/platform/Platform.h"
 
 namespace orlun::app {
@@ -17,27 +18,34 @@ class QtMessages final : public MessageService {
 public:
     void Warning(QWidget* parent, const QString& title, const QString& text) override
     {
-        QMessageBox::warning(parent, title.isEmpty() ? ApplicationTitle() : title, text);
+        Ask(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
     }
     void Information(QWidget* parent, const QString& title, const QString& text) override
     {
-        QMessageBox::information(parent, title.isEmpty() ? ApplicationTitle() : title, text);
+        Ask(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
     }
     void Plain(QWidget* parent, const QString& title, const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ApplicationTitle() : title, text,
-                        QMessageBox::Ok, parent);
-        box.exec();
+        Ask(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     }
     bool Question(QWidget* parent, const QString& title, const QString& text) override
     {
-        return QMessageBox::question(parent, title.isEmpty() ? ApplicationTitle() : title, text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
     }
     bool OkCancel(QWidget* parent, const QString& title, const QString& text) override
     {
-        return QMessageBox::question(parent, title.isEmpty() ? ApplicationTitle() : title, text,
-                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+        return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+               QMessageBox::Ok;
+    }
+
+private:
+    static int Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                   QMessageBox::StandardButtons buttons)
+    {
+        QMessageBox box(parent);
+        PrepareMessageBox(box, icon, title, text, buttons);
+        return box.exec();
     }
 };
 

@@ -34,14 +34,14 @@ std::string ArcChlNote(const std::string& chlValue, const std::string& arcValue)
     const int da = TwoDigits(arc, at - 2);
     if (ma < 0 || da < 0 || arc[at - 3] != '-') return "";
 
-    if (chl.leap == 1) return da == dc ? "ARC day same as CHL" : "";
-    if (ma == mc && da == dc) return "ARC month & day same as CHL";
-    if (ma == mc && da == dc + 1) return "ARC date 1 day ahead of CHL";
-    if (ma == mc && dc == da + 1) return "ARC date 1 day behind CHL";
-    if (da == dc && ma == mc + 1) return "ARC date 1 month ahead of CHL";
-    if (da == dc && mc == ma + 1) return "ARC date 1 month behind CHL";
-    if (ma == mc) return "ARC month no. same as CHL";
-    if (da == dc) return "ARC day no. same as CHL";
+    if (chl.leap == 1) return da == dc ? kArcChlNotes[0] : "";
+    if (ma == mc && da == dc) return kArcChlNotes[1];
+    if (ma == mc && da == dc + 1) return kArcChlNotes[2];
+    if (ma == mc && dc == da + 1) return kArcChlNotes[3];
+    if (da == dc && ma == mc + 1) return kArcChlNotes[4];
+    if (da == dc && mc == ma + 1) return kArcChlNotes[5];
+    if (ma == mc) return kArcChlNotes[6];
+    if (da == dc) return kArcChlNotes[7];
     return "";
 }
 

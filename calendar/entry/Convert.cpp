@@ -1,42 +1,64 @@
 #include "calendar/entry/Convert.h"
 
 #include "calendar/core/TextTrim.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/western/DatePr2.h"
+
 namespace orlun {
+
+bool SameDisplayedMinute(double ajd, double otherAJD)
+{
+    const double cjdl = AJDToCJDL(ajd);
+    const double otherCJDL = AJDToCJDL(otherAJD);
+    return DayNumberOf(cjdl) == DayNumberOf(otherCJDL) && LondonTime(cjdl) == LondonTime(otherCJDL);
+}
+
+namespace {
+
+ConvertResult Refused(ConvertResult r, int code)
+{
+    if (code == kEntryTooLate) {
+        r.outcome = ConvertOutcome::OutOfRange;
+        r.range = RangeCheck::TooLate;
+    } else {
+        r.outcome = ConvertOutcome::EntryError;
+    }
+    r.errorCode = code;
+    return r;
+}
+
+ConvertResult Decided(ConvertResult r, ConvertOutcome outcome, double ajd)
+{
+    r.outcome = outcome;
+    r.ajd = ajd;
+    return r;
+}
+
+} // namespace
 
 ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
                            const CalendarSettings& settings, const CalendarQuestion& ask)
 {
     ConvertResult r;
     r.plusMinus = Trim(entry.plusMinus);
-    if (!r.plusMinus.empty() && !IsValidPlusMinus(r.plusMinus)) {
-        r.errorCode = kEntryInvalidPlusMinus;
-        return r;
-    }
+    if (!r.plusMinus.empty() && !IsValidPlusMinus(r.plusMinus)) return Refused(r, kEntryInvalidPlusMinus);
     DateEntry e = entry;
     e.plusMinus = r.plusMinus;
     r.parse = ParseDate(e, settings, ask);
     r.parsed = true;
-    if (r.parse.errorCode > 0) {
-        r.errorCode = r.parse.errorCode;
-        return r;
-    }
+    if (r.parse.errorCode > 0) return Refused(r, r.parse.errorCode);
     double ajd = r.parse.ajd;
     if (!r.plusMinus.empty()) {
         // A negative amount reverses the direction.
         const double amount = PlusMinusAmount(r.plusMinus);
         ajd = plus ? ajd + amount : ajd - amount;
     } else if (ajd == currentAJD) {
-        r.outcome = ConvertOutcome::Unchanged;
-        return r;
+        return Decided(r, ConvertOutcome::Unchanged, currentAJD);
     }
     r.range = CheckDateRange(ajd);
-    if (r.range != RangeCheck::InRange) {
-        r.outcome = ConvertOutcome::OutOfRange;
-        return r;
-    }
-    r.outcome = ConvertOutcome::Converted;
-    r.ajd = ajd;
-    return r;
+    if (r.range != RangeCheck::InRange) return Decided(r, ConvertOutcome::OutOfRange, 0);
+    if (SameDisplayedMinute(ajd, currentAJD)) return Decided(r, ConvertOutcome::SameMinute, ajd);
+    return Decided(r, ConvertOutcome::Converted, ajd);
 }
 
 } // namespace orlun

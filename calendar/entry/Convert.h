@@ -9,6 +9,9 @@ enum class ConvertOutcome {
     Converted,  // ajd is the new moment
     EntryError, // errorCode says why (1..15); the parse's fields are still to be written back
     Unchanged,  // the entered moment is the current one: "Calendar dates unchanged."
+    // ajd differs from the current moment but shows the same CE day and minute: it becomes the
+    // moment and is redisplayed, then "Calendar dates unchanged."; nothing is logged.
+    SameMinute,
     OutOfRange, // range says which end; the current moment stays
 };
 
@@ -23,7 +26,12 @@ struct ConvertResult {
 };
 
 // Reads the entry (ParseDate), adds or subtracts the plus/minus days (plus: optPlus selected) and
-// checks the range. An entered moment equal to currentAJD without plus/minus days is Unchanged.
+// checks the range. An entered moment equal to currentAJD without plus/minus days is Unchanged;
+// one in the same displayed CE minute as currentAJD is SameMinute. A Chinese date of a year after
+// the range is OutOfRange (TooLate), as a moment after the range is.
+// The CE line shows the same day and the same minute for both moments.
+bool SameDisplayedMinute(double ajd, double otherAJD);
+
 ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
                            const CalendarSettings& settings, const CalendarQuestion& ask);
 

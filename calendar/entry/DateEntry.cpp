@@ -108,6 +108,30 @@ bool OverseasYearToCyclePosition(const std::string& datePart, std::string& rebui
     return true;
 }
 
+// A well-formed Chinese date whose year lies outside the supported years is refused as too
+// early or too late, not as malformed: the user typed it correctly. Fields that no date can
+// hold leave the refusal to the reader's own code.
+int YearOutsideRange(int64_t cycle, int position, int epoch)
+{
+    if (position < 1 || position > 60) return kEntryOK;
+    const int64_t year = YearOfCyclePos(cycle, position, epoch);
+    if (year < kMinChineseYear) return kEntryTooEarly;
+    if (year > kMaxChineseYear) return kEntryTooLate;
+    return kEntryOK;
+}
+
+int CHLYearOutsideRange(const CHLDate& rec, int epoch)
+{
+    const bool wellFormed = rec.month >= 1 && rec.month <= 12 && rec.day >= 1 && rec.day <= 30;
+    return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
+}
+
+int CHSYearOutsideRange(const CHSDate& rec, int epoch)
+{
+    const bool wellFormed = rec.term >= 1 && rec.term <= 24 && rec.day >= 1 && rec.day <= 16;
+    return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
+}
+
 DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
 {
     std::string text = WithElementAnimal(datePart, f, s.country);
@@ -120,6 +144,7 @@ DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const Calenda
         rec = CHLDate{};
         if (!ParseCHLDateStr(rebuilt, rec)) return Refused(kEntryInvalidCHL);
     }
+    if (const int outside = CHLYearOutsideRange(rec, s.epoch); outside != kEntryOK) return Refused(outside);
     const CHLResult result = ChLDateToJDN(rec, s);
     if (result == CHLResult::DayBeyondMonth) return Refused(kEntryCHLDayBeyondMonth);
     if (result != CHLResult::Found) return Refused(kEntryInvalidCHL);
@@ -130,6 +155,7 @@ DayOutcome CHSDay(const std::string& datePart, const DateEntry& f, const Calenda
 {
     CHSDate rec;
     if (!ParseCHSDateStr(WithElementAnimal(datePart, f, s.country), rec)) return Refused(kEntryInvalidCHS);
+    if (const int outside = CHSYearOutsideRange(rec, s.epoch); outside != kEntryOK) return Refused(outside);
     if (!ChSDateToJDN(rec, s)) return Refused(kEntryInvalidCHS);
     return CheckedDay(rec.jdn);
 }

@@ -58,9 +58,16 @@ std::string DateEntryErrorMessage(int code, Country country)
         return "Invalid plus/minus days.";
     case kEntryTooEarly:
         return "Date too early.";
+    case kEntryTooLate:
+        return DateRangeMessage(RangeCheck::TooLate);
     default:
         return "";
     }
+}
+
+const char* DateEntryErrorTitle(int code)
+{
+    return code == kEntryTooLate ? kDateRangeTitle : kDateEntryErrorTitle;
 }
 
 RangeCheck CheckDateRange(double ajd)

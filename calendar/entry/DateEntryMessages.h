@@ -24,9 +24,13 @@ enum DateEntryError : int {
     kEntryUnparsed = 12,          // no calendar branch took the text
     kEntryCHLDayBeyondMonth = 13,
     kEntryInvalidPlusMinus = 14,  // raised by Convert
-    kEntryTooEarly = 15,          // day number below kMinJDN
+    kEntryTooEarly = 15,          // day number below kMinJDN, or a Chinese year before the range
+    // A well-formed Chinese date of a year after the range. It has no number of its own for the
+    // user: it is answered with the range message "Date is later than 3000-01-01 CE." under the
+    // range title, as a moment after the range is.
+    kEntryTooLate = 16,
 };
-inline constexpr int kMaxDateEntryError = 15;
+inline constexpr int kMaxDateEntryError = kEntryTooLate;
 
 // Titles of the message boxes of date entry and Convert.
 inline constexpr const char* kDateEntryErrorTitle = "Invalid date or time entry";
@@ -36,8 +40,10 @@ inline constexpr const char* kConvertTitle = "Convert date";
 inline constexpr const char* kConvertUnchangedMessage = "Calendar dates unchanged.";
 
 // The message of an error code; line breaks are "\r\n". Code 8 has a longer text for China, which
-// also reads overseas Chinese years. A code outside 1..15 gives "".
+// also reads overseas Chinese years. A code outside 1..16 gives "".
 std::string DateEntryErrorMessage(int code, Country country);
+// The title of the box that shows it: kDateRangeTitle for kEntryTooLate, else kDateEntryErrorTitle.
+const char* DateEntryErrorTitle(int code);
 
 // Where a moment lies against the admissible range AJD 625333.0 .. 2816788.0 (both included).
 // A value that is not a number is no admissible moment: it counts as too late.

@@ -31,6 +31,13 @@ std::optional<LunarMonth> MonthContaining(int32_t day, const CalendarSettings& s
     return std::nullopt;
 }
 
+// A month whose day 1 is firstDay is known.
+bool Drawable(int32_t firstDay, const CalendarSettings& settings)
+{
+    const auto month = MonthContaining(firstDay, settings);
+    return month && month->start == firstDay;
+}
+
 std::string FirstLetters(const std::string& name) { return name.substr(0, 3); }
 
 std::string MonthTitle(int32_t firstDay, const CalendarSettings& settings)
@@ -89,8 +96,11 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
     if (!month || month->start != firstDay) return view;
     view.firstDay = firstDay;
     view.length = month->length;
-    if (const auto before = MonthContaining(firstDay - 1, settings)) view.previousFirstDay = before->start;
-    if (MonthContaining(firstDay + view.length, settings)) view.nextFirstDay = firstDay + view.length;
+    // A step goes only to a month that can be drawn: at the ends of the range the button has
+    // nowhere to go.
+    if (const auto before = MonthContaining(firstDay - 1, settings); before && Drawable(before->start, settings))
+        view.previousFirstDay = before->start;
+    if (Drawable(firstDay + view.length, settings)) view.nextFirstDay = firstDay + view.length;
     view.title = MonthTitle(firstDay, settings);
 
     int day = 0;

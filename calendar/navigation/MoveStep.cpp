@@ -198,7 +198,9 @@ MoveStepResult TimeStep(double ajd, MoveUnit unit, bool forward)
 
 MoveStepResult MoveStep(double ajd, const MoveInputs& in, const CalendarSettings& settings)
 {
-    if (!std::isfinite(ajd))
+    // Day numbers are 32-bit: a moment beyond them has no date to move from.
+    constexpr double kLargestDayCount = 2.0e9;
+    if (!std::isfinite(ajd) || std::abs(ajd) > kLargestDayCount)
         return Refused("", "No moment to move from.", MessageIcon::Warning, RefusalEffect::EndNow);
     switch (in.unit) {
     case MoveUnit::Minute:

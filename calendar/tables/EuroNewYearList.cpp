@@ -1,3 +1,4 @@
+#include "calendar/entry/DateEntryMessages.h"
 #include "calendar/tables/EuroNewYearList.h"
 
 #include <cmath>
@@ -53,6 +54,7 @@ bool EuroNewYearList::Next(std::string& out)
     newYear.calendar = julian_ ? 'J' : 'G';
     const int32_t jdn = DateToJDN(newYear);
     if (jdn < kMinJDN || jdn > kMaxJDN) {
+        message_ = DateRangeMessage(jdn < kMinJDN ? RangeCheck::TooEarly : RangeCheck::TooLate);
         Flush(out);
         return false;
     }

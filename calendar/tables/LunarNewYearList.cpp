@@ -1,3 +1,4 @@
+#include "calendar/entry/DateEntryMessages.h"
 #include "calendar/tables/LunarNewYearList.h"
 
 #include "calendar/chinese/ChineseDateText.h"
@@ -81,7 +82,10 @@ std::string LunarNewYearList::Line(int k)
 bool LunarNewYearList::Next(std::string& out)
 {
     if (!readable_ || done_ >= total_) return false;
-    if (YearOfCyclePos(rec_.cycle, rec_.position, settings_.epoch) > kMaxChineseYear) return false;
+    if (YearOfCyclePos(rec_.cycle, rec_.position, settings_.epoch) > kMaxChineseYear) {
+        message_ = DateRangeMessage(RangeCheck::TooLate); // the list reached the last year
+        return false;
+    }
     // The year is tried again with the 29th for a 30th, and with the ordinary month for a leap
     // month that the year lacks; each retry changes the date, so the tries end.
     for (;;) {

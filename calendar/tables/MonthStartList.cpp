@@ -1,3 +1,4 @@
+#include "calendar/entry/DateEntryMessages.h"
 #include "calendar/tables/MonthStartList.h"
 
 #include "calendar/chinese/ChineseDateText.h"
@@ -54,7 +55,10 @@ bool MonthStartList::Next(std::string& out)
 {
     if (done_ >= total_) return false;
     const int year = first_ + done_++;
-    if (year > kMaxChineseYear) return false;
+    if (year > kMaxChineseYear) {
+        message_ = DateRangeMessage(RangeCheck::TooLate); // the list reached the last year
+        return false;
+    }
     if (year < kMinChineseYear) return true;
     const LunarYearMonths nian = LunarYearMonthsOf(year, settings_);
     CHLDate rec;

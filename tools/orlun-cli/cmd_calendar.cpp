@@ -34,7 +34,8 @@ double MomentOf(const Options& options, const CalendarSettings& settings)
     entry.date = *date;
     const ConvertResult r = ConvertEntry(entry, true, CurrentAJDate(SystemClock()), settings,
                                          [](const std::string&) { return false; });
-    if (r.outcome != ConvertOutcome::Converted) {
+    if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{"cannot read the date: " + DateRangeMessage(r.range)};
+    if (r.outcome == ConvertOutcome::EntryError) {
         std::string message = DateEntryErrorMessage(r.errorCode, settings.country);
         for (size_t at; (at = message.find("\r\n")) != std::string::npos;) message.erase(at, 1);
         throw UsageError{"cannot read the date: " + message};

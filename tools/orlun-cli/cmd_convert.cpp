@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "CliArgs.h"
+#include "CliMoment.h"
 #include "Commands.h"
 #include "calendar/western/Clock.h"
 #include "calendar/entry/Convert.h"
@@ -11,76 +12,97 @@ namespace orlun::cli {
 
 namespace {
 
-// Message texts end their lines with CR LF, as the window shows them; a terminal wants LF.
-std::string ForTerminal(std::string text)
+struct ConvertRequest {
+    DateEntry entry;
+    bool plus = true;
+    bool yes = false; // the answer to "Is this a ... Calendar date?"
+    CalendarSettings settings;
+};
+
+// --zone GMT or LOCAL: the time-zone list's two entries.
+int ZoneIndexOf(const Options& options)
 {
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
-    return text;
+    const auto zone = options.Get("zone");
+    if (!zone) return -1;
+    if (*zone == "GMT") return 0;
+    if (*zone == "LOCAL") return 1;
+    throw UsageError{"--zone must be GMT or LOCAL"};
+}
+
+// --yes is a switch; every other option takes a value.
+ConvertRequest ReadRequest(std::vector<std::string> args)
+{
+    ConvertRequest request;
+    request.yes = TakeSwitch(args, "yes");
+    const Options options(args, {"time", "zone", "plus", "minus", "country", "epoch", "method",
+                                 "calendar"});
+    if (options.Positionals().size() != 1) throw UsageError{"convert needs one DATE TEXT"};
+    request.settings = SettingsFromOptions(options);
+    DateEntry& entry = request.entry;
+    entry.date = options.Positionals()[0];
+    entry.time = options.Get("time").value_or("");
+    entry.zoneIndex = ZoneIndexOf(options);
+    if (options.Get("plus") && options.Get("minus")) throw UsageError{"give --plus or --minus, not both"};
+    request.plus = !options.Get("minus").has_value();
+    entry.plusMinus = options.Get("plus").value_or(options.Get("minus").value_or(""));
+    if (auto calendar = options.Get("calendar")) {
+        entry.currentCalendar = GetCalendar(*calendar);
+        if (entry.currentCalendar < 0) throw UsageError{"--calendar must be a designation such as CHL or CE"};
+    }
+    return request;
+}
+
+// The present moment stands for the window's current moment; an empty date field with
+// plus/minus days takes the date its current calendar's line shows.
+void ShowCurrentMoment(DateEntry& entry, double now, const CalendarSettings& settings)
+{
+    const auto row = static_cast<CalendarRow>(entry.currentCalendar);
+    entry.currentDisplayed =
+        EntryFromDisplayedValue(row, BuildDisplayTexts(now, settings).LineOfCalendar(row).value);
+}
+
+// The message of a refusal or of unchanged dates on stderr; false when nothing is to be shown.
+bool ReportOutcome(const ConvertResult& r, Country country)
+{
+    switch (r.outcome) {
+    case ConvertOutcome::EntryError:
+        std::fprintf(stderr, "error %d: %s\n", r.errorCode,
+                     WithLineFeeds(DateEntryErrorMessage(r.errorCode, country)).c_str());
+        return false;
+    case ConvertOutcome::OutOfRange:
+        std::fprintf(stderr, "%s\n", DateRangeMessage(r.range).c_str());
+        return false;
+    case ConvertOutcome::Unchanged:
+    case ConvertOutcome::SameMinute:
+        std::fprintf(stderr, "%s\n", kConvertUnchangedMessage);
+        return true;
+    case ConvertOutcome::Converted:
+        return true;
+    }
+    return false;
+}
+
+void PrintLines(double ajd, const CalendarSettings& settings)
+{
+    const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
+    for (const DisplayLine* line : texts.Lines())
+        std::printf("%s\t%s\n", line->caption.c_str(), line->value.c_str());
 }
 
 } // namespace
 
 int RunConvert(const std::vector<std::string>& rawArgs)
 {
-    // --yes is a switch; every other option takes a value.
-    std::vector<std::string> args;
-    bool yes = false;
-    for (const std::string& a : rawArgs) {
-        if (a == "--yes") yes = true;
-        else args.push_back(a);
-    }
-    const Options options(args, {"time", "zone", "plus", "minus", "country", "epoch", "method",
-                                 "calendar"});
-    if (options.Positionals().size() != 1) throw UsageError{"convert needs one DATE TEXT"};
-    CalendarSettings settings = SettingsFromOptions(options);
-
-    DateEntry entry;
-    entry.date = options.Positionals()[0];
-    entry.time = options.Get("time").value_or("");
-    if (auto zone = options.Get("zone")) {
-        if (*zone == "GMT") entry.zoneIndex = 0;
-        else if (*zone == "LOCAL") entry.zoneIndex = 1;
-        else throw UsageError{"--zone must be GMT or LOCAL"};
-    }
-    if (options.Get("plus") && options.Get("minus")) throw UsageError{"give --plus or --minus, not both"};
-    const bool plus = !options.Get("minus").has_value();
-    entry.plusMinus = options.Get("plus").value_or(options.Get("minus").value_or(""));
-    if (auto calendar = options.Get("calendar")) {
-        entry.currentCalendar = GetCalendar(*calendar);
-        if (entry.currentCalendar < 0) throw UsageError{"--calendar must be a designation such as CHL or CE"};
-    }
-
-    // The present moment stands for the window's current moment.
+    ConvertRequest request = ReadRequest(rawArgs);
     const double now = CurrentAJDate(SystemClock());
-    entry.currentDisplayed = EntryFromDisplayedValue(
-        static_cast<CalendarRow>(entry.currentCalendar),
-        BuildDisplayTexts(now, settings)
-            .LineOfCalendar(static_cast<CalendarRow>(entry.currentCalendar))
-            .value);
-
-    const auto ask = [yes](const std::string& question) {
+    ShowCurrentMoment(request.entry, now, request.settings);
+    const auto ask = [yes = request.yes](const std::string& question) {
         std::fprintf(stderr, "%s %s\n", question.c_str(), yes ? "Yes" : "No");
         return yes;
     };
-    const ConvertResult r = ConvertEntry(entry, plus, now, settings, ask);
-    switch (r.outcome) {
-    case ConvertOutcome::EntryError:
-        std::fprintf(stderr, "error %d: %s\n", r.errorCode,
-                     ForTerminal(DateEntryErrorMessage(r.errorCode, settings.country)).c_str());
-        return 1;
-    case ConvertOutcome::OutOfRange:
-        std::fprintf(stderr, "%s\n", DateRangeMessage(r.range).c_str());
-        return 1;
-    case ConvertOutcome::Unchanged:
-        std::fprintf(stderr, "%s\n", kConvertUnchangedMessage);
-        break;
-    case ConvertOutcome::Converted:
-        break;
-    }
-    const double ajd = r.outcome == ConvertOutcome::Unchanged ? now : r.ajd;
-    const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
-    for (const DisplayLine* line : texts.Lines())
-        std::printf("%s\t%s\n", line->caption.c_str(), line->value.c_str());
+    const ConvertResult r = ConvertEntry(request.entry, request.plus, now, request.settings, ask);
+    if (!ReportOutcome(r, request.settings.country)) return 1;
+    PrintLines(r.ajd, request.settings);
     return 0;
 }
 

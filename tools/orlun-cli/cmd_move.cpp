@@ -55,7 +55,7 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
     entry.date = *dateText;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
     if (parsed.errorCode != kEntryOK) {
-        std::printf("%s: %s\n", kDateEntryErrorTitle,
+        std::printf("%s: %s\n", DateEntryErrorTitle(parsed.errorCode),
                     DateEntryErrorMessage(parsed.errorCode, settings.country).c_str());
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QApplication>
 #include <QtTest>
 
 #include "app/log/frmLog.h"
@@ -35,6 +36,41 @@ class TestFrmMainConvert : public QObject {
     Q_OBJECT
 
 private slots:
+    // Refusals after the parse leave the user in the date field, as entry errors do.
+    void rangeRefusalsAndUnchangedDatesReturnToTheDateField_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("plusMinus");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("beyond by days") << "2999-12-31 CE" << "2" << "Date out of range"
+                                        << "Date is later than 3000-01-01 CE.";
+        QTest::newRow("a Chinese year after 3000") << "95-58-01-01 CHL" << "" << "Date out of range"
+                                                   << "Date is later than 3000-01-01 CE.";
+        QTest::newRow("a Chinese year before -3000") << "-5-55-01-01 CHL" << ""
+                                                     << "Invalid date or time entry" << "Date too early.";
+        QTest::newRow("the displayed minute") << "2013-02-10 CE" << "0" << "Convert date"
+                                              << "Calendar dates unchanged.";
+    }
+    void rangeRefusalsAndUnchangedDatesReturnToTheDateField()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, plusMinus);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        QApplication::setActiveWindow(&w);
+        const double before = w.dblCurrentAJDate;
+        Convert(w, date, "12:00", plusMinus);
+        QCOMPARE(fake.messages.shown.size(), 1);
+        QCOMPARE(fake.messages.shown[0].title, title);
+        QCOMPARE(fake.messages.shown[0].text, text);
+        QCOMPARE(w.dblCurrentAJDate, before);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Field(w, "txbDate")));
+    }
+
     void aCEDateAtNoonGMT()
     {
         FakePlatform fake;

@@ -193,10 +193,15 @@ private slots:
         QCOMPARE(w.dblCurrentAJDate, 2456334.0);
         QCOMPARE(w.findChild<QComboBox*>("cboMoveStep")->currentIndex(), 6);
         QVERIFY(w.findChild<QPushButton*>("cmdRestoreState")->isEnabled());
-        // From the button: nothing changes, not even in part; no question is asked.
+        // From the button: nothing changes, not even in part; no question is asked, and the
+        // user is told which file could not be read.
         w.findChild<QComboBox*>("cboMoveStep")->setCurrentIndex(12);
         Click(w, "cmdRestoreState");
-        QVERIFY(fake.messages.shown.isEmpty());
+        QCOMPARE(fake.messages.shown.size(), 1);
+        QCOMPARE(fake.messages.shown[0].title, QString("Restore state"));
+        QCOMPARE(fake.messages.shown[0].text,
+                 "The saved state could not be read from the file " +
+                     QDir::toNativeSeparators(StatePath(fake)) + "\nNothing was changed.");
         QCOMPARE(w.findChild<QComboBox*>("cboMoveStep")->currentIndex(), 12);
         QCOMPARE(w.dblCurrentAJDate, 2456334.0);
         // The damaged file is left as it was.

@@ -84,7 +84,8 @@ TEST(DateEntryMessages, EveryCodeHasItsExactText)
         {14, "Invalid plus/minus days."},
         {15, "Date too early."},
         {0, ""},
-        {16, ""},
+        {16, "Date is later than 3000-01-01 CE."},
+        {17, ""},
         {-1, ""},
     };
     for (const auto& c : cases)

@@ -185,9 +185,9 @@ TEST(EuroNewYearList, StopsWhenTheTextIsFull)
     EXPECT_EQ(list.Message(), kOutputFull);
     EXPECT_GE(text.size(), kMaxListText);
     EXPECT_LT(text.size(), kMaxListText + 1500);
-    EuroNewYearList end(2995, 20, false, kChina); // stops after 3000
+    EuroNewYearList end(2995, 20, false, kChina); // stops after 3000, and says why
     const std::string tail = WholeList(end);
-    EXPECT_EQ(end.Message(), "");
+    EXPECT_EQ(end.Message(), "Date is later than 3000-01-01 CE.");
     EXPECT_NE(tail.find("\r\n3000-01-01 CE = "), std::string::npos);
     EXPECT_EQ(tail.find("3001-01-01"), std::string::npos);
 }

@@ -1,0 +1,135 @@
+// Every loop over days, months, years and lunations ends at the admissible range: the moves, the
+// lists, the month view's steps and the self-test, started on the first and the last admissible
+// day in both directions.
+#include <gtest/gtest.h>
+
+#include "calendar/core/Limits.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/entry/DateEntryMessages.h"
+#include "calendar/monthview/MonthView.h"
+#include "calendar/navigation/MoveLimits.h"
+#include "calendar/navigation/MoveStep.h"
+#include "calendar/presentation/DisplayModel.h"
+#include "calendar/tables/EuroNewYearList.h"
+#include "calendar/tables/LunarNewYearList.h"
+#include "calendar/tables/MonthStartList.h"
+#include "calendar/tables/SelfTest.h"
+
+namespace orlun {
+namespace {
+
+struct Edge {
+    const char* name;
+    double ajd;
+    bool forward;
+    bool outward; // the direction leaves the range
+};
+const Edge kEdges[] = {
+    {"first day, back", kMinAJD, false, true},
+    {"first day, forward", kMinAJD, true, false},
+    {"last day, forward", kMaxAJD, true, true},
+    {"last day, back", kMaxAJD, false, false},
+};
+
+// The steps of a repeated move until it ends: the message that ends it ("" when it has not ended
+// after maxSteps steps).
+std::string RepeatedMoveEnd(double ajd, const MoveInputs& in, const CalendarSettings& settings, int maxSteps)
+{
+    for (int step = 0; step < maxSteps; ++step) {
+        const MoveStepResult r = MoveStep(ajd, in, settings);
+        if (!r.moved) return r.refusal.text;
+        ajd = r.ajd;
+        if (const auto exceeded = RangeExceeded(ajd)) return exceeded->text;
+    }
+    return "";
+}
+
+TEST(RangeEdges, aRepeatedMoveOutOfTheRangeEndsWithAMessageAndOneIntoItStaysInside)
+{
+    const CalendarSettings settings = SettingsForCountry(Country::China);
+    for (int u = 0; u < kMoveUnitCount; ++u) {
+        for (const Edge& edge : kEdges) {
+            MoveInputs in;
+            in.unit = static_cast<MoveUnit>(u);
+            in.forward = edge.forward;
+            SCOPED_TRACE(std::string(edge.name) + ", unit " + std::to_string(u));
+            if (edge.outward) {
+                EXPECT_FALSE(RepeatedMoveEnd(edge.ajd, in, settings, 2).empty()) << "the move did not end";
+                continue;
+            }
+            const MoveStepResult r = MoveStep(edge.ajd, in, settings);
+            ASSERT_TRUE(r.moved) << r.refusal.text;
+            EXPECT_EQ(CheckDateRange(r.ajd), RangeCheck::InRange);
+        }
+    }
+}
+
+TEST(RangeEdges, oneDayRefusesToLeaveAndLeavesTheMoment)
+{
+    EXPECT_FALSE(OneDayStep(kMinAJD, false).moved);
+    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal.text, "Earliest date reached.");
+    EXPECT_FALSE(OneDayStep(kMaxAJD, true).moved);
+    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal.text, "Latest date reached.");
+    EXPECT_EQ(OneDayStep(kMinAJD, true).ajd, kMinAJD + 1);
+    EXPECT_EQ(OneDayStep(kMaxAJD, false).ajd, kMaxAJD - 1);
+}
+
+// Runs a list to its end; at most one call per year asked for and a few more.
+void RunsToItsEnd(YearList& list, int years)
+{
+    int calls = 0;
+    std::string text;
+    while (list.Next(text)) ASSERT_LE(++calls, years + 3) << "the list did not end";
+    if (list.Done() < list.Total()) EXPECT_FALSE(list.Message().empty()) << "cut short without a word";
+}
+
+TEST(RangeEdges, theListsEndAtTheRange)
+{
+    const CalendarSettings settings = SettingsForCountry(Country::China);
+    constexpr int kYears = 40;
+    for (const double ajd : {kMinAJD, kMaxAJD}) {
+        SCOPED_TRACE(ajd);
+        const std::string chl = BuildDisplayTexts(ajd, settings).chineseLunar.value;
+        LunarNewYearList lunar(chl, kYears, false, false, settings);
+        RunsToItsEnd(lunar, kYears);
+        const int year = ajd == kMinAJD ? kMinYear : kMaxYear;
+        MonthStartList months(year, kYears, false, false, settings);
+        RunsToItsEnd(months, kYears);
+        EuroNewYearList euro(year, kYears, false, settings);
+        RunsToItsEnd(euro, kYears);
+    }
+}
+
+TEST(RangeEdges, theMonthViewStepsEndAtTheRange)
+{
+    const CalendarSettings settings = SettingsForCountry(Country::China);
+    for (const bool forward : {false, true}) {
+        const double ajd = forward ? kMaxAJD : kMinAJD + 40;
+        const std::optional<int32_t> first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.refLongitude), settings);
+        ASSERT_TRUE(first.has_value());
+        int32_t day = *first;
+        int steps = 0;
+        for (;;) {
+            const MonthView view = MonthViewOf(day, 0, settings);
+            ASSERT_TRUE(view.valid) << "day " << day << ", step " << steps;
+            const int32_t next = forward ? view.nextFirstDay : view.previousFirstDay;
+            if (next == 0) break; // the button has nowhere to go
+            ASSERT_LE(++steps, 3) << "stepping did not stop at the range";
+            day = next;
+        }
+    }
+}
+
+TEST(RangeEdges, theSelfTestConvertsTheFirstAndLastDaysBothWays)
+{
+    const CalendarSettings settings = SettingsForCountry(Country::China);
+    for (const double ajd : {kMinAJD, kMaxAJD}) {
+        bool failed = false;
+        const std::string marks = CheckMoment(AJDToCJDC(ajd, settings.refLongitude), settings, failed);
+        EXPECT_FALSE(failed) << marks;
+        EXPECT_EQ(marks, "11") << ajd;
+    }
+}
+
+} // namespace
+} // namespace orlun

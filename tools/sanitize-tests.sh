@@ -1,0 +1,18 @@
+#!/bin/bash
+# Builds the program and its tests with AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-asan/ (no benchmarks) and runs every test there, the window tests offscreen. Any sanitizer
+# report fails the test that raised it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+launcher=()
+export CCACHE_BASEDIR="$PWD"
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$flags" \
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DORLUN_BUILD_BENCH=OFF "${launcher[@]}"
+cmake --build build-asan -j2
+export QT_QPA_PLATFORM=offscreen
+# Leaks are not checked: the toolkit and the font library keep allocations until the process ends.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j2 --timeout 1500
