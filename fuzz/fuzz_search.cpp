@@ -1,0 +1,61 @@
+// One search of the Search panel from any moment, for any target, direction and element-animal
+// choice: it finds a moment inside the admissible range or refuses with a message, and always ends.
+// The targets of the multiple element-animal window run that search over a year or ten.
+#include "FuzzInput.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/core/ChineseYears.h"
+#include "calendar/core/Limits.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/search/EventSearch.h"
+#include "calendar/search/MultipleSearch.h"
+
+using namespace orlun;
+
+namespace {
+
+ElementAnimalChoice AnyChoice(fuzz::FuzzInput& in)
+{
+    ElementAnimalChoice c;
+    // Any list item, the empty "any" items included.
+    c.element = in.Choice(kElementCount + 1) == kElementCount ? kNoElementItem : in.Choice(kElementCount);
+    c.animal = in.Choice(kAnimalCount + 1) == kAnimalCount ? kNoAnimalItem : in.Choice(kAnimalCount);
+    return c;
+}
+
+void MultipleSearchOf(fuzz::FuzzInput& in, const CalendarSettings& settings)
+{
+    MultipleCriteria criteria;
+    for (ElementAnimalChoice& row : criteria.rows) row = AnyChoice(in);
+    const bool next = in.Flag();
+    const int years = in.Flag() ? 1 : 10;
+    const auto a = static_cast<int32_t>(in.Within(kMinJDN, kMaxJDN));
+    const int32_t limit = MultipleSearchLimit(a, next, years, settings);
+    if (limit < kMinJDN || limit > kMaxJDN) fuzz::Broken("a search limit outside the range");
+    const MultipleResult r = MultipleElementAnimalSearch(criteria, a, next, limit, settings);
+    if (r.status == MultipleStatus::Found && (r.day < kMinJDN || r.day > kMaxJDN))
+        fuzz::Broken("a multiple search result outside the range");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::FuzzInput in(data, size);
+    CalendarSettings settings = SettingsForCountry(kCountries[in.Choice(3)]);
+    settings.epoch = in.Flag() ? kEpochHuangdi : kEpochAlternative;
+    SearchInputs inputs;
+    inputs.target = static_cast<SearchTarget>(in.Choice(kSearchTargetCount));
+    if (UsesMultipleWindow(inputs.target)) {
+        MultipleSearchOf(in, settings);
+        return 0;
+    }
+    inputs.next = in.Flag();
+    inputs.keep30 = in.Flag();
+    inputs.choice = AnyChoice(in);
+    // Mostly moments near either end of the range and anywhere inside it; now and then any double.
+    const double ajd = in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400);
+    const SearchOutcome r = RunSearch(ajd, inputs, settings);
+    if (r.found && !(r.ajd >= kMinAJD && r.ajd <= kMaxAJD + 1)) fuzz::Broken("a search result outside the range");
+    if (!r.found && r.refusal.text.empty()) fuzz::Broken("a refusal without a message");
+    return 0;
+}
