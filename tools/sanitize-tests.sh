@@ -1,8 +1,7 @@
 #!/bin/bash
 # Builds the program and its tests with AddressSanitizer and UndefinedBehaviorSanitizer into
 # build-asan/ (no benchmarks) and runs every test there but the memory soak, the window tests
-# offscreen. Any sanitizer
-# report fails the test that raised it.
+# offscreen. Any sanitizer report fails the test that raised it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
