@@ -56,7 +56,8 @@ std::optional<int32_t> FirstDayOfMonthAt(double cjdc, const CalendarSettings& se
 {
     if (!std::isfinite(cjdc)) return std::nullopt;
     const auto month = MonthContaining(static_cast<int32_t>(std::floor(cjdc)), settings);
-    if (!month) return std::nullopt;
+    // The month of the first admissible days began before them: it cannot be drawn whole.
+    if (!month || !Drawable(month->start, settings)) return std::nullopt;
     return month->start;
 }
 

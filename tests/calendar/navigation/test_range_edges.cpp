@@ -118,6 +118,8 @@ TEST(RangeEdges, theMonthViewStepsEndAtTheRange)
             day = next;
         }
     }
+    // The month of the very first admissible day began before it: there is none to draw.
+    EXPECT_FALSE(FirstDayOfMonthAt(AJDToCJDC(kMinAJD, settings.refLongitude), settings).has_value());
 }
 
 TEST(RangeEdges, theSelfTestConvertsTheFirstAndLastDaysBothWays)
