@@ -93,7 +93,10 @@ TEST(MonthView, RangeEndsAndBadDaysGiveNoMonth)
     const auto last = FirstDayOfMonthAt(kMaxJDN + 0.5, kChina);
     ASSERT_TRUE(last);
     EXPECT_EQ(MonthViewOf(*last, 0, kChina).nextFirstDay, 0);
-    const auto first = FirstDayOfMonthAt(kMinJDN + 0.5, kChina);
+    // The month of the first admissible day began before it and is not drawn; the next one is the
+    // first, with none before it.
+    EXPECT_FALSE(FirstDayOfMonthAt(kMinJDN + 0.5, kChina));
+    const auto first = FirstDayOfMonthAt(kMinJDN + 40.5, kChina);
     ASSERT_TRUE(first);
     EXPECT_EQ(MonthViewOf(*first, 0, kChina).previousFirstDay, 0);
 }
