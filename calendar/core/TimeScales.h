@@ -19,8 +19,15 @@ inline double CJDCToCJDL(double cjdc, int refLongitude) { return cjdc - refLongi
 inline double AJDToCJDC(double ajd, int refLongitude) { return CJDLToCJDC(AJDToCJDL(ajd), refLongitude); }
 inline double CJDCToAJD(double cjdc, int refLongitude) { return CJDLToAJD(CJDCToCJDL(cjdc, refLongitude)); }
 
-// The day number of a chronological Julian date (its floor).
-inline int32_t DayNumberOf(double cjd) { return static_cast<int32_t>(std::floor(cjd)); }
+// The day number of a chronological Julian date (its floor), held at the ends of the 32-bit day
+// numbers for moments beyond them (and the lowest for no number), never wrapped.
+inline int32_t DayNumberOf(double cjd)
+{
+    const double day = std::floor(cjd);
+    if (!(day >= static_cast<double>(INT32_MIN))) return INT32_MIN;
+    if (day > static_cast<double>(INT32_MAX)) return INT32_MAX;
+    return static_cast<int32_t>(day);
+}
 // The time of day of a chronological Julian date, as a fraction of a day.
 inline double FractionOf(double cjd) { return cjd - std::floor(cjd); }
 

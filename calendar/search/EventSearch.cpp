@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/core/Limits.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/search/DaySearch.h"
 #include "calendar/search/LunarSearch.h"
@@ -80,7 +81,10 @@ bool ClearsShowCJDs(SearchTarget target)
 SearchOutcome RunSearch(double ajd, const SearchInputs& inputs, const CalendarSettings& settings,
                         const SearchProgress& progress)
 {
-    if (!std::isfinite(ajd)) return RangeRefusal(inputs.next);
+    // No event can be found within the range from a moment far beyond it.
+    constexpr double kFarBeyond = 36525; // a century of days
+    if (!std::isfinite(ajd) || ajd < kMinAJD - kFarBeyond || ajd > kMaxAJD + kFarBeyond)
+        return RangeRefusal(inputs.next);
     return WithinRange(Dispatch(ajd, inputs, settings, progress));
 }
 
