@@ -1,12 +1,15 @@
 #include "engine/imgconv.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QString>
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+
+#include "io/CheckedWrite.h"
 
 namespace orlun {
 
@@ -30,19 +33,21 @@ int convert_graphics_file_3(const char* source, const char* destination, char* m
     if (!destination || !*destination) return Report(message, "No destination file was named.");
 
     const QString from = QString::fromLocal8Bit(source);
-    const QString to = QString::fromLocal8Bit(destination);
     QImageReader reader(from);
     const QImage image = reader.read();
     if (image.isNull())
         return Report(message, "Cannot read " + from + ": " + reader.errorString());
 
-    QImageWriter writer(to, "png");
-    if (!writer.write(image)) {
-        // A half-written file is not a PNG image of the source.
-        const QString reason = writer.errorString();
-        QFile::remove(to);
-        return Report(message, "Cannot write " + to + ": " + reason);
-    }
+    // Encoded in memory first; the file is then written whole or not at all, and a file already
+    // at the destination stays as it was when the write fails.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImageWriter writer(&buffer, "png");
+    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(image))
+        return Report(message, "Cannot encode " + from + " as PNG: " + writer.errorString());
+    const auto failure =
+        io::ReplaceFileContents(destination, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+    if (failure) return Report(message, QString::fromLocal8Bit(io::Describe(*failure).c_str()));
     return Report(message, kImgconvNoError);
 }
 

@@ -9,7 +9,8 @@ inline constexpr int kImgconvMessageSize = 255;
 inline constexpr const char* kImgconvNoError = "No Error";
 
 // Reads the picture in `source` (BMP or any format the reader knows) and writes it to
-// `destination` as a PNG image. Writes a NUL-terminated message of at most
+// `destination` as a PNG image, through the checked write: a file already at `destination`
+// is replaced whole or left byte-identical. Writes a NUL-terminated message of at most
 // kImgconvMessageSize - 1 characters into `message` ("No Error" when the PNG file has been
 // written, else the reason) and returns its length. Null arguments are refused with a message;
 // a null `message` gives 0 and converts nothing.

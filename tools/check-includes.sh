@@ -8,7 +8,8 @@ cd "${1:-$(dirname "$0")/..}" || exit 2
 # ones before it; state needs only the core records.
 declare -A may=(
   [calendar/core]=""
-  [engine]="calendar/core"
+  [io]=""
+  [engine]="calendar/core io"
   [calendar/western]="calendar/core engine"
   [calendar/astro]="calendar/core engine calendar/western"
   [calendar/chinese]="calendar/core engine calendar/western calendar/astro"
@@ -37,12 +38,12 @@ while IFS= read -r file; do
     if [[ " ${may[$from]} " != *" $to "* ]]; then
       echo "$file:$line: includes $target, but $from may not use $to"; bad=1
     fi
-  done < <(grep -n -o -E '^#include "(calendar|engine|app|tools)/[^"]+"' "$file" |
+  done < <(grep -n -o -E '^#include "(calendar|engine|io|app|tools)/[^"]+"' "$file" |
              sed -E 's/^([0-9]+):#include "([^"]+)"/\1:\2/')
   # The image conversion is the one engine interface built on Qt's image reader and writer.
   if [ "$file" != engine/imgconv.cpp ] && grep -n -E '^#include <Q' "$file" >/dev/null; then echo "$file: Qt in the calculators"; bad=1; fi
   if [ "$file" != engine/swe_engine.cpp ] && grep -q -E '^#include <swephexp.h>' "$file"; then
     echo "$file: only engine/swe_engine.cpp may include the Swiss Ephemeris"; bad=1
   fi
-done < <(find calendar engine -name '*.h' -o -name '*.cpp' | sort)
+done < <(find calendar engine io -name '*.h' -o -name '*.cpp' | sort)
 exit $bad

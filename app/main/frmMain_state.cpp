@@ -47,11 +47,11 @@ SavedState frmMain::CollectState() const
 
 void frmMain::cmdSaveState_Click()
 {
+    // The country goes to the settings store silently: its failure leaves the country to fall
+    // back to China at the next start and does not make the saved state a failure.
+    platform_.settings->Save(kSettingsKey, kCountrySetting, QString::number(cboRefLong->currentIndex()));
     QString error;
-    const bool countryStored =
-        platform_.settings->Save(kSettingsKey, kCountrySetting, QString::number(cboRefLong->currentIndex()));
-    if (!countryStored) error = "the country could not be written to the settings store";
-    if (!WriteStateFile(stateFilePath_, FormatSavedState(CollectState()), error) || !countryStored) {
+    if (!WriteStateFile(stateFilePath_, FormatSavedState(CollectState()), error)) {
         platform_.messages->Warning(this, "Save state",
                                     "Error when attempting to save the state: " + error);
         CmdSaveStateEnabled(true);

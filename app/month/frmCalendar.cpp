@@ -107,16 +107,14 @@ void frmCalendar::cmdSaveCalendarImage_Click()
     const MonthImageResult saved = SaveMonthImage(picture, WithPngSuffix(chosen));
     switch (saved.outcome) {
     case MonthImageOutcome::Failed:
-        platform_.messages->Information(this, cmdSaveCalendarImage->text(),
-                                        "Error when attempting to save image.  Please try again.");
+        platform_.messages->Plain(this, cmdSaveCalendarImage->text(), SaveFailureText(saved));
         break;
     case MonthImageOutcome::Png:
         platform_.messages->Information(this, "Save image",
                                         "The image has been saved in the PNG file\n" + saved.path);
         break;
     case MonthImageOutcome::BmpOnly:
-        platform_.messages->Information(
-            this, "Save image", "Save error.  The image has been saved instead in the BMP file\n" + saved.path);
+        platform_.messages->Information(this, "Save image", BmpFallbackText(saved));
         break;
     }
 }

@@ -4,8 +4,9 @@
 #include <QFileInfo>
 
 #include "app/platform/Platform.h"
-#include "app/platform/SafeFile.h"
 #include "calendar/state/SavedState.h"
+#include "io/CheckedWrite.h"
+#include "io/RegularFileRead.h"
 
 namespace orlun::app {
 
@@ -27,8 +28,8 @@ QString StateFilePath(AppDataFolder& appData)
 bool WriteStateFile(const QString& path, const std::string& text, QString& error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (const auto reason = ReplaceFileContents(path.toStdString(), text)) {
-        error = QString::fromStdString(*reason);
+    if (const auto failure = io::ReplaceFileContents(path.toStdString(), text)) {
+        error = QString::fromStdString(failure->reason);
         return false;
     }
     return true;
@@ -36,7 +37,7 @@ bool WriteStateFile(const QString& path, const std::string& text, QString& error
 
 std::optional<std::string> ReadStateFile(const QString& path)
 {
-    return ReadRegularFile(path.toStdString(), kMaxStateFileSize);
+    return io::ReadRegularFile(path.toStdString(), kMaxStateFileSize);
 }
 
 } // namespace orlun::app

@@ -50,9 +50,15 @@ GifByteType nearest(const std::vector<QRgb>& palette, QRgb c) {
     return static_cast<GifByteType>(best + 1);  // index 0 is the transparent colour
 }
 
+// giflib's output callback: appends to the QByteArray behind UserData.
+int appendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
+    return length;
+}
+
 }  // namespace
 
-bool writeGif(const QImage& source, const QString& path) {
+std::optional<QByteArray> encodeGif(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     const std::vector<QRgb> palette = choosePalette(image);
 
@@ -62,13 +68,15 @@ bool writeGif(const QImage& source, const QString& path) {
                                       static_cast<GifByteType>(qGreen(palette[i])),
                                       static_cast<GifByteType>(qBlue(palette[i]))};
     ColorMapObject* map = GifMakeMapObject(kPaletteSize, colours.data());
-    if (!map) return false;
+    if (!map) return std::nullopt;
 
+    // Encoded in memory; the file is written by the checked write, like every other file.
+    QByteArray bytes;
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &error);
+    GifFileType* gif = EGifOpen(&bytes, appendBytes, &error);
     if (!gif) {
         GifFreeMapObject(map);
-        return false;
+        return std::nullopt;
     }
     EGifSetGifVersion(gif, true);  // GIF89a, for the transparent colour
     bool ok = EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, map) == GIF_OK;
@@ -87,7 +95,8 @@ bool writeGif(const QImage& source, const QString& path) {
     }
     ok = EGifCloseFile(gif, &error) == GIF_OK && ok;
     GifFreeMapObject(map);
-    return ok;
+    if (!ok) return std::nullopt;
+    return bytes;
 }
 
 }  // namespace imagegen

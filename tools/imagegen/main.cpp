@@ -52,8 +52,10 @@ int main(int argc, char** argv) {
         bool ok = true;
         const int scale = args.size() == 3 ? args[2].toInt(&ok) : 4;
         if (!ok || scale < 1 || scale > 16) return usage();
-        if (!imagegen::contactSheet(moons, glyphs, scale).save(args[1], "PNG")) {
-            fail(QStringLiteral("cannot write %1").arg(args[1]));
+        const auto sheet = imagegen::encodePicture(imagegen::contactSheet(moons, glyphs, scale), "PNG");
+        QString error = QStringLiteral("cannot encode %1").arg(args[1]);
+        if (!sheet || !imagegen::writePicture(*sheet, args[1], error)) {
+            fail(error);
             return 1;
         }
         return 0;

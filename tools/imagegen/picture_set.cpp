@@ -1,6 +1,8 @@
 #include "picture_set.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 
 #include <array>
 
@@ -8,8 +10,18 @@
 #include "gif_writer.h"
 #include "glyph_pictures.h"
 #include "moon_pictures.h"
+#include "io/CheckedWrite.h"
 
 namespace imagegen {
+
+namespace {
+
+const char* formatOf(const QString& fileName) {
+    if (fileName.endsWith(QLatin1String(".gif"))) return "GIF";
+    return fileName.endsWith(QLatin1String(".bmp")) ? "BMP" : "PNG";
+}
+
+}  // namespace
 
 std::vector<NamedPicture> moonPictures() {
     constexpr std::array kKinds{MoonPicture::DarkMoon, MoonPicture::FirstQuarter, MoonPicture::FullMoon,
@@ -32,6 +44,23 @@ std::vector<NamedPicture> stemBranchPictures(const QRawFont& font) {
     return out;
 }
 
+std::optional<QByteArray> encodePicture(const QImage& image, const char* format) {
+    if (qstrcmp(format, "GIF") == 0) return encodeGif(image);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) return std::nullopt;
+    return bytes;
+}
+
+bool writePicture(const QByteArray& bytes, const QString& path, QString& error) {
+    // Every user of the machine reads the pictures, in the build tree as when installed.
+    const auto failure = orlun::io::ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                                                        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                                        orlun::io::Permissions::Public);
+    if (failure) error = QString::fromStdString(orlun::io::Describe(*failure));
+    return !failure;
+}
+
 bool writePictures(const std::vector<NamedPicture>& pictures, const QString& dir, QString& error) {
     if (!QDir().mkpath(dir)) {
         error = QStringLiteral("cannot create folder %1").arg(dir);
@@ -40,13 +69,12 @@ bool writePictures(const std::vector<NamedPicture>& pictures, const QString& dir
     const QDir folder(dir);
     for (const NamedPicture& picture : pictures) {
         const QString path = folder.filePath(picture.fileName);
-        const char* format = picture.fileName.endsWith(QLatin1String(".bmp")) ? "BMP" : "PNG";
-        const bool written = picture.fileName.endsWith(QLatin1String(".gif")) ? writeGif(picture.image, path)
-                                                                               : picture.image.save(path, format);
-        if (!written) {
-            error = QStringLiteral("cannot write %1").arg(path);
+        const auto bytes = encodePicture(picture.image, formatOf(picture.fileName));
+        if (!bytes) {
+            error = QStringLiteral("cannot encode %1").arg(path);
             return false;
         }
+        if (!writePicture(*bytes, path, error)) return false;
     }
     return true;
 }

@@ -2,10 +2,12 @@
 // 12 Moon pictures (BMP), 22 stem and branch pictures (PNG), 32 day pictures (GIF) and the icons.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRawFont>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace imagegen {
@@ -17,6 +19,11 @@ struct NamedPicture {
 
 std::vector<NamedPicture> moonPictures();
 std::vector<NamedPicture> stemBranchPictures(const QRawFont& font);
+
+// The picture in a file format ("PNG", "BMP", "GIF"), or nullopt when it cannot be encoded.
+std::optional<QByteArray> encodePicture(const QImage& image, const char* format);
+// Writes the bytes through the checked write, readable by every user; names the file in `error`.
+bool writePicture(const QByteArray& bytes, const QString& path, QString& error);
 
 // Writes every picture into `dir`; returns false and names the file in
 // `error` on the first failure.

@@ -85,13 +85,11 @@ int WritePng(const MonthView& view, bool arc, const std::string& file)
         std::printf("The image has been saved in the PNG file\n%s\n", qPrintable(saved.path));
         return 0;
     case app::MonthImageOutcome::BmpOnly:
-        std::fprintf(stderr, "Save error.  The image has been saved instead in the BMP file\n%s\n(%s)\n",
-                     qPrintable(saved.path), qPrintable(saved.reason));
+        std::fprintf(stderr, "%s\n", qPrintable(app::BmpFallbackText(saved)));
         return 1;
     case app::MonthImageOutcome::Failed: break;
     }
-    std::fprintf(stderr, "orlun-cli: Error when attempting to save image.  Please try again. (cannot write %s)\n",
-                 qPrintable(saved.path));
+    std::fprintf(stderr, "orlun-cli: %s\n", qPrintable(app::SaveFailureText(saved)));
     return 1;
 }
 

@@ -52,14 +52,14 @@ int RunList(const std::vector<std::string>& rawArgs)
     else
         list = std::make_unique<EuroNewYearList>(EuroYearOfMoment(ajd, julian), years, julian, settings);
 
+    // A list that stops before the years asked for gives what it reached on standard output and
+    // the reason on standard error, whatever its kind.
     const std::string text = WholeList(*list);
-    if (mode == DataMode::LunarNewYears && !list->Message().empty()) {
-        std::fprintf(stderr, "%s\n", list->Message().c_str());
-        return 1;
-    }
-    std::fputs(WithLineFeeds(text).c_str(), stdout);
-    if (!list->Message().empty()) std::fprintf(stderr, "%s\n", list->Message().c_str());
-    return 0;
+    const bool reachedAYear = text.size() > list->Heading().size();
+    if (reachedAYear || list->Message().empty()) std::fputs(WithLineFeeds(text).c_str(), stdout);
+    if (list->Message().empty()) return 0;
+    std::fprintf(stderr, "%s\n", list->Message().c_str());
+    return 1;
 }
 
 } // namespace orlun::cli

@@ -12,6 +12,8 @@
 #include "app/month/frmCalendar.h"
 #include "calendar/western/DatePr2.h"
 #include "support/FakePlatform.h"
+#include "support/FileSizeLimit.h"
+#include "support/StateFiles.h"
 
 using namespace orlun;
 using namespace orlun::app;
@@ -92,11 +94,15 @@ private slots:
         // The PNG cannot be written (a folder has its name): the picture stays as the BMP.
         QVERIFY(QDir(dir.path()).mkdir("taken.png"));
         QCOMPARE(Saved("taken.png"),
-                 "Save image|Save error.  The image has been saved instead in the BMP file\n" + dir.filePath("taken.bmp"));
+                 "Save image|Save error.  The image has been saved instead in the BMP file\n" + dir.filePath("taken.bmp") +
+                     "\nCannot write the file " + dir.filePath("taken.png") + " (Is a directory)");
         QVERIFY(!QImage(dir.filePath("taken.bmp"), "BMP").isNull());
-        // Not even the BMP can be written.
+        // Not even the BMP can be written: a box without an icon names the folder and the reason.
         QCOMPARE(Saved("no-such-folder/x.png"),
-                 QString("Save as PNG image|Error when attempting to save image.  Please try again."));
+                 "Save as PNG image|Error when attempting to save image.  Please try again.\nThe folder " +
+                     dir.filePath("no-such-folder") + " does not take a new file (No such file or directory)\n"
+                     "Nothing was saved.");
+        QCOMPARE(fake.messages.shown.last().kind, QString("plain"));
         // A file that already has the BMP name is left alone.
         QFile mine(dir.filePath("mine.bmp"));
         QVERIFY(mine.open(QIODevice::WriteOnly));
@@ -106,6 +112,30 @@ private slots:
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("the user's own file"));
         QCOMPARE(QDir(dir.path()).entryList({"mine*"}), QStringList({"mine.bmp", "mine.png"}));
+    }
+
+    // A disk that fills up part-way (here a file-size limit) at any point of the picture: the
+    // failure is reported, the user's PNG stays byte-identical, and nothing else is left behind.
+    void aSaveCutShortKeepsTheOldPngAndLeavesNothing()
+    {
+        const QByteArray old = "\x89PNG the user's earlier picture";
+        QFile png(dir.filePath("cut.png"));
+        QVERIFY(png.open(QIODevice::WriteOnly));
+        png.write(old);
+        png.close();
+        for (const rlim_t limit : {rlim_t(0), rlim_t(1000), rlim_t(100000), rlim_t(700000), rlim_t(1400000)}) {
+            QString shown;
+            {
+                test::FileSizeLimit cut(limit);
+                shown = Saved("cut.png");
+            }
+            QCOMPARE(shown, "Save as PNG image|Error when attempting to save image.  Please try again.\n"
+                            "Cannot write the file " + dir.filePath("cut.bmp") + " (File too large)\nNothing was saved.");
+            QCOMPARE(test::ReadAll(dir.filePath("cut.png")), old);
+            QCOMPARE(QDir(dir.path()).entryList({"*cut*"}, QDir::Files | QDir::Hidden), QStringList{"cut.png"});
+        }
+        QVERIFY(Saved("cut.png").startsWith("Save image|The image has been saved in the PNG file"));
+        QVERIFY(!QImage(dir.filePath("cut.png"), "PNG").isNull());
     }
 };
 

@@ -5,47 +5,30 @@
 #include <QFile>
 #include <QPushButton>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "app/platform/SafeFile.h"
+#include "io/CheckedWrite.h"
+#include "io/RegularFileRead.h"
 #include "app/main/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/FileSizeLimit.h"
 #include "support/StateFiles.h"
 
 using orlun::app::frmMain;
 using orlun::test::FakePlatform;
+using orlun::test::FileSizeLimit;
 using orlun::test::ReadAll;
 using orlun::test::StatePath;
 
 namespace {
 
-// While it lives, files of this process cannot grow past `bytes`: writes beyond fail with EFBIG,
-// as they fail with ENOSPC on a full disk. SIGXFSZ is ignored so that the failure is an error
-// return and not the end of the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
+// Every file, the hidden temporary ones included.
+QStringList FilesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden);
+}
 
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::System); }
+QPushButton* SaveButton(frmMain& w) { return w.findChild<QPushButton*>("cmdSaveState"); }
 
 } // namespace
 
@@ -57,14 +40,14 @@ private slots:
     {
         QTemporaryDir dir;
         const std::string path = (dir.path() + "/orlun.usr").toStdString();
-        QVERIFY(!orlun::app::ReplaceFileContents(path, "old contents\r\n"));
-        std::optional<std::string> error;
+        QVERIFY(!orlun::io::ReplaceFileContents(path, "old contents\r\n"));
+        std::optional<orlun::io::WriteFailure> error;
         {
             FileSizeLimit limit(100);
-            error = orlun::app::ReplaceFileContents(path, std::string(5000, 'x'));
+            error = orlun::io::ReplaceFileContents(path, std::string(5000, 'x'));
         }
         QVERIFY(error);
-        QCOMPARE(QString::fromStdString(*error), QString("File too large"));
+        QCOMPARE(QString::fromStdString(error->reason), QString("File too large"));
         QCOMPARE(ReadAll(QString::fromStdString(path)), QByteArray("old contents\r\n"));
         QCOMPARE(FilesIn(dir.path()), QStringList{"orlun.usr"});
     }
@@ -77,18 +60,72 @@ private slots:
         QTest::mouseClick(w.findChild<QPushButton*>("cmdSaveState"), Qt::LeftButton);
         const QByteArray before = ReadAll(StatePath(fake));
         QVERIFY(before.size() > 100);
-        w.CmdSaveStateEnabled(true);
-        {
-            FileSizeLimit limit(before.size() / 2);
-            QTest::mouseClick(w.findChild<QPushButton*>("cmdSaveState"), Qt::LeftButton);
+        w.dblCurrentAJDate = 2451545.0; // another moment, so that a saved file would differ
+        for (const qsizetype limit : {qsizetype(0), qsizetype(1), before.size() / 2, before.size() - 1}) {
+            fake.messages.shown.clear();
+            w.CmdSaveStateEnabled(true);
+            {
+                FileSizeLimit cut(static_cast<rlim_t>(limit));
+                QTest::mouseClick(SaveButton(w), Qt::LeftButton);
+            }
+            QCOMPARE(fake.messages.shown.size(), 1);
+            QCOMPARE(ReadAll(StatePath(fake)), before);
         }
-        QCOMPARE(fake.messages.shown.size(), 1);
         QCOMPARE(fake.messages.shown[0].title, QString("Save state"));
         QCOMPARE(fake.messages.shown[0].text,
                  QString("Error when attempting to save the state: File too large"));
         QVERIFY(w.findChild<QPushButton*>("cmdSaveState")->isEnabled());
         QCOMPARE(ReadAll(StatePath(fake)), before);
         QCOMPARE(FilesIn(QFileInfo(StatePath(fake)).absolutePath()), QStringList{"orlun.usr"});
+    }
+
+    void aLinkAtTheStatePathIsFollowedAndStays()
+    {
+        FakePlatform fake;
+        QTemporaryDir elsewhere;
+        const QString real = elsewhere.filePath("my-orlun.usr");
+        QVERIFY(QFile(real).open(QIODevice::WriteOnly));
+        QDir().mkpath(QFileInfo(StatePath(fake)).absolutePath());
+        QVERIFY(QFile::link(real, StatePath(fake)));
+        frmMain w(fake.platform);
+        w.Form_Load();
+        w.CmdSaveStateEnabled(true);
+        QTest::mouseClick(SaveButton(w), Qt::LeftButton);
+        QVERIFY(fake.messages.shown.isEmpty());
+        QVERIFY(QFileInfo(StatePath(fake)).isSymLink());
+        QVERIFY(ReadAll(real).startsWith("2456334"));
+    }
+
+    void aLeftoverOfACrashIsGoneAfterTheNextSave()
+    {
+        FakePlatform fake;
+        const QString folder = QFileInfo(StatePath(fake)).absolutePath();
+        QDir().mkpath(folder);
+        const QString leftover = folder + "/.orlun.usr.orlun-tmp-Qw3rTy";
+        QFile file(leftover);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("half a state");
+        file.flush();
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        file.close();
+        frmMain w(fake.platform);
+        w.Form_Load();
+        w.CmdSaveStateEnabled(true);
+        QTest::mouseClick(SaveButton(w), Qt::LeftButton);
+        QCOMPARE(FilesIn(folder), QStringList{"orlun.usr"});
+    }
+
+    void aFailingSettingsStoreShowsNoBoxAndTheStateIsSaved()
+    {
+        FakePlatform fake;
+        fake.settings.refuseWrites = true;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        w.CmdSaveStateEnabled(true);
+        QTest::mouseClick(SaveButton(w), Qt::LeftButton);
+        QVERIFY(fake.messages.shown.isEmpty());
+        QVERIFY(!SaveButton(w)->isEnabled());
+        QVERIFY(ReadAll(StatePath(fake)).startsWith("2456334"));
     }
 
     void aPipeInTheFilesPlaceIsNoSavedState()
@@ -110,12 +147,12 @@ private slots:
     {
         QTemporaryDir dir;
         const std::string big = (dir.path() + "/big").toStdString();
-        QVERIFY(!orlun::app::ReplaceFileContents(big, std::string(2000, 'x')));
-        QVERIFY(!orlun::app::ReadRegularFile(big, 1999));
-        QCOMPARE(orlun::app::ReadRegularFile(big, 2000)->size(), size_t(2000));
-        QVERIFY(!orlun::app::ReadRegularFile(dir.path().toStdString(), 2000));
-        QVERIFY(!orlun::app::ReadRegularFile("/dev/zero", 2000));
-        QVERIFY(!orlun::app::ReadRegularFile((dir.path() + "/missing").toStdString(), 2000));
+        QVERIFY(!orlun::io::ReplaceFileContents(big, std::string(2000, 'x')));
+        QVERIFY(!orlun::io::ReadRegularFile(big, 1999));
+        QCOMPARE(orlun::io::ReadRegularFile(big, 2000)->size(), size_t(2000));
+        QVERIFY(!orlun::io::ReadRegularFile(dir.path().toStdString(), 2000));
+        QVERIFY(!orlun::io::ReadRegularFile("/dev/zero", 2000));
+        QVERIFY(!orlun::io::ReadRegularFile((dir.path() + "/missing").toStdString(), 2000));
     }
 };
 

@@ -34,6 +34,7 @@ bool FakeMessages::OkCancel(QWidget*, const QString& title, const QString& text)
 
 bool FakeSettings::Save(const QString& keySuffix, const QString& name, const QString& value)
 {
+    if (refuseWrites) return false;
     values.insert(keySuffix + "/" + name, value);
     return true;
 }

@@ -48,6 +48,7 @@ public:
     std::optional<QString> Restore(const QString& keySuffix, const QString& name) override;
 
     QMap<QString, QString> values; // "suffix/name" -> value
+    bool refuseWrites = false;     // as a store on a full disk
 };
 
 class FakeAppData final : public app::AppDataFolder {

@@ -1,16 +1,19 @@
-#include "app/platform/SafeFile.h"
+#include "io/CheckedWrite.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <variant>
 
-namespace orlun::app {
+#include "io/LinkTarget.h"
+#include "io/TemporaryFiles.h"
+
+namespace orlun::io {
 
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
+constexpr mode_t kPublicMode = 0644;
 
 // Closes a descriptor once; the first error of close() is kept, since on some file systems it is
 // where a failed write first shows.
@@ -20,7 +23,6 @@ public:
     ~Descriptor() { Close(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
     int Close()
     {
         if (fd_ < 0) return 0;
@@ -34,7 +36,7 @@ private:
 };
 
 // 0 when every byte went out; otherwise the errno of the failed write (ENOSPC for a short one).
-int WriteAll(int fd, const std::string& bytes)
+int WriteAll(int fd, std::string_view bytes)
 {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -48,7 +50,7 @@ int WriteAll(int fd, const std::string& bytes)
 }
 
 // Writes, syncs and closes the temporary file; the size on disk must equal what was written.
-int FillTemporary(int fd, const std::string& bytes, mode_t mode)
+int FillTemporary(int fd, std::string_view bytes, mode_t mode)
 {
     Descriptor file(fd);
     if (::fchmod(fd, mode) != 0) return errno;
@@ -61,18 +63,12 @@ int FillTemporary(int fd, const std::string& bytes, mode_t mode)
 }
 
 // The old file's permissions, or those of a new ordinary file (mkostemp gives 0600).
-mode_t ModeFor(const std::string& path)
+mode_t ModeFor(const std::string& path, Permissions permissions)
 {
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-    return 0644;
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    if (permissions == Permissions::KeepExisting && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    return kPublicMode;
 }
 
 // Makes the rename itself durable; a failure here no longer endangers either file.
@@ -84,48 +80,34 @@ void SyncFolder(const std::string& folder)
     ::close(fd);
 }
 
-} // namespace
-
-std::optional<std::string> ReplaceFileContents(const std::string& path, const std::string& bytes)
+std::optional<WriteFailure> ReplaceResolved(const std::string& path, std::string_view bytes,
+                                            Permissions permissions)
 {
-    std::string temporary = path + ".XXXXXX";
+    RemoveLeftoversOf(path);
+    std::string temporary = TemporaryPatternFor(path);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return SystemReason(errno);
-    if (const int e = FillTemporary(fd, bytes, ModeFor(path))) {
+    if (fd < 0) return FailureOf(WriteFailure::Where::Folder, FolderOf(path), errno);
+    if (const int e = FillTemporary(fd, bytes, ModeFor(path, permissions))) {
         ::unlink(temporary.c_str());
-        return SystemReason(e);
+        return FailureOf(WriteFailure::Where::File, path, e);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int e = errno;
         ::unlink(temporary.c_str());
-        return SystemReason(e);
+        return FailureOf(WriteFailure::Where::File, path, e);
     }
     SyncFolder(FolderOf(path));
     return std::nullopt;
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxSize)
+} // namespace
+
+std::optional<WriteFailure> ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                                Permissions permissions)
 {
-    // Non-blocking, so that a pipe put in the file's place cannot hold the caller; the type is
-    // checked on the opened descriptor, not on the name.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    Descriptor file(fd);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    if (st.st_size < 0 || static_cast<std::size_t>(st.st_size) > maxSize) return std::nullopt;
-    std::string bytes(maxSize + 1, '\0');
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        done += static_cast<size_t>(n);
-    }
-    if (done > maxSize) return std::nullopt; // grew while being read
-    bytes.resize(done);
-    return bytes;
+    const auto target = FinalTarget(path);
+    if (const int* error = std::get_if<int>(&target)) return FailureOf(WriteFailure::Where::File, path, *error);
+    return ReplaceResolved(std::get<std::string>(target), bytes, permissions);
 }
 
-} // namespace orlun::app
+} // namespace orlun::io
