@@ -1,0 +1,34 @@
+// The words of each native language for the calendar, as tables (see docs/glossary.md, which
+// names the convention behind each). The rules that put them together are in NativeDateText.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "calendar/native/Language.h"
+
+namespace orlun {
+
+inline constexpr int kNativeStems = 10;
+inline constexpr int kNativeBranches = 12;
+inline constexpr int kNativeMonths = 12;
+inline constexpr int kNativeTerms = 24;
+inline constexpr int kNativePhases = 4;
+
+struct NativeTables {
+    std::array<std::string_view, kNativeStems> stems;       // 甲 .. 癸
+    std::array<std::string_view, kNativeBranches> branches; // 子 .. 亥
+    std::array<std::string_view, kNativeBranches> animals;  // the animal of each branch
+    std::array<std::string_view, kNativeMonths> months;     // the lunar months 1 .. 12 by name
+    std::string_view leapMark;                              // 闰, 閏, nhuận
+    // The 24 solar terms from the beginning of spring (J1, 立春) to the greater cold (Z12, 大寒).
+    std::array<std::string_view, kNativeTerms> terms;
+    // Dark moon, first quarter, full moon, last quarter (the phase codes 0..3).
+    std::array<std::string_view, kNativePhases> phases;
+    std::string_view bigMonth;   // a month of 30 days
+    std::string_view smallMonth; // a month of 29 days
+};
+
+const NativeTables& TablesOf(NativeLanguage language);
+
+} // namespace orlun
