@@ -19,6 +19,7 @@ declare -A may=(
   [calendar/presentation]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry"
   [calendar/state]="calendar/core"
   [calendar/native]="calendar/core"
+  [calendar/festivals]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/native"
   [calendar/tables]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry calendar/presentation"
   [calendar/monthview]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
   [calendar/search]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/navigation calendar/entry"

@@ -8,6 +8,8 @@ packages=(
   libswe-dev swe-standard-data # Swiss Ephemeris and its JPL-based files (-5400..5400)
   fonts-noto-cjk fonts-dejavu-core # the stem and branch pictures, the window's text
   libgif-dev                       # the day pictures of the calendar month (GIF)
+  libical-dev                      # festivals and anniversaries exported as iCalendar
+  python3-icalendar                # tests: exported calendars read back by another library
   libgtest-dev libbenchmark-dev    # tests and benchmarks
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
   appstream desktop-file-utils     # the install test validates the desktop entry and metainfo

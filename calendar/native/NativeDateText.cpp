@@ -123,4 +123,10 @@ std::string PhaseText(NativeLanguage language, int phase)
     return std::string(TablesOf(language).phases[phase]);
 }
 
+std::string WeekdayText(NativeLanguage language, int weekday)
+{
+    if (!InRange(weekday, 0, kNativeWeekdays - 1)) return "";
+    return std::string(TablesOf(language).weekdays[weekday]);
+}
+
 } // namespace orlun

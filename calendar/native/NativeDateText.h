@@ -31,5 +31,7 @@ std::string MonthSizeText(NativeLanguage language, int length);
 std::string TermText(NativeLanguage language, int term);
 // 朔 上弦 望 下弦 · Trăng non … · 新月 上弦 満月 下弦.
 std::string PhaseText(NativeLanguage language, int phase);
+// Weekday 0 (Sunday) .. 6: 星期日 · Chủ Nhật · 日曜日.
+std::string WeekdayText(NativeLanguage language, int weekday);
 
 } // namespace orlun

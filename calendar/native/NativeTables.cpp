@@ -20,6 +20,7 @@ constexpr NativeTables kSimplified{
     {"朔", "上弦", "望", "下弦"},
     "大",
     "小",
+    {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"},
 };
 
 constexpr NativeTables kTraditional{
@@ -33,6 +34,7 @@ constexpr NativeTables kTraditional{
     {"朔", "上弦", "望", "下弦"},
     "大",
     "小",
+    {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"},
 };
 
 // Sino-Vietnamese readings; the animals of Vietnam (the buffalo for Sửu, the cat for Mão).
@@ -49,6 +51,7 @@ constexpr NativeTables kVietnamese{
     {"Trăng non", "Thượng huyền", "Trăng tròn", "Hạ huyền"},
     "đủ",
     "thiếu",
+    {"Chủ Nhật", "Thứ Hai", "Thứ Ba", "Thứ Tư", "Thứ Năm", "Thứ Sáu", "Thứ Bảy"},
 };
 
 // Japanese forms of the sekki (啓蟄, 小満, 処暑) and the Japanese animals (兎, 竜, 猿, 鶏, 犬, 猪).
@@ -63,6 +66,7 @@ constexpr NativeTables kJapanese{
     {"新月", "上弦", "満月", "下弦"},
     "大",
     "小",
+    {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"},
 };
 
 } // namespace

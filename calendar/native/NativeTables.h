@@ -14,6 +14,7 @@ inline constexpr int kNativeBranches = 12;
 inline constexpr int kNativeMonths = 12;
 inline constexpr int kNativeTerms = 24;
 inline constexpr int kNativePhases = 4;
+inline constexpr int kNativeWeekdays = 7;
 
 struct NativeTables {
     std::array<std::string_view, kNativeStems> stems;       // 甲 .. 癸
@@ -27,6 +28,7 @@ struct NativeTables {
     std::array<std::string_view, kNativePhases> phases;
     std::string_view bigMonth;   // a month of 30 days
     std::string_view smallMonth; // a month of 29 days
+    std::array<std::string_view, kNativeWeekdays> weekdays; // Sunday .. Saturday
 };
 
 const NativeTables& TablesOf(NativeLanguage language);

@@ -29,14 +29,18 @@ double MomentFromOptions(const Options& options, const CalendarSettings& setting
         return *value;
     }
     if (!dateText) return CurrentAJDate(SystemClock());
+    return MomentOfDateText(*dateText, "--date", settings);
+}
 
+double MomentOfDateText(const std::string& text, const std::string& what, const CalendarSettings& settings)
+{
     DateEntry entry;
-    entry.date = *dateText;
+    entry.date = text;
     // No question can be answered here: a date without its designation is refused.
     const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, {});
     if (r.outcome == ConvertOutcome::EntryError)
-        throw UsageError{"--date: " + WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country))};
-    if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{"--date: " + DateRangeMessage(r.range)};
+        throw UsageError{what + ": " + WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country))};
+    if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{what + ": " + DateRangeMessage(r.range)};
     return r.ajd;
 }
 

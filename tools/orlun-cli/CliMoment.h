@@ -18,6 +18,10 @@ bool TakeSwitch(std::vector<std::string>& args, const std::string& name);
 // moment when neither is given.
 double MomentFromOptions(const Options& options, const CalendarSettings& settings);
 
+// The moment of a typed date, read as Convert reads it; a usage error naming `what` when it is
+// refused.
+double MomentOfDateText(const std::string& text, const std::string& what, const CalendarSettings& settings);
+
 // Lines end with CR LF in the window; a terminal wants LF.
 std::string WithLineFeeds(std::string text);
 

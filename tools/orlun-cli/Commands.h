@@ -19,5 +19,7 @@ int RunSelfTest(const std::vector<std::string>& args);
 int RunCalendar(const std::vector<std::string>& args);
 int RunSearch(const std::vector<std::string>& args);
 int RunMultiple(const std::vector<std::string>& args);
+int RunFestivals(const std::vector<std::string>& args);
+int RunAnniversary(const std::vector<std::string>& args);
 
 } // namespace orlun::cli

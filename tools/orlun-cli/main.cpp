@@ -32,6 +32,10 @@ const char* kUsage =
     "  orlun-cli multiple [--day E-A] [--month E-A] [--year E-A] [--within \"100 years\"]\n"
     "        [--previous] [--from-today] (--ajd X | --date \"TEXT\") [--country C] [--epoch E]\n"
     "        [--method M]\n"
+    "  orlun-cli festivals YEAR [--years N] [--country C] [--lang L] [--format text|ics]\n"
+    "        [--output FILE]\n"
+    "  orlun-cli anniversary \"MONTH-DAY\" | \"DATE TEXT\" [--from YEAR] [--years N] [--title T]\n"
+    "        [--country C] [--epoch E] [--lang L] [--format text|ics] [--output FILE]\n"
     "  orlun-cli --help | --version\n";
 
 int Usage(const std::string& message)
@@ -71,6 +75,8 @@ int main(int argc, char** argv)
         else if (command == "calendar") run = RunCalendar;
         else if (command == "search") run = RunSearch;
         else if (command == "multiple") run = RunMultiple;
+        else if (command == "festivals") run = RunFestivals;
+        else if (command == "anniversary") run = RunAnniversary;
         else return Usage("unknown command \"" + command + "\"");
 
         const EngineStatus engine = CheckEphemeris();

@@ -187,6 +187,20 @@ TEST(NativePhases, PhasesEqualTheGlossary)
     EXPECT_EQ(PhaseText(kJa, 4), "");
 }
 
+TEST(NativeWeekdays, WeekdaysEqualTheGlossary)
+{
+    const auto rows = GlossaryRows("Weekdays");
+    ASSERT_EQ(rows.size(), 7u);
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        const auto& row = rows[static_cast<size_t>(weekday)];
+        EXPECT_EQ(WeekdayText(kHans, weekday), row[2]);
+        EXPECT_EQ(WeekdayText(kHant, weekday), row[3]);
+        EXPECT_EQ(WeekdayText(kVi, weekday), row[4]);
+        EXPECT_EQ(WeekdayText(kJa, weekday), row[5]);
+    }
+    EXPECT_EQ(WeekdayText(kVi, 7), "");
+}
+
 TEST(NativeRokuyo, FirstDaysOfMonthsAndAWholeYear)
 {
     // The first day of month m is the m-th of 先勝 友引 先負 仏滅 大安 赤口, repeating.

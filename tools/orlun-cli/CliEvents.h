@@ -1,0 +1,31 @@
+// Festivals and anniversaries on the command line: their lines of text, or an iCalendar document,
+// on standard output or in a file written through the checked write.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CliArgs.h"
+#include "calendar/festivals/LunarEvents.h"
+#include "calendar/native/Language.h"
+
+namespace orlun::cli {
+
+enum class EventFormat { Text, ICalendar };
+
+// --format text|ics (text when not given); a usage error for anything else.
+EventFormat EventFormatOf(const Options& options);
+// --lang en|zh-Hans|zh-Hant|vi|ja (English when not given).
+Language LanguageOf(const Options& options);
+
+// One line per event: "2025-01-29 Wednesday Spring Festival (lunar date 01-01)", several days as
+// "2025-01-29 to 2025-01-31 …".
+std::string EventLines(const std::vector<LunarEvent>& events, Language language);
+// The iCalendar document of the events.
+std::string EventCalendar(const std::vector<LunarEvent>& events);
+
+// Writes the text to --output FILE, or to standard output; 0, or 3 when it could not be written
+// (the reason on standard error).
+int Emit(const std::string& text, const Options& options);
+
+} // namespace orlun::cli
