@@ -13,6 +13,9 @@
 
 namespace {
 
+// The name of packaging/com.velmorsystems.Orlun.desktop without ".desktop".
+constexpr const char* kDesktopEntryId = "com.velmorsystems.Orlun";
+
 // Qt aborts when it cannot reach a display; say plainly what to do instead.
 bool HasDisplay()
 {
@@ -38,10 +41,12 @@ int main(int argc, char** argv)
         }
     }
     if (!HasDisplay()) {
-        std::fputs("orlun: no display found. Orlun is a desktop program and needs a graphical "
-                   "display.\nOn a machine without one, run it under a virtual display:\n"
-                   "  xvfb-run -a build/bin/orlun\n",
-                   stderr);
+        // Named as it was called, so that the line can be typed as it stands.
+        std::fprintf(stderr,
+                     "orlun: no display found. Orlun is a desktop program and needs a graphical "
+                     "display.\nOn a machine without one, run it under a virtual display:\n"
+                     "  xvfb-run -a %s\n",
+                     argc > 0 && argv[0] && *argv[0] ? argv[0] : "orlun");
         return 1;
     }
     QApplication app(argc, argv);
@@ -49,6 +54,9 @@ int main(int argc, char** argv)
     // written and read with "." as the decimal point whatever the locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Orlun");
+    // The desktop entry's id: desktops match the running window (its Wayland app id, its X11
+    // class "Orlun" = StartupWMClass) to the entry and its icon.
+    QGuiApplication::setDesktopFileName(kDesktopEntryId);
 
     const EngineStatus engine = CheckEphemeris();
     if (!engine.ok) {

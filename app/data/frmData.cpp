@@ -15,6 +15,8 @@
 #include <QTextCursor>
 
 #include "app/main/frmMain.h"
+#include "app/platform/ControlNames.h"
+#include "app/platform/WindowKeys.h"
 #include "calendar/tables/YearData.h"
 
 namespace orlun::app {
@@ -140,6 +142,13 @@ void frmData::LayOut()
         SetWindowSize();
         cmdClose->setFocus();
     });
+
+    // Enter lists; Escape and Ctrl+W act as Close (which first stops a running list).
+    InstallWindowKeys(*this, {cmdList, [this] { cmdClose->click(); }});
+    LabelControl(*lblYears, *txbNumYears);
+    NameControl(*txbText, "Data");
+    NameControl(*txbStart, "Start");
+    NameControl(*txbEnd, "End");
 }
 
 bool frmData::Julian() const { return optJC->isChecked(); }

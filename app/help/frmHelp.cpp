@@ -8,6 +8,9 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+#include "app/platform/ControlNames.h"
+#include "app/platform/WindowKeys.h"
+
 // The manual is compiled into the library; a static library must register its resources by hand.
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 
@@ -72,6 +75,9 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
         if (!heading.isEmpty()) ShowSection(heading);
     });
     resize(900, 640);
+    InstallWindowKeys(*this, {nullptr, [this] { hide(); }});
+    NameControl(*lstContents, "Contents");
+    NameControl(*txbManual, "Manual");
 }
 
 QStringList frmHelp::Sections() const

@@ -11,6 +11,8 @@
 #include <algorithm>
 
 #include "app/platform/TextTable.h"
+#include "app/platform/ControlNames.h"
+#include "app/platform/WindowKeys.h"
 #include "calendar/presentation/LogEntry.h"
 
 namespace orlun::app {
@@ -79,6 +81,9 @@ frmLog::frmLog(Platform& platform, QWidget* parent) : QWidget(parent), platform_
 
     resize(760, 480);
     LayOut();
+    // Escape and Ctrl+W act as Close, which keeps the log's text.
+    InstallWindowKeys(*this, {cmdClose, [this] { cmdClose->click(); }});
+    NameControl(*txbText, "Log");
     // Qt closes every window when the program quits; that is not the user's close box.
     if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }

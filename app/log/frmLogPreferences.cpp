@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/platform/WindowKeys.h"
+
 namespace orlun::app {
 
 namespace {
@@ -83,6 +85,7 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent)
         connect(box, &QCheckBox::toggled, this, &frmLogPreferences::UpdateSetClearCaption);
     connect(cmdSetClear, &QPushButton::clicked, this, &frmLogPreferences::SetOrClearAll);
     connect(cmdClose, &QPushButton::clicked, this, &frmLogPreferences::CloseWindow);
+    InstallWindowKeys(*this, {cmdClose, [this] { cmdClose->click(); }});
 
     SetValues(LogPreferences{});
 }

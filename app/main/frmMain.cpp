@@ -78,6 +78,7 @@ void frmMain::Initialization()
     frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
     FillLists();
     move(100, 100);
+    RestoreWindowPlacement();
     for (QWidget* hidden : std::initializer_list<QWidget*>{cmdTest, cmdCompareSuns, cboLongitude, lblEast,
                                                           txbCCT, chkKeep30th, chkKeepLeap,
                                                           fraStopPauseResume})
@@ -88,6 +89,7 @@ void frmMain::Initialization()
     ConnectHandlers();
     ConnectMoveHandlers();
     ConnectSearchHandlers();
+    ConnectKeys(); // after the fields' own Enter handlers
     optPlusMinus_Click();
 }
 
@@ -626,6 +628,7 @@ void frmMain::cmdQuit_Click()
     quitting_ = true;
     platform_.settings->Save(kSettingsKey, kCountrySetting,
                              QString::number(cboRefLong->currentIndex()));
+    SaveWindowPlacement();
     emit quitRequested();
 }
 

@@ -242,6 +242,15 @@ protected:
 private:
     // Builds every control and the layout (frmMain_layout.cpp).
     void LayOut();
+    // The window's place and size from and into the settings store (frmMain_placement.cpp).
+    void RestoreWindowPlacement();
+    void SaveWindowPlacement();
+    // Ctrl+Q, Ctrl+C, Enter and the names a screen reader gives the controls (frmMain_keys.cpp).
+    void ConnectKeys();
+    void NameControls();
+    // Ctrl+C: the value of the focused display line, or else of the current calendar's line,
+    // goes to the clipboard as a click on its caption puts it there.
+    void CopyFocusedOrCurrentLine();
     // The steps of start-up, in their order.
     void Initialization();
     void InitializeVariables();

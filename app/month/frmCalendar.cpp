@@ -8,6 +8,7 @@
 #include "app/month/MonthCanvas.h"
 #include "app/month/MonthImage.h"
 #include "app/month/SaveFileDialog.h"
+#include "app/platform/WindowKeys.h"
 #include "calendar/monthview/MonthView.h"
 #include "calendar/western/Clock.h"
 
@@ -61,6 +62,7 @@ frmCalendar::frmCalendar(Platform& platform, std::function<CalendarContext()> co
     connect(cmdShowPreviousOrNext[1], &QPushButton::clicked, this, [this] { cmdShowPreviousOrNext_Click(1); });
     connect(cmdSaveCalendarImage, &QPushButton::clicked, this, &frmCalendar::cmdSaveCalendarImage_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCalendar::cmdClose_Click);
+    InstallWindowKeys(*this, {cmdClose, [this] { cmdClose->click(); }});
 }
 
 bool frmCalendar::Form_Load(const QString& pictureFolder)

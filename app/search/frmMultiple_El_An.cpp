@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/platform/ControlNames.h"
+#include "app/platform/WindowKeys.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/search/SearchProgress.h"
@@ -39,6 +41,13 @@ frmMultiple_El_An::frmMultiple_El_An(Platform& platform, QWidget* parent) : QDia
     }
     connect(cboWithin, &QComboBox::activated, this, [this] { cmdSearch->setFocus(); });
     connect(chkStartingFromToday, &QCheckBox::clicked, this, [this] { cmdSearch->setFocus(); });
+    // Escape is the dialog's own (it cancels); Ctrl+W does the same.
+    InstallWindowKeys(*this, {cmdSearch, [this] { reject(); }});
+    for (int row = 0; row < kMultipleRowCount; ++row) {
+        NameControl(*cboElement[row], QString(kRowCaptions[row]) + " element");
+        NameControl(*cboAnimal[row], QString(kRowCaptions[row]) + " animal");
+    }
+    NameControl(*cboWithin, "Search within");
 }
 
 void frmMultiple_El_An::LayOut()

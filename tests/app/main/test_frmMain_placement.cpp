@@ -1,0 +1,122 @@
+// The main window comes back where it was left: its place kept as text in the settings store,
+// read back strictly, and fitted to the screens there are at the next start.
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+#include "app/main/WindowPlacement.h"
+#include "app/main/frmMain.h"
+#include "support/FakePlatform.h"
+
+using namespace orlun::app;
+
+namespace {
+
+const QString kKey = "\\ORLUN/MainWindowPlacement";
+
+} // namespace
+
+class TestFrmMainPlacement : public QObject {
+    Q_OBJECT
+private slots:
+    void readsOnlyWellFormedPlacements_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // written back; empty when refused
+        QTest::newRow("plain") << "201,70,1300,700" << "201,70,1300,700";
+        QTest::newRow("maximized") << "0,0,1300,700,maximized" << "0,0,1300,700,maximized";
+        QTest::newRow("left of the first screen") << "-1600,20,800,600" << "-1600,20,800,600";
+        QTest::newRow("blanks") << " 201, 70 ,1300,700" << "201,70,1300,700";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("three fields") << "201,70,1300" << "";
+        QTest::newRow("six fields") << "201,70,1300,700,maximized,1" << "";
+        QTest::newRow("other fifth field") << "201,70,1300,700,minimized" << "";
+        QTest::newRow("no width") << "201,70,0,700" << "";
+        QTest::newRow("negative height") << "201,70,1300,-1" << "";
+        QTest::newRow("beyond any desktop") << "201,70,1300,100001" << "";
+        QTest::newRow("beyond 32 bits") << "99999999999,70,1300,700" << "";
+        QTest::newRow("decimal") << "201.5,70,1300,700" << "";
+        QTest::newRow("words") << "left,top,wide,high" << "";
+    }
+
+    void readsOnlyWellFormedPlacements()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        const auto placement = ParsePlacement(text);
+        QCOMPARE(placement ? PlacementText(*placement) : QString(), read);
+    }
+
+    void fitsTheScreensThereAreNow_data()
+    {
+        const QRect left(-1600, 0, 1600, 1200), main(0, 0, 1920, 1050);
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("fitted"); // null: the default place
+        QTest::newRow("inside") << QRect(201, 70, 1300, 700) << QList{main} << QRect(201, 70, 1300, 700);
+        QTest::newRow("half off the right") << QRect(1500, 70, 1000, 700) << QList{main}
+                                            << QRect(920, 70, 1000, 700);
+        QTest::newRow("above the top") << QRect(100, -40, 800, 600) << QList{main} << QRect(100, 0, 800, 600);
+        QTest::newRow("larger than the screen") << QRect(50, 50, 2500, 1400) << QList{main}
+                                                << QRect(0, 0, 1920, 1050);
+        QTest::newRow("on the left screen") << QRect(-1500, 100, 1300, 700) << QList{left, main}
+                                            << QRect(-1500, 100, 1300, 700);
+        QTest::newRow("mostly on the left screen") << QRect(-1000, 100, 1300, 700) << QList{left, main}
+                                                   << QRect(-1300, 100, 1300, 700);
+        QTest::newRow("the left screen gone") << QRect(-1500, 100, 1300, 700) << QList{main} << QRect();
+        QTest::newRow("no screen") << QRect(201, 70, 1300, 700) << QList<QRect>{} << QRect();
+    }
+
+    void fitsTheScreensThereAreNow()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, fitted);
+        QCOMPARE(FitToScreens(saved, screens).value_or(QRect()), fitted);
+    }
+
+    void comesBackWhereItWasLeft()
+    {
+        orlun::test::FakePlatform fake;
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            frmMain w(fake.platform);
+            w.Form_Load();
+            QCOMPARE(w.pos(), QPoint(100, 100)); // nothing kept yet
+            w.move(area.left() + 31, area.top() + 20);
+            w.cmdQuit->click();
+        }
+        const auto kept = ParsePlacement(fake.settings.values.value(kKey));
+        QVERIFY(kept);
+        QCOMPARE(kept->geometry.topLeft(), area.topLeft() + QPoint(31, 20));
+        QVERIFY(!kept->maximized);
+
+        // (The test screen is narrower than the window: a smaller size keeps the place in it.)
+        fake.settings.values.insert(kKey, PlacementText({QRect(area.topLeft() + QPoint(31, 20), QSize(400, 300))}));
+        frmMain again(fake.platform);
+        again.Form_Load();
+        QCOMPARE(again.pos(), area.topLeft() + QPoint(31, 20));
+    }
+
+    void aPlaceThatCannotBeUsedLeavesTheDefault_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("damaged") << "201;70;1300;700";
+        QTest::newRow("on a screen that is gone") << "-30000,-30000,1300,700";
+    }
+
+    void aPlaceThatCannotBeUsedLeavesTheDefault()
+    {
+        QFETCH(QString, kept);
+        orlun::test::FakePlatform fake;
+        fake.settings.values.insert(kKey, kept);
+        frmMain w(fake.platform);
+        w.Form_Load();
+        QCOMPARE(w.pos(), QPoint(100, 100));
+        QVERIFY(fake.messages.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrmMainPlacement)
+#include "test_frmMain_placement.moc"
