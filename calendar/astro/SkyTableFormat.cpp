@@ -44,7 +44,7 @@ uint64_t GetUnsigned(const unsigned char* in, size_t bytes)
 uint64_t Bits(double v) { return std::bit_cast<uint64_t>(v); }
 
 // Whether the run can be stored exactly: positive finite instants, not decreasing, each step
-// within 5 bytes of bit pattern (some 120 days for the instants of the range).
+// within 5 bytes of bit pattern (at least 128 days for the instants of the range).
 template <class Values>
 bool Storable(const Values& run)
 {
