@@ -4,8 +4,13 @@
 // converts the same day again, "Stepping" walks forward 97 days a call as a list or a repeated
 // move does, "Random" jumps across the years -3000..3000 (after the first few thousand calls every
 // year has been seen). "Cold" clears the cache before each call: a day of a year never seen.
+// "NeverSeenYear" converts one day of each solar year of -3000..3000 in shuffled order, so that
+// every call meets a year the process has not seen yet (the cache is cleared, untimed, after the
+// last). The argument 1 reads the sky table compiled into the program, 0 asks the engine as the
+// program did before there was one.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <utility>
@@ -156,5 +161,34 @@ void BM_CJDateToChDatesCold(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CJDateToChDatesCold)->Unit(benchmark::kMicrosecond);
+
+void BM_NeverSeenYear(benchmark::State& state)
+{
+    CalendarCache& cache = TheCalendarCache();
+    cache.SetSkyTableUsed(state.range(0) == 1);
+    std::vector<int32_t> days;
+    for (int32_t year = kMinYear; year < kMaxYear; ++year)
+        days.push_back(kMinJDN + static_cast<int32_t>((year - kMinYear) * 365.2425) + 182);
+    std::mt19937 rng(29);
+    size_t next = days.size();
+    for (auto _ : state) {
+        if (next == days.size()) {
+            state.PauseTiming();
+            cache.Clear();
+            std::shuffle(days.begin(), days.end(), rng);
+            next = 0;
+            CHLDate chl;
+            CHSDate chs;
+            CJDateToChDates(kMinJDN - 400 + 0.5, kEpochHuangdi, kLongitude, chs, chl); // the longitude's tables
+            state.ResumeTiming();
+        }
+        CHLDate chl;
+        CHSDate chs;
+        CJDateToChDates(days[next++] + 0.5, kEpochHuangdi, kLongitude, chs, chl);
+        benchmark::DoNotOptimize(chl.day);
+    }
+    cache.SetSkyTableUsed(true);
+}
+BENCHMARK(BM_NeverSeenYear)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -131,12 +131,7 @@ double DecemberSolstice(int32_t year, int refLongitude)
 
 int32_t SolarYearOf(double cjdc, int refLongitude)
 {
-    const double day = std::floor(cjdc);
-    // Also false for NaN.
-    if (!(day >= std::numeric_limits<int32_t>::min() && day <= std::numeric_limits<int32_t>::max()))
-        return kNoSolarYear;
-    const int32_t y = GregorianDate(static_cast<int32_t>(day)).year;
-    return day < std::floor(DecemberSolstice(y, refLongitude)) ? y : y + 1;
+    return SolarYearWith(cjdc, [refLongitude](int32_t year) { return DecemberSolstice(year, refLongitude); });
 }
 
 double Interpolate(double first, double second, int step, int steps)

@@ -4,8 +4,11 @@
 // Also the solar year of a moment: the year that ends with the December solstice of its number.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+
+#include "calendar/western/DatePr2.h"
 
 namespace orlun {
 
@@ -30,6 +33,19 @@ inline constexpr int32_t kNoSolarYear = std::numeric_limits<int32_t>::min();
 // The solar year of a CJDC moment: its Gregorian year y when its day is before the CJDC day of
 // the December solstice of y, else y + 1. The solstice's own day already belongs to y + 1.
 int32_t SolarYearOf(double cjdc, int refLongitude);
+
+// SolarYearOf with the CJDC instant of the December solstice of a year taken from
+// decemberSolstice(year), for callers that hold those instants already.
+template <class DecemberSolsticeOf>
+int32_t SolarYearWith(double cjdc, DecemberSolsticeOf&& decemberSolstice)
+{
+    const double day = std::floor(cjdc);
+    // Also false for NaN.
+    if (!(day >= std::numeric_limits<int32_t>::min() && day <= std::numeric_limits<int32_t>::max()))
+        return kNoSolarYear;
+    const int32_t y = GregorianDate(static_cast<int32_t>(day)).year;
+    return day < std::floor(decemberSolstice(y)) ? y : y + 1;
+}
 
 // first + (second - first) * step / steps; NaN when steps is 0.
 double Interpolate(double first, double second, int step, int steps);

@@ -13,7 +13,7 @@ namespace orlun {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr int kTermsPerQuarter = 6;
+constexpr int kTermsPerQuarter = kCrossingsPerSearch;
 
 // Floor as a day number, held within 32 bits; NaN gives the smallest value.
 int32_t DayOf(double moment)
@@ -26,12 +26,18 @@ int32_t DayOf(double moment)
     return static_cast<int32_t>(day);
 }
 
-void FillMeanSun(SolarTermTable& table, int refLongitude)
+// The CJDC instant of a quarter point, as MarchEquinox .. DecemberSolstice give it.
+double QuarterAt(const SkySource& sky, Quarter quarter, int32_t year, int refLongitude)
+{
+    return AJDToCJDC(sky.QuarterUT(quarter, year), refLongitude);
+}
+
+void FillMeanSun(SolarTermTable& table, int refLongitude, const SkySource& sky)
 {
     const int32_t b = table.solarYear;
     std::array<double, 5> solstice;
     for (int k = 0; k < 5; ++k)
-        solstice[static_cast<size_t>(k)] = DecemberSolstice(b - 2 + k, refLongitude);
+        solstice[static_cast<size_t>(k)] = QuarterAt(sky, Quarter::DecemberSolstice, b - 2 + k, refLongitude);
     for (int i = 0; i < kTermTableSize; ++i) {
         const int f = i / kTermsPerYear;
         table.TermMoment[static_cast<size_t>(i)] =
@@ -41,19 +47,19 @@ void FillMeanSun(SolarTermTable& table, int refLongitude)
     table.QuarterMoment.fill(kNaN);
 }
 
-void FillTrueSun(SolarTermTable& table, int refLongitude)
+void FillTrueSun(SolarTermTable& table, int refLongitude, const SkySource& sky)
 {
     const int32_t b = table.solarYear;
     auto& q = table.QuarterMoment;
-    q[0] = DecemberSolstice(b - 2, refLongitude);
+    q[0] = QuarterAt(sky, Quarter::DecemberSolstice, b - 2, refLongitude);
     for (int k = 0; k < 3; ++k) {
         const int32_t year = b - 1 + k;
-        q[static_cast<size_t>(1 + 4 * k)] = MarchEquinox(year, refLongitude);
-        q[static_cast<size_t>(2 + 4 * k)] = JuneSolstice(year, refLongitude);
-        q[static_cast<size_t>(3 + 4 * k)] = SeptemberEquinox(year, refLongitude);
-        q[static_cast<size_t>(4 + 4 * k)] = DecemberSolstice(year, refLongitude);
+        q[static_cast<size_t>(1 + 4 * k)] = QuarterAt(sky, Quarter::MarchEquinox, year, refLongitude);
+        q[static_cast<size_t>(2 + 4 * k)] = QuarterAt(sky, Quarter::JuneSolstice, year, refLongitude);
+        q[static_cast<size_t>(3 + 4 * k)] = QuarterAt(sky, Quarter::SeptemberEquinox, year, refLongitude);
+        q[static_cast<size_t>(4 + 4 * k)] = QuarterAt(sky, Quarter::DecemberSolstice, year, refLongitude);
     }
-    q[13] = MarchEquinox(b + 2, refLongitude);
+    q[13] = QuarterAt(sky, Quarter::MarchEquinox, b + 2, refLongitude);
 
     // The engine works in TD; one delta T serves the whole table, so that the quarter points
     // computed here reappear unchanged as the first term of each quarter.
@@ -62,7 +68,7 @@ void FillTrueSun(SolarTermTable& table, int refLongitude)
         const double t1 = CJDCToAJD(q[static_cast<size_t>(m)], refLongitude) + d;
         const double t2 = CJDCToAJD(q[static_cast<size_t>(m + 1)], refLongitude) + d;
         double six[kTermsPerQuarter] = {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
-        solar_terms_true_sun(t1, t2, six);
+        sky.Crossings(b, m, t1, t2, six);
         for (int j = 0; j < kTermsPerQuarter; ++j)
             table.TermMoment[static_cast<size_t>(kTermsPerQuarter * m + j)] =
                 AJDToCJDC(six[j] - d, refLongitude);
@@ -72,10 +78,33 @@ void FillTrueSun(SolarTermTable& table, int refLongitude)
 
 } // namespace
 
+double SkySource::QuarterUT(Quarter quarter, int32_t year) const { return SolsticeOrEquinoxUT(quarter, year); }
+
+void SkySource::Crossings(int32_t /*solarYear*/, int /*search*/, double t1, double t2, double* six) const
+{
+    solar_terms_true_sun(t1, t2, six);
+}
+
+const SkySource& ComputedSky()
+{
+    static const SkySource computed;
+    return computed;
+}
+
+int32_t SolarYearOf(double cjdc, int refLongitude, const SkySource& sky)
+{
+    return SolarYearWith(cjdc, [&](int32_t year) { return QuarterAt(sky, Quarter::DecemberSolstice, year, refLongitude); });
+}
+
 SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude)
 {
+    return BuildSolarTerms(cjdc, method, refLongitude, ComputedSky());
+}
+
+SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude, const SkySource& sky)
+{
     SolarTermTable table;
-    table.solarYear = SolarYearOf(cjdc, refLongitude);
+    table.solarYear = SolarYearOf(cjdc, refLongitude, sky);
     if (table.solarYear == kNoSolarYear) {
         table.TermMoment.fill(kNaN);
         table.QuarterMoment.fill(kNaN);
@@ -83,9 +112,9 @@ SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude)
         return table;
     }
     if (method == TermMethod::MeanSun)
-        FillMeanSun(table, refLongitude);
+        FillMeanSun(table, refLongitude, sky);
     else
-        FillTrueSun(table, refLongitude);
+        FillTrueSun(table, refLongitude, sky);
     for (int i = 0; i < kTermTableSize; ++i)
         table.TermDay[static_cast<size_t>(i)] = DayOf(table.TermMoment[static_cast<size_t>(i)]);
     return table;

@@ -15,7 +15,10 @@ namespace orlun {
 
 inline constexpr int kTermTableSize = 79;
 inline constexpr int kQuarterTableSize = 14;
-
+// A true-sun table asks the engine for the crossings of each of its 13 quarters, six at a time
+// (the first is the quarter point itself).
+inline constexpr int kTrueSunSearches = kQuarterTableSize - 1;
+inline constexpr int kCrossingsPerSearch = 6;
 
 struct SolarTermTable {
     std::array<double, kTermTableSize> TermMoment{};  // CJDC instants
@@ -33,6 +36,25 @@ struct SolarTermTable {
 // A moment without a 32-bit day number gives solarYear = kNoSolarYear, NaN instants and
 // TermDay = INT32_MIN.
 SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude);
+
+// Where the tables get the quarter points and the engine's crossings. This class computes them;
+// a subclass may answer from values computed before by this same code (the sky table made at
+// build time), which gives the same tables without the cost.
+class SkySource {
+public:
+    virtual ~SkySource() = default;
+    // SolsticeOrEquinoxUT(quarter, year).
+    virtual double QuarterUT(Quarter quarter, int32_t year) const;
+    // solar_terms_true_sun(t1, t2, six) for search number `search` (0..12) of the true-sun table
+    // of the solar year; t1 and t2 are TD instants.
+    virtual void Crossings(int32_t solarYear, int search, double t1, double t2, double* six) const;
+};
+// The source that computes everything.
+const SkySource& ComputedSky();
+
+// The same tables and solar years, with the quarter points and crossings from the source.
+SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude, const SkySource& sky);
+int32_t SolarYearOf(double cjdc, int refLongitude, const SkySource& sky);
 
 // False for a table of a moment without a solar year.
 bool IsValid(const SolarTermTable& table);

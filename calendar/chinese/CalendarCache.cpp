@@ -1,19 +1,38 @@
 #include "calendar/chinese/CalendarCache.h"
 
 #include <memory>
+#include <optional>
 
 #include "calendar/astro/syzyg.h"
 
 namespace orlun {
 
+void CalendarCache::SetSkyTableUsed(bool on)
+{
+    skyTableUsed_ = on;
+    years_.UseSky(Sky());
+}
+
+const SkySource& CalendarCache::Sky() const
+{
+    return skyTableUsed_ ? static_cast<const SkySource&>(TheSkyTable()) : ComputedSky();
+}
+
 double CalendarCache::DarkMoonUT(int32_t lunation)
 {
-    return enabled_ ? darkMoons_.UT(lunation) : GetPhaseTimeUT(lunation, 0);
+    if (!enabled_)
+        return GetPhaseTimeUT(lunation, 0);
+    if (skyTableUsed_) {
+        if (const std::optional<double> ut = TheSkyTable().DarkMoonUT(lunation))
+            return *ut;
+    }
+    return darkMoons_.UT(lunation);
 }
 
 SolarTermTable CalendarCache::TrueSunTerms(double cjdc, int refLongitude)
 {
-    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude) : BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
+    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude, Sky())
+                    : BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
 }
 
 void CalendarCache::Clear()

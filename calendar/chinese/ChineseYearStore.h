@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "calendar/astro/SolarTerms.h"
 #include "calendar/chinese/ChineseYearRecord.h"
 
 namespace orlun {
@@ -27,6 +28,9 @@ public:
     // without a solar year.
     const TermDays* MeanSunTermDays(int32_t day, int refLongitude);
 
+    // Where solstices and mean-sun tables take their quarter points (set by the cache).
+    void UseSky(const SkySource& sky) { sky_ = &sky; }
+
     void Clear() { longitudes_.clear(); }
     size_t MemoryBytes() const;
 
@@ -44,6 +48,7 @@ private:
     int32_t SolsticeDay(Longitude& l, int32_t year);
 
     std::vector<Longitude> longitudes_;
+    const SkySource* sky_ = &ComputedSky();
     uint64_t uses_ = 0;
 };
 

@@ -7,9 +7,10 @@ namespace orlun {
 
 SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude)
 {
+    CalendarCache& cache = TheCalendarCache();
     if (method == TermMethod::MeanSun)
-        return BuildSolarTerms(cjdc, method, refLongitude);
-    return TheCalendarCache().TrueSunTerms(cjdc, refLongitude);
+        return BuildSolarTerms(cjdc, method, refLongitude, cache.Enabled() ? cache.Sky() : ComputedSky());
+    return cache.TrueSunTerms(cjdc, refLongitude);
 }
 
 } // namespace orlun

@@ -14,8 +14,8 @@ namespace orlun {
 // new build would give. Direct-mapped by solar year: 64 tables at most.
 class TermTableMemo {
 public:
-    // The true-sun table of the solar year of the CJDC moment.
-    SolarTermTable TrueSun(double cjdc, int refLongitude);
+    // The true-sun table of the solar year of the CJDC moment, built from the sky source.
+    SolarTermTable TrueSun(double cjdc, int refLongitude, const SkySource& sky);
     void Clear();
 
 private:
