@@ -14,9 +14,12 @@ fi
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 flags="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+# The sky table of the normal build, when there is one, instead of computing it again here.
+sky=()
+[ -f build/tools/skygen/SkyTableData.cpp ] && sky=(-DORLUN_SKY_TABLE_SOURCE="$PWD/build/tools/skygen/SkyTableData.cpp")
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-  -DORLUN_FUZZ=ON -DORLUN_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+  -DORLUN_FUZZ=ON -DORLUN_BUILD_BENCH=OFF "${launcher[@]}" "${sky[@]}" >/dev/null
 targets=()
 for src in fuzz/fuzz_*.cpp; do targets+=("$(basename "$src" .cpp)"); done
 cmake --build build-fuzz -j2 --target "${targets[@]}"
