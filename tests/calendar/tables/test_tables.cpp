@@ -98,6 +98,28 @@ TEST(YearData, ClassifiesEveryCompleteSuiAndNianOnce)
     EXPECT_EQ(named.find(" J12"), std::string::npos);
 }
 
+
+// The first month of the table can end before the opening winter solstice, outside the terms the
+// structure holds: it reads as the conversions read it, with the major terms of its own days.
+TEST(YearData, TheMonthBeforeTheOpeningSolsticeReadsAsConverted)
+{
+    struct Case {
+        int year;
+        const char* line;
+    };
+    const Case cases[] = {
+        {2016, " 2014-11-22 CE 20:32 CCT  2,456,984.8557  LN 184 M10 (1 zq)"}, // Z10 on its first day
+        {-2695, "-2697-11-21 CE 01:10 CCT  736,325.0489  LN-58083 M10 (0 zq)"},  // ordinary, no Z
+        {-1685, "-1687-11-22 CE 10:56 CCT  1,105,221.4561  LN-45591 M10* (0 zq)"}, // a true leap month
+    };
+    YearDataOptions majorOnly;
+    majorOnly.minorTerms = false;
+    for (const Case& c : cases) {
+        const std::vector<std::string> lines = Lines(YearDataText(GregorianJDN(c.year, 6, 1), majorOnly, kChina));
+        ASSERT_GE(lines.size(), 6u) << c.year;
+        EXPECT_EQ(lines[5], c.line) << c.year;
+    }
+}
 TEST(MonthStartList, LeapMonthsOf1950To2050MatchTheMonthTables)
 {
     std::set<std::string> reference;
