@@ -85,6 +85,8 @@ private:
     void AppendText(const std::string& text);
     // Runs a list to its end, its stop or a full text, letting events run between years.
     void RunList(YearList& list, const QString& busyCaption, bool closeStops);
+    // Why a list ended before its number of years (the range end, a full text), in a box.
+    void ReportEarlyEnd(const YearList& list);
     void RunRandomTest();
     void RunSingleTest(const QString& date);
     void UpdateCopyCaption();

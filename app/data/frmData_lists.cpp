@@ -82,6 +82,7 @@ void frmData::cmdList_Click()
             return;
         }
         RunList(list, years > kLongNewYearList ? "years     " : "", years > kLongNewYearList);
+        ReportEarlyEnd(list);
     } else if (intWindow == DataMode::MonthStarts) {
         MonthStartList list(LeadingYear(main_.lblCommonEraDate[1]->text().toStdString()), years,
                             chkLeapMonthsOnly->isChecked(), julian, settings);
@@ -89,12 +90,18 @@ void frmData::cmdList_Click()
         if (long_) chkLeapMonthsOnly->hide();
         RunList(list, long_ ? "years     Calculating ..." : "", long_);
         chkLeapMonthsOnly->show();
+        ReportEarlyEnd(list);
     } else {
         EuroNewYearList list(EuroYearOfMoment(main_.dblCurrentAJDate, julian), years, julian, settings);
         RunList(list, "", false);
-        if (!list.Message().empty())
-            platform_.messages->Warning(this, windowTitle(), QString::fromStdString(list.Message()));
+        ReportEarlyEnd(list);
     }
+}
+
+void frmData::ReportEarlyEnd(const YearList& list)
+{
+    if (!list.Message().empty())
+        platform_.messages->Warning(this, windowTitle(), QString::fromStdString(list.Message()));
 }
 
 void frmData::RunList(YearList& list, const QString& busyCaption, bool closeStops)
