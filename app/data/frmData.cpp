@@ -150,6 +150,13 @@ void frmData::EuroCalendarClicked()
     else cmdClose->setFocus();
 }
 
+void frmData::ShowInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 void frmData::SetText(const std::string& text)
 {
     text_ = text;
@@ -242,7 +249,7 @@ void frmData::DisplayYearData()
     cmdCopyToClipboard->setText(kCopyAll);
     ShowControlsOf(DataMode::YearData);
     setWindowTitle(kYearDataCaption);
-    show();
+    ShowInFront();
     YearDataOptions o;
     o.majorTerms = chkIncludeMajorSolarTerms->isChecked();
     o.minorTerms = chkIncludeMinorSolarTerms->isChecked();

@@ -79,6 +79,8 @@ protected:
 
 private:
     void LayOut();
+    // Shows the window in front of the main window, with the keyboard.
+    void ShowInFront();
     void ShowControlsOf(DataMode mode);
     int YearsForMode();
     void SetText(const std::string& text);

@@ -70,7 +70,7 @@ void frmData::cmdList_Click()
     cmdClose->setText(kClose);
     blnStop = false;
     setWindowTitle(CaptionOf(intWindow));
-    show();
+    ShowInFront();
 
     const CalendarSettings& settings = main_.Settings();
     const bool julian = Julian();
@@ -142,7 +142,7 @@ void frmData::DoTest()
     SetWindowSize();
     setWindowTitle("Second test");
     blnStop = false;
-    show();
+    ShowInFront();
     const QString start = txbStart->text().trimmed();
     if (start.isEmpty()) RunRandomTest();
     else RunSingleTest(start);

@@ -116,6 +116,29 @@ private slots:
         Shot(d, "mode1");
     }
 
+    // The window open behind the main window comes to the front for each list and the self-test.
+    void eachListComesToTheFront()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        frmData* d = w.DataWindow();
+        Click(w, "cmdDisplayYearData");
+        const std::function<void()> opens[] = {
+            [&] { Click(w, "cmdListLeapMonths"); },
+            [&] { Click(w, "cmdListLunarNewYears"); },
+            [&] { QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); },
+            [&] { Click(w, "cmdDisplayYearData"); },
+        };
+        for (const auto& open : opens) {
+            w.activateWindow();
+            QTRY_VERIFY(w.isActiveWindow());
+            QVERIFY(d->isVisible());
+            open();
+            QTRY_VERIFY(d->isActiveWindow());
+        }
+    }
+
     void listsEndAtTheRangeAndSaySo()
     {
         FakePlatform fake;
