@@ -57,8 +57,10 @@ frmData::frmData(Platform& platform, frmMain& main) : QWidget(&main), platform_(
     setWindowFlags(Qt::Window);
     LayOut();
     optCE->setChecked(true);
+    // The year data opens with the major terms only, without their names.
     chkIncludeMajorSolarTerms->setChecked(true);
-    chkIncludeMinorSolarTerms->setChecked(true);
+    chkIncludeMinorSolarTerms->setChecked(false);
+    chkDisplaySolarTermNames->setChecked(false);
 }
 
 void frmData::LayOut()

@@ -57,8 +57,13 @@ private slots:
         QVERIFY(d->findChild<QLineEdit*>("txbNumYears")->isHidden());
         Shot(d, "mode3");
 
+        // It opens with the major terms only, their names off.
+        QVERIFY(text.find("  ST 1 Z11\r\n") != std::string::npos);
+        QVERIFY(text.find("  ST 2 J12") == std::string::npos);
+        QVERIFY(!d->findChild<QCheckBox*>("chkIncludeMinorSolarTerms")->isChecked());
+        QVERIFY(!d->findChild<QCheckBox*>("chkDisplaySolarTermNames")->isChecked());
+
         d->findChild<QCheckBox*>("chkIncludeMajorSolarTerms")->click();
-        d->findChild<QCheckBox*>("chkIncludeMinorSolarTerms")->click();
         QVERIFY(d->Text().find("----------") == std::string::npos);
         QVERIFY(d->Text().find("\r\nSui 79-31\r\n") != std::string::npos);
         d->findChild<QRadioButton*>("optJC")->click();
