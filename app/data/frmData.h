@@ -64,7 +64,9 @@ public:
     QCheckBox* chkOmitInvalidDates = nullptr;
     QPushButton* cmdList = nullptr;
     QPushButton* cmdStop = nullptr;
+    QLabel* lblStart = nullptr;
     QLineEdit* txbStart = nullptr;
+    QLabel* lblEnd = nullptr;
     QLineEdit* txbEnd = nullptr;
     QProgressBar* prgList = nullptr; // how far a running list has come
 

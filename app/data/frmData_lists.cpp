@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <functional>
 #include <memory>
 
@@ -169,6 +170,7 @@ void frmData::RunRandomTest()
     prgList->hide();
     txbText->viewport()->unsetCursor();
     txbText->moveCursor(QTextCursor::End);
+    txbText->verticalScrollBar()->setValue(0); // the heading in view; the caret stays at the end
     running_ = false;
 }
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -142,6 +143,30 @@ private slots:
             open();
             QTRY_VERIFY(d->isActiveWindow());
         }
+    }
+
+    void theSelfTestWrapsWithItsHeadingInViewAndLabelledFields()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        w.cmdTest_Click();
+        frmData* d = w.DataWindow();
+        QCOMPARE(d->Text().size(), size_t(53 + 2000));
+        QCOMPARE(d->txbText->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(d->txbText->horizontalScrollBar()->value(), 0);
+        QCOMPARE(d->txbText->verticalScrollBar()->value(), 0);
+        QCOMPARE(d->txbText->textCursor().position(), d->txbText->document()->characterCount() - 1);
+        for (QLineEdit* field : {d->txbStart, d->txbEnd}) {
+            QLabel* label = nullptr;
+            for (QLabel* l : d->findChildren<QLabel*>())
+                if (l->buddy() == field) label = l;
+            QVERIFY2(label && label->isVisible() && !label->text().isEmpty(), qPrintable(field->objectName()));
+        }
+        Shot(d, "mode4");
+        Click(w, "cmdListJulianCENewYears"); // the lists keep their lines whole
+        QCOMPARE(d->txbText->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!d->lblStart->isVisible());
     }
 
     void listsEndAtTheRangeAndSaySo()
