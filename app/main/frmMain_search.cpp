@@ -181,6 +181,7 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
     context.settings = settings_;
     context.showSearching = [this](const QString& text) { ShowSearching(text); };
     window->Activate(context);
+    window->PlaceBeside(cboElement);
     window->exec();
     ShowSearching("");
     multipleElementAnimal_ = window->Criteria().ToIndexes();
