@@ -56,6 +56,7 @@ void frmMain::FollowPage()
     const QSize least = pgeMain->minimumSizeHint();
     const QSize growth = (least - pageLeast_).expandedTo(QSize(0, 0));
     pageLeast_ = least;
+    if (isMaximized() || isFullScreen()) return; // the screen sets the size then
     if (growth.width() > 0 || growth.height() > 0) ResizeWithinScreen(size() + growth);
 }
 
