@@ -59,8 +59,10 @@ frmData::frmData(Platform& platform, frmMain& main) : QWidget(&main), platform_(
     setWindowFlags(Qt::Window);
     LayOut();
     optCE->setChecked(true);
+    // The year data opens with the major terms only, without their names.
     chkIncludeMajorSolarTerms->setChecked(true);
-    chkIncludeMinorSolarTerms->setChecked(true);
+    chkIncludeMinorSolarTerms->setChecked(false);
+    chkDisplaySolarTermNames->setChecked(false);
 }
 
 void frmData::LayOut()
@@ -88,6 +90,10 @@ void frmData::LayOut()
     cmdStop = Make<QPushButton>(this, "cmdStop", "Stop");
     txbStart = Make<QLineEdit>(this, "txbStart");
     txbEnd = Make<QLineEdit>(this, "txbEnd");
+    lblStart = Make<QLabel>(this, "lblStart", "Start date:");
+    lblStart->setBuddy(txbStart);
+    lblEnd = Make<QLabel>(this, "lblEnd", "End date:");
+    lblEnd->setBuddy(txbEnd);
     prgList = Make<QProgressBar>(this, "prgList");
     prgList->hide();
 
@@ -105,8 +111,14 @@ void frmData::LayOut()
     options->addWidget(chkLeapMonthsOnly, 0, 4);
     options->addWidget(chkOmitInvalidDates, 1, 4);
     options->addWidget(cmdList, 0, 5);
-    options->addWidget(txbStart, 1, 1);
-    options->addWidget(txbEnd, 1, 2, 1, 2);
+    auto* start = new QHBoxLayout;
+    start->addWidget(lblStart);
+    start->addWidget(txbStart, 1);
+    options->addLayout(start, 1, 1);
+    auto* end = new QHBoxLayout;
+    end->addWidget(lblEnd);
+    end->addWidget(txbEnd, 1);
+    options->addLayout(end, 1, 2, 1, 2);
     options->addWidget(cmdStop, 1, 5);
     options->setColumnStretch(6, 1);
     options->addWidget(fraEuroCal, 0, 7, 2, 1);
@@ -157,6 +169,13 @@ void frmData::EuroCalendarClicked()
 {
     if (intWindow == DataMode::YearData && !running_) DisplayYearData();
     else cmdClose->setFocus();
+}
+
+void frmData::ShowInFront()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmData::SetText(const std::string& text)
@@ -240,7 +259,10 @@ void frmData::ShowControlsOf(DataMode mode)
     for (QWidget* w : std::initializer_list<QWidget*>{cmdList, txbNumYears, lblYears}) w->setVisible(list);
     chkLeapMonthsOnly->setVisible(mode == DataMode::MonthStarts);
     chkOmitInvalidDates->setVisible(mode == DataMode::LunarNewYears);
-    for (QWidget* w : std::initializer_list<QWidget*>{txbStart, txbEnd, cmdStop}) w->setVisible(test);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblStart, txbStart, lblEnd, txbEnd, cmdStop})
+        w->setVisible(test);
+    // The self-test's marks form one long line: wrapped, it stays in view with its heading.
+    txbText->setLineWrapMode(test ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void frmData::DisplayYearData()
@@ -251,7 +273,7 @@ void frmData::DisplayYearData()
     cmdCopyToClipboard->setText(kCopyAll);
     ShowControlsOf(DataMode::YearData);
     setWindowTitle(kYearDataCaption);
-    show();
+    ShowInFront();
     YearDataOptions o;
     o.majorTerms = chkIncludeMajorSolarTerms->isChecked();
     o.minorTerms = chkIncludeMinorSolarTerms->isChecked();

@@ -64,7 +64,9 @@ public:
     QCheckBox* chkOmitInvalidDates = nullptr;
     QPushButton* cmdList = nullptr;
     QPushButton* cmdStop = nullptr;
+    QLabel* lblStart = nullptr;
     QLineEdit* txbStart = nullptr;
+    QLabel* lblEnd = nullptr;
     QLineEdit* txbEnd = nullptr;
     QProgressBar* prgList = nullptr; // how far a running list has come
 
@@ -79,12 +81,16 @@ protected:
 
 private:
     void LayOut();
+    // Shows the window in front of the main window, with the keyboard.
+    void ShowInFront();
     void ShowControlsOf(DataMode mode);
     int YearsForMode();
     void SetText(const std::string& text);
     void AppendText(const std::string& text);
     // Runs a list to its end, its stop or a full text, letting events run between years.
     void RunList(YearList& list, const QString& busyCaption, bool closeStops);
+    // Why a list ended before its number of years (the range end, a full text), in a box.
+    void ReportEarlyEnd(const YearList& list);
     void RunRandomTest();
     void RunSingleTest(const QString& date);
     void UpdateCopyCaption();

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <functional>
 #include <memory>
 
@@ -70,7 +71,7 @@ void frmData::cmdList_Click()
     cmdClose->setText(kClose);
     blnStop = false;
     setWindowTitle(CaptionOf(intWindow));
-    show();
+    ShowInFront();
 
     const CalendarSettings& settings = main_.Settings();
     const bool julian = Julian();
@@ -82,6 +83,7 @@ void frmData::cmdList_Click()
             return;
         }
         RunList(list, years > kLongNewYearList ? "years     " : "", years > kLongNewYearList);
+        ReportEarlyEnd(list);
     } else if (intWindow == DataMode::MonthStarts) {
         MonthStartList list(LeadingYear(main_.lblCommonEraDate[1]->text().toStdString()), years,
                             chkLeapMonthsOnly->isChecked(), julian, settings);
@@ -89,12 +91,18 @@ void frmData::cmdList_Click()
         if (long_) chkLeapMonthsOnly->hide();
         RunList(list, long_ ? "years     Calculating ..." : "", long_);
         chkLeapMonthsOnly->show();
+        ReportEarlyEnd(list);
     } else {
         EuroNewYearList list(EuroYearOfMoment(main_.dblCurrentAJDate, julian), years, julian, settings);
         RunList(list, "", false);
-        if (!list.Message().empty())
-            platform_.messages->Warning(this, windowTitle(), QString::fromStdString(list.Message()));
+        ReportEarlyEnd(list);
     }
+}
+
+void frmData::ReportEarlyEnd(const YearList& list)
+{
+    if (!list.Message().empty())
+        platform_.messages->Warning(this, windowTitle(), QString::fromStdString(list.Message()));
 }
 
 void frmData::RunList(YearList& list, const QString& busyCaption, bool closeStops)
@@ -135,7 +143,7 @@ void frmData::DoTest()
     SetWindowSize();
     setWindowTitle("Second test");
     blnStop = false;
-    show();
+    ShowInFront();
     const QString start = txbStart->text().trimmed();
     if (start.isEmpty()) RunRandomTest();
     else RunSingleTest(start);
@@ -162,6 +170,7 @@ void frmData::RunRandomTest()
     prgList->hide();
     txbText->viewport()->unsetCursor();
     txbText->moveCursor(QTextCursor::End);
+    txbText->verticalScrollBar()->setValue(0); // the heading in view; the caret stays at the end
     running_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 
 #include "app/main/ClickableLabel.h"
@@ -51,7 +52,10 @@ void frmMain::Form_Load()
     setWindowTitle(ProgramTitle());
     Initialization();
     picMoon->hide();
+    scrMain->setWidget(pgeMain);
+    FitToScreen();
     show();
+    FitToScreen(); // again with the frame the window got
     PrepareFirstDisplay();
     const bool restored = RestoreState();
     if (!restored) cmdReset_Click();

@@ -28,6 +28,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTimer;
 
 namespace orlun::app {
@@ -174,6 +175,10 @@ public:
     QCheckBox* chkShowARC = nullptr;
     QCheckBox* chkShowCJDs = nullptr;
 
+    // The page of all controls, in a scroll area that lets the window fit a small screen.
+    QScrollArea* scrMain = nullptr;
+    QWidget* pgeMain = nullptr;
+
     // Buttons.
     QPushButton* cmdNow = nullptr;
     QPushButton* cmdReset = nullptr;
@@ -238,6 +243,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Builds every control and the layout (frmMain_layout.cpp).
@@ -251,6 +257,14 @@ private:
     // Ctrl+C: the value of the focused display line, or else of the current calendar's line,
     // goes to the clipboard as a click on its caption puts it there.
     void CopyFocusedOrCurrentLine();
+    // The usual size from the controls, within the screen's free area; the window moves in
+    // from (100, 100) as far as its frame needs.
+    void FitToScreen();
+    // As a window follows its layout: when the page needs more room, the window grows by as much,
+    // within the screen.
+    void FollowPage();
+    void ResizeWithinScreen(const QSize& wanted);
+    QSize FrameSize() const;
     // The steps of start-up, in their order.
     void Initialization();
     void InitializeVariables();
@@ -329,6 +343,7 @@ private:
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     frmMultiple_El_An* frmMultiple_ = nullptr;
+    QSize pageLeast_; // the page's least size when the window last fitted it
     bool quitting_ = false;
     bool stopRequest_ = false;
     std::vector<std::pair<QWidget*, bool>> enabledBeforeMove_;

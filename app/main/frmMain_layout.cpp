@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -405,9 +407,29 @@ void frmMain::LayOut()
     left->addLayout(SettingsRow(*this));
     left->addLayout(Panels(*this));
     left->addLayout(ListButtons(*this));
-    auto* window = new QHBoxLayout(this);
+
+    // The controls sit on one page in a scroll area without a frame. At the window's usual size
+    // the page fills it with the margins of a window, so nothing of the area shows; on a screen
+    // too small for that size the window still fits, and the page scrolls.
+    scrMain = new QScrollArea(this);
+    scrMain->setObjectName("scrMain");
+    scrMain->setFrameShape(QFrame::NoFrame);
+    scrMain->setWidgetResizable(true);
+    // The page joins the area (setWidget) only once the lists are filled: a list measures its
+    // items when it is first measured.
+    pgeMain = new QWidget(scrMain->viewport());
+    pgeMain->setObjectName("pgeMain");
+    pgeMain->installEventFilter(this);
+    auto* window = new QHBoxLayout(pgeMain);
+    window->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this),
+                               style()->pixelMetric(QStyle::PM_LayoutTopMargin, nullptr, this),
+                               style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, this),
+                               style()->pixelMetric(QStyle::PM_LayoutBottomMargin, nullptr, this));
     window->addLayout(left, 1);
     window->addLayout(ButtonColumn(*this));
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scrMain);
 }
 
 } // namespace orlun::app

@@ -115,12 +115,13 @@ void frmMain::EnableMoveFunctions(bool enabled)
 {
     if (!enabled) {
         enabledBeforeMove_.clear();
-        // The frame's own controls, not the frame: Stop and Pause/Resume sit inside it.
+        // The frame's own controls, not the frame: Stop and Pause/Resume sit inside it. Reset
+        // too: it would change the unit and the options of the move that is running.
         for (QWidget* w : std::initializer_list<QWidget*>{
                  cmdMove, cmdMoveOneDay, fraMoveDirection, cboMoveStep, chkRepeatedly,
                  chkKeep30th, chkKeepLeap, fraConvert, fraSearch, cmdAddToLog,
                  cmdLogPreferences, cmdViewLog, cmdClearLog, cmdHelp, cmdSaveState,
-                 cmdRestoreState}) {
+                 cmdRestoreState, cmdReset}) {
             enabledBeforeMove_.emplace_back(w, w->isEnabled());
             w->setEnabled(false);
         }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSizePolicy>
 #include <QTimer>
 
@@ -181,6 +182,8 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
     context.settings = settings_;
     context.showSearching = [this](const QString& text) { ShowSearching(text); };
     window->Activate(context);
+    scrMain->ensureWidgetVisible(cboElement); // on a small screen the page may be scrolled
+    window->PlaceBeside(cboElement);
     window->exec();
     ShowSearching("");
     multipleElementAnimal_ = window->Criteria().ToIndexes();

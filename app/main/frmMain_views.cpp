@@ -54,7 +54,7 @@ void frmMain::cmdDisplayCalendar_Click()
     }
     if (!frmCalendar_) {
         frmMsgNowLoading notice(this);
-        notice.move(pos() + fraMove->pos());
+        notice.move(pos() + fraMove->mapTo(this, QPoint(0, 0)));
         notice.show();
         platform_.events->ProcessEvents();
         auto* window = new frmCalendar(platform_, [this] {

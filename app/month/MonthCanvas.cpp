@@ -11,8 +11,11 @@ namespace {
 // Geometry in (device-independent) pixels: Qt scales it on a high-density screen.
 constexpr int kGridLeft = 20, kGridTop = 80, kCellWidth = 110, kCellHeight = 122;
 constexpr int kPictureSize = 48, kPictureLeft = 16, kPictureTop = 2;
+// Today's box reaches from 10 left of its cell to 90 right and from 4 above to 118 below, drawn
+// with a 2-pixel pen; the canvas holds the box of a last-row cell whole.
+constexpr int kTodayBoxBottom = 118, kTodayPen = 2;
 constexpr int kCanvasWidth = kGridLeft + kCellWidth * kGridColumns - 10;
-constexpr int kCanvasHeight = kGridTop + kCellHeight * kGridRows - 4;
+constexpr int kCanvasHeight = kGridTop + kCellHeight * (kGridRows - 1) + kTodayBoxBottom + 2 * kTodayPen;
 
 QPoint CellOrigin(int cell)
 {
@@ -93,8 +96,8 @@ void MonthCanvas::paintEvent(QPaintEvent*)
     for (const MonthViewCell& c : view_.cells) {
         const QPoint at = CellOrigin(c.cell);
         if (c.today) {
-            painter.setPen(QPen(Qt::black, 2));
-            painter.drawRect(QRect(at + QPoint(-10, -4), at + QPoint(90, 118)));
+            painter.setPen(QPen(Qt::black, kTodayPen));
+            painter.drawRect(QRect(at + QPoint(-10, -4), at + QPoint(90, kTodayBoxBottom)));
         }
         painter.setPen(kCalendarYellow);
         painter.setFont(dayFont);

@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/platform/ControlNames.h"
 #include "app/platform/WindowKeys.h"
@@ -124,6 +126,18 @@ void frmMultiple_El_An::Activate(const MultipleSearchContext& context)
     blnCancel = false;
     blnStop = false;
     cmdClose->setFocus();
+}
+
+void frmMultiple_El_An::PlaceBeside(const QWidget* control)
+{
+    adjustSize();
+    QRect frame(control->mapToGlobal(QPoint(control->width(), 0)), frameGeometry().size());
+    if (const QScreen* screen = control->screen()) {
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    }
+    move(frame.topLeft());
 }
 
 MultipleCriteria frmMultiple_El_An::Criteria() const

@@ -5,6 +5,7 @@
 #include "calendar/chinese/LunarYearMonths.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/ChineseYears.h"
+#include "calendar/core/Limits.h"
 #include "calendar/tables/TableText.h"
 #include "calendar/western/DatePr2.h"
 
@@ -87,23 +88,30 @@ bool LunarNewYearList::Next(std::string& out)
         return false;
     }
     // The year is tried again with the 29th for a 30th, and with the ordinary month for a leap
-    // month that the year lacks; each retry changes the date, so the tries end.
+    // month that the year lacks; each retry changes the date, so the tries end. The year's text
+    // is kept back until its date is known to lie within the supported days.
+    std::string year;
     for (;;) {
         if (ChLDateToJDN(rec_, settings_) == CHLResult::Found) {
-            out += Line(done_);
+            if (rec_.jdn > kMaxJDN) { // the list ends there, as a typed date would be refused
+                message_ = DateRangeMessage(RangeCheck::TooLate);
+                return false;
+            }
+            year += Line(done_);
             break;
         }
-        if (!omitInvalid_) out += CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " is invalid" + kCrLf;
+        if (!omitInvalid_) year += CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " is invalid" + kCrLf;
         if (rec_.day == 30) {
             rec_.day = 29;
         } else if (rec_.leap != 0) {
             rec_.leap = 0;
             if (day0_ == 30) rec_.day = 30;
         } else {
-            out += std::string("Anomaly") + kCrLf;
+            year += std::string("Anomaly") + kCrLf;
             break;
         }
     }
+    out += year;
     ++done_;
     if (++rec_.position > 60) {
         rec_.position = 1;

@@ -26,7 +26,8 @@ NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& s
 class LunarNewYearList final : public YearList {
 public:
     // displayedCHL: the CHL text of the main window ("79-30-01-01 CHL"). When it cannot be read
-    // the list is empty and Message() says so.
+    // the list is empty and Message() says so. The list ends, saying so too, at the first date
+    // after the supported days.
     LunarNewYearList(const std::string& displayedCHL, int years, bool omitInvalid, bool julian,
                      const CalendarSettings& settings);
     bool Next(std::string& out) override;

@@ -5,6 +5,7 @@
 #include "calendar/chinese/LunarYearMonths.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/ChineseYears.h"
+#include "calendar/core/Limits.h"
 #include "calendar/tables/TableText.h"
 #include "calendar/western/DatePr2.h"
 
@@ -68,7 +69,12 @@ bool MonthStartList::Next(std::string& out)
     rec.day = 1;
     rec.valid = 1;
     for (const LunarMonth& m : nian.months) {
-        if (leapOnly_ && !m.leap) continue;
+        // The list ends where the supported days end, as a typed date would be refused there.
+        if (m.start > kMaxJDN) {
+            message_ = DateRangeMessage(RangeCheck::TooLate);
+            return false;
+        }
+        if (m.start < kMinJDN || (leapOnly_ && !m.leap)) continue;
         rec.month = m.number;
         rec.leap = m.leap ? 1 : 0;
         rec.jdn = m.start;

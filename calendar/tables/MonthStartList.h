@@ -14,7 +14,8 @@ int FirstYearOfSpan(int year, int years);
 
 class MonthStartList final : public YearList {
 public:
-    // year: the displayed Common Era year. Years outside the computed range are passed over.
+    // year: the displayed Common Era year. Months that begin before the supported days are passed
+    // over; the list ends at the first month that begins after them, and Message() says so.
     MonthStartList(int year, int years, bool leapOnly, bool julian, const CalendarSettings& settings);
     bool Next(std::string& out) override;
 

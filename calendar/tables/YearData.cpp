@@ -61,6 +61,31 @@ std::string DayAndMoment(int32_t day, double moment, const std::string& cal, boo
            DayCountText(moment);
 }
 
+// What a month line says of the month: its label and its count of major terms.
+struct MonthMarks {
+    std::string label;
+    int majorTerms = 0;
+};
+
+// Month 0 of the structure can end before the opening winter solstice. The structure then holds
+// none of its terms and its walk labels it "10*", which the conversions never read. The table
+// shows the number and leap flag the conversions give its first day and its own major terms.
+MonthMarks MarksOfMonthBeforeSolstice(const YearStructure& ys, const CalendarSettings& s)
+{
+    MonthMarks marks{ys.MonthLabel[0], ys.MajorTermCount[0]};
+    CHSDate chs;
+    chs.valid = kCHSNotWanted;
+    CHLDate chl;
+    CJDateToChDates(ys.MonthStart[0], s.epoch, s.refLongitude, chs, chl);
+    const SolarTermTable terms = SolarTermsOf(ys.MonthStart[0], TermMethod::TrueSun, s.refLongitude);
+    if (chl.valid == 0 || !IsValid(terms)) return marks;
+    marks.label = MonthLabelStr(chl.month, chl.leap != 0);
+    marks.majorTerms = 0;
+    for (int i = 0; i < kTermTableSize; i += 2)
+        if (terms.TermDay[i] >= ys.MonthStart[0] && terms.TermDay[i] < ys.MonthStart[1]) ++marks.majorTerms;
+    return marks;
+}
+
 std::string Heading(int64_t cycle, int position, int year, const YearDataOptions& o,
                     const CalendarSettings& s)
 {
@@ -126,9 +151,12 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
         }
         if (suiStart || nianStart || withTerms) table += kCrLf;
 
+        const bool beforeSolstice = m == 0 && ys.MonthCount > 1 && ys.MonthStart[1] <= ys.terms.TermDay[0];
+        const MonthMarks marks = beforeSolstice ? MarksOfMonthBeforeSolstice(ys, s)
+                                                : MonthMarks{label, ys.MajorTermCount[m]};
         table += DayAndMoment(ys.MonthStart[m], ys.DarkMoon[m], cal, o.julian, s.zoneCode) +
-                 "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + label + " (" +
-                 std::to_string(ys.MajorTermCount[m]) + " zq)" + kCrLf;
+                 "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + marks.label + " (" +
+                 std::to_string(marks.majorTerms) + " zq)" + kCrLf;
         ++sui.months;
         ++nian.months;
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -57,8 +58,13 @@ private slots:
         QVERIFY(d->findChild<QLineEdit*>("txbNumYears")->isHidden());
         Shot(d, "mode3");
 
+        // It opens with the major terms only, their names off.
+        QVERIFY(text.find("  ST 1 Z11\r\n") != std::string::npos);
+        QVERIFY(text.find("  ST 2 J12") == std::string::npos);
+        QVERIFY(!d->findChild<QCheckBox*>("chkIncludeMinorSolarTerms")->isChecked());
+        QVERIFY(!d->findChild<QCheckBox*>("chkDisplaySolarTermNames")->isChecked());
+
         d->findChild<QCheckBox*>("chkIncludeMajorSolarTerms")->click();
-        d->findChild<QCheckBox*>("chkIncludeMinorSolarTerms")->click();
         QVERIFY(d->Text().find("----------") == std::string::npos);
         QVERIFY(d->Text().find("\r\nSui 79-31\r\n") != std::string::npos);
         d->findChild<QRadioButton*>("optJC")->click();
@@ -114,6 +120,71 @@ private slots:
         QVERIFY(text.find("79-30-01-01 CHL = 2013-02-10 CE =  2456334 JDN 12m J1:0 Z1:1\r\n") != std::string::npos);
         QVERIFY(text.find("80-50-01-01") == std::string::npos); // far from 500 years
         Shot(d, "mode1");
+    }
+
+    // The window open behind the main window comes to the front for each list and the self-test.
+    void eachListComesToTheFront()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        frmData* d = w.DataWindow();
+        Click(w, "cmdDisplayYearData");
+        const std::function<void()> opens[] = {
+            [&] { Click(w, "cmdListLeapMonths"); },
+            [&] { Click(w, "cmdListLunarNewYears"); },
+            [&] { QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier); },
+            [&] { Click(w, "cmdDisplayYearData"); },
+        };
+        for (const auto& open : opens) {
+            w.activateWindow();
+            QTRY_VERIFY(w.isActiveWindow());
+            QVERIFY(d->isVisible());
+            open();
+            QTRY_VERIFY(d->isActiveWindow());
+        }
+    }
+
+    void theSelfTestWrapsWithItsHeadingInViewAndLabelledFields()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        w.cmdTest_Click();
+        frmData* d = w.DataWindow();
+        QCOMPARE(d->Text().size(), size_t(53 + 2000));
+        QCOMPARE(d->txbText->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(d->txbText->horizontalScrollBar()->value(), 0);
+        QCOMPARE(d->txbText->verticalScrollBar()->value(), 0);
+        QCOMPARE(d->txbText->textCursor().position(), d->txbText->document()->characterCount() - 1);
+        for (QLineEdit* field : {d->txbStart, d->txbEnd}) {
+            QLabel* label = nullptr;
+            for (QLabel* l : d->findChildren<QLabel*>())
+                if (l->buddy() == field) label = l;
+            QVERIFY2(label && label->isVisible() && !label->text().isEmpty(), qPrintable(field->objectName()));
+        }
+        Shot(d, "mode4");
+        Click(w, "cmdListJulianCENewYears"); // the lists keep their lines whole
+        QCOMPARE(d->txbText->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!d->lblStart->isVisible());
+    }
+
+    // The lists stop at the last supported day (the calculator tests say where) and say so.
+    void listsEndAtTheRangeAndSaySo()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Convert(w, "95-47-01-01 CHL");
+        for (const char* button : {"cmdListLunarNewYears", "cmdListLeapMonths"}) {
+            fake.messages.shown.clear();
+            w.DataWindow()->txbNumYears->setText("30");
+            Click(w, button);
+            QVERIFY2(w.DataWindow()->Text().find("3000-01-28") == std::string::npos, button); // lunar year 3000
+            QCOMPARE(fake.messages.shown.size(), 1);
+            QCOMPARE(fake.messages.shown[0].title, w.DataWindow()->windowTitle());
+            QCOMPARE(fake.messages.shown[0].text, QString("Date is later than 3000-01-01 CE."));
+        }
     }
 
     void copiesTheSelectionOrTheWholeText()

@@ -2,10 +2,14 @@
 // column does not follow the length of a caption, and the display lines keep one row height.
 // With ORLUN_SCREENSHOT_DIR set, each state is also saved there as a picture.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QtTest>
 
 #include "app/main/frmMain.h"
@@ -102,6 +106,52 @@ private slots:
         QVERIFY(w.findChild<QPushButton*>("cmdViewLog")->isVisible());
         Shot(w, "4-log-filled");
         RequireStill(start, PlacesOf(w), "the first log entry");
+    }
+
+    // The test screen (800 wide) is narrower than the window's usual size, as a 1600-pixel screen
+    // is at scale 2: the window fits it, and every control can be scrolled into view.
+    void theWindowFitsASmallScreenAndEveryControlCanBeReached()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Settle(w);
+        const QRect area = w.screen()->availableGeometry();
+        QVERIFY2(area.width() < 1000, "the screen of this test is as wide as the window");
+        QVERIFY2(area.contains(w.frameGeometry()),
+                 qPrintable(QString("window frame %1x%2 at %3,%4").arg(w.frameGeometry().width()).arg(w.frameGeometry().height()).arg(w.frameGeometry().x()).arg(w.frameGeometry().y())));
+        auto* scroll = w.findChild<QScrollArea*>("scrMain");
+        QVERIFY(scroll);
+        const QRect view(scroll->viewport()->mapTo(&w, QPoint(0, 0)), scroll->viewport()->size());
+        int reached = 0;
+        for (QWidget* control : w.findChildren<QWidget*>()) {
+            const bool input = qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+                               qobject_cast<QLineEdit*>(control);
+            if (!input || control->objectName().isEmpty() || !control->isVisible()) continue;
+            scroll->ensureWidgetVisible(control, 0, 0);
+            Settle(w);
+            const QRect at(control->mapTo(&w, QPoint(0, 0)), control->size());
+            QVERIFY2(view.contains(at), qPrintable(control->objectName()));
+            ++reached;
+        }
+        QVERIFY(reached > 30);
+    }
+
+    // A page that needs more room makes the window grow by as much, as far as the screen allows.
+    void theWindowGrowsWithItsPageWithinTheScreen()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        Settle(w);
+        const int before = w.height();
+        const int least = w.pgeMain->minimumSizeHint().height();
+        w.lblSearching->setMinimumHeight(w.lblSearching->height() + 150);
+        QTRY_VERIFY(w.height() > before);
+        QCOMPARE(w.height(), before + w.pgeMain->minimumSizeHint().height() - least);
+        w.lblSearching->setMinimumHeight(5000);
+        QTRY_VERIFY(w.frameGeometry().bottom() == w.screen()->availableGeometry().bottom());
+        QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
     }
 
     void theLinesKeepOneRowHeightAndTheValueColumnStays()

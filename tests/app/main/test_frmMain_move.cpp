@@ -102,6 +102,29 @@ private slots:
         QVERIFY(fake.messages.shown.isEmpty());
     }
 
+    // Reset would change the unit and untick "repeatedly" under a running move.
+    void resetWaitsForARepeatedMoveToEnd()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        auto* reset = Child<QPushButton>(w, "cmdReset");
+        bool disabledWhileMoving = false;
+        fake.events.script = {
+            [&] {
+                disabledWhileMoving = !reset->isEnabled();
+                QTest::mouseClick(reset, Qt::LeftButton);
+                w.Clock_Timer();
+            },
+            [&] { Child<QPushButton>(w, "cmdStop")->click(); },
+        };
+        Move(w, "2013-02-10 CE", kDay, true, true);
+        QVERIFY(disabledWhileMoving);
+        QCOMPARE(Line(w, "lblCommonEraDate_1"), QString("2013-02-12 CE 12:00 GMT Tuesday"));
+        QCOMPARE(Child<QComboBox>(w, "cboMoveStep")->currentIndex(), kDay);
+        QVERIFY(reset->isEnabled());
+    }
+
     void aRefusedStepEndsTheMoveAndLeavesStopOnShow()
     {
         FakePlatform fake;

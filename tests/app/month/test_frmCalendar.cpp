@@ -79,6 +79,26 @@ private slots:
         QCOMPARE(window->lblYearAndMonth->text(), QString("Common Era year 2013 (January-February)"));
     }
 
+    // Today on day 30, the last cell of the last row: its box is whole in the saved picture and
+    // ends above the buttons.
+    void todaysBoxInTheLastRowIsWhole()
+    {
+        fake.clock.date = "03-11-2013"; // day 30 of the month from 2013-02-10
+        window->DrawMonth();
+        window->show();
+        const QImage picture = fake.capture.Grab(window->Canvas());
+        QCOMPARE(picture.devicePixelRatio(), 1.0);
+        const QPoint cell(20 + 110 * 7, 80 + 122 * 3); // cell 31
+        const int bottom = cell.y() + 118;
+        QVERIFY2(picture.height() > bottom + 1, qPrintable(QString::number(picture.height())));
+        for (const QPoint edge : {QPoint(cell.x() + 40, bottom), QPoint(cell.x() + 40, cell.y() - 4),
+                                  QPoint(cell.x() - 10, cell.y() + 60), QPoint(cell.x() + 90, cell.y() + 60)})
+            QCOMPARE(picture.pixelColor(edge), QColor(Qt::black));
+        const QWidget* canvas = window->Canvas();
+        QVERIFY(window->cmdClose->mapTo(window.get(), QPoint(0, 0)).y() > canvas->geometry().bottom());
+        fake.clock.date = "02-10-2013";
+    }
+
     void savesAPngAndRemovesTheBmp()
     {
         QCOMPARE(Saved("month"), "Save image|The image has been saved in the PNG file\n" + dir.filePath("month.png"));

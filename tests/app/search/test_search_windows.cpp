@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/main/ClickableLabel.h"
 #include "app/main/frmMain.h"
 #include "app/search/frmMultiple_El_An.h"
 #include "calendar/astro/syzyg.h"
@@ -129,6 +130,27 @@ private slots:
         QVERIFY(w.MultipleWindow()->blnCancel);
         QCOMPARE(w.dblCurrentAJDate, before);
         QVERIFY(!Child<QCheckBox>(w, "chkShowCJDs")->isChecked());
+    }
+
+    // Both searches that use the window open it beside the element list, clear of the values.
+    void theWindowOpensBesideTheElementList()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        const QRect list(w.cboElement->mapToGlobal(QPoint(0, 0)), w.cboElement->size());
+        const QRect values(w.lblChineseLunarDate[1]->mapToGlobal(QPoint(0, 0)),
+                           w.lblDeltaT[1]->mapToGlobal(QPoint(w.lblDeltaT[1]->width(), w.lblDeltaT[1]->height())));
+        for (const SearchTarget target : {SearchTarget::MultipleElementAnimalDay, SearchTarget::SameElementAnimalDayMonth}) {
+            QRect placed;
+            QTimer::singleShot(0, [&] {
+                placed = w.MultipleWindow()->frameGeometry();
+                w.MultipleWindow()->cmdClose->click();
+            });
+            Search(w, target, true, "2013-06-01 CE");
+            QCOMPARE(placed.topLeft(), list.topRight() + QPoint(1, 0));
+            QVERIFY(!placed.intersects(values));
+        }
     }
 
     void theSameDayAndMonthSearchFindsADayOfTheSameNames()

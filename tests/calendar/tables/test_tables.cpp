@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -98,6 +99,28 @@ TEST(YearData, ClassifiesEveryCompleteSuiAndNianOnce)
     EXPECT_EQ(named.find(" J12"), std::string::npos);
 }
 
+
+// The first month of the table can end before the opening winter solstice, outside the terms the
+// structure holds: it reads as the conversions read it, with the major terms of its own days.
+TEST(YearData, TheMonthBeforeTheOpeningSolsticeReadsAsConverted)
+{
+    struct Case {
+        int year;
+        const char* line;
+    };
+    const Case cases[] = {
+        {2016, " 2014-11-22 CE 20:32 CCT  2,456,984.8557  LN 184 M10 (1 zq)"}, // Z10 on its first day
+        {-2695, "-2697-11-21 CE 01:10 CCT  736,325.0489  LN-58083 M10 (0 zq)"},  // ordinary, no Z
+        {-1685, "-1687-11-22 CE 10:56 CCT  1,105,221.4561  LN-45591 M10* (0 zq)"}, // a true leap month
+    };
+    YearDataOptions majorOnly;
+    majorOnly.minorTerms = false;
+    for (const Case& c : cases) {
+        const std::vector<std::string> lines = Lines(YearDataText(GregorianJDN(c.year, 6, 1), majorOnly, kChina));
+        ASSERT_GE(lines.size(), 6u) << c.year;
+        EXPECT_EQ(lines[5], c.line) << c.year;
+    }
+}
 TEST(MonthStartList, LeapMonthsOf1950To2050MatchTheMonthTables)
 {
     std::set<std::string> reference;
@@ -172,10 +195,39 @@ TEST(LunarNewYearList, NewYearsCountMonthsAndTermsAndEndAtTheRangeEnd)
     EXPECT_TRUE(list.NewYearMode());
     EXPECT_NE(WholeList(list).find("79-31-01-01 CHL = 2014-01-31 CE =  2456689 JDN 13m J1:2 Z1:1\r\n"),
               std::string::npos);
-    LunarNewYearList last("95-41-01-01 CHL", 100, true, false, kChina); // 2984: ends with 3000
+    // From 2984 the list ends with 2999: the lunar year 3000 begins after 3000-01-01 CE.
+    LunarNewYearList last("95-41-01-01 CHL", 100, true, false, kChina);
     const std::vector<std::string> lines = Lines(WholeList(last));
-    EXPECT_EQ(lines.size(), 3u + 17u);
-    EXPECT_EQ(lines.back().substr(0, 34), "95-57-01-01 CHL = 3000-01-28 CE = ");
+    EXPECT_EQ(lines.size(), 3u + 16u);
+    EXPECT_EQ(lines.back().substr(0, 34), "95-56-01-01 CHL = 2999-02-07 CE = ");
+    EXPECT_EQ(last.Message(), "Date is later than 3000-01-01 CE.");
+}
+
+// Each list stops at its first date after 3000-01-01 CE and says why.
+TEST(RangeEnd, ListsStopAtTheLastSupportedDayAndSaySo)
+{
+    struct Case {
+        const char* what;
+        std::unique_ptr<YearList> list;
+        const char* lastLine;
+    };
+    Case cases[4];
+    cases[0] = {"month starts, JC", std::make_unique<MonthStartList>(2990, 30, false, true, kChina),
+                "95-56-12-01  CHL =  2999-12-09 JC =  2816785 JDN  30 days"};
+    cases[1] = {"leap months", std::make_unique<MonthStartList>(2990, 30, true, false, kChina),
+                "95-54-8*-01  CHL =  2997-09-23 CE =  2815958 JDN  29 days"};
+    // 12-04 of the last lunar year is 3000-01-01 CE itself, 12-05 the day after.
+    cases[2] = {"anniversaries to the last day",
+                std::make_unique<LunarNewYearList>("95-47-12-04 CHL", 20, false, false, kChina),
+                "95-56-12-04 CHL = 3000-01-01 CE =  2816788 JDN  9"};
+    cases[3] = {"anniversaries past it",
+                std::make_unique<LunarNewYearList>("95-47-12-05 CHL", 20, false, false, kChina),
+                "95-55-12-05 CHL = 2999-01-13 CE =  2816435 JDN  8"};
+    for (Case& c : cases) {
+        const std::vector<std::string> lines = Lines(WholeList(*c.list));
+        EXPECT_EQ(lines.back(), c.lastLine) << c.what;
+        EXPECT_EQ(c.list->Message(), "Date is later than 3000-01-01 CE.") << c.what;
+    }
 }
 
 TEST(EuroNewYearList, StopsWhenTheTextIsFull)
