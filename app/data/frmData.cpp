@@ -159,8 +159,8 @@ void frmData::LayOut()
     InstallWindowKeys(*this, {cmdList, [this] { cmdClose->click(); }});
     LabelControl(*lblYears, *txbNumYears);
     NameControl(*txbText, "Data");
-    NameControl(*txbStart, "Start");
-    NameControl(*txbEnd, "End");
+    LabelControl(*lblStart, *txbStart);
+    LabelControl(*lblEnd, *txbEnd);
 }
 
 bool frmData::Julian() const { return optJC->isChecked(); }

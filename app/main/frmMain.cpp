@@ -56,6 +56,7 @@ void frmMain::Form_Load()
     FitToScreen();
     show();
     FitToScreen(); // again with the frame the window got
+    RestoreWindowPlacement(); // where the user left it, when it was kept and fits a screen
     PrepareFirstDisplay();
     const bool restored = RestoreState();
     if (!restored) cmdReset_Click();
@@ -82,7 +83,6 @@ void frmMain::Initialization()
     frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
     FillLists();
     move(100, 100);
-    RestoreWindowPlacement();
     for (QWidget* hidden : std::initializer_list<QWidget*>{cmdTest, cmdCompareSuns, cboLongitude, lblEast,
                                                           txbCCT, chkKeep30th, chkKeepLeap,
                                                           fraStopPauseResume})

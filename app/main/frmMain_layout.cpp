@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -414,6 +415,9 @@ void frmMain::LayOut()
     scrMain = new QScrollArea(this);
     scrMain->setObjectName("scrMain");
     scrMain->setFrameShape(QFrame::NoFrame);
+    scrMain->setFocusPolicy(Qt::NoFocus); // the page's controls take the focus, not the page
+    scrMain->horizontalScrollBar()->setAccessibleName("Scroll the window left or right");
+    scrMain->verticalScrollBar()->setAccessibleName("Scroll the window up or down");
     scrMain->setWidgetResizable(true);
     // The page joins the area (setWidget) only once the lists are filled: a list measures its
     // items when it is first measured.

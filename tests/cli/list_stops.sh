@@ -14,8 +14,8 @@ while IFS='|' read -r kind date years last; do
   grep -qx "$reason" "$tmp/err" || { echo "FAILED: list $kind reason [$(cat "$tmp/err")]"; fail=1; }
   grep -q "$reason" "$tmp/out" && { echo "FAILED: list $kind reason on standard output"; fail=1; }
 done <<'CASES'
-newyears|2995-06-01 CE|10|95-57-04-13 CHL = 3000-05-08 CE =  2816915 JDN  5
-months|2995-06-01 CE|20|95-57-12-01  CHL =  3001-01-16 CE =  2817168 JDN  30 days
+newyears|2995-06-01 CE|10|95-56-04-13 CHL = 2999-05-19 CE =  2816561 JDN  4
+months|2995-06-01 CE|20|95-56-12-01  CHL =  2999-12-29 CE =  2816785 JDN  30 days
 jcce|2995-06-01 CE|10|(xin-si) day 4, (ding-chou) month 12, (ji-wei) year 56 of cycle 95
 CASES
 

@@ -17,6 +17,15 @@ const QString kKey = "\\ORLUN/MainWindowPlacement";
 
 } // namespace
 
+// Where a window opens with nothing kept: (100, 100), moved in as far as the screen needs.
+static QPoint DefaultPlace()
+{
+    orlun::test::FakePlatform fresh;
+    frmMain w(fresh.platform);
+    w.Form_Load();
+    return w.pos();
+}
+
 class TestFrmMainPlacement : public QObject {
     Q_OBJECT
 private slots:
@@ -83,7 +92,7 @@ private slots:
         {
             frmMain w(fake.platform);
             w.Form_Load();
-            QCOMPARE(w.pos(), QPoint(100, 100)); // nothing kept yet
+            QCOMPARE(w.pos(), DefaultPlace()); // nothing kept yet
             w.move(area.left() + 31, area.top() + 20);
             w.cmdQuit->click();
         }
@@ -113,7 +122,7 @@ private slots:
         fake.settings.values.insert(kKey, kept);
         frmMain w(fake.platform);
         w.Form_Load();
-        QCOMPARE(w.pos(), QPoint(100, 100));
+        QCOMPARE(w.pos(), DefaultPlace());
         QVERIFY(fake.messages.shown.isEmpty());
     }
 };
