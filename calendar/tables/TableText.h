@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calendar/core/Settings.h"
-#include "calendar/core/WesternDate.h"
+#include "calendar/core/RecordLayouts.h"
 
 namespace orlun {
 
