@@ -253,7 +253,7 @@ void frmMain::ShowNow()
     cboTimeZone->setCurrentIndex(-1);
     cboElement->setCurrentIndex(kEmptyElement);
     cboAnimal->setCurrentIndex(kEmptyAnimal);
-    dblCurrentAJDate = CurrentAJDate(*platform_.clock);
+    dblCurrentAJDate = CurrentAJDate(*platform_.clock).ajd();
     Recalculate(AutoLogReason::Now);
 }
 

@@ -135,7 +135,7 @@ int32_t SolarYearOf(double cjdc, int refLongitude)
     // Also false for NaN.
     if (!(day >= std::numeric_limits<int32_t>::min() && day <= std::numeric_limits<int32_t>::max()))
         return kNoSolarYear;
-    const int32_t y = GregorianDate(static_cast<int32_t>(day)).year;
+    const int32_t y = GregorianDate(DayNumber(static_cast<int32_t>(day))).year;
     return day < std::floor(DecemberSolstice(y, refLongitude)) ? y : y + 1;
 }
 

@@ -17,7 +17,7 @@ double GetDeltaT(double moment)
 {
     if (!std::isfinite(moment) || std::fabs(moment) > 2.0e9) return std::nan("");
     // The civil day nearest to the moment; nearbyint rounds a half-way value to the even number.
-    const int32_t year = GregorianDate(static_cast<int32_t>(std::nearbyint(moment))).year;
+    const int32_t year = GregorianDate(DayNumber(static_cast<int32_t>(std::nearbyint(moment)))).year;
     return deltat(static_cast<double>(year), 1915);
 }
 

@@ -25,12 +25,12 @@ size_t At(int i) { return static_cast<size_t>(i); }
 // Only called for supported Chinese years, which fit 32 bits.
 int32_t GregorianJDNOfYear(int64_t year, int month, int day)
 {
-    return GregorianJDN(static_cast<int32_t>(year), month, day);
+    return GregorianJDN(static_cast<int32_t>(year), month, day).value();
 }
 
 // Chinese years (CHL nian and CHS sui alike) are named by Common Era years, which are Gregorian;
 // the calendar code is given explicitly rather than left to the library's default.
-int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(jdn).year; }
+int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(DayNumber(jdn)).year; }
 
 bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
 

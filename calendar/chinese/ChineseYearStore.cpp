@@ -67,7 +67,7 @@ int32_t ChineseYearStore::SolarYear(Longitude& l, int32_t day)
     if (day < kFirstDay || day > kLastDay)
         return kNoSolarYear;
     // As SolarYearOf: the Gregorian year y of the day, or y + 1 from the solstice's day on.
-    const int32_t y = GregorianDate(day).year;
+    const int32_t y = GregorianDate(DayNumber(day)).year;
     if (!Kept(y) || !Kept(y + 1))
         return kNoSolarYear;
     return day < SolsticeDay(l, y) ? y : y + 1;

@@ -35,7 +35,7 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
 {
     // Built around midsummer of the year, the structure holds the sui before and after that new
     // year and the whole nian that begins with it.
-    const int32_t midsummer = GregorianJDN(year, 7, 1);
+    const int32_t midsummer = GregorianJDN(year, 7, 1).value();
     CalendarCache& cache = TheCalendarCache();
     if (cache.Enabled()) {
         if (const ChineseYearRecord* r = cache.Years().Find(midsummer, settings.refLongitude, cache))
@@ -44,7 +44,7 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
     const YearStructure ys = BuildYearStructure(NoonOf(midsummer), settings.refLongitude);
     if (!ys.valid) return {};
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[i] == "01" && GregorianDate(ys.MonthStart[i]).year == year)
+        if (ys.MonthLabel[i] == "01" && GregorianDate(DayNumber(ys.MonthStart[i])).year == year)
             return MonthsFrom(ys, i, year);
     }
     return {};

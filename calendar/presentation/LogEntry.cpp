@@ -187,7 +187,7 @@ void WesternItems(std::string& t, const LogMoment& m, const LogPreferences& p)
 {
     const bool x = p.verbose;
     if (p.ce || p.jc) {
-        const CEAndJC dates = CEAndJCFromCJD(m.cjdl);
+        const CEAndJC dates = CEAndJCFromCJD(Meridian::Greenwich().At(m.cjdl));
         if (p.ce) WesternItem(t, m.ceLine, dates.ce, x);
         if (p.jc) WesternItem(t, m.jcLine, dates.jc, x);
     }

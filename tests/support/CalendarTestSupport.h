@@ -13,7 +13,7 @@
 namespace orlun::test {
 
 // "yyyy-mm-dd" of a JDN in the Gregorian calendar.
-inline std::string GregorianText(int32_t jdn) { return DateText(GregorianDate(jdn)); }
+inline std::string GregorianText(int32_t jdn) { return DateText(GregorianDate(DayNumber(jdn))); }
 
 // A CHL record with the date fields set.
 inline CHLDate Lunar(int32_t cycle, int32_t position, int32_t month, int32_t day, int32_t leap = 0)

@@ -21,7 +21,7 @@ std::string UTDateTime(double ut)
         seconds -= 86400;
         dayStart += 1;
     }
-    const WesternDate rec = GregorianDate(static_cast<int32_t>(dayStart));
+    const WesternDate rec = GregorianDate(DayNumber(static_cast<int32_t>(dayStart)));
     char time[48];
     std::snprintf(time, sizeof time, "%02ld:%02ld:%02ld", seconds / 3600, (seconds / 60) % 60,
                   seconds % 60);

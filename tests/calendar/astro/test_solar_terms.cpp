@@ -51,7 +51,7 @@ std::string Describe(const Build& b, TermMethod method)
 TEST(SolarTerms, TableBelongsToTheSolarYearOfTheMoment)
 {
     for (const Build& b : kBuilds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
         for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
             const SolarTermTable t = BuildSolarTerms(moment, method, b.longitude);
             const std::string what = Describe(b, method);
@@ -76,7 +76,7 @@ TEST(SolarTerms, TableBelongsToTheSolarYearOfTheMoment)
 TEST(SolarTerms, MeanSunCutsEachSolarYearIntoEqualParts)
 {
     for (const Build& b : kBuilds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
         const SolarTermTable t = BuildSolarTerms(moment, TermMethod::MeanSun, b.longitude);
         const std::string what = Describe(b, TermMethod::MeanSun);
         for (int k = 0; k < 4; ++k)
@@ -105,7 +105,7 @@ TEST(SolarTerms, MeanSunCutsEachSolarYearIntoEqualParts)
 TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
 {
     for (const Build& b : kBuilds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
         const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, b.longitude);
         const std::string what = Describe(b, TermMethod::TrueSun);
         const int32_t y = t.solarYear;
@@ -131,18 +131,18 @@ TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
 
 TEST(SolarTerms, SolstitialDaysOfSolarYear2013)
 {
-    const double moment = GregorianJDN(2013, 6, 1) + 0.5;
+    const double moment = GregorianJDN(2013, 6, 1).value() + 0.5;
     for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
         const SolarTermTable t = BuildSolarTerms(moment, method, 120);
         EXPECT_EQ(t.solarYear, 2013) << "method " << static_cast<int>(method);
-        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21)) << "method " << static_cast<int>(method);
-        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22)) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21).value()) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22).value()) << "method " << static_cast<int>(method);
     }
     // The 2013 March equinox (11:02 UT) and the minor term after the winter solstice (Xiao han,
     // 2013-01-05 05:34 UT) at China's meridian.
     const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, 120);
-    EXPECT_EQ(t.TermDay[30], GregorianJDN(2013, 3, 20));
-    EXPECT_EQ(t.TermDay[25], GregorianJDN(2013, 1, 5));
+    EXPECT_EQ(t.TermDay[30], GregorianJDN(2013, 3, 20).value());
+    EXPECT_EQ(t.TermDay[25], GregorianJDN(2013, 1, 5).value());
     // Any method value but the mean sun's means the true sun.
     for (int method : {2, -1, 99})
         EXPECT_EQ(BuildSolarTerms(moment, static_cast<TermMethod>(method), 120).TermMoment, t.TermMoment)
@@ -156,7 +156,7 @@ TEST(SolarTerms, TrueSunTermsAreFifteenDegreesApartOnTheEngineSun)
     const Build builds[] = {{2013, 6, 1, 120}, {-2000, 9, 9, 105}, {1000, 7, 4, 135},
                             {2999, 12, 31, 120}};
     for (const Build& b : builds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
         const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, b.longitude);
         const std::string what = Describe(b, TermMethod::TrueSun);
         // The engine's Sun takes UT with the delta T of its own moment, the table one delta T for

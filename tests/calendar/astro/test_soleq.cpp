@@ -49,12 +49,7 @@ std::vector<SeasonEvent> ReadUsnoSeasons(int fromYear, int toYear)
             continue;
         if (year < fromYear || year > toYear)
             continue;
-        WesternDate rec;
-        rec.year = year;
-        rec.month = month;
-        rec.day = day;
-        rec.calendar = 'G';
-        const int32_t jdn = DateToJDN(rec);
+        const int32_t jdn = DateToJDN(WesternDate{year, month, day, WesternCalendar::Gregorian}).value();
         events.push_back({year, month / 3 - 1, jdn - 0.5 + (hour * 60 + minute) / 1440.0});
     }
     return events;

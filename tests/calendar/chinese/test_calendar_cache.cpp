@@ -75,7 +75,7 @@ int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
             refBack.valid = 0;
             refBack.epoch = epoch;
             const auto nian = static_cast<int32_t>(YearOfCyclePos(chl.cycle, chl.position, epoch));
-            const int refCode = static_cast<int>(ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15)), refBack));
+            const int refCode = static_cast<int>(ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15).value()), refBack));
             CHSDate solarBack = chs;
             const bool solarOk = ChSDateToJDN(solarBack, settings);
             if (!Same(chl, refChl) || !Same(chs, refChs) || code != refCode || !Same(back, refBack) || !solarOk ||
@@ -151,7 +151,7 @@ TEST(CalendarCache, RandomOrderGivesTheSameAnswersAsAscending)
 {
     std::vector<int32_t> days;
     for (int32_t b : {-2999, -1500, -1, 1600, 2999})
-        for (int32_t d = GregorianJDN(b, 1, 1); d < GregorianJDN(b + 1, 1, 1); ++d)
+        for (int32_t d = GregorianJDN(b, 1, 1).value(); d < GregorianJDN(b + 1, 1, 1).value(); ++d)
             days.push_back(d);
     auto convertAll = [](const std::vector<int32_t>& order) {
         TheCalendarCache().Clear();

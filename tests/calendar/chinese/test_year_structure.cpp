@@ -21,13 +21,13 @@ namespace {
 
 YearStructure BuildAt(int year, int month, int day, int longitude)
 {
-    return BuildYearStructure(GregorianJDN(year, month, day) + 0.5, longitude);
+    return BuildYearStructure(GregorianJDN(year, month, day).value() + 0.5, longitude);
 }
 
 // Index of the month that begins on the Gregorian date, or -1.
 int MonthStartingOn(const YearStructure& ys, int year, int month, int day)
 {
-    const int32_t jdn = GregorianJDN(year, month, day);
+    const int32_t jdn = GregorianJDN(year, month, day).value();
     for (int i = 0; i < ys.MonthCount; ++i) {
         if (ys.MonthStart[static_cast<size_t>(i)] == jdn)
             return i;
@@ -212,8 +212,8 @@ TEST(YearStructure, MomentsWithoutAStructureAreInvalidAndEmpty)
         EXPECT_EQ(MonthIndexOfDay(ys, kMinJDN), -1) << "moment " << moment;
     }
     // Both ends of the supported days, and the seeds of the first and last Chinese years.
-    for (double moment : {double{kMinJDN}, double{kMaxJDN} + 0.99, GregorianJDN(kMinChineseYear, 1, 15) + 0.0,
-                          GregorianJDN(kMaxChineseYear, 12, 15) + 0.0}) {
+    for (double moment : {double{kMinJDN}, double{kMaxJDN} + 0.99, GregorianJDN(kMinChineseYear, 1, 15).value() + 0.0,
+                          GregorianJDN(kMaxChineseYear, 12, 15).value() + 0.0}) {
         const YearStructure ys = BuildYearStructure(moment, 120);
         EXPECT_TRUE(ys.valid) << "moment " << moment;
         EXPECT_GE(ys.MonthCount, 40) << "moment " << moment;
@@ -255,7 +255,7 @@ TEST(YearStructure, RememberedEngineResultsEqualFreshOnes)
     };
     const Ask asks[] = {{2013, 120}, {2013, 105}, {2013, 120}, {2077, 120}, {2013, 135}, {-1000, 120}, {2013, 105}};
     for (const Ask& a : asks) {
-        const double moment = GregorianJDN(a.year, 3, 1) + 0.5;
+        const double moment = GregorianJDN(a.year, 3, 1).value() + 0.5;
         const SolarTermTable remembered = SolarTermsOf(moment, TermMethod::TrueSun, a.longitude);
         const SolarTermTable fresh = BuildSolarTerms(moment, TermMethod::TrueSun, a.longitude);
         EXPECT_EQ(remembered.solarYear, fresh.solarYear) << a.year << " at " << a.longitude;

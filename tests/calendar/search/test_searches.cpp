@@ -34,7 +34,7 @@ double Ut(const std::string& stamp)
 {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0;
     std::sscanf(stamp.c_str(), "%d-%d-%dT%d:%d", &y, &mo, &d, &h, &mi);
-    return GregorianJDN(y, mo, d) - 0.5 + (h * 60 + mi) * kMinute;
+    return GregorianJDN(y, mo, d).value() - 0.5 + (h * 60 + mi) * kMinute;
 }
 
 double Search(SearchTarget target, double ajd, bool next, ElementAnimalChoice choice = {})
@@ -83,7 +83,7 @@ std::vector<LunarMonth> ChinaMonths()
         LunarMonth m{};
         int y = 0, mo = 0, d = 0;
         if (std::sscanf(line.c_str(), "%d\t%d\t%d\t%d-%d-%d", &m.year, &m.month, &m.leap, &y, &mo, &d) == 6) {
-            m.start = GregorianJDN(y, mo, d);
+            m.start = GregorianJDN(y, mo, d).value();
             months.push_back(m);
         }
     }
