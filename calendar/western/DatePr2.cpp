@@ -3,6 +3,7 @@
 
 #include "calendar/core/TimeScales.h"
 #include "engine/dayconv.h"
+#include "engine/dayconv_values.h"
 
 #include <charconv>
 
@@ -21,8 +22,6 @@ constexpr const char* kMonthNames[12] = {"January", "February", "March",     "Ap
                                          "May",     "June",     "July",      "August",
                                          "September", "October", "November", "December"};
 
-constexpr uint16_t kGregorian = 'G';
-constexpr uint16_t kJulian = 'J';
 constexpr uint16_t kArchetypes = 'R';
 
 
@@ -35,24 +34,8 @@ std::string YearText(int32_t year)
     return plain;
 }
 
-// The date-conversion library's record of a date, and the date of its record.
-WesternDateRecord RecordOf(const WesternDate& date)
-{
-    WesternDateRecord rec;
-    rec.year = date.year;
-    rec.month = date.month;
-    rec.day = date.day;
-    rec.calendar = static_cast<uint16_t>(date.calendar);
-    return rec;
-}
-
-WesternDate DateOf(const WesternDateRecord& rec)
-{
-    return {rec.year, rec.month, rec.day, rec.calendar == kJulian ? WesternCalendar::Julian : WesternCalendar::Gregorian};
-}
-
 // The text read by the library under the calendar letter: 1 a date, 0 not one, -1 out of range.
-int ReadDate(const std::string& text, uint16_t letter, WesternDateRecord& rec)
+int ReadDate(const std::string& text, uint16_t letter, EuroDateFields& fields)
 {
     // Blanks and every other character that is neither a digit nor '-' drop out.
     std::string cleaned;
@@ -67,26 +50,15 @@ int ReadDate(const std::string& text, uint16_t letter, WesternDateRecord& rec)
     }
     if (dashes != 2 && dashes != 3)
         return 0;
-    const int32_t result = str_to_date(cleaned.c_str(), kOrderYearMonthDay, &rec, static_cast<int16_t>(letter));
-    return result == 0 ? 1 : result == -5 ? -1 : 0;
+    fields = StrToEuroDate(cleaned, letter);
+    return fields.code == 0 ? 1 : fields.code == -5 ? -1 : 0;
 }
 
 } // namespace
 
-DayNumber DateToJDN(const WesternDate& date)
-{
-    WesternDateRecord rec = RecordOf(date);
-    return DayNumber(euro_date_to_jdn(&rec));
-}
+DayNumber DateToJDN(const WesternDate& date) { return EuroDateToJDN(date); }
 
-WesternDate JDNToDate(DayNumber day, WesternCalendar calendar)
-{
-    WesternDateRecord rec;
-    rec.jdn = day.value();
-    rec.calendar = static_cast<uint16_t>(calendar);
-    jdn_to_euro_date(&rec);
-    return DateOf(rec);
-}
+WesternDate JDNToDate(DayNumber day, WesternCalendar calendar) { return JDNToEuroDate(day, calendar); }
 
 CEAndJC CEAndJCFromCJD(LocalTime cjd)
 {
@@ -187,11 +159,11 @@ std::string SeparateThousands(const std::string& numberText, const std::string& 
 
 WesternReading ParseWesternDate(const std::string& text, WesternCalendar calendar)
 {
-    WesternDateRecord rec;
+    EuroDateFields fields;
     WesternReading reading;
-    reading.status = ReadDate(text, static_cast<uint16_t>(calendar), rec);
+    reading.status = ReadDate(text, static_cast<uint16_t>(calendar), fields);
     if (reading.ok()) {
-        reading.date = DateOf(rec);
+        reading.date = {fields.year, fields.month, fields.day, calendar};
         reading.day = DateToJDN(reading.date);
     }
     return reading;
@@ -199,13 +171,13 @@ WesternReading ParseWesternDate(const std::string& text, WesternCalendar calenda
 
 std::optional<ARCDate> ParseARCDateFields(const std::string& text)
 {
-    WesternDateRecord rec;
-    if (ReadDate(text, kArchetypes, rec) != 1)
+    EuroDateFields fields;
+    if (ReadDate(text, kArchetypes, fields) != 1)
         return std::nullopt;
     ARCDate arc;
-    arc.year = rec.year;
-    arc.month = rec.month;
-    arc.day = rec.day;
+    arc.year = fields.year;
+    arc.month = fields.month;
+    arc.day = fields.day;
     return arc;
 }
 
