@@ -340,7 +340,7 @@ void frmMain::DisplayMoonData(const QColor& background)
 void frmMain::DisplayDeltaT()
 {
     if (blnInitializing) return;
-    lblDeltaT[1]->setText(Q(DeltaTText(GetDeltaT(dblCurrentAJDate))));
+    lblDeltaT[1]->setText(Q(DeltaTText(GetDeltaT(Moment(dblCurrentAJDate)))));
 }
 
 LabelPair& frmMain::LineOfRow(CalendarRow row)

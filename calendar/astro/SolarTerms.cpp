@@ -26,12 +26,12 @@ int32_t DayOf(double moment)
     return static_cast<int32_t>(day);
 }
 
-void FillMeanSun(SolarTermTable& table, int refLongitude)
+void FillMeanSun(SolarTermTable& table, Meridian reference)
 {
     const int32_t b = table.solarYear;
     std::array<double, 5> solstice;
     for (int k = 0; k < 5; ++k)
-        solstice[static_cast<size_t>(k)] = DecemberSolstice(b - 2 + k, refLongitude);
+        solstice[static_cast<size_t>(k)] = DecemberSolstice(b - 2 + k, reference).cjd();
     for (int i = 0; i < kTermTableSize; ++i) {
         const int f = i / kTermsPerYear;
         table.TermMoment[static_cast<size_t>(i)] =
@@ -41,19 +41,20 @@ void FillMeanSun(SolarTermTable& table, int refLongitude)
     table.QuarterMoment.fill(kNaN);
 }
 
-void FillTrueSun(SolarTermTable& table, int refLongitude)
+void FillTrueSun(SolarTermTable& table, Meridian reference)
 {
+    const int refLongitude = reference.degreesEast();
     const int32_t b = table.solarYear;
     auto& q = table.QuarterMoment;
-    q[0] = DecemberSolstice(b - 2, refLongitude);
+    q[0] = DecemberSolstice(b - 2, reference).cjd();
     for (int k = 0; k < 3; ++k) {
         const int32_t year = b - 1 + k;
-        q[static_cast<size_t>(1 + 4 * k)] = MarchEquinox(year, refLongitude);
-        q[static_cast<size_t>(2 + 4 * k)] = JuneSolstice(year, refLongitude);
-        q[static_cast<size_t>(3 + 4 * k)] = SeptemberEquinox(year, refLongitude);
-        q[static_cast<size_t>(4 + 4 * k)] = DecemberSolstice(year, refLongitude);
+        q[static_cast<size_t>(1 + 4 * k)] = MarchEquinox(year, reference).cjd();
+        q[static_cast<size_t>(2 + 4 * k)] = JuneSolstice(year, reference).cjd();
+        q[static_cast<size_t>(3 + 4 * k)] = SeptemberEquinox(year, reference).cjd();
+        q[static_cast<size_t>(4 + 4 * k)] = DecemberSolstice(year, reference).cjd();
     }
-    q[13] = MarchEquinox(b + 2, refLongitude);
+    q[13] = MarchEquinox(b + 2, reference).cjd();
 
     // The engine works in TD; one delta T serves the whole table, so that the quarter points
     // computed here reappear unchanged as the first term of each quarter.
@@ -72,10 +73,10 @@ void FillTrueSun(SolarTermTable& table, int refLongitude)
 
 } // namespace
 
-SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude)
+SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method)
 {
     SolarTermTable table;
-    table.solarYear = SolarYearOf(cjdc, refLongitude);
+    table.solarYear = SolarYearOf(cjdc);
     if (table.solarYear == kNoSolarYear) {
         table.TermMoment.fill(kNaN);
         table.QuarterMoment.fill(kNaN);
@@ -83,9 +84,9 @@ SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude)
         return table;
     }
     if (method == TermMethod::MeanSun)
-        FillMeanSun(table, refLongitude);
+        FillMeanSun(table, cjdc.meridian());
     else
-        FillTrueSun(table, refLongitude);
+        FillTrueSun(table, cjdc.meridian());
     for (int i = 0; i < kTermTableSize; ++i)
         table.TermDay[static_cast<size_t>(i)] = DayOf(table.TermMoment[static_cast<size_t>(i)]);
     return table;

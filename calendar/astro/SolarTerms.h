@@ -30,9 +30,9 @@ struct SolarTermTable {
 // interval cut into 24 equal parts of time. True sun (any other method): the quarter points by
 // Meeus's method and the terms between them where the engine's apparent Sun reaches 15, 30, 45,
 // 60 and 75 degrees past each quarter point, with one delta T, that of year b, for the whole table.
-// A moment without a 32-bit day number gives solarYear = kNoSolarYear, NaN instants and
-// TermDay = INT32_MIN.
-SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude);
+// The instants are CJDC on the meridian of the local time. A local time without a 32-bit day
+// number gives solarYear = kNoSolarYear, NaN instants and TermDay = INT32_MIN.
+SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method);
 
 // False for a table of a moment without a solar year.
 bool IsValid(const SolarTermTable& table);

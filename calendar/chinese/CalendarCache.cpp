@@ -6,14 +6,14 @@
 
 namespace orlun {
 
-double CalendarCache::DarkMoonUT(int32_t lunation)
+Moment CalendarCache::DarkMoonUT(int32_t lunation)
 {
     return enabled_ ? darkMoons_.UT(lunation) : GetPhaseTimeUT(lunation, 0);
 }
 
 SolarTermTable CalendarCache::TrueSunTerms(double cjdc, int refLongitude)
 {
-    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude) : BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
+    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude) : BuildSolarTerms(Meridian(refLongitude).At(cjdc), TermMethod::TrueSun);
 }
 
 void CalendarCache::Clear()

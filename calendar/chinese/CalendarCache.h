@@ -24,7 +24,7 @@ public:
     void SetEnabled(bool on) { enabled_ = on; }
 
     // GetPhaseTimeUT(lunation, 0).
-    double DarkMoonUT(int32_t lunation);
+    Moment DarkMoonUT(int32_t lunation);
     // The true-sun solar-term table of the solar year of the CJDC moment.
     SolarTermTable TrueSunTerms(double cjdc, int refLongitude);
     ChineseYearStore& Years() { return years_; }

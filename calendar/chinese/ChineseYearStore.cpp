@@ -58,7 +58,7 @@ int32_t ChineseYearStore::SolsticeDay(Longitude& l, int32_t year)
 {
     int32_t& day = l.solsticeDay[IndexOf(year)];
     if (day == kUnknownDay)
-        day = static_cast<int32_t>(std::floor(DecemberSolstice(year, l.refLongitude)));
+        day = static_cast<int32_t>(std::floor(DecemberSolstice(year, Meridian(l.refLongitude)).cjd()));
     return day;
 }
 
@@ -93,7 +93,7 @@ const TermDays* ChineseYearStore::MeanSunTermDays(int32_t day, int refLongitude)
         return nullptr;
     std::unique_ptr<TermDays>& slot = l.meanSun[IndexOf(b)];
     if (!slot) {
-        const SolarTermTable t = BuildSolarTerms(day, TermMethod::MeanSun, refLongitude);
+        const SolarTermTable t = BuildSolarTerms(Meridian(refLongitude).MidnightOf(DayNumber(day)), TermMethod::MeanSun);
         if (!IsValid(t))
             return nullptr;
         slot = std::make_unique<TermDays>(t.TermDay);

@@ -8,7 +8,7 @@ namespace orlun {
 SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude)
 {
     if (method == TermMethod::MeanSun)
-        return BuildSolarTerms(cjdc, method, refLongitude);
+        return BuildSolarTerms(Meridian(refLongitude).At(cjdc), method);
     return TheCalendarCache().TrueSunTerms(cjdc, refLongitude);
 }
 

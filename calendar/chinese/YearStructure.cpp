@@ -58,7 +58,7 @@ bool TermsUsable(const SolarTermTable& t)
 bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
 {
     const auto darkMoonUT = [&cache](int32_t n) { return cache.DarkMoonUT(n); };
-    const std::optional<int32_t> first = FindLunation(CJDCToAJD(ys.terms.TermMoment[0], refLongitude), darkMoonUT);
+    const std::optional<int32_t> first = FindLunation(Moment(CJDCToAJD(ys.terms.TermMoment[0], refLongitude)), darkMoonUT);
     if (!first)
         return false;
     ys.FirstLunation = *first;
@@ -67,7 +67,7 @@ bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
         const int64_t lunation = int64_t{*first} + k;
         if (lunation > std::numeric_limits<int32_t>::max())
             return false;
-        const double t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)), refLongitude);
+        const double t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)).ajd(), refLongitude);
         if (!std::isfinite(t))
             return false;
         // A dark moon at any time of a day, exactly at midnight too, makes it the first day.

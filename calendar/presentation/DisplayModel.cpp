@@ -169,10 +169,10 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
     t.elementAnimalOfDay = {"lblElementAnimalOfDay", StemBranchStr(t.dayPosition),
                             ElementAnimalStr(t.dayPosition, settings.country) + " day", ""};
 
-    t.moon = ComputeMoonData(ajd);
+    t.moon = ComputeMoonData(Moment(ajd));
     t.phaseOfMoon = {"lblPhaseOfMoon", "Phase of Moon, illumination:", t.moon.phaseText, ""};
     t.ageOfMoon = {"lblAgeOfMoon", "[Lunation] Age of Moon:", t.moon.ageText, ""};
-    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(ajd)), ""};
+    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(Moment(ajd))), ""};
     return t;
 }
 

@@ -130,7 +130,7 @@ LogMoment LogMomentOf(const DisplayTexts& texts, const CalendarSettings& setting
     m.settings = settings;
     m.countryName = CountryName(settings.country);
     m.longitudeNumber = settings.refLongitude;
-    m.lunation = GetLunation(m.ajd);
+    m.lunation = GetLunation(Moment(m.ajd));
     return m;
 }
 

@@ -82,7 +82,7 @@ std::string Heading(int64_t cycle, int position, int year, const YearDataOptions
 std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSettings& s)
 {
     const double cjdc = AJDToCJDC(ajd, s.refLongitude);
-    const int32_t solarYear = SolarYearOf(std::floor(cjdc), s.refLongitude);
+    const int32_t solarYear = SolarYearOf(Meridian(s.refLongitude).At(std::floor(cjdc)));
     if (solarYear == kNoSolarYear) return "";
     const int year = solarYear - 1;
     const int64_t cycle = CycleOfYear(year, s.epoch);

@@ -45,7 +45,7 @@ int RunPhases(const std::vector<std::string>& args)
         for (int phase = 0; phase < 4; ++phase) {
             const int32_t lunation = static_cast<int32_t>(n);
             const double td = GetPhaseTimeTD(lunation, phase);
-            const double ut = GetPhaseTimeUT(lunation, phase);
+            const double ut = GetPhaseTimeUT(lunation, phase).ajd();
             std::printf("%d\t%d\t%.6f\t%.6f\t%s\n", lunation, phase, td, ut, UTDateTime(ut).c_str());
         }
     }

@@ -22,7 +22,7 @@ int RunTerms(const std::vector<std::string>& args)
 
     // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
     const SolarTermTable table =
-        BuildSolarTerms(NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1).value()), settings.method, settings.refLongitude);
+        BuildSolarTerms(Meridian(settings.refLongitude).NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1)), settings.method);
     if (!IsValid(table)) {
         std::fprintf(stderr, "orlun-cli: no solar-term table for %lld\n", static_cast<long long>(*year));
         return 1;

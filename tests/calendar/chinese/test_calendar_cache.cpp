@@ -39,7 +39,7 @@ public:
     explicit FreshStructures(int longitude) : longitude_(longitude) {}
     const YearStructure& Of(int32_t day)
     {
-        const int32_t b = SolarYearOf(day, longitude_);
+        const int32_t b = SolarYearOf(Meridian(longitude_).At(day));
         auto it = built_.find(b);
         if (it == built_.end()) {
             CalendarCache& cache = TheCalendarCache();
@@ -61,8 +61,8 @@ int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
     CalendarSettings settings;
     settings.refLongitude = longitude;
     int failures = 0;
-    const int32_t first = static_cast<int32_t>(std::floor(DecemberSolstice(b - 1, longitude)));
-    const int32_t end = static_cast<int32_t>(std::floor(DecemberSolstice(b, longitude)));
+    const int32_t first = static_cast<int32_t>(std::floor(DecemberSolstice(b - 1, Meridian(longitude)).cjd()));
+    const int32_t end = static_cast<int32_t>(std::floor(DecemberSolstice(b, Meridian(longitude)).cjd()));
     for (int32_t d = first; d < end && failures < 5; ++d) {
         for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
             settings.epoch = epoch;

@@ -239,7 +239,7 @@ TEST(YearStructure, MonthStartsAreConsecutiveDarkMoons)
             }
         }
         EXPECT_LE(ys.MonthStart[static_cast<size_t>(ys.MonthCount - 1)], ys.terms.TermDay[78] + 40) << longitude;
-        const double next = AJDToCJDC(GetPhaseTimeUT(ys.FirstLunation + ys.MonthCount, 0), longitude);
+        const double next = AJDToCJDC(GetPhaseTimeUT(ys.FirstLunation + ys.MonthCount, 0).ajd(), longitude);
         EXPECT_GT(std::floor(next), ys.terms.TermDay[78] + 40) << longitude;
     }
 }
@@ -257,14 +257,14 @@ TEST(YearStructure, RememberedEngineResultsEqualFreshOnes)
     for (const Ask& a : asks) {
         const double moment = GregorianJDN(a.year, 3, 1).value() + 0.5;
         const SolarTermTable remembered = SolarTermsOf(moment, TermMethod::TrueSun, a.longitude);
-        const SolarTermTable fresh = BuildSolarTerms(moment, TermMethod::TrueSun, a.longitude);
+        const SolarTermTable fresh = BuildSolarTerms(Meridian(a.longitude).At(moment), TermMethod::TrueSun);
         EXPECT_EQ(remembered.solarYear, fresh.solarYear) << a.year << " at " << a.longitude;
         for (int i = 0; i < kTermTableSize; ++i) {
             EXPECT_EQ(remembered.TermMoment[static_cast<size_t>(i)], fresh.TermMoment[static_cast<size_t>(i)])
                 << a.year << " at " << a.longitude << ", entry " << i;
         }
         const SolarTermTable mean = SolarTermsOf(moment, TermMethod::MeanSun, a.longitude);
-        EXPECT_EQ(mean.TermMoment[6], BuildSolarTerms(moment, TermMethod::MeanSun, a.longitude).TermMoment[6]);
+        EXPECT_EQ(mean.TermMoment[6], BuildSolarTerms(Meridian(a.longitude).At(moment), TermMethod::MeanSun).TermMoment[6]);
     }
     // Lunations 1024 apart share a memo slot.
     for (int32_t lunation : {100, 1124, 100, -924, 100}) {
