@@ -101,10 +101,10 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
     while (i < kTermTableSize && ys.terms.TermDay[i] < ys.MonthStart[0]) ++i;
 
     std::string table;
-    for (int m = 0; m < ys.MonthCount && ys.MonthLabel[m] != kStopHere; ++m) {
-        const std::string& label = ys.MonthLabel[m];
-        const bool suiStart = label == "11";
-        const bool nianStart = label == "01";
+    for (int m = 0; m < ys.MonthCount && m < ys.NumberedMonths; ++m) {
+        const ChineseMonth month = ys.Month[m];
+        const bool suiStart = month == ChineseMonth{11, false};
+        const bool nianStart = month == kFirstMonth;
         // A fourth sui would run past the three the table is about.
         if (suiStart && ++suiStarts == 4) break;
         if (suiStart) {
@@ -127,7 +127,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
         if (suiStart || nianStart || withTerms) table += kCrLf;
 
         table += DayAndMoment(ys.MonthStart[m], ys.DarkMoon[m], cal, o.julian, s.zoneCode) +
-                 "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + label + " (" +
+                 "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + MonthLabelStr(month) + " (" +
                  std::to_string(ys.MajorTermCount[m]) + " zq)" + kCrLf;
         ++sui.months;
         ++nian.months;

@@ -43,7 +43,7 @@ inline CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
 inline std::string Text(const CHLDate& r)
 {
     return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +
-           MonthLabelStr(r.month, r.leap == 1) + "-" + std::to_string(r.day) + " CHL";
+           MonthLabelStr({r.month, r.leap == 1}) + "-" + std::to_string(r.day) + " CHL";
 }
 
 inline std::string Text(const CHSDate& r)

@@ -36,7 +36,7 @@ struct MonthRow {
 
 std::string Describe(const MonthRow& r)
 {
-    return std::to_string(r.lunarYear) + " month " + MonthLabelStr(r.month, r.leap == 1) + " from " + r.start +
+    return std::to_string(r.lunarYear) + " month " + MonthLabelStr({r.month, r.leap == 1}) + " from " + r.start +
            ", " + std::to_string(r.length) + " days";
 }
 
@@ -76,17 +76,19 @@ std::vector<MonthRow> OurLunarYear(int lunarYear, int longitude, std::vector<dou
         return rows;
     int i = 0;
     for (int newYears = 0; i < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[static_cast<size_t>(i)] == "01" && ++newYears == 2)
+        if (ys.Month[static_cast<size_t>(i)] == kFirstMonth && ++newYears == 2)
             break;
     }
     for (int k = i; k + 1 < ys.MonthCount; ++k) {
         const auto at = static_cast<size_t>(k);
-        if (k > i && ys.MonthLabel[at] == "01")
+        if (k > i && ys.Month[at] == kFirstMonth)
             break;
         MonthRow r;
-        bool leap = false;
-        if (!ReadMonthLabel(ys.MonthLabel[at], r.month, leap))
+        const ChineseMonth month = ys.Month[at];
+        if (!month.ok())
             break;
+        r.month = month.number;
+        const bool leap = month.leap;
         r.lunarYear = lunarYear;
         r.leap = leap ? 1 : 0;
         r.start = GregorianText(ys.MonthStart[at]);
