@@ -37,7 +37,7 @@ bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && ye
 // Gregorian year in which the nearest first month at or before it begins.
 bool FillCHL(const YearStructure& ys, int32_t d0, int epoch, CHLDate& chl)
 {
-    const int i = MonthIndexOfDay(ys, d0);
+    const int i = MonthIndexOfDay(ys, DayNumber(d0));
     if (i < 0)
         return false;
     const ChineseMonth month = ys.Month[At(i)];
@@ -147,7 +147,7 @@ CHLResult ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
     const int32_t seed = GregorianJDNOfYear(y, rec.month, 15);
     if (const ChineseYearRecord* r = CachedYear(seed, settings.refLongitude))
         return CHLDayFromRecord(*r, rec);
-    return ReadCHLDay(BuildYearStructure(seed, settings.refLongitude), rec);
+    return ReadCHLDay(BuildYearStructure(Meridian(settings.refLongitude).MidnightOf(DayNumber(seed))), rec);
 }
 
 void ReadChineseDates(const YearStructure& ys, double cjdc, int epoch, CHSDate& chs, CHLDate& chl)
@@ -180,7 +180,7 @@ void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHL
     if (day >= kMinJDN - kStructureMarginDays && day <= kMaxJDN + kStructureMarginDays) // false for NaN
         r = CachedYear(static_cast<int32_t>(day), refLongitude);
     if (r == nullptr) {
-        ReadChineseDates(BuildYearStructure(cjdc, refLongitude), cjdc, epoch, chs, chl);
+        ReadChineseDates(BuildYearStructure(Meridian(refLongitude).At(cjdc)), cjdc, epoch, chs, chl);
         return;
     }
     const bool wantCHS = chs.valid != kCHSNotWanted;

@@ -81,7 +81,7 @@ const ChineseYearRecord* ChineseYearStore::Find(int32_t day, int refLongitude, C
         return nullptr;
     std::unique_ptr<ChineseYearRecord>& slot = l.years[IndexOf(b)];
     if (!slot)
-        slot = std::make_unique<ChineseYearRecord>(MakeYearRecord(BuildYearStructure(day, refLongitude, cache)));
+        slot = std::make_unique<ChineseYearRecord>(MakeYearRecord(BuildYearStructure(Meridian(refLongitude).MidnightOf(DayNumber(day)), cache)));
     return slot.get();
 }
 

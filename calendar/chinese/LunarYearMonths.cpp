@@ -43,7 +43,7 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
         if (const ChineseYearRecord* r = cache.Years().Find(midsummer, settings.refLongitude, cache))
             return LunarYearFromRecord(*r, year);
     }
-    const YearStructure ys = BuildYearStructure(NoonOf(midsummer), settings.refLongitude);
+    const YearStructure ys = BuildYearStructure(Meridian(settings.refLongitude).NoonOf(DayNumber(midsummer)));
     if (!ys.valid) return {};
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
         if (ys.Month[i] == kFirstMonth && GregorianDate(DayNumber(ys.MonthStart[i])).year == year)

@@ -16,6 +16,7 @@
 #include "calendar/core/ChineseMonth.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/Limits.h"
+#include "calendar/core/Meridian.h"
 #include "calendar/core/Settings.h"
 #include "calendar/astro/SolarTerms.h"
 
@@ -70,16 +71,16 @@ std::string MonthLabelOf(const YearStructure& ys, int i);
 // number 1..12 with or without one "*" ("stop here" and the empty label included).
 std::optional<ChineseMonth> ReadMonthLabel(const std::string& label);
 
-// The structure around a CJDC moment, at the reference longitude (true-sun terms always).
-// valid is false for a moment without one: not a number, far outside the supported days, a
+// The structure around a local time at the reference meridian (CJDC; true-sun terms always).
+// valid is false for a time without one: not a number, far outside the supported days, a
 // lunation the engine cannot find, or more month starts than the tables hold.
-YearStructure BuildYearStructure(double cjdc, int refLongitude);
+YearStructure BuildYearStructure(LocalTime cjdc);
 // The same, with the dark moons and term tables remembered in (or, when it is off, computed
 // without) the given cache.
-YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& cache);
+YearStructure BuildYearStructure(LocalTime cjdc, CalendarCache& cache);
 
 // Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]), or -1.
-int MonthIndexOfDay(const YearStructure& ys, int32_t day);
+int MonthIndexOfDay(const YearStructure& ys, DayNumber day);
 
 } // namespace orlun
 

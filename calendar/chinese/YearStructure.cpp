@@ -198,13 +198,12 @@ std::optional<ChineseMonth> ReadMonthLabel(const std::string& label)
     return ChineseMonth{number, rest == "*"};
 }
 
-YearStructure BuildYearStructure(double cjdc, int refLongitude)
-{
-    return BuildYearStructure(cjdc, refLongitude, TheCalendarCache());
-}
+YearStructure BuildYearStructure(LocalTime cjdc) { return BuildYearStructure(cjdc, TheCalendarCache()); }
 
-YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& cache)
+YearStructure BuildYearStructure(LocalTime at, CalendarCache& cache)
 {
+    const double cjdc = at.cjd();
+    const int refLongitude = at.meridian().degreesEast();
     YearStructure ys;
     const double day = std::floor(cjdc); // NaN fails both comparisons below
     if (!(day >= double{kMinJDN} - kStructureMarginDays && day <= double{kMaxJDN} + kStructureMarginDays))
@@ -220,8 +219,9 @@ YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& c
     return ys;
 }
 
-int MonthIndexOfDay(const YearStructure& ys, int32_t day)
+int MonthIndexOfDay(const YearStructure& ys, DayNumber at)
 {
+    const int32_t day = at.value();
     if (!ys.valid)
         return -1;
     for (int i = 0; i + 1 < ys.MonthCount && i + 1 < kMaxMonths; ++i) {

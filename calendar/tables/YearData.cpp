@@ -89,7 +89,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
     const int position = PositionOfYear(year);
     std::string text = Heading(cycle, position, year, o, s);
 
-    const YearStructure ys = BuildYearStructure(cjdc, s.refLongitude);
+    const YearStructure ys = BuildYearStructure(Meridian(s.refLongitude).At(cjdc));
     if (!ys.valid) return text;
 
     const std::string cal = EuroCalendarCode(o.julian);

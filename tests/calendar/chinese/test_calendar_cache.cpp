@@ -44,7 +44,7 @@ public:
         if (it == built_.end()) {
             CalendarCache& cache = TheCalendarCache();
             cache.SetEnabled(false);
-            it = built_.emplace(b, BuildYearStructure(day, longitude_)).first;
+            it = built_.emplace(b, BuildYearStructure(Meridian(longitude_).MidnightOf(DayNumber(day)))).first;
             cache.SetEnabled(true);
         }
         return it->second;

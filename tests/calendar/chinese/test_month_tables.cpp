@@ -71,7 +71,7 @@ double TableInstant(const std::string& text)
 std::vector<MonthRow> OurLunarYear(int lunarYear, int longitude, std::vector<double>& darkMoons)
 {
     std::vector<MonthRow> rows;
-    const YearStructure ys = BuildYearStructure(GregorianJDN(lunarYear, 6, 15).value() + 0.5, longitude);
+    const YearStructure ys = BuildYearStructure(Meridian(longitude).NoonOf(GregorianJDN(lunarYear, 6, 15)));
     if (!ys.valid)
         return rows;
     int i = 0;

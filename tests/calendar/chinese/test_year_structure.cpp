@@ -21,7 +21,7 @@ namespace {
 
 YearStructure BuildAt(int year, int month, int day, int longitude)
 {
-    return BuildYearStructure(GregorianJDN(year, month, day).value() + 0.5, longitude);
+    return BuildYearStructure(Meridian(longitude).NoonOf(GregorianJDN(year, month, day)));
 }
 
 // Index of the month that begins on the Gregorian date, or -1.
@@ -105,7 +105,7 @@ TEST(YearStructure, WinterSolsticeMonthIsAlwaysEleven)
         const YearStructure ys = BuildAt(year, 6, 15, 120);
         ASSERT_TRUE(ys.valid) << year;
         for (int s = 24; s <= 48; s += 24) {
-            const int i = MonthIndexOfDay(ys, ys.terms.TermDay[static_cast<size_t>(s)]);
+            const int i = MonthIndexOfDay(ys, DayNumber(ys.terms.TermDay[static_cast<size_t>(s)]));
             ASSERT_GE(i, 0) << year << " solstice entry " << s;
             EXPECT_EQ(MonthLabelOf(ys, static_cast<size_t>(i)), "11")
                 << "solstice entry " << s << " of the build for " << year << "-06-15, month starting "
@@ -204,15 +204,15 @@ TEST(YearStructure, MomentsWithoutAStructureAreInvalidAndEmpty)
     const double outside[] = {nan, inf, -inf, 1.0e300, -1.0e300, 0.0, double{kMinJDN} - kStructureMarginDays - 1,
                               double{kMaxJDN} + kStructureMarginDays + 1, 4.0e9};
     for (double moment : outside) {
-        const YearStructure ys = BuildYearStructure(moment, 120);
+        const YearStructure ys = BuildYearStructure(Meridian(120).At(moment));
         EXPECT_FALSE(ys.valid) << "moment " << moment;
         EXPECT_EQ(ys.MonthCount, 0) << "moment " << moment;
-        EXPECT_EQ(MonthIndexOfDay(ys, kMinJDN), -1) << "moment " << moment;
+        EXPECT_EQ(MonthIndexOfDay(ys, DayNumber(kMinJDN)), -1) << "moment " << moment;
     }
     // Both ends of the supported days, and the seeds of the first and last Chinese years.
     for (double moment : {double{kMinJDN}, double{kMaxJDN} + 0.99, GregorianJDN(kMinChineseYear, 1, 15).value() + 0.0,
                           GregorianJDN(kMaxChineseYear, 12, 15).value() + 0.0}) {
-        const YearStructure ys = BuildYearStructure(moment, 120);
+        const YearStructure ys = BuildYearStructure(Meridian(120).At(moment));
         EXPECT_TRUE(ys.valid) << "moment " << moment;
         EXPECT_GE(ys.MonthCount, 40) << "moment " << moment;
         EXPECT_LE(ys.MonthCount, kMaxMonths) << "moment " << moment;
