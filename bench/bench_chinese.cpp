@@ -71,7 +71,7 @@ void BM_BuildYearStructure(benchmark::State& state)
 {
     Days days(state.range(0));
     for (auto _ : state) {
-        const YearStructure ys = BuildYearStructure(days.Next() + 0.5, kLongitude);
+        const YearStructure ys = BuildYearStructure(Meridian(kLongitude).NoonOf(DayNumber(days.Next())));
         benchmark::DoNotOptimize(ys.MonthCount);
     }
 }

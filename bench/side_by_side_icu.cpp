@@ -150,7 +150,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<int32_t> ascending;
-    for (int32_t d = GregorianJDN(1901, 2, 19); d <= GregorianJDN(2100, 12, 31); ++d)
+    for (int32_t d = GregorianJDN(1901, 2, 19).value(); d <= GregorianJDN(2100, 12, 31).value(); ++d)
         ascending.push_back(d);
     std::vector<int32_t> shuffled = ascending;
     std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(20130210));

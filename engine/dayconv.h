@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/core/WesternDate.h"
+#include "calendar/core/RecordLayouts.h"
 
 
 // Date order code of str_to_date: year-month-day, the only order the program uses.

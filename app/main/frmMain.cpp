@@ -259,7 +259,7 @@ void frmMain::ShowNow()
     cboTimeZone->setCurrentIndex(-1);
     cboElement->setCurrentIndex(kEmptyElement);
     cboAnimal->setCurrentIndex(kEmptyAnimal);
-    dblCurrentAJDate = CurrentAJDate(*platform_.clock);
+    dblCurrentAJDate = CurrentAJDate(*platform_.clock).ajd();
     Recalculate(AutoLogReason::Now);
 }
 
@@ -346,7 +346,7 @@ void frmMain::DisplayMoonData(const QColor& background)
 void frmMain::DisplayDeltaT()
 {
     if (blnInitializing) return;
-    lblDeltaT[1]->setText(Q(DeltaTText(GetDeltaT(dblCurrentAJDate))));
+    lblDeltaT[1]->setText(Q(DeltaTText(GetDeltaT(Moment(dblCurrentAJDate)))));
 }
 
 LabelPair& frmMain::LineOfRow(CalendarRow row)

@@ -82,7 +82,7 @@ void frmCalendar::DrawMonth()
     const CalendarContext context = context_();
     setWindowTitle(TitleOf(context.chlLine));
     if (!context.icon.isNull()) setWindowIcon(context.icon);
-    const MonthView view = MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock), context.settings);
+    const MonthView view = MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock).value(), context.settings);
     canvas_->SetMonth(view, context.showArc);
     // At the ends of the computed range there is no month to step to.
     cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);

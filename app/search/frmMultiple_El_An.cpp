@@ -196,7 +196,7 @@ void frmMultiple_El_An::RunSearch()
     SetSearching(true);
     blnStop = false;
     const bool fromToday = chkStartingFromToday->isChecked();
-    const double start = fromToday ? CurrentAJDate(*platform_.clock) : context_.currentAJD;
+    const double start = fromToday ? CurrentAJDate(*platform_.clock).ajd() : context_.currentAJD;
     const CalendarSettings& settings = context_.settings;
     const int32_t a = DayNumberOf(AJDToCJDC(start, settings.refLongitude));
     const int within = cboWithin->currentIndex() < 0 ? kDefaultWithin : cboWithin->currentIndex();

@@ -58,7 +58,7 @@ static_assert(DaysBeforePlace(kARCCycleYears) == kARCCycleDays);
 
 // The day number of a date whose month and day are already known to fit its year; 64-bit so that
 // years far from the epoch cannot overflow.
-int64_t DayNumber(int32_t year, int32_t month, int32_t day)
+int64_t DayCountOf(int32_t year, int32_t month, int32_t day)
 {
     const int64_t cycle = CycleOfYear(year);
     const int64_t yearsBefore = static_cast<int64_t>(year) - kARCEpochYear - kARCCycleYears * cycle;
@@ -133,13 +133,13 @@ bool ARCIsValid(int32_t year, int32_t month, int32_t day)
     if (length < 0 || day < 1 || day > length)
         return false;
     // A date beyond the 32-bit day numbers has no day number to stand for.
-    return FitsDayNumber(DayNumber(year, month, day));
+    return FitsDayNumber(DayCountOf(year, month, day));
 }
 
 bool ARCToJDN(ARCDate& rec)
 {
     rec.valid = ARCIsValid(rec.year, rec.month, rec.day);
-    rec.jdn = rec.valid ? static_cast<int32_t>(DayNumber(rec.year, rec.month, rec.day)) : 0;
+    rec.jdn = rec.valid ? static_cast<int32_t>(DayCountOf(rec.year, rec.month, rec.day)) : 0;
     return rec.valid;
 }
 

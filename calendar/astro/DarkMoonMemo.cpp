@@ -16,7 +16,7 @@ constexpr int32_t kFirst = kMinLunation - kMarginLunations;
 constexpr int32_t kLast = kMaxLunation + kMarginLunations;
 } // namespace
 
-double DarkMoonMemo::UT(int32_t lunation)
+Moment DarkMoonMemo::UT(int32_t lunation)
 {
     if (lunation < kFirst || lunation > kLast)
         return GetPhaseTimeUT(lunation, 0);
@@ -24,8 +24,8 @@ double DarkMoonMemo::UT(int32_t lunation)
         ut_.assign(static_cast<size_t>(kLast - kFirst + 1), std::numeric_limits<double>::quiet_NaN());
     double& slot = ut_[static_cast<size_t>(lunation - kFirst)];
     if (std::isnan(slot))
-        slot = GetPhaseTimeUT(lunation, 0);
-    return slot;
+        slot = GetPhaseTimeUT(lunation, 0).ajd();
+    return Moment(slot);
 }
 
 void DarkMoonMemo::Clear() { std::vector<double>().swap(ut_); }

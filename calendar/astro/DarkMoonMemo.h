@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "calendar/core/Moment.h"
+
 namespace orlun {
 
 // GetPhaseTimeUT(n, 0) for the lunations near kMinLunation..kMaxLunation, each asked of the
@@ -13,7 +15,7 @@ namespace orlun {
 // straight to the engine.
 class DarkMoonMemo {
 public:
-    double UT(int32_t lunation);
+    Moment UT(int32_t lunation);
     void Clear();
     size_t MemoryBytes() const;
 

@@ -76,10 +76,11 @@ std::string PhaseOfMoonText(double illumination, bool waxing)
     return text + ", " + OneDecimal(p) + "%";
 }
 
-MoonData ComputeMoonData(double moment)
+MoonData ComputeMoonData(Moment at)
 {
+    const double moment = at.ajd();
     MoonData m;
-    const std::optional<int32_t> lunation = GetLunation(moment);
+    const std::optional<int32_t> lunation = GetLunation(at);
     if (!lunation) {
         m.error = "Error when calling GetLunation() in DisplayMoonData().";
         return m;
@@ -87,10 +88,10 @@ MoonData ComputeMoonData(double moment)
     const int32_t L = *lunation;
     m.lunation = L;
     bool exact = false;
-    const int k = GetPhase(L, moment, exact);
+    const int k = GetPhase(L, at, exact);
 
-    const double start = GetPhaseTimeUT(L, 0);
-    const double next = GetPhaseTimeUT(L + 1, 0);
+    const double start = GetPhaseTimeUT(L, 0).ajd();
+    const double next = GetPhaseTimeUT(L + 1, 0).ajd();
     const double age = moment - start;
     m.ageText = std::string("[").append(std::to_string(L)).append("] ");
     m.ageText.append(AgeOfMoonStr(age)).append(" (");
@@ -103,10 +104,10 @@ MoonData ComputeMoonData(double moment)
     }
     m.phase = k;
     m.waxing = k < 2;
-    const double moonLongitude = GetMoonLongitude(moment);
+    const double moonLongitude = GetMoonLongitude(at);
     if (moonLongitude == kMoonLongitudeTooEarly || moonLongitude == kMoonLongitudeTooLate) {
-        const double t0 = GetPhaseTimeUT(L, k);
-        const double t1 = k == 3 ? next : GetPhaseTimeUT(L, k + 1);
+        const double t0 = GetPhaseTimeUT(L, k).ajd();
+        const double t1 = k == 3 ? next : GetPhaseTimeUT(L, k + 1).ajd();
         m.illumination = InterpolatedIllumination(k, t0, t1, moment);
     } else {
         int32_t status = 0;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/core/Moment.h"
+
 namespace orlun {
 
 // "12 days, 14 hrs, 29 mins": whole days, hours and minutes of an age in days; a unit takes
@@ -36,6 +38,6 @@ struct MoonData {
 
 // The Moon data of a UT moment. The Moon's position is asked only for 1600-2099; outside those
 // years the illumination is interpolated between the phase instants.
-MoonData ComputeMoonData(double moment);
+MoonData ComputeMoonData(Moment moment);
 
 } // namespace orlun

@@ -62,9 +62,9 @@ double Evaluate(const Polynomial& p, double y)
     return p[0] + y * (p[1] + y * (p[2] + y * (p[3] + y * p[4])));
 }
 
-double QuarterCJDC(Quarter quarter, int32_t year, int refLongitude)
+LocalTime QuarterCJDC(Quarter quarter, int32_t year, Meridian reference)
 {
-    return AJDToCJDC(SolsticeOrEquinoxUT(quarter, year), refLongitude);
+    return AJDToCJDC(SolsticeOrEquinoxUT(quarter, year), reference);
 }
 
 } // namespace
@@ -104,34 +104,35 @@ double SolsticeOrEquinoxTD(Quarter quarter, int32_t year)
     return jde0 + 0.00001 * s / deltaLambda;
 }
 
-double SolsticeOrEquinoxUT(Quarter quarter, int32_t year)
+Moment SolsticeOrEquinoxUT(Quarter quarter, int32_t year)
 {
-    return SolsticeOrEquinoxTD(quarter, year) - deltat(static_cast<double>(year), 1915) / 1440.0;
+    return Moment(SolsticeOrEquinoxTD(quarter, year) - deltat(static_cast<double>(year), 1915) / 1440.0);
 }
 
-double MarchEquinox(int32_t year, int refLongitude)
+LocalTime MarchEquinox(int32_t year, Meridian reference)
 {
-    return QuarterCJDC(Quarter::MarchEquinox, year, refLongitude);
+    return QuarterCJDC(Quarter::MarchEquinox, year, reference);
 }
 
-double JuneSolstice(int32_t year, int refLongitude)
+LocalTime JuneSolstice(int32_t year, Meridian reference)
 {
-    return QuarterCJDC(Quarter::JuneSolstice, year, refLongitude);
+    return QuarterCJDC(Quarter::JuneSolstice, year, reference);
 }
 
-double SeptemberEquinox(int32_t year, int refLongitude)
+LocalTime SeptemberEquinox(int32_t year, Meridian reference)
 {
-    return QuarterCJDC(Quarter::SeptemberEquinox, year, refLongitude);
+    return QuarterCJDC(Quarter::SeptemberEquinox, year, reference);
 }
 
-double DecemberSolstice(int32_t year, int refLongitude)
+LocalTime DecemberSolstice(int32_t year, Meridian reference)
 {
-    return QuarterCJDC(Quarter::DecemberSolstice, year, refLongitude);
+    return QuarterCJDC(Quarter::DecemberSolstice, year, reference);
 }
 
-int32_t SolarYearOf(double cjdc, int refLongitude)
+int32_t SolarYearOf(LocalTime cjdc)
 {
-    return SolarYearWith(cjdc, [refLongitude](int32_t year) { return DecemberSolstice(year, refLongitude); });
+    const Meridian reference = cjdc.meridian();
+    return SolarYearWith(cjdc.cjd(), [reference](int32_t year) { return DecemberSolstice(year, reference).cjd(); });
 }
 
 double Interpolate(double first, double second, int step, int steps)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calendar/core/Meridian.h"
 #include "calendar/western/DatePr2.h"
 
 namespace orlun {
@@ -18,21 +19,22 @@ enum class Quarter : int { MarchEquinox = 0, JuneSolstice = 1, SeptemberEquinox 
 // TD instant (Julian Ephemeris Day) of the quarter point of the Common Era year. A quarter code
 // outside the four has no quarter point: the result is NaN.
 double SolsticeOrEquinoxTD(Quarter quarter, int32_t year);
-// The same instant in UT (AJD): less the engine's delta T of the year.
-double SolsticeOrEquinoxUT(Quarter quarter, int32_t year);
+// The same instant in UT: less the engine's delta T of the year.
+Moment SolsticeOrEquinoxUT(Quarter quarter, int32_t year);
 
-// CJDC instants of the quarter points of a year at the reference meridian (degrees East).
-double MarchEquinox(int32_t year, int refLongitude);
-double JuneSolstice(int32_t year, int refLongitude);
-double SeptemberEquinox(int32_t year, int refLongitude);
-double DecemberSolstice(int32_t year, int refLongitude);
+// The quarter points of a year in local time at the reference meridian (CJDC).
+LocalTime MarchEquinox(int32_t year, Meridian reference);
+LocalTime JuneSolstice(int32_t year, Meridian reference);
+LocalTime SeptemberEquinox(int32_t year, Meridian reference);
+LocalTime DecemberSolstice(int32_t year, Meridian reference);
 
 // Returned by SolarYearOf for a moment that has no 32-bit day number (NaN, infinite, too large).
 inline constexpr int32_t kNoSolarYear = std::numeric_limits<int32_t>::min();
 
-// The solar year of a CJDC moment: its Gregorian year y when its day is before the CJDC day of
-// the December solstice of y, else y + 1. The solstice's own day already belongs to y + 1.
-int32_t SolarYearOf(double cjdc, int refLongitude);
+// The solar year of a local time (CJDC): its Gregorian year y when its day is before the day of
+// the December solstice of y on the same meridian, else y + 1. The solstice's own day already
+// belongs to y + 1.
+int32_t SolarYearOf(LocalTime cjdc);
 
 // SolarYearOf with the CJDC instant of the December solstice of a year taken from
 // decemberSolstice(year), for callers that hold those instants already.
@@ -43,7 +45,7 @@ int32_t SolarYearWith(double cjdc, DecemberSolsticeOf&& decemberSolstice)
     // Also false for NaN.
     if (!(day >= std::numeric_limits<int32_t>::min() && day <= std::numeric_limits<int32_t>::max()))
         return kNoSolarYear;
-    const int32_t y = GregorianDate(static_cast<int32_t>(day)).year;
+    const int32_t y = GregorianDate(DayNumber(static_cast<int32_t>(day))).year;
     return day < std::floor(decemberSolstice(y)) ? y : y + 1;
 }
 

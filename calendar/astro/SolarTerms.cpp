@@ -78,7 +78,7 @@ void FillTrueSun(SolarTermTable& table, int refLongitude, const SkySource& sky)
 
 } // namespace
 
-double SkySource::QuarterUT(Quarter quarter, int32_t year) const { return SolsticeOrEquinoxUT(quarter, year); }
+double SkySource::QuarterUT(Quarter quarter, int32_t year) const { return SolsticeOrEquinoxUT(quarter, year).ajd(); }
 
 void SkySource::Crossings(int32_t /*solarYear*/, int /*search*/, double t1, double t2, double* six) const
 {
@@ -91,20 +91,20 @@ const SkySource& ComputedSky()
     return computed;
 }
 
-int32_t SolarYearOf(double cjdc, int refLongitude, const SkySource& sky)
+int32_t SolarYearOf(LocalTime cjdc, const SkySource& sky)
 {
-    return SolarYearWith(cjdc, [&](int32_t year) { return QuarterAt(sky, Quarter::DecemberSolstice, year, refLongitude); });
+    const int refLongitude = cjdc.meridian().degreesEast();
+    return SolarYearWith(cjdc.cjd(),
+                         [&](int32_t year) { return QuarterAt(sky, Quarter::DecemberSolstice, year, refLongitude); });
 }
 
-SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude)
-{
-    return BuildSolarTerms(cjdc, method, refLongitude, ComputedSky());
-}
+SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method) { return BuildSolarTerms(cjdc, method, ComputedSky()); }
 
-SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude, const SkySource& sky)
+SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method, const SkySource& sky)
 {
+    const int refLongitude = cjdc.meridian().degreesEast();
     SolarTermTable table;
-    table.solarYear = SolarYearOf(cjdc, refLongitude, sky);
+    table.solarYear = SolarYearOf(cjdc, sky);
     if (table.solarYear == kNoSolarYear) {
         table.TermMoment.fill(kNaN);
         table.QuarterMoment.fill(kNaN);

@@ -33,9 +33,9 @@ struct SolarTermTable {
 // interval cut into 24 equal parts of time. True sun (any other method): the quarter points by
 // Meeus's method and the terms between them where the engine's apparent Sun reaches 15, 30, 45,
 // 60 and 75 degrees past each quarter point, with one delta T, that of year b, for the whole table.
-// A moment without a 32-bit day number gives solarYear = kNoSolarYear, NaN instants and
-// TermDay = INT32_MIN.
-SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude);
+// The instants are CJDC on the meridian of the local time. A local time without a 32-bit day
+// number gives solarYear = kNoSolarYear, NaN instants and TermDay = INT32_MIN.
+SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method);
 
 // Where the tables get the quarter points and the engine's crossings. This class computes them;
 // a subclass may answer from values computed before by this same code (the sky table made at
@@ -53,8 +53,8 @@ public:
 const SkySource& ComputedSky();
 
 // The same tables and solar years, with the quarter points and crossings from the source.
-SolarTermTable BuildSolarTerms(double cjdc, TermMethod method, int refLongitude, const SkySource& sky);
-int32_t SolarYearOf(double cjdc, int refLongitude, const SkySource& sky);
+SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method, const SkySource& sky);
+int32_t SolarYearOf(LocalTime cjdc, const SkySource& sky);
 
 // False for a table of a moment without a solar year.
 bool IsValid(const SolarTermTable& table);

@@ -10,6 +10,8 @@
 #include <limits>
 #include <optional>
 
+#include "calendar/core/Moment.h"
+
 namespace orlun {
 
 // Mean synodic month in days: only the first guess of a search.
@@ -20,41 +22,42 @@ constexpr double kSynodicMonth = 29.5305888531;
 constexpr double kMoonLongitudeTooEarly = -99;
 constexpr double kMoonLongitudeTooLate = -100;
 
-// Delta T in minutes for a moment (AJD, either scale): the engine's delta T of the Gregorian
-// year of the day number nearest to the moment (a half-way value goes to the even day number).
-double GetDeltaT(double moment);
+// Delta T in minutes for a moment: the engine's delta T of the Gregorian year of the day number
+// nearest to the moment (a half-way value goes to the even day number).
+double GetDeltaT(Moment moment);
 
-// TD instant (AJD scale) of a phase of a lunation.
+// TD instant (a Julian Ephemeris Date, the AJD's count in dynamical time) of a phase of a lunation.
 double GetPhaseTimeTD(int32_t lunation, int phase);
 
-// UT instant of a phase: the TD instant less GetDeltaT(TD instant)/1440 days.
-double GetPhaseTimeUT(int32_t lunation, int phase);
+// UT instant of a phase: the TD instant less the delta T of that instant's year.
+Moment GetPhaseTimeUT(int32_t lunation, int phase);
 
 // UT instant of the dark moon of lunation 0.
-double Lunation0Start();
+Moment Lunation0Start();
 
 // The lunation n with GetPhaseTimeUT(n,0) <= moment < GetPhaseTimeUT(n+1,0); a moment exactly at
 // a dark moon belongs to the lunation that begins there. nullopt when the moment is not finite
 // or the lunation number would leave the 32-bit range (the search always ends).
-std::optional<int32_t> GetLunation(double moment);
+std::optional<int32_t> GetLunation(Moment moment);
 
-// GetLunation with the dark-moon instants (UT) taken from darkMoonUT(n), so that a caller holding
-// remembered instants gets the same answer without asking the engine again.
+// GetLunation with the dark-moon instants taken from darkMoonUT(n) (a Moment), so that a caller
+// holding remembered instants gets the same answer without asking the engine again.
 template <class DarkMoonUT>
-std::optional<int32_t> FindLunation(double moment, DarkMoonUT&& darkMoonUT)
+std::optional<int32_t> FindLunation(Moment at, DarkMoonUT&& darkMoonUT)
 {
+    const double moment = at.ajd();
     constexpr int32_t kLowest = std::numeric_limits<int32_t>::min();
     constexpr int32_t kHighest = std::numeric_limits<int32_t>::max();
     // The first guess is at most a lunation or two off; the cap only guarantees an end when the
     // engine cannot give instants (far outside its ephemeris).
     constexpr int kMaxSteps = 64;
     if (!std::isfinite(moment)) return std::nullopt;
-    const double guess = std::floor((moment - Lunation0Start()) / kSynodicMonth);
+    const double guess = std::floor((moment - Lunation0Start().ajd()) / kSynodicMonth);
     if (!(guess >= kLowest && guess < kHighest)) return std::nullopt;
     auto n = static_cast<int32_t>(guess);
     for (int step = 0; step < kMaxSteps; ++step) {
-        const double a = darkMoonUT(n);
-        const double b = darkMoonUT(n + 1);
+        const double a = darkMoonUT(n).ajd();
+        const double b = darkMoonUT(n + 1).ajd();
         if (!std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
         if (a <= moment && moment < b) return n;
         if (a > moment) {
@@ -74,10 +77,10 @@ constexpr double kExactPhaseWithin = 0.00005;
 // The last principal phase at or before the UT moment within the lunation: 0..3, with exact set
 // when the moment lies less than 0.00005 day after that phase; -1 when the moment is at or after the
 // next lunation's dark moon, -2 when it lies before this lunation's dark moon.
-int GetPhase(int32_t lunation, double moment, bool& exact);
+int GetPhase(int32_t lunation, Moment moment, bool& exact);
 
 // The Moon's apparent longitude in radians at a UT moment, or kMoonLongitudeTooEarly /
 // kMoonLongitudeTooLate outside the supported days (the engine is not asked then).
-double GetMoonLongitude(double moment);
+double GetMoonLongitude(Moment moment);
 
 } // namespace orlun

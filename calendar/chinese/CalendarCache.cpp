@@ -18,13 +18,13 @@ const SkySource& CalendarCache::Sky() const
     return skyTableUsed_ ? static_cast<const SkySource&>(TheSkyTable()) : ComputedSky();
 }
 
-double CalendarCache::DarkMoonUT(int32_t lunation)
+Moment CalendarCache::DarkMoonUT(int32_t lunation)
 {
     if (!enabled_)
         return GetPhaseTimeUT(lunation, 0);
     if (skyTableUsed_) {
         if (const std::optional<double> ut = TheSkyTable().DarkMoonUT(lunation))
-            return *ut;
+            return Moment(*ut);
     }
     return darkMoons_.UT(lunation);
 }
@@ -32,7 +32,7 @@ double CalendarCache::DarkMoonUT(int32_t lunation)
 SolarTermTable CalendarCache::TrueSunTerms(double cjdc, int refLongitude)
 {
     return enabled_ ? termTables_.TrueSun(cjdc, refLongitude, Sky())
-                    : BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude);
+                    : BuildSolarTerms(Meridian(refLongitude).At(cjdc), TermMethod::TrueSun);
 }
 
 void CalendarCache::Clear()

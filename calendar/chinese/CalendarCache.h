@@ -36,7 +36,7 @@ public:
     const SkySource& Sky() const;
 
     // GetPhaseTimeUT(lunation, 0).
-    double DarkMoonUT(int32_t lunation);
+    Moment DarkMoonUT(int32_t lunation);
     // The true-sun solar-term table of the solar year of the CJDC moment.
     SolarTermTable TrueSunTerms(double cjdc, int refLongitude);
     ChineseYearStore& Years() { return years_; }

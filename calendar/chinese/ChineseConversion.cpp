@@ -16,7 +16,6 @@ namespace {
 
 // The CHS walk covers the three sui that open at entries 0, 24 and 48 of the solar-term table.
 constexpr int kTermsWalked = 72;
-constexpr const char* kNewYearLabel = "01";
 
 size_t At(int i) { return static_cast<size_t>(i); }
 
@@ -25,36 +24,35 @@ size_t At(int i) { return static_cast<size_t>(i); }
 // Only called for supported Chinese years, which fit 32 bits.
 int32_t GregorianJDNOfYear(int64_t year, int month, int day)
 {
-    return GregorianJDN(static_cast<int32_t>(year), month, day);
+    return GregorianJDN(static_cast<int32_t>(year), month, day).value();
 }
 
 // Chinese years (CHL nian and CHS sui alike) are named by Common Era years, which are Gregorian;
 // the calendar code is given explicitly rather than left to the library's default.
-int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(jdn).year; }
+int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(DayNumber(jdn)).year; }
 
 bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
 
 // The CHL date of day d0: month and day from the month that contains it, the year from the
-// Gregorian year in which the nearest month "01" at or before it begins.
+// Gregorian year in which the nearest first month at or before it begins.
 bool FillCHL(const YearStructure& ys, int32_t d0, int epoch, CHLDate& chl)
 {
-    const int i = MonthIndexOfDay(ys, d0);
+    const int i = MonthIndexOfDay(ys, DayNumber(d0));
     if (i < 0)
         return false;
-    int month = 0;
-    bool leap = false;
-    if (!ReadMonthLabel(ys.MonthLabel[At(i)], month, leap))
+    const ChineseMonth month = ys.Month[At(i)];
+    if (!month.ok())
         return false;
     int j = i;
-    while (j >= 0 && ys.MonthLabel[At(j)] != kNewYearLabel)
+    while (j >= 0 && ys.Month[At(j)] != kFirstMonth)
         --j;
     if (j < 0)
         return false;
     const int32_t y1 = GregorianYearOf(ys.MonthStart[At(j)]);
     chl.cycle = static_cast<int32_t>(CycleOfYear(y1, epoch));
     chl.position = PositionOfYear(y1);
-    chl.month = month;
-    chl.leap = leap ? 1 : 0;
+    chl.month = month.number;
+    chl.leap = month.leap ? 1 : 0;
     chl.day = d0 - ys.MonthStart[At(i)] + 1;
     return true;
 }
@@ -110,25 +108,25 @@ CHLResult ReadCHLDay(const YearStructure& ys, CHLDate& rec)
     int i = 0;
     int newYears = 0;
     for (; i < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[At(i)] == kNewYearLabel && ++newYears == 2)
+        if (ys.Month[At(i)] == kFirstMonth && ++newYears == 2)
             break;
     }
     if (i >= ys.MonthCount)
         return CHLResult::NoSecondNewYear;
 
-    const std::string target = MonthLabelStr(rec.month, rec.leap == 1);
+    const ChineseMonth target{rec.month, rec.leap == 1};
     for (;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= ys.MonthCount)
             return CHLResult::MonthNotFound;
-        if (ys.MonthLabel[At(i)] == target) {
+        if (ys.Month[At(i)] == target) {
             if (ys.MonthStart[At(i + 1)] - ys.MonthStart[At(i)] < rec.day)
                 return CHLResult::DayBeyondMonth;
             rec.valid = 1;
             rec.jdn = ys.MonthStart[At(i)] + rec.day - 1;
             return CHLResult::Found;
         }
-        if (ys.MonthLabel[At(i + 1)] == kNewYearLabel)
+        if (ys.Month[At(i + 1)] == kFirstMonth)
             return CHLResult::NoSuchMonth;
     }
 }
@@ -149,7 +147,7 @@ CHLResult ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
     const int32_t seed = GregorianJDNOfYear(y, rec.month, 15);
     if (const ChineseYearRecord* r = CachedYear(seed, settings.refLongitude))
         return CHLDayFromRecord(*r, rec);
-    return ReadCHLDay(BuildYearStructure(seed, settings.refLongitude), rec);
+    return ReadCHLDay(BuildYearStructure(Meridian(settings.refLongitude).MidnightOf(DayNumber(seed))), rec);
 }
 
 void ReadChineseDates(const YearStructure& ys, double cjdc, int epoch, CHSDate& chs, CHLDate& chl)
@@ -182,7 +180,7 @@ void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHL
     if (day >= kMinJDN - kStructureMarginDays && day <= kMaxJDN + kStructureMarginDays) // false for NaN
         r = CachedYear(static_cast<int32_t>(day), refLongitude);
     if (r == nullptr) {
-        ReadChineseDates(BuildYearStructure(cjdc, refLongitude), cjdc, epoch, chs, chl);
+        ReadChineseDates(BuildYearStructure(Meridian(refLongitude).At(cjdc)), cjdc, epoch, chs, chl);
         return;
     }
     const bool wantCHS = chs.valid != kCHSNotWanted;

@@ -22,7 +22,7 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys)
     r.termsValid = IsValid(ys.terms);
     r.termDay = ys.terms.TermDay;
     if (r.termsValid)
-        r.firstTermYear = GregorianDate(r.termDay[0]).year;
+        r.firstTermYear = GregorianDate(DayNumber(r.termDay[0])).year;
     if (!r.valid)
         return r;
     r.monthCount = ys.MonthCount;
@@ -30,12 +30,11 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys)
     int16_t nian = kNoNian;
     int newYears = 0;
     for (int k = 0; k < kMaxMonths; ++k) {
-        int month = 0;
-        bool leap = false;
-        r.label[At(k)] = ReadMonthLabel(ys.MonthLabel[At(k)], month, leap) ? MonthCodeOf(month, leap) : kNoMonthCode;
+        const ChineseMonth month = ys.Month[At(k)];
+        r.label[At(k)] = month.ok() ? MonthCodeOf(month.number, month.leap) : kNoMonthCode;
         if (k < r.monthCount && r.label[At(k)] == kNewYearCode) {
             // Chinese years lie within a few years of -3000..3000.
-            nian = static_cast<int16_t>(GregorianDate(r.monthStart[At(k)]).year);
+            nian = static_cast<int16_t>(GregorianDate(DayNumber(r.monthStart[At(k)])).year);
             if (++newYears == 2)
                 r.secondNewYear = k;
         }

@@ -68,7 +68,7 @@ int32_t ChineseYearStore::SolarYear(Longitude& l, int32_t day)
     if (day < kFirstDay || day > kLastDay)
         return kNoSolarYear;
     // As SolarYearOf: the Gregorian year y of the day, or y + 1 from the solstice's day on.
-    const int32_t y = GregorianDate(day).year;
+    const int32_t y = GregorianDate(DayNumber(day)).year;
     if (!Kept(y) || !Kept(y + 1))
         return kNoSolarYear;
     return day < SolsticeDay(l, y) ? y : y + 1;
@@ -82,7 +82,7 @@ const ChineseYearRecord* ChineseYearStore::Find(int32_t day, int refLongitude, C
         return nullptr;
     std::unique_ptr<ChineseYearRecord>& slot = l.years[IndexOf(b)];
     if (!slot)
-        slot = std::make_unique<ChineseYearRecord>(MakeYearRecord(BuildYearStructure(day, refLongitude, cache)));
+        slot = std::make_unique<ChineseYearRecord>(MakeYearRecord(BuildYearStructure(Meridian(refLongitude).MidnightOf(DayNumber(day)), cache)));
     return slot.get();
 }
 
@@ -94,7 +94,8 @@ const TermDays* ChineseYearStore::MeanSunTermDays(int32_t day, int refLongitude)
         return nullptr;
     std::unique_ptr<TermDays>& slot = l.meanSun[IndexOf(b)];
     if (!slot) {
-        const SolarTermTable t = BuildSolarTerms(day, TermMethod::MeanSun, refLongitude, *sky_);
+        const SolarTermTable t =
+            BuildSolarTerms(Meridian(refLongitude).MidnightOf(DayNumber(day)), TermMethod::MeanSun, *sky_);
         if (!IsValid(t))
             return nullptr;
         slot = std::make_unique<TermDays>(t.TermDay);

@@ -16,8 +16,10 @@ LunarYearMonths MonthsFrom(const YearStructure& ys, int first, int year)
     LunarYearMonths result;
     result.year = year;
     for (int k = first; k + 1 < ys.MonthCount; ++k) {
+        if (!ys.Month[k].ok()) return {};
         LunarMonth m;
-        if (!ReadMonthLabel(ys.MonthLabel[k], m.number, m.leap)) return {};
+        m.number = ys.Month[k].number;
+        m.leap = ys.Month[k].leap;
         if (k > first && m.number == 1 && !m.leap) {
             result.valid = true;
             return result;
@@ -35,16 +37,16 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
 {
     // Built around midsummer of the year, the structure holds the sui before and after that new
     // year and the whole nian that begins with it.
-    const int32_t midsummer = GregorianJDN(year, 7, 1);
+    const int32_t midsummer = GregorianJDN(year, 7, 1).value();
     CalendarCache& cache = TheCalendarCache();
     if (cache.Enabled()) {
         if (const ChineseYearRecord* r = cache.Years().Find(midsummer, settings.refLongitude, cache))
             return LunarYearFromRecord(*r, year);
     }
-    const YearStructure ys = BuildYearStructure(NoonOf(midsummer), settings.refLongitude);
+    const YearStructure ys = BuildYearStructure(Meridian(settings.refLongitude).NoonOf(DayNumber(midsummer)));
     if (!ys.valid) return {};
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[i] == "01" && GregorianDate(ys.MonthStart[i]).year == year)
+        if (ys.Month[i] == kFirstMonth && GregorianDate(DayNumber(ys.MonthStart[i])).year == year)
             return MonthsFrom(ys, i, year);
     }
     return {};

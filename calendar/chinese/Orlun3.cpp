@@ -9,7 +9,7 @@ SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude)
 {
     CalendarCache& cache = TheCalendarCache();
     if (method == TermMethod::MeanSun)
-        return BuildSolarTerms(cjdc, method, refLongitude, cache.Enabled() ? cache.Sky() : ComputedSky());
+        return BuildSolarTerms(Meridian(refLongitude).At(cjdc), method, cache.Enabled() ? cache.Sky() : ComputedSky());
     return cache.TrueSunTerms(cjdc, refLongitude);
 }
 

@@ -9,11 +9,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "calendar/core/ChineseDate.h"
+#include "calendar/core/ChineseMonth.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/Limits.h"
+#include "calendar/core/Meridian.h"
 #include "calendar/core/Settings.h"
 #include "calendar/astro/SolarTerms.h"
 
@@ -24,8 +27,8 @@ class CalendarCache;
 // A build spans about 43 months; the tables hold 51.
 inline constexpr int kMaxMonths = 51;
 
-// Labels: "01".."12" for ordinary months, "4*" / "11*" for leap months; after the last complete
-// sui the first month is "stop here" and the rest are empty.
+// The label of the first month after the last complete sui, where the structure's months are
+// listed as texts (MonthLabelOf).
 inline constexpr const char* kStopHere = "stop here";
 
 // Moments whose day lies more than this many days outside kMinJDN..kMaxJDN have no structure.
@@ -45,7 +48,10 @@ struct YearStructure {
     std::array<double, kMaxMonths> DarkMoon{};      // CJDC instant of each month's dark moon
     std::array<int32_t, kMaxMonths> MonthStart{};   // CJDC day number of each month's first day
     std::array<int16_t, kMaxMonths> MajorTermCount{}; // major terms whose day falls in the month
-    std::array<std::string, kMaxMonths> MonthLabel{};
+    // The month of each start: its number and leap flag for the months of the complete sui, no
+    // month ({}: not ok()) from NumberedMonths on.
+    std::array<ChineseMonth, kMaxMonths> Month{};
+    int NumberedMonths = 0;                         // months of the complete sui, from month 0
     bool valid = false;                             // false when the moment has no structure
 };
 
@@ -55,22 +61,26 @@ struct YearStructure {
 SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude);
 
 // "05" for an ordinary month, "5*" for a leap month.
-std::string MonthLabelStr(int month, bool leap);
+std::string MonthLabelStr(ChineseMonth month);
 
-// Reads a month label: its number and whether it carries "*". False for anything but a month
+// The label of month i of a structure as its lists show it: MonthLabelStr of a numbered month,
+// "stop here" for the first month after the last complete sui, "" for the months after it.
+std::string MonthLabelOf(const YearStructure& ys, int i);
+
+// Reads a month label: its number and whether it carries "*". nullopt for anything but a month
 // number 1..12 with or without one "*" ("stop here" and the empty label included).
-bool ReadMonthLabel(const std::string& label, int& month, bool& leap);
+std::optional<ChineseMonth> ReadMonthLabel(const std::string& label);
 
-// The structure around a CJDC moment, at the reference longitude (true-sun terms always).
-// valid is false for a moment without one: not a number, far outside the supported days, a
+// The structure around a local time at the reference meridian (CJDC; true-sun terms always).
+// valid is false for a time without one: not a number, far outside the supported days, a
 // lunation the engine cannot find, or more month starts than the tables hold.
-YearStructure BuildYearStructure(double cjdc, int refLongitude);
+YearStructure BuildYearStructure(LocalTime cjdc);
 // The same, with the dark moons and term tables remembered in (or, when it is off, computed
 // without) the given cache.
-YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& cache);
+YearStructure BuildYearStructure(LocalTime cjdc, CalendarCache& cache);
 
 // Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]), or -1.
-int MonthIndexOfDay(const YearStructure& ys, int32_t day);
+int MonthIndexOfDay(const YearStructure& ys, DayNumber day);
 
 } // namespace orlun
 

@@ -4,12 +4,13 @@ namespace orlun {
 
 SolarTermTable TermTableMemo::TrueSun(double cjdc, int refLongitude, const SkySource& sky)
 {
-    const int32_t b = SolarYearOf(cjdc, refLongitude, sky);
+    const LocalTime moment = Meridian(refLongitude).At(cjdc);
+    const int32_t b = SolarYearOf(moment, sky);
     if (b == kNoSolarYear)
-        return BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude, sky);
+        return BuildSolarTerms(moment, TermMethod::TrueSun, sky);
     Entry& entry = entries_[static_cast<size_t>(static_cast<uint32_t>(b)) % kSize];
     if (entry.solarYear != b || entry.refLongitude != refLongitude) {
-        SolarTermTable table = BuildSolarTerms(cjdc, TermMethod::TrueSun, refLongitude, sky);
+        SolarTermTable table = BuildSolarTerms(moment, TermMethod::TrueSun, sky);
         if (table.solarYear != b) // not expected; such a table is never remembered
             return table;
         entry.solarYear = b;

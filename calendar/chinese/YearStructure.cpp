@@ -17,8 +17,6 @@ namespace orlun {
 namespace {
 
 // Working marks of the numbering walk; both are always replaced by month numbers.
-constexpr const char* kStartOfSui = "start of sui";
-constexpr const char* kLeapMonthMark = "leap month";
 
 // The last term of the table (the March equinox of b + 2) and how far past its day month starts
 // are still found, so that the months up to it are all closed.
@@ -34,7 +32,8 @@ YearStructure Invalid(YearStructure ys)
 {
     ys.valid = false;
     ys.MonthCount = 0;
-    ys.MonthLabel.fill(std::string());
+    ys.Month.fill({});
+    ys.NumberedMonths = 0;
     ys.MajorTermCount.fill(0);
     return ys;
 }
@@ -58,7 +57,7 @@ bool TermsUsable(const SolarTermTable& t)
 bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
 {
     const auto darkMoonUT = [&cache](int32_t n) { return cache.DarkMoonUT(n); };
-    const std::optional<int32_t> first = FindLunation(CJDCToAJD(ys.terms.TermMoment[0], refLongitude), darkMoonUT);
+    const std::optional<int32_t> first = FindLunation(Moment(CJDCToAJD(ys.terms.TermMoment[0], refLongitude)), darkMoonUT);
     if (!first)
         return false;
     ys.FirstLunation = *first;
@@ -67,7 +66,7 @@ bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
         const int64_t lunation = int64_t{*first} + k;
         if (lunation > std::numeric_limits<int32_t>::max())
             return false;
-        const double t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)), refLongitude);
+        const double t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)).ajd(), refLongitude);
         if (!std::isfinite(t))
             return false;
         // A dark moon at any time of a day, exactly at midnight too, makes it the first day.
@@ -86,12 +85,15 @@ bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
     }
 }
 
+// The months that hold a winter solstice, each of which opens a sui.
+using SuiStarts = std::array<bool, kMaxMonths>;
+
 // Counts the major terms of each month by day numbers, so a major term on the day of a dark moon
 // belongs to the month that begins that day, and marks the months of the winter solstices. The
 // last month is never closed and the last term (index 78) never counted.
-void CountMajorTerms(YearStructure& ys)
+void CountMajorTerms(YearStructure& ys, SuiStarts& suiStarts)
 {
-    ys.MonthLabel.fill(std::string());
+    suiStarts.fill(false);
     ys.MajorTermCount.fill(0);
     for (int j = 0; j + 1 < ys.MonthCount; ++j) {
         for (int i = 0; i < kLastTerm; i += 2) {
@@ -101,7 +103,7 @@ void CountMajorTerms(YearStructure& ys)
             if (termDay >= ys.MonthStart[At(j)]) {
                 ++ys.MajorTermCount[At(j)];
                 if (i % kTermsPerYear == 0)
-                    ys.MonthLabel[At(j)] = kStartOfSui;
+                    suiStarts[At(j)] = true;
             }
         }
     }
@@ -111,50 +113,45 @@ void CountMajorTerms(YearStructure& ys)
 void NumberOrdinarySui(YearStructure& ys, int off)
 {
     for (int k = 0; k < kOrdinarySui; ++k)
-        ys.MonthLabel[At(off + k)] = MonthLabelStr((k + 10) % 12 + 1, false);
+        ys.Month[At(off + k)] = {(k + 10) % 12 + 1, false};
 }
 
 // A sui of thirteen months: the first month without a major term is the leap month and repeats
 // its predecessor's number. When the group starts with that month (month 0 of a build whose
-// first dark moon after the solstice fell on the solstice's own day) it becomes "10*".
+// first dark moon after the solstice fell on the solstice's own day) it becomes 10*.
 void NumberLeapSui(YearStructure& ys, int off)
 {
-    for (int k = 0; k < kLeapSui; ++k) {
-        if (ys.MajorTermCount[At(off + k)] == 0) {
-            ys.MonthLabel[At(off + k)] = kLeapMonthMark;
-            break;
-        }
+    int leapAt = -1;
+    for (int k = 0; k < kLeapSui && leapAt < 0; ++k) {
+        if (ys.MajorTermCount[At(off + k)] == 0)
+            leapAt = k;
     }
     int m = 11;
     for (int k = 0; k < kLeapSui; ++k) {
-        std::string& label = ys.MonthLabel[At(off + k)];
-        if (label == kLeapMonthMark) {
-            int before = 10;
-            bool beforeLeap = false;
-            if (k > 0)
-                ReadMonthLabel(ys.MonthLabel[At(off + k - 1)], before, beforeLeap);
-            label = MonthLabelStr(before, true);
+        ChineseMonth& month = ys.Month[At(off + k)];
+        if (k == leapAt) {
+            month = {k > 0 ? ys.Month[At(off + k - 1)].number : 10, true};
         } else {
-            label = MonthLabelStr((m - 1) % 12 + 1, false);
+            month = {(m - 1) % 12 + 1, false};
             ++m;
         }
     }
 }
 
-// Numbers the months sui by sui from month 0. The first month of the incomplete sui at the end
-// becomes "stop here"; the months after it keep empty labels. False when a group would run past
-// the months found (which the astronomy never produces).
-bool NumberMonths(YearStructure& ys)
+// Numbers the months sui by sui from month 0, up to the incomplete sui at the end, whose months
+// stay unnumbered. False when a group would run past the months found (which the astronomy never
+// produces).
+bool NumberMonths(YearStructure& ys, const SuiStarts& suiStarts)
 {
     int off = 0;
+    ys.Month.fill({});
     while (off < ys.MonthCount) {
+        ys.NumberedMonths = off;
         int n = 1;
-        while (off + n < ys.MonthCount && ys.MonthLabel[At(off + n)] != kStartOfSui)
+        while (off + n < ys.MonthCount && !suiStarts[At(off + n)])
             ++n;
-        if (off + n >= ys.MonthCount) {
-            ys.MonthLabel[At(off)] = kStopHere;
+        if (off + n >= ys.MonthCount)
             return true;
-        }
         // Any count other than twelve is taken for a leap sui.
         const int size = (n == kOrdinarySui) ? kOrdinarySui : kLeapSui;
         if (off + size >= ys.MonthCount)
@@ -165,19 +162,27 @@ bool NumberMonths(YearStructure& ys)
             NumberLeapSui(ys, off);
         off += size;
     }
+    ys.NumberedMonths = off;
     return true;
 }
 
 } // namespace
 
-std::string MonthLabelStr(int month, bool leap)
+std::string MonthLabelStr(ChineseMonth month)
 {
     char text[16];
-    std::snprintf(text, sizeof text, leap ? "%d*" : "%02d", month);
+    std::snprintf(text, sizeof text, month.leap ? "%d*" : "%02d", month.number);
     return text;
 }
 
-bool ReadMonthLabel(const std::string& label, int& month, bool& leap)
+std::string MonthLabelOf(const YearStructure& ys, int i)
+{
+    if (i < ys.NumberedMonths)
+        return MonthLabelStr(ys.Month[At(i)]);
+    return i == ys.NumberedMonths && i < ys.MonthCount ? kStopHere : "";
+}
+
+std::optional<ChineseMonth> ReadMonthLabel(const std::string& label)
 {
     size_t pos = 0;
     int number = 0;
@@ -186,22 +191,19 @@ bool ReadMonthLabel(const std::string& label, int& month, bool& leap)
         ++pos;
     }
     if (pos == 0 || number < 1 || number > 12)
-        return false;
+        return std::nullopt;
     const std::string rest = label.substr(pos);
     if (!rest.empty() && rest != "*")
-        return false;
-    month = number;
-    leap = (rest == "*");
-    return true;
+        return std::nullopt;
+    return ChineseMonth{number, rest == "*"};
 }
 
-YearStructure BuildYearStructure(double cjdc, int refLongitude)
-{
-    return BuildYearStructure(cjdc, refLongitude, TheCalendarCache());
-}
+YearStructure BuildYearStructure(LocalTime cjdc) { return BuildYearStructure(cjdc, TheCalendarCache()); }
 
-YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& cache)
+YearStructure BuildYearStructure(LocalTime at, CalendarCache& cache)
 {
+    const double cjdc = at.cjd();
+    const int refLongitude = at.meridian().degreesEast();
     YearStructure ys;
     const double day = std::floor(cjdc); // NaN fails both comparisons below
     if (!(day >= double{kMinJDN} - kStructureMarginDays && day <= double{kMaxJDN} + kStructureMarginDays))
@@ -209,15 +211,17 @@ YearStructure BuildYearStructure(double cjdc, int refLongitude, CalendarCache& c
     ys.terms = cache.TrueSunTerms(cjdc, refLongitude);
     if (!TermsUsable(ys.terms) || !FindMonthStarts(ys, refLongitude, cache))
         return Invalid(std::move(ys));
-    CountMajorTerms(ys);
-    if (!NumberMonths(ys))
+    SuiStarts suiStarts{};
+    CountMajorTerms(ys, suiStarts);
+    if (!NumberMonths(ys, suiStarts))
         return Invalid(std::move(ys));
     ys.valid = true;
     return ys;
 }
 
-int MonthIndexOfDay(const YearStructure& ys, int32_t day)
+int MonthIndexOfDay(const YearStructure& ys, DayNumber at)
 {
+    const int32_t day = at.value();
     if (!ys.valid)
         return -1;
     for (int i = 0; i + 1 < ys.MonthCount && i + 1 < kMaxMonths; ++i) {

@@ -1,42 +1,46 @@
-// The records of the Chinese lunar (CHL) and solar (CHS) dates. Their layouts are fixed: the
-// date-string readers of engine/orlun2 fill them field by field.
+// The Chinese lunar (CHL) and solar (CHS) dates as values. A date's cycle counts from its epoch,
+// the Common Era year of cycle 1, position 1 (-2696 or -2636). ok() says whether the fields lie
+// in their ranges; whether the date exists in that year (a leap month, a day 30) is the answer
+// of its conversion to a day number (calendar/chinese).
 #pragma once
 
 #include <cstdint>
 
+#include "calendar/core/ChineseMonth.h"
+// The record layouts, for the folders not yet moved to the values.
+#include "calendar/core/RecordLayouts.h"
+
 namespace orlun {
 
-// CHL date: cycle-position-month[*]-day. 40 bytes, ten 32-bit little-endian fields.
-struct CHLDate {
-    int32_t epoch = 0;     // epoch year used in the last conversion to a day number
-    int32_t cycle = 0;     // 60-year cycle, any integer
-    int32_t position = 0;  // year within the cycle, 1..60
-    int32_t reserved1 = 0;
-    int32_t reserved2 = 0;
-    int32_t month = 0;     // 1..12
-    int32_t day = 0;       // 1..30
-    int32_t valid = 0;     // 1 when the date was found valid
-    int32_t jdn = 0;       // CJDC day number of the date
-    int32_t leap = 0;      // 1 for a leap month
-};
-static_assert(sizeof(CHLDate) == 40, "the CHL record is exchanged by layout");
+// CHL: cycle-position-month[*]-day.
+struct ChineseLunarDate {
+    int32_t cycle = 0;  // any integer
+    int position = 0;   // year within the cycle, 1..60
+    ChineseMonth month;
+    int day = 0;        // 1..30
+    int epoch = 0;      // of the cycle
 
-// CHS date: cycle-position-solarterm-day. 36 bytes, nine 32-bit fields. Term 1 is the winter
-// solstice; the CHS year (sui) runs from the winter solstice of the previous Common Era year.
-struct CHSDate {
-    int32_t epoch = 0;
+    constexpr bool ok() const
+    {
+        return position >= 1 && position <= 60 && month.ok() && day >= 1 && day <= 30;
+    }
+    friend constexpr bool operator==(const ChineseLunarDate&, const ChineseLunarDate&) = default;
+};
+
+// CHS: cycle-position-solarterm-day. Term 1 is the winter solstice; the sui runs from the winter
+// solstice of the previous Common Era year.
+struct ChineseSolarDate {
     int32_t cycle = 0;
-    int32_t position = 0; // 1..60
-    int32_t reserved1 = 0;
-    int32_t reserved2 = 0;
-    int32_t term = 0;     // 1..24
-    int32_t day = 0;      // 1..16
-    int32_t valid = 0;
-    int32_t jdn = 0;
-};
-static_assert(sizeof(CHSDate) == 36, "the CHS record is exchanged by layout");
+    int position = 0; // 1..60
+    int term = 0;     // 1..24
+    int day = 0;      // 1..16
+    int epoch = 0;
 
-// A CHS record whose valid field holds this on entry to CJDateToChDates is not filled.
-constexpr int32_t kCHSNotWanted = -99;
+    constexpr bool ok() const
+    {
+        return position >= 1 && position <= 60 && term >= 1 && term <= 24 && day >= 1 && day <= 16;
+    }
+    friend constexpr bool operator==(const ChineseSolarDate&, const ChineseSolarDate&) = default;
+};
 
 } // namespace orlun

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "calendar/core/Meridian.h"
+
 namespace orlun {
 
 inline double AJDToCJDL(double ajd) { return ajd + 0.5; }
@@ -18,6 +20,15 @@ inline double CJDLToCJDC(double cjdl, int refLongitude) { return cjdl + refLongi
 inline double CJDCToCJDL(double cjdc, int refLongitude) { return cjdc - refLongitude / 360.0; }
 inline double AJDToCJDC(double ajd, int refLongitude) { return CJDLToCJDC(AJDToCJDL(ajd), refLongitude); }
 inline double CJDCToAJD(double cjdc, int refLongitude) { return CJDLToAJD(CJDCToCJDL(cjdc, refLongitude)); }
+
+// The same crossings on the typed values: a moment in UT and local time on a meridian (the
+// reference meridian for CJDC, Greenwich for CJDL). They give the same bits as the ones above.
+inline LocalTime AJDToCJDL(Moment ajd) { return Meridian::Greenwich().LocalTimeOf(ajd); }
+inline Moment CJDLToAJD(LocalTime cjdl) { return cjdl.moment(); }
+inline LocalTime CJDLToCJDC(LocalTime cjdl, Meridian reference) { return cjdl.On(reference); }
+inline LocalTime CJDCToCJDL(LocalTime cjdc) { return cjdc.On(Meridian::Greenwich()); }
+inline LocalTime AJDToCJDC(Moment ajd, Meridian reference) { return reference.LocalTimeOf(ajd); }
+inline Moment CJDCToAJD(LocalTime cjdc) { return cjdc.moment(); }
 
 // The day number of a chronological Julian date (its floor), held at the ends of the 32-bit day
 // numbers for moments beyond them (and the lowest for no number), never wrapped.

@@ -10,7 +10,7 @@ bool SameDisplayedMinute(double ajd, double otherAJD)
 {
     const double cjdl = AJDToCJDL(ajd);
     const double otherCJDL = AJDToCJDL(otherAJD);
-    return DayNumberOf(cjdl) == DayNumberOf(otherCJDL) && LondonTime(cjdl) == LondonTime(otherCJDL);
+    return DayNumberOf(cjdl) == DayNumberOf(otherCJDL) && LondonTime(Meridian::Greenwich().At(cjdl)) == LondonTime(Meridian::Greenwich().At(otherCJDL));
 }
 
 namespace {

@@ -55,25 +55,17 @@ DayOutcome CheckedDay(int32_t jdn)
 
 DayOutcome WesternDay(const std::string& datePart, char letter, int invalidCode)
 {
-    WesternDate rec;
-    rec.calendar = static_cast<uint16_t>(letter);
-    ParseWesternDate(datePart, rec);
-    if (rec.valid != 1) return Refused(invalidCode);
-    return CheckedDay(rec.jdn);
+    const WesternReading reading =
+        ParseWesternDate(datePart, letter == 'J' ? WesternCalendar::Julian : WesternCalendar::Gregorian);
+    if (!reading.ok()) return Refused(invalidCode);
+    return CheckedDay(reading.day.value());
 }
 
 DayOutcome ARCDay(const std::string& datePart)
 {
-    WesternDate rec;
-    rec.calendar = 'R';
-    ParseWesternDate(datePart, rec);
-    if (rec.valid != 1) return Refused(kEntryInvalidARC);
-    ARCDate arc;
-    arc.year = rec.year;
-    arc.month = rec.month;
-    arc.day = rec.day;
-    if (!ARCToJDN(arc)) return Refused(kEntryInvalidARC);
-    return CheckedDay(arc.jdn);
+    std::optional<ARCDate> arc = ParseARCDateFields(datePart);
+    if (!arc || !ARCToJDN(*arc)) return Refused(kEntryInvalidARC);
+    return CheckedDay(arc->jdn);
 }
 
 // '70-?-12-30' names its year by the element-animal chosen in the two lists: the reader finds
@@ -225,10 +217,10 @@ void FinishDayCount(ParseResult& r, Branch branch, const std::string& datePart, 
     SetCalendar(r, row);
     DateEntry& f = r.fields;
     if (branch == Branch::CJDC) {
-        f.time = ReferenceTime(AJDToCJDC(ajd, s.refLongitude), s.zoneCode).substr(0, kTimeTextLength);
+        f.time = ReferenceTime(AJDToCJDC(Moment(ajd), Meridian(s.refLongitude)), s.zoneCode).substr(0, kTimeTextLength);
         f.zoneIndex = kReferenceZone;
     } else {
-        f.time = LondonTime(AJDToCJDL(ajd)).substr(0, kTimeTextLength);
+        f.time = LondonTime(AJDToCJDL(Moment(ajd))).substr(0, kTimeTextLength);
         f.zoneIndex = kGMTZone;
     }
     r.ajd = ajd;

@@ -20,7 +20,7 @@ namespace {
 std::optional<LunarMonth> MonthContaining(int32_t day, const CalendarSettings& settings)
 {
     if (day < kMinJDN || day > kMaxJDN) return std::nullopt;
-    const int year = GregorianDate(day).year;
+    const int year = GregorianDate(DayNumber(day)).year;
     for (int y : {year, year - 1}) {
         if (y < kMinYear - 1 || y > kMaxYear) continue;
         const LunarYearMonths months = LunarYearMonthsOf(y, settings);
@@ -65,8 +65,8 @@ std::string CellDayText(int day) { return std::to_string(day) + (day < 10 ? " " 
 
 std::string CellCEText(int32_t jdn)
 {
-    const WesternDate ce = GregorianDate(jdn);
-    return FirstLetters(WeekdayNameOfJDN(jdn)) + " " + FirstLetters(MonthName(ce.month)) + " " +
+    const WesternDate ce = GregorianDate(DayNumber(jdn));
+    return FirstLetters(WeekdayNameOfJDN(DayNumber(jdn))) + " " + FirstLetters(MonthName(ce.month)) + " " +
            std::to_string(ce.day);
 }
 
@@ -78,8 +78,8 @@ std::string CellARCText(int32_t jdn)
 
 std::string YearAndMonthText(int32_t firstJdn, int32_t lastJdn)
 {
-    const WesternDate first = GregorianDate(firstJdn);
-    const WesternDate last = GregorianDate(lastJdn);
+    const WesternDate first = GregorianDate(DayNumber(firstJdn));
+    const WesternDate last = GregorianDate(DayNumber(lastJdn));
     const std::string lead = "Common Era year ";
     if (first.year != last.year)
         return lead + std::to_string(first.year) + " (" + MonthName(first.month) + ") - " +
@@ -115,7 +115,7 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
         c.dayText = CellDayText(day);
         c.ceText = CellCEText(c.jdn);
         c.arcText = CellARCText(c.jdn);
-        const int weekday = WeekdayNumber(c.jdn);
+        const int weekday = WeekdayNumber(DayNumber(c.jdn));
         c.weekend = weekday == 0 || weekday == 6;
         c.today = c.jdn == todayJdn;
         view.cells.push_back(c);

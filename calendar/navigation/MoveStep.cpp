@@ -47,22 +47,11 @@ std::string UnableText(bool forward, const char* unitName)
 
 // ---- Western units: the London day D and its time of day f.
 
-bool WesternDateExists(const WesternDate& date)
-{
-    WesternDate check = date;
-    DateToJDN(check);
-    JDNToDate(check);
-    return check.year == date.year && check.month == date.month && check.day == date.day;
-}
-
 MoveStepResult WesternStep(double ajd, MoveUnit unit, bool forward)
 {
     const double cjdl = AJDToCJDL(ajd);
     const bool julian = unit == MoveUnit::JCCycle;
-    WesternDate date;
-    date.jdn = DayNumberOf(cjdl);
-    date.calendar = julian ? 'J' : 'G';
-    JDNToDate(date);
+    WesternDate date = JDNToDate(DayNumber(DayNumberOf(cjdl)), julian ? WesternCalendar::Julian : WesternCalendar::Gregorian);
     if (AtLimit(date.year, kMinYear, kMaxYear, forward)) return LimitReached(forward);
 
     const int sign = forward ? 1 : -1;
@@ -75,13 +64,13 @@ MoveStepResult WesternStep(double ajd, MoveUnit unit, bool forward)
             date.month = kMonthsPerYear;
             --date.year;
         }
-        while (date.day > 1 && !WesternDateExists(date)) --date.day;
+        while (date.day > 1 && !date.ok()) --date.day;
     } else {
         const int years = unit == MoveUnit::CEYear ? 1 : unit == MoveUnit::CECentury ? 100 : 80;
         date.year += sign * years;
-        if (!WesternDateExists(date)) --date.day; // 29 February
+        if (!date.ok()) --date.day; // 29 February
     }
-    const int32_t day = DateToJDN(date);
+    const int32_t day = DateToJDN(date).value();
     return Moved(CJDLToAJD(day + FractionOf(cjdl)), julian ? kRowJC : kRowCE);
 }
 

@@ -16,19 +16,17 @@ namespace orlun {
 namespace {
 
 // "2001-12-31 CE 02:32 GMT Monday": the Western date of the London day, its time and weekday.
-DisplayLine WesternLine(const char* control, const char* caption, char calendarLetter,
+DisplayLine WesternLine(const char* control, const char* caption, WesternCalendar calendar,
                         const char* designation, double cjdl)
 {
-    WesternDate rec;
-    rec.jdn = DayNumberOf(cjdl);
-    rec.calendar = static_cast<uint16_t>(calendarLetter);
-    JDNToDate(rec);
+    const LocalTime london = Meridian::Greenwich().At(cjdl);
+    const WesternDate date = JDNToDate(london.day(), calendar);
     DisplayLine line;
     line.control = control;
     line.caption = caption;
-    line.value = DateText(rec) + " " + designation + " " + LondonTime(cjdl) + " " +
-                 WeekdayNameOfJDN(rec.jdn);
-    line.toolTip = DateLongText(rec) + " (London).";
+    line.value = DateText(date) + " " + designation + " " + LondonTime(london) + " " +
+                 WeekdayNameOfJDN(london.day());
+    line.toolTip = DateLongText(date) + " (London).";
     return line;
 }
 
@@ -60,7 +58,7 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
         t.yearNumber.control = "lblYear";
         return;
     }
-    const std::string time = ReferenceTime(t.cjdc, settings.zoneCode);
+    const std::string time = ReferenceTime(Meridian(settings.refLongitude).At(t.cjdc), settings.zoneCode);
 
     // On the first day of a solar term the term's code stands where the zone code would: the line
     // ends with the time. (Cutting the last three characters of the whole line, as the older
@@ -155,12 +153,12 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
                         DayCountText(ajd) + " AJD", ""};
     t.cjdLondon = {"lblChronologicalJulianDateLondon", "Chronological JD London:",
                    DayCountText(t.cjdl) + " CJDL", ""};
-    t.commonEra = WesternLine("lblCommonEraDate", "Common Era (Gregorian):", 'G', "CE", t.cjdl);
-    t.julianCalendar = WesternLine("lblJulianCalendarDate", "Julian Calendar:", 'J', "JC", t.cjdl);
+    t.commonEra = WesternLine("lblCommonEraDate", "Common Era (Gregorian):", WesternCalendar::Gregorian, "CE", t.cjdl);
+    t.julianCalendar = WesternLine("lblJulianCalendarDate", "Julian Calendar:", WesternCalendar::Julian, "JC", t.cjdl);
     t.arcGMT = ArcLine("lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:", DayNumberOf(t.cjdl),
-                       LondonTime(t.cjdl), "GMT timezone");
+                       LondonTime(Meridian::Greenwich().At(t.cjdl)), "GMT timezone");
     t.arcReference = ArcLine("lblArchetypesCalendarCCT", "", DayNumberOf(t.cjdc),
-                             ReferenceTime(t.cjdc, settings.zoneCode), "CCT timezone");
+                             ReferenceTime(Meridian(settings.refLongitude).At(t.cjdc), settings.zoneCode), "CCT timezone");
     ChineseLines(t, settings);
     t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.refLongitude),
                       DayCountText(t.cjdc) + " CJDC", ""};
@@ -171,10 +169,10 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
     t.elementAnimalOfDay = {"lblElementAnimalOfDay", StemBranchStr(t.dayPosition),
                             ElementAnimalStr(t.dayPosition, settings.country) + " day", ""};
 
-    t.moon = ComputeMoonData(ajd);
+    t.moon = ComputeMoonData(Moment(ajd));
     t.phaseOfMoon = {"lblPhaseOfMoon", "Phase of Moon, illumination:", t.moon.phaseText, ""};
     t.ageOfMoon = {"lblAgeOfMoon", "[Lunation] Age of Moon:", t.moon.ageText, ""};
-    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(ajd)), ""};
+    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(Moment(ajd))), ""};
     return t;
 }
 

@@ -130,7 +130,7 @@ LogMoment LogMomentOf(const DisplayTexts& texts, const CalendarSettings& setting
     m.settings = settings;
     m.countryName = CountryName(settings.country);
     m.longitudeNumber = settings.refLongitude;
-    m.lunation = GetLunation(m.ajd);
+    m.lunation = GetLunation(Moment(m.ajd));
     return m;
 }
 
@@ -187,7 +187,7 @@ void WesternItems(std::string& t, const LogMoment& m, const LogPreferences& p)
 {
     const bool x = p.verbose;
     if (p.ce || p.jc) {
-        const CEAndJC dates = CEAndJCFromCJD(m.cjdl);
+        const CEAndJC dates = CEAndJCFromCJD(Meridian::Greenwich().At(m.cjdl));
         if (p.ce) WesternItem(t, m.ceLine, dates.ce, x);
         if (p.jc) WesternItem(t, m.jcLine, dates.jc, x);
     }

@@ -154,7 +154,7 @@ std::string MultipleProgressText(int32_t day, const CalendarSettings& settings)
 {
     const CHLDate chl = CHLDateOfDay(day, settings);
     return "Searching ...    " + CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings.country) + "   " +
-           DateText(GregorianDate(day)) + " CE";
+           DateText(GregorianDate(DayNumber(day))) + " CE";
 }
 
 std::string MultipleNotFoundText(const std::string& withinText, bool fromToday)

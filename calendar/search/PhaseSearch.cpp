@@ -16,16 +16,16 @@ struct PhaseAt {
 
 std::optional<PhaseAt> LastPhase(double ajd)
 {
-    const auto n = GetLunation(ajd);
+    const auto n = GetLunation(Moment(ajd));
     if (!n) return std::nullopt;
     PhaseAt at;
     at.lunation = *n;
-    at.phase = GetPhase(*n, ajd, at.exact);
+    at.phase = GetPhase(*n, Moment(ajd), at.exact);
     if (at.phase < 0) return std::nullopt;
     return at;
 }
 
-SearchOutcome PhaseInstant(int32_t lunation, int phase) { return FoundAt(GetPhaseTimeUT(lunation, phase)); }
+SearchOutcome PhaseInstant(int32_t lunation, int phase) { return FoundAt(GetPhaseTimeUT(lunation, phase).ajd()); }
 
 } // namespace
 

@@ -80,18 +80,18 @@ SearchOutcome CoincidenceSearch(SearchTarget target, double ajd, bool next, cons
                                 const SearchProgress& progress)
 {
     const int p = PhaseOf(target);
-    auto n = GetLunation(ajd);
+    auto n = GetLunation(Moment(ajd));
     if (!n) return RangeRefusal(next);
     ProgressDots dots(progress, ". ", kMaxLabel);
     bool exact = false;
-    const int k = GetPhase(*n, ajd, exact);
+    const int k = GetPhase(*n, Moment(ajd), exact);
     // The first candidate is the first phase p after (before) the start; then lunation by lunation.
     int32_t lunation = *n;
     if (next && k >= p) ++lunation;
     if (!next && (k < p || (k == p && exact))) --lunation;
     for (int count = 1; count <= kMaxCoincidenceCandidates; ++count) {
         if (count % kDotEvery == 0) dots.Add();
-        const double candidate = GetPhaseTimeUT(lunation, p);
+        const double candidate = GetPhaseTimeUT(lunation, p).ajd();
         if (CheckDateRange(candidate) != RangeCheck::InRange) return WithinRange(FoundAt(candidate));
         CHSDate chs;
         CHLDate chl;

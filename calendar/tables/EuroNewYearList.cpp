@@ -47,12 +47,8 @@ bool EuroNewYearList::Flush(std::string& out)
 bool EuroNewYearList::Next(std::string& out)
 {
     if (done_ >= total_) return false;
-    WesternDate newYear;
-    newYear.year = first_ + done_;
-    newYear.month = 1;
-    newYear.day = 1;
-    newYear.calendar = julian_ ? 'J' : 'G';
-    const int32_t jdn = DateToJDN(newYear);
+    const WesternDate newYear{first_ + done_, 1, 1, julian_ ? WesternCalendar::Julian : WesternCalendar::Gregorian};
+    const int32_t jdn = DateToJDN(newYear).value();
     if (jdn < kMinJDN || jdn > kMaxJDN) {
         message_ = DateRangeMessage(jdn < kMinJDN ? RangeCheck::TooEarly : RangeCheck::TooLate);
         Flush(out);

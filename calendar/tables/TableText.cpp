@@ -4,13 +4,9 @@
 
 namespace orlun {
 
-WesternDateRecord EuroDate(int32_t jdn, bool julian)
+WesternDate EuroDate(int32_t jdn, bool julian)
 {
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = julian ? 'J' : 'G';
-    JDNToDate(rec);
-    return rec;
+    return JDNToDate(DayNumber(jdn), julian ? WesternCalendar::Julian : WesternCalendar::Gregorian);
 }
 
 std::string SettingsNote(const CalendarSettings& s, const std::string& separator)

@@ -72,14 +72,14 @@ struct MonthMarks {
 // shows the number and leap flag the conversions give its first day and its own major terms.
 MonthMarks MarksOfMonthBeforeSolstice(const YearStructure& ys, const CalendarSettings& s)
 {
-    MonthMarks marks{ys.MonthLabel[0], ys.MajorTermCount[0]};
+    MonthMarks marks{MonthLabelOf(ys, 0), ys.MajorTermCount[0]};
     CHSDate chs;
     chs.valid = kCHSNotWanted;
     CHLDate chl;
     CJDateToChDates(ys.MonthStart[0], s.epoch, s.refLongitude, chs, chl);
     const SolarTermTable terms = SolarTermsOf(ys.MonthStart[0], TermMethod::TrueSun, s.refLongitude);
     if (chl.valid == 0 || !IsValid(terms)) return marks;
-    marks.label = MonthLabelStr(chl.month, chl.leap != 0);
+    marks.label = MonthLabelStr(ChineseMonth{chl.month, chl.leap != 0});
     marks.majorTerms = 0;
     for (int i = 0; i < kTermTableSize; i += 2)
         if (terms.TermDay[i] >= ys.MonthStart[0] && terms.TermDay[i] < ys.MonthStart[1]) ++marks.majorTerms;
@@ -107,14 +107,14 @@ std::string Heading(int64_t cycle, int position, int year, const YearDataOptions
 std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSettings& s)
 {
     const double cjdc = AJDToCJDC(ajd, s.refLongitude);
-    const int32_t solarYear = SolarYearOf(std::floor(cjdc), s.refLongitude);
+    const int32_t solarYear = SolarYearOf(Meridian(s.refLongitude).At(std::floor(cjdc)));
     if (solarYear == kNoSolarYear) return "";
     const int year = solarYear - 1;
     const int64_t cycle = CycleOfYear(year, s.epoch);
     const int position = PositionOfYear(year);
     std::string text = Heading(cycle, position, year, o, s);
 
-    const YearStructure ys = BuildYearStructure(cjdc, s.refLongitude);
+    const YearStructure ys = BuildYearStructure(Meridian(s.refLongitude).At(cjdc));
     if (!ys.valid) return text;
 
     const std::string cal = EuroCalendarCode(o.julian);
@@ -126,10 +126,10 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
     while (i < kTermTableSize && ys.terms.TermDay[i] < ys.MonthStart[0]) ++i;
 
     std::string table;
-    for (int m = 0; m < ys.MonthCount && ys.MonthLabel[m] != kStopHere; ++m) {
-        const std::string& label = ys.MonthLabel[m];
-        const bool suiStart = label == "11";
-        const bool nianStart = label == "01";
+    for (int m = 0; m < ys.MonthCount && m < ys.NumberedMonths; ++m) {
+        const ChineseMonth month = ys.Month[m];
+        const bool suiStart = month == ChineseMonth{11, false};
+        const bool nianStart = month == kFirstMonth;
         // A fourth sui would run past the three the table is about.
         if (suiStart && ++suiStarts == 4) break;
         if (suiStart) {
@@ -153,7 +153,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
 
         const bool beforeSolstice = m == 0 && ys.MonthCount > 1 && ys.MonthStart[1] <= ys.terms.TermDay[0];
         const MonthMarks marks = beforeSolstice ? MarksOfMonthBeforeSolstice(ys, s)
-                                                : MonthMarks{label, ys.MajorTermCount[m]};
+                                                : MonthMarks{MonthLabelStr(month), ys.MajorTermCount[m]};
         table += DayAndMoment(ys.MonthStart[m], ys.DarkMoon[m], cal, o.julian, s.zoneCode) +
                  "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + marks.label + " (" +
                  std::to_string(marks.majorTerms) + " zq)" + kCrLf;

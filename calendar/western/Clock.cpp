@@ -134,28 +134,27 @@ ClockReading SystemClock::Read() const
 }
 
 // The JDN of a date text "mm-dd-yyyy" (Gregorian).
-static int32_t JDNOfDateText(std::string_view date)
+static DayNumber JDNOfDateText(std::string_view date)
 {
-    WesternDate rec;
-    rec.month = ClampToInt32(ValueOf(Characters(date, 1, 2)));
-    rec.day = ClampToInt32(ValueOf(Characters(date, 4, 5)));
-    rec.year = ClampToInt32(ValueOf(Characters(date, 7, date.size())));
-    rec.calendar = 'G';
-    return DateToJDN(rec);
+    WesternDate d;
+    d.month = ClampToInt32(ValueOf(Characters(date, 1, 2)));
+    d.day = ClampToInt32(ValueOf(Characters(date, 4, 5)));
+    d.year = ClampToInt32(ValueOf(Characters(date, 7, date.size())));
+    return DateToJDN(d);
 }
 
-int32_t TodayJDN(const Clock& clock) { return JDNOfDateText(clock.DateText()); }
+DayNumber TodayJDN(const Clock& clock) { return JDNOfDateText(clock.DateText()); }
 
-double CurrentAJDate(const Clock& clock)
+Moment CurrentAJDate(const Clock& clock)
 {
     const ClockReading now = clock.Read();
-    const int32_t jdn = JDNOfDateText(now.date);
+    const int32_t jdn = JDNOfDateText(now.date).value();
     // Whole minutes East of Greenwich: zones such as 5:30 or 5:45 East keep their minutes.
     const double zoneMinutesEast = std::round(-(static_cast<double>(now.secondsWest) / 60.0));
     const TimeOfDay t = ReadTime(now.time);
     const double seconds = static_cast<double>(t.minutes * 60 + t.hours * 3600 + t.seconds) -
                            zoneMinutesEast * 60.0;
-    return static_cast<double>(jdn) + seconds / 86400.0 - 0.5;
+    return Moment(static_cast<double>(jdn) + seconds / 86400.0 - 0.5);
 }
 
 } // namespace orlun

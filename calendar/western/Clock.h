@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/core/DayNumber.h"
+#include "calendar/core/Moment.h"
+
 namespace orlun {
 
 // One reading of the clock: date, time and zone offset of the same instant.
@@ -38,10 +41,10 @@ public:
 };
 
 // The JDN of the local date of the clock (Gregorian).
-int32_t TodayJDN(const Clock& clock);
+DayNumber TodayJDN(const Clock& clock);
 
 // The present moment as an astronomical Julian date (UT) from the clock's texts. A 12-hour time
 // ("1:05:09 PM") is read as such; the zone offset is rounded to whole minutes.
-double CurrentAJDate(const Clock& clock);
+Moment CurrentAJDate(const Clock& clock);
 
 } // namespace orlun

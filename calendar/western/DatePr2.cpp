@@ -2,6 +2,8 @@
 #include "calendar/core/NumberText.h"
 
 #include "calendar/core/TimeScales.h"
+#include "engine/dayconv.h"
+#include "engine/dayconv_values.h"
 
 #include <charconv>
 
@@ -20,8 +22,6 @@ constexpr const char* kMonthNames[12] = {"January", "February", "March",     "Ap
                                          "May",     "June",     "July",      "August",
                                          "September", "October", "November", "December"};
 
-constexpr uint16_t kGregorian = 'G';
-constexpr uint16_t kJulian = 'J';
 constexpr uint16_t kArchetypes = 'R';
 
 
@@ -34,14 +34,35 @@ std::string YearText(int32_t year)
     return plain;
 }
 
+// The text read by the library under the calendar letter: 1 a date, 0 not one, -1 out of range.
+int ReadDate(const std::string& text, uint16_t letter, EuroDateFields& fields)
+{
+    // Blanks and every other character that is neither a digit nor '-' drop out.
+    std::string cleaned;
+    cleaned.reserve(text.size());
+    int dashes = 0;
+    for (const char ch : text) {
+        if ((ch >= '0' && ch <= '9') || ch == kDateSeparator) {
+            cleaned += ch;
+            if (ch == kDateSeparator)
+                ++dashes;
+        }
+    }
+    if (dashes != 2 && dashes != 3)
+        return 0;
+    fields = StrToEuroDate(cleaned, letter);
+    return fields.code == 0 ? 1 : fields.code == -5 ? -1 : 0;
+}
+
 } // namespace
 
-int32_t DateToJDN(WesternDate& rec) { return euro_date_to_jdn(&rec); }
+DayNumber DateToJDN(const WesternDate& date) { return EuroDateToJDN(date); }
 
-void JDNToDate(WesternDate& rec) { jdn_to_euro_date(&rec); }
+WesternDate JDNToDate(DayNumber day, WesternCalendar calendar) { return JDNToEuroDate(day, calendar); }
 
-CEAndJC CEAndJCFromCJD(double x)
+CEAndJC CEAndJCFromCJD(LocalTime cjd)
 {
+    const double x = cjd.cjd();
     // The day count is cut toward zero. A count that is no number or lies beyond the 32-bit day
     // numbers is held at the nearest end and the records are marked invalid.
     int32_t jdn = 0;
@@ -57,19 +78,11 @@ CEAndJC CEAndJCFromCJD(double x)
             inRange = true;
         }
     }
-    CEAndJC out;
-    out.ce.jdn = jdn;
-    out.ce.calendar = kGregorian;
-    JDNToDate(out.ce);
-    out.ce.valid = inRange ? 1 : 0;
-    out.jc.jdn = jdn;
-    out.jc.calendar = kJulian;
-    JDNToDate(out.jc);
-    out.jc.valid = inRange ? 1 : 0;
-    return out;
+    return {JDNToDate(DayNumber(jdn), WesternCalendar::Gregorian), JDNToDate(DayNumber(jdn), WesternCalendar::Julian),
+            DayNumber(jdn), inRange};
 }
 
-int WeekdayNumber(int32_t jdn) { return euro_day_of_week(jdn); }
+int WeekdayNumber(DayNumber day) { return euro_day_of_week(day.value()); }
 
 std::string WeekdayName(int weekday)
 {
@@ -78,7 +91,7 @@ std::string WeekdayName(int weekday)
     return kWeekdayNames[weekday];
 }
 
-std::string WeekdayNameOfJDN(int32_t jdn) { return WeekdayName(WeekdayNumber(jdn)); }
+std::string WeekdayNameOfJDN(DayNumber day) { return WeekdayName(WeekdayNumber(day)); }
 
 std::string MonthName(int month)
 {
@@ -100,17 +113,17 @@ std::string TimeText(double fraction)
     return TwoDigits(seconds / 3600) + ":" + TwoDigits((seconds / 60) % 60);
 }
 
-std::string LondonTime(double cjdl) { return TimeText(FractionOf(cjdl)) + " GMT"; }
+std::string LondonTime(LocalTime t) { return TimeText(t.On(Meridian::Greenwich()).fractionOfDay()) + " GMT"; }
 
-std::string ReferenceTime(double cjdc, const std::string& zoneCode)
+std::string ReferenceTime(LocalTime cjdc, const std::string& zoneCode)
 {
-    return TimeText(FractionOf(cjdc)) + " " + zoneCode;
+    return TimeText(cjdc.fractionOfDay()) + " " + zoneCode;
 }
 
-std::string DateText(const WesternDate& rec)
+std::string DateText(const WesternDate& date)
 {
-    return YearText(rec.year) + kDateSeparator + TwoDigits(rec.month) + kDateSeparator +
-           TwoDigits(rec.day);
+    return YearText(date.year) + kDateSeparator + TwoDigits(date.month) + kDateSeparator +
+           TwoDigits(date.day);
 }
 
 std::string DayOrdinal(int day)
@@ -129,11 +142,11 @@ std::string DayOrdinal(int day)
     return std::to_string(day) + suffix;
 }
 
-std::string DateLongText(const WesternDate& rec)
+std::string DateLongText(const WesternDate& date)
 {
-    const char* calendarName = rec.calendar == kJulian ? "Julian" : "Common Era";
-    return "The " + DayOrdinal(rec.day) + " day of " + MonthName(rec.month) + " in the year " +
-           YearText(rec.year) + " in the " + calendarName + " Calendar";
+    const char* calendarName = date.calendar == WesternCalendar::Julian ? "Julian" : "Common Era";
+    return "The " + DayOrdinal(date.day) + " day of " + MonthName(date.month) + " in the year " +
+           YearText(date.year) + " in the " + calendarName + " Calendar";
 }
 
 std::string SeparateThousands(const std::string& numberText, const std::string& separator)
@@ -144,58 +157,35 @@ std::string SeparateThousands(const std::string& numberText, const std::string& 
     return group_thousands(numberText, separator[0]);
 }
 
-int ParseWesternDate(const std::string& text, WesternDate& rec)
+WesternReading ParseWesternDate(const std::string& text, WesternCalendar calendar)
 {
-    uint16_t letter = rec.calendar;
-    if (letter != kArchetypes && letter != kJulian) {
-        letter = kGregorian;
-        rec.calendar = kGregorian;
+    EuroDateFields fields;
+    WesternReading reading;
+    reading.status = ReadDate(text, static_cast<uint16_t>(calendar), fields);
+    if (reading.ok()) {
+        reading.date = {fields.year, fields.month, fields.day, calendar};
+        reading.day = DateToJDN(reading.date);
     }
-
-    // Blanks and every other character that is neither a digit nor '-' drop out.
-    std::string cleaned;
-    cleaned.reserve(text.size());
-    int dashes = 0;
-    for (const char ch : text) {
-        if ((ch >= '0' && ch <= '9') || ch == kDateSeparator) {
-            cleaned += ch;
-            if (ch == kDateSeparator)
-                ++dashes;
-        }
-    }
-
-    int status = 0;
-    if (dashes == 2 || dashes == 3) {
-        const int32_t result =
-            str_to_date(cleaned.c_str(), kOrderYearMonthDay, &rec, static_cast<int16_t>(letter));
-        if (result == 0)
-            status = 1;
-        else if (result == -5)
-            status = -1;
-    }
-    if (status == 1 && letter != kArchetypes)
-        DateToJDN(rec);
-    rec.valid = status == 1 ? 1 : 0;
-    return status;
+    return reading;
 }
 
-WesternDate GregorianDate(int32_t jdn)
+std::optional<ARCDate> ParseARCDateFields(const std::string& text)
 {
-    WesternDate rec;
-    rec.jdn = jdn;
-    rec.calendar = 'G';
-    JDNToDate(rec);
-    return rec;
+    EuroDateFields fields;
+    if (ReadDate(text, kArchetypes, fields) != 1)
+        return std::nullopt;
+    ARCDate arc;
+    arc.year = fields.year;
+    arc.month = fields.month;
+    arc.day = fields.day;
+    return arc;
 }
 
-int32_t GregorianJDN(int32_t year, int month, int day)
+WesternDate GregorianDate(DayNumber day) { return JDNToDate(day, WesternCalendar::Gregorian); }
+
+DayNumber GregorianJDN(int32_t year, int month, int day)
 {
-    WesternDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    rec.calendar = 'G';
-    return DateToJDN(rec);
+    return DateToJDN(WesternDate{year, month, day, WesternCalendar::Gregorian});
 }
 
 std::string DayCountText(double value)

@@ -13,7 +13,7 @@
 namespace orlun::test {
 
 // "yyyy-mm-dd" of a JDN in the Gregorian calendar.
-inline std::string GregorianText(int32_t jdn) { return DateText(GregorianDate(jdn)); }
+inline std::string GregorianText(int32_t jdn) { return DateText(GregorianDate(DayNumber(jdn))); }
 
 // A CHL record with the date fields set.
 inline CHLDate Lunar(int32_t cycle, int32_t position, int32_t month, int32_t day, int32_t leap = 0)
@@ -43,7 +43,7 @@ inline CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
 inline std::string Text(const CHLDate& r)
 {
     return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +
-           MonthLabelStr(r.month, r.leap == 1) + "-" + std::to_string(r.day) + " CHL";
+           MonthLabelStr({r.month, r.leap == 1}) + "-" + std::to_string(r.day) + " CHL";
 }
 
 inline std::string Text(const CHSDate& r)

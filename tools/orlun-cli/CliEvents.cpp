@@ -17,14 +17,14 @@ constexpr int kExitUnwritten = 3;
 
 IcsDate IcsDateOf(int32_t jdn)
 {
-    const WesternDate d = GregorianDate(jdn);
+    const WesternDate d = GregorianDate(DayNumber(jdn));
     return {d.year, d.month, d.day};
 }
 
 std::string WeekdayIn(int32_t jdn, Language language)
 {
     const auto native = NativeOf(language);
-    return native ? WeekdayText(*native, WeekdayNumber(jdn)) : WeekdayNameOfJDN(jdn);
+    return native ? WeekdayText(*native, WeekdayNumber(DayNumber(jdn))) : WeekdayNameOfJDN(DayNumber(jdn));
 }
 
 } // namespace
@@ -49,8 +49,8 @@ std::string EventLines(const std::vector<LunarEvent>& events, Language language)
 {
     std::string text;
     for (const LunarEvent& e : events) {
-        text.append(DateText(GregorianDate(e.first)));
-        if (e.days > 1) text.append(" to ").append(DateText(GregorianDate(e.first + e.days - 1)));
+        text.append(DateText(GregorianDate(DayNumber(e.first))));
+        if (e.days > 1) text.append(" to ").append(DateText(GregorianDate(DayNumber(e.first + e.days - 1))));
         text.append(" ").append(WeekdayIn(e.first, language)).append(" ").append(e.summary);
         text.append(" (").append(e.description).append(")\n");
     }

@@ -28,7 +28,7 @@ double MomentFromOptions(const Options& options, const CalendarSettings& setting
             throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
         return *value;
     }
-    if (!dateText) return CurrentAJDate(SystemClock());
+    if (!dateText) return CurrentAJDate(SystemClock()).ajd();
     return MomentOfDateText(*dateText, "--date", settings);
 }
 

@@ -40,7 +40,7 @@ RememberedDay LunarDayOfMoment(double ajd, const CalendarSettings& settings)
 std::pair<LunarDay, int> DayAndFirstYear(const std::string& text, const CalendarSettings& settings)
 {
     if (const auto day = ParseLunarDay(text))
-        return {*day, LunarDayOfMoment(CurrentAJDate(SystemClock()), settings).lunarYear};
+        return {*day, LunarDayOfMoment(CurrentAJDate(SystemClock()).ajd(), settings).lunarYear};
     const RememberedDay remembered = LunarDayOfMoment(MomentOfDateText(text, "the date", settings), settings);
     return {remembered.day, remembered.lunarYear + 1};
 }

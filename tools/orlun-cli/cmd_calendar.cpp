@@ -32,7 +32,7 @@ double MomentOf(const Options& options, const CalendarSettings& settings)
     }
     DateEntry entry;
     entry.date = *date;
-    const ConvertResult r = ConvertEntry(entry, true, CurrentAJDate(SystemClock()), settings,
+    const ConvertResult r = ConvertEntry(entry, true, CurrentAJDate(SystemClock()).ajd(), settings,
                                          [](const std::string&) { return false; });
     if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{"cannot read the date: " + DateRangeMessage(r.range)};
     if (r.outcome == ConvertOutcome::EntryError) {
@@ -114,7 +114,7 @@ int RunCalendar(const std::vector<std::string>& rawArgs)
         std::fprintf(stderr, "orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000\n");
         return 1;
     }
-    const MonthView view = MonthViewOf(*first, TodayJDN(SystemClock()), settings);
+    const MonthView view = MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings);
     if (text) PrintText(view, arc);
     if (auto png = options.Get("png")) return WritePng(view, arc, *png);
     return 0;

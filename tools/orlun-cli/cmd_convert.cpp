@@ -94,7 +94,7 @@ void PrintLines(double ajd, const CalendarSettings& settings)
 int RunConvert(const std::vector<std::string>& rawArgs)
 {
     ConvertRequest request = ReadRequest(rawArgs);
-    const double now = CurrentAJDate(SystemClock());
+    const double now = CurrentAJDate(SystemClock()).ajd();
     ShowCurrentMoment(request.entry, now, request.settings);
     const auto ask = [yes = request.yes](const std::string& question) {
         std::fprintf(stderr, "%s %s\n", question.c_str(), yes ? "Yes" : "No");

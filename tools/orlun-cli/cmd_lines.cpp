@@ -23,7 +23,7 @@ int RunLines(const std::vector<std::string>& args)
             throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
         ajd = *value;
     } else {
-        ajd = CurrentAJDate(SystemClock());
+        ajd = CurrentAJDate(SystemClock()).ajd();
     }
 
     const DisplayTexts texts = BuildDisplayTexts(ajd, settings);

@@ -21,7 +21,7 @@ bool PrintLunarYear(int y, const CalendarSettings& settings)
     if (!year.valid) return false;
     for (const LunarMonth& m : year.months)
         std::printf("%d\t%d\t%d\t%s\t%d\n", y, m.number, m.leap ? 1 : 0,
-                    DateText(GregorianDate(m.start)).c_str(), m.length);
+                    DateText(GregorianDate(DayNumber(m.start))).c_str(), m.length);
     return true;
 }
 

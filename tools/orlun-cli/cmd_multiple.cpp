@@ -35,7 +35,7 @@ int RunMultiple(const std::vector<std::string>& rawArgs)
         if (auto text = options.Get(name)) criteria[row] = ChoiceOption(*text, settings.country);
     if (!criteria.AnySpecified()) throw UsageError{"give --day, --month or --year"};
     const int within = options.Get("within") ? WithinOption(*options.Get("within")) : kDefaultWithin;
-    const double start = fromToday ? CurrentAJDate(SystemClock()) : SearchStart(options, settings);
+    const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : SearchStart(options, settings);
     return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings);
 }
 

@@ -21,7 +21,7 @@ std::string UTDateTime(double ut)
         seconds -= 86400;
         dayStart += 1;
     }
-    const WesternDate rec = GregorianDate(static_cast<int32_t>(dayStart));
+    const WesternDate rec = GregorianDate(DayNumber(static_cast<int32_t>(dayStart)));
     char time[48];
     std::snprintf(time, sizeof time, "%02ld:%02ld:%02ld", seconds / 3600, (seconds / 60) % 60,
                   seconds % 60);
@@ -45,7 +45,7 @@ int RunPhases(const std::vector<std::string>& args)
         for (int phase = 0; phase < 4; ++phase) {
             const int32_t lunation = static_cast<int32_t>(n);
             const double td = GetPhaseTimeTD(lunation, phase);
-            const double ut = GetPhaseTimeUT(lunation, phase);
+            const double ut = GetPhaseTimeUT(lunation, phase).ajd();
             std::printf("%d\t%d\t%.6f\t%.6f\t%s\n", lunation, phase, td, ut, UTDateTime(ut).c_str());
         }
     }

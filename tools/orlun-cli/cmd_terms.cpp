@@ -22,13 +22,13 @@ int RunTerms(const std::vector<std::string>& args)
 
     // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
     const SolarTermTable table =
-        BuildSolarTerms(NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1)), settings.method, settings.refLongitude);
+        BuildSolarTerms(Meridian(settings.refLongitude).NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1)), settings.method);
     if (!IsValid(table)) {
         std::fprintf(stderr, "orlun-cli: no solar-term table for %lld\n", static_cast<long long>(*year));
         return 1;
     }
     for (int i = 0; i < kTermTableSize; ++i) {
-        const WesternDate day = GregorianDate(table.TermDay[i]);
+        const WesternDate day = GregorianDate(DayNumber(table.TermDay[i]));
         std::printf("%d\t%s\t%.4f\t%s %s\n", i, SolarTermCodeOfIndex(i).c_str(), table.TermMoment[i],
                     DateText(day).c_str(), TimeText(FractionOf(table.TermMoment[i])).c_str());
     }

@@ -48,10 +48,11 @@ skytable::YearValues YearOf(int32_t year)
 {
     skytable::YearValues v;
     for (int q = 0; q < skytable::kQuartersPerYear; ++q)
-        v.quarterUT[static_cast<size_t>(q)] = SolsticeOrEquinoxUT(static_cast<Quarter>(q), year);
+        v.quarterUT[static_cast<size_t>(q)] = SolsticeOrEquinoxUT(static_cast<Quarter>(q), year).ajd();
     RecordingSky recorder(v);
     // July 1 lies in the solar year of the same number.
-    const SolarTermTable t = BuildSolarTerms(NoonOf(GregorianJDN(year, 7, 1)), TermMethod::TrueSun, kAnyLongitude, recorder);
+    const SolarTermTable t =
+        BuildSolarTerms(Meridian(kAnyLongitude).NoonOf(GregorianJDN(year, 7, 1)), TermMethod::TrueSun, recorder);
     v.present = recorder.Complete() && t.solarYear == year;
     return v;
 }
@@ -62,7 +63,7 @@ skytable::Contents ComputeSky()
 {
     skytable::Contents c;
     for (int32_t n = skytable::kFirstLunation; n <= skytable::kLastLunation; ++n) {
-        const double ut = GetPhaseTimeUT(n, 0);
+        const double ut = GetPhaseTimeUT(n, 0).ajd();
         c.darkMoonUT.push_back(std::isfinite(ut) ? std::optional<double>(ut) : std::nullopt);
     }
     for (int32_t y = skytable::kFirstYear; y <= skytable::kLastYear; ++y)

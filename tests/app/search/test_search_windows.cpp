@@ -55,7 +55,7 @@ private slots:
         // previous dark moon is then the one a lunation earlier.
         const double dark = w.dblCurrentAJDate;
         Search(w, SearchTarget::DarkMoon, false, QString::number(dark + 0.0005, 'f', 6) + " AJD");
-        QCOMPARE(w.dblCurrentAJDate, orlun::GetPhaseTimeUT(-1, 0));
+        QCOMPARE(w.dblCurrentAJDate, orlun::GetPhaseTimeUT(-1, 0).ajd());
         QVERIFY(fake.messages.shown.isEmpty());
     }
 

@@ -51,12 +51,12 @@ std::string Describe(const Build& b, TermMethod method)
 TEST(SolarTerms, TableBelongsToTheSolarYearOfTheMoment)
 {
     for (const Build& b : kBuilds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
         for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
-            const SolarTermTable t = BuildSolarTerms(moment, method, b.longitude);
+            const SolarTermTable t = BuildSolarTerms(Meridian(b.longitude).At(moment), method);
             const std::string what = Describe(b, method);
             ASSERT_TRUE(IsValid(t)) << what;
-            EXPECT_EQ(t.solarYear, SolarYearOf(moment, b.longitude)) << what;
+            EXPECT_EQ(t.solarYear, SolarYearOf(Meridian(b.longitude).At(moment))) << what;
             EXPECT_LE(t.TermDay[24], std::floor(moment)) << what;
             EXPECT_LT(std::floor(moment), t.TermDay[48]) << what;
             for (int i = 0; i < kTermTableSize; ++i) {
@@ -76,15 +76,15 @@ TEST(SolarTerms, TableBelongsToTheSolarYearOfTheMoment)
 TEST(SolarTerms, MeanSunCutsEachSolarYearIntoEqualParts)
 {
     for (const Build& b : kBuilds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        const SolarTermTable t = BuildSolarTerms(moment, TermMethod::MeanSun, b.longitude);
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
+        const SolarTermTable t = BuildSolarTerms(Meridian(b.longitude).At(moment), TermMethod::MeanSun);
         const std::string what = Describe(b, TermMethod::MeanSun);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(t.TermMoment[static_cast<size_t>(24 * k)],
-                      DecemberSolstice(t.solarYear - 2 + k, b.longitude))
+                      DecemberSolstice(t.solarYear - 2 + k, Meridian(b.longitude)).cjd())
                 << what << ", entry " << 24 * k;
-        const double last = DecemberSolstice(t.solarYear + 1, b.longitude);
-        const double next = DecemberSolstice(t.solarYear + 2, b.longitude);
+        const double last = DecemberSolstice(t.solarYear + 1, Meridian(b.longitude)).cjd();
+        const double next = DecemberSolstice(t.solarYear + 2, Meridian(b.longitude)).cjd();
         EXPECT_NEAR(t.TermMoment[78], last + (next - last) / 4.0, 1e-8) << what;
         // Equal steps within each solstice-to-solstice interval, the last one ending beyond the
         // table at the solstice of b + 2.
@@ -105,17 +105,17 @@ TEST(SolarTerms, MeanSunCutsEachSolarYearIntoEqualParts)
 TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
 {
     for (const Build& b : kBuilds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, b.longitude);
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
+        const SolarTermTable t = BuildSolarTerms(Meridian(b.longitude).At(moment), TermMethod::TrueSun);
         const std::string what = Describe(b, TermMethod::TrueSun);
         const int32_t y = t.solarYear;
         const int L = b.longitude;
         const double expected[kQuarterTableSize] = {
-            DecemberSolstice(y - 2, L), MarchEquinox(y - 1, L), JuneSolstice(y - 1, L),
-            SeptemberEquinox(y - 1, L), DecemberSolstice(y - 1, L), MarchEquinox(y, L),
-            JuneSolstice(y, L),         SeptemberEquinox(y, L),     DecemberSolstice(y, L),
-            MarchEquinox(y + 1, L),     JuneSolstice(y + 1, L),     SeptemberEquinox(y + 1, L),
-            DecemberSolstice(y + 1, L), MarchEquinox(y + 2, L)};
+            DecemberSolstice(y - 2, Meridian(L)).cjd(), MarchEquinox(y - 1, Meridian(L)).cjd(), JuneSolstice(y - 1, Meridian(L)).cjd(),
+            SeptemberEquinox(y - 1, Meridian(L)).cjd(), DecemberSolstice(y - 1, Meridian(L)).cjd(), MarchEquinox(y, Meridian(L)).cjd(),
+            JuneSolstice(y, Meridian(L)).cjd(),         SeptemberEquinox(y, Meridian(L)).cjd(),     DecemberSolstice(y, Meridian(L)).cjd(),
+            MarchEquinox(y + 1, Meridian(L)).cjd(),     JuneSolstice(y + 1, Meridian(L)).cjd(),     SeptemberEquinox(y + 1, Meridian(L)).cjd(),
+            DecemberSolstice(y + 1, Meridian(L)).cjd(), MarchEquinox(y + 2, Meridian(L)).cjd()};
         for (int m = 0; m < kQuarterTableSize; ++m) {
             EXPECT_EQ(t.QuarterMoment[static_cast<size_t>(m)], expected[m])
                 << what << ", quarter point " << m;
@@ -131,21 +131,21 @@ TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
 
 TEST(SolarTerms, SolstitialDaysOfSolarYear2013)
 {
-    const double moment = GregorianJDN(2013, 6, 1) + 0.5;
+    const double moment = GregorianJDN(2013, 6, 1).value() + 0.5;
     for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
-        const SolarTermTable t = BuildSolarTerms(moment, method, 120);
+        const SolarTermTable t = BuildSolarTerms(Meridian(120).At(moment), method);
         EXPECT_EQ(t.solarYear, 2013) << "method " << static_cast<int>(method);
-        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21)) << "method " << static_cast<int>(method);
-        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22)) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21).value()) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22).value()) << "method " << static_cast<int>(method);
     }
     // The 2013 March equinox (11:02 UT) and the minor term after the winter solstice (Xiao han,
     // 2013-01-05 05:34 UT) at China's meridian.
-    const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, 120);
-    EXPECT_EQ(t.TermDay[30], GregorianJDN(2013, 3, 20));
-    EXPECT_EQ(t.TermDay[25], GregorianJDN(2013, 1, 5));
+    const SolarTermTable t = BuildSolarTerms(Meridian(120).At(moment), TermMethod::TrueSun);
+    EXPECT_EQ(t.TermDay[30], GregorianJDN(2013, 3, 20).value());
+    EXPECT_EQ(t.TermDay[25], GregorianJDN(2013, 1, 5).value());
     // Any method value but the mean sun's means the true sun.
     for (int method : {2, -1, 99})
-        EXPECT_EQ(BuildSolarTerms(moment, static_cast<TermMethod>(method), 120).TermMoment, t.TermMoment)
+        EXPECT_EQ(BuildSolarTerms(Meridian(120).At(moment), static_cast<TermMethod>(method)).TermMoment, t.TermMoment)
             << "method " << method;
 }
 
@@ -156,8 +156,8 @@ TEST(SolarTerms, TrueSunTermsAreFifteenDegreesApartOnTheEngineSun)
     const Build builds[] = {{2013, 6, 1, 120}, {-2000, 9, 9, 105}, {1000, 7, 4, 135},
                             {2999, 12, 31, 120}};
     for (const Build& b : builds) {
-        const double moment = GregorianJDN(b.year, b.month, b.day) + 0.5;
-        const SolarTermTable t = BuildSolarTerms(moment, TermMethod::TrueSun, b.longitude);
+        const double moment = GregorianJDN(b.year, b.month, b.day).value() + 0.5;
+        const SolarTermTable t = BuildSolarTerms(Meridian(b.longitude).At(moment), TermMethod::TrueSun);
         const std::string what = Describe(b, TermMethod::TrueSun);
         // The engine's Sun takes UT with the delta T of its own moment, the table one delta T for
         // the year; in antiquity delta T drifts by some 25 s a year, which within a quarter of a
@@ -182,7 +182,7 @@ TEST(SolarTerms, MomentWithoutADayNumberGivesAnInvalidTable)
                           std::numeric_limits<double>::infinity(), -1e300};
     for (double x : bad) {
         for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
-            const SolarTermTable t = BuildSolarTerms(x, method, 120);
+            const SolarTermTable t = BuildSolarTerms(Meridian(120).At(x), method);
             EXPECT_FALSE(IsValid(t)) << "moment " << x << ", method " << static_cast<int>(method);
             EXPECT_EQ(t.solarYear, kNoSolarYear) << "moment " << x;
             EXPECT_TRUE(std::isnan(t.TermMoment[0])) << "moment " << x;

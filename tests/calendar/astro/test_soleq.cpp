@@ -49,12 +49,7 @@ std::vector<SeasonEvent> ReadUsnoSeasons(int fromYear, int toYear)
             continue;
         if (year < fromYear || year > toYear)
             continue;
-        WesternDate rec;
-        rec.year = year;
-        rec.month = month;
-        rec.day = day;
-        rec.calendar = 'G';
-        const int32_t jdn = DateToJDN(rec);
+        const int32_t jdn = DateToJDN(WesternDate{year, month, day, WesternCalendar::Gregorian}).value();
         events.push_back({year, month / 3 - 1, jdn - 0.5 + (hour * 60 + minute) / 1440.0});
     }
     return events;
@@ -71,7 +66,7 @@ TEST(SolEq, AgreesWithUsnoSeasons1900To2100)
     double largest = 0.0;
     SeasonEvent worst{};
     for (const SeasonEvent& e : events) {
-        const double ours = SolsticeOrEquinoxUT(Q(e.quarter), e.year);
+        const double ours = SolsticeOrEquinoxUT(Q(e.quarter), e.year).ajd();
         const double minutes = (ours - e.ut) * 1440.0;
         if (std::fabs(minutes) > std::fabs(largest)) {
             largest = minutes;
@@ -149,7 +144,7 @@ TEST(SolEq, SunIsAtTheQuarterLongitudeAcrossTheRange)
     const int years[] = {-3000, -2000, -1000, -500, 0, 500, 999, 1000, 1500, 2000, 2500, 3000};
     for (int year : years) {
         for (int q = 0; q < 4; ++q) {
-            const double ut = SolsticeOrEquinoxUT(Q(q), year);
+            const double ut = SolsticeOrEquinoxUT(Q(q), year).ajd();
             const double lon = DegreesFrom(sun_app(ut, nullptr));
             const double off = AngleDifference(lon, 90.0 * q);
             // 0.005 degree is about 7 minutes of the Sun's motion, 0.02 half an hour.
@@ -175,33 +170,33 @@ TEST(SolEq, QuarterPointsAtTheReferenceMeridian)
     const Case cases[] = {{105, 0.5 + 7.0 / 24.0}, {120, 0.5 + 1.0 / 3.0}, {135, 0.5 + 3.0 / 8.0}};
     for (const Case& c : cases) {
         for (int year : {1000, 2013}) {
-            EXPECT_NEAR(MarchEquinox(year, c.longitude) - SolsticeOrEquinoxUT(Q(0), year), c.offset,
+            EXPECT_NEAR(MarchEquinox(year, Meridian(c.longitude)).cjd() - SolsticeOrEquinoxUT(Q(0), year).ajd(), c.offset,
                         1e-8)
                 << "year " << year << " longitude " << c.longitude;
-            EXPECT_NEAR(JuneSolstice(year, c.longitude) - SolsticeOrEquinoxUT(Q(1), year), c.offset,
+            EXPECT_NEAR(JuneSolstice(year, Meridian(c.longitude)).cjd() - SolsticeOrEquinoxUT(Q(1), year).ajd(), c.offset,
                         1e-8)
                 << "year " << year << " longitude " << c.longitude;
-            EXPECT_NEAR(SeptemberEquinox(year, c.longitude) - SolsticeOrEquinoxUT(Q(2), year),
+            EXPECT_NEAR(SeptemberEquinox(year, Meridian(c.longitude)).cjd() - SolsticeOrEquinoxUT(Q(2), year).ajd(),
                         c.offset, 1e-8)
                 << "year " << year << " longitude " << c.longitude;
-            EXPECT_NEAR(DecemberSolstice(year, c.longitude) - SolsticeOrEquinoxUT(Q(3), year),
+            EXPECT_NEAR(DecemberSolstice(year, Meridian(c.longitude)).cjd() - SolsticeOrEquinoxUT(Q(3), year).ajd(),
                         c.offset, 1e-8)
                 << "year " << year << " longitude " << c.longitude;
         }
     }
     // UT is TD less the engine's delta T of the year.
-    EXPECT_NEAR(SolsticeOrEquinoxTD(Q(3), 2013) - SolsticeOrEquinoxUT(Q(3), 2013),
+    EXPECT_NEAR(SolsticeOrEquinoxTD(Q(3), 2013) - SolsticeOrEquinoxUT(Q(3), 2013).ajd(),
                 deltat(2013, 1915) / 1440.0, 1e-9);
 }
 
 TEST(SolEq, SolarYearChangesOnTheDayOfTheDecemberSolstice)
 {
     // 2012-12-21 11:12 UT is 19:12 CCT on the same day, JDN 2456283.
-    EXPECT_EQ(SolarYearOf(2456283.0, 120), 2013);
-    EXPECT_EQ(SolarYearOf(2456282.9999, 120), 2012);
+    EXPECT_EQ(SolarYearOf(Meridian(120).At(2456283.0)), 2013);
+    EXPECT_EQ(SolarYearOf(Meridian(120).At(2456282.9999)), 2012);
     for (int longitude : {105, 120, 135}) {
         for (int year : {-2000, 0, 1000, 1999, 2012, 2013, 2100, 2900}) {
-            const double day = std::floor(DecemberSolstice(year, longitude));
+            const double day = std::floor(DecemberSolstice(year, Meridian(longitude)).cjd());
             const struct {
                 double moment;
                 int expected;
@@ -211,7 +206,7 @@ TEST(SolEq, SolarYearChangesOnTheDayOfTheDecemberSolstice)
                 {day + 10.0, year + 1},
             };
             for (const auto& c : cases)
-                EXPECT_EQ(SolarYearOf(c.moment, longitude), c.expected)
+                EXPECT_EQ(SolarYearOf(Meridian(longitude).At(c.moment)), c.expected)
                     << "moment " << c.moment << " (December solstice day " << day << " of "
                     << year << ", longitude " << longitude << ")";
         }
@@ -224,7 +219,7 @@ TEST(SolEq, SolarYearOfAMomentWithoutADayNumber)
                           std::numeric_limits<double>::infinity(),
                           -std::numeric_limits<double>::infinity(), 1e300, -1e300, 3e9};
     for (double x : bad)
-        EXPECT_EQ(SolarYearOf(x, 120), kNoSolarYear) << "moment " << x;
+        EXPECT_EQ(SolarYearOf(Meridian(120).At(x)), kNoSolarYear) << "moment " << x;
 }
 
 TEST(SolEq, Interpolate)

@@ -39,12 +39,12 @@ public:
     explicit FreshStructures(int longitude) : longitude_(longitude) {}
     const YearStructure& Of(int32_t day)
     {
-        const int32_t b = SolarYearOf(day, longitude_);
+        const int32_t b = SolarYearOf(Meridian(longitude_).At(day));
         auto it = built_.find(b);
         if (it == built_.end()) {
             CalendarCache& cache = TheCalendarCache();
             cache.SetEnabled(false);
-            it = built_.emplace(b, BuildYearStructure(day, longitude_)).first;
+            it = built_.emplace(b, BuildYearStructure(Meridian(longitude_).MidnightOf(DayNumber(day)))).first;
             cache.SetEnabled(true);
         }
         return it->second;
@@ -61,8 +61,8 @@ int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
     CalendarSettings settings;
     settings.refLongitude = longitude;
     int failures = 0;
-    const int32_t first = static_cast<int32_t>(std::floor(DecemberSolstice(b - 1, longitude)));
-    const int32_t end = static_cast<int32_t>(std::floor(DecemberSolstice(b, longitude)));
+    const int32_t first = static_cast<int32_t>(std::floor(DecemberSolstice(b - 1, Meridian(longitude)).cjd()));
+    const int32_t end = static_cast<int32_t>(std::floor(DecemberSolstice(b, Meridian(longitude)).cjd()));
     for (int32_t d = first; d < end && failures < 5; ++d) {
         for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
             settings.epoch = epoch;
@@ -75,7 +75,7 @@ int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
             refBack.valid = 0;
             refBack.epoch = epoch;
             const auto nian = static_cast<int32_t>(YearOfCyclePos(chl.cycle, chl.position, epoch));
-            const int refCode = static_cast<int>(ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15)), refBack));
+            const int refCode = static_cast<int>(ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15).value()), refBack));
             CHSDate solarBack = chs;
             const bool solarOk = ChSDateToJDN(solarBack, settings);
             if (!Same(chl, refChl) || !Same(chs, refChs) || code != refCode || !Same(back, refBack) || !solarOk ||
@@ -151,7 +151,7 @@ TEST(CalendarCache, RandomOrderGivesTheSameAnswersAsAscending)
 {
     std::vector<int32_t> days;
     for (int32_t b : {-2999, -1500, -1, 1600, 2999})
-        for (int32_t d = GregorianJDN(b, 1, 1); d < GregorianJDN(b + 1, 1, 1); ++d)
+        for (int32_t d = GregorianJDN(b, 1, 1).value(); d < GregorianJDN(b + 1, 1, 1).value(); ++d)
             days.push_back(d);
     auto convertAll = [](const std::vector<int32_t>& order) {
         TheCalendarCache().Clear();

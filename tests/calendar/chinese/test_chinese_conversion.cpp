@@ -45,7 +45,7 @@ struct Both {
 Both DatesOf(int year, int month, int day, int longitude, int epoch = kEpochHuangdi)
 {
     Both b;
-    CJDateToChDates(GregorianJDN(year, month, day) + 0.5, epoch, longitude, b.chs, b.chl);
+    CJDateToChDates(GregorianJDN(year, month, day).value() + 0.5, epoch, longitude, b.chs, b.chl);
     return b;
 }
 
@@ -85,7 +85,7 @@ TEST(ChineseConversion, Year2033HasALeapEleventhMonthNotALeapSeventh)
 
 TEST(ChineseConversion, NewYear2013UnderBothEpochs)
 {
-    const int32_t day = GregorianJDN(2013, 2, 10);
+    const int32_t day = GregorianJDN(2013, 2, 10).value();
     struct Case {
         int epoch;
         const char* chl;
@@ -236,7 +236,7 @@ TEST(ChineseConversion, MonthLengthIs29Or30)
 TEST(ChineseConversion, RefreshRecomputesFromTheDayNumber)
 {
     CHLDate rec;
-    rec.jdn = GregorianJDN(2013, 2, 10);
+    rec.jdn = GregorianJDN(2013, 2, 10).value();
     rec.epoch = kEpochAlternative;
     rec.cycle = 1;
     rec.position = 1;
@@ -257,7 +257,7 @@ TEST(ChineseConversion, UnwantedSolarDateIsLeftAlone)
     chs.day = 6;
     chs.jdn = 7;
     CHLDate chl;
-    CJDateToChDates(GregorianJDN(2013, 2, 10) + 0.5, kEpochHuangdi, 120, chs, chl);
+    CJDateToChDates(GregorianJDN(2013, 2, 10).value() + 0.5, kEpochHuangdi, 120, chs, chl);
     EXPECT_EQ(chs.valid, 0);
     EXPECT_EQ(chs.term, 5);
     EXPECT_EQ(chs.day, 6);
@@ -297,7 +297,7 @@ TEST(ChineseSolarConversion, WinterSolsticeDayIsTermOneDayOne)
         CHSDate back = b.chs;
         back.jdn = 0;
         EXPECT_TRUE(ChSDateToJDN(back, At(120))) << Text(b.chs);
-        EXPECT_EQ(back.jdn, GregorianJDN(c.year, c.month, c.day)) << Text(b.chs);
+        EXPECT_EQ(back.jdn, GregorianJDN(c.year, c.month, c.day).value()) << Text(b.chs);
     }
 }
 

@@ -36,7 +36,7 @@ struct MonthRow {
 
 std::string Describe(const MonthRow& r)
 {
-    return std::to_string(r.lunarYear) + " month " + MonthLabelStr(r.month, r.leap == 1) + " from " + r.start +
+    return std::to_string(r.lunarYear) + " month " + MonthLabelStr({r.month, r.leap == 1}) + " from " + r.start +
            ", " + std::to_string(r.length) + " days";
 }
 
@@ -63,7 +63,7 @@ double TableInstant(const std::string& text)
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
     if (std::sscanf(text.c_str(), "%d/%d/%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s) != 6)
         return std::nan("");
-    return GregorianJDN(y, mo, d) + (h * 3600 + mi * 60 + s) / 86400.0;
+    return GregorianJDN(y, mo, d).value() + (h * 3600 + mi * 60 + s) / 86400.0;
 }
 
 // Our months of one lunar year: the build for the middle of the year holds its new year as the
@@ -71,22 +71,24 @@ double TableInstant(const std::string& text)
 std::vector<MonthRow> OurLunarYear(int lunarYear, int longitude, std::vector<double>& darkMoons)
 {
     std::vector<MonthRow> rows;
-    const YearStructure ys = BuildYearStructure(GregorianJDN(lunarYear, 6, 15) + 0.5, longitude);
+    const YearStructure ys = BuildYearStructure(Meridian(longitude).NoonOf(GregorianJDN(lunarYear, 6, 15)));
     if (!ys.valid)
         return rows;
     int i = 0;
     for (int newYears = 0; i < ys.MonthCount; ++i) {
-        if (ys.MonthLabel[static_cast<size_t>(i)] == "01" && ++newYears == 2)
+        if (ys.Month[static_cast<size_t>(i)] == kFirstMonth && ++newYears == 2)
             break;
     }
     for (int k = i; k + 1 < ys.MonthCount; ++k) {
         const auto at = static_cast<size_t>(k);
-        if (k > i && ys.MonthLabel[at] == "01")
+        if (k > i && ys.Month[at] == kFirstMonth)
             break;
         MonthRow r;
-        bool leap = false;
-        if (!ReadMonthLabel(ys.MonthLabel[at], r.month, leap))
+        const ChineseMonth month = ys.Month[at];
+        if (!month.ok())
             break;
+        r.month = month.number;
+        const bool leap = month.leap;
         r.lunarYear = lunarYear;
         r.leap = leap ? 1 : 0;
         r.start = GregorianText(ys.MonthStart[at]);
@@ -122,18 +124,18 @@ bool IsKnownDifference(int longitude, const MonthRow& r)
     return false;
 }
 
-struct Meridian {
+struct TableMeridian {
     int longitude;
     const char* file;
 };
 
-class MonthTables : public ::testing::TestWithParam<Meridian> {};
+class MonthTables : public ::testing::TestWithParam<TableMeridian> {};
 
 } // namespace
 
 TEST_P(MonthTables, EveryMonthStartLengthAndLeapMonthAgrees)
 {
-    const Meridian m = GetParam();
+    const TableMeridian m = GetParam();
     const std::vector<MonthRow> table = ReadTable(m.file);
     ASSERT_EQ(table.size(), 1249u) << "reference table " << m.file << " missing or incomplete";
 
@@ -169,7 +171,7 @@ TEST_P(MonthTables, EveryMonthStartLengthAndLeapMonthAgrees)
 // observed; from about 2020 the two delta T predictions part, by some 35 s in 2050.
 TEST_P(MonthTables, DarkMoonsAgreeWithTheReferenceInstants)
 {
-    const Meridian m = GetParam();
+    const TableMeridian m = GetParam();
     const std::vector<MonthRow> table = ReadTable(m.file);
     ASSERT_EQ(table.size(), 1249u);
     std::vector<double> darkMoons;
@@ -189,7 +191,7 @@ TEST_P(MonthTables, DarkMoonsAgreeWithTheReferenceInstants)
 // table's first day, and the day before it is the last day of the previous year's month 12.
 TEST_P(MonthTables, NewYearsConvertBothWays)
 {
-    const Meridian m = GetParam();
+    const TableMeridian m = GetParam();
     const std::vector<MonthRow> table = ReadTable(m.file);
     ASSERT_EQ(table.size(), 1249u);
     CalendarSettings settings;
@@ -220,8 +222,8 @@ TEST_P(MonthTables, NewYearsConvertBothWays)
 }
 
 INSTANTIATE_TEST_SUITE_P(ChinaAndVietnam, MonthTables,
-                         ::testing::Values(Meridian{120, "months_utc8_1950_2050.tsv"},
-                                           Meridian{105, "months_utc7_1950_2050.tsv"}),
-                         [](const ::testing::TestParamInfo<Meridian>& info) {
+                         ::testing::Values(TableMeridian{120, "months_utc8_1950_2050.tsv"},
+                                           TableMeridian{105, "months_utc7_1950_2050.tsv"}),
+                         [](const ::testing::TestParamInfo<TableMeridian>& info) {
                              return info.param.longitude == 120 ? std::string("China") : std::string("Vietnam");
                          });

@@ -15,7 +15,7 @@ const CalendarSettings kChina = SettingsForCountry(Country::China);
 
 MonthView MonthOf(int y, int m, int d, int32_t today = 0)
 {
-    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d) + 0.5, kChina);
+    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, kChina);
     EXPECT_TRUE(first.has_value());
     return MonthViewOf(first.value_or(0), today, kChina);
 }
@@ -25,9 +25,9 @@ TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
     struct Case { int y, m, d; int32_t first; int length; int lastCell; const char* label; };
     const Case cases[] = {
         // Month 12 of 2011: 2011-12-25 .. 2012-01-22, across the year end.
-        {2012, 1, 1, GregorianJDN(2011, 12, 25), 29, 30, "Common Era year 2011 (December) - 2012 (January)"},
+        {2012, 1, 1, GregorianJDN(2011, 12, 25).value(), 29, 30, "Common Era year 2011 (December) - 2012 (January)"},
         // Month 1 of 2013: 2013-02-10 .. 2013-03-11; day 30 in the last column of the last row.
-        {2013, 2, 10, GregorianJDN(2013, 2, 10), 30, 31, "Common Era year 2013 (February-March)"},
+        {2013, 2, 10, GregorianJDN(2013, 2, 10).value(), 30, 31, "Common Era year 2013 (February-March)"},
     };
     for (const Case& c : cases) {
         const MonthView v = MonthOf(c.y, c.m, c.d);
@@ -56,7 +56,7 @@ TEST(MonthView, CellTextsAndTitle)
     EXPECT_TRUE(v.cells[6].weekend); // Saturday 16 February
     EXPECT_EQ(v.cells[0].arcText, CellARCText(v.firstDay));
     EXPECT_EQ(v.title.rfind("Month 1  in the water-snake year (nian) at position 30", 0), 0u) << v.title;
-    EXPECT_EQ(YearAndMonthText(GregorianJDN(2013, 5, 10), GregorianJDN(2013, 5, 31)),
+    EXPECT_EQ(YearAndMonthText(GregorianJDN(2013, 5, 10).value(), GregorianJDN(2013, 5, 31).value()),
               "Common Era year 2013, month of May");
 }
 
@@ -64,8 +64,8 @@ TEST(MonthView, SteppingBackLandsOnDayOneWhenThePreviousMonthHasThirtyDays)
 {
     // Month 2 of 2013 begins 2013-03-12; 29 days earlier is day 2 of the 30-day month 1.
     const MonthView second = MonthOf(2013, 3, 20);
-    ASSERT_EQ(second.firstDay, GregorianJDN(2013, 3, 12));
-    EXPECT_EQ(second.previousFirstDay, GregorianJDN(2013, 2, 10));
+    ASSERT_EQ(second.firstDay, GregorianJDN(2013, 3, 12).value());
+    EXPECT_EQ(second.previousFirstDay, GregorianJDN(2013, 2, 10).value());
     const MonthView first = MonthViewOf(second.previousFirstDay, 0, kChina);
     EXPECT_EQ(first.length, 30);
     EXPECT_EQ(first.nextFirstDay, second.firstDay);
@@ -73,7 +73,7 @@ TEST(MonthView, SteppingBackLandsOnDayOneWhenThePreviousMonthHasThirtyDays)
 
 TEST(MonthView, TodayIsMarkedOnlyInItsOwnMonth)
 {
-    const int32_t today = GregorianJDN(2013, 2, 14);
+    const int32_t today = GregorianJDN(2013, 2, 14).value();
     const MonthView own = MonthOf(2013, 2, 10, today);
     int marked = 0;
     for (const MonthViewCell& c : own.cells) marked += c.today ? 1 : 0;
@@ -88,7 +88,7 @@ TEST(MonthView, RangeEndsAndBadDaysGiveNoMonth)
     EXPECT_FALSE(FirstDayOfMonthAt(kMaxJDN + 400.0, kChina));
     EXPECT_FALSE(FirstDayOfMonthAt(std::nan(""), kChina));
     // A day that is not day 1 of a month draws nothing.
-    EXPECT_FALSE(MonthViewOf(GregorianJDN(2013, 2, 11), 0, kChina).valid);
+    EXPECT_FALSE(MonthViewOf(GregorianJDN(2013, 2, 11).value(), 0, kChina).valid);
     // The last month of the range has no next month to step to; the first none before it.
     const auto last = FirstDayOfMonthAt(kMaxJDN + 0.5, kChina);
     ASSERT_TRUE(last);

@@ -60,7 +60,7 @@ CHLDate LunarOn(int year, int month, int day, int longitude)
 {
     CHSDate chs;
     CHLDate chl;
-    CJDateToChDates(GregorianJDN(year, month, day) + 0.5, -2696, longitude, chs, chl);
+    CJDateToChDates(GregorianJDN(year, month, day).value() + 0.5, -2696, longitude, chs, chl);
     return chl;
 }
 

@@ -19,7 +19,7 @@ namespace {
 const CalendarSettings kChina = SettingsForCountry(Country::China);
 
 // Noon GMT of a Gregorian date.
-double Noon(int y, int m, int d) { return GregorianJDN(y, m, d); }
+double Noon(int y, int m, int d) { return GregorianJDN(y, m, d).value(); }
 
 std::string LineAfter(double ajd, MoveUnit unit, bool forward, int steps = 1)
 {

@@ -9,7 +9,7 @@ using namespace orlun;
 namespace {
 
 // Noon at Greenwich is the integral AJD.
-double AJDOfGregorianNoon(int year, int month, int day) { return GregorianJDN(year, month, day); }
+double AJDOfGregorianNoon(int year, int month, int day) { return GregorianJDN(year, month, day).value(); }
 
 } // namespace
 
@@ -65,11 +65,11 @@ TEST(DisplayModel, EachMeridianKeepsItsOwnCivilDay)
     EXPECT_EQ(t.commonEra.value, "2000-01-01 CE 09:36 GMT Saturday");
     EXPECT_DOUBLE_EQ(t.cjdl, 2451545.4);
     EXPECT_NEAR(t.cjdc, 2451545.4 + 1.0 / 3.0, 1e-9);
-    EXPECT_EQ(ReferenceTime(t.cjdc, "CCT"), "17:36 CCT");
+    EXPECT_EQ(ReferenceTime(Meridian(120).At(t.cjdc), "CCT"), "17:36 CCT");
     // Late in the Greenwich day the reference meridian is already on the next day.
     const DisplayTexts late = BuildDisplayTexts(2451545.3, SettingsForCountry(Country::Japan));
     EXPECT_EQ(late.commonEra.value, "2000-01-01 CE 19:12 GMT Saturday");
-    EXPECT_EQ(ReferenceTime(late.cjdc, "JST"), "04:12 JST");
+    EXPECT_EQ(ReferenceTime(Meridian(135).At(late.cjdc), "JST"), "04:12 JST");
     EXPECT_EQ(late.cjdReference.value, "2,451,546.1750 CJDC");
 }
 
@@ -101,7 +101,7 @@ TEST(DisplayModel, TimesJustBeforeMidnight)
     // One second before midnight at Greenwich shows 23:59 on the same day.
     const DisplayTexts t = BuildDisplayTexts(2451545.5 - 1.0 / 86400.0, {});
     EXPECT_EQ(t.commonEra.value, "2000-01-01 CE 23:59 GMT Saturday");
-    EXPECT_EQ(LondonTime(2451545.0), "00:00 GMT");
+    EXPECT_EQ(LondonTime(Meridian::Greenwich().At(2451545.0)), "00:00 GMT");
 }
 
 TEST(DisplayModel, DeltaTAsADuration)

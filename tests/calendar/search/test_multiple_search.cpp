@@ -15,7 +15,7 @@ using orlun::test::Text;
 namespace {
 
 const CalendarSettings kChina = SettingsForCountry(Country::China);
-const int32_t kStart = GregorianJDN(2013, 6, 1); // 79-30-04-23 CHL, a water-snake year
+const int32_t kStart = GregorianJDN(2013, 6, 1).value(); // 79-30-04-23 CHL, a water-snake year
 constexpr int kOx = 1, kRat = 0, kTiger = 2, kPig = 11, kWood = 0, kWater = 4;
 
 MultipleCriteria Rows(ElementAnimalChoice day, ElementAnimalChoice month, ElementAnimalChoice year)
@@ -53,10 +53,10 @@ TEST(MultipleSearch, YearAloneGivesTheNewYearGoingForwardAndTheLastDayGoingBack)
     const MultipleCriteria waterPig = Rows({}, {}, {kWater, kPig});
     const MultipleResult ahead = Find(waterPig, kStart, true);
     ASSERT_EQ(ahead.status, MultipleStatus::Found);
-    EXPECT_EQ(DateText(GregorianDate(ahead.day)), "2043-02-10"); // 79-60-01-01
+    EXPECT_EQ(DateText(GregorianDate(DayNumber(ahead.day))), "2043-02-10"); // 79-60-01-01
     const MultipleResult back = Find(waterPig, kStart, false);
     ASSERT_EQ(back.status, MultipleStatus::Found);
-    EXPECT_EQ(DateText(GregorianDate(back.day)), "1984-02-01"); // the eve of 1984's new year, 78-60-12-30
+    EXPECT_EQ(DateText(GregorianDate(DayNumber(back.day))), "1984-02-01"); // the eve of 1984's new year, 78-60-12-30
 }
 
 TEST(MultipleSearch, GoingBackIntoAMatchingYearTheMonthIsThatOfTheDay)
@@ -90,7 +90,7 @@ TEST(MultipleSearch, LimitsAndNotFound)
     const MultipleResult stopped =
         MultipleElementAnimalSearch(never, kStart, true, kStart + kHundredYearsDays, kChina, stop);
     EXPECT_EQ(stopped.status, MultipleStatus::Stopped);
-    EXPECT_EQ(stopped.day, GregorianJDN(2014, 1, 31)); // the first day examined: the next wood year's first
+    EXPECT_EQ(stopped.day, GregorianJDN(2014, 1, 31).value()); // the first day examined: the next wood year's first
 }
 
 TEST(MultipleSearch, Texts)

@@ -34,7 +34,7 @@ double Ut(const std::string& stamp)
 {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0;
     std::sscanf(stamp.c_str(), "%d-%d-%dT%d:%d", &y, &mo, &d, &h, &mi);
-    return GregorianJDN(y, mo, d) - 0.5 + (h * 60 + mi) * kMinute;
+    return GregorianJDN(y, mo, d).value() - 0.5 + (h * 60 + mi) * kMinute;
 }
 
 double Search(SearchTarget target, double ajd, bool next, ElementAnimalChoice choice = {})
@@ -83,7 +83,7 @@ std::vector<LunarMonth> ChinaMonths()
         LunarMonth m{};
         int y = 0, mo = 0, d = 0;
         if (std::sscanf(line.c_str(), "%d\t%d\t%d\t%d-%d-%d", &m.year, &m.month, &m.leap, &y, &mo, &d) == 6) {
-            m.start = GregorianJDN(y, mo, d);
+            m.start = GregorianJDN(y, mo, d).value();
             months.push_back(m);
         }
     }
@@ -101,7 +101,7 @@ TEST(PhaseSearches, FollowTheUsnoPhasesOneByOne)
             const Phase& now = phases[i];
             const Phase& then = phases[i + 1];
             // From a phase itself, the next quarter is the following phase, the previous one the phase before.
-            EXPECT_NEAR(Search(SearchTarget::LunarQuarter, GetPhaseTimeUT(*GetLunation(then.ut + 0.01), then.code), false),
+            EXPECT_NEAR(Search(SearchTarget::LunarQuarter, GetPhaseTimeUT(*GetLunation(Moment(then.ut + 0.01)), then.code).ajd(), false),
                         now.ut, kTwoMinutes) << year << " #" << i;
             EXPECT_NEAR(Search(SearchTarget::LunarQuarter, now.ut + kMinute, true), then.ut, kTwoMinutes);
             if (then.code == 0) EXPECT_NEAR(Search(SearchTarget::DarkMoon, now.ut, true), then.ut, kTwoMinutes);
@@ -112,16 +112,16 @@ TEST(PhaseSearches, FollowTheUsnoPhasesOneByOne)
 
 TEST(PhaseSearches, PreviousFromExactlyAPhaseGoesOneLunationBack)
 {
-    const double dark0 = GetPhaseTimeUT(0, 0); // 2000-01-06 18:13
-    EXPECT_EQ(Search(SearchTarget::DarkMoon, dark0, false), GetPhaseTimeUT(-1, 0));
+    const double dark0 = GetPhaseTimeUT(0, 0).ajd(); // 2000-01-06 18:13
+    EXPECT_EQ(Search(SearchTarget::DarkMoon, dark0, false), GetPhaseTimeUT(-1, 0).ajd());
     EXPECT_EQ(Search(SearchTarget::DarkMoon, dark0 + kMinute, false), dark0);
-    EXPECT_EQ(Search(SearchTarget::DarkMoon, dark0, true), GetPhaseTimeUT(1, 0));
-    const double full0 = GetPhaseTimeUT(0, 2);
-    EXPECT_EQ(Search(SearchTarget::FullMoon, full0, false), GetPhaseTimeUT(-1, 2));
+    EXPECT_EQ(Search(SearchTarget::DarkMoon, dark0, true), GetPhaseTimeUT(1, 0).ajd());
+    const double full0 = GetPhaseTimeUT(0, 2).ajd();
+    EXPECT_EQ(Search(SearchTarget::FullMoon, full0, false), GetPhaseTimeUT(-1, 2).ajd());
     EXPECT_EQ(Search(SearchTarget::FullMoon, full0 - kMinute, true), full0);
     // Between the last quarter and the next dark moon: the quarter search finds that dark moon.
-    EXPECT_EQ(Search(SearchTarget::LunarQuarter, GetPhaseTimeUT(0, 3) + 1, true), GetPhaseTimeUT(1, 0));
-    EXPECT_EQ(Search(SearchTarget::LunarQuarter, dark0, false), GetPhaseTimeUT(-1, 3));
+    EXPECT_EQ(Search(SearchTarget::LunarQuarter, GetPhaseTimeUT(0, 3).ajd() + 1, true), GetPhaseTimeUT(1, 0).ajd());
+    EXPECT_EQ(Search(SearchTarget::LunarQuarter, dark0, false), GetPhaseTimeUT(-1, 3).ajd());
 }
 
 TEST(TermSearches, SolsticesAndEquinoxesAgreeWithUsnoSeasons)
@@ -180,7 +180,7 @@ TEST(TermSearches, CoincidencesFallOnTheFirstDayOfTheirTerm)
             EXPECT_EQ(chs.day, 1) << SearchTargetText(c.target);
             if (!c.terms.empty()) EXPECT_NE(std::find(c.terms.begin(), c.terms.end(), chs.term), c.terms.end());
             bool exact = false;
-            EXPECT_EQ(GetPhase(*GetLunation(found), found, exact), c.phase);
+            EXPECT_EQ(GetPhase(*GetLunation(Moment(found)), Moment(found), exact), c.phase);
             EXPECT_TRUE(exact);
         }
     }

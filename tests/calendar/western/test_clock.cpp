@@ -47,16 +47,16 @@ TEST(ClockTodayJDN, ReadsMonthDayYear)
         {"06-07-12345", 6230136},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TodayJDN(FakeClock(c.date, "00:00:00", 0)), c.jdn) << "date text " << c.date;
+        EXPECT_EQ(TodayJDN(FakeClock(c.date, "00:00:00", 0)).value(), c.jdn) << "date text " << c.date;
 }
 
 TEST(ClockCurrentAJDate, NoonAtGreenwichIsAWholeDayNumber)
 {
-    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "12:00:00", 0)), 2451545.0);
-    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "12:00:00 PM", 0)), 2451545.0);
+    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "12:00:00", 0)).ajd(), 2451545.0);
+    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "12:00:00 PM", 0)).ajd(), 2451545.0);
     // 07:00 in a zone five hours West is noon at Greenwich.
-    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "07:00:00", 18000)), 2451545.0);
-    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "00:00:00", 0)), 2451544.5);
+    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "07:00:00", 18000)).ajd(), 2451545.0);
+    EXPECT_EQ(CurrentAJDate(FakeClock("01-01-2000", "00:00:00", 0)).ajd(), 2451544.5);
 }
 
 TEST(ClockCurrentAJDate, TwelveAndTwentyFourHourTimes)
@@ -77,7 +77,7 @@ TEST(ClockCurrentAJDate, TwelveAndTwentyFourHourTimes)
         {"23:59:59", 23 * 3600 + 59 * 60 + 59},
     };
     for (const auto& c : cases) {
-        const double ajd = CurrentAJDate(FakeClock("01-01-2000", c.time, 0));
+        const double ajd = CurrentAJDate(FakeClock("01-01-2000", c.time, 0)).ajd();
         EXPECT_EQ(SecondsAfterMidnight(ajd, 2451545), c.seconds) << "time text \"" << c.time << "\" gave AJD " << ajd;
     }
 }
@@ -98,7 +98,7 @@ TEST(ClockCurrentAJDate, ZoneRoundedToWholeMinutes)
         {-50400, 840},  // 14 hours East
     };
     for (const auto& c : cases) {
-        const double ajd = CurrentAJDate(FakeClock("01-01-2000", "12:00:00", c.secondsWest));
+        const double ajd = CurrentAJDate(FakeClock("01-01-2000", "12:00:00", c.secondsWest)).ajd();
         EXPECT_EQ(SecondsAfterMidnight(ajd, 2451545), 12 * 3600 - c.zoneMinutesEast * 60)
             << "zone " << c.secondsWest << " s West gave AJD " << ajd;
     }
@@ -125,14 +125,14 @@ TEST(ClockCurrentAJDate, OddClockTextsGiveAFiniteMoment)
         {"--", "-:-:-"},
     };
     for (const auto& c : cases) {
-        const double ajd = CurrentAJDate(FakeClock(c.date, c.time, 0));
+        const double ajd = CurrentAJDate(FakeClock(c.date, c.time, 0)).ajd();
         EXPECT_TRUE(std::isfinite(ajd)) << "date \"" << c.date << "\", time \"" << c.time << "\" gave " << ajd;
     }
     // Missing parts of a readable text count as zero.
-    EXPECT_EQ(SecondsAfterMidnight(CurrentAJDate(FakeClock("01-01-2000", "7 PM", 0)), 2451545), 19 * 3600);
-    EXPECT_EQ(SecondsAfterMidnight(CurrentAJDate(FakeClock("01-01-2000", "7:30 PM", 0)), 2451545),
+    EXPECT_EQ(SecondsAfterMidnight(CurrentAJDate(FakeClock("01-01-2000", "7 PM", 0)).ajd(), 2451545), 19 * 3600);
+    EXPECT_EQ(SecondsAfterMidnight(CurrentAJDate(FakeClock("01-01-2000", "7:30 PM", 0)).ajd(), 2451545),
               19 * 3600 + 30 * 60);
-    EXPECT_EQ(SecondsAfterMidnight(CurrentAJDate(FakeClock("01-01-2000", "", 0)), 2451545), 0);
+    EXPECT_EQ(SecondsAfterMidnight(CurrentAJDate(FakeClock("01-01-2000", "", 0)).ajd(), 2451545), 0);
 }
 
 TEST(ClockSystemClock, TextsInTheExpectedForm)
@@ -146,7 +146,7 @@ TEST(ClockSystemClock, TextsInTheExpectedForm)
 
     // The moment read from the texts matches the system's count of seconds (the tolerance only
     // absorbs a clock tick between the two readings).
-    const double fromClock = CurrentAJDate(clock);
+    const double fromClock = CurrentAJDate(clock).ajd();
     const double fromEpoch = 2440587.5 + static_cast<double>(std::time(nullptr)) / 86400.0;
     EXPECT_NEAR(fromClock, fromEpoch, 120.0 / 86400.0) << "date " << date << ", time " << time;
 }

@@ -12,13 +12,10 @@ namespace {
 
 WesternDate MakeDate(int32_t y, int32_t m, int32_t d, char cal)
 {
-    WesternDate r;
-    r.year = y;
-    r.month = m;
-    r.day = d;
-    r.calendar = static_cast<uint16_t>(cal);
-    return r;
+    return {y, m, d, cal == 'J' ? WesternCalendar::Julian : WesternCalendar::Gregorian};
 }
+
+char LetterOf(const WesternDate& d) { return d.calendar == WesternCalendar::Julian ? 'J' : 'G'; }
 
 TEST(DatePr2TimeText, HoursAndMinutesOfAFraction)
 {
@@ -120,9 +117,9 @@ TEST(DatePr2Names, WeekdaysAndMonths)
     for (const int bad : {0, 13, -1})
         EXPECT_EQ(MonthName(bad), "") << "month " << bad;
 
-    EXPECT_EQ(WeekdayNameOfJDN(2451545), "Saturday") << "2000-01-01";
-    EXPECT_EQ(WeekdayNameOfJDN(2299161), "Friday") << "1582-10-15";
-    EXPECT_EQ(WeekdayNumber(0), 1) << "-4712-01-01 J was a Monday";
+    EXPECT_EQ(WeekdayNameOfJDN(DayNumber(2451545)), "Saturday") << "2000-01-01";
+    EXPECT_EQ(WeekdayNameOfJDN(DayNumber(2299161)), "Friday") << "1582-10-15";
+    EXPECT_EQ(WeekdayNumber(DayNumber(0)), 1) << "-4712-01-01 J was a Monday";
 }
 
 TEST(DatePr2SeparateThousands, SeparatorAndLength)
@@ -189,18 +186,21 @@ TEST(DatePr2ParseWesternDate, StatusRecordAndDayNumber)
         {"4697-14-01", 'R', 0, 'R', 0, 0, 0, 0},
     };
     for (const ParseCase& c : cases) {
-        WesternDate r = MakeDate(0, 0, 0, c.letterIn);
-        r.jdn = -7;
-        r.valid = 5;
-        const int status = ParseWesternDate(c.text, r);
         const std::string shown = c.text.size() > 30 ? c.text.substr(0, 30) + "..." : c.text;
-        EXPECT_EQ(status, c.status) << "ParseWesternDate(\"" << shown << "\", " << c.letterIn << ")";
-        EXPECT_EQ(r.valid, c.status == 1 ? 1 : 0) << "valid field after \"" << shown << "\"";
-        EXPECT_EQ(r.calendar, static_cast<uint16_t>(c.letterOut)) << "letter after \"" << shown << "\"";
+        if (c.letterIn == 'R') {
+            const std::optional<ARCDate> arc = ParseARCDateFields(c.text);
+            EXPECT_EQ(arc.has_value(), c.status == 1) << "ParseARCDateFields(\"" << shown << "\")";
+            if (arc) EXPECT_TRUE(arc->year == c.year && arc->month == c.month && arc->day == c.day) << shown;
+            continue;
+        }
+        const WesternReading r = ParseWesternDate(c.text, MakeDate(0, 0, 0, c.letterIn).calendar);
+        EXPECT_EQ(r.status, c.status) << "ParseWesternDate(\"" << shown << "\", " << c.letterIn << ")";
         if (c.status == 1) {
-            EXPECT_TRUE(r.year == c.year && r.month == c.month && r.day == c.day && r.jdn == c.jdn)
-                << "\"" << shown << "\" read as " << r.year << "-" << r.month << "-" << r.day << " jdn "
-                << r.jdn << ", expected " << c.year << "-" << c.month << "-" << c.day << " jdn " << c.jdn;
+            const WesternDate& d = r.date;
+            EXPECT_EQ(LetterOf(d), c.letterOut) << "calendar after \"" << shown << "\"";
+            EXPECT_TRUE(d.year == c.year && d.month == c.month && d.day == c.day && r.day.value() == c.jdn)
+                << "\"" << shown << "\" read as " << d.year << "-" << d.month << "-" << d.day << " jdn "
+                << r.day.value() << ", expected " << c.year << "-" << c.month << "-" << c.day << " jdn " << c.jdn;
         }
     }
 }
@@ -221,14 +221,13 @@ TEST(DatePr2CEAndJC, DayCountTruncatedTowardZero)
         {-1.5, -1, "-4713-11-23", "-4713-12-31"},
     };
     for (const auto& c : cases) {
-        const CEAndJC r = CEAndJCFromCJD(c.x);
-        EXPECT_EQ(r.ce.jdn, c.jdn) << "CE jdn of " << c.x;
-        EXPECT_EQ(r.jc.jdn, c.jdn) << "JC jdn of " << c.x;
-        EXPECT_EQ(r.ce.calendar, 'G');
-        EXPECT_EQ(r.jc.calendar, 'J');
+        const CEAndJC r = CEAndJCFromCJD(Meridian::Greenwich().At(c.x));
+        EXPECT_EQ(r.day.value(), c.jdn) << "jdn of " << c.x;
+        EXPECT_EQ(LetterOf(r.ce), 'G');
+        EXPECT_EQ(LetterOf(r.jc), 'J');
         EXPECT_EQ(DateText(r.ce), c.ce) << "CE date of " << c.x;
         EXPECT_EQ(DateText(r.jc), c.jc) << "JC date of " << c.x;
-        EXPECT_EQ(r.ce.valid, 1) << c.x;
+        EXPECT_TRUE(r.inRange) << c.x;
     }
 }
 
@@ -245,24 +244,23 @@ TEST(DatePr2CEAndJC, CountsBeyondTheDayNumbersAreMarkedInvalid)
         {std::numeric_limits<double>::infinity(), 2147483647},
     };
     for (const auto& c : cases) {
-        const CEAndJC r = CEAndJCFromCJD(c.x);
-        EXPECT_EQ(r.ce.valid, 0) << "CE record of " << c.x;
-        EXPECT_EQ(r.jc.valid, 0) << "JC record of " << c.x;
-        EXPECT_EQ(r.ce.jdn, c.jdn) << "CE jdn of " << c.x;
+        const CEAndJC r = CEAndJCFromCJD(Meridian::Greenwich().At(c.x));
+        EXPECT_FALSE(r.inRange) << "dates of " << c.x;
+        EXPECT_EQ(r.day.value(), c.jdn) << "jdn of " << c.x;
+        EXPECT_EQ(DateText(r.ce), DateText(GregorianDate(r.day))) << c.x;
     }
     // The largest representable day numbers still convert.
-    EXPECT_EQ(CEAndJCFromCJD(2147483647.9).ce.valid, 1);
-    EXPECT_EQ(CEAndJCFromCJD(-2147483648.9).ce.valid, 1);
+    EXPECT_TRUE(CEAndJCFromCJD(Meridian::Greenwich().At(2147483647.9)).inRange);
+    EXPECT_TRUE(CEAndJCFromCJD(Meridian::Greenwich().At(-2147483648.9)).inRange);
 }
 
-TEST(DatePr2DayNumbers, WrappersFillTheRecord)
+TEST(DatePr2DayNumbers, DatesAndDayNumbersBothWays)
 {
-    WesternDate r = MakeDate(2000, 1, 1, 'G');
-    EXPECT_EQ(DateToJDN(r), 2451545);
-    EXPECT_EQ(r.jdn, 2451545);
-    r.calendar = 'J';
-    JDNToDate(r);
-    EXPECT_EQ(DateText(r), "1999-12-19");
+    EXPECT_EQ(DateToJDN(MakeDate(2000, 1, 1, 'G')).value(), 2451545);
+    EXPECT_EQ(DateText(JDNToDate(DayNumber(2451545), WesternCalendar::Julian)), "1999-12-19");
+    // Fields are counted as given: month 13 runs on into the next year, though the date is not ok().
+    EXPECT_EQ(DateToJDN(MakeDate(2000, 13, 1, 'G')), DateToJDN(MakeDate(2001, 1, 1, 'G')));
+    EXPECT_FALSE(MakeDate(2000, 13, 1, 'G').ok());
 }
 
 } // namespace
