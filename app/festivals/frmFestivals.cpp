@@ -67,6 +67,7 @@ void frmFestivals::LayOut()
     txbYear = Make<QLineEdit>(this, "txbYear");
     txbYear->setMaximumWidth(txbYear->fontMetrics().horizontalAdvance("-30000") + 16);
     lblYear = LabelFor(this, "lblYear", "Lunar &year:", *txbYear);
+    cmdShowFestivals = Make<QPushButton>(this, "cmdShowFestivals", "&Show festivals");
     cmdPreviousYear = Make<QPushButton>(this, "cmdPreviousYear", "&Previous year");
     cmdNextYear = Make<QPushButton>(this, "cmdNextYear", "&Next year");
     cboLanguage = Make<QComboBox>(this, "cboLanguage");
@@ -81,7 +82,8 @@ void frmFestivals::LayOut()
     lstDays->setRootIsDecorated(false);
     lstDays->setUniformRowHeights(true);
     lstDays->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstDays->setMinimumSize(720, lstDays->fontMetrics().height() * 18);
+    // Room for a year's festivals in any script (Chinese rows are taller than Latin ones).
+    lstDays->setMinimumSize(720, lstDays->fontMetrics().height() * 22);
     NameControl(*lstDays, "Days");
     lblNote = Make<QLabel>(this, "lblNote");
     lblNote->setTextFormat(Qt::PlainText);
@@ -102,7 +104,7 @@ void frmFestivals::LayOut()
     cmdCopy = Make<QPushButton>(this, "cmdCopy", "&Copy");
     cmdClose = Make<QPushButton>(this, "cmdClose", "Close");
 
-    auto* yearRow = Row({lblYear, txbYear, cmdPreviousYear, cmdNextYear});
+    auto* yearRow = Row({lblYear, txbYear, cmdShowFestivals, cmdPreviousYear, cmdNextYear});
     yearRow->addWidget(lblLanguage);
     yearRow->addWidget(cboLanguage);
     auto* anniversaryRow = Row({lblLunarDate, txbLunarDate, cmdMomentsLunarDate}, false);
@@ -122,7 +124,8 @@ void frmFestivals::LayOut()
 
 void frmFestivals::Connect()
 {
-    connect(txbYear, &QLineEdit::returnPressed, this, &frmFestivals::cmdShowYear_Click);
+    connect(txbYear, &QLineEdit::returnPressed, this, &frmFestivals::cmdShowFestivals_Click);
+    connect(cmdShowFestivals, &QPushButton::clicked, this, &frmFestivals::cmdShowFestivals_Click);
     connect(cmdPreviousYear, &QPushButton::clicked, this, [this] { cmdPreviousOrNextYear_Click(-1); });
     connect(cmdNextYear, &QPushButton::clicked, this, [this] { cmdPreviousOrNextYear_Click(1); });
     // The names change language; what is listed stays.

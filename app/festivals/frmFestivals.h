@@ -43,6 +43,7 @@ public:
 
     QLabel* lblYear = nullptr;
     QLineEdit* txbYear = nullptr;
+    QPushButton* cmdShowFestivals = nullptr;
     QPushButton* cmdPreviousYear = nullptr;
     QPushButton* cmdNextYear = nullptr;
     QLabel* lblLanguage = nullptr;
@@ -63,7 +64,8 @@ public:
     QPushButton* cmdClose = nullptr;
 
 public slots:
-    void cmdShowYear_Click();
+    // The festivals of the year in the year field.
+    void cmdShowFestivals_Click();
     void cmdPreviousOrNextYear_Click(int step);
     void cmdMomentsLunarDate_Click();
     void cmdListAnniversaries_Click();

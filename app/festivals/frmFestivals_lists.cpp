@@ -26,6 +26,8 @@ constexpr const char* kLunarDateHint =
     "Type a lunar month and day, such as 12-30, or 4*-15 in a leap month, or a date as in the main window's "
     "date field.";
 
+constexpr int kColumnGap = 12; // pixels between the columns
+
 QString RangeNote(int year) { return Q(DateRangeMessage(year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate)); }
 
 } // namespace
@@ -48,7 +50,7 @@ std::optional<int> frmFestivals::TypedYear()
     return static_cast<int>(*year);
 }
 
-void frmFestivals::cmdShowYear_Click()
+void frmFestivals::cmdShowFestivals_Click()
 {
     if (const auto year = TypedYear()) ListFestivals(*year);
 }
@@ -151,7 +153,11 @@ void frmFestivals::Show(std::vector<LunarEvent> events, const QString& heading, 
         rows << new QTreeWidgetItem(QStringList{Q(EventDaysText(e)), Q(EventWeekdayText(e, language)), Q(e.summary),
                                                 Q(e.description)});
     lstDays->addTopLevelItems(rows);
-    for (int column = 0; column < lstDays->columnCount(); ++column) lstDays->resizeColumnToContents(column);
+    // The last column takes what room is left.
+    for (int column = 0; column + 1 < lstDays->columnCount(); ++column) {
+        lstDays->resizeColumnToContents(column);
+        lstDays->setColumnWidth(column, lstDays->columnWidth(column) + kColumnGap);
+    }
     if (!rows.isEmpty()) lstDays->setCurrentItem(rows.front());
     cmdExport->setEnabled(!listed_.empty());
     cmdCopy->setEnabled(!listed_.empty());

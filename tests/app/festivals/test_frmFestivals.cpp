@@ -215,6 +215,8 @@ private slots:
         window->cmdListAnniversaries->click();
         QCOMPARE(window->lstDays->topLevelItemCount(), 10);
         QCOMPARE(Row(0).first(), QString("2025-03-01"));
+        window->cmdShowFestivals->click();
+        QCOMPARE(window->lstDays->topLevelItemCount(), 14);
     }
 
     void exportsAFileThatReadsBackWithTheSameIds()
