@@ -6,10 +6,12 @@
 #include <QIcon>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/platform/Platform.h"
 #include "calendar/core/Settings.h"
+#include "calendar/festivals/AnniversaryStart.h"
 #include "calendar/festivals/LunarEvents.h"
 #include "calendar/native/Language.h"
 
@@ -85,6 +87,9 @@ private:
     // The year field's year, or nullopt after a message saying what it takes.
     std::optional<int> TypedYear();
     void ListFestivals(int year);
+    // The anniversary's date and first year, or nullopt after a message saying what it takes.
+    std::optional<AnniversaryStart> TypedStart(const CalendarSettings& settings);
+    std::optional<int> TypedYears();
     // Lists the anniversaries of the fields; false, after a message, when a field is refused.
     bool ListAnniversaries();
     void Show(std::vector<LunarEvent> events, const QString& heading, const QString& note);

@@ -88,47 +88,55 @@ void frmFestivals::cmdMomentsLunarDate_Click()
 
 void frmFestivals::cmdListAnniversaries_Click() { ListAnniversaries(); }
 
-bool frmFestivals::ListAnniversaries()
+std::optional<AnniversaryStart> frmFestivals::TypedStart(const CalendarSettings& settings)
 {
-    const FestivalsContext context = Context();
     const std::string text = txbLunarDate->text().trimmed().toStdString();
-    // A month-day repeats from the lunar year in the year field.
-    std::optional<AnniversaryStart> start;
     if (text.empty()) {
         Warn(kLunarDateHint);
         txbLunarDate->setFocus();
-        return false;
+        return std::nullopt;
     }
+    // A month-day repeats from the lunar year in the year field.
     if (ParseLunarDay(text)) {
         const auto year = TypedYear();
-        if (!year) return false;
-        start = StartOfMonthDay(text, *year);
-    } else {
-        DateEntry entry;
-        entry.date = text;
-        const ConvertResult r = ConvertEntry(entry, true, -1.0, context.settings, [this](const std::string& q) {
-            return platform_.messages->Question(this, kCalendarQuestionTitle, Q(q));
-        });
-        if (r.outcome == ConvertOutcome::EntryError || r.outcome == ConvertOutcome::OutOfRange) {
-            Warn(r.outcome == ConvertOutcome::OutOfRange
-                     ? Q(DateRangeMessage(r.range))
-                     : Q(DateEntryErrorMessage(r.errorCode, context.settings.country)) + "\n" + kLunarDateHint);
-            txbLunarDate->setFocus();
-            return false;
-        }
-        start = StartOfRememberedDate(r.ajd, context.settings);
+        return year ? StartOfMonthDay(text, *year) : std::nullopt;
     }
+    DateEntry entry;
+    entry.date = text;
+    const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, [this](const std::string& q) {
+        return platform_.messages->Question(this, kCalendarQuestionTitle, Q(q));
+    });
+    if (r.outcome == ConvertOutcome::EntryError || r.outcome == ConvertOutcome::OutOfRange) {
+        Warn(r.outcome == ConvertOutcome::OutOfRange
+                 ? Q(DateRangeMessage(r.range))
+                 : Q(DateEntryErrorMessage(r.errorCode, settings.country)) + "\n" + kLunarDateHint);
+        txbLunarDate->setFocus();
+        return std::nullopt;
+    }
+    return StartOfRememberedDate(r.ajd, settings);
+}
+
+std::optional<int> frmFestivals::TypedYears()
+{
     const auto years = ParseWholeNumber(txbYears->text().trimmed().toStdString(), 1, kMaxAnniversaryYears);
-    if (!years) {
-        Warn(QString("The number of years must be a whole number from 1 to %1.").arg(kMaxAnniversaryYears));
-        txbYears->setFocus();
-        txbYears->selectAll();
-        return false;
-    }
+    if (years) return static_cast<int>(*years);
+    Warn(QString("The number of years must be a whole number from 1 to %1.").arg(kMaxAnniversaryYears));
+    txbYears->setFocus();
+    txbYears->selectAll();
+    return std::nullopt;
+}
+
+bool frmFestivals::ListAnniversaries()
+{
+    const FestivalsContext context = Context();
+    const auto start = TypedStart(context.settings);
+    if (!start) return false;
+    const auto years = TypedYears();
+    if (!years) return false;
     const QString typedTitle = txbTitle->text().trimmed();
     const std::string title = typedTitle.isEmpty() ? std::string(kDefaultAnniversaryTitle) : typedTitle.toStdString();
 
-    const Anniversaries found = AnniversariesOf(start->day, start->firstYear, static_cast<int>(*years), context.settings);
+    const Anniversaries found = AnniversariesOf(start->day, start->firstYear, *years, context.settings);
     listing_ = Listing::Anniversaries;
     listedSettings_ = context.settings;
     const QString heading = QString("Anniversaries of the lunar date %1 from the lunar year %2 in %3")

@@ -253,6 +253,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY2(test::UnnamedControls(*window).isEmpty(), qPrintable(test::UnnamedControls(*window).join("; ")));
         QVERIFY(window->cmdClose->isDefault());
+        // Tab goes through the window as it reads, from the year field to Close and round.
+        QApplication::setActiveWindow(window.get());
+        window->txbYear->setFocus();
+        QStringList order = {window->focusWidget()->objectName()};
+        for (int i = 0; i < 15; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"txbYear", "cmdShowFestivals", "cmdPreviousYear", "cmdNextYear", "cboLanguage",
+                                     "lstDays", "txbLunarDate", "cmdMomentsLunarDate", "txbTitle", "txbYears",
+                                     "cmdListAnniversaries", "cmdExport", "cmdCopy", "cmdClose", "txbYear",
+                                     "cmdShowFestivals"}));
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(window->isHidden());
     }
