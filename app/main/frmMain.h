@@ -36,6 +36,7 @@ namespace orlun::app {
 class ClickableLabel;
 class frmData;
 class frmCalendar;
+class frmFestivals;
 class frmHelp;
 class frmLog;
 class frmLogPreferences;
@@ -77,6 +78,7 @@ public:
     frmData* DataWindow() const { return frmData_; }
     frmCalendar* CalendarWindow() const { return frmCalendar_; }
     frmHelp* HelpWindow() const { return frmHelp_; }
+    frmFestivals* FestivalsWindow() const { return frmFestivals_; }
     // The multiple element-animal search window, made when first needed.
     frmMultiple_El_An* MultipleWindow();
     int Epoch() const { return settings_.epoch; }
@@ -198,6 +200,7 @@ public:
     QPushButton* cmdDisplayCalendar = nullptr;
     QPushButton* cmdTest = nullptr;
     QPushButton* cmdCompareSuns = nullptr;
+    QPushButton* cmdFestivals = nullptr;
 
 public slots:
     void cmdNow_Click();
@@ -231,6 +234,7 @@ public slots:
     void cmdTest_Click();
     void cmdDisplayCalendar_Click();
     void cmdHelp_Click();
+    void cmdFestivals_Click();
     // The Search panel (frmMain_search.cpp).
     void cmdSearch_Click();
     void cboTarget_Click();
@@ -340,6 +344,7 @@ private:
     void OpenHelp(const QString& section);
     frmCalendar* frmCalendar_ = nullptr;
     frmHelp* frmHelp_ = nullptr;
+    frmFestivals* frmFestivals_ = nullptr; // frmMain_festivals.cpp, made when first opened
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     frmMultiple_El_An* frmMultiple_ = nullptr;

@@ -356,6 +356,7 @@ QGridLayout* ListButtons(frmMain& w)
     w.cmdDisplayCalendar = Make<QPushButton>(&w, "cmdDisplayCalendar", "Show lunar calendar month");
     w.cmdTest = Make<QPushButton>(&w, "cmdTest", "Test");
     w.cmdCompareSuns = Make<QPushButton>(&w, "cmdCompareSuns", "Compare suns");
+    w.cmdFestivals = Make<QPushButton>(&w, "cmdFestivals", "Festivals and anniversaries");
     // A repeated move hides the list buttons for its duration.
     for (QWidget* button : std::initializer_list<QWidget*>{w.cmdDisplayYearData, w.cmdListLunarNewYears,
                                                           w.cmdListLeapMonths, w.cmdListJulianCENewYears})
@@ -366,8 +367,10 @@ QGridLayout* ListButtons(frmMain& w)
     grid->addWidget(w.cmdDisplayCalendar, 0, 2);
     grid->addWidget(w.cmdListLeapMonths, 1, 0);
     grid->addWidget(w.cmdListJulianCENewYears, 1, 1);
-    grid->addWidget(w.cmdTest, 1, 2);
-    grid->addWidget(w.cmdCompareSuns, 1, 3);
+    grid->addWidget(w.cmdFestivals, 1, 2);
+    // Test and Compare suns stay hidden: their columns take no room.
+    grid->addWidget(w.cmdTest, 1, 3);
+    grid->addWidget(w.cmdCompareSuns, 1, 4);
     return grid;
 }
 

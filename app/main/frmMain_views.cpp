@@ -23,6 +23,7 @@ void frmMain::ConnectViews()
 {
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, &frmMain::cmdDisplayCalendar_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(cmdFestivals, &QPushButton::clicked, this, &frmMain::cmdFestivals_Click);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] {
         QWidget* focus = QApplication::focusWidget();

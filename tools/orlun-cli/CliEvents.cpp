@@ -3,30 +3,14 @@
 #include <cstdio>
 #include <ctime>
 
-#include "calendar/native/NativeDateText.h"
-#include "calendar/western/DatePr2.h"
-#include "engine/icalendar.h"
+#include "calendar/festivals/EventCalendar.h"
+#include "calendar/festivals/EventText.h"
 #include "io/CheckedWrite.h"
 
 namespace orlun::cli {
 
 namespace {
-
-constexpr const char* kProductId = "-//Velmor Systems//Orlun " ORLUN_VERSION "//EN";
 constexpr int kExitUnwritten = 3;
-
-IcsDate IcsDateOf(int32_t jdn)
-{
-    const WesternDate d = GregorianDate(DayNumber(jdn));
-    return {d.year, d.month, d.day};
-}
-
-std::string WeekdayIn(int32_t jdn, Language language)
-{
-    const auto native = NativeOf(language);
-    return native ? WeekdayText(*native, WeekdayNumber(DayNumber(jdn))) : WeekdayNameOfJDN(DayNumber(jdn));
-}
-
 } // namespace
 
 EventFormat EventFormatOf(const Options& options)
@@ -45,24 +29,9 @@ Language LanguageOf(const Options& options)
     throw UsageError{"--lang must be one of en, zh-Hans, zh-Hant, vi, ja, not \"" + *tag + "\""};
 }
 
-std::string EventLines(const std::vector<LunarEvent>& events, Language language)
+std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, Language language)
 {
-    std::string text;
-    for (const LunarEvent& e : events) {
-        text.append(DateText(GregorianDate(DayNumber(e.first))));
-        if (e.days > 1) text.append(" to ").append(DateText(GregorianDate(DayNumber(e.first + e.days - 1))));
-        text.append(" ").append(WeekdayIn(e.first, language)).append(" ").append(e.summary);
-        text.append(" (").append(e.description).append(")\n");
-    }
-    return text;
-}
-
-std::string EventCalendar(const std::vector<LunarEvent>& events)
-{
-    std::vector<AllDayEvent> all;
-    for (const LunarEvent& e : events)
-        all.push_back({e.uid, IcsDateOf(e.first), IcsDateOf(e.first + e.days), e.summary, e.description});
-    return ICalendarText(all, kProductId, std::time(nullptr));
+    return format == EventFormat::ICalendar ? EventCalendar(events, std::time(nullptr)) : EventLines(events, language);
 }
 
 int Emit(const std::string& text, const Options& options)

@@ -18,11 +18,9 @@ EventFormat EventFormatOf(const Options& options);
 // --lang en|zh-Hans|zh-Hant|vi|ja (English when not given).
 Language LanguageOf(const Options& options);
 
-// One line per event: "2025-01-29 Wednesday Spring Festival (lunar date 01-01)", several days as
-// "2025-01-29 to 2025-01-31 …".
-std::string EventLines(const std::vector<LunarEvent>& events, Language language);
-// The iCalendar document of the events.
-std::string EventCalendar(const std::vector<LunarEvent>& events);
+// The events as lines of text (calendar/festivals/EventText) or as an iCalendar document stamped
+// with the present time.
+std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, Language language);
 
 // Writes the text to --output FILE, or to standard output; 0, or 3 when it could not be written
 // (the reason on standard error).

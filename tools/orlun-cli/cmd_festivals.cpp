@@ -38,8 +38,7 @@ int RunFestivals(const std::vector<std::string>& args)
         const auto more = FestivalEvents(festivals, language, settings);
         events.insert(events.end(), more.begin(), more.end());
     }
-    const int written =
-        Emit(format == EventFormat::ICalendar ? EventCalendar(events) : EventLines(events, language), options);
+    const int written = Emit(EventsIn(format, events, language), options);
     if (written != 0) return written;
     if (!stopped) return 0;
     std::fprintf(stderr, "%s\n", DateRangeMessage(*year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate).c_str());

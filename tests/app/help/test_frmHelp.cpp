@@ -13,6 +13,7 @@
 #include "app/data/frmData.h"
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
+#include "app/festivals/frmFestivals.h"
 #include "app/main/frmMain.h"
 #include "app/month/frmCalendar.h"
 #include "app/search/frmMultiple_El_An.h"
@@ -42,10 +43,17 @@ private slots:
         frmMain w(fake.platform);
         w.Form_Load();
         w.cmdDisplayCalendar->click();
+        w.cmdFestivals->click();
         QSet<QString> captions;
-        const auto add = [&](QString text) { captions.insert(text.replace("&&", "&").trimmed()); };
+        // A caption as shown: "&&" is an ampersand, a single "&" marks the shortcut letter.
+        const auto add = [&](QString text) {
+            text = text.replace("&&", "\x01").remove('&').replace("\x01", "&").trimmed();
+            captions.insert(text);
+            if (text.endsWith(':')) captions.insert(text.chopped(1)); // a label names its field without the colon
+        };
         for (QWidget* window : std::initializer_list<QWidget*>{&w, w.DataWindow(), w.MultipleWindow(), w.Log(),
-                                                               w.LogPreferencesWindow(), w.CalendarWindow()}) {
+                                                               w.LogPreferencesWindow(), w.CalendarWindow(),
+                                                               w.FestivalsWindow()}) {
             QVERIFY(window);
             for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) add(b->text());
             for (QLabel* l : window->findChildren<QLabel*>()) add(l->text());

@@ -1,0 +1,22 @@
+// The main window's button that opens the festivals and anniversaries window, which reads the
+// main window's settings and moment whenever it lists.
+#include "app/festivals/frmFestivals.h"
+#include "app/main/frmMain.h"
+
+namespace orlun::app {
+
+void frmMain::cmdFestivals_Click()
+{
+    if (!frmFestivals_) {
+        frmFestivals_ = new frmFestivals(platform_, [this] {
+            return FestivalsContext{settings_, dblCurrentAJDate, windowIcon()};
+        }, this);
+    }
+    frmFestivals_->ShowMomentsYear();
+    if (frmFestivals_->isMinimized()) frmFestivals_->showNormal();
+    frmFestivals_->show();
+    frmFestivals_->raise();
+    frmFestivals_->activateWindow();
+}
+
+} // namespace orlun::app
