@@ -68,6 +68,32 @@ for name in ("a1.ics", "f.ics"):
 sys.exit(0 if ok else 1)
 PY
 
+# CSV and JSON: the header, every row as wide as it, a title with a comma and quotes kept, and
+# the same days as the text.
+"$cli" anniversary "12-30" --from 2024 --years 3 --country China --title 'Giỗ, "bà"; 30' --format csv > "$tmp/a.csv"
+"$cli" festivals 2025 --years 2 --country China --lang zh-Hans --format json > "$tmp/f.json"
+"$cli" festivals 2025 --years 2 --country China --lang zh-Hans > "$tmp/f.txt"
+"$py" - "$tmp" <<'PY' || fail=1
+import sys, csv, json
+tmp = sys.argv[1]
+ok = True
+def check(cond, what):
+    global ok
+    if not cond: print("FAILED:", what); ok = False
+rows = list(csv.reader(open(f"{tmp}/a.csv", newline="", encoding="utf-8")))
+check(rows[0] == ["start", "end", "days", "jdn", "weekday", "name", "lunar_date", "uid"], f"CSV header {rows[0]}")
+check(len(rows) == 4 and all(len(r) == 8 for r in rows), "CSV rows as wide as the header")
+check(all(r[5] == 'Giỗ, "bà"; 30' for r in rows[1:]), "a title with a comma and quotes round-trips")
+check([r[0] for r in rows[1:]] == ["2025-01-28", "2026-02-16", "2027-02-05"], "CSV days")
+events = json.load(open(f"{tmp}/f.json", encoding="utf-8"))["events"]
+lines = open(f"{tmp}/f.txt", encoding="utf-8").read().splitlines()
+check(len(events) == len(lines) == 28, f"JSON events {len(events)}, text lines {len(lines)}")
+for e, line in zip(events, lines):
+    check(line == f"{e['start']} {e['weekday']} {e['name']} ({e['lunar_date']})", f"JSON and text differ: {line}")
+    check(isinstance(e["days"], int) and isinstance(e["jdn"], int), "typed numbers")
+sys.exit(0 if ok else 1)
+PY
+
 # Bad arguments and a file that cannot be written.
 "$cli" festivals 2025 --format csvx >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: bad format"; fail=1; }
 "$cli" festivals 2025 --lang fr >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: bad language"; fail=1; }

@@ -5,6 +5,7 @@
 
 #include "calendar/festivals/EventCalendar.h"
 #include "calendar/festivals/EventText.h"
+#include "EventRecords.h"
 #include "io/CheckedWrite.h"
 
 namespace orlun::cli {
@@ -17,8 +18,10 @@ EventFormat EventFormatOf(const Options& options)
 {
     const auto format = options.Get("format");
     if (!format || *format == "text") return EventFormat::Text;
+    if (*format == "csv") return EventFormat::Csv;
+    if (*format == "json") return EventFormat::Json;
     if (*format == "ics") return EventFormat::ICalendar;
-    throw UsageError{"--format must be text or ics, not \"" + *format + "\""};
+    throw UsageError{"--format must be text, csv, json or ics, not \"" + *format + "\""};
 }
 
 Language LanguageOf(const Options& options)
@@ -31,7 +34,13 @@ Language LanguageOf(const Options& options)
 
 std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, Language language)
 {
-    return format == EventFormat::ICalendar ? EventCalendar(events, std::time(nullptr)) : EventLines(events, language);
+    switch (format) {
+    case EventFormat::Text: return EventLines(events, language);
+    case EventFormat::Csv: return EventsCsv(events, language);
+    case EventFormat::Json: return EventsJson(events, language);
+    case EventFormat::ICalendar: return EventCalendar(events, std::time(nullptr));
+    }
+    return EventLines(events, language);
 }
 
 int Emit(const std::string& text, const Options& options)

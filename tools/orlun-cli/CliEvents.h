@@ -11,15 +11,15 @@
 
 namespace orlun::cli {
 
-enum class EventFormat { Text, ICalendar };
+enum class EventFormat { Text, Csv, Json, ICalendar };
 
-// --format text|ics (text when not given); a usage error for anything else.
+// --format text|csv|json|ics (text when not given); a usage error for anything else.
 EventFormat EventFormatOf(const Options& options);
 // --lang en|zh-Hans|zh-Hant|vi|ja (English when not given).
 Language LanguageOf(const Options& options);
 
-// The events as lines of text (calendar/festivals/EventText) or as an iCalendar document stamped
-// with the present time.
+// The events as lines of text (calendar/festivals/EventText), CSV or JSON records (EventRecords),
+// or an iCalendar document stamped with the present time.
 std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, Language language);
 
 // Writes the text to --output FILE, or to standard output; 0, or 3 when it could not be written

@@ -32,10 +32,10 @@ const char* kUsage =
     "  orlun-cli multiple [--day E-A] [--month E-A] [--year E-A] [--within \"100 years\"]\n"
     "        [--previous] [--from-today] (--ajd X | --date \"TEXT\") [--country C] [--epoch E]\n"
     "        [--method M]\n"
-    "  orlun-cli festivals YEAR [--years N] [--country C] [--lang L] [--format text|ics]\n"
+    "  orlun-cli festivals YEAR [--years N] [--country C] [--lang L] [--format text|csv|json|ics]\n"
     "        [--output FILE]\n"
     "  orlun-cli anniversary \"MONTH-DAY\" | \"DATE TEXT\" [--from YEAR] [--years N] [--title T]\n"
-    "        [--country C] [--epoch E] [--lang L] [--format text|ics] [--output FILE]\n"
+    "        [--country C] [--epoch E] [--lang L] [--format text|csv|json|ics] [--output FILE]\n"
     "  orlun-cli --help | --version\n";
 
 int Usage(const std::string& message)
