@@ -14,6 +14,8 @@ packages=(
   libgtest-dev libbenchmark-dev    # tests and benchmarks
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
   appstream desktop-file-utils     # the install test validates the desktop entry and metainfo
+  help2man                         # the manual pages, from the programs' own help
+  man-db bash-completion zsh       # tests: the installed manual pages and shell completion
   xvfb xauth                       # a virtual display for machines without one
   locales                          # a test reads numbers under a locale with a decimal comma
   clang libclang-rt-dev            # the fuzz targets (libFuzzer) of tools/fuzz.sh

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "CliArgs.h"
+#include "CliMoveUnits.h"
 #include "Commands.h"
 #include "calendar/core/Limits.h"
 #include "calendar/entry/DateEntry.h"
@@ -15,7 +16,6 @@ namespace orlun::cli {
 
 namespace {
 
-constexpr const char* kOneDay = "one day";
 constexpr int64_t kMaxSteps = 100000;
 
 struct Start {
@@ -82,7 +82,7 @@ int RunMove(const std::vector<std::string>& rawArgs)
     if (options.Positionals().size() != 1) throw UsageError{"move needs one UNIT"};
     const CalendarSettings settings = SettingsFromOptions(options);
     const std::string unitText = options.Positionals()[0];
-    const bool oneDay = unitText == kOneDay;
+    const bool oneDay = unitText == kOneDayUnit;
     const auto unit = MoveUnitFromText(unitText, settings.zoneCode);
     if (!oneDay && !unit) throw UsageError{"unknown unit \"" + unitText + "\""};
     if (unit) inputs.unit = *unit;

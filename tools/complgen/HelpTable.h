@@ -1,0 +1,27 @@
+// The commands of orlun-cli as its --help lists them: each command's options, which of them take
+// a value, and the choices the help spells out ("--country Vietnam|China|Japan").
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orlun::complgen {
+
+struct OptionHelp {
+    std::string name;  // "--country"
+    std::string value; // "Vietnam|China|Japan", "FILE", "X"; empty for a switch
+};
+
+struct CommandHelp {
+    std::string name;                      // empty for the line of --help and --version
+    std::vector<std::string> firstChoices; // "list newyears|months|jcce": the first argument's choices
+    std::vector<OptionHelp> options;       // in help order, each once
+};
+
+// The usage lines "  orlun-cli NAME ..." with their indented continuation lines, in help order.
+std::vector<CommandHelp> ParseHelp(const std::string& text);
+
+// "a|b|c" split at '|'; one item for a text without '|'.
+std::vector<std::string> SplitChoices(const std::string& value);
+
+} // namespace orlun::complgen
