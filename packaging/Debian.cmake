@@ -22,12 +22,14 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calendar calculator for the Chinese lunisolar calendar")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Orlun holds one moment and shows it at once in eight calendars and day counts: the Chinese\n"
-    "lunar and solar calendars of China, Vietnam or Japan, the Common Era and Julian calendars,\n"
-    "the Zodozizidu Zidevuze and the Julian dates, with the sexagenary names, the Moon's phase\n"
-    "and age, for the years -3000 to 3000. It moves by calendar units, searches for moons, solar\n"
-    "terms and element-animal days, lists festivals and lunar anniversaries and draws a lunar\n"
-    "month as a calendar. The package holds the window (orlun) and the command line (orlun-cli).")
+    "Orlun holds one moment and shows it at once in eight calendars and day\n"
+    "counts: the Chinese lunar and solar calendars of China, Vietnam or Japan,\n"
+    "the Common Era and Julian calendars, the Zodozizidu Zidevuze and the Julian\n"
+    "dates, with the sexagenary names, the Moon's phase and age, for the years\n"
+    "-3000 to 3000. It moves by calendar units, searches for moons, solar terms\n"
+    "and element-animal days, lists festivals and lunar anniversaries and draws\n"
+    "a lunar month as a calendar. The package holds the window (orlun) and the\n"
+    "command line (orlun-cli).")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmor Systems <packages@velmorsystems.com>")
