@@ -1,6 +1,7 @@
 #!/bin/bash
 # The installed manual pages: `man -l` renders orlun(1) and orlun-cli(1), and orlun-cli's page
-# names every command of its help, its exit codes and its files.
+# names every command of its help, the move units, search targets and languages, its exit codes and
+# its files.
 cli="$1"
 build="$(cd "$(dirname "$1")/.." && pwd)"
 command -v man >/dev/null || { echo "skipped: man is not installed"; exit 0; }
@@ -18,6 +19,10 @@ done
 text=$(render orlun-cli)
 for command in $("$cli" --help | sed -n 's/^  orlun-cli \([a-z]*\).*/\1/p'); do
   grep -qE "^ +$command( |$)" <<<"$text" || { echo "FAILED: orlun-cli(1) does not describe $command"; fail=1; }
+done
+for name in '"CHL month"' '"ARC year (CCT)"' '"one day"' '"Winter solstice + dark moon"' '"zh-Hant"'; do
+  grep -qF "$name" <<<"$(MANWIDTH=1000 man -l "$prefix/share/man/man1/orlun-cli.1.gz" 2>&1)" \
+    || { echo "FAILED: orlun-cli(1) does not name $name"; fail=1; }
 done
 for code in 0 1 2 3; do
   grep -qE "^ +$code( |$)" <<<"$text" || { echo "FAILED: orlun-cli(1) has no exit status $code"; fail=1; }

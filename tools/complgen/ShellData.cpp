@@ -27,8 +27,12 @@ std::string Joined(const std::vector<std::string>& items)
 
 std::string CaseItem(const std::string& key, const std::vector<std::string>& values)
 {
-    std::string line = "    " + Quoted(key) + ") printf '%s\\n'";
-    for (const auto& value : values) line += " " + Quoted(value);
+    std::string line = "    ";
+    line += Quoted(key) + ") printf '%s\\n'";
+    for (const auto& value : values) {
+        line += ' ';
+        line += Quoted(value);
+    }
     return line + " ;;\n";
 }
 
@@ -54,7 +58,8 @@ std::string OptionsFunction(const std::vector<CommandHelp>& commands)
     for (const auto& command : commands) {
         std::vector<std::string> names;
         for (const auto& option : command.options) names.push_back(option.name);
-        out += "    " + Quoted(command.name) + ") printf '%s\\n' " + Quoted(Joined(names)) + " ;;\n";
+        out += "    ";
+        out += Quoted(command.name) + ") printf '%s\\n' " + Quoted(Joined(names)) + " ;;\n";
     }
     return out + "  esac\n}\n";
 }

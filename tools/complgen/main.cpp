@@ -1,6 +1,7 @@
 // orlun-complgen: writes the bash and zsh completion of orlun-cli from its --help text and the
-// calendar's name tables, so that the completion cannot drift from the program.
-// Usage: orlun-complgen HELP-FILE TEMPLATE OUTPUT [TEMPLATE OUTPUT]...
+// calendar's name tables, so that the completion cannot drift from the program, and the manual
+// page's section of those names.
+// Usage: orlun-complgen HELP-FILE MAN-SECTION TEMPLATE OUTPUT [TEMPLATE OUTPUT]...
 // Each template's line "@DATA@" is replaced by the data block (ShellData).
 #include <cstdio>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "HelpTable.h"
+#include "ManSection.h"
 #include "ShellData.h"
 #include "io/CheckedWrite.h"
 
@@ -24,8 +26,17 @@ bool ReadFile(const std::string& path, std::string& text)
     return static_cast<bool>(in);
 }
 
-// The template with its data line replaced, written by the checked write (public: the scripts
-// are installed for every user).
+// Written by the checked write, readable by all (the files are installed for every user).
+bool WriteText(const std::string& path, const std::string& text)
+{
+    if (const auto failure = orlun::io::ReplaceFileContents(path, text, orlun::io::Permissions::Public)) {
+        std::fprintf(stderr, "orlun-complgen: %s\n", orlun::io::Describe(*failure).c_str());
+        return false;
+    }
+    return true;
+}
+
+// The template with its data line replaced.
 bool WriteScript(const std::string& templatePath, const std::string& outputPath, const std::string& data)
 {
     std::string text;
@@ -33,19 +44,15 @@ bool WriteScript(const std::string& templatePath, const std::string& outputPath,
     const size_t at = text.find(kDataLine);
     if (at == std::string::npos) return false;
     text.replace(at, std::string(kDataLine).size(), data);
-    if (const auto failure = orlun::io::ReplaceFileContents(outputPath, text, orlun::io::Permissions::Public)) {
-        std::fprintf(stderr, "orlun-complgen: %s\n", orlun::io::Describe(*failure).c_str());
-        return false;
-    }
-    return true;
+    return WriteText(outputPath, text);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 4 || argc % 2 != 0) {
-        std::fputs("usage: orlun-complgen HELP-FILE TEMPLATE OUTPUT [TEMPLATE OUTPUT]...\n", stderr);
+    if (argc < 5 || argc % 2 != 1) {
+        std::fputs("usage: orlun-complgen HELP-FILE MAN-SECTION TEMPLATE OUTPUT [TEMPLATE OUTPUT]...\n", stderr);
         return 2;
     }
     std::string help;
@@ -55,7 +62,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string data = orlun::complgen::ShellData(commands);
-    for (int i = 2; i + 1 < argc; i += 2) {
+    if (!WriteText(argv[2], orlun::complgen::ManSection())) return 3;
+    for (int i = 3; i + 1 < argc; i += 2) {
         if (!WriteScript(argv[i], argv[i + 1], data)) {
             std::fprintf(stderr, "orlun-complgen: cannot write %s from %s\n", argv[i + 1], argv[i]);
             return 3;
