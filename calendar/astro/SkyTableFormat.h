@@ -62,6 +62,8 @@ class View {
 public:
     View() = default;
     explicit View(std::string_view bytes);
+    // The view reads the bytes in place: they must outlive it, so a temporary string is refused.
+    explicit View(std::string&&) = delete;
 
     bool Empty() const { return lunations_ == 0 && years_ == 0; }
     std::optional<double> DarkMoonUT(int32_t lunation) const;
