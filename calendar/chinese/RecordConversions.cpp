@@ -1,6 +1,7 @@
 // The record layouts read into values and written back, around the conversions of Orlun3.h.
 #include "calendar/chinese/RecordConversions.h"
 
+#include "calendar/chinese/ChineseMoves.h"
 #include "calendar/chinese/Orlun1.h"
 #include "calendar/chinese/StructureReading.h"
 #include "engine/orlun2.h"
@@ -41,6 +42,33 @@ void Write(const ChineseSolarDate& date, DayNumber day, CHSDate& rec)
     rec.day = date.day;
     rec.valid = 1;
     rec.jdn = day.value();
+}
+
+// A move of a record: its value moved, the fields written back and the record converted, so
+// that valid, jdn and epoch are those of the date it was left at.
+template <class Move>
+bool MoveLunarRecord(CHLDate& rec, const CalendarSettings& settings, Move move)
+{
+    ChineseLunarDate date = LunarValueOf(rec);
+    const bool ok = move(date);
+    rec.cycle = date.cycle;
+    rec.position = date.position;
+    rec.month = date.month.number;
+    rec.leap = date.month.leap ? 1 : 0;
+    rec.day = date.day;
+    return ChLDateToJDN(rec, settings) == CHLResult::Found && ok;
+}
+
+template <class Move>
+bool MoveSolarRecord(CHSDate& rec, const CalendarSettings& settings, Move move)
+{
+    ChineseSolarDate date = SolarValueOf(rec);
+    const bool ok = move(date);
+    rec.cycle = date.cycle;
+    rec.position = date.position;
+    rec.term = date.term;
+    rec.day = date.day;
+    return ChSDateToJDN(rec, settings) && ok;
 }
 
 } // namespace
@@ -178,6 +206,34 @@ std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const 
 std::string CHLStemBranchStr(const CHLDate& rec, const CalendarSettings& settings)
 {
     return CHLStemBranchStr(LunarValueOf(rec), settings);
+}
+
+bool CHLMoveMonth(CHLDate& rec, bool forward, bool keep30, const CalendarSettings& settings)
+{
+    return MoveLunarRecord(rec, settings, [&](ChineseLunarDate& d) { return CHLMoveMonth(d, forward, keep30, settings); });
+}
+
+bool CHLMoveYear(CHLDate& rec, bool forward, bool keep30, bool preferLeap, const CalendarSettings& settings)
+{
+    return MoveLunarRecord(rec, settings,
+                           [&](ChineseLunarDate& d) { return CHLMoveYear(d, forward, keep30, preferLeap, settings); });
+}
+
+bool CHLMoveCycle(CHLDate& rec, bool forward, bool keep30, bool preferLeap, const CalendarSettings& settings)
+{
+    return MoveLunarRecord(rec, settings,
+                           [&](ChineseLunarDate& d) { return CHLMoveCycle(d, forward, keep30, preferLeap, settings); });
+}
+
+bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings)
+{
+    return MoveSolarRecord(rec, settings, [&](ChineseSolarDate& d) { return CHSMoveYear(d, forward, settings); });
+}
+
+bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSettings& settings)
+{
+    return MoveSolarRecord(rec, settings,
+                           [&](ChineseSolarDate& d) { return CHSMoveTerm(d, forward, byCycle, settings); });
 }
 
 } // namespace orlun
