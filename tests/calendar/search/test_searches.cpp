@@ -174,9 +174,9 @@ TEST(TermSearches, CoincidencesFallOnTheFirstDayOfTheirTerm)
         for (bool next : {true, false}) {
             const double found = Search(c.target, start, next);
             EXPECT_EQ(next, found > start);
-            CHSDate chs;
-            CHLDate chl;
-            CJDateToChDates(AJDToCJDC(found, 120), kChina.epoch, 120, chs, chl);
+            const auto dates = CJDateToChDates(Meridian(120).At(AJDToCJDC(found, 120)), kChina.epoch);
+            ASSERT_TRUE(dates && dates->solar);
+            const ChineseSolarDate& chs = *dates->solar;
             EXPECT_EQ(chs.day, 1) << SearchTargetText(c.target);
             if (!c.terms.empty()) EXPECT_NE(std::find(c.terms.begin(), c.terms.end(), chs.term), c.terms.end());
             bool exact = false;
