@@ -25,6 +25,9 @@ using namespace orlun;
 namespace {
 
 constexpr int kLongitude = 120;
+
+// Noon of a CJDC day at the benchmarks' meridian.
+LocalTime Noon(int32_t day) { return Meridian(kLongitude).NoonOf(DayNumber(day)); }
 constexpr int32_t kStepDays = 97;
 constexpr int32_t kFirstStepDay = 2451545; // 2000-01-01
 
@@ -81,11 +84,7 @@ void BM_CJDateToChDates(benchmark::State& state)
 {
     Days days(state.range(0));
     for (auto _ : state) {
-        CHLDate chl;
-        CHSDate chs;
-        CJDateToChDates(days.Next() + 0.5, kEpochHuangdi, kLongitude, chs, chl);
-        benchmark::DoNotOptimize(chl.day);
-        benchmark::DoNotOptimize(chs.day);
+        benchmark::DoNotOptimize(CJDateToChDates(Noon(days.Next()), kEpochHuangdi));
     }
 }
 BENCHMARK(BM_CJDateToChDates)->Apply(Patterns);
@@ -94,29 +93,27 @@ BENCHMARK(BM_CJDateToChDates)->Apply(Patterns);
 void BM_ChLDateToJDN(benchmark::State& state)
 {
     Days days(state.range(0));
-    std::vector<CHLDate> dates(state.range(0) == 0 ? 1 : 256);
-    for (auto& d : dates) {
-        CHSDate chs;
-        CJDateToChDates(days.Next() + 0.5, kEpochHuangdi, kLongitude, chs, d);
-    }
+    std::vector<ChineseLunarDate> dates(state.range(0) == 0 ? 1 : 256);
+    for (auto& d : dates)
+        d = CJDateToChDates(Noon(days.Next()), kEpochHuangdi)->lunar.value();
     CalendarSettings settings;
     settings.refLongitude = kLongitude;
     size_t i = 0;
     for (auto _ : state) {
-        CHLDate rec = dates[i++ % dates.size()];
-        benchmark::DoNotOptimize(ChLDateToJDN(rec, settings));
-        benchmark::DoNotOptimize(rec.jdn);
+        benchmark::DoNotOptimize(ChLDateToJDN(dates[i++ % dates.size()], settings));
     }
 }
 BENCHMARK(BM_ChLDateToJDN)->Apply(Patterns);
 
 // The CHL and CHS dates of the pattern's days, found outside the timing.
-std::vector<std::pair<CHLDate, CHSDate>> DatesOf(int64_t pattern)
+std::vector<std::pair<ChineseLunarDate, ChineseSolarDate>> DatesOf(int64_t pattern)
 {
     Days days(pattern);
-    std::vector<std::pair<CHLDate, CHSDate>> dates(pattern == 0 ? 1 : 256);
-    for (auto& d : dates)
-        CJDateToChDates(days.Next() + 0.5, kEpochHuangdi, kLongitude, d.second, d.first);
+    std::vector<std::pair<ChineseLunarDate, ChineseSolarDate>> dates(pattern == 0 ? 1 : 256);
+    for (auto& d : dates) {
+        const ChineseDatesOfDay found = CJDateToChDates(Noon(days.Next()), kEpochHuangdi).value();
+        d = {found.lunar.value(), found.solar.value()};
+    }
     return dates;
 }
 
@@ -127,8 +124,7 @@ void BM_ChSDateToJDN(benchmark::State& state)
     settings.refLongitude = kLongitude;
     size_t i = 0;
     for (auto _ : state) {
-        CHSDate rec = dates[i++ % dates.size()].second;
-        benchmark::DoNotOptimize(ChSDateToJDN(rec, settings));
+        benchmark::DoNotOptimize(ChSDateToJDN(dates[i++ % dates.size()].second, settings));
     }
 }
 BENCHMARK(BM_ChSDateToJDN)->Apply(Patterns);
@@ -140,8 +136,7 @@ void BM_CHLMonthLength(benchmark::State& state)
     settings.refLongitude = kLongitude;
     size_t i = 0;
     for (auto _ : state) {
-        CHLDate rec = dates[i++ % dates.size()].first;
-        benchmark::DoNotOptimize(CHLMonthLength(rec, settings));
+        benchmark::DoNotOptimize(CHLMonthLength(dates[i++ % dates.size()].first, settings));
     }
 }
 BENCHMARK(BM_CHLMonthLength)->Apply(Patterns);
@@ -154,10 +149,7 @@ void BM_CJDateToChDatesCold(benchmark::State& state)
         TheCalendarCache().Clear();
         const int32_t day = days.Next();
         state.ResumeTiming();
-        CHLDate chl;
-        CHSDate chs;
-        CJDateToChDates(day + 0.5, kEpochHuangdi, kLongitude, chs, chl);
-        benchmark::DoNotOptimize(chl.day);
+        benchmark::DoNotOptimize(CJDateToChDates(Noon(day), kEpochHuangdi));
     }
 }
 BENCHMARK(BM_CJDateToChDatesCold)->Unit(benchmark::kMicrosecond);
@@ -177,15 +169,10 @@ void BM_NeverSeenYear(benchmark::State& state)
             cache.Clear();
             std::shuffle(days.begin(), days.end(), rng);
             next = 0;
-            CHLDate chl;
-            CHSDate chs;
-            CJDateToChDates(kMinJDN - 400 + 0.5, kEpochHuangdi, kLongitude, chs, chl); // the longitude's tables
+            CJDateToChDates(Noon(kMinJDN - 400), kEpochHuangdi); // the longitude's tables
             state.ResumeTiming();
         }
-        CHLDate chl;
-        CHSDate chs;
-        CJDateToChDates(days[next++] + 0.5, kEpochHuangdi, kLongitude, chs, chl);
-        benchmark::DoNotOptimize(chl.day);
+        benchmark::DoNotOptimize(CJDateToChDates(Noon(days[next++]), kEpochHuangdi));
     }
     cache.SetSkyTableUsed(true);
 }

@@ -56,10 +56,9 @@ double Rate(const std::vector<int32_t>& days, std::vector<Answer>& out, Convert&
 
 Answer Orlun(int32_t day)
 {
-    CHLDate chl;
-    CHSDate chs;
-    CJDateToChDates(day + 0.5, kEpochHuangdi, kLongitude, chs, chl);
-    return {chl.month, chl.leap, chl.day};
+    const ChineseLunarDate chl =
+        LunarDateOfDay(DayNumber(day), kEpochHuangdi, Meridian(kLongitude)).value_or(ChineseLunarDate{});
+    return {chl.month.number, chl.month.leap ? 1 : 0, chl.day};
 }
 
 class Icu {

@@ -1,5 +1,7 @@
 #include "calendar/arc/ArcChlNote.h"
 
+#include <optional>
+
 #include "calendar/chinese/ChineseDateText.h"
 
 namespace orlun {
@@ -19,10 +21,10 @@ int TwoDigits(const std::string& s, size_t at)
 
 std::string ArcChlNote(const std::string& chlValue, const std::string& arcValue)
 {
-    CHLDate chl;
-    if (!ParseCHLDateStr(chlValue, chl)) return "";
-    const int mc = chl.month;
-    const int dc = chl.day;
+    const std::optional<ChineseLunarDate> chl = ParseCHLDateStr(chlValue);
+    if (!chl) return "";
+    const int mc = chl->month.number;
+    const int dc = chl->day;
 
     std::string arc;
     for (char c : arcValue)
@@ -34,7 +36,7 @@ std::string ArcChlNote(const std::string& chlValue, const std::string& arcValue)
     const int da = TwoDigits(arc, at - 2);
     if (ma < 0 || da < 0 || arc[at - 3] != '-') return "";
 
-    if (chl.leap == 1) return da == dc ? kArcChlNotes[0] : "";
+    if (chl->month.leap) return da == dc ? kArcChlNotes[0] : "";
     if (ma == mc && da == dc) return kArcChlNotes[1];
     if (ma == mc && da == dc + 1) return kArcChlNotes[2];
     if (ma == mc && dc == da + 1) return kArcChlNotes[3];

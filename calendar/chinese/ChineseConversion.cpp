@@ -4,6 +4,7 @@
 // from a structure built afresh.
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 #include "calendar/western/DatePr2.h"
 #include "calendar/chinese/Orlun3.h"
@@ -35,26 +36,27 @@ bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && ye
 
 // The CHL date of day d0: month and day from the month that contains it, the year from the
 // Gregorian year in which the nearest first month at or before it begins.
-bool FillCHL(const YearStructure& ys, int32_t d0, int epoch, CHLDate& chl)
+std::optional<ChineseLunarDate> LunarDateIn(const YearStructure& ys, int32_t d0, int epoch)
 {
     const int i = MonthIndexOfDay(ys, DayNumber(d0));
     if (i < 0)
-        return false;
+        return std::nullopt;
     const ChineseMonth month = ys.Month[At(i)];
     if (!month.ok())
-        return false;
+        return std::nullopt;
     int j = i;
     while (j >= 0 && ys.Month[At(j)] != kFirstMonth)
         --j;
     if (j < 0)
-        return false;
+        return std::nullopt;
     const int32_t y1 = GregorianYearOf(ys.MonthStart[At(j)]);
+    ChineseLunarDate chl;
     chl.cycle = static_cast<int32_t>(CycleOfYear(y1, epoch));
     chl.position = PositionOfYear(y1);
-    chl.month = month.number;
-    chl.leap = month.leap ? 1 : 0;
+    chl.month = month;
     chl.day = d0 - ys.MonthStart[At(i)] + 1;
-    return true;
+    chl.epoch = epoch;
+    return chl;
 }
 
 // The remembered record of the solar year of the day, or nullptr when the cache is off or does
@@ -81,7 +83,7 @@ const TermDays* CachedTermDays(int32_t day, const CalendarSettings& settings)
 
 // The sui number comes from the Gregorian year of the first December solstice of the table and
 // counts on by one at each winter solstice (entries 0, 24, 48).
-bool FillCHS(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epoch, CHSDate& chs)
+std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epoch)
 {
     int64_t cycle = CycleOfYear(firstTermYear, epoch);
     int position = PositionOfYear(firstTermYear);
@@ -91,20 +93,22 @@ bool FillCHS(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epo
             ++cycle;
         }
         if (termDay[At(i)] <= d0 && d0 < termDay[At(i + 1)]) {
+            ChineseSolarDate chs;
             chs.cycle = static_cast<int32_t>(cycle);
             chs.position = position;
             chs.term = i % kTermsPerYear + 1;
             chs.day = d0 - termDay[At(i)] + 1;
-            return true;
+            chs.epoch = epoch;
+            return chs;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
-CHLResult ReadCHLDay(const YearStructure& ys, CHLDate& rec)
+CHLDay ReadCHLDay(const YearStructure& ys, ChineseMonth target, int day)
 {
     if (!ys.valid)
-        return CHLResult::NoSecondNewYear;
+        return {CHLResult::NoSecondNewYear, {}};
     int i = 0;
     int newYears = 0;
     for (; i < ys.MonthCount; ++i) {
@@ -112,133 +116,106 @@ CHLResult ReadCHLDay(const YearStructure& ys, CHLDate& rec)
             break;
     }
     if (i >= ys.MonthCount)
-        return CHLResult::NoSecondNewYear;
+        return {CHLResult::NoSecondNewYear, {}};
 
-    const ChineseMonth target{rec.month, rec.leap == 1};
     for (;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= ys.MonthCount)
-            return CHLResult::MonthNotFound;
+            return {CHLResult::MonthNotFound, {}};
         if (ys.Month[At(i)] == target) {
-            if (ys.MonthStart[At(i + 1)] - ys.MonthStart[At(i)] < rec.day)
-                return CHLResult::DayBeyondMonth;
-            rec.valid = 1;
-            rec.jdn = ys.MonthStart[At(i)] + rec.day - 1;
-            return CHLResult::Found;
+            if (ys.MonthStart[At(i + 1)] - ys.MonthStart[At(i)] < day)
+                return {CHLResult::DayBeyondMonth, {}};
+            return {CHLResult::Found, DayNumber(ys.MonthStart[At(i)] + day - 1)};
         }
         if (ys.Month[At(i + 1)] == kFirstMonth)
-            return CHLResult::NoSuchMonth;
+            return {CHLResult::NoSuchMonth, {}};
     }
 }
 
-CHLResult ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings)
+CHLDay ChLDateToJDN(const ChineseLunarDate& date, const CalendarSettings& settings)
 {
-    rec.valid = 0;
-    if (rec.position < 1 || rec.position > 60 || rec.month < 1 || rec.month > 12 || rec.leap < 0 ||
-        rec.leap > 1 || rec.day < 1 || rec.day > 31)
-        return CHLResult::FieldOutOfRange;
-    rec.epoch = settings.epoch;
-    const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
+    if (!CHLFieldsInRange(date))
+        return {};
+    const int64_t y = YearOfCyclePos(date.cycle, date.position, settings.epoch);
     if (!IsSupportedChineseYear(y))
-        return CHLResult::FieldOutOfRange;
+        return {};
 
     // A build around the middle of the month's Common Era namesake holds the new years of y - 1
     // and y; the second month "01" is the one of year y.
-    const int32_t seed = GregorianJDNOfYear(y, rec.month, 15);
+    const int32_t seed = GregorianJDNOfYear(y, date.month.number, 15);
     if (const ChineseYearRecord* r = CachedYear(seed, settings.refLongitude))
-        return CHLDayFromRecord(*r, rec);
-    return ReadCHLDay(BuildYearStructure(Meridian(settings.refLongitude).MidnightOf(DayNumber(seed))), rec);
+        return CHLDayFromRecord(*r, date.month, date.day);
+    return ReadCHLDay(BuildYearStructure(Meridian(settings.refLongitude).MidnightOf(DayNumber(seed))), date.month,
+                      date.day);
 }
 
-void ReadChineseDates(const YearStructure& ys, double cjdc, int epoch, CHSDate& chs, CHLDate& chl)
+std::optional<ChineseDatesOfDay> ReadChineseDates(const YearStructure& ys, LocalTime cjdc, int epoch)
 {
-    const bool wantCHS = chs.valid != kCHSNotWanted;
-    chs.valid = 0;
-    chl.valid = 0;
     if (!ys.valid)
-        return;
+        return std::nullopt;
     // A valid structure means the day lies near the supported days, well within 32 bits.
-    const auto d0 = static_cast<int32_t>(std::floor(cjdc));
-
-    chl.jdn = d0;
-    chl.epoch = epoch;
-    if (FillCHL(ys, d0, epoch, chl))
-        chl.valid = 1;
-
-    if (wantCHS) {
-        chs.jdn = d0;
-        chs.epoch = epoch;
-        if (FillCHS(ys.terms.TermDay, GregorianYearOf(ys.terms.TermDay[0]), d0, epoch, chs))
-            chs.valid = 1;
-    }
+    const int32_t d0 = cjdc.day().value();
+    return ChineseDatesOfDay{DayNumber(d0), LunarDateIn(ys, d0, epoch),
+                             SolarDateIn(ys.terms.TermDay, GregorianYearOf(ys.terms.TermDay[0]), d0, epoch)};
 }
 
-void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHLDate& chl)
+std::optional<ChineseDatesOfDay> CJDateToChDates(LocalTime cjdc, int epoch)
 {
-    const double day = std::floor(cjdc);
+    const double day = std::floor(cjdc.cjd());
     const ChineseYearRecord* r = nullptr;
     if (day >= kMinJDN - kStructureMarginDays && day <= kMaxJDN + kStructureMarginDays) // false for NaN
-        r = CachedYear(static_cast<int32_t>(day), refLongitude);
-    if (r == nullptr) {
-        ReadChineseDates(BuildYearStructure(Meridian(refLongitude).At(cjdc)), cjdc, epoch, chs, chl);
-        return;
-    }
-    const bool wantCHS = chs.valid != kCHSNotWanted;
-    chs.valid = 0;
-    chl.valid = 0;
+        r = CachedYear(static_cast<int32_t>(day), cjdc.meridian().degreesEast());
+    if (r == nullptr)
+        return ReadChineseDates(BuildYearStructure(cjdc), cjdc, epoch);
     if (!r->valid)
-        return;
+        return std::nullopt;
     const auto d0 = static_cast<int32_t>(day);
-    chl.jdn = d0;
-    chl.epoch = epoch;
-    if (FillCHLFromRecord(*r, d0, epoch, chl))
-        chl.valid = 1;
-    if (wantCHS) {
-        chs.jdn = d0;
-        chs.epoch = epoch;
-        if (FillCHS(r->termDay, r->firstTermYear, d0, epoch, chs))
-            chs.valid = 1;
-    }
+    return ChineseDatesOfDay{DayNumber(d0), LunarDateFromRecord(*r, d0, epoch),
+                             SolarDateIn(r->termDay, r->firstTermYear, d0, epoch)};
 }
 
-void CHLRefresh(CHLDate& rec, int refLongitude)
+std::optional<ChineseLunarDate> LunarDateOfDay(DayNumber day, int epoch, Meridian reference)
 {
-    CHSDate unused;
-    unused.valid = kCHSNotWanted;
-    CJDateToChDates(rec.jdn + 0.5, rec.epoch, refLongitude, unused, rec);
+    const std::optional<ChineseDatesOfDay> dates = CJDateToChDates(reference.NoonOf(day), epoch);
+    return dates ? dates->lunar : std::nullopt;
 }
 
-bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings)
+std::optional<SolarDayCandidate> SolarDayOf(const ChineseSolarDate& date, const CalendarSettings& settings)
 {
-    rec.valid = 0;
-    if (rec.position < 1 || rec.position > 60 || rec.term < 1 || rec.term > 24 || rec.day < 1 ||
-        rec.day > 16)
-        return false;
-    rec.epoch = settings.epoch;
-    const int64_t y = YearOfCyclePos(rec.cycle, rec.position, settings.epoch);
+    if (!date.ok())
+        return std::nullopt;
+    const int64_t y = YearOfCyclePos(date.cycle, date.position, settings.epoch);
     if (!IsSupportedChineseYear(y))
-        return false;
+        return std::nullopt;
 
     // Term 1 (the winter solstice of y - 1) is found from January of y, term 24 from December;
     // both lie in the solar year y of the seed, whose terms are entries 24..47.
-    const int32_t seed = GregorianJDNOfYear(y, (rec.term + 1) / 2, 1);
+    const int32_t seed = GregorianJDNOfYear(y, (date.term + 1) / 2, 1);
     const TermDays* days = CachedTermDays(seed, settings);
     SolarTermTable uncached;
     if (days == nullptr) {
         uncached = SolarTermsOf(seed, settings.method, settings.refLongitude);
         if (!IsValid(uncached))
-            return false;
+            return std::nullopt;
         days = &uncached.TermDay;
     }
-    rec.jdn = (*days)[At(rec.term + 23)] + rec.day - 1;
-    rec.valid = rec.jdn < (*days)[At(rec.term + 24)] ? 1 : 0;
-    return rec.valid == 1;
+    const int32_t jdn = (*days)[At(date.term + 23)] + date.day - 1;
+    return SolarDayCandidate{DayNumber(jdn), jdn < (*days)[At(date.term + 24)]};
 }
 
-int CHLMonthLength(CHLDate& rec, const CalendarSettings& settings)
+std::optional<DayNumber> ChSDateToJDN(const ChineseSolarDate& date, const CalendarSettings& settings)
 {
-    rec.day = 30;
-    const CHLResult result = ChLDateToJDN(rec, settings);
+    const std::optional<SolarDayCandidate> c = SolarDayOf(date, settings);
+    if (!c || !c->withinTerm)
+        return std::nullopt;
+    return c->day;
+}
+
+int CHLMonthLength(const ChineseLunarDate& date, const CalendarSettings& settings)
+{
+    ChineseLunarDate thirtieth = date;
+    thirtieth.day = 30;
+    const CHLResult result = ChLDateToJDN(thirtieth, settings).result;
     if (result == CHLResult::Found)
         return 30;
     if (result == CHLResult::DayBeyondMonth)

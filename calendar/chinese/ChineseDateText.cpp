@@ -4,7 +4,7 @@
 #include "calendar/core/ChineseYears.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/astro/SolarTermNames.h"
-#include "engine/orlun2.h"
+#include "engine/orlun2_values.h"
 
 namespace orlun {
 
@@ -12,9 +12,9 @@ namespace {
 
 
 // The month as the year structure labels it: "05", or "5*" for a leap month.
-std::string MonthLabel(const CHLDate& rec)
+std::string MonthLabel(const ChineseLunarDate& rec)
 {
-    return rec.leap != 0 ? std::to_string(rec.month) + "*" : TwoDigits(rec.month);
+    return rec.month.leap ? std::to_string(rec.month.number) + "*" : TwoDigits(rec.month.number);
 }
 
 std::string ElementAnimalText(const ElementAnimal& ea, Country country)
@@ -47,7 +47,7 @@ std::string OrdinalStr(int64_t n)
     }
 }
 
-std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country)
+std::string CHLDateStr(const ChineseLunarDate& rec, CHLTextForm form, std::string_view suffix, Country country)
 {
     // A form number outside the enumeration is written as CyclePosition.
     const bool linear = form == CHLTextForm::OverseasYear || form == CHLTextForm::OverseasYearWithNames ||
@@ -72,7 +72,7 @@ std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view su
     return text;
 }
 
-std::string CHSDateStr(const CHSDate& rec, bool withCode)
+std::string CHSDateStr(const ChineseSolarDate& rec, bool withCode)
 {
     std::string text = std::to_string(rec.cycle) + "-" + TwoDigits(rec.position) + "-" +
                        TwoDigits(rec.term) + "-" + TwoDigits(rec.day) + " CHS";
@@ -84,7 +84,7 @@ std::string CHSDateStr(const CHSDate& rec, bool withCode)
     return text;
 }
 
-ElementAnimal YearElementAnimal(const CHLDate& rec)
+ElementAnimal YearElementAnimal(const ChineseLunarDate& rec)
 {
     const int element = ElementOfPosition(rec.position);
     if (element < 0)
@@ -92,15 +92,15 @@ ElementAnimal YearElementAnimal(const CHLDate& rec)
     return {element, AnimalOfPosition(rec.position)};
 }
 
-ElementAnimal MonthElementAnimal(const CHLDate& rec)
+ElementAnimal MonthElementAnimal(const ChineseLunarDate& rec)
 {
-    const int element = MonthElementOf(rec.position, rec.month);
+    const int element = MonthElementOf(rec.position, rec.month.number);
     if (element < 0)
         return {};
-    return {element, MonthAnimalOf(rec.month)};
+    return {element, MonthAnimalOf(rec.month.number)};
 }
 
-std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country country)
+std::string MonthElementAnimalStr(const ChineseLunarDate& rec, MonthNames style, Country country)
 {
     const ElementAnimal month = MonthElementAnimal(rec);
     if (month.element < 0)
@@ -115,26 +115,8 @@ std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country 
     return names + " " + stemBranch + " ";
 }
 
-bool ParseCHLDateStr(std::string_view text, CHLDate& rec)
-{
-    if (text.find('\0') != std::string_view::npos) {
-        rec.valid = 0;
-        return false;
-    }
-    const std::string copy(text);
-    chl_datestr_to_chldate(copy.c_str(), &rec);
-    return rec.valid == 1;
-}
+std::optional<ChineseLunarDate> ParseCHLDateStr(std::string_view text) { return ReadCHLDateText(text); }
 
-bool ParseCHSDateStr(std::string_view text, CHSDate& rec)
-{
-    if (text.find('\0') != std::string_view::npos) {
-        rec.valid = 0;
-        return false;
-    }
-    const std::string copy(text);
-    chs_datestr_to_chsdate(copy.c_str(), &rec);
-    return rec.valid == 1;
-}
+std::optional<ChineseSolarDate> ParseCHSDateStr(std::string_view text) { return ReadCHSDateText(text); }
 
 } // namespace orlun

@@ -1,12 +1,13 @@
 // Short texts of CHL and CHS dates, ordinal numbers, the element-animal names of a CHL year and
 // month, and the reading of CHL/CHS date texts into records.
 //
-// Nothing here converts dates: every text is built from the record's fields as they stand. A field
+// Nothing here converts dates: every text is built from the date's fields as they stand. A field
 // outside its calendar range is still written in full (never wrapped or cut); a name that does not
 // exist for it (the element-animal of position 0) is left out.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,24 +31,24 @@ enum class CHLTextForm : int {
 // Short CHL text. Fields: the cycle as it is, the position in two digits, the month as its
 // structure label ("05", or "5*" for a leap month) and the day in two digits. The names follow
 // the country's animals.
-std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country);
+std::string CHLDateStr(const ChineseLunarDate& date, CHLTextForm form, std::string_view suffix, Country country);
 
 // Short CHS text: "2-01-01-01 CHS"; with withCode, on the first day of a term, the term's code
 // follows: "2-01-01-01 CHS (Z11)".
-std::string CHSDateStr(const CHSDate& rec, bool withCode);
+std::string CHSDateStr(const ChineseSolarDate& date, bool withCode);
 
-// An element index 0..4 and an animal index 0..11; both -1 when the record has no such name.
+// An element index 0..4 and an animal index 0..11; both -1 when the date has no such name.
 struct ElementAnimal {
     int element = -1;
     int animal = -1;
 };
 
-// The names of the record's year position.
-ElementAnimal YearElementAnimal(const CHLDate& rec);
+// The names of the date's year position.
+ElementAnimal YearElementAnimal(const ChineseLunarDate& date);
 
-// The names of the record's month: from the year position and the month number; a leap month has
+// The names of the date's month: from the year position and the month number; a leap month has
 // those of the month whose number it repeats. Month 1 is always a tiger month.
-ElementAnimal MonthElementAnimal(const CHLDate& rec);
+ElementAnimal MonthElementAnimal(const ChineseLunarDate& date);
 
 // How a month is named.
 enum class MonthNames {
@@ -57,15 +58,24 @@ enum class MonthNames {
                               // form keeps inside its parentheses)
 };
 
-// The month's names as text; empty when the record's position or month has no names.
-std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country country);
+// The month's names as text; empty when the date's position or month has no names.
+std::string MonthElementAnimalStr(const ChineseLunarDate& date, MonthNames style, Country country);
 
-// Read a CHL or CHS date text (see engine/orlun2.h for the forms) into the record; true when the
-// reader marks it valid. The reader gets a zero-terminated copy of the text; a text holding a zero
-// character is refused (valid := 0) rather than read only up to it.
-bool ParseCHLDateStr(std::string_view text, CHLDate& rec);
+// Read a CHL or CHS date text (see engine/orlun2.h for the forms): the date read (epoch 0), or
+// nullopt. A text holding a zero character is refused rather than read only up to it.
+std::optional<ChineseLunarDate> ParseCHLDateStr(std::string_view text);
 // The message of a CHL date that cannot be read (or has no date in the calendars' range).
 inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
+std::optional<ChineseSolarDate> ParseCHSDateStr(std::string_view text);
+
+// The same texts and readers of the record layouts, for the callers not yet moved to the values.
+std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country);
+std::string CHSDateStr(const CHSDate& rec, bool withCode);
+ElementAnimal YearElementAnimal(const CHLDate& rec);
+ElementAnimal MonthElementAnimal(const CHLDate& rec);
+std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country country);
+// The reader fills the record (valid := 1) or sets valid := 0 and leaves the other fields alone.
+bool ParseCHLDateStr(std::string_view text, CHLDate& rec);
 bool ParseCHSDateStr(std::string_view text, CHSDate& rec);
 
 } // namespace orlun

@@ -13,11 +13,11 @@ constexpr int kPositions = 60;
 constexpr int kLastDay = 30;
 constexpr int kShortLastDay = 29;
 
-bool Valid(CHLDate& rec, const CalendarSettings& s) { return ChLDateToJDN(rec, s) == CHLResult::Found; }
+bool Valid(const ChineseLunarDate& rec, const CalendarSettings& s) { return ChLDateToJDN(rec, s).found(); }
 
 // The month and leap flag as they stand, tried with their day and, on day 30, with day 29; on
 // failure day 30 is put back.
-bool TryDayOr29(CHLDate& rec, const CalendarSettings& s)
+bool TryDayOr29(ChineseLunarDate& rec, const CalendarSettings& s)
 {
     if (Valid(rec, s)) return true;
     if (rec.day != kLastDay) return false;
@@ -42,20 +42,20 @@ void StepPosition(Record& rec, bool forward)
 }
 
 // A day 29 goes back to 30 where the month has a 30th.
-void RestoreDay30(CHLDate& rec, bool keep30, const CalendarSettings& s)
+void RestoreDay30(ChineseLunarDate& rec, bool keep30, const CalendarSettings& s)
 {
     if (!keep30 || rec.day != kShortLastDay) return;
-    const CHLDate before = rec;
+    const ChineseLunarDate before = rec;
     rec.day = kLastDay;
     if (!Valid(rec, s)) rec = before;
 }
 
 // The leap month of the same number, where the target year has one.
-void PreferLeap(CHLDate& rec, bool preferLeap, const CalendarSettings& s)
+void PreferLeap(ChineseLunarDate& rec, bool preferLeap, const CalendarSettings& s)
 {
-    if (!preferLeap || rec.leap != 0) return;
-    const CHLDate before = rec;
-    rec.leap = 1;
+    if (!preferLeap || rec.month.leap) return;
+    const ChineseLunarDate before = rec;
+    rec.month.leap = true;
     if (Valid(rec, s)) return;
     if (rec.day == kLastDay) {
         rec.day = kShortLastDay;
@@ -64,61 +64,61 @@ void PreferLeap(CHLDate& rec, bool preferLeap, const CalendarSettings& s)
     rec = before;
 }
 
-bool MonthForward(CHLDate& rec, const CalendarSettings& s)
+bool MonthForward(ChineseLunarDate& rec, const CalendarSettings& s)
 {
-    if (rec.leap == 0) {
-        rec.leap = 1;
+    if (!rec.month.leap) {
+        rec.month.leap = true;
         if (TryDayOr29(rec, s)) return true;
     }
-    rec.leap = 0;
-    ++rec.month;
+    rec.month.leap = false;
+    ++rec.month.number;
     if (TryDayOr29(rec, s)) return true;
     StepPosition(rec, true);
-    rec.month = 1;
+    rec.month.number = 1;
     return TryDayOr29(rec, s);
 }
 
 // The first of the candidate months (number, leap) that holds the day or, on day 30, day 29.
 template <size_t N>
-bool FirstValidMonth(CHLDate& rec, const std::array<std::pair<int, int>, N>& months,
+bool FirstValidMonth(ChineseLunarDate& rec, const std::array<std::pair<int, int>, N>& months,
                      const CalendarSettings& s)
 {
     for (const auto& [month, leap] : months) {
-        rec.month = month;
-        rec.leap = leap;
+        rec.month.number = month;
+        rec.month.leap = leap != 0;
         if (TryDayOr29(rec, s)) return true;
     }
     return false;
 }
 
-bool MonthBackward(CHLDate& rec, const CalendarSettings& s)
+bool MonthBackward(ChineseLunarDate& rec, const CalendarSettings& s)
 {
-    if (rec.leap != 0) {
-        rec.leap = 0;
+    if (rec.month.leap) {
+        rec.month.leap = false;
         if (Valid(rec, s)) return true;
         rec.day = kShortLastDay;
         return Valid(rec, s);
     }
-    if (rec.month == 1) {
+    if (rec.month.number == 1) {
         StepPosition(rec, false);
         static constexpr std::array<std::pair<int, int>, 6> kYearEnd = {
             {{12, 1}, {12, 0}, {11, 1}, {11, 0}, {10, 1}, {10, 0}}};
         return FirstValidMonth(rec, kYearEnd, s);
     }
-    const int previous = rec.month - 1;
+    const int previous = rec.month.number - 1;
     return FirstValidMonth(rec, std::array<std::pair<int, int>, 2>{{{previous, 1}, {previous, 0}}},
                            s);
 }
 
 // After the year or cycle has changed: the nearest valid date of the same month and day.
-bool SettleYearMove(CHLDate& rec, bool keep30, bool preferLeap, const CalendarSettings& s)
+bool SettleYearMove(ChineseLunarDate& rec, bool keep30, bool preferLeap, const CalendarSettings& s)
 {
     // Day 30 of a 29-day month becomes 29 in the same month; that date still gets the leap
     // preference, or keep leap would miss a leap month whenever the ordinary one is short.
     if (TryDayOr29(rec, s)) {
         PreferLeap(rec, preferLeap, s);
     } else {
-        rec.leap = 0; // the ordinary month may still have the 30th the leap month lacked
+        rec.month.leap = false; // the ordinary month may still have the 30th the leap month lacked
         if (!TryDayOr29(rec, s)) return false;
     }
     RestoreDay30(rec, keep30, s);
@@ -127,38 +127,38 @@ bool SettleYearMove(CHLDate& rec, bool keep30, bool preferLeap, const CalendarSe
 
 } // namespace
 
-bool CHLMoveMonth(CHLDate& rec, bool forward, bool keep30, const CalendarSettings& settings)
+bool CHLMoveMonth(ChineseLunarDate& rec, bool forward, bool keep30, const CalendarSettings& settings)
 {
     if (!(forward ? MonthForward(rec, settings) : MonthBackward(rec, settings))) return false;
     RestoreDay30(rec, keep30, settings);
     return true;
 }
 
-bool CHLMoveYear(CHLDate& rec, bool forward, bool keep30, bool preferLeap,
+bool CHLMoveYear(ChineseLunarDate& rec, bool forward, bool keep30, bool preferLeap,
                  const CalendarSettings& settings)
 {
     StepPosition(rec, forward);
     return SettleYearMove(rec, keep30, preferLeap, settings);
 }
 
-bool CHLMoveCycle(CHLDate& rec, bool forward, bool keep30, bool preferLeap,
+bool CHLMoveCycle(ChineseLunarDate& rec, bool forward, bool keep30, bool preferLeap,
                   const CalendarSettings& settings)
 {
     rec.cycle += forward ? 1 : -1;
     return SettleYearMove(rec, keep30, preferLeap, settings);
 }
 
-bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings)
+bool CHSMoveYear(ChineseSolarDate& rec, bool forward, const CalendarSettings& settings)
 {
     StepPosition(rec, forward);
-    if (ChSDateToJDN(rec, settings)) return true;
+    if (ChSDateToJDN(rec, settings).has_value()) return true;
     --rec.day;
-    if (ChSDateToJDN(rec, settings)) return true;
+    if (ChSDateToJDN(rec, settings).has_value()) return true;
     --rec.day;
-    return ChSDateToJDN(rec, settings);
+    return ChSDateToJDN(rec, settings).has_value();
 }
 
-bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSettings& settings)
+bool CHSMoveTerm(ChineseSolarDate& rec, bool forward, bool byCycle, const CalendarSettings& settings)
 {
     constexpr int kTerms = kTermsPerYear;
     if (byCycle) {
@@ -172,9 +172,9 @@ bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSetting
     } else {
         rec.term += forward ? 1 : -1;
     }
-    if (ChSDateToJDN(rec, settings)) return true;
+    if (ChSDateToJDN(rec, settings).has_value()) return true;
     --rec.day;
-    return ChSDateToJDN(rec, settings);
+    return ChSDateToJDN(rec, settings).has_value();
 }
 
 } // namespace orlun

@@ -1,8 +1,7 @@
 // Chinese date arithmetic: a CHL date moved by a lunar month, a lunar year or a 60-year cycle,
-// a CHS date by a solar term, a solar year or a cycle. Each works on the record in place, tests
-// every candidate with the conversion to a day number, and returns true when it leaves a valid
-// date (valid, jdn and epoch as the conversion set them). On false the record holds the last
-// candidate tried and must not be used.
+// a CHS date by a solar term, a solar year or a cycle. Each works on the date in place, tests
+// every candidate with the conversion to a day number, and returns true when it leaves a date
+// that converts. On false the date holds the last candidate tried and must not be used.
 //
 // keep30 makes a date on day 29 go back to day 30 wherever the target month has one (a repeated
 // move keeps the 30th a 29-day month took away); preferLeap makes a year move land in the leap
@@ -14,14 +13,22 @@
 
 namespace orlun {
 
-bool CHLMoveMonth(CHLDate& rec, bool forward, bool keep30, const CalendarSettings& settings);
-bool CHLMoveYear(CHLDate& rec, bool forward, bool keep30, bool preferLeap,
+bool CHLMoveMonth(ChineseLunarDate& date, bool forward, bool keep30, const CalendarSettings& settings);
+bool CHLMoveYear(ChineseLunarDate& date, bool forward, bool keep30, bool preferLeap,
                  const CalendarSettings& settings);
-bool CHLMoveCycle(CHLDate& rec, bool forward, bool keep30, bool preferLeap,
+bool CHLMoveCycle(ChineseLunarDate& date, bool forward, bool keep30, bool preferLeap,
                   const CalendarSettings& settings);
 
-bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings);
+bool CHSMoveYear(ChineseSolarDate& date, bool forward, const CalendarSettings& settings);
 // byCycle moves sixty years instead of one term.
+bool CHSMoveTerm(ChineseSolarDate& date, bool forward, bool byCycle, const CalendarSettings& settings);
+
+// The same moves of the record layouts, for the callers not yet moved to the values: on true the
+// record's valid, jdn and epoch are those of its conversion.
+bool CHLMoveMonth(CHLDate& rec, bool forward, bool keep30, const CalendarSettings& settings);
+bool CHLMoveYear(CHLDate& rec, bool forward, bool keep30, bool preferLeap, const CalendarSettings& settings);
+bool CHLMoveCycle(CHLDate& rec, bool forward, bool keep30, bool preferLeap, const CalendarSettings& settings);
+bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings);
 bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSettings& settings);
 
 } // namespace orlun

@@ -43,46 +43,43 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys)
     return r;
 }
 
-bool FillCHLFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch, CHLDate& chl)
+std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch)
 {
     if (!r.valid)
-        return false;
+        return std::nullopt;
     int i = 0;
     while (i + 1 < r.monthCount && r.monthStart[At(i + 1)] <= d0)
         ++i;
     if (i + 1 >= r.monthCount || d0 < r.monthStart[At(i)])
-        return false;
+        return std::nullopt;
     const MonthCode code = r.label[At(i)];
     if (code == kNoMonthCode || r.nianYear[At(i)] == kNoNian)
-        return false;
+        return std::nullopt;
+    ChineseLunarDate chl;
     chl.cycle = static_cast<int32_t>(CycleOfYear(r.nianYear[At(i)], epoch));
     chl.position = PositionOfYear(r.nianYear[At(i)]);
-    chl.month = code % kLeapCode;
-    chl.leap = code >= kLeapCode ? 1 : 0;
+    chl.month = ChineseMonth{code % kLeapCode, code >= kLeapCode};
     chl.day = d0 - r.monthStart[At(i)] + 1;
-    return true;
+    chl.epoch = epoch;
+    return chl;
 }
 
-CHLResult CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec)
+CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day)
 {
-    if (!r.valid)
-        return CHLResult::NoSecondNewYear;
-    if (r.secondNewYear < 0)
-        return CHLResult::NoSecondNewYear;
-    const MonthCode target = MonthCodeOf(rec.month, rec.leap == 1);
+    if (!r.valid || r.secondNewYear < 0)
+        return {CHLResult::NoSecondNewYear, {}};
+    const MonthCode target = MonthCodeOf(month.number, month.leap);
     for (int i = r.secondNewYear;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= r.monthCount)
-            return CHLResult::MonthNotFound;
+            return {CHLResult::MonthNotFound, {}};
         if (r.label[At(i)] == target) {
-            if (r.monthStart[At(i + 1)] - r.monthStart[At(i)] < rec.day)
-                return CHLResult::DayBeyondMonth;
-            rec.valid = 1;
-            rec.jdn = r.monthStart[At(i)] + rec.day - 1;
-            return CHLResult::Found;
+            if (r.monthStart[At(i + 1)] - r.monthStart[At(i)] < day)
+                return {CHLResult::DayBeyondMonth, {}};
+            return {CHLResult::Found, DayNumber(r.monthStart[At(i)] + day - 1)};
         }
         if (r.label[At(i + 1)] == kNewYearCode)
-            return CHLResult::NoSuchMonth;
+            return {CHLResult::NoSuchMonth, {}};
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/chinese/LunarYearMonths.h"
@@ -37,8 +38,8 @@ inline constexpr int16_t kNoNian = INT16_MIN;
 ChineseYearRecord MakeYearRecord(const YearStructure& ys);
 
 // The readings of a record: the same answers as the reading of its structure.
-bool FillCHLFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch, CHLDate& chl);
-CHLResult CHLDayFromRecord(const ChineseYearRecord& r, CHLDate& rec);
+std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch);
+CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day);
 LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year);
 
 } // namespace orlun

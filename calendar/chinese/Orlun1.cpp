@@ -2,6 +2,7 @@
 #include "calendar/core/NumberText.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "calendar/core/ChineseYears.h"
 #include "calendar/chinese/Orlun3.h"
@@ -17,21 +18,21 @@ namespace {
 std::string Parenthesized(const std::string& name) { return name.empty() ? "" : "(" + name + ") "; }
 
 // The day's names in parentheses, or nothing when the date does not convert.
-std::string DayNames(const CHLDate& rec, bool withStemBranch, const CalendarSettings& settings)
+std::string DayNames(const ChineseLunarDate& rec, bool withStemBranch, const CalendarSettings& settings)
 {
-    CHLDate day = rec;
-    if (ChLDateToJDN(day, settings) != CHLResult::Found) return {};
-    std::string names = DayElementAnimalStr(day.jdn, settings.country);
+    const CHLDay day = ChLDateToJDN(rec, settings);
+    if (!day.found()) return {};
+    std::string names = DayElementAnimalStr(day.day.value(), settings.country);
     if (withStemBranch)
-        names += " " + DayStemBranchStr(day.jdn);
+        names += " " + DayStemBranchStr(day.day.value());
     return Parenthesized(names);
 }
 
 } // namespace
 
-std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const CalendarSettings& settings)
+std::string CHLLongStr(const ChineseLunarDate& rec, const CHLLongOptions& options, const CalendarSettings& settings)
 {
-    const bool leap = rec.leap != 0;
+    const bool leap = rec.month.leap;
     std::string text;
     if (options.dayForm) {
         text = "The " + OrdinalStr(rec.day) + " day ";
@@ -40,7 +41,7 @@ std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const 
     } else {
         text = leap ? "Leap month" : "Month";
     }
-    text += PlainNumber(rec.month) + (leap ? "* " : " ");
+    text += PlainNumber(rec.month.number) + (leap ? "* " : " ");
     if (options.monthName) {
         const MonthNames style = !options.stemBranch           ? MonthNames::ElementAnimal
                                  : options.monthStemBranchFirst ? MonthNames::StemBranchFirst
@@ -63,14 +64,14 @@ std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const 
     return text;
 }
 
-std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const CalendarSettings& settings)
+std::string CHSLongStr(const ChineseSolarDate& rec, const CHSLongOptions& options, const CalendarSettings& settings)
 {
     std::string text = "The " + OrdinalStr(rec.day) + " day ";
-    CHSDate day = rec;
-    if (options.dayName && ChSDateToJDN(day, settings)) {
-        std::string names = DayElementAnimalStr(day.jdn, settings.country);
+    const std::optional<DayNumber> day = options.dayName ? ChSDateToJDN(rec, settings) : std::nullopt;
+    if (day) {
+        std::string names = DayElementAnimalStr(day->value(), settings.country);
         if (options.stemBranch)
-            names += ", " + DayStemBranchStr(day.jdn);
+            names += ", " + DayStemBranchStr(day->value());
         text += Parenthesized(names);
     }
     text += "of solar term" + PlainNumber(rec.term);
@@ -82,14 +83,14 @@ std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const 
     return text;
 }
 
-std::string CHLStemBranchStr(const CHLDate& rec, const CalendarSettings& settings)
+std::string CHLStemBranchStr(const ChineseLunarDate& rec, const CalendarSettings& settings)
 {
-    CHLDate converted = rec;
-    const std::string day = ChLDateToJDN(converted, settings) == CHLResult::Found ? DayStemBranchStr(converted.jdn) : std::string();
-    const std::string month = StemBranchStr(MonthPosition(rec.position, rec.month));
+    const CHLDay converted = ChLDateToJDN(rec, settings);
+    const std::string day = converted.found() ? DayStemBranchStr(converted.day.value()) : std::string();
+    const std::string month = StemBranchStr(MonthPosition(rec.position, rec.month.number));
     const std::string year = StemBranchStr(rec.position);
     return Parenthesized(day) + "day " + std::to_string(rec.day) + ", " + Parenthesized(month) +
-           "month " + std::to_string(rec.month) + (rec.leap != 0 ? "*" : "") + ", " +
+           "month " + std::to_string(rec.month.number) + (rec.month.leap ? "*" : "") + ", " +
            Parenthesized(year) + "year " + std::to_string(rec.position) + " of cycle " +
            std::to_string(rec.cycle);
 }

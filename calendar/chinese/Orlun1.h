@@ -31,7 +31,7 @@ struct CHLLongOptions {
 // ("Leap month 5* ..." for a leap month); its two blanks are the one after the month number and
 // the one that stands where the day form breaks the line. The animal names follow
 // settings.country.
-std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const CalendarSettings& settings);
+std::string CHLLongStr(const ChineseLunarDate& date, const CHLLongOptions& options, const CalendarSettings& settings);
 
 // The long CHS text:
 //   "The 1st day of solar term 1 (Z11) in the year (sui) at position 1 of cycle 79."
@@ -41,11 +41,16 @@ struct CHSLongOptions {
     bool dayName = false;
     bool stemBranch = false;
 };
-std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const CalendarSettings& settings);
+std::string CHSLongStr(const ChineseSolarDate& date, const CHSLongOptions& options, const CalendarSettings& settings);
 
 // The stem-branch summary of a CHL date:
 //   "(wu-wu) day 25, (bing-zi) month 11, (ji-mao) year 16 of cycle 79"
 // with "*" after the month number of a leap month.
+std::string CHLStemBranchStr(const ChineseLunarDate& date, const CalendarSettings& settings);
+
+// The same texts of the record layouts, for the callers not yet moved to the values.
+std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const CalendarSettings& settings);
+std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const CalendarSettings& settings);
 std::string CHLStemBranchStr(const CHLDate& rec, const CalendarSettings& settings);
 
 } // namespace orlun

@@ -97,22 +97,47 @@ enum class CHLResult : int {
     NoSuchMonth = -5,     // the month (a leap month, say) does not exist in that year
 };
 
-// CHL date to day number; valid is 0 for every outcome but Found.
-CHLResult ChLDateToJDN(CHLDate& rec, const CalendarSettings& settings);
+// The day of a CHL date, or why it has none.
+struct CHLDay {
+    CHLResult result = CHLResult::FieldOutOfRange;
+    DayNumber day;  // the CJDC day number when result is Found
+    constexpr bool found() const { return result == CHLResult::Found; }
+};
 
-// Day number (CJDC moment) to CHL and CHS dates under the epoch. Both records get jdn =
-// floor(moment), the epoch, and valid = 1; a moment without a structure leaves valid = 0. A CHS
-// record whose valid field holds kCHSNotWanted on entry is not filled (its valid field becomes 0).
-void CJDateToChDates(double cjdc, int epoch, int refLongitude, CHSDate& chs, CHLDate& chl);
+// Whether the fields of a CHL date may be looked up at all: position 1..60, month 1..12 and day
+// 1..31 (a 31st is looked up and found beyond its month, as the program has always answered).
+constexpr bool CHLFieldsInRange(const ChineseLunarDate& date)
+{
+    return date.position >= 1 && date.position <= 60 && date.month.ok() && date.day >= 1 && date.day <= 31;
+}
 
-// Recomputes the CHL fields from the record's own jdn, under the record's epoch.
-void CHLRefresh(CHLDate& rec, int refLongitude);
+// CHL date to day number. The cycle counts from settings.epoch (the date's own epoch is not read).
+CHLDay ChLDateToJDN(const ChineseLunarDate& date, const CalendarSettings& settings);
 
-// CHS date to day number, honouring the solar-term method of the settings. Returns valid.
-bool ChSDateToJDN(CHSDate& rec, const CalendarSettings& settings);
+// The CHL and CHS dates of one day.
+struct ChineseDatesOfDay {
+    DayNumber day;                         // floor of the moment
+    std::optional<ChineseLunarDate> lunar; // nullopt when the structure holds no month for the day
+    std::optional<ChineseSolarDate> solar; // nullopt when its term table holds no term for the day
+};
 
-// 30 when day 30 of the record's month converts, 29 when it fails with DayBeyondMonth, otherwise
-// the failure's code (negative). Sets day := 30 in the record.
-int CHLMonthLength(CHLDate& rec, const CalendarSettings& settings);
+// A local time at the reference meridian (CJDC) to its CHL and CHS dates, their cycles counted
+// from the epoch; nullopt when the time has no year structure.
+std::optional<ChineseDatesOfDay> CJDateToChDates(LocalTime cjdc, int epoch);
+
+// The CHL date of a day at the reference meridian, or nullopt (CJDateToChDates, its lunar date).
+std::optional<ChineseLunarDate> LunarDateOfDay(DayNumber day, int epoch, Meridian reference);
+
+// CHS date to day number, honouring the solar-term method of the settings; the cycle counts from
+// settings.epoch. nullopt for a date outside its ranges or the supported years, or a day beyond
+// its term.
+std::optional<DayNumber> ChSDateToJDN(const ChineseSolarDate& date, const CalendarSettings& settings);
+
+// The length of the date's month: 30 when day 30 of it converts, 29 when that fails with
+// DayBeyondMonth, otherwise the failure's code (negative). The date's day is not read.
+int CHLMonthLength(const ChineseLunarDate& date, const CalendarSettings& settings);
 
 } // namespace orlun
+
+// The same conversions on the record layouts, for the callers not yet moved to the date values.
+#include "calendar/chinese/RecordConversions.h"

@@ -3,6 +3,7 @@
 #include "calendar/core/TextCase.h"
 #include "calendar/core/TextTrim.h"
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "calendar/arc/ArcCal.h"
@@ -112,13 +113,13 @@ int YearOutsideRange(int64_t cycle, int position, int epoch)
     return kEntryOK;
 }
 
-int CHLYearOutsideRange(const CHLDate& rec, int epoch)
+int CHLYearOutsideRange(const ChineseLunarDate& rec, int epoch)
 {
-    const bool wellFormed = rec.month >= 1 && rec.month <= 12 && rec.day >= 1 && rec.day <= 30;
+    const bool wellFormed = rec.month.ok() && rec.day >= 1 && rec.day <= 30;
     return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
 }
 
-int CHSYearOutsideRange(const CHSDate& rec, int epoch)
+int CHSYearOutsideRange(const ChineseSolarDate& rec, int epoch)
 {
     const bool wellFormed = rec.term >= 1 && rec.term <= 24 && rec.day >= 1 && rec.day <= 16;
     return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
@@ -127,29 +128,30 @@ int CHSYearOutsideRange(const CHSDate& rec, int epoch)
 DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
 {
     std::string text = WithElementAnimal(datePart, f, s.country);
-    CHLDate rec;
-    if (!ParseCHLDateStr(text, rec)) {
+    std::optional<ChineseLunarDate> rec = ParseCHLDateStr(text);
+    if (!rec) {
         // In China a date may also name its year by the overseas Chinese count.
         std::string rebuilt;
         if (s.country != Country::China || !OverseasYearToCyclePosition(text, rebuilt))
             return Refused(kEntryInvalidCHL);
-        rec = CHLDate{};
-        if (!ParseCHLDateStr(rebuilt, rec)) return Refused(kEntryInvalidCHL);
+        rec = ParseCHLDateStr(rebuilt);
+        if (!rec) return Refused(kEntryInvalidCHL);
     }
-    if (const int outside = CHLYearOutsideRange(rec, s.epoch); outside != kEntryOK) return Refused(outside);
-    const CHLResult result = ChLDateToJDN(rec, s);
-    if (result == CHLResult::DayBeyondMonth) return Refused(kEntryCHLDayBeyondMonth);
-    if (result != CHLResult::Found) return Refused(kEntryInvalidCHL);
-    return CheckedDay(rec.jdn);
+    if (const int outside = CHLYearOutsideRange(*rec, s.epoch); outside != kEntryOK) return Refused(outside);
+    const auto found = ChLDateToJDN(*rec, s);
+    if (found.result == CHLResult::DayBeyondMonth) return Refused(kEntryCHLDayBeyondMonth);
+    if (!found.found()) return Refused(kEntryInvalidCHL);
+    return CheckedDay(found.day.value());
 }
 
 DayOutcome CHSDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
 {
-    CHSDate rec;
-    if (!ParseCHSDateStr(WithElementAnimal(datePart, f, s.country), rec)) return Refused(kEntryInvalidCHS);
-    if (const int outside = CHSYearOutsideRange(rec, s.epoch); outside != kEntryOK) return Refused(outside);
-    if (!ChSDateToJDN(rec, s)) return Refused(kEntryInvalidCHS);
-    return CheckedDay(rec.jdn);
+    const std::optional<ChineseSolarDate> rec = ParseCHSDateStr(WithElementAnimal(datePart, f, s.country));
+    if (!rec) return Refused(kEntryInvalidCHS);
+    if (const int outside = CHSYearOutsideRange(*rec, s.epoch); outside != kEntryOK) return Refused(outside);
+    const std::optional<DayNumber> day = ChSDateToJDN(*rec, s);
+    if (!day) return Refused(kEntryInvalidCHS);
+    return CheckedDay(day->value());
 }
 
 enum class Branch { None, ARC, CE, JC, CHL, CHS, CJDC, CJDL, AJD };

@@ -8,11 +8,12 @@ namespace orlun {
 
 RememberedDay LunarDayOfMoment(double ajd, const CalendarSettings& settings)
 {
-    CHSDate chs;
-    chs.valid = kCHSNotWanted;
-    CHLDate chl;
-    CJDateToChDates(AJDToCJDC(ajd, settings.refLongitude), settings.epoch, settings.refLongitude, chs, chl);
-    return {{chl.month, chl.leap != 0, chl.day}, static_cast<int>(YearOfCyclePos(chl.cycle, chl.position, settings.epoch))};
+    // A time without a lunar date gives the empty fields, as it always has.
+    const std::optional<ChineseDatesOfDay> dates =
+        CJDateToChDates(Meridian(settings.refLongitude).At(AJDToCJDC(ajd, settings.refLongitude)), settings.epoch);
+    const ChineseLunarDate chl = dates && dates->lunar ? *dates->lunar : ChineseLunarDate{};
+    return {{chl.month.number, chl.month.leap, chl.day},
+            static_cast<int>(YearOfCyclePos(chl.cycle, chl.position, settings.epoch))};
 }
 
 std::optional<AnniversaryStart> StartOfMonthDay(std::string_view text, int presentYear)

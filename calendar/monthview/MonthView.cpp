@@ -42,12 +42,10 @@ std::string FirstLetters(const std::string& name) { return name.substr(0, 3); }
 
 std::string MonthTitle(int32_t firstDay, const CalendarSettings& settings)
 {
-    CHSDate chs;
-    chs.valid = kCHSNotWanted;
-    CHLDate chl;
-    CJDateToChDates(NoonOf(firstDay), settings.epoch, settings.refLongitude, chs, chl);
-    if (chl.valid != 1) return {};
-    return CHLLongStr(chl, {.dayForm = false}, settings);
+    const std::optional<ChineseLunarDate> chl =
+        LunarDateOfDay(DayNumber(firstDay), settings.epoch, Meridian(settings.refLongitude));
+    if (!chl) return {};
+    return CHLLongStr(*chl, {.dayForm = false}, settings);
 }
 
 } // namespace

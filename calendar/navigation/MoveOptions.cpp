@@ -6,17 +6,17 @@ namespace {
 constexpr int kLastDay = 30;
 } // namespace
 
-bool Keep30thApplies(const CHLDate& shown, MoveUnit unit, bool repeatedly)
+bool Keep30thApplies(const std::optional<ChineseLunarDate>& shown, MoveUnit unit, bool repeatedly)
 {
     const bool lunarUnit = unit == MoveUnit::CHLMonth || unit == MoveUnit::CHLYear ||
                            unit == MoveUnit::CHLCycle;
-    return repeatedly && lunarUnit && shown.valid == 1 && shown.day == kLastDay;
+    return repeatedly && lunarUnit && shown && shown->day == kLastDay;
 }
 
-bool KeepLeapApplies(const CHLDate& shown, MoveUnit unit, bool repeatedly)
+bool KeepLeapApplies(const std::optional<ChineseLunarDate>& shown, MoveUnit unit, bool repeatedly)
 {
     const bool yearUnit = unit == MoveUnit::CHLYear || unit == MoveUnit::CHLCycle;
-    return repeatedly && yearUnit && shown.valid == 1 && shown.leap == 1;
+    return repeatedly && yearUnit && shown && shown->month.leap;
 }
 
 int RefreshPeriodMilliseconds(std::string_view periodText)

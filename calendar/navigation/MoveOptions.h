@@ -12,10 +12,10 @@
 namespace orlun {
 
 // "keep 30th": the displayed CHL day is 30, the unit is a CHL unit and the move is repeated.
-bool Keep30thApplies(const CHLDate& shown, MoveUnit unit, bool repeatedly);
+bool Keep30thApplies(const std::optional<ChineseLunarDate>& shown, MoveUnit unit, bool repeatedly);
 // "keep leap": the displayed CHL month is a leap month, the unit is "CHL year" or
 // "60-year cycle (CHL)" and the move is repeated.
-bool KeepLeapApplies(const CHLDate& shown, MoveUnit unit, bool repeatedly);
+bool KeepLeapApplies(const std::optional<ChineseLunarDate>& shown, MoveUnit unit, bool repeatedly);
 
 // The timer interval of a refresh period text ("0.5", "1", "2", "5"); 1000 for anything else.
 int RefreshPeriodMilliseconds(std::string_view periodText);

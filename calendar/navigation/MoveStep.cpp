@@ -1,6 +1,7 @@
 #include "calendar/navigation/MoveStep.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calendar/arc/ArcCal.h"
 #include "calendar/chinese/ChineseMoves.h"
@@ -78,14 +79,17 @@ MoveStepResult WesternStep(double ajd, MoveUnit unit, bool forward)
 
 struct ReferenceDay {
     double cjdc;
-    CHSDate chs;
-    CHLDate chl;
+    std::optional<ChineseSolarDate> chs;
+    std::optional<ChineseLunarDate> chl;
 };
 
 ReferenceDay ChineseDatesOf(double ajd, const CalendarSettings& s)
 {
     ReferenceDay d{AJDToCJDC(ajd, s.refLongitude), {}, {}};
-    CJDateToChDates(d.cjdc, s.epoch, s.refLongitude, d.chs, d.chl);
+    if (const auto dates = CJDateToChDates(Meridian(s.refLongitude).At(d.cjdc), s.epoch)) {
+        d.chs = dates->solar;
+        d.chl = dates->lunar;
+    }
     return d;
 }
 
@@ -100,12 +104,12 @@ MoveStepResult LunarStep(double ajd, const MoveInputs& in, const CalendarSetting
     // The cycle unit ends the move at once on any failure, the others set the stop request.
     const RefusalEffect effect = cycleUnit ? RefusalEffect::EndNow : RefusalEffect::StopRequest;
     ReferenceDay d = ChineseDatesOf(ajd, s);
-    if (d.chl.valid != 1)
+    if (!d.chl)
         return Refused(cycleUnit ? kInvalidTitle : "", "Lunar date is invalid.", MessageIcon::None,
                        RefusalEffect::EndNow);
-    if (AtLimit(d.chl.cycle, kMinCycle, kMaxCycle, in.forward)) return LimitReached(in.forward);
+    if (AtLimit(d.chl->cycle, kMinCycle, kMaxCycle, in.forward)) return LimitReached(in.forward);
 
-    CHLDate& date = d.chl;
+    ChineseLunarDate& date = *d.chl;
     bool ok = false;
     const char* unitName = "lunar month";
     switch (in.unit) {
@@ -122,10 +126,11 @@ MoveStepResult LunarStep(double ajd, const MoveInputs& in, const CalendarSetting
     if (!ok)
         return Refused(kInabilityTitle, UnableText(in.forward, unitName), MessageIcon::Warning,
                        effect);
-    if (ChLDateToJDN(date, s) != CHLResult::Found)
+    const CHLDay day = ChLDateToJDN(date, s);
+    if (!day.found())
         return Refused("", cycleUnit ? "Invalid lunar date results." : "Invalid lunar date results",
                        MessageIcon::None, effect);
-    return Moved(AtTimeOfDay(date.jdn, d.cjdc, s), kRowCHL);
+    return Moved(AtTimeOfDay(day.day.value(), d.cjdc, s), kRowCHL);
 }
 
 MoveStepResult SolarStep(double ajd, const MoveInputs& in, const CalendarSettings& s)
@@ -133,11 +138,11 @@ MoveStepResult SolarStep(double ajd, const MoveInputs& in, const CalendarSetting
     const bool cycleUnit = in.unit == MoveUnit::CHSCycle;
     const RefusalEffect effect = cycleUnit ? RefusalEffect::EndNow : RefusalEffect::StopRequest;
     ReferenceDay d = ChineseDatesOf(ajd, s);
-    if (d.chs.valid != 1)
+    if (!d.chs)
         return Refused("", "Solar date is invalid.", MessageIcon::None, RefusalEffect::EndNow);
-    if (AtLimit(d.chs.cycle, kMinCycle, kMaxCycle, in.forward)) return LimitReached(in.forward);
+    if (AtLimit(d.chs->cycle, kMinCycle, kMaxCycle, in.forward)) return LimitReached(in.forward);
 
-    CHSDate& date = d.chs;
+    ChineseSolarDate& date = *d.chs;
     bool ok = false;
     const char* unitName = "solar term";
     switch (in.unit) {
@@ -154,10 +159,11 @@ MoveStepResult SolarStep(double ajd, const MoveInputs& in, const CalendarSetting
     if (!ok)
         return Refused(kInabilityTitle, UnableText(in.forward, unitName), MessageIcon::Warning,
                        effect);
-    if (!ChSDateToJDN(date, s))
+    const std::optional<DayNumber> day = ChSDateToJDN(date, s);
+    if (!day)
         return Refused("", cycleUnit ? "Invalid solar date results." : "Invalid solar date results",
                        MessageIcon::None, effect);
-    return Moved(AtTimeOfDay(date.jdn, d.cjdc, s), kRowCHS);
+    return Moved(AtTimeOfDay(day->value(), d.cjdc, s), kRowCHS);
 }
 
 MoveStepResult ArcStep(double ajd, const MoveInputs& in, const CalendarSettings& s)

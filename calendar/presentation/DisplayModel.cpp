@@ -46,11 +46,14 @@ DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const
 // The Chinese lines of the CJDC moment, the year's and month's names and the ARC-CHL note.
 void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
 {
-    CJDateToChDates(t.cjdc, settings.epoch, settings.refLongitude, t.chs, t.chl);
+    if (const auto dates = CJDateToChDates(Meridian(settings.refLongitude).At(t.cjdc), settings.epoch)) {
+        t.chl = dates->lunar;
+        t.chs = dates->solar;
+    }
     const std::string adjective = CountryAdjective(settings.country);
     // A moment far outside the supported years (a single move can go there) has no Chinese
     // dates: their lines and names stay empty rather than show the records' zeros.
-    if (t.chl.valid != 1 || t.chs.valid != 1) {
+    if (!t.chl || !t.chs) {
         t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", "", ""};
         t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar", "", ""};
         t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
@@ -59,35 +62,37 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
         return;
     }
     const std::string time = ReferenceTime(Meridian(settings.refLongitude).At(t.cjdc), settings.zoneCode);
+    const ChineseLunarDate& chl = *t.chl;
+    const ChineseSolarDate& chs = *t.chs;
 
     // On the first day of a solar term the term's code stands where the zone code would: the line
     // ends with the time. (Cutting the last three characters of the whole line, as the older
     // program did, leaves a trailing blank and cuts the wrong text for a zone code of another
     // length.)
-    std::string solar = CHSDateStr(t.chs, true) + " " + time;
-    if (t.chs.day == 1) solar = CHSDateStr(t.chs, true) + " " + TimeText(FractionOf(t.cjdc));
-    t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar, CHSLongStr(t.chs, {}, settings)};
+    std::string solar = CHSDateStr(chs, true) + " " + time;
+    if (chs.day == 1) solar = CHSDateStr(chs, true) + " " + TimeText(FractionOf(t.cjdc));
+    t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar, CHSLongStr(chs, {}, settings)};
 
-    std::string longForm = CHLLongStr(t.chl, {.dayName = true, .monthName = true}, settings);
+    std::string longForm = CHLLongStr(chl, {.dayName = true, .monthName = true}, settings);
     for (size_t at; (at = longForm.find("\r\n")) != std::string::npos;) longForm.erase(at, 2);
     t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar",
-                      CHLDateStr(t.chl, CHLTextForm::CyclePosition, "CHL", settings.country) + " " + time, longForm};
+                      CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings.country) + " " + time, longForm};
 
     const bool china = settings.country == Country::China;
-    t.yearPosition = t.chl.position;
+    t.yearPosition = chl.position;
     t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
-    const ElementAnimal year = YearElementAnimal(t.chl);
+    const ElementAnimal year = YearElementAnimal(chl);
     if (year.element >= 0) {
         t.elementAnimalOfYear.value =
             (china ? StemBranchStr(t.yearPosition) + " " : std::string()) +
             ElementName(year.element) + "-" + AnimalName(year.animal, settings.country) + " year";
     }
     t.elementAnimalOfMonth.control = "lblElementAnimalOfMonth";
-    const std::string month = MonthElementAnimalStr(t.chl, china ? MonthNames::StemBranchFirst : MonthNames::ElementAnimal,
+    const std::string month = MonthElementAnimalStr(chl, china ? MonthNames::StemBranchFirst : MonthNames::ElementAnimal,
                                                    settings.country);
     if (!month.empty()) t.elementAnimalOfMonth.value = month + " month";
     t.yearNumber.control = "lblYear";
-    t.yearNumber.value = "Year " + std::to_string((int64_t{t.chl.cycle} - 1) * 60 + t.chl.position);
+    t.yearNumber.value = "Year " + std::to_string((int64_t{chl.cycle} - 1) * 60 + chl.position);
 
     t.arcReference.caption = ArcChlNote(t.chineseLunar.value, t.arcReference.value);
 }

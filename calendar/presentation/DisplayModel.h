@@ -2,6 +2,7 @@
 // settings. The window, the command-line front end and the log all show what this returns.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,8 +47,8 @@ struct DisplayTexts {
     DisplayLine elementAnimalOfMonth; // lblElementAnimalOfMonth: "jia-yin wood-tiger month"
     DisplayLine yearNumber;           // lblYear: "Year 4710"
 
-    CHLDate chl;                // the CHL and CHS dates of the CJDC day
-    CHSDate chs;
+    std::optional<ChineseLunarDate> chl; // the CHL and CHS dates of the CJDC day, when it has them
+    std::optional<ChineseSolarDate> chs;
     int yearPosition = 0;       // the CHL year's place in the sexagenary cycle, 1..60
     int dayPosition = 0;        // the CJDC day's place in the sexagenary cycle, 1..60
     MoonData moon;              // the Moon data behind the two Moon lines and the picture

@@ -126,7 +126,10 @@ LogMoment LogMomentOf(const DisplayTexts& texts, const CalendarSettings& setting
     m.jcLine = texts.julianCalendar.value;
     m.phaseLine = texts.phaseOfMoon.value;
     m.ageLine = texts.ageOfMoon.value;
-    CJDateToChDates(m.cjdc, settings.epoch, settings.refLongitude, m.chs, m.chl);
+    if (const auto dates = CJDateToChDates(Meridian(settings.refLongitude).At(m.cjdc), settings.epoch)) {
+        m.chl = dates->lunar;
+        m.chs = dates->solar;
+    }
     m.settings = settings;
     m.countryName = CountryName(settings.country);
     m.longitudeNumber = settings.refLongitude;
@@ -140,18 +143,19 @@ std::string ExpandedCHLText(const LogMoment& m, bool includeGanzhi)
     // blank before the closing parenthesis.
     const CHLLongOptions options{.dayName = true, .monthName = true, .stemBranch = includeGanzhi,
                                 .monthStemBranchFirst = true};
-    const std::string longForm = CHLLongStr(m.chl, options, m.settings);
+    const std::string longForm = CHLLongStr(m.chl.value_or(ChineseLunarDate{}), options, m.settings);
     return longForm.empty() ? longForm : longForm.substr(1);
 }
 
 std::string ExpandedCHSText(const LogMoment& m, bool includeGanzhi)
 {
-    const std::string longForm = CHSLongStr(m.chs, {}, m.settings);
+    const ChineseSolarDate chs = m.chs.value_or(ChineseSolarDate{});
+    const std::string longForm = CHSLongStr(chs, {}, m.settings);
     std::string text = longForm.empty() ? longForm : longForm.substr(1);
     const auto mark = text.find(") in the year");
     if (mark == std::string::npos) return text;
-    std::string names = ", " + SolarTermEnglishName(m.chs.term);
-    if (includeGanzhi) names += ", " + SolarTermPinyinName(m.chs.term);
+    std::string names = ", " + SolarTermEnglishName(chs.term);
+    if (includeGanzhi) names += ", " + SolarTermPinyinName(chs.term);
     // The ")" and the blank after it give way to the names and a line break.
     return text.substr(0, mark) + names + ")" + kEnd + text.substr(mark + 2);
 }
@@ -165,12 +169,12 @@ std::string ChineseItems(std::string& t, const LogMoment& m, const LogPreference
     const bool x = p.verbose;
     if (p.chs) {
         t += m.chsLine + kEnd;
-        if (x && m.chs.valid != 1) return "The Chinese solar date of the moment could not be computed.";
+        if (x && !m.chs) return "The Chinese solar date of the moment could not be computed.";
         if (x) t += "= t" + ExpandedCHSText(m, p.includeGanzhi) + kEnd;
     }
     if (p.chl) {
         t += m.chlLine + kEnd;
-        if (x && m.chl.valid != 1) return "The Chinese lunar date of the moment could not be computed.";
+        if (x && !m.chl) return "The Chinese lunar date of the moment could not be computed.";
         if (x) t += "= t" + ExpandedCHLText(m, p.includeGanzhi) + kEnd;
     }
     if (p.cjdc) {

@@ -60,8 +60,8 @@ struct LogMoment {
     std::string phaseLine; // "Crescent (waxing), 1.2%"
     std::string ageLine;   // "[163] 1 day, 2 hrs, 3 mins (3.5%)"
 
-    CHLDate chl; // the CHL and CHS dates of the CJDC, for the long forms
-    CHSDate chs;
+    std::optional<ChineseLunarDate> chl; // the CHL and CHS dates of the CJDC, for the long forms
+    std::optional<ChineseSolarDate> chs;
     CalendarSettings settings;
     std::string countryName;   // "China": the selected country
     int longitudeNumber = 120; // the reference longitude in degrees East

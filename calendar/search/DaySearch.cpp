@@ -1,5 +1,7 @@
 #include "calendar/search/DaySearch.h"
 
+#include <optional>
+
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/Limits.h"
@@ -12,20 +14,18 @@ namespace {
 constexpr int kDotEvery = 10;
 
 // The first and last day of the CHL year of the record; false at an end of the range.
-bool YearBounds(const CHLDate& chl, const CalendarSettings& settings, int32_t& first, int32_t& last)
+bool YearBounds(const ChineseLunarDate& chl, const CalendarSettings& settings, int32_t& first, int32_t& last)
 {
-    CHLDate rec = chl;
-    rec.month = 1;
+    ChineseLunarDate rec = chl;
+    rec.month = kFirstMonth;
     rec.day = 1;
-    rec.leap = 0;
-    if (ChLDateToJDN(rec, settings) != CHLResult::Found) return false;
-    first = rec.jdn;
+    const CHLDay newYear = ChLDateToJDN(rec, settings);
+    if (!newYear.found()) return false;
+    first = newYear.day.value();
     StepYearPosition(rec, true);
-    rec.month = 1;
-    rec.day = 1;
-    rec.leap = 0;
-    if (ChLDateToJDN(rec, settings) != CHLResult::Found) return false;
-    last = rec.jdn - 1;
+    const CHLDay following = ChLDateToJDN(rec, settings);
+    if (!following.found()) return false;
+    last = following.day.value() - 1;
     return true;
 }
 
@@ -59,14 +59,14 @@ SearchOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSett
     // Year by year: within a year only the days of the year's own position can match, 60 days
     // apart; the year's names are read once.
     while (candidate >= kMinJDN && candidate <= kMaxJDN) {
-        const CHLDate chl = CHLDateOfDay(candidate, settings);
+        const std::optional<ChineseLunarDate> chl = CHLDateOfDay(candidate, settings);
         int32_t first = 0, last = 0;
-        if (chl.valid != 1 || !YearBounds(chl, settings, first, last)) break;
-        const ElementAnimal year = YearElementAnimal(chl);
-        for (int32_t d = NextDayOfPosition(candidate, chl.position, next); d >= first && d <= last;
+        if (!chl || !YearBounds(*chl, settings, first, last)) break;
+        const ElementAnimal year = YearElementAnimal(*chl);
+        for (int32_t d = NextDayOfPosition(candidate, chl->position, next); d >= first && d <= last;
              d += s * kCyclePositions) {
             if (examined++ % kDotEvery == 0) dots.Add();
-            const ElementAnimal month = MonthElementAnimal(CHLDateOfDay(d, settings));
+            const ElementAnimal month = MonthElementAnimal(CHLDateOfDay(d, settings).value_or(ChineseLunarDate{}));
             if (month.element == year.element && month.animal == year.animal)
                 return FoundDay(d, settings.refLongitude);
         }

@@ -17,18 +17,18 @@ constexpr int kEarthElement = 2;
 constexpr int kOxAnimal = 1;
 
 // The new year's day of the record's year, or nullopt at an end of the range.
-std::optional<int32_t> NewYearDay(CHLDate rec, const CalendarSettings& settings)
+std::optional<int32_t> NewYearDay(ChineseLunarDate rec, const CalendarSettings& settings)
 {
-    rec.month = 1;
+    rec.month = kFirstMonth;
     rec.day = 1;
-    rec.leap = 0;
-    if (ChLDateToJDN(rec, settings) != CHLResult::Found) return std::nullopt;
-    return rec.jdn;
+    const CHLDay newYear = ChLDateToJDN(rec, settings);
+    if (!newYear.found()) return std::nullopt;
+    return newYear.day.value();
 }
 
 // From a day of a year that does not match, the first (last) day of the next (previous) matching
 // year; nullopt when that lies beyond the range.
-std::optional<int32_t> NextMatchingYear(CHLDate rec, const ElementAnimalChoice& year, bool next,
+std::optional<int32_t> NextMatchingYear(ChineseLunarDate rec, const ElementAnimalChoice& year, bool next,
                                         const CalendarSettings& settings)
 {
     for (int step = 0; step < kCyclePositions; ++step) {
@@ -99,7 +99,7 @@ MultipleCriteria SameDayAndMonthCriteria(double ajd, const CalendarSettings& set
     MultipleCriteria c;
     const int day = DayPosition(DayNumberOf(AJDToCJDC(ajd, settings.refLongitude)));
     c[MultipleRow::Day] = {ElementOfPosition(day), AnimalOfPosition(day)};
-    const ElementAnimal month = MonthElementAnimal(CHLDateOf(ajd, settings));
+    const ElementAnimal month = MonthElementAnimal(CHLDateOf(ajd, settings).value_or(ChineseLunarDate{}));
     if (month.element >= 0) c[MultipleRow::Month] = {month.element, month.animal};
     return c;
 }
@@ -114,10 +114,10 @@ int32_t MultipleSearchLimit(int32_t a, bool next, int years, const CalendarSetti
     } else if (years >= 1000) {
         limit = a + s * kThousandYearsDays;
     } else {
-        CHLDate rec = CHLDateOfDay(a, settings);
-        bool moved = rec.valid == 1;
-        for (int y = 0; y < years && moved; ++y) moved = CHLMoveYear(rec, next, true, true, settings);
-        if (moved) limit = rec.jdn;
+        std::optional<ChineseLunarDate> rec = CHLDateOfDay(a, settings);
+        bool moved = rec.has_value();
+        for (int y = 0; y < years && moved; ++y) moved = CHLMoveYear(*rec, next, true, true, settings);
+        if (moved) limit = DayOfDate(*rec, settings);
     }
     return next ? std::min(limit, rangeEnd) : std::max(limit, rangeEnd);
 }
@@ -132,13 +132,14 @@ MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& c, int32_t a,
     int32_t i = a + s;
     for (int count = 1;; ++count) {
         if (Passed(i, next, limit)) return {MultipleStatus::NotFound, i};
-        CHLDate chl = CHLDateOfDay(i, settings);
-        if (chl.valid != 1) return {MultipleStatus::NotFound, i};
+        std::optional<ChineseLunarDate> found = CHLDateOfDay(i, settings);
+        if (!found) return {MultipleStatus::NotFound, i};
+        ChineseLunarDate chl = *found;
         if (yearRow.Specified() && !yearRow.MatchesPosition(chl.position)) {
             const auto jump = NextMatchingYear(chl, yearRow, next, settings);
             if (!jump || Passed(*jump, next, limit)) return {MultipleStatus::NotFound, jump.value_or(limit)};
             i = *jump;
-            chl = CHLDateOfDay(i, settings); // the month of the day jumped to, which going back is not month 1
+            chl = CHLDateOfDay(i, settings).value_or(ChineseLunarDate{}); // the month of the day jumped to, which going back is not month 1
         }
         const ElementAnimal month = MonthElementAnimal(chl);
         const bool monthMatches = !monthRow.Specified() || monthRow.Matches(month.element, month.animal);
@@ -152,7 +153,7 @@ MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& c, int32_t a,
 
 std::string MultipleProgressText(int32_t day, const CalendarSettings& settings)
 {
-    const CHLDate chl = CHLDateOfDay(day, settings);
+    const ChineseLunarDate chl = CHLDateOfDay(day, settings).value_or(ChineseLunarDate{});
     return "Searching ...    " + CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings.country) + "   " +
            DateText(GregorianDate(DayNumber(day))) + " CE";
 }

@@ -1,5 +1,7 @@
 #include "calendar/search/TermSearch.h"
 
+#include <optional>
+
 #include "calendar/astro/syzyg.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/TimeScales.h"
@@ -37,9 +39,10 @@ bool IsWanted(SearchTarget target, int index)
     return offset < 0 ? m % 6 == 0 : m == offset;
 }
 
-bool AcceptsTerm(SearchTarget target, const CHSDate& chs)
+bool AcceptsTerm(SearchTarget target, const std::optional<ChineseSolarDate>& solar)
 {
-    if (chs.valid != 1 || chs.day != 1) return false;
+    if (!solar || solar->day != 1) return false;
+    const ChineseSolarDate& chs = *solar;
     switch (target) {
     case SearchTarget::SolarTermDarkMoon:
     case SearchTarget::SolarTermFullMoon: return true;
@@ -93,11 +96,9 @@ SearchOutcome CoincidenceSearch(SearchTarget target, double ajd, bool next, cons
         if (count % kDotEvery == 0) dots.Add();
         const double candidate = GetPhaseTimeUT(lunation, p).ajd();
         if (CheckDateRange(candidate) != RangeCheck::InRange) return WithinRange(FoundAt(candidate));
-        CHSDate chs;
-        CHLDate chl;
-        CJDateToChDates(AJDToCJDC(candidate, settings.refLongitude), settings.epoch, settings.refLongitude,
-                        chs, chl);
-        if (AcceptsTerm(target, chs)) return FoundAt(candidate);
+        const auto dates = CJDateToChDates(
+            Meridian(settings.refLongitude).At(AJDToCJDC(candidate, settings.refLongitude)), settings.epoch);
+        if (dates && AcceptsTerm(target, dates->solar)) return FoundAt(candidate);
         lunation += next ? 1 : -1;
     }
     return Refused(kFailedTitle, kCoincidenceFailure, MessageIcon::None);

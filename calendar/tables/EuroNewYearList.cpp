@@ -54,10 +54,9 @@ bool EuroNewYearList::Next(std::string& out)
         Flush(out);
         return false;
     }
-    CHSDate chs;
-    chs.valid = kCHSNotWanted;
-    CHLDate chl;
-    CJDateToChDates(jdn + 0.5, settings_.epoch, settings_.refLongitude, chs, chl);
+    // Every supported day has a lunar date; the empty fields stand in, as they always have.
+    const ChineseLunarDate chl =
+        LunarDateOfDay(DayNumber(jdn), settings_.epoch, Meridian(settings_.refLongitude)).value_or(ChineseLunarDate{});
     pending_ += std::to_string(newYear.year) + "-01-01 " + EuroCalendarCode(julian_) + " = " +
                 CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) + kCrLf;
     pending_ += CHLStemBranchStr(chl, settings_) + kCrLf;

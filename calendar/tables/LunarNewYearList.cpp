@@ -1,6 +1,8 @@
 #include "calendar/entry/DateEntryMessages.h"
 #include "calendar/tables/LunarNewYearList.h"
 
+#include <optional>
+
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/LunarYearMonths.h"
 #include "calendar/chinese/Orlun3.h"
@@ -43,16 +45,17 @@ LunarNewYearList::LunarNewYearList(const std::string& displayedCHL, int years, b
     : settings_(settings), omitInvalid_(omitInvalid), julian_(julian)
 {
     total_ = years;
-    readable_ = ParseCHLDateStr(displayedCHL, rec_);
+    const std::optional<ChineseLunarDate> shown = ParseCHLDateStr(displayedCHL);
+    readable_ = shown.has_value();
     if (!readable_) {
         message_ = kLunarDateInvalid;
         return;
     }
+    rec_ = *shown;
     day0_ = rec_.day;
     month0_ = rec_.month;
-    leap0_ = rec_.leap;
     rec_.epoch = settings.epoch;
-    newYearMode_ = month0_ == 1 && day0_ == 1 && leap0_ == 0;
+    newYearMode_ = month0_ == kFirstMonth && day0_ == 1;
 
     const std::string note = "(" + SettingsNote(settings, ", ") + ")";
     if (newYearMode_) {
@@ -68,8 +71,8 @@ LunarNewYearList::LunarNewYearList(const std::string& displayedCHL, int years, b
 std::string LunarNewYearList::Line(int k)
 {
     std::string line = CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " = " +
-                       DateText(EuroDate(rec_.jdn, julian_)) + " " + EuroCalendarCode(julian_) +
-                       " = " + SignedText(rec_.jdn) + " JDN";
+                       DateText(EuroDate(jdn_, julian_)) + " " + EuroCalendarCode(julian_) +
+                       " = " + SignedText(jdn_) + " JDN";
     if (newYearMode_) {
         const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_);
         line += " " + std::to_string(n.months) + "m J1:" + std::to_string(n.j1) +
@@ -92,8 +95,9 @@ bool LunarNewYearList::Next(std::string& out)
     // is kept back until its date is known to lie within the supported days.
     std::string year;
     for (;;) {
-        if (ChLDateToJDN(rec_, settings_) == CHLResult::Found) {
-            if (rec_.jdn > kMaxJDN) { // the list ends there, as a typed date would be refused
+        if (const CHLDay found = ChLDateToJDN(rec_, settings_); found.found()) {
+            jdn_ = found.day.value();
+            if (jdn_ > kMaxJDN) { // the list ends there, as a typed date would be refused
                 message_ = DateRangeMessage(RangeCheck::TooLate);
                 return false;
             }
@@ -103,8 +107,8 @@ bool LunarNewYearList::Next(std::string& out)
         if (!omitInvalid_) year += CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " is invalid" + kCrLf;
         if (rec_.day == 30) {
             rec_.day = 29;
-        } else if (rec_.leap != 0) {
-            rec_.leap = 0;
+        } else if (rec_.month.leap) {
+            rec_.month.leap = false;
             if (day0_ == 30) rec_.day = 30;
         } else {
             year += std::string("Anomaly") + kCrLf;
@@ -119,7 +123,6 @@ bool LunarNewYearList::Next(std::string& out)
     }
     rec_.day = day0_;
     rec_.month = month0_;
-    rec_.leap = leap0_;
     return done_ < total_;
 }
 

@@ -36,8 +36,10 @@ public:
 private:
     std::string Line(int k);
     CalendarSettings settings_;
-    CHLDate rec_;
-    int day0_ = 0, month0_ = 0, leap0_ = 0;
+    ChineseLunarDate rec_;
+    int32_t jdn_ = 0; // the day of rec_ once it has converted
+    int day0_ = 0;
+    ChineseMonth month0_;
     bool omitInvalid_ = false;
     bool julian_ = false;
     bool newYearMode_ = false;

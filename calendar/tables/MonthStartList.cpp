@@ -19,14 +19,14 @@ std::string YearsText(int years) { return std::to_string(years) + (years > 1 ? "
 
 // "79-30-01-01  CHL =  2013-02-10 CE = 2456334 JDN  29 days": the CHL texts padded so that the
 // columns line up whatever the cycle's digits and the leap mark.
-std::string MonthLine(const CHLDate& rec, int length, bool julian, Country country)
+std::string MonthLine(const ChineseLunarDate& rec, DayNumber start, int length, bool julian, Country country)
 {
     std::string chl = CHLDateStr(rec, CHLTextForm::CyclePosition, "CHL", country);
     if (chl.size() < kFullWidthCHL) chl = " " + chl;
-    if (!(rec.leap != 0 && rec.month >= 10)) chl.insert(chl.size() - 3, " ");
+    if (!(rec.month.leap && rec.month.number >= 10)) chl.insert(chl.size() - 3, " ");
     const std::string cal = EuroCalendarCode(julian);
-    return chl + " =  " + DateText(EuroDate(rec.jdn, julian)) + " " + cal + " = " +
-           SignedText(rec.jdn) + " JDN" + (length == 30 ? "  30 days" : "  29 days") + kCrLf;
+    return chl + " =  " + DateText(EuroDate(start.value(), julian)) + " " + cal + " = " +
+           SignedText(start.value()) + " JDN" + (length == 30 ? "  30 days" : "  29 days") + kCrLf;
 }
 
 } // namespace
@@ -62,12 +62,11 @@ bool MonthStartList::Next(std::string& out)
     }
     if (year < kMinChineseYear) return true;
     const LunarYearMonths nian = LunarYearMonthsOf(year, settings_);
-    CHLDate rec;
+    ChineseLunarDate rec;
     rec.epoch = settings_.epoch;
     rec.cycle = static_cast<int32_t>(CycleOfYear(year, settings_.epoch));
     rec.position = PositionOfYear(year);
     rec.day = 1;
-    rec.valid = 1;
     for (const LunarMonth& m : nian.months) {
         // The list ends where the supported days end, as a typed date would be refused there.
         if (m.start > kMaxJDN) {
@@ -75,10 +74,8 @@ bool MonthStartList::Next(std::string& out)
             return false;
         }
         if (m.start < kMinJDN || (leapOnly_ && !m.leap)) continue;
-        rec.month = m.number;
-        rec.leap = m.leap ? 1 : 0;
-        rec.jdn = m.start;
-        out += MonthLine(rec, m.length, julian_, settings_.country);
+        rec.month = ChineseMonth{m.number, m.leap};
+        out += MonthLine(rec, DayNumber(m.start), m.length, julian_, settings_.country);
     }
     return done_ < total_;
 }

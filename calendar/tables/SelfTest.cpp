@@ -1,6 +1,7 @@
 #include "calendar/tables/SelfTest.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/Orlun3.h"
@@ -16,39 +17,64 @@ std::string Report(const std::string& from, int32_t jdn, int32_t backJdn, const 
            back + kCrLf;
 }
 
-std::string CheckSolar(CHSDate rec, const CalendarSettings& s, bool& failed)
+// The day back from a day number and its dates: the day is 0 when the time has no structure and
+// a date missing from it reads as the empty fields, as the report has always shown them.
+struct DatesBack {
+    int32_t day = 0;
+    ChineseLunarDate lunar;
+    ChineseSolarDate solar;
+};
+
+DatesBack DatesOfDay(DayNumber day, const CalendarSettings& s)
 {
-    const CHSDate original = rec;
-    if (!ChSDateToJDN(rec, s)) return "0";
-    CHSDate back;
-    CHLDate unused;
-    CJDateToChDates(rec.jdn + 0.5, s.epoch, s.refLongitude, back, unused);
-    if (back.valid == 1 && back.cycle == original.cycle && back.position == original.position &&
-        back.term == original.term && back.day == original.day)
-        return "1";
-    failed = true;
-    return Report(CHSDateStr(original, false), rec.jdn, back.jdn, CHSDateStr(back, false));
+    DatesBack back;
+    const auto dates = CJDateToChDates(Meridian(s.refLongitude).NoonOf(day), s.epoch);
+    if (!dates) return back;
+    back.day = dates->day.value();
+    back.lunar = dates->lunar.value_or(ChineseLunarDate{});
+    back.solar = dates->solar.value_or(ChineseSolarDate{});
+    return back;
 }
 
-std::string CheckLunar(CHLDate rec, const CalendarSettings& s, bool& failed)
+bool SameFields(const ChineseSolarDate& a, const ChineseSolarDate& b)
 {
-    const CHLDate original = rec;
-    if (ChLDateToJDN(rec, s) != CHLResult::Found) return "0";
-    CHSDate unused;
-    unused.valid = kCHSNotWanted;
-    CHLDate back;
-    CJDateToChDates(rec.jdn + 0.5, s.epoch, s.refLongitude, unused, back);
-    if (back.valid == 1 && back.cycle == original.cycle && back.position == original.position &&
-        back.month == original.month && back.leap == original.leap && back.day == original.day)
+    return a.cycle == b.cycle && a.position == b.position && a.term == b.term && a.day == b.day;
+}
+
+bool SameFields(const ChineseLunarDate& a, const ChineseLunarDate& b)
+{
+    return a.cycle == b.cycle && a.position == b.position && a.month == b.month && a.day == b.day;
+}
+
+std::string CheckSolar(const ChineseSolarDate& original, const CalendarSettings& s, bool& failed)
+{
+    const std::optional<DayNumber> day = ChSDateToJDN(original, s);
+    if (!day) return "0";
+    const auto dates = CJDateToChDates(Meridian(s.refLongitude).NoonOf(*day), s.epoch);
+    if (dates && dates->solar && SameFields(*dates->solar, original))
         return "1";
     failed = true;
-    return Report(CHLDateStr(original, CHLTextForm::CyclePosition, "CHL", s.country), rec.jdn, back.jdn,
-                  CHLDateStr(back, CHLTextForm::CyclePosition, "CHL", s.country));
+    const DatesBack back = DatesOfDay(*day, s);
+    return Report(CHSDateStr(original, false), day->value(), back.day, CHSDateStr(back.solar, false));
+}
+
+std::string CheckLunar(const ChineseLunarDate& original, const CalendarSettings& s, bool& failed)
+{
+    const CHLDay found = ChLDateToJDN(original, s);
+    if (!found.found()) return "0";
+    const auto dates = CJDateToChDates(Meridian(s.refLongitude).NoonOf(found.day), s.epoch);
+    if (dates && dates->lunar && SameFields(*dates->lunar, original))
+        return "1";
+    failed = true;
+    const DatesBack back = DatesOfDay(found.day, s);
+    return Report(CHLDateStr(original, CHLTextForm::CyclePosition, "CHL", s.country), found.day.value(), back.day,
+                  CHLDateStr(back.lunar, CHLTextForm::CyclePosition, "CHL", s.country));
 }
 
 } // namespace
 
-std::string CheckBothWays(const CHSDate& chs, const CHLDate& chl, const CalendarSettings& s, bool& failed)
+std::string CheckBothWays(const ChineseSolarDate& chs, const ChineseLunarDate& chl, const CalendarSettings& s,
+                          bool& failed)
 {
     std::string text = CheckSolar(chs, s, failed);
     return text + CheckLunar(chl, s, failed);
@@ -56,9 +82,10 @@ std::string CheckBothWays(const CHSDate& chs, const CHLDate& chl, const Calendar
 
 std::string CheckMoment(double cjdc, const CalendarSettings& s, bool& failed)
 {
-    CHSDate chs;
-    CHLDate chl;
-    CJDateToChDates(cjdc, s.epoch, s.refLongitude, chs, chl);
+    // A moment without dates checks the empty fields, which convert to nothing: "00".
+    const auto dates = CJDateToChDates(Meridian(s.refLongitude).At(cjdc), s.epoch);
+    const ChineseSolarDate chs = dates ? dates->solar.value_or(ChineseSolarDate{}) : ChineseSolarDate{};
+    const ChineseLunarDate chl = dates ? dates->lunar.value_or(ChineseLunarDate{}) : ChineseLunarDate{};
     return CheckBothWays(chs, chl, s, failed);
 }
 
@@ -81,14 +108,14 @@ int RandomSelfTest::Draw(int n, int offset)
 std::string RandomSelfTest::NextPair()
 {
     if (Finished()) return "";
-    CHSDate chs;
-    CHLDate chl;
+    ChineseSolarDate chs;
+    ChineseLunarDate chl;
     chs.epoch = chl.epoch = settings_.epoch;
     chs.cycle = chl.cycle = Draw(200, -10);
     chs.position = chl.position = Draw(64, -2);
     chs.term = Draw(28, -2);
-    chl.month = Draw(15, -2);
-    chl.leap = Uniform() < 0.1f ? 1 : 0;
+    chl.month.number = Draw(15, -2);
+    chl.month.leap = Uniform() < 0.1f;
     chs.day = Draw(18, -2);
     chl.day = Draw(34, -2);
     ++done_;

@@ -15,10 +15,10 @@ namespace orlun {
 inline constexpr int kSelfTestPairs = 1000;
 inline constexpr const char* kSelfTestHeading = "Doing 1000 random solar,lunar -> JDN -> solar,lunar\r\n";
 
-// Checks both records both ways and returns the characters to append; failed becomes true when a
+// Checks both dates both ways and returns the characters to append; failed becomes true when a
 // date came back as another date (the text then holds the two-line report).
-std::string CheckBothWays(const CHSDate& chs, const CHLDate& chl, const CalendarSettings& settings,
-                          bool& failed);
+std::string CheckBothWays(const ChineseSolarDate& chs, const ChineseLunarDate& chl,
+                          const CalendarSettings& settings, bool& failed);
 
 // The two checks for the day of a CJDC moment.
 std::string CheckMoment(double cjdc, const CalendarSettings& settings, bool& failed);

@@ -73,13 +73,11 @@ struct MonthMarks {
 MonthMarks MarksOfMonthBeforeSolstice(const YearStructure& ys, const CalendarSettings& s)
 {
     MonthMarks marks{MonthLabelOf(ys, 0), ys.MajorTermCount[0]};
-    CHSDate chs;
-    chs.valid = kCHSNotWanted;
-    CHLDate chl;
-    CJDateToChDates(ys.MonthStart[0], s.epoch, s.refLongitude, chs, chl);
+    const Meridian reference(s.refLongitude);
+    const auto dates = CJDateToChDates(reference.MidnightOf(DayNumber(ys.MonthStart[0])), s.epoch);
     const SolarTermTable terms = SolarTermsOf(ys.MonthStart[0], TermMethod::TrueSun, s.refLongitude);
-    if (chl.valid == 0 || !IsValid(terms)) return marks;
-    marks.label = MonthLabelStr(ChineseMonth{chl.month, chl.leap != 0});
+    if (!dates || !dates->lunar || !IsValid(terms)) return marks;
+    marks.label = MonthLabelStr(dates->lunar->month);
     marks.majorTerms = 0;
     for (int i = 0; i < kTermTableSize; i += 2)
         if (terms.TermDay[i] >= ys.MonthStart[0] && terms.TermDay[i] < ys.MonthStart[1]) ++marks.majorTerms;

@@ -40,6 +40,12 @@ inline CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
 
 // "79-30-01-01 CHL" (a leap month "4*") and "79-30-4-7 CHS": the fields as they stand, for
 // failure messages and comparisons.
+inline std::string Text(const ChineseLunarDate& d)
+{
+    return std::to_string(d.cycle) + "-" + std::to_string(d.position) + "-" + MonthLabelStr(d.month) + "-" +
+           std::to_string(d.day) + " CHL";
+}
+
 inline std::string Text(const CHLDate& r)
 {
     return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +

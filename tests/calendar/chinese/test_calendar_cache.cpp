@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <random>
 #include <utility>
 #include <vector>
@@ -66,23 +67,23 @@ int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
     for (int32_t d = first; d < end && failures < 5; ++d) {
         for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
             settings.epoch = epoch;
-            CHLDate chl, refChl;
-            CHSDate chs, refChs;
-            CJDateToChDates(d + 0.5, epoch, longitude, chs, chl);
-            ReadChineseDates(fresh.Of(d), d + 0.5, epoch, refChs, refChl);
-            CHLDate back = chl, refBack = chl;
-            const int code = static_cast<int>(ChLDateToJDN(back, settings));
-            refBack.valid = 0;
-            refBack.epoch = epoch;
+            const LocalTime t = Meridian(longitude).NoonOf(DayNumber(d));
+            const std::optional<ChineseDatesOfDay> dates = CJDateToChDates(t, epoch);
+            const std::optional<ChineseDatesOfDay> ref = ReadChineseDates(fresh.Of(d), t, epoch);
+            const bool same = dates && ref && dates->day == ref->day && dates->lunar == ref->lunar &&
+                              dates->solar == ref->solar && dates->lunar && dates->solar;
+            const ChineseLunarDate chl = same ? *dates->lunar : ChineseLunarDate{};
+            const ChineseSolarDate chs = same ? *dates->solar : ChineseSolarDate{};
+            const CHLDay back = ChLDateToJDN(chl, settings);
             const auto nian = static_cast<int32_t>(YearOfCyclePos(chl.cycle, chl.position, epoch));
-            const int refCode = static_cast<int>(ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month, 15).value()), refBack));
-            CHSDate solarBack = chs;
-            const bool solarOk = ChSDateToJDN(solarBack, settings);
-            if (!Same(chl, refChl) || !Same(chs, refChs) || code != refCode || !Same(back, refBack) || !solarOk ||
-                solarBack.jdn != d || back.jdn != d) {
+            const CHLDay refBack =
+                ReadCHLDay(fresh.Of(GregorianJDN(nian, chl.month.number, 15).value()), chl.month, chl.day);
+            const std::optional<DayNumber> solarBack = ChSDateToJDN(chs, settings);
+            if (!same || back.result != refBack.result || back.day != refBack.day || solarBack != DayNumber(d) ||
+                back.day != DayNumber(d)) {
                 ADD_FAILURE() << "day " << d << " (" << GregorianText(d) << ") at " << longitude << " E: cached "
-                              << Text(chl) << " / " << Text(chs) << ", fresh " << Text(refChl) << " / "
-                              << Text(refChs) << ", back " << code << "/" << refCode;
+                              << Text(LunarRecordOf(chl, DayNumber(d))) << " / " << Text(SolarRecordOf(chs, DayNumber(d)))
+                              << ", back " << static_cast<int>(back.result) << "/" << static_cast<int>(refBack.result);
                 ++failures;
             }
         }

@@ -321,10 +321,9 @@ TEST(DateEntryParse, CHSDatesConvertBackToTheDayTheyNameUnderEitherEpoch)
     for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
         CalendarSettings s = SettingsForCountry(Country::China);
         s.epoch = epoch;
-        CHSDate chs;
-        CHLDate chl;
-        CJDateToChDates(kJDN_2013_02_10 + 0.5, epoch, s.refLongitude, chs, chl);
-        ASSERT_EQ(chs.valid, 1);
+        const auto dates = CJDateToChDates(Meridian(s.refLongitude).At(kJDN_2013_02_10 + 0.5), epoch);
+        ASSERT_TRUE(dates && dates->solar);
+        const ChineseSolarDate& chs = *dates->solar;
         const std::string text = std::to_string(chs.cycle) + "-" + std::to_string(chs.position) + "-" +
                                  std::to_string(chs.term) + "-" + std::to_string(chs.day) + " CHS";
         const ParseResult r = ParseDate(Entry(text, "8:00"), s, nullptr);

@@ -56,12 +56,9 @@ std::vector<std::vector<std::string>> GlossaryRows(const std::string& section)
 }
 
 // The CHL date of a Gregorian day at a country's meridian.
-CHLDate LunarOn(int year, int month, int day, int longitude)
+ChineseLunarDate LunarOn(int year, int month, int day, int longitude)
 {
-    CHSDate chs;
-    CHLDate chl;
-    CJDateToChDates(GregorianJDN(year, month, day).value() + 0.5, -2696, longitude, chs, chl);
-    return chl;
+    return LunarDateOfDay(GregorianJDN(year, month, day), -2696, Meridian(longitude)).value();
 }
 
 } // namespace
@@ -251,12 +248,12 @@ TEST(NativeDates, WellKnownDates)
         {2024, 9, 17, 135, kJa, "旧暦8月15日"},
     };
     for (const Case& c : cases) {
-        const CHLDate chl = LunarOn(c.y, c.m, c.d, c.longitude);
-        EXPECT_EQ(LunarDateText(c.language, chl.position, chl.month, chl.leap != 0, chl.day), c.expected)
+        const ChineseLunarDate chl = LunarOn(c.y, c.m, c.d, c.longitude);
+        EXPECT_EQ(LunarDateText(c.language, chl.position, chl.month.number, chl.month.leap, chl.day), c.expected)
             << c.y << "-" << c.m << "-" << c.d;
     }
-    const CHLDate newYear = LunarOn(2024, 2, 10, 135), midAutumn = LunarOn(2024, 9, 17, 135);
-    EXPECT_EQ(RokuyoText(*RokuyoOf(newYear.month, newYear.day)), "先勝");
-    EXPECT_EQ(RokuyoText(*RokuyoOf(midAutumn.month, midAutumn.day)), "仏滅");
+    const ChineseLunarDate newYear = LunarOn(2024, 2, 10, 135), midAutumn = LunarOn(2024, 9, 17, 135);
+    EXPECT_EQ(RokuyoText(*RokuyoOf(newYear.month.number, newYear.day)), "先勝");
+    EXPECT_EQ(RokuyoText(*RokuyoOf(midAutumn.month.number, midAutumn.day)), "仏滅");
     EXPECT_EQ(AnimalText(kVi, LunarOn(2023, 3, 22, 105).position), "Mèo"); // the year of the cat
 }

@@ -105,8 +105,7 @@ TEST(MoveLimits, OneDayAndTheRangeTest)
 
 TEST(MoveOptions, KeepOptionsAndUnitTexts)
 {
-    CHLDate day30 = orlun::test::Lunar(79, 37, 4, 30, 1);
-    day30.valid = 1;
+    const std::optional<ChineseLunarDate> day30 = ChineseLunarDate{79, 37, {4, true}, 30, kEpochHuangdi};
     EXPECT_TRUE(Keep30thApplies(day30, MoveUnit::CHLMonth, true));
     EXPECT_FALSE(Keep30thApplies(day30, MoveUnit::CHLMonth, false));
     EXPECT_FALSE(Keep30thApplies(day30, MoveUnit::CHSYear, true));

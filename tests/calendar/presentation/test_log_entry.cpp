@@ -24,7 +24,9 @@ LogMoment NewYear2013(Country country = Country::China)
     m.ajd = 2456334.0;
     m.cjdl = AJDToCJDL(m.ajd);
     m.cjdc = CJDLToCJDC(m.cjdl, m.settings.refLongitude);
-    CJDateToChDates(m.cjdc, m.settings.epoch, m.settings.refLongitude, m.chs, m.chl);
+    const auto dates = CJDateToChDates(Meridian(m.settings.refLongitude).At(m.cjdc), m.settings.epoch);
+    m.chl = dates->lunar;
+    m.chs = dates->solar;
     m.chlLine = "79-30-01-01 CHL 20:00 CCT";
     m.chsLine = "79-30-04-07 CHS 20:00 CCT";
     m.ceLine = "2013-02-10 CE 12:00 GMT Sunday";
@@ -193,7 +195,7 @@ TEST(LogEntry, FailureEndsTheEntryWhereItStands)
 
     // A moment without Chinese dates cannot be written out at length.
     m = NewYear2013();
-    m.chl.valid = 0;
+    m.chl.reset();
     p = Nothing();
     p.chl = p.verbose = true;
     const LogEntryResult chl = BuildLogEntry(m, p, kTitle, true);
@@ -215,10 +217,9 @@ TEST(LogEntry, MomentOfTheDisplayTexts)
     EXPECT_EQ(m.longitudeNumber, 120);
     ASSERT_TRUE(m.lunation.has_value());
     EXPECT_EQ(*m.lunation, 162);
-    EXPECT_EQ(m.chl.valid, 1);
-    EXPECT_EQ((std::vector<int>{m.chl.cycle, m.chl.position, m.chl.month, m.chl.day, m.chl.leap}),
-              (std::vector<int>{79, 30, 1, 1, 0}));
-    EXPECT_EQ((std::vector<int>{m.chs.cycle, m.chs.position, m.chs.term, m.chs.day}),
+    ASSERT_TRUE(m.chl && m.chs);
+    EXPECT_EQ(*m.chl, (ChineseLunarDate{79, 30, kFirstMonth, 1, kEpochHuangdi}));
+    EXPECT_EQ((std::vector<int>{m.chs->cycle, m.chs->position, m.chs->term, m.chs->day}),
               (std::vector<int>{79, 30, 4, 7}));
 }
 

@@ -65,9 +65,9 @@ TEST(MultipleSearch, GoingBackIntoAMatchingYearTheMonthIsThatOfTheDay)
     // twelfth month; the answer is the last day of that year's first (tiger) month.
     const MultipleResult r = Find(Rows({}, {kNoElementItem, kTiger}, {kWater, kPig}), kStart, false);
     ASSERT_EQ(r.status, MultipleStatus::Found);
-    const CHLDate chl = CHLDateOfDay(r.day, kChina);
+    const ChineseLunarDate chl = CHLDateOfDay(r.day, kChina).value();
     EXPECT_EQ(MonthElementAnimal(chl).animal, kTiger);
-    EXPECT_EQ(chl.month, 1);
+    EXPECT_EQ(chl.month, kFirstMonth);
     EXPECT_EQ(chl.position, 60);
 }
 
@@ -82,7 +82,7 @@ TEST(MultipleSearch, LimitsAndNotFound)
     EXPECT_EQ(MultipleSearchLimit(kStart, false, 1000, kChina), kStart - kThousandYearsDays);
     EXPECT_EQ(MultipleSearchLimit(kStart, true, 1000, kChina), kMaxJDN); // not past the range
     // One lunar year on: 79-31-04-23.
-    EXPECT_EQ(Text(CHLDateOfDay(MultipleSearchLimit(kStart, true, 1, kChina), kChina)), "79-31-04-23 CHL");
+    EXPECT_EQ(Text(CHLDateOfDay(MultipleSearchLimit(kStart, true, 1, kChina), kChina).value()), "79-31-04-23 CHL");
     // Water-pig years are 60 years apart: none within 10 years is found, even by the year jump.
     EXPECT_EQ(Find(Rows({}, {}, {kWater, kPig}), kStart, true, 10).status, MultipleStatus::NotFound);
     MultipleHooks stop;

@@ -174,9 +174,9 @@ TEST(TermSearches, CoincidencesFallOnTheFirstDayOfTheirTerm)
         for (bool next : {true, false}) {
             const double found = Search(c.target, start, next);
             EXPECT_EQ(next, found > start);
-            CHSDate chs;
-            CHLDate chl;
-            CJDateToChDates(AJDToCJDC(found, 120), kChina.epoch, 120, chs, chl);
+            const auto dates = CJDateToChDates(Meridian(120).At(AJDToCJDC(found, 120)), kChina.epoch);
+            ASSERT_TRUE(dates && dates->solar);
+            const ChineseSolarDate& chs = *dates->solar;
             EXPECT_EQ(chs.day, 1) << SearchTargetText(c.target);
             if (!c.terms.empty()) EXPECT_NE(std::find(c.terms.begin(), c.terms.end(), chs.term), c.terms.end());
             bool exact = false;
@@ -249,20 +249,21 @@ TEST(DaySearches, ElementAnimalDaysAndYears)
     EXPECT_EQ(refused.refusal.title, "Error");
     EXPECT_EQ(refused.refusal.text, "You must specify an element, an animal or both.");
     // From position 60 (2043, water-pig) the next wood-rat year is position 1 of the next cycle.
-    const CHLDate pig = CHLDateOf(Ut("2043-06-01T04:00"), kChina);
+    const ChineseLunarDate pig = CHLDateOf(Ut("2043-06-01T04:00"), kChina).value();
     ASSERT_EQ(pig.position, 60);
     const double rat = Search(SearchTarget::ElementAnimalYear, Ut("2043-06-01T04:00"), true, {0, 0});
-    const CHLDate found = CHLDateOf(rat, kChina);
+    const ChineseLunarDate found = CHLDateOf(rat, kChina).value();
     EXPECT_EQ(found.cycle, pig.cycle + 1);
     EXPECT_EQ(found.position, 1);
-    EXPECT_EQ(Text(found), std::to_string(pig.cycle + 1) + "-1-01-1 CHL");
+    EXPECT_EQ(found.month, kFirstMonth);
+    EXPECT_EQ(found.day, 1);
 }
 
 TEST(DaySearches, TripleCoincidenceDayCarriesOneNameThreeTimes)
 {
     for (bool next : {true, false}) {
         const double found = Search(SearchTarget::TripleCoincidenceDay, Ut("2013-06-01T04:00"), next);
-        const CHLDate chl = CHLDateOf(found, kChina);
+        const ChineseLunarDate chl = CHLDateOf(found, kChina).value();
         const ElementAnimal year = YearElementAnimal(chl);
         const ElementAnimal month = MonthElementAnimal(chl);
         const int day = DayPosition(DayOf(found));
@@ -304,11 +305,12 @@ TEST(RangeEnds, IntercalarySearchEndsWhenALaterMonthStepFails)
     for (bool next : {true, false}) {
         // The last (first) month the calculators know, and the month before (after) it: the first
         // step succeeds, the second cannot be made.
-        CHLDate end = CHLDateOfDay(next ? kMaxJDN : kMinJDN, kChina);
-        ASSERT_EQ(end.valid, 1);
-        for (CHLDate step = end; CHLMoveMonth(step, next, false, kChina);) end = step;
-        ASSERT_EQ(end.leap, 0);
-        CHLDate start = end;
+        const std::optional<ChineseLunarDate> last = CHLDateOfDay(next ? kMaxJDN : kMinJDN, kChina);
+        ASSERT_TRUE(last);
+        ChineseLunarDate end = *last;
+        for (ChineseLunarDate step = end; CHLMoveMonth(step, next, false, kChina);) end = step;
+        ASSERT_FALSE(end.month.leap);
+        ChineseLunarDate start = end;
         ASSERT_TRUE(CHLMoveMonth(start, !next, false, kChina));
         const SearchOutcome r = IntercalaryMonthSearch(start, next, false, kChina);
         EXPECT_FALSE(r.found);

@@ -256,9 +256,8 @@ TEST(SelfTest, RandomPairsAllConvertBack)
         EXPECT_NE(text.find('1'), std::string::npos);
     }
     bool failed = false;
-    CHSDate chs;
-    CHLDate leapless{kChina.epoch, 79, 30, 0, 0, 5, 1, 0, 0, 1}; // no leap 5th month in 2013
-    chs.cycle = 79, chs.position = 30, chs.term = 24, chs.day = 16;
+    const ChineseSolarDate chs{79, 30, 24, 16, kChina.epoch};
+    const ChineseLunarDate leapless{79, 30, {5, true}, 1, kChina.epoch}; // no leap 5th month in 2013
     EXPECT_EQ(CheckBothWays(chs, leapless, kChina, failed), "00");
     EXPECT_FALSE(failed);
 }
