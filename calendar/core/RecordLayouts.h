@@ -1,7 +1,8 @@
 // The byte layouts of the dates exchanged with the outside libraries: the Western date record of
 // the date-conversion library (engine/dayconv) and the CHL and CHS records of the date-string
-// readers (engine/orlun2). Only engine/ and the edge of the calendar that talks to it use them;
-// the calculators work on the date values of WesternDate.h, ChineseDate.h and ArcDate.h.
+// readers (engine/orlun2). Only engine/ and the record forms kept in
+// calendar/chinese/RecordConversions use them; the calculators work on the date values of
+// WesternDate.h, ChineseDate.h and ArcDate.h.
 #pragma once
 
 #include <cstdint>
@@ -51,7 +52,8 @@ struct CHSDate {
 };
 static_assert(sizeof(CHSDate) == 36, "the CHS record is exchanged by layout");
 
-// A CHS record whose valid field holds this on entry to CJDateToChDates is not filled.
+// A CHS record whose valid field holds this on entry to the record form of CJDateToChDates is not
+// filled (the value form always gives both dates).
 constexpr int32_t kCHSNotWanted = -99;
 
 } // namespace orlun
