@@ -5,7 +5,6 @@
 #include "CliMoveUnits.h"
 #include "Commands.h"
 #include "DisplayRecords.h"
-#include "calendar/core/Limits.h"
 #include "calendar/entry/DateEntry.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
