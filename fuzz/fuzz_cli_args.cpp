@@ -24,8 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const CalendarSettings settings = cli::SettingsFromOptions(options);
         if (settings.epoch != kEpochHuangdi && settings.epoch != kEpochAlternative)
             fuzz::Broken("an epoch that is neither of the two");
-        const double ajd = cli::MomentFromOptions(options, settings);
+        const double ajd = cli::ReadMoment(options, settings);
         if (!std::isfinite(ajd)) fuzz::Broken("a moment that is not finite");
+    } catch (const cli::UsageError&) {
+    }
+    // The rule of calendar: any number, but a number.
+    try {
+        const cli::Options options(args, {"ajd", "date"});
+        const cli::MomentArgument given = cli::ReadMomentArgument(
+            options, {cli::MomentPresence::Required, "needs one", cli::AjdCheck::NumberOnly, "the date"});
+        if (given.ajd.has_value() == given.date.has_value()) fuzz::Broken("not exactly one of --ajd and --date");
+        if (given.ajd && !std::isfinite(*given.ajd)) fuzz::Broken("an --ajd that is not finite");
     } catch (const cli::UsageError&) {
     }
     return 0;

@@ -1,18 +1,14 @@
 #include "CliEvents.h"
 
-#include <cstdio>
 #include <ctime>
 
 #include "calendar/festivals/EventCalendar.h"
 #include "calendar/festivals/EventText.h"
 #include "EventRecords.h"
 #include "io/CheckedWrite.h"
+#include "output/OutputFormats.h"
 
 namespace orlun::cli {
-
-namespace {
-constexpr int kExitUnwritten = 3;
-} // namespace
 
 EventFormat EventFormatOf(const Options& options)
 {
@@ -36,22 +32,22 @@ std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, 
 {
     switch (format) {
     case EventFormat::Text: return EventLines(events, language);
-    case EventFormat::Csv: return EventsCsv(events, language);
-    case EventFormat::Json: return EventsJson(events, language);
+    case EventFormat::Csv: return WholeTable("csv", kEventsTable, EventRecords(events, language));
+    case EventFormat::Json: return WholeTable("json", kEventsTable, EventRecords(events, language));
     case EventFormat::ICalendar: return EventCalendar(events, std::time(nullptr));
     }
     return EventLines(events, language);
 }
 
-int Emit(const std::string& text, const Options& options)
+int Emit(const std::string& text, const Options& options, Output& out)
 {
     const auto file = options.Get("output");
     if (!file) {
-        std::fputs(text.c_str(), stdout);
+        out.Text(text);
         return 0;
     }
     if (const auto failure = io::ReplaceFileContents(*file, text)) {
-        std::fprintf(stderr, "orlun-cli: %s\n", io::Describe(*failure).c_str());
+        out.Message("orlun-cli: " + io::Describe(*failure));
         return kExitUnwritten;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliArgs.h"
+#include "output/Output.h"
 #include "calendar/festivals/LunarEvents.h"
 #include "calendar/native/Language.h"
 
@@ -18,12 +19,12 @@ EventFormat EventFormatOf(const Options& options);
 // --lang en|zh-Hans|zh-Hant|vi|ja (English when not given).
 Language LanguageOf(const Options& options);
 
-// The events as lines of text (calendar/festivals/EventText), CSV or JSON records (EventRecords),
-// or an iCalendar document stamped with the present time.
+// The events as lines of text (calendar/festivals/EventText), the CSV or JSON table of their
+// records (EventRecords), or an iCalendar document stamped with the present time.
 std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, Language language);
 
-// Writes the text to --output FILE, or to standard output; 0, or 3 when it could not be written
-// (the reason on standard error).
-int Emit(const std::string& text, const Options& options);
+// Writes the text to --output FILE, or to standard output; 0, or kExitUnwritten when the file could
+// not be written (the reason on standard error).
+int Emit(const std::string& text, const Options& options, Output& out);
 
 } // namespace orlun::cli

@@ -8,6 +8,23 @@
 
 namespace orlun::cli {
 
+namespace {
+
+double AjdOf(const std::string& text, AjdCheck check)
+{
+    const auto value = ParseDouble(text);
+    if (check == AjdCheck::NumberOnly) {
+        if (!value) throw UsageError{"--ajd must be a number"};
+        return *value;
+    }
+    if (!value) throw UsageError{"--ajd must be a number, not \"" + text + "\""};
+    if (*value < kMinAJD || *value > kMaxAJD)
+        throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
+    return *value;
+}
+
+} // namespace
+
 bool TakeSwitch(std::vector<std::string>& args, const std::string& name)
 {
     const auto end = std::remove(args.begin(), args.end(), "--" + name);
@@ -16,31 +33,37 @@ bool TakeSwitch(std::vector<std::string>& args, const std::string& name)
     return found;
 }
 
-double MomentFromOptions(const Options& options, const CalendarSettings& settings)
+MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule)
 {
     const auto ajdText = options.Get("ajd");
     const auto dateText = options.Get("date");
+    if (rule.presence == MomentPresence::Required && ajdText.has_value() == dateText.has_value())
+        throw UsageError{std::string(rule.missing)};
     if (ajdText && dateText) throw UsageError{"give --ajd or --date, not both"};
-    if (ajdText) {
-        const auto value = ParseDouble(*ajdText);
-        if (!value) throw UsageError{"--ajd must be a number, not \"" + *ajdText + "\""};
-        if (*value < kMinAJD || *value > kMaxAJD)
-            throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
-        return *value;
-    }
-    if (!dateText) return CurrentAJDate(SystemClock()).ajd();
-    return MomentOfDateText(*dateText, "--date", settings);
+    MomentArgument given;
+    if (ajdText) given.ajd = AjdOf(*ajdText, rule.ajdCheck);
+    given.date = dateText;
+    return given;
 }
 
-double MomentOfDateText(const std::string& text, const std::string& what, const CalendarSettings& settings)
+double ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule)
+{
+    const MomentArgument given = ReadMomentArgument(options, rule);
+    if (given.ajd) return *given.ajd;
+    if (given.date) return MomentOfDateText(*given.date, rule.dateName, settings);
+    return CurrentAJDate(SystemClock()).ajd();
+}
+
+double MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings)
 {
     DateEntry entry;
     entry.date = text;
     // No question can be answered here: a date without its designation is refused.
     const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, {});
+    const std::string label = std::string(what) + ": ";
     if (r.outcome == ConvertOutcome::EntryError)
-        throw UsageError{what + ": " + WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country))};
-    if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{what + ": " + DateRangeMessage(r.range)};
+        throw UsageError{label + WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country))};
+    if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{label + DateRangeMessage(r.range)};
     return r.ajd;
 }
 

@@ -1,8 +1,10 @@
-// The moment and the settings that the data-window commands read: --ajd X or --date "TEXT",
-// --country, --epoch, --method, and switches such as --jc.
+// The one reader of a command's moment: --ajd X or --date "TEXT" (read as Convert reads a typed
+// date), or the present moment; and switches such as --jc.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CliArgs.h"
@@ -13,14 +15,38 @@ namespace orlun::cli {
 // Removes every "--name" from args; true when it was there.
 bool TakeSwitch(std::vector<std::string>& args, const std::string& name);
 
+// A command that needs a moment given, or one that takes the present moment when none is.
+enum class MomentPresence { PresentWhenAbsent, Required };
+// --ajd within the years -3000 to 3000, or any number (the command meets the range itself).
+enum class AjdCheck { WithinRange, NumberOnly };
 
-// The moment of --ajd X or of --date "TEXT" (read as Convert reads a typed date); the present
-// moment when neither is given.
-double MomentFromOptions(const Options& options, const CalendarSettings& settings);
+// How a command reads its moment, with the words of its usage errors.
+struct MomentRule {
+    MomentPresence presence = MomentPresence::PresentWhenAbsent;
+    std::string_view missing = "give --ajd or --date"; // Required: neither or both given
+    AjdCheck ajdCheck = AjdCheck::WithinRange;
+    std::string_view dateName = "--date";              // names the typed date in its refusal
+};
+
+// Exactly one of --ajd and --date, in the usual words.
+inline constexpr MomentRule kRequiredMoment{MomentPresence::Required};
+
+// What was given: at most one of them; neither stands for the present moment.
+struct MomentArgument {
+    std::optional<double> ajd;
+    std::optional<std::string> date;
+};
+
+// Reads --ajd and --date as the rule says; a usage error when they are missing, both given or
+// --ajd is not a number the rule takes. The date text is left to the caller.
+MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule);
+
+// The moment: --ajd, --date read as Convert reads a typed date, or the present moment.
+double ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule = {});
 
 // The moment of a typed date, read as Convert reads it; a usage error naming `what` when it is
 // refused.
-double MomentOfDateText(const std::string& text, const std::string& what, const CalendarSettings& settings);
+double MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings);
 
 // Lines end with CR LF in the window; a terminal wants LF.
 std::string WithLineFeeds(std::string text);

@@ -1,19 +1,11 @@
 #include "CliSearch.h"
 
-#include <cstdio>
-
 #include "CliMoment.h"
+#include "DisplayRecords.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/presentation/DisplayModel.h"
 
 namespace orlun::cli {
-
-double SearchStart(const Options& options, const CalendarSettings& settings)
-{
-    if (options.Get("ajd").has_value() == options.Get("date").has_value())
-        throw UsageError{"give --ajd or --date"};
-    return MomentFromOptions(options, settings);
-}
 
 int ElementOption(const std::string& name)
 {
@@ -43,16 +35,13 @@ ElementAnimalChoice ChoiceOption(const std::string& text, Country country)
     return c;
 }
 
-int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings)
+int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings, Output& out)
 {
     if (!outcome.found) {
-        const std::string& title = outcome.refusal.title;
-        std::printf("%s: %s\n", title.empty() ? "Orlun" : title.c_str(),
-                    WithLineFeeds(outcome.refusal.text).c_str());
+        out.Refusal(outcome.refusal.title, WithLineFeeds(outcome.refusal.text));
         return 1;
     }
-    const DisplayTexts texts = BuildDisplayTexts(outcome.ajd, settings);
-    for (const DisplayLine* line : texts.Lines()) std::printf("%s\t%s\n", line->caption.c_str(), line->value.c_str());
+    WriteDisplayLines(BuildDisplayTexts(outcome.ajd, settings), out);
     return 0;
 }
 

@@ -1,18 +1,16 @@
-// What orlun-cli search and multiple share: the start, the element and animal names, and the
-// printing of a found moment or of the message that refuses it.
+// What orlun-cli search and multiple share: the element and animal names, and the printing of a
+// found moment or of the message that refuses it.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "CliArgs.h"
+#include "output/Output.h"
 #include "calendar/search/MultipleSearch.h"
 #include "calendar/search/SearchOutcome.h"
 
 namespace orlun::cli {
-
-// --ajd X or --date "TEXT": exactly one of them.
-double SearchStart(const Options& options, const CalendarSettings& settings);
 
 // An element or animal name of the country; kNoElementItem / kNoAnimalItem for an empty name.
 int ElementOption(const std::string& name);
@@ -22,7 +20,7 @@ int AnimalOption(const std::string& name, Country country);
 ElementAnimalChoice ChoiceOption(const std::string& text, Country country);
 
 // Every display line of the found moment (exit 0), or "TITLE: TEXT" (exit 1).
-int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings);
+int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings, Output& out);
 
 // The multiple element-animal search from the moment, as its window runs it; within is an index
 // of kWithinTexts.

@@ -1,7 +1,5 @@
 // orlun-cli anniversary: the Common Era days of a lunar date in a run of lunar years — a lunar
 // birthday or a death anniversary — as text or as iCalendar for another calendar program.
-#include <cstdio>
-
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
@@ -26,7 +24,7 @@ AnniversaryStart StartOf(const std::string& text, const CalendarSettings& settin
 
 } // namespace
 
-int RunAnniversary(const std::vector<std::string>& args)
+int RunAnniversary(const std::vector<std::string>& args, Output& out)
 {
     const Options options(args, {"years", "from", "title", "country", "epoch", "lang", "format", "output"});
     if (options.Positionals().size() != 1)
@@ -50,10 +48,10 @@ int RunAnniversary(const std::vector<std::string>& args)
 
     const Anniversaries found = AnniversariesOf(day, firstYear, years, settings);
     const auto events = AnniversaryEvents(found, day, title, language, settings);
-    const int written = Emit(EventsIn(format, events, language), options);
+    const int written = Emit(EventsIn(format, events, language), options, out);
     if (written != 0) return written;
     if (!found.reachedRangeEnd) return 0;
-    std::fprintf(stderr, "%s\n", DateRangeMessage(firstYear < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate).c_str());
+    out.Message(DateRangeMessage(firstYear < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate));
     return 1;
 }
 

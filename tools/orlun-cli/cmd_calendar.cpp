@@ -2,16 +2,15 @@
 // row per quarter of the month) or as a PNG image drawn by the window's own code.
 #include <QApplication>
 #include <QFileInfo>
-#include <cstdio>
 #include <cstdlib>
 
 #include "CliArgs.h"
+#include "CliMoment.h"
 #include "Commands.h"
 #include "app/main/Pictures.h"
 #include "app/month/MonthCanvas.h"
 #include "app/month/MonthImage.h"
 #include "calendar/core/TimeScales.h"
-#include "calendar/entry/Convert.h"
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
 #include "calendar/western/Clock.h"
@@ -20,32 +19,14 @@ namespace orlun::cli {
 
 namespace {
 
-double MomentOf(const Options& options, const CalendarSettings& settings)
-{
-    const auto ajd = options.Get("ajd");
-    const auto date = options.Get("date");
-    if (ajd.has_value() == date.has_value()) throw UsageError{"calendar needs --ajd X or --date \"TEXT\""};
-    if (ajd) {
-        const auto value = ParseDouble(*ajd);
-        if (!value) throw UsageError{"--ajd must be a number"};
-        return *value;
-    }
-    DateEntry entry;
-    entry.date = *date;
-    const ConvertResult r = ConvertEntry(entry, true, CurrentAJDate(SystemClock()).ajd(), settings,
-                                         [](const std::string&) { return false; });
-    if (r.outcome == ConvertOutcome::OutOfRange) throw UsageError{"cannot read the date: " + DateRangeMessage(r.range)};
-    if (r.outcome == ConvertOutcome::EntryError) {
-        std::string message = DateEntryErrorMessage(r.errorCode, settings.country);
-        for (size_t at; (at = message.find("\r\n")) != std::string::npos;) message.erase(at, 1);
-        throw UsageError{"cannot read the date: " + message};
-    }
-    return r.ajd;
-}
+// Any --ajd: a moment outside the range has no lunar month, which is said below.
+constexpr MomentRule kCalendarMoment{MomentPresence::Required, "calendar needs --ajd X or --date \"TEXT\"",
+                                     AjdCheck::NumberOnly, "cannot read the date"};
 
-void PrintText(const MonthView& view, bool arc)
+void PrintText(const MonthView& view, bool arc, Output& out)
 {
-    std::printf("%s\n%s\n", view.title.c_str(), view.yearAndMonth.c_str());
+    out.Line(view.title);
+    out.Line(view.yearAndMonth);
     for (int row = 0; row < kGridRows; ++row) {
         std::string line;
         for (const MonthViewCell& c : view.cells) {
@@ -53,11 +34,11 @@ void PrintText(const MonthView& view, bool arc)
             if (!line.empty()) line += " | ";
             line += std::to_string(c.day) + " " + c.ceText + (arc ? " " + c.arcText : "");
         }
-        std::printf("%s\n", line.c_str());
+        out.Line(line);
     }
 }
 
-int WritePng(const MonthView& view, bool arc, const std::string& file)
+int WritePng(const MonthView& view, bool arc, const std::string& file, Output& out)
 {
     // Drawing needs the toolkit, but no display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -68,34 +49,35 @@ int WritePng(const MonthView& view, bool arc, const std::string& file)
     app::MonthCanvas canvas;
     QString failed;
     if (!canvas.LoadPictures(app::PictureFolder(), failed)) {
-        std::fprintf(stderr, "orlun-cli: cannot read the picture %s\n", qPrintable(failed));
+        out.Message("orlun-cli: cannot read the picture " + failed.toStdString());
         return 1;
     }
     canvas.SetMonth(view, arc);
     const QString png = app::WithPngSuffix(QString::fromLocal8Bit(file.c_str()));
     const QFileInfo folder(QFileInfo(png).absolutePath());
     if (!folder.isDir()) {
-        std::fprintf(stderr, "orlun-cli: cannot write %s: the folder %s does not exist\n", qPrintable(png),
-                     qPrintable(folder.filePath()));
+        out.Message("orlun-cli: cannot write " + png.toStdString() + ": the folder " + folder.filePath().toStdString() +
+                    " does not exist");
         return 1;
     }
     const app::MonthImageResult saved = app::SaveMonthImage(canvas.grab().toImage(), png);
     switch (saved.outcome) {
     case app::MonthImageOutcome::Png:
-        std::printf("The image has been saved in the PNG file\n%s\n", qPrintable(saved.path));
+        out.Line("The image has been saved in the PNG file");
+        out.Line(saved.path.toStdString());
         return 0;
     case app::MonthImageOutcome::BmpOnly:
-        std::fprintf(stderr, "%s\n", qPrintable(app::BmpFallbackText(saved)));
+        out.Message(app::BmpFallbackText(saved).toStdString());
         return 1;
     case app::MonthImageOutcome::Failed: break;
     }
-    std::fprintf(stderr, "orlun-cli: %s\n", qPrintable(app::SaveFailureText(saved)));
+    out.Message("orlun-cli: " + app::SaveFailureText(saved).toStdString());
     return 1;
 }
 
 } // namespace
 
-int RunCalendar(const std::vector<std::string>& rawArgs)
+int RunCalendar(const std::vector<std::string>& rawArgs, Output& out)
 {
     std::vector<std::string> args;
     bool arc = false, text = false;
@@ -108,15 +90,15 @@ int RunCalendar(const std::vector<std::string>& rawArgs)
     if (!options.Positionals().empty()) throw UsageError{"calendar takes no positional arguments"};
     if (!text && !options.Get("png")) throw UsageError{"calendar needs --text or --png FILE"};
     CalendarSettings settings = SettingsFromOptions(options);
-    const double ajd = MomentOf(options, settings);
+    const double ajd = ReadMoment(options, settings, kCalendarMoment);
     const auto first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.refLongitude), settings);
     if (!first) {
-        std::fprintf(stderr, "orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000\n");
+        out.Message("orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000");
         return 1;
     }
     const MonthView view = MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings);
-    if (text) PrintText(view, arc);
-    if (auto png = options.Get("png")) return WritePng(view, arc, *png);
+    if (text) PrintText(view, arc, out);
+    if (auto png = options.Get("png")) return WritePng(view, arc, *png, out);
     return 0;
 }
 

@@ -1,9 +1,10 @@
 // orlun-cli convert: a typed date, as the Convert panel reads it, shown in every calendar.
-#include <cstdio>
+#include <string>
 
 #include "CliArgs.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "DisplayRecords.h"
 #include "calendar/western/Clock.h"
 #include "calendar/entry/Convert.h"
 #include "calendar/presentation/DisplayModel.h"
@@ -62,19 +63,19 @@ void ShowCurrentMoment(DateEntry& entry, double now, const CalendarSettings& set
 }
 
 // The message of a refusal or of unchanged dates on stderr; false when nothing is to be shown.
-bool ReportOutcome(const ConvertResult& r, Country country)
+bool ReportOutcome(const ConvertResult& r, Country country, Output& out)
 {
     switch (r.outcome) {
     case ConvertOutcome::EntryError:
-        std::fprintf(stderr, "error %d: %s\n", r.errorCode,
-                     WithLineFeeds(DateEntryErrorMessage(r.errorCode, country)).c_str());
+        out.Message("error " + std::to_string(r.errorCode) + ": " +
+                    WithLineFeeds(DateEntryErrorMessage(r.errorCode, country)));
         return false;
     case ConvertOutcome::OutOfRange:
-        std::fprintf(stderr, "%s\n", DateRangeMessage(r.range).c_str());
+        out.Message(DateRangeMessage(r.range));
         return false;
     case ConvertOutcome::Unchanged:
     case ConvertOutcome::SameMinute:
-        std::fprintf(stderr, "%s\n", kConvertUnchangedMessage);
+        out.Message(kConvertUnchangedMessage);
         return true;
     case ConvertOutcome::Converted:
         return true;
@@ -82,27 +83,20 @@ bool ReportOutcome(const ConvertResult& r, Country country)
     return false;
 }
 
-void PrintLines(double ajd, const CalendarSettings& settings)
-{
-    const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
-    for (const DisplayLine* line : texts.Lines())
-        std::printf("%s\t%s\n", line->caption.c_str(), line->value.c_str());
-}
-
 } // namespace
 
-int RunConvert(const std::vector<std::string>& rawArgs)
+int RunConvert(const std::vector<std::string>& rawArgs, Output& out)
 {
     ConvertRequest request = ReadRequest(rawArgs);
     const double now = CurrentAJDate(SystemClock()).ajd();
     ShowCurrentMoment(request.entry, now, request.settings);
-    const auto ask = [yes = request.yes](const std::string& question) {
-        std::fprintf(stderr, "%s %s\n", question.c_str(), yes ? "Yes" : "No");
+    const auto ask = [yes = request.yes, &out](const std::string& question) {
+        out.Message(question + (yes ? " Yes" : " No"));
         return yes;
     };
     const ConvertResult r = ConvertEntry(request.entry, request.plus, now, request.settings, ask);
-    if (!ReportOutcome(r, request.settings.country)) return 1;
-    PrintLines(r.ajd, request.settings);
+    if (!ReportOutcome(r, request.settings.country, out)) return 1;
+    WriteDisplayLines(BuildDisplayTexts(r.ajd, request.settings), out);
     return 0;
 }
 

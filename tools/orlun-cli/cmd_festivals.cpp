@@ -1,7 +1,5 @@
 // orlun-cli festivals: the traditional festivals of a country in one or more lunar years, as text
 // or as iCalendar for another calendar program.
-#include <cstdio>
-
 #include "CliEvents.h"
 #include "Commands.h"
 #include "calendar/core/Limits.h"
@@ -14,7 +12,7 @@ namespace {
 constexpr int kMaxFestivalYears = 1000;
 } // namespace
 
-int RunFestivals(const std::vector<std::string>& args)
+int RunFestivals(const std::vector<std::string>& args, Output& out)
 {
     const Options options(args, {"years", "country", "lang", "format", "output"});
     if (options.Positionals().size() != 1) throw UsageError{"festivals needs the year: festivals YEAR"};
@@ -38,10 +36,10 @@ int RunFestivals(const std::vector<std::string>& args)
         const auto more = FestivalEvents(festivals, language, settings);
         events.insert(events.end(), more.begin(), more.end());
     }
-    const int written = Emit(EventsIn(format, events, language), options);
+    const int written = Emit(EventsIn(format, events, language), options, out);
     if (written != 0) return written;
     if (!stopped) return 0;
-    std::fprintf(stderr, "%s\n", DateRangeMessage(*year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate).c_str());
+    out.Message(DateRangeMessage(*year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate));
     return 1;
 }
 

@@ -1,6 +1,5 @@
 // orlun-cli list: lunar new years and anniversaries, lunar month starts and leap months, or the
 // lunar dates of Julian and Common Era new years, as the data window lists them from a moment.
-#include <cstdio>
 #include <memory>
 
 #include "CliMoment.h"
@@ -25,7 +24,7 @@ DataMode ModeOfName(const std::string& name)
 
 } // namespace
 
-int RunList(const std::vector<std::string>& rawArgs)
+int RunList(const std::vector<std::string>& rawArgs, Output& out)
 {
     std::vector<std::string> args = rawArgs;
     const bool leapOnly = TakeSwitch(args, "leap-only");
@@ -41,7 +40,7 @@ int RunList(const std::vector<std::string>& rawArgs)
         if (!value) throw UsageError{"--years must be a whole number from 1 to " + std::to_string(kMaxListYears)};
         years = static_cast<int>(*value);
     }
-    const double ajd = MomentFromOptions(options, settings);
+    const double ajd = ReadMoment(options, settings);
     const DisplayTexts shown = BuildDisplayTexts(ajd, settings);
 
     std::unique_ptr<YearList> list;
@@ -56,9 +55,9 @@ int RunList(const std::vector<std::string>& rawArgs)
     // the reason on standard error, whatever its kind.
     const std::string text = WholeList(*list);
     const bool reachedAYear = text.size() > list->Heading().size();
-    if (reachedAYear || list->Message().empty()) std::fputs(WithLineFeeds(text).c_str(), stdout);
+    if (reachedAYear || list->Message().empty()) out.Text(WithLineFeeds(text));
     if (list->Message().empty()) return 0;
-    std::fprintf(stderr, "%s\n", list->Message().c_str());
+    out.Message(list->Message());
     return 1;
 }
 

@@ -1,6 +1,6 @@
 // orlun-cli months: the lunar months of the lunar years whose new year falls in a run of CE years,
 // in the form of the reference month tables.
-#include <cstdio>
+#include <string>
 
 #include "CliArgs.h"
 #include "Commands.h"
@@ -13,21 +13,28 @@ namespace orlun::cli {
 
 namespace {
 
-// Prints the months of the lunar year whose month 1 day 1 falls in CE year y; false when the
+// The CE year of the new year, the month's number, 1 for a leap month, its first day and length.
+const Table kMonthsTable{"months", {{"year"}, {"month"}, {"leap"}, {"start"}, {"days"}}};
+
+Record MonthRecord(int y, const LunarMonth& m)
+{
+    return {{int64_t{y}, int64_t{m.number}, int64_t{m.leap ? 1 : 0}, DateText(GregorianDate(DayNumber(m.start))),
+             int64_t{m.length}}};
+}
+
+// Writes the months of the lunar year whose month 1 day 1 falls in CE year y; false when the
 // year could not be built.
-bool PrintLunarYear(int y, const CalendarSettings& settings)
+bool WriteLunarYear(int y, const CalendarSettings& settings, Output& out)
 {
     const LunarYearMonths year = LunarYearMonthsOf(y, settings);
     if (!year.valid) return false;
-    for (const LunarMonth& m : year.months)
-        std::printf("%d\t%d\t%d\t%s\t%d\n", y, m.number, m.leap ? 1 : 0,
-                    DateText(GregorianDate(DayNumber(m.start))).c_str(), m.length);
+    for (const LunarMonth& m : year.months) out.Write(MonthRecord(y, m));
     return true;
 }
 
 } // namespace
 
-int RunMonths(const std::vector<std::string>& args)
+int RunMonths(const std::vector<std::string>& args, Output& out)
 {
     const Options options(args, {"country", "epoch"});
     if (options.Positionals().size() != 2) throw UsageError{"months needs FIRST and LAST"};
@@ -36,10 +43,10 @@ int RunMonths(const std::vector<std::string>& args)
     if (!first || !last) throw UsageError{"FIRST and LAST must be years from -3000 to 2999"};
     if (*first > *last) throw UsageError{"FIRST must not be greater than LAST"};
     CalendarSettings settings = SettingsFromOptions(options);
+    out.Begin(kMonthsTable);
     for (int64_t y = *first; y <= *last; ++y) {
-        if (!PrintLunarYear(static_cast<int>(y), settings)) {
-            std::fprintf(stderr, "orlun-cli: the lunar year of %lld could not be built\n",
-                         static_cast<long long>(y));
+        if (!WriteLunarYear(static_cast<int>(y), settings, out)) {
+            out.Message("orlun-cli: the lunar year of " + std::to_string(y) + " could not be built");
             return 1;
         }
     }

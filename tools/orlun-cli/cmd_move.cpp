@@ -1,11 +1,10 @@
 // orlun-cli move: the Move panel's steps from a moment, each followed by the display line of the
 // calendar that is then current.
-#include <cstdio>
-
 #include "CliArgs.h"
+#include "CliMoment.h"
 #include "CliMoveUnits.h"
 #include "Commands.h"
-#include "calendar/core/Limits.h"
+#include "DisplayRecords.h"
 #include "calendar/entry/DateEntry.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
@@ -24,43 +23,32 @@ struct Start {
 };
 
 // The message as "TITLE: TEXT"; a message without a title of its own bears the program's.
-int Refuse(const MoveRefusal& refusal)
+int Refuse(const MoveRefusal& refusal, Output& out)
 {
-    std::printf("%s: %s\n", refusal.title.empty() ? "Orlun" : refusal.title.c_str(),
-                refusal.text.c_str());
+    out.Refusal(refusal.title, refusal.text);
     return 1;
 }
 
-void PrintLine(double ajd, int calendar, const CalendarSettings& settings)
+void WriteLine(double ajd, int calendar, const CalendarSettings& settings, Output& out)
 {
     const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
-    const DisplayLine& line = texts.LineOfCalendar(static_cast<CalendarRow>(calendar));
-    std::printf("%s\t%s\n", line.caption.c_str(), line.value.c_str());
+    out.Write(DisplayLineRecord(texts.LineOfCalendar(static_cast<CalendarRow>(calendar))));
 }
 
-// The starting moment: --ajd, or --date read as the date field reads it.
-std::optional<Start> StartOf(const Options& options, const CalendarSettings& settings)
+// The starting moment: --ajd, or --date read as the date field reads it, which keeps its calendar.
+std::optional<Start> StartOf(const Options& options, const CalendarSettings& settings, Output& out)
 {
-    const auto ajdText = options.Get("ajd");
-    const auto dateText = options.Get("date");
-    if (ajdText.has_value() == dateText.has_value()) throw UsageError{"give --ajd or --date"};
-    if (ajdText) {
-        const auto value = ParseDouble(*ajdText);
-        if (!value) throw UsageError{"--ajd must be a number, not \"" + *ajdText + "\""};
-        if (*value < kMinAJD || *value > kMaxAJD)
-            throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
-        return Start{*value, kRowAJD};
-    }
+    const MomentArgument given = ReadMomentArgument(options, kRequiredMoment);
+    if (given.ajd) return Start{*given.ajd, kRowAJD};
     DateEntry entry;
-    entry.date = *dateText;
+    entry.date = *given.date;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
     if (parsed.errorCode != kEntryOK) {
-        std::printf("%s: %s\n", DateEntryErrorTitle(parsed.errorCode),
-                    DateEntryErrorMessage(parsed.errorCode, settings.country).c_str());
+        out.Refusal(DateEntryErrorTitle(parsed.errorCode), DateEntryErrorMessage(parsed.errorCode, settings.country));
         return std::nullopt;
     }
     if (const RangeCheck range = CheckDateRange(parsed.ajd); range != RangeCheck::InRange) {
-        std::printf("%s: %s\n", kDateRangeTitle, DateRangeMessage(range).c_str());
+        out.Refusal(kDateRangeTitle, DateRangeMessage(range));
         return std::nullopt;
     }
     return Start{parsed.ajd, parsed.fields.currentCalendar};
@@ -68,7 +56,7 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
 
 } // namespace
 
-int RunMove(const std::vector<std::string>& rawArgs)
+int RunMove(const std::vector<std::string>& rawArgs, Output& out)
 {
     std::vector<std::string> args;
     MoveInputs inputs;
@@ -93,19 +81,20 @@ int RunMove(const std::vector<std::string>& rawArgs)
         steps = *n;
     }
 
-    const std::optional<Start> start = StartOf(options, settings);
+    const std::optional<Start> start = StartOf(options, settings, out);
     if (!start) return 1;
     double ajd = start->ajd;
     int calendar = start->calendar;
+    out.Begin(kDisplayLinesTable);
     for (int64_t i = 0; i < steps; ++i) {
         const MoveStepResult r =
             oneDay ? OneDayStep(ajd, inputs.forward) : MoveStep(ajd, inputs, settings);
-        if (!r.moved) return Refuse(r.refusal);
+        if (!r.moved) return Refuse(r.refusal, out);
         ajd = r.ajd;
         if (r.calendar >= 0) calendar = r.calendar;
-        PrintLine(ajd, calendar, settings);
+        WriteLine(ajd, calendar, settings, out);
         if (steps > 1) {
-            if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded);
+            if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded, out);
         }
     }
     return 0;

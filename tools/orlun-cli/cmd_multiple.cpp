@@ -20,7 +20,7 @@ int WithinOption(const std::string& text)
 
 } // namespace
 
-int RunMultiple(const std::vector<std::string>& rawArgs)
+int RunMultiple(const std::vector<std::string>& rawArgs, Output& out)
 {
     std::vector<std::string> args = rawArgs;
     const bool next = !TakeSwitch(args, "previous");
@@ -35,8 +35,8 @@ int RunMultiple(const std::vector<std::string>& rawArgs)
         if (auto text = options.Get(name)) criteria[row] = ChoiceOption(*text, settings.country);
     if (!criteria.AnySpecified()) throw UsageError{"give --day, --month or --year"};
     const int within = options.Get("within") ? WithinOption(*options.Get("within")) : kDefaultWithin;
-    const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : SearchStart(options, settings);
-    return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings);
+    const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : ReadMoment(options, settings, kRequiredMoment);
+    return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings, out);
 }
 
 } // namespace orlun::cli

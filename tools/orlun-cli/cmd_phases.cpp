@@ -1,6 +1,7 @@
 // orlun-cli phases: the instants of the principal phases of a run of lunations.
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "CliArgs.h"
 #include "Commands.h"
@@ -12,8 +13,8 @@ namespace orlun::cli {
 
 namespace {
 
-// "YYYY-MM-DD HH:MM:SS" of a UT instant, rounded to the second (Gregorian).
-std::string UTDateTime(double ut)
+// "YYYY-MM-DD" and "HH:MM:SS" of a UT instant, rounded to the second (Gregorian).
+std::pair<std::string, std::string> UTDateAndTime(double ut)
 {
     double dayStart = std::floor(ut + 0.5);
     long seconds = std::lround((ut + 0.5 - dayStart) * 86400.0);
@@ -25,12 +26,24 @@ std::string UTDateTime(double ut)
     char time[48];
     std::snprintf(time, sizeof time, "%02ld:%02ld:%02ld", seconds / 3600, (seconds / 60) % 60,
                   seconds % 60);
-    return DateText(rec) + " " + time;
+    return {DateText(rec), time};
+}
+
+// The instants in dynamical and universal time, and the UT date and time the text form shows.
+const Table kPhasesTable{"phases",
+                         {{"lunation"}, {"phase"}, {"td"}, {"ut"}, {"date"}, {"time", TextGap::Space}}};
+
+Record PhaseRecord(int32_t lunation, int phase)
+{
+    const double td = GetPhaseTimeTD(lunation, phase);
+    const double ut = GetPhaseTimeUT(lunation, phase).ajd();
+    auto [date, time] = UTDateAndTime(ut);
+    return {{int64_t{lunation}, int64_t{phase}, Decimal{td, 6}, Decimal{ut, 6}, std::move(date), std::move(time)}};
 }
 
 } // namespace
 
-int RunPhases(const std::vector<std::string>& args)
+int RunPhases(const std::vector<std::string>& args, Output& out)
 {
     const Options options(args, {});
     if (options.Positionals().size() != 2) throw UsageError{"phases needs FIRST and LAST"};
@@ -41,13 +54,9 @@ int RunPhases(const std::vector<std::string>& args)
                          std::to_string(kMinLunation) + " to " + std::to_string(kMaxLunation)};
     if (*first > *last) throw UsageError{"FIRST must not be greater than LAST"};
 
+    out.Begin(kPhasesTable);
     for (int64_t n = *first; n <= *last; ++n) {
-        for (int phase = 0; phase < 4; ++phase) {
-            const int32_t lunation = static_cast<int32_t>(n);
-            const double td = GetPhaseTimeTD(lunation, phase);
-            const double ut = GetPhaseTimeUT(lunation, phase).ajd();
-            std::printf("%d\t%d\t%.6f\t%.6f\t%s\n", lunation, phase, td, ut, UTDateTime(ut).c_str());
-        }
+        for (int phase = 0; phase < 4; ++phase) out.Write(PhaseRecord(static_cast<int32_t>(n), phase));
     }
     return 0;
 }

@@ -7,7 +7,7 @@
 
 namespace orlun::cli {
 
-int RunSearch(const std::vector<std::string>& rawArgs)
+int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
 {
     std::vector<std::string> args = rawArgs;
     SearchInputs in;
@@ -22,12 +22,12 @@ int RunSearch(const std::vector<std::string>& rawArgs)
     in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
     if (*target == SearchTarget::MultipleElementAnimalDay)
         throw UsageError{"the multiple element-animal day is searched with orlun-cli multiple"};
-    const double start = SearchStart(options, settings);
+    const double start = ReadMoment(options, settings, kRequiredMoment);
     if (*target == SearchTarget::SameElementAnimalDayMonth)
         return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
                                             false, settings),
-                            settings);
-    return PrintOutcome(orlun::RunSearch(start, in, settings), settings);
+                            settings, out);
+    return PrintOutcome(orlun::RunSearch(start, in, settings), settings, out);
 }
 
 } // namespace orlun::cli

@@ -1,7 +1,6 @@
 // orlun-cli selftest: the Chinese dates of 1000 random pairs, or of one typed date, to a day
 // number and back; exit 1 when a date came back as another date.
 #include <chrono>
-#include <cstdio>
 
 #include "CliMoment.h"
 #include "Commands.h"
@@ -10,7 +9,7 @@
 
 namespace orlun::cli {
 
-int RunSelfTest(const std::vector<std::string>& args)
+int RunSelfTest(const std::vector<std::string>& args, Output& out)
 {
     const Options options(args, {"date", "seed", "country", "epoch", "method"});
     if (!options.Positionals().empty()) throw UsageError{"selftest takes no positional arguments"};
@@ -19,7 +18,7 @@ int RunSelfTest(const std::vector<std::string>& args)
     std::string text;
     if (options.Get("date")) {
         if (options.Get("seed")) throw UsageError{"give --date or --seed, not both"};
-        const double ajd = MomentFromOptions(options, settings);
+        const double ajd = ReadMoment(options, settings);
         text = CheckMoment(AJDToCJDC(ajd, settings.refLongitude), settings, failed) + "\r\n";
     } else {
         uint32_t seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -33,7 +32,7 @@ int RunSelfTest(const std::vector<std::string>& args)
         while (!test.Finished()) text += test.NextPair();
         text += "\r\n";
     }
-    std::fputs(WithLineFeeds(text).c_str(), stdout);
+    out.Text(WithLineFeeds(text));
     return failed ? 1 : 0;
 }
 

@@ -1,5 +1,5 @@
 // orlun-cli terms: the 79 solar terms of the table of one solar year.
-#include <cstdio>
+#include <string>
 
 #include "CliArgs.h"
 #include "Commands.h"
@@ -11,7 +11,21 @@
 
 namespace orlun::cli {
 
-int RunTerms(const std::vector<std::string>& args)
+namespace {
+
+// The term's CJDC instant at the reference meridian, and its local date and time.
+const Table kTermsTable{"terms", {{"index"}, {"code"}, {"moment"}, {"date"}, {"time", TextGap::Space}}};
+
+Record TermRecord(const SolarTermTable& table, int i)
+{
+    const WesternDate day = GregorianDate(DayNumber(table.TermDay[i]));
+    return {{int64_t{i}, SolarTermCodeOfIndex(i), Decimal{table.TermMoment[i], 4}, DateText(day),
+             TimeText(FractionOf(table.TermMoment[i]))}};
+}
+
+} // namespace
+
+int RunTerms(const std::vector<std::string>& args, Output& out)
 {
     const Options options(args, {"country", "method"});
     if (options.Positionals().size() != 1) throw UsageError{"terms needs YEAR"};
@@ -24,14 +38,11 @@ int RunTerms(const std::vector<std::string>& args)
     const SolarTermTable table =
         BuildSolarTerms(Meridian(settings.refLongitude).NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1)), settings.method);
     if (!IsValid(table)) {
-        std::fprintf(stderr, "orlun-cli: no solar-term table for %lld\n", static_cast<long long>(*year));
+        out.Message("orlun-cli: no solar-term table for " + std::to_string(*year));
         return 1;
     }
-    for (int i = 0; i < kTermTableSize; ++i) {
-        const WesternDate day = GregorianDate(DayNumber(table.TermDay[i]));
-        std::printf("%d\t%s\t%.4f\t%s %s\n", i, SolarTermCodeOfIndex(i).c_str(), table.TermMoment[i],
-                    DateText(day).c_str(), TimeText(FractionOf(table.TermMoment[i])).c_str());
-    }
+    out.Begin(kTermsTable);
+    for (int i = 0; i < kTermTableSize; ++i) out.Write(TermRecord(table, i));
     return 0;
 }
 

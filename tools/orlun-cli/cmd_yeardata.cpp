@@ -1,14 +1,12 @@
 // orlun-cli yeardata: the dark moons and solar terms of three solar years, as the data window
 // shows them.
-#include <cstdio>
-
 #include "CliMoment.h"
 #include "Commands.h"
 #include "calendar/tables/YearData.h"
 
 namespace orlun::cli {
 
-int RunYearData(const std::vector<std::string>& rawArgs)
+int RunYearData(const std::vector<std::string>& rawArgs, Output& out)
 {
     std::vector<std::string> args = rawArgs;
     YearDataOptions o;
@@ -19,8 +17,7 @@ int RunYearData(const std::vector<std::string>& rawArgs)
     const Options options(args, {"ajd", "date", "country", "epoch", "method"});
     if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
-    const double ajd = MomentFromOptions(options, settings);
-    std::fputs(WithLineFeeds(YearDataText(ajd, o, settings)).c_str(), stdout);
+    out.Text(WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings)));
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "engine/engine_status.h"
+#include "output/OutputFormats.h"
 
 namespace {
 
@@ -51,18 +52,19 @@ int main(int argc, char** argv)
 {
     using namespace orlun::cli;
     if (argc < 2) return Usage("");
+    Output out(stdout, stderr, WriterOfFormat(kTextFormat));
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {
-        std::fputs(kUsage, stdout);
-        return 0;
+        out.Text(kUsage);
+        return out.ExitCode(0);
     }
     if (command == "--version") {
-        std::printf("orlun-cli %s\n", ORLUN_VERSION);
-        return 0;
+        out.Line(std::string("orlun-cli ") + ORLUN_VERSION);
+        return out.ExitCode(0);
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {
-        int (*run)(const std::vector<std::string>&) = nullptr;
+        int (*run)(const std::vector<std::string>&, Output&) = nullptr;
         if (command == "lines") run = RunLines;
         else if (command == "phases") run = RunPhases;
         else if (command == "terms") run = RunTerms;
@@ -81,14 +83,14 @@ int main(int argc, char** argv)
 
         const EngineStatus engine = CheckEphemeris();
         if (!engine.ok) {
-            std::fprintf(stderr, "orlun-cli: %s\n", engine.message.c_str());
-            return 1;
+            out.Message("orlun-cli: " + engine.message);
+            return out.ExitCode(1);
         }
-        return run(args);
+        return out.ExitCode(run(args, out));
     } catch (const UsageError& e) {
-        return Usage(e.message);
+        return out.ExitCode(Usage(e.message));
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "orlun-cli: %s\n", e.what());
-        return 1;
+        out.Message(std::string("orlun-cli: ") + e.what());
+        return out.ExitCode(1);
     }
 }

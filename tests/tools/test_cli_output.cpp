@@ -1,0 +1,169 @@
+// orlun-cli's output object and its formats: the exact bytes of each format, which stream each
+// kind of text goes to, and a failed write to standard output turning into exit code 3.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "output/Output.h"
+#include "output/OutputFormats.h"
+
+namespace orlun::cli {
+namespace {
+
+// A stream in memory; its text once closed.
+class MemoryStream {
+public:
+    MemoryStream() : file_(open_memstream(&data_, &size_)) {}
+    ~MemoryStream()
+    {
+        if (file_) std::fclose(file_);
+        std::free(data_);
+    }
+    std::FILE* File() { return file_; }
+    std::string Text()
+    {
+        std::fflush(file_);
+        return std::string(data_, size_);
+    }
+
+private:
+    char* data_ = nullptr;
+    size_t size_ = 0;
+    std::FILE* file_;
+};
+
+const Table kPhases{"phases", {{"lunation"}, {"phase"}, {"td"}, {"ut"}, {"date"}, {"time", TextGap::Space}}};
+const Table kLines{"lines", {{"caption"}, {"value"}}};
+
+struct FormatCase {
+    const char* format;
+    Table table;
+    std::vector<Record> records;
+    std::string expected;
+};
+
+TEST(CliOutputFormats, WriteTheExactBytesOfEachFormat)
+{
+    const std::vector<Record> phase = {
+        {{int64_t{-1}, int64_t{3}, Decimal{2451543.0123456, 6}, Decimal{-0.5, 6}, "1999-12-29", "12:17:47"}}};
+    const std::vector<Record> texts = {{{"CE", " 2013-02-10, Sun"}}, {{"a,b \"q\"", "two\r\nlines"}}};
+    const FormatCase cases[] = {
+        // The text form: tabs, a space before the time, "%.6f", no header.
+        {"text", kPhases, phase, "-1\t3\t2451543.012346\t-0.500000\t1999-12-29 12:17:47\n"},
+        {"text", kLines, texts, "CE\t 2013-02-10, Sun\na,b \"q\"\ttwo\r\nlines\n"},
+        {"text", kLines, {}, ""},
+        // A value beyond the named columns still gets a tab before it.
+        {"text", kLines, {{{"a", "b", int64_t{7}}}}, "a\tb\t7\n"},
+        {"csv", kPhases, phase,
+         "lunation,phase,td,ut,date,time\r\n-1,3,2451543.012346,-0.500000,1999-12-29,12:17:47\r\n"},
+        // RFC 4180: a comma, a quote or a line break makes a quoted field with doubled quotes.
+        {"csv", kLines, texts, "caption,value\r\nCE,\" 2013-02-10, Sun\"\r\n\"a,b \"\"q\"\"\",\"two\r\nlines\"\r\n"},
+        {"csv", kLines, {}, "caption,value\r\n"},
+        // Whole numbers stay whole; the decimals are the text form's only.
+        {"json", kPhases, phase,
+         "{\n  \"phases\": [\n    {\n      \"lunation\": -1,\n      \"phase\": 3,\n      \"td\": 2451543.0123456,\n"
+         "      \"ut\": -0.5,\n      \"date\": \"1999-12-29\",\n      \"time\": \"12:17:47\"\n    }\n  ]\n}\n"},
+        {"json", kLines, {}, "{\n  \"lines\": []\n}\n"},
+    };
+    for (const FormatCase& c : cases)
+        EXPECT_EQ(WholeTable(c.format, c.table, c.records), c.expected) << c.format << " " << c.table.name;
+}
+
+TEST(CliOutputFormats, NamesOnlyTheFormatsItHas)
+{
+    EXPECT_EQ(FormatNames(), (std::vector<std::string>{"text", "csv", "json"}));
+    for (const char* name : {"", "TEXT", "tsv", "ics", "json "}) {
+        EXPECT_EQ(WriterOfFormat(name), nullptr) << name;
+        EXPECT_EQ(WholeTable(name, kLines, {{{"a", "b"}}}), "") << name;
+    }
+}
+
+TEST(CliOutputFormats, JsonWritesNothingWhenNoTableWasBegun)
+{
+    EXPECT_EQ(WriterOfFormat("json")->End(), "");
+}
+
+struct StreamCase {
+    const char* what;
+    void (*show)(Output&);
+    std::string out, err;
+};
+
+TEST(CliOutput, SendsEachKindOfTextToItsStream)
+{
+    const StreamCase cases[] = {
+        {"records", [](Output& o) { o.Begin(kLines); o.Write({{"CHL", "79-30-01-01"}}); }, "CHL\t79-30-01-01\n", ""},
+        {"line", [](Output& o) { o.Line("The image has been saved in the PNG file"); },
+         "The image has been saved in the PNG file\n", ""},
+        {"text as it is", [](Output& o) { o.Text("a\nb"); }, "a\nb", ""},
+        {"titled refusal", [](Output& o) { o.Refusal("Date out of range", "too late"); }, "Date out of range: too late\n",
+         ""},
+        // A message box without a title of its own bears the program's name.
+        {"untitled refusal", [](Output& o) { o.Refusal("", "Not found"); }, "Orlun: Not found\n", ""},
+        {"message", [](Output& o) { o.Message("error 3: bad"); }, "", "error 3: bad\n"},
+        {"mixed", [](Output& o) { o.Message("Is this a CHL Calendar date? No"); o.Line("x"); o.Message("done"); }, "x\n",
+         "Is this a CHL Calendar date? No\ndone\n"},
+    };
+    for (const StreamCase& c : cases) {
+        MemoryStream out, err;
+        Output output(out.File(), err.File(), WriterOfFormat(kTextFormat));
+        c.show(output);
+        EXPECT_EQ(output.ExitCode(1), 1) << c.what;
+        EXPECT_EQ(out.Text(), c.out) << c.what;
+        EXPECT_EQ(err.Text(), c.err) << c.what;
+    }
+}
+
+TEST(CliOutput, ClosesTheJsonDocumentWhenFinished)
+{
+    MemoryStream out, err;
+    Output output(out.File(), err.File(), WriterOfFormat("json"));
+    output.Begin(kLines);
+    output.Write({{"CE", "2013-02-10"}});
+    EXPECT_EQ(out.Text(), "");
+    EXPECT_TRUE(output.Finish());
+    EXPECT_TRUE(output.Finish()); // a second call writes nothing more
+    EXPECT_EQ(out.Text(), "{\n  \"lines\": [\n    {\n      \"caption\": \"CE\",\n      \"value\": \"2013-02-10\"\n    }\n  ]\n}\n");
+}
+
+struct FullCase {
+    const char* what;
+    size_t lines;  // more than a stream buffer holds fails while writing, fewer when flushed
+    int ownCode;
+};
+
+TEST(CliOutput, ReportsAFailedWriteOnceAndExitsWithThree)
+{
+    const FullCase cases[] = {{"nothing written", 0, 0}, {"one line", 1, 0}, {"refused after one line", 1, 1}, {"many lines", 20000, 0}};
+    for (const FullCase& c : cases) {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        MemoryStream err;
+        Output output(full, err.File(), WriterOfFormat(kTextFormat));
+        for (size_t i = 0; i < c.lines; ++i) output.Line("2013\t1\t0\t2013-02-10\t29");
+        const bool wrote = c.lines == 0;
+        EXPECT_EQ(output.ExitCode(c.ownCode), wrote ? c.ownCode : kExitUnwritten) << c.what;
+        EXPECT_EQ(output.ExitCode(c.ownCode), wrote ? c.ownCode : kExitUnwritten) << c.what;
+        EXPECT_EQ(err.Text(), wrote ? "" : "orlun-cli: cannot write to standard output (No space left on device)\n")
+            << c.what;
+        std::fclose(full);
+    }
+}
+
+TEST(CliOutput, MessagesStillReachStandardErrorAfterAFailedWrite)
+{
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::setvbuf(full, nullptr, _IONBF, 0); // the failure shows at the write itself
+    MemoryStream err;
+    Output output(full, err.File(), WriterOfFormat(kTextFormat));
+    output.Line("lost");
+    output.Message("the range ends here");
+    EXPECT_FALSE(output.Finish());
+    EXPECT_EQ(err.Text(), "the range ends here\norlun-cli: cannot write to standard output (No space left on device)\n");
+    std::fclose(full);
+}
+
+} // namespace
+} // namespace orlun::cli

@@ -1,0 +1,66 @@
+#include "Output.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace orlun::cli {
+
+namespace {
+constexpr std::string_view kProgramTitle = "Orlun";
+} // namespace
+
+Output::Output(std::FILE* out, std::FILE* err, std::unique_ptr<RecordWriter> writer)
+    : out_(out), err_(err), writer_(std::move(writer))
+{
+}
+
+void Output::Begin(const Table& table) { Put(writer_->Begin(table)); }
+
+void Output::Write(const Record& record) { Put(writer_->Row(record)); }
+
+void Output::Line(std::string_view line)
+{
+    Put(line);
+    Put("\n");
+}
+
+void Output::Text(std::string_view text) { Put(text); }
+
+void Output::Refusal(std::string_view title, std::string_view text)
+{
+    Put(title.empty() ? kProgramTitle : title);
+    Put(": ");
+    Put(text);
+    Put("\n");
+}
+
+void Output::Message(std::string_view line)
+{
+    // Standard error is where a failure would be reported: nothing is left to tell of its own.
+    std::fwrite(line.data(), 1, line.size(), err_);
+    std::fputc('\n', err_);
+}
+
+void Output::Put(std::string_view bytes)
+{
+    // After a failure the rest would be lost too; the first reason is the one to report.
+    if (failure_ != 0 || bytes.empty()) return;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) failure_ = errno != 0 ? errno : EIO;
+}
+
+bool Output::Finish()
+{
+    if (finished_) return failure_ == 0;
+    finished_ = true;
+    Put(writer_->End());
+    errno = 0;
+    if (failure_ == 0 && (std::fflush(out_) != 0 || std::ferror(out_))) failure_ = errno != 0 ? errno : EIO;
+    if (failure_ == 0) return true;
+    Message("orlun-cli: cannot write to standard output (" + std::string(std::strerror(failure_)) + ")");
+    return false;
+}
+
+int Output::ExitCode(int code) { return Finish() ? code : kExitUnwritten; }
+
+} // namespace orlun::cli
