@@ -13,15 +13,12 @@
 #include "app/main/frmMain.h"
 #include "app/search/frmMultiple_El_An.h"
 #include "calendar/astro/syzyg.h"
-#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using orlun::SearchTarget;
 using orlun::app::frmMain;
 using orlun::app::frmMultiple_El_An;
 using orlun::test::FakePlatform;
-using orlun::test::ControlOf;
-using orlun::test::LineValue;
 
 namespace {
 
@@ -53,7 +50,7 @@ private slots:
         Search(w, SearchTarget::DarkMoon, true, "2000-01-01 CE");
         QCOMPARE(Line(w, "lblCommonEraDate_1"), QString("2000-01-06 CE 18:13 GMT Thursday"));
         QVERIFY(Child<QLineEdit>(w, "txbDate")->text().isEmpty());
-        QVERIFY(!ControlOf<QTimer>(w, "Clock")->isActive());
+        QVERIFY(!Child<QTimer>(w, "Clock")->isActive());
         // At the dark moon itself, a typed moment 0.0005 day later does not replace it: the
         // previous dark moon is then the one a lunation earlier.
         const double dark = w.dblCurrentAJDate;
@@ -141,10 +138,10 @@ private slots:
         FakePlatform fake;
         frmMain w(fake.platform);
         w.Form_Load();
-        const auto* element = ControlOf<QComboBox>(w, "cboElement");
-        const QLabel* deltaT = LineValue(w, "lblDeltaT");
+        const auto* element = Child<QComboBox>(w, "cboElement");
+        const QLabel* deltaT = Child<QLabel>(w, "lblDeltaT_1");
         const QRect list(element->mapToGlobal(QPoint(0, 0)), element->size());
-        const QRect values(LineValue(w, "lblChineseLunarDate")->mapToGlobal(QPoint(0, 0)),
+        const QRect values(Child<QLabel>(w, "lblChineseLunarDate_1")->mapToGlobal(QPoint(0, 0)),
                            deltaT->mapToGlobal(QPoint(deltaT->width(), deltaT->height())));
         for (const SearchTarget target : {SearchTarget::MultipleElementAnimalDay, SearchTarget::SameElementAnimalDayMonth}) {
             QRect placed;
