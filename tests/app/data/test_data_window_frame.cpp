@@ -1,9 +1,8 @@
-// Where the windows opened from the main window stand: kept on the screen's free area, and the
-// data window by the main window's frame, its Julian calendar line and its state.
+// Where the data window stands by the main window's frame and Julian calendar line, for each of
+// its modes and looks, kept on the screen's free area.
 #include <QtTest>
 
 #include "app/data/DataWindowFrame.h"
-#include "app/shared/MainPlacement.h"
 
 using namespace orlun::app;
 using orlun::DataMode;
@@ -29,30 +28,9 @@ MainPlacement MainAt(const QPoint& topLeft, bool maximized = false)
 
 } // namespace
 
-class TestWindowFrames : public QObject {
+class TestDataWindowFrame : public QObject {
     Q_OBJECT
 private slots:
-    void keptWithinTheArea_data()
-    {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("kept");
-        QTest::newRow("inside stays") << QRect(2000, 100, 300, 200) << QRect(2000, 100, 300, 200);
-        QTest::newRow("touching the right edge stays") << QRect(2900, 100, 300, 200) << QRect(2900, 100, 300, 200);
-        QTest::newRow("one pixel over the right edge") << QRect(2901, 100, 300, 200) << QRect(2900, 100, 300, 200);
-        QTest::newRow("over the bottom") << QRect(2000, 900, 300, 200) << QRect(2000, 824, 300, 200);
-        QTest::newRow("on the screen to the left") << QRect(1800, -50, 300, 200) << QRect(1920, 24, 300, 200);
-        QTest::newRow("wider than the area") << QRect(2500, 100, 1500, 200) << QRect(1920, 100, 1280, 200);
-        QTest::newRow("taller than the area") << QRect(2000, 300, 300, 1200) << QRect(2000, 24, 300, 1000);
-        QTest::newRow("exactly the area") << kArea << kArea;
-    }
-
-    void keptWithinTheArea()
-    {
-        QFETCH(QRect, frame);
-        QFETCH(QRect, kept);
-        QCOMPARE(KeptWithin(frame, kArea), kept);
-    }
-
     void theDataWindowByTheMainWindow_data()
     {
         QTest::addColumn<MainPlacement>("main");
@@ -69,7 +47,6 @@ private slots:
             << main << DataMode::LunarNewYears << true << false << QRect(2240, 290, 660, 510);
         QTest::newRow("Western new years, 10% wider")
             << main << DataMode::EuroNewYears << false << false << QRect(2174, 290, 726, 510);
-        QTest::newRow("self-test") << main << DataMode::SelfTest << false << false << QRect(2240, 290, 660, 510);
         MainPlacement low = main;
         low.julianLineTop = 700; // the window's bottom 69 below where the data window starts
         QTest::newRow("never lower than 200") << low << DataMode::YearData << false << false
@@ -111,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowFrames)
-#include "test_window_frames.moc"
+QTEST_MAIN(TestDataWindowFrame)
+#include "test_data_window_frame.moc"
