@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
+#include <utility>
 
-#include "app/main/frmMain.h"
 #include "app/platform/ControlNames.h"
 #include "app/platform/WindowKeys.h"
 #include "calendar/tables/YearData.h"
@@ -53,7 +53,8 @@ QString ForTextBox(const std::string& text)
 
 } // namespace
 
-frmData::frmData(Platform& platform, frmMain& main) : QWidget(&main), platform_(platform), main_(main)
+frmData::frmData(Platform& platform, std::function<MainState()> mainState, QWidget* parent)
+    : QWidget(parent), platform_(platform), mainState_(std::move(mainState))
 {
     setObjectName("frmData");
     setWindowFlags(Qt::Window);
@@ -145,7 +146,7 @@ void frmData::LayOut()
     connect(txbText, &QPlainTextEdit::selectionChanged, this, &frmData::UpdateCopyCaption);
     for (QCheckBox* box : {chkIncludeMajorSolarTerms, chkIncludeMinorSolarTerms, chkDisplaySolarTermNames})
         connect(box, &QCheckBox::clicked, this, [this] {
-            if (!main_.blnInitializing && !running_) DisplayYearData();
+            if (!mainState_().initializing && !running_) DisplayYearData();
         });
     connect(optCE, &QRadioButton::clicked, this, &frmData::EuroCalendarClicked);
     connect(optJC, &QRadioButton::clicked, this, &frmData::EuroCalendarClicked);
@@ -279,7 +280,8 @@ void frmData::DisplayYearData()
     o.minorTerms = chkIncludeMinorSolarTerms->isChecked();
     o.termNames = chkDisplaySolarTermNames->isChecked();
     o.julian = Julian();
-    SetText(YearDataText(main_.dblCurrentAJDate, o, main_.Settings()));
+    const MainState state = mainState_();
+    SetText(YearDataText(state.moment, o, state.settings));
     if (isVisible()) cmdClose->setFocus();
 }
 

@@ -1,12 +1,14 @@
 // The data window: one text box whose content depends on the mode (intWindow): the year data,
-// one of three lists built year by year, or the self-test. It reads the moment, the settings and
-// the displayed dates of the main window.
+// one of three lists built year by year, or the self-test. It reads the main window's moment,
+// settings, displayed dates and place from the state the main window hands it.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "app/platform/Platform.h"
+#include "app/shared/MainState.h"
 #include "calendar/tables/DataMode.h"
 
 class QCheckBox;
@@ -24,12 +26,12 @@ class YearList;
 
 namespace orlun::app {
 
-class frmMain;
-
 class frmData : public QWidget {
     Q_OBJECT
 public:
-    frmData(Platform& platform, frmMain& main);
+    // mainState gives the main window's state whenever the window needs it; parent is the
+    // main window.
+    frmData(Platform& platform, std::function<MainState()> mainState, QWidget* parent);
 
     // Mode 3: the year data of the main window's moment, shown at once.
     void DisplayYearData();
@@ -98,7 +100,7 @@ private:
     bool Julian() const;
 
     Platform& platform_;
-    frmMain& main_;
+    std::function<MainState()> mainState_;
     std::string text_;
     int rememberedYears_[6] = {0, 0, 0, 0, 0, 0}; // by mode 1..5
     bool running_ = false;

@@ -13,8 +13,6 @@
 #include <memory>
 
 #include "app/data/frmData.h"
-#include "app/main/frmMain.h"
-#include "app/main/ClickableLabel.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/entry/Convert.h"
 #include "calendar/tables/EuroNewYearList.h"
@@ -73,10 +71,11 @@ void frmData::cmdList_Click()
     setWindowTitle(CaptionOf(intWindow));
     ShowInFront();
 
-    const CalendarSettings& settings = main_.Settings();
+    const MainState state = mainState_();
+    const CalendarSettings& settings = state.settings;
     const bool julian = Julian();
     if (intWindow == DataMode::LunarNewYears) {
-        LunarNewYearList list(main_.lblChineseLunarDate[1]->text().toStdString(), years,
+        LunarNewYearList list(state.texts.chineseLunar.value, years,
                               chkOmitInvalidDates->isChecked(), julian, settings);
         if (!list.Message().empty()) {
             platform_.messages->Warning(this, QString(), QString::fromStdString(list.Message()));
@@ -85,7 +84,7 @@ void frmData::cmdList_Click()
         RunList(list, years > kLongNewYearList ? "years     " : "", years > kLongNewYearList);
         ReportEarlyEnd(list);
     } else if (intWindow == DataMode::MonthStarts) {
-        MonthStartList list(LeadingYear(main_.lblCommonEraDate[1]->text().toStdString()), years,
+        MonthStartList list(LeadingYear(state.texts.commonEra.value), years,
                             chkLeapMonthsOnly->isChecked(), julian, settings);
         const bool long_ = years > kLongMonthList;
         if (long_) chkLeapMonthsOnly->hide();
@@ -93,7 +92,7 @@ void frmData::cmdList_Click()
         chkLeapMonthsOnly->show();
         ReportEarlyEnd(list);
     } else {
-        EuroNewYearList list(EuroYearOfMoment(main_.dblCurrentAJDate, julian), years, julian, settings);
+        EuroNewYearList list(EuroYearOfMoment(state.moment, julian), years, julian, settings);
         RunList(list, "", false);
         ReportEarlyEnd(list);
     }
@@ -153,7 +152,7 @@ void frmData::RunRandomTest()
 {
     const Clock& clock = *platform_.clock;
     const uint32_t seed = static_cast<uint32_t>(std::hash<std::string>{}(clock.DateText() + " " + clock.TimeText()));
-    RandomSelfTest test(seed, main_.Settings());
+    RandomSelfTest test(seed, mainState_().settings);
     running_ = true;
     SetText(kSelfTestHeading);
     txbText->viewport()->setCursor(Qt::BusyCursor);
@@ -178,8 +177,9 @@ void frmData::RunSingleTest(const QString& date)
 {
     DateEntry entry;
     entry.date = date.toStdString();
-    entry.currentCalendar = main_.intCalendar;
-    const ConvertResult r = ConvertEntry(entry, true, -1.0, main_.Settings(), [this](const std::string& q) {
+    const MainState state = mainState_();
+    entry.currentCalendar = state.calendar;
+    const ConvertResult r = ConvertEntry(entry, true, -1.0, state.settings, [this](const std::string& q) {
         return platform_.messages->Question(this, QString(), QString::fromStdString(q));
     });
     if (r.outcome == ConvertOutcome::EntryError) {
@@ -191,7 +191,7 @@ void frmData::RunSingleTest(const QString& date)
         return;
     }
     bool failed = false;
-    AppendText(CheckMoment(AJDToCJDC(r.ajd, main_.Settings().refLongitude), main_.Settings(), failed));
+    AppendText(CheckMoment(AJDToCJDC(r.ajd, state.settings.refLongitude), state.settings, failed));
     if (failed) blnStop = true;
 }
 

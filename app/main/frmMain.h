@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/main/MainControls.h"
 #include "app/platform/Platform.h"
+#include "app/shared/MainState.h"
 #include "calendar/core/CalendarRows.h"
 #include "calendar/entry/Convert.h"
 #include "calendar/entry/DateEntry.h"
@@ -21,19 +23,8 @@
 #include "calendar/core/SearchTarget.h"
 #include "calendar/search/SearchOutcome.h"
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollArea;
-class QTimer;
-
 namespace orlun::app {
 
-class ClickableLabel;
 class frmData;
 class frmCalendar;
 class frmFestivals;
@@ -42,10 +33,7 @@ class frmLog;
 class frmLogPreferences;
 class frmMultiple_El_An;
 
-// A display line: index 0 the caption, index 1 the value.
-using LabelPair = std::array<ClickableLabel*, 2>;
-
-class frmMain : public QWidget {
+class frmMain : public QWidget, private MainControls {
     Q_OBJECT
 public:
     explicit frmMain(Platform& platform, QWidget* parent = nullptr);
@@ -53,26 +41,14 @@ public:
     // Start-up: lays out, fills the lists, takes the saved state or the present moment, shows.
     void Form_Load();
 
-    // The full display cycle after a new moment; v is the automatic-log reason.
-    void Recalculate(AutoLogReason v);
-    void DisplayDatesAndTimes();
-    void DisplayDeltaT();
-    // The Moon lines and picture for the current moment, on the background colour.
-    void DisplayMoonData(const QColor& background);
-    void ShowNow();
-    void HighlightCalendar();
-    void SetTheFocus();
+    // What the windows it opens read of it, taken at the moment they ask.
+    MainState State() const;
+    const CalendarSettings& Settings() const { return settings_; }
+    int Epoch() const { return settings_.epoch; }
     void CmdSaveStateEnabled(bool enabled);
     void EnableDisableFunctions();
-    // Performs the value click of the line of the current calendar.
-    void CopyCurrentDate();
-    QColor CountryColour() const;
-    // The automatic log entry of an action (reasons 1 Now, 2 Convert, 3 Move, 4 Search, 5 One day).
-    void AutoLog(AutoLogReason reason);
-    // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
-    bool RestoreState();
-    // Shows the message of a date-entry error code.
-    void DisplayDateEntryError(int code);
+
+    // The windows it opens.
     frmLog* Log() const { return frmLog_; }
     frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
     frmData* DataWindow() const { return frmData_; }
@@ -81,137 +57,38 @@ public:
     frmFestivals* FestivalsWindow() const { return frmFestivals_; }
     // The multiple element-animal search window, made when first needed.
     frmMultiple_El_An* MultipleWindow();
-    int Epoch() const { return settings_.epoch; }
-    const CalendarSettings& Settings() const { return settings_; }
 
-    // The moment and the window state that other windows read.
+    // The moment and the row of the calendar whose line is current.
     double dblCurrentAJDate = 0;
     int intCalendar = kRowCHL;
-    bool blnInitializing = false;
-    bool blnStartupCompleted = false;
-    bool blnRepeat = false;
-    bool blnPaused = false;  // the running repeated move is paused
-    bool blnStepDue = false; // the next step of a repeated move may be made (set by Clock)
-    const QColor lngHighlight{255, 255, 255};
-    const QColor lngDehighlight{200, 200, 200};
-    QString strPicPath;     // the picture folder
-    QString strMoonSuffix;  // "", "_vn" or "_jp": the country's Moon pictures
-    bool blnChina = true;   // the country is China
-    // Zone codes of the reference longitudes 100..145 E (part of the saved state).
-    std::array<std::string, kZoneCodeCount> ZoneCodes = DefaultZoneCodes();
-
-    // Display lines.
-    LabelPair lblCommonEraDate{};
-    LabelPair lblJulianCalendarDate{};
-    LabelPair lblChineseLunarDate{};
-    LabelPair lblChineseSolarDate{};
-    LabelPair lblArchetypesCalendarGMT{};
-    LabelPair lblArchetypesCalendarCCT{};
-    LabelPair lblChronologicalJulianDateLondon{};
-    LabelPair lblChronologicalJulianDateBeijing{};
-    LabelPair lblAstronomicalJulianDate{};
-    LabelPair lblPhaseOfMoon{};
-    LabelPair lblAgeOfMoon{};
-    LabelPair lblDeltaT{};
-    LabelPair lblElementAnimalOfDay{};
-    QLabel* lblElementAnimalOfYear = nullptr;
-    QLabel* lblElementAnimalOfMonth = nullptr;
-    QLabel* lblYear = nullptr;
-    std::array<QLabel*, 2> picStem{};   // 0 year, 1 day
-    std::array<QLabel*, 2> picBranch{}; // 0 year, 1 day
-    QLabel* picMoon = nullptr;
-
-    // Convert panel.
-    QGroupBox* fraConvert = nullptr;
-    QLabel* lblEnterDate = nullptr;
-    QLineEdit* txbDate = nullptr;
-    QPushButton* cmdCompute = nullptr;
-    QPushButton* cmdClearDate = nullptr;
-    QLineEdit* txbPlusMinus = nullptr;
-    QLabel* lblDays = nullptr;
-    QRadioButton* optPlus = nullptr;
-    QRadioButton* optMinus = nullptr;
-    QLabel* lblTime = nullptr;
-    QLineEdit* txbTime = nullptr;
-    QComboBox* cboTimeZone = nullptr;
-    QLabel* lblElement = nullptr;
-    QComboBox* cboElement = nullptr;
-    QLabel* lblAnimal = nullptr;
-    QComboBox* cboAnimal = nullptr;
-
-    // Move panel.
-    QGroupBox* fraMove = nullptr;
-    QPushButton* cmdMove = nullptr;
-    QPushButton* cmdMoveOneDay = nullptr;
-    QGroupBox* fraMoveDirection = nullptr;
-    std::array<QRadioButton*, 2> optMoveDirection{}; // 0 forward, 1 back
-    QComboBox* cboMoveStep = nullptr;
-    QCheckBox* chkRepeatedly = nullptr;
-    QCheckBox* chkKeep30th = nullptr;
-    QCheckBox* chkKeepLeap = nullptr;
-    QGroupBox* fraStopPauseResume = nullptr;
-    QPushButton* cmdStop = nullptr;
-    QPushButton* cmdPauseResume = nullptr;
-    QLabel* lblRefreshPeriod = nullptr;
-    QComboBox* cboRefreshPeriod = nullptr;
-    QTimer* Clock = nullptr;
-
-    // Search panel.
-    QGroupBox* fraSearch = nullptr;
-    QComboBox* cboTarget = nullptr;
-    QRadioButton* optPrevious = nullptr;
-    QRadioButton* optNext = nullptr;
-    QPushButton* cmdSearch = nullptr;
-    QLabel* lblSearching = nullptr;
-
-    // Settings.
-    QComboBox* cboRefLong = nullptr;
-    QLabel* lblLongitude = nullptr;
-    QComboBox* cboLongitude = nullptr;
-    QLabel* lblEast = nullptr;
-    QLineEdit* txbCCT = nullptr;
-    QLabel* lblEpoch = nullptr;
-    QComboBox* cboEpoch = nullptr;
-    QLabel* lblMethod = nullptr;
-    QComboBox* cboMethod = nullptr;
-    QCheckBox* chkShowARC = nullptr;
-    QCheckBox* chkShowCJDs = nullptr;
-
-    // The page of all controls, in a scroll area that lets the window fit a small screen.
-    QScrollArea* scrMain = nullptr;
-    QWidget* pgeMain = nullptr;
-
-    // Buttons.
-    QPushButton* cmdNow = nullptr;
-    QPushButton* cmdReset = nullptr;
-    QPushButton* cmdAddToLog = nullptr;
-    QPushButton* cmdViewLog = nullptr;
-    QPushButton* cmdClearLog = nullptr;
-    QPushButton* cmdLogPreferences = nullptr;
-    QCheckBox* chkAutoLog = nullptr;
-    QPushButton* cmdSaveState = nullptr;
-    QPushButton* cmdRestoreState = nullptr;
-    QPushButton* cmdHelp = nullptr;
-    QPushButton* cmdQuit = nullptr;
-    QPushButton* cmdDisplayYearData = nullptr;
-    QPushButton* cmdListLunarNewYears = nullptr;
-    QPushButton* cmdListLeapMonths = nullptr;
-    QPushButton* cmdListJulianCENewYears = nullptr;
-    QPushButton* cmdDisplayCalendar = nullptr;
-    QPushButton* cmdTest = nullptr;
-    QPushButton* cmdCompareSuns = nullptr;
-    QPushButton* cmdFestivals = nullptr;
+    bool blnRepeat = false; // a repeated move is running
 
 public slots:
+    // The handlers of a list's new choice, of Stop, of Test and of a tick of the repeated move.
+    void cboRefLong_Click();
+    void cboEpoch_Click();
+    void cboMethod_Click();
+    void cboTarget_Click();
+    void cboElementAnimal_Click();
+    void cmdStop_Click();
+    void cmdTest_Click();
+    void Clock_Timer();
+
+signals:
+    // Emitted by "Quit": the program ends.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
     void cmdNow_Click();
     void cmdReset_Click();
     void cmdQuit_Click();
     void chkShowARC_Click();
     void chkShowCJDs_Click();
-    void cboRefLong_Click();
     void cboLongitude_Click();
-    void cboEpoch_Click();
-    void cboMethod_Click();
     void cmdCompute_Click();
     void optPlusMinus_Click();
     void cmdClearDate_Click();
@@ -224,32 +101,39 @@ public slots:
     // The Move panel (frmMain_move.cpp).
     void cmdMove_Click();
     void cmdMoveOneDay_Click();
-    void cmdStop_Click();
     void cmdPauseResume_Click();
-    void Clock_Timer();
     void cmdDisplayYearData_Click();
     void cmdListLunarNewYears_Click();
     void cmdListLeapMonths_Click();
     void cmdListJulianCENewYears_Click();
-    void cmdTest_Click();
     void cmdDisplayCalendar_Click();
     void cmdHelp_Click();
     void cmdFestivals_Click();
     // The Search panel (frmMain_search.cpp).
     void cmdSearch_Click();
-    void cboTarget_Click();
     void optNextPrevious_Click();
-    void cboElementAnimal_Click();
-
-signals:
-    // Emitted by "Quit": the program ends.
-    void quitRequested();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The full display cycle after a new moment; v is the automatic-log reason.
+    void Recalculate(AutoLogReason v);
+    void DisplayDatesAndTimes();
+    void DisplayDeltaT();
+    // The Moon lines and picture for the current moment, on the background colour.
+    void DisplayMoonData(const QColor& background);
+    void ShowNow();
+    void HighlightCalendar();
+    void SetTheFocus();
+    // Performs the value click of the line of the current calendar.
+    void CopyCurrentDate();
+    QColor CountryColour() const;
+    // The automatic log entry of an action (reasons 1 Now, 2 Convert, 3 Move, 4 Search, 5 One day).
+    void AutoLog(AutoLogReason reason);
+    // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
+    bool RestoreState();
+    // Shows the message of a date-entry error code.
+    void DisplayDateEntryError(int code);
+    // Where the window stands, for the windows placed beside it.
+    MainPlacement Placement() const;
     // Builds every control and the layout (frmMain_layout.cpp).
     void LayOut();
     // The window's place and size from and into the settings store (frmMain_placement.cpp).
@@ -331,6 +215,19 @@ private:
     void SearchInMultipleWindow(SearchTarget target);
     bool MultipleSearchCancelled() const;
     std::string MultipleSearchDescription() const;
+
+    // The window's own state.
+    bool blnInitializing = false;
+    bool blnStartupCompleted = false;
+    bool blnPaused = false;  // the running repeated move is paused
+    bool blnStepDue = false; // the next step of a repeated move may be made (set by Clock)
+    const QColor lngHighlight{255, 255, 255};
+    const QColor lngDehighlight{200, 200, 200};
+    QString strPicPath;     // the picture folder
+    QString strMoonSuffix;  // "", "_vn" or "_jp": the country's Moon pictures
+    bool blnChina = true;   // the country is China
+    // Zone codes of the reference longitudes 100..145 E (part of the saved state).
+    std::array<std::string, kZoneCodeCount> ZoneCodes = DefaultZoneCodes();
 
     Platform& platform_;
     CalendarSettings settings_;

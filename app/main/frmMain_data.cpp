@@ -11,7 +11,7 @@ namespace orlun::app {
 
 void frmMain::MakeDataWindow()
 {
-    frmData_ = new frmData(platform_, *this);
+    frmData_ = new frmData(platform_, [this] { return State(); }, this);
     connect(frmData_, &frmData::closed, this, [this] { SetTheFocus(); });
     connect(cmdDisplayYearData, &QPushButton::clicked, this, &frmMain::cmdDisplayYearData_Click);
     connect(cmdListLunarNewYears, &QPushButton::clicked, this, &frmMain::cmdListLunarNewYears_Click);

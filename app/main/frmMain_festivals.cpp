@@ -9,7 +9,8 @@ void frmMain::cmdFestivals_Click()
 {
     if (!frmFestivals_) {
         frmFestivals_ = new frmFestivals(platform_, [this] {
-            return FestivalsContext{settings_, dblCurrentAJDate, windowIcon()};
+            const MainState state = State();
+            return FestivalsContext{state.settings, state.moment, windowIcon()};
         }, this);
     }
     frmFestivals_->ShowMomentsYear();

@@ -124,25 +124,25 @@ void FixLineGeometry(const std::vector<LabelPair*>& pairs, const std::vector<QLa
     }
 }
 
-QGridLayout* DisplayLines(frmMain& w)
+QGridLayout* DisplayLines(MainControls& w, QWidget* window)
 {
-    w.lblChineseLunarDate = MakePair(&w, "lblChineseLunarDate", "Chinese Lunar:");
-    w.lblChineseSolarDate = MakePair(&w, "lblChineseSolarDate", "Chinese Solar:");
-    w.lblCommonEraDate = MakePair(&w, "lblCommonEraDate", "Common Era (Gregorian):");
-    w.lblJulianCalendarDate = MakePair(&w, "lblJulianCalendarDate", "Julian Calendar:");
-    w.lblArchetypesCalendarGMT = MakePair(&w, "lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:");
-    w.lblArchetypesCalendarCCT = MakePair(&w, "lblArchetypesCalendarCCT", "");
+    w.lblChineseLunarDate = MakePair(window, "lblChineseLunarDate", "Chinese Lunar:");
+    w.lblChineseSolarDate = MakePair(window, "lblChineseSolarDate", "Chinese Solar:");
+    w.lblCommonEraDate = MakePair(window, "lblCommonEraDate", "Common Era (Gregorian):");
+    w.lblJulianCalendarDate = MakePair(window, "lblJulianCalendarDate", "Julian Calendar:");
+    w.lblArchetypesCalendarGMT = MakePair(window, "lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:");
+    w.lblArchetypesCalendarCCT = MakePair(window, "lblArchetypesCalendarCCT", "");
     w.lblChronologicalJulianDateLondon =
-        MakePair(&w, "lblChronologicalJulianDateLondon", "Chronological JD London:");
-    w.lblChronologicalJulianDateBeijing = MakePair(&w, "lblChronologicalJulianDateBeijing", "");
+        MakePair(window, "lblChronologicalJulianDateLondon", "Chronological JD London:");
+    w.lblChronologicalJulianDateBeijing = MakePair(window, "lblChronologicalJulianDateBeijing", "");
     w.lblAstronomicalJulianDate =
-        MakePair(&w, "lblAstronomicalJulianDate", "Astronomical Julian date:");
-    w.lblElementAnimalOfDay = MakePair(&w, "lblElementAnimalOfDay", "");
-    w.lblPhaseOfMoon = MakePair(&w, "lblPhaseOfMoon", "Phase of Moon, illumination:");
-    w.lblAgeOfMoon = MakePair(&w, "lblAgeOfMoon", "[Lunation] Age of Moon:");
-    w.lblDeltaT = MakePair(&w, "lblDeltaT", "Delta T:");
-    w.lblElementAnimalOfYear = Make<QLabel>(&w, "lblElementAnimalOfYear");
-    w.lblElementAnimalOfMonth = Make<QLabel>(&w, "lblElementAnimalOfMonth");
+        MakePair(window, "lblAstronomicalJulianDate", "Astronomical Julian date:");
+    w.lblElementAnimalOfDay = MakePair(window, "lblElementAnimalOfDay", "");
+    w.lblPhaseOfMoon = MakePair(window, "lblPhaseOfMoon", "Phase of Moon, illumination:");
+    w.lblAgeOfMoon = MakePair(window, "lblAgeOfMoon", "[Lunation] Age of Moon:");
+    w.lblDeltaT = MakePair(window, "lblDeltaT", "Delta T:");
+    w.lblElementAnimalOfYear = Make<QLabel>(window, "lblElementAnimalOfYear");
+    w.lblElementAnimalOfMonth = Make<QLabel>(window, "lblElementAnimalOfMonth");
 
     auto* lines = new QGridLayout;
     lines->setHorizontalSpacing(12);
@@ -172,14 +172,14 @@ QGridLayout* DisplayLines(frmMain& w)
 }
 
 // The Moon, and the stem and branch of the year (0) and the day (1).
-QGridLayout* Pictures(frmMain& w)
+QGridLayout* Pictures(MainControls& w, QWidget* window)
 {
-    w.picMoon = MakePicture(&w, "picMoon", 89, 89);
-    w.lblYear = Make<QLabel>(&w, "lblYear");
+    w.picMoon = MakePicture(window, "picMoon", 89, 89);
+    w.lblYear = Make<QLabel>(window, "lblYear");
     w.lblYear->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 2; ++i) {
-        w.picStem[i] = MakePicture(&w, i == 0 ? "picStem_0" : "picStem_1", 40, 40);
-        w.picBranch[i] = MakePicture(&w, i == 0 ? "picBranch_0" : "picBranch_1", 40, 40);
+        w.picStem[i] = MakePicture(window, i == 0 ? "picStem_0" : "picStem_1", 40, 40);
+        w.picBranch[i] = MakePicture(window, i == 0 ? "picBranch_0" : "picBranch_1", 40, 40);
     }
     // They are shown for China only, and the Moon only once start-up is done.
     for (QWidget* picture : std::initializer_list<QWidget*>{w.picMoon, w.lblYear, w.picStem[0],
@@ -196,9 +196,9 @@ QGridLayout* Pictures(frmMain& w)
     return pictures;
 }
 
-QGroupBox* ConvertPanel(frmMain& w)
+QGroupBox* ConvertPanel(MainControls& w, QWidget* window)
 {
-    QGroupBox* frame = w.fraConvert = Make<QGroupBox>(&w, "fraConvert", "Convert");
+    QGroupBox* frame = w.fraConvert = Make<QGroupBox>(window, "fraConvert", "Convert");
     w.lblEnterDate = Make<QLabel>(frame, "lblEnterDate", "Date:");
     w.txbDate = Make<QLineEdit>(frame, "txbDate");
     w.cmdCompute = Make<QPushButton>(frame, "cmdCompute", "Convert");
@@ -244,9 +244,9 @@ QGroupBox* ConvertPanel(frmMain& w)
     return frame;
 }
 
-QGroupBox* MovePanel(frmMain& w)
+QGroupBox* MovePanel(MainControls& w, QWidget* window)
 {
-    QGroupBox* frame = w.fraMove = Make<QGroupBox>(&w, "fraMove", "Move");
+    QGroupBox* frame = w.fraMove = Make<QGroupBox>(window, "fraMove", "Move");
     w.cmdMove = Make<QPushButton>(frame, "cmdMove", "Move");
     w.cmdMoveOneDay = Make<QPushButton>(frame, "cmdMoveOneDay", "one day");
     w.fraMoveDirection = Make<QGroupBox>(frame, "fraMoveDirection");
@@ -262,7 +262,7 @@ QGroupBox* MovePanel(frmMain& w)
     w.lblRefreshPeriod =
         Make<QLabel>(w.fraStopPauseResume, "lblRefreshPeriod", "Refresh period (in seconds):");
     w.cboRefreshPeriod = Make<QComboBox>(w.fraStopPauseResume, "cboRefreshPeriod");
-    w.Clock = new QTimer(&w);
+    w.Clock = new QTimer(window);
     w.Clock->setObjectName("Clock");
 
     auto* direction = new QHBoxLayout(w.fraMoveDirection);
@@ -290,9 +290,9 @@ QGroupBox* MovePanel(frmMain& w)
     return frame;
 }
 
-QGroupBox* SearchPanel(frmMain& w)
+QGroupBox* SearchPanel(MainControls& w, QWidget* window)
 {
-    QGroupBox* frame = w.fraSearch = Make<QGroupBox>(&w, "fraSearch", "Search");
+    QGroupBox* frame = w.fraSearch = Make<QGroupBox>(window, "fraSearch", "Search");
     w.cmdSearch = Make<QPushButton>(frame, "cmdSearch", "Search for");
     w.optPrevious = Make<QRadioButton>(frame, "optPrevious", "previous");
     w.optNext = Make<QRadioButton>(frame, "optNext", "next");
@@ -310,29 +310,29 @@ QGroupBox* SearchPanel(frmMain& w)
     return frame;
 }
 
-QHBoxLayout* Panels(frmMain& w)
+QHBoxLayout* Panels(MainControls& w, QWidget* window)
 {
     auto* panels = new QHBoxLayout;
-    panels->addWidget(ConvertPanel(w), 3);
-    panels->addWidget(MovePanel(w), 2);
-    panels->addWidget(SearchPanel(w), 2);
+    panels->addWidget(ConvertPanel(w, window), 3);
+    panels->addWidget(MovePanel(w, window), 2);
+    panels->addWidget(SearchPanel(w, window), 2);
     return panels;
 }
 
 // Country, epoch, method and the display switches.
-QHBoxLayout* SettingsRow(frmMain& w)
+QHBoxLayout* SettingsRow(MainControls& w, QWidget* window)
 {
-    w.cboRefLong = Make<QComboBox>(&w, "cboRefLong");
-    w.lblLongitude = Make<QLabel>(&w, "lblLongitude", "Reference longitude:");
-    w.cboLongitude = Make<QComboBox>(&w, "cboLongitude");
-    w.lblEast = Make<QLabel>(&w, "lblEast", QString::fromUtf8("\u00BA East"));
-    w.txbCCT = Make<QLineEdit>(&w, "txbCCT");
-    w.lblEpoch = Make<QLabel>(&w, "lblEpoch", "Epoch:");
-    w.cboEpoch = Make<QComboBox>(&w, "cboEpoch");
-    w.lblMethod = Make<QLabel>(&w, "lblMethod", "Solar terms:");
-    w.cboMethod = Make<QComboBox>(&w, "cboMethod");
-    w.chkShowARC = Make<QCheckBox>(&w, "chkShowARC", "Show Zodozizidu Zidevuze");
-    w.chkShowCJDs = Make<QCheckBox>(&w, "chkShowCJDs", "Show chronological JDs");
+    w.cboRefLong = Make<QComboBox>(window, "cboRefLong");
+    w.lblLongitude = Make<QLabel>(window, "lblLongitude", "Reference longitude:");
+    w.cboLongitude = Make<QComboBox>(window, "cboLongitude");
+    w.lblEast = Make<QLabel>(window, "lblEast", QString::fromUtf8("\u00BA East"));
+    w.txbCCT = Make<QLineEdit>(window, "txbCCT");
+    w.lblEpoch = Make<QLabel>(window, "lblEpoch", "Epoch:");
+    w.cboEpoch = Make<QComboBox>(window, "cboEpoch");
+    w.lblMethod = Make<QLabel>(window, "lblMethod", "Solar terms:");
+    w.cboMethod = Make<QComboBox>(window, "cboMethod");
+    w.chkShowARC = Make<QCheckBox>(window, "chkShowARC", "Show Zodozizidu Zidevuze");
+    w.chkShowCJDs = Make<QCheckBox>(window, "chkShowCJDs", "Show chronological JDs");
     auto* row = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{
              w.lblLongitude, w.cboRefLong, w.cboLongitude, w.lblEast, w.txbCCT, w.lblEpoch,
@@ -343,20 +343,20 @@ QHBoxLayout* SettingsRow(frmMain& w)
 }
 
 // The buttons of the data, month and test windows.
-QGridLayout* ListButtons(frmMain& w)
+QGridLayout* ListButtons(MainControls& w, QWidget* window)
 {
-    w.cmdDisplayYearData = Make<QPushButton>(&w, "cmdDisplayYearData",
+    w.cmdDisplayYearData = Make<QPushButton>(window, "cmdDisplayYearData",
                                              "Dates/times/CJDs of dark moons && solar terms");
-    w.cmdListLunarNewYears = Make<QPushButton>(&w, "cmdListLunarNewYears",
+    w.cmdListLunarNewYears = Make<QPushButton>(window, "cmdListLunarNewYears",
                                                "List lunar new years && anniversaries");
-    w.cmdListLeapMonths = Make<QPushButton>(&w, "cmdListLeapMonths",
+    w.cmdListLeapMonths = Make<QPushButton>(window, "cmdListLeapMonths",
                                             "List lunar month starts && leap months");
-    w.cmdListJulianCENewYears = Make<QPushButton>(&w, "cmdListJulianCENewYears",
+    w.cmdListJulianCENewYears = Make<QPushButton>(window, "cmdListJulianCENewYears",
                                                   "List Julian && Common Era new years");
-    w.cmdDisplayCalendar = Make<QPushButton>(&w, "cmdDisplayCalendar", "Show lunar calendar month");
-    w.cmdTest = Make<QPushButton>(&w, "cmdTest", "Test");
-    w.cmdCompareSuns = Make<QPushButton>(&w, "cmdCompareSuns", "Compare suns");
-    w.cmdFestivals = Make<QPushButton>(&w, "cmdFestivals", "Festivals and anniversaries");
+    w.cmdDisplayCalendar = Make<QPushButton>(window, "cmdDisplayCalendar", "Show lunar calendar month");
+    w.cmdTest = Make<QPushButton>(window, "cmdTest", "Test");
+    w.cmdCompareSuns = Make<QPushButton>(window, "cmdCompareSuns", "Compare suns");
+    w.cmdFestivals = Make<QPushButton>(window, "cmdFestivals", "Festivals and anniversaries");
     // A repeated move hides the list buttons for its duration.
     for (QWidget* button : std::initializer_list<QWidget*>{w.cmdDisplayYearData, w.cmdListLunarNewYears,
                                                           w.cmdListLeapMonths, w.cmdListJulianCENewYears})
@@ -374,19 +374,19 @@ QGridLayout* ListButtons(frmMain& w)
     return grid;
 }
 
-QVBoxLayout* ButtonColumn(frmMain& w)
+QVBoxLayout* ButtonColumn(MainControls& w, QWidget* window)
 {
-    w.cmdNow = Make<QPushButton>(&w, "cmdNow", "Now");
-    w.cmdReset = Make<QPushButton>(&w, "cmdReset", "Reset");
-    w.cmdAddToLog = Make<QPushButton>(&w, "cmdAddToLog", "Add to log");
-    w.cmdViewLog = Make<QPushButton>(&w, "cmdViewLog", "View log");
-    w.cmdClearLog = Make<QPushButton>(&w, "cmdClearLog", "Clear log");
-    w.cmdLogPreferences = Make<QPushButton>(&w, "cmdLogPreferences", "Configure log");
-    w.chkAutoLog = Make<QCheckBox>(&w, "chkAutoLog", "Auto log");
-    w.cmdSaveState = Make<QPushButton>(&w, "cmdSaveState", "Save state");
-    w.cmdRestoreState = Make<QPushButton>(&w, "cmdRestoreState", "Restore state");
-    w.cmdHelp = Make<QPushButton>(&w, "cmdHelp", "Help");
-    w.cmdQuit = Make<QPushButton>(&w, "cmdQuit", "Quit");
+    w.cmdNow = Make<QPushButton>(window, "cmdNow", "Now");
+    w.cmdReset = Make<QPushButton>(window, "cmdReset", "Reset");
+    w.cmdAddToLog = Make<QPushButton>(window, "cmdAddToLog", "Add to log");
+    w.cmdViewLog = Make<QPushButton>(window, "cmdViewLog", "View log");
+    w.cmdClearLog = Make<QPushButton>(window, "cmdClearLog", "Clear log");
+    w.cmdLogPreferences = Make<QPushButton>(window, "cmdLogPreferences", "Configure log");
+    w.chkAutoLog = Make<QCheckBox>(window, "chkAutoLog", "Auto log");
+    w.cmdSaveState = Make<QPushButton>(window, "cmdSaveState", "Save state");
+    w.cmdRestoreState = Make<QPushButton>(window, "cmdRestoreState", "Restore state");
+    w.cmdHelp = Make<QPushButton>(window, "cmdHelp", "Help");
+    w.cmdQuit = Make<QPushButton>(window, "cmdQuit", "Quit");
     // The log buttons show only while the log holds text, "Now" hides during a repeated move.
     for (QWidget* button : std::initializer_list<QWidget*>{w.cmdViewLog, w.cmdClearLog, w.cmdNow})
         KeepPlaceWhenHidden(button);
@@ -404,13 +404,13 @@ QVBoxLayout* ButtonColumn(frmMain& w)
 void frmMain::LayOut()
 {
     auto* top = new QHBoxLayout;
-    top->addLayout(DisplayLines(*this), 1);
-    top->addLayout(Pictures(*this));
+    top->addLayout(DisplayLines(*this, this), 1);
+    top->addLayout(Pictures(*this, this));
     auto* left = new QVBoxLayout;
     left->addLayout(top);
-    left->addLayout(SettingsRow(*this));
-    left->addLayout(Panels(*this));
-    left->addLayout(ListButtons(*this));
+    left->addLayout(SettingsRow(*this, this));
+    left->addLayout(Panels(*this, this));
+    left->addLayout(ListButtons(*this, this));
 
     // The controls sit on one page in a scroll area without a frame. At the window's usual size
     // the page fills it with the margins of a window, so nothing of the area shows; on a screen
@@ -433,7 +433,7 @@ void frmMain::LayOut()
                                style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, this),
                                style()->pixelMetric(QStyle::PM_LayoutBottomMargin, nullptr, this));
     window->addLayout(left, 1);
-    window->addLayout(ButtonColumn(*this));
+    window->addLayout(ButtonColumn(*this, this));
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(scrMain);

@@ -183,7 +183,8 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
     context.showSearching = [this](const QString& text) { ShowSearching(text); };
     window->Activate(context);
     scrMain->ensureWidgetVisible(cboElement); // on a small screen the page may be scrolled
-    window->PlaceBeside(cboElement);
+    window->PlaceBeside(QRect(cboElement->mapToGlobal(QPoint(0, 0)), cboElement->size()),
+                        Placement().screenArea);
     window->exec();
     ShowSearching("");
     multipleElementAnimal_ = window->Criteria().ToIndexes();

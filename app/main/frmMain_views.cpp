@@ -59,8 +59,9 @@ void frmMain::cmdDisplayCalendar_Click()
         notice.show();
         platform_.events->ProcessEvents();
         auto* window = new frmCalendar(platform_, [this] {
-            return CalendarContext{settings_, lblChineseLunarDate[1]->text(), chkShowARC->isChecked(),
-                                   windowIcon()};
+            const MainState state = State();
+            return CalendarContext{state.settings, QString::fromStdString(state.texts.chineseLunar.value),
+                                   state.showArc, windowIcon()};
         }, this);
         if (!window->Form_Load(strPicPath)) {
             delete window;

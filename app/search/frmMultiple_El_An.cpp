@@ -6,11 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 #include "app/platform/ControlNames.h"
 #include "app/platform/WindowKeys.h"
+#include "app/shared/MainPlacement.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/search/SearchProgress.h"
@@ -128,16 +128,11 @@ void frmMultiple_El_An::Activate(const MultipleSearchContext& context)
     cmdClose->setFocus();
 }
 
-void frmMultiple_El_An::PlaceBeside(const QWidget* control)
+void frmMultiple_El_An::PlaceBeside(const QRect& list, const QRect& screenArea)
 {
     adjustSize();
-    QRect frame(control->mapToGlobal(QPoint(control->width(), 0)), frameGeometry().size());
-    if (const QScreen* screen = control->screen()) {
-        const QRect area = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
-    }
-    move(frame.topLeft());
+    const QRect frame(QPoint(list.right() + 1, list.top()), frameGeometry().size());
+    move(KeptWithin(frame, screenArea).topLeft());
 }
 
 MultipleCriteria frmMultiple_El_An::Criteria() const

@@ -36,9 +36,9 @@ public:
     // Takes the main window's moment, direction and settings; titles the window and clears
     // blnCancel. Call before exec().
     void Activate(const MultipleSearchContext& context);
-    // Places the window to the right of a control of the main window (its element list), level
-    // with its top and within the control's screen.
-    void PlaceBeside(const QWidget* control);
+    // Places the window to the right of the main window's element list (its rectangle in screen
+    // coordinates), level with its top and within the free area of the screen.
+    void PlaceBeside(const QRect& list, const QRect& screenArea);
     MultipleCriteria Criteria() const;
     void SetCriteria(const MultipleCriteria& criteria);
     // The criteria in words, for the log.

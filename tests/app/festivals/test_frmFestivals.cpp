@@ -17,10 +17,12 @@
 #include "app/month/SaveFileDialog.h"
 #include "calendar/western/DatePr2.h"
 #include "support/AccessibleNames.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using namespace orlun;
 using namespace orlun::app;
+using orlun::test::ControlOf;
 
 namespace {
 
@@ -269,10 +271,12 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // Beside "List Julian & Common Era new years", under "Show lunar calendar month".
-        QCOMPARE(w.cmdFestivals->y(), w.cmdListJulianCENewYears->y());
-        QCOMPARE(w.cmdFestivals->x(), w.cmdDisplayCalendar->x());
-        QCOMPARE(w.cmdFestivals->width(), w.cmdDisplayCalendar->width());
-        w.cmdFestivals->click();
+        auto* festivals = ControlOf<QPushButton>(w, "cmdFestivals");
+        auto* calendar = ControlOf<QPushButton>(w, "cmdDisplayCalendar");
+        QCOMPARE(festivals->y(), ControlOf<QPushButton>(w, "cmdListJulianCENewYears")->y());
+        QCOMPARE(festivals->x(), calendar->x());
+        QCOMPARE(festivals->width(), calendar->width());
+        festivals->click();
         QVERIFY(w.FestivalsWindow() && w.FestivalsWindow()->isVisible());
         // The fake clock stands on 2013-02-10, the first day of the lunar year 2013.
         QCOMPARE(w.FestivalsWindow()->lblHeading->text(), QString("Festivals of the lunar year 2013 in China"));

@@ -17,9 +17,11 @@
 #include "app/main/frmMain.h"
 #include "app/month/frmCalendar.h"
 #include "app/search/frmMultiple_El_An.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using namespace orlun::app;
+using orlun::test::ControlOf;
 
 class TestFrmHelp : public QObject {
     Q_OBJECT
@@ -42,8 +44,8 @@ private slots:
         orlun::test::FakePlatform fake;
         frmMain w(fake.platform);
         w.Form_Load();
-        w.cmdDisplayCalendar->click();
-        w.cmdFestivals->click();
+        ControlOf<QPushButton>(w, "cmdDisplayCalendar")->click();
+        ControlOf<QPushButton>(w, "cmdFestivals")->click();
         QSet<QString> captions;
         // A caption as shown: "&&" is an ampersand, a single "&" marks the shortcut letter.
         const auto add = [&](QString text) {
@@ -61,7 +63,7 @@ private slots:
             for (QComboBox* c : window->findChildren<QComboBox*>())
                 for (int i = 0; i < c->count(); ++i) add(c->itemText(i));
         }
-        add(w.cmdPauseResume->text() == "Pause" ? "Resume" : "Pause"); // the button's other caption
+        add(ControlOf<QPushButton>(w, "cmdPauseResume")->text() == "Pause" ? "Resume" : "Pause"); // the button's other caption
         add("Stop");                                                   // Search while it runs
         QString manual = ManualText();
         manual.replace('\n', ' ');                    // a name may run over a line end
@@ -79,12 +81,12 @@ private slots:
         frmMain w(fake.platform);
         w.Form_Load();
         QApplication::setActiveWindow(&w);
-        w.txbDate->setFocus();
-        QTest::keyClick(w.txbDate, Qt::Key_F1);
+        ControlOf<QLineEdit>(w, "txbDate")->setFocus();
+        QTest::keyClick(ControlOf<QLineEdit>(w, "txbDate"), Qt::Key_F1);
         QVERIFY(w.HelpWindow());
         QCOMPARE(w.HelpWindow()->lstContents->currentItem()->text(), QString("Entering a date"));
         w.HelpWindow()->hide();
-        w.cmdHelp->click();
+        ControlOf<QPushButton>(w, "cmdHelp")->click();
         QCOMPARE(w.HelpWindow()->lstContents->currentRow(), 0);
     }
 };

@@ -14,10 +14,12 @@
 
 #include "app/main/frmMain.h"
 #include "calendar/arc/ArcChlNote.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using orlun::app::frmMain;
 using orlun::test::FakePlatform;
+using orlun::test::ControlOf;
 
 namespace {
 
@@ -145,11 +147,13 @@ private slots:
         w.Form_Load();
         Settle(w);
         const int before = w.height();
-        const int least = w.pgeMain->minimumSizeHint().height();
-        w.lblSearching->setMinimumHeight(w.lblSearching->height() + 150);
+        QWidget* page = ControlOf<>(w, "pgeMain");
+        auto* searching = ControlOf<QLabel>(w, "lblSearching");
+        const int least = page->minimumSizeHint().height();
+        searching->setMinimumHeight(searching->height() + 150);
         QTRY_VERIFY(w.height() > before);
-        QCOMPARE(w.height(), before + w.pgeMain->minimumSizeHint().height() - least);
-        w.lblSearching->setMinimumHeight(5000);
+        QCOMPARE(w.height(), before + page->minimumSizeHint().height() - least);
+        searching->setMinimumHeight(5000);
         QTRY_VERIFY(w.frameGeometry().bottom() == w.screen()->availableGeometry().bottom());
         QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
     }

@@ -11,10 +11,12 @@
 #include <QtTest>
 
 #include "app/main/frmMain.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using orlun::app::frmMain;
 using orlun::test::FakePlatform;
+using orlun::test::ControlOf;
 
 namespace {
 
@@ -70,8 +72,8 @@ private slots:
         fake.events.script = {
             [&] {
                 note();
-                QVERIFY(w.Clock->isActive());
-                QCOMPARE(w.Clock->interval(), 500);
+                QVERIFY(ControlOf<QTimer>(w, "Clock")->isActive());
+                QCOMPARE(ControlOf<QTimer>(w, "Clock")->interval(), 500);
                 QVERIFY(!Child<QPushButton>(w, "cmdMove")->isEnabled());
                 QVERIFY(Child<QPushButton>(w, "cmdNow")->isHidden());
                 QVERIFY(!Child<QGroupBox>(w, "fraConvert")->isEnabled());
@@ -81,7 +83,7 @@ private slots:
             [&] { note(); pause->click(); },
             [&] {
                 QCOMPARE(pause->text(), QString("Resume"));
-                QVERIFY(!w.Clock->isActive());
+                QVERIFY(!ControlOf<QTimer>(w, "Clock")->isActive());
                 QVERIFY(Child<QComboBox>(w, "cboRefreshPeriod")->isEnabled());
                 tick(); // a tick already on its way makes no step while paused
             },
@@ -94,7 +96,7 @@ private slots:
         QVERIFY(!w.blnRepeat);
         QVERIFY(!Child<QCheckBox>(w, "chkRepeatedly")->isChecked());
         QVERIFY(Child<QGroupBox>(w, "fraStopPauseResume")->isHidden());
-        QVERIFY(!w.Clock->isActive());
+        QVERIFY(!ControlOf<QTimer>(w, "Clock")->isActive());
         QVERIFY(Child<QPushButton>(w, "cmdMove")->isEnabled());
         QVERIFY(Child<QGroupBox>(w, "fraConvert")->isEnabled());
         QVERIFY(Child<QGroupBox>(w, "fraSearch")->isEnabled()); // as it was before the move

@@ -7,9 +7,11 @@
 
 #include "app/main/WindowPlacement.h"
 #include "app/main/frmMain.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using namespace orlun::app;
+using orlun::test::ControlOf;
 
 namespace {
 
@@ -94,7 +96,7 @@ private slots:
             w.Form_Load();
             QCOMPARE(w.pos(), DefaultPlace()); // nothing kept yet
             w.move(area.left() + 31, area.top() + 20);
-            w.cmdQuit->click();
+            ControlOf<QPushButton>(w, "cmdQuit")->click();
         }
         const auto kept = ParsePlacement(fake.settings.values.value(kKey));
         QVERIFY(kept);

@@ -16,10 +16,13 @@
 #include "app/month/frmCalendar.h"
 #include "app/search/frmMultiple_El_An.h"
 #include "support/AccessibleNames.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using namespace orlun::app;
 using orlun::test::UnnamedControls;
+using orlun::test::ControlOf;
+using orlun::test::LineValue;
 
 namespace {
 
@@ -36,9 +39,9 @@ private slots:
         orlun::test::FakePlatform fake;
         frmMain w(fake.platform);
         w.Form_Load();
-        w.cmdDisplayCalendar->click();
-        w.cmdHelp->click();
-        w.cmdDisplayYearData->click();
+        ControlOf<QPushButton>(w, "cmdDisplayCalendar")->click();
+        ControlOf<QPushButton>(w, "cmdHelp")->click();
+        ControlOf<QPushButton>(w, "cmdDisplayYearData")->click();
         QVERIFY(w.CalendarWindow() && w.HelpWindow() && w.DataWindow());
         const QList<QWidget*> windows = {&w, w.DataWindow(), w.Log(), w.LogPreferencesWindow(),
                                          w.CalendarWindow(), w.HelpWindow(), w.MultipleWindow()};
@@ -81,10 +84,10 @@ private slots:
         orlun::test::FakePlatform fake; // 2013-02-10 12:00 GMT
         frmMain w(fake.platform);
         w.Form_Load();
-        QCOMPARE(Value(w.lblCommonEraDate[1]), QString("2013-02-10 CE 12:00 GMT Sunday"));
-        w.cboRefLong->setCurrentIndex(0); // Vietnam
+        QCOMPARE(Value(LineValue(w, "lblCommonEraDate")), QString("2013-02-10 CE 12:00 GMT Sunday"));
+        ControlOf<QComboBox>(w, "cboRefLong")->setCurrentIndex(0); // Vietnam
         w.cboRefLong_Click();
-        QCOMPARE(Name(w.lblChineseLunarDate[1]), QString("Vietnamese Lunar"));
+        QCOMPARE(Name(LineValue(w, "lblChineseLunarDate")), QString("Vietnamese Lunar"));
     }
 
     // The check itself finds what it is for.

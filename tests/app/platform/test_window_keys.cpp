@@ -17,6 +17,7 @@
 #include "app/main/frmMain.h"
 #include "app/month/frmCalendar.h"
 #include "app/search/frmMultiple_El_An.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using namespace orlun::app;
@@ -48,10 +49,15 @@ class TestWindowKeys : public QObject {
     orlun::test::FakePlatform fake;
     std::unique_ptr<frmMain> w;
 
+    // The main window's controls, by their object names.
+    template <class T = QPushButton>
+    T* Control(const char* name) { return orlun::test::ControlOf<T>(*w, name); }
+    QLabel* Line(const char* name) { return orlun::test::LineValue(*w, name); }
+
     QWidget* Window(const QString& name)
     {
         if (name == "data") {
-            w->cmdDisplayYearData->click();
+            Control("cmdDisplayYearData")->click();
             return w->DataWindow();
         }
         if (name == "log") {
@@ -60,11 +66,11 @@ class TestWindowKeys : public QObject {
             return w->Log();
         }
         if (name == "help") {
-            w->cmdHelp->click();
+            Control("cmdHelp")->click();
             return w->HelpWindow();
         }
         if (name == "calendar") {
-            w->cmdDisplayCalendar->click();
+            Control("cmdDisplayCalendar")->click();
             return w->CalendarWindow();
         }
         if (name == "preferences") {
@@ -113,10 +119,10 @@ private slots:
 
     void enterPressesTheFocusedButton()
     {
-        w->cmdAddToLog->setFocus();
-        QTest::keyClick(w->cmdAddToLog, Qt::Key_Return);
+        Control("cmdAddToLog")->setFocus();
+        QTest::keyClick(Control("cmdAddToLog"), Qt::Key_Return);
         QVERIFY(!w->Log()->IsEmpty());
-        QTest::keyClick(w->cmdLogPreferences, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(Control("cmdLogPreferences"), Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(w->LogPreferencesWindow()->isVisible());
     }
 
@@ -130,35 +136,35 @@ private slots:
         QVERIFY(!preferences->isVisible());
 
         // The main window: Convert, once, also from a field without an Enter of its own...
-        w->txbDate->setText("2001-12-31 CE");
-        QTest::keyClick(w->chkAutoLog, Qt::Key_Return);
-        QCOMPARE(w->lblCommonEraDate[1]->text(), QString("2001-12-31 CE 12:00 GMT Monday"));
-        w->txbDate->setText("not a date CE");
-        w->txbTime->setFocus();
-        QTest::keyClick(w->txbTime, Qt::Key_Return);
+        Control<QLineEdit>("txbDate")->setText("2001-12-31 CE");
+        QTest::keyClick(Control<QCheckBox>("chkAutoLog"), Qt::Key_Return);
+        QCOMPARE(Line("lblCommonEraDate")->text(), QString("2001-12-31 CE 12:00 GMT Monday"));
+        Control<QLineEdit>("txbDate")->setText("not a date CE");
+        Control<QLineEdit>("txbTime")->setFocus();
+        QTest::keyClick(Control<QLineEdit>("txbTime"), Qt::Key_Return);
         QCOMPARE(fake.messages.shown.size(), 1);
         // ...and the date field's own Enter converts once, not a second time for the default.
-        QTest::keyClick(w->txbDate, Qt::Key_Return);
+        QTest::keyClick(Control<QLineEdit>("txbDate"), Qt::Key_Return);
         QCOMPARE(fake.messages.shown.size(), 2);
     }
 
     void theFocusTheProgramGivesShowsItsRing()
     {
-        w->cmdNow->setFocus();
+        Control("cmdNow")->setFocus();
         w->EnableDisableFunctions(); // gives the focus to Move
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->cmdMove));
-        QVERIFY(FocusRingShows(w->cmdMove));
-        QTest::mouseClick(w->chkShowARC, Qt::LeftButton); // a click, then the program's focus
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Control("cmdMove")));
+        QVERIFY(FocusRingShows(Control("cmdMove")));
+        QTest::mouseClick(Control<QCheckBox>("chkShowARC"), Qt::LeftButton); // a click, then the program's focus
         QVERIFY(FocusRingShows(QApplication::focusWidget()));
     }
 
     void ctrlQQuitsAsQuitDoes()
     {
         QSignalSpy quit(w.get(), &frmMain::quitRequested);
-        w->cmdQuit->setEnabled(false);
+        Control("cmdQuit")->setEnabled(false);
         QTest::keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(quit.count(), 0);
-        w->cmdQuit->setEnabled(true);
+        Control("cmdQuit")->setEnabled(true);
         QTest::keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(quit.count(), 1);
         QCOMPARE(fake.settings.values.value("\\ORLUN/cboRefLong"), QString("1"));
@@ -168,36 +174,37 @@ private slots:
     {
         // After start-up the focus is on "Now" and the current calendar is CHL.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(fake.clipboard.text, w->lblChineseLunarDate[1]->text());
+        QCOMPARE(fake.clipboard.text, Line("lblChineseLunarDate")->text());
 
         // A focused line is copied and becomes current, as a click on its caption makes it.
-        w->lblCommonEraDate[1]->setFocus();
-        QTest::keyClick(w->lblCommonEraDate[1], Qt::Key_C, Qt::ControlModifier);
+        Line("lblCommonEraDate")->setFocus();
+        QTest::keyClick(Line("lblCommonEraDate"), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(fake.clipboard.text, QString("2013-02-10 CE 12:00 GMT Sunday"));
         QCOMPARE(w->intCalendar, int(orlun::kRowCE));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->lblCommonEraDate[1]));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Line("lblCommonEraDate")));
 
         // A date field copies its selection itself; without one, the current line is copied.
         fake.clipboard.text.clear();
-        w->txbDate->setText("2001-12-31 CE");
-        w->txbDate->setFocus();
-        w->txbDate->selectAll();
-        QTest::keyClick(w->txbDate, Qt::Key_C, Qt::ControlModifier);
+        auto* date = Control<QLineEdit>("txbDate");
+        date->setText("2001-12-31 CE");
+        date->setFocus();
+        date->selectAll();
+        QTest::keyClick(date, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(fake.clipboard.text.isEmpty());
-        w->txbDate->deselect();
-        QTest::keyClick(w->txbDate, Qt::Key_C, Qt::ControlModifier);
+        date->deselect();
+        QTest::keyClick(date, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(fake.clipboard.text, QString("2013-02-10 CE 12:00 GMT Sunday"));
     }
 
     void enterOnAFocusedLineClicksIt()
     {
-        w->lblJulianCalendarDate[1]->setFocus();
-        QTest::keyClick(w->lblJulianCalendarDate[1], Qt::Key_Space);
-        QCOMPARE(w->txbDate->text(), QString("2013-01-28 JC"));
+        Line("lblJulianCalendarDate")->setFocus();
+        QTest::keyClick(Line("lblJulianCalendarDate"), Qt::Key_Space);
+        QCOMPARE(Control<QLineEdit>("txbDate")->text(), QString("2013-01-28 JC"));
         QCOMPARE(w->intCalendar, int(orlun::kRowJC));
-        w->lblAstronomicalJulianDate[1]->setFocus();
-        QTest::keyClick(w->lblAstronomicalJulianDate[1], Qt::Key_Return);
-        QCOMPARE(w->txbDate->text(), QString("2,456,334.0000 AJD"));
+        Line("lblAstronomicalJulianDate")->setFocus();
+        QTest::keyClick(Line("lblAstronomicalJulianDate"), Qt::Key_Return);
+        QCOMPARE(Control<QLineEdit>("txbDate")->text(), QString("2,456,334.0000 AJD"));
     }
 };
 

@@ -50,7 +50,7 @@ private slots:
         Search(w, SearchTarget::DarkMoon, true, "2000-01-01 CE");
         QCOMPARE(Line(w, "lblCommonEraDate_1"), QString("2000-01-06 CE 18:13 GMT Thursday"));
         QVERIFY(Child<QLineEdit>(w, "txbDate")->text().isEmpty());
-        QVERIFY(!w.Clock->isActive());
+        QVERIFY(!Child<QTimer>(w, "Clock")->isActive());
         // At the dark moon itself, a typed moment 0.0005 day later does not replace it: the
         // previous dark moon is then the one a lunation earlier.
         const double dark = w.dblCurrentAJDate;
@@ -138,9 +138,11 @@ private slots:
         FakePlatform fake;
         frmMain w(fake.platform);
         w.Form_Load();
-        const QRect list(w.cboElement->mapToGlobal(QPoint(0, 0)), w.cboElement->size());
-        const QRect values(w.lblChineseLunarDate[1]->mapToGlobal(QPoint(0, 0)),
-                           w.lblDeltaT[1]->mapToGlobal(QPoint(w.lblDeltaT[1]->width(), w.lblDeltaT[1]->height())));
+        const auto* element = Child<QComboBox>(w, "cboElement");
+        const QLabel* deltaT = Child<QLabel>(w, "lblDeltaT_1");
+        const QRect list(element->mapToGlobal(QPoint(0, 0)), element->size());
+        const QRect values(Child<QLabel>(w, "lblChineseLunarDate_1")->mapToGlobal(QPoint(0, 0)),
+                           deltaT->mapToGlobal(QPoint(deltaT->width(), deltaT->height())));
         for (const SearchTarget target : {SearchTarget::MultipleElementAnimalDay, SearchTarget::SameElementAnimalDayMonth}) {
             QRect placed;
             QTimer::singleShot(0, [&] {
