@@ -1,5 +1,5 @@
 // orlun-cli calendar: the lunar month of a moment as the calendar window draws it, as text (one
-// row per quarter of the month) or as a PNG image drawn by the window's own painter.
+// row per quarter of the month) or as a PNG image drawn by the painter the calendar window uses.
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
