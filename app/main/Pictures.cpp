@@ -1,8 +1,5 @@
 #include "app/main/Pictures.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include "calendar/astro/MoonPicture.h"
 
 namespace orlun::app {
@@ -15,14 +12,6 @@ QString Numbered(const char* stem, int n)
 }
 
 } // namespace
-
-QString PictureFolder()
-{
-    // Beside the program in the build tree; under share/orlun once installed.
-    const QString bin = QCoreApplication::applicationDirPath();
-    if (QDir(bin + "/images").exists()) return bin + "/images/";
-    return QDir::cleanPath(bin + "/../share/orlun/images") + "/";
-}
 
 QImage MoonImage(const QString& folder, const QString& suffix, double w, bool waxing,
                  const QColor& background)

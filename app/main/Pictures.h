@@ -7,10 +7,12 @@
 #include <QPixmap>
 #include <QString>
 
+#include "draw/PictureFolder.h"
+
 namespace orlun::app {
 
-// The program's picture folder, ending in "/".
-QString PictureFolder();
+// The picture folder, shared with orlun-cli.
+using draw::PictureFolder;
 
 // The Moon picture of illumination w (0..1) for the country's picture suffix ("", "_vn", "_jp"),
 // its background painted in the colour. A null image when the picture file cannot be read.

@@ -2,42 +2,31 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
+
+#include "draw/MonthLayout.h"
+#include "draw/MonthPainter.h"
 
 namespace orlun::app {
 
 namespace {
 
-// Geometry in (device-independent) pixels: Qt scales it on a high-density screen.
-constexpr int kGridLeft = 20, kGridTop = 80, kCellWidth = 110, kCellHeight = 122;
-constexpr int kPictureSize = 48, kPictureLeft = 16, kPictureTop = 2;
-// Today's box reaches from 10 left of its cell to 90 right and from 4 above to 118 below, drawn
-// with a 2-pixel pen; the canvas holds the box of a last-row cell whole.
-constexpr int kTodayBoxBottom = 118, kTodayPen = 2;
-constexpr int kCanvasWidth = kGridLeft + kCellWidth * kGridColumns - 10;
-constexpr int kCanvasHeight = kGridTop + kCellHeight * (kGridRows - 1) + kTodayBoxBottom + 2 * kTodayPen;
+// A label whose content the canvas paints: it holds the text or place for those who read the
+// window's controls, and draws nothing over the canvas.
+class PaintedByCanvas final : public QLabel {
+public:
+    using QLabel::QLabel;
 
-QPoint CellOrigin(int cell)
-{
-    return {kGridLeft + kCellWidth * CellColumn(cell), kGridTop + kCellHeight * CellRow(cell)};
-}
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
 
-QLabel* Caption(QWidget* parent, const char* name, int top)
+QLabel* Placed(QWidget* parent, const QString& name, const QRect& box)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new PaintedByCanvas(parent);
     label->setObjectName(name);
-    label->setGeometry(10, top, kCanvasWidth - 20, 26);
-    QFont font = label->font();
-    font.setPointSize(11);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet("QLabel { background: rgb(198, 0, 0); color: rgb(255, 255, 0); }");
+    label->setGeometry(box);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
-}
-
-void PrintAt(QPainter& painter, const QPoint& at, const QString& text)
-{
-    painter.drawText(QRect(at, QSize(kCellWidth + 4, 40)), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 } // namespace
@@ -45,32 +34,18 @@ void PrintAt(QPainter& painter, const QPoint& at, const QString& text)
 MonthCanvas::MonthCanvas(QWidget* parent) : QWidget(parent)
 {
     setObjectName("picCalendar");
-    setFixedSize(kCanvasWidth, kCanvasHeight);
-    lblTitle = Caption(this, "lblTitle", 10);
-    lblYearAndMonth = Caption(this, "lblYearAndMonth", 42);
+    setFixedSize(draw::kMonthSize);
+    lblTitle = Placed(this, "lblTitle", draw::kTitleBox);
+    lblYearAndMonth = Placed(this, "lblYearAndMonth", draw::kYearAndMonthBox);
     for (int i = 0; i < kGridCells; ++i) {
-        imgMoon[i] = new QLabel(this);
-        imgMoon[i]->setObjectName(QString("imgMoon%1").arg(i));
-        imgMoon[i]->setGeometry(QRect(CellOrigin(i) + QPoint(kPictureLeft, kPictureTop),
-                                      QSize(kPictureSize, kPictureSize)));
-        imgMoon[i]->setAttribute(Qt::WA_TranslucentBackground);
+        imgMoon[i] = Placed(this, QString("imgMoon%1").arg(i), draw::PictureBox(i));
         imgMoon[i]->hide();
     }
 }
 
 bool MonthCanvas::LoadPictures(const QString& folder, QString& failed)
 {
-    for (int i = 0; i < kGridCells; ++i) {
-        if (!CellVisible(i, 30)) continue; // cells 7 and 23 never show a day
-        const QString path = folder + QString("day%1.gif").arg(PictureNumberOfCell(i));
-        const QPixmap picture(path);
-        if (picture.isNull()) {
-            failed = path;
-            return false;
-        }
-        imgMoon[i]->setPixmap(picture);
-    }
-    return true;
+    return pictures_.Load(folder, failed);
 }
 
 void MonthCanvas::SetMonth(const MonthView& view, bool showArc)
@@ -79,38 +54,14 @@ void MonthCanvas::SetMonth(const MonthView& view, bool showArc)
     showArc_ = showArc;
     lblTitle->setText(QString::fromStdString(view.title));
     lblYearAndMonth->setText(QString::fromStdString(view.yearAndMonth));
-    for (int i = 0; i < kGridCells; ++i)
-        imgMoon[i]->setVisible(view.valid && CellVisible(i, view.length) && imgMoon[i]->pixmap().width() > 0);
+    for (int i = 0; i < kGridCells; ++i) imgMoon[i]->setVisible(draw::MoonShown(view, i, pictures_));
     update();
 }
 
 void MonthCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kCalendarRed);
-    QFont dayFont = font();
-    dayFont.setPointSize(18);
-    QFont textFont = font();
-    textFont.setPointSize(10);
-    textFont.setBold(false);
-    for (const MonthViewCell& c : view_.cells) {
-        const QPoint at = CellOrigin(c.cell);
-        if (c.today) {
-            painter.setPen(QPen(Qt::black, kTodayPen));
-            painter.drawRect(QRect(at + QPoint(-10, -4), at + QPoint(90, kTodayBoxBottom)));
-        }
-        painter.setPen(kCalendarYellow);
-        painter.setFont(dayFont);
-        PrintAt(painter, at + QPoint(22, 52), QString::fromStdString(c.dayText));
-        QFont ce = textFont;
-        ce.setUnderline(c.weekend);
-        painter.setFont(ce);
-        PrintAt(painter, at + QPoint(-4, 80), QString::fromStdString(c.ceText));
-        if (showArc_) {
-            painter.setFont(textFont);
-            PrintAt(painter, at + QPoint(-4, 94), QString::fromStdString(c.arcText));
-        }
-    }
+    draw::PaintMonth(painter, {view_, showArc_, pictures_, font()});
 }
 
 } // namespace orlun::app

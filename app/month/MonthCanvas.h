@@ -1,21 +1,19 @@
-// The drawn calendar month: red background, the two yellow captions, and a cell per day with its
-// Moon picture, lunar day number, CE text (underlined at weekends) and, when asked, ARC text;
-// today's cell in a black box. The window shows it above its buttons; orlun-cli grabs it alone.
+// The calendar month in the window: drawn by the month painter that orlun-cli draws its image
+// with, so the window and the image show the same pixels. The window shows it above its buttons.
+// The captions and Moon pictures stay named labels for assistive tools and tests (their texts,
+// which pictures show); the canvas paints them itself.
 #pragma once
 
-#include <QColor>
 #include <QWidget>
 #include <array>
 
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
+#include "draw/DayPictures.h"
 
 class QLabel;
 
 namespace orlun::app {
-
-inline const QColor kCalendarRed{198, 0, 0};
-inline const QColor kCalendarYellow{255, 255, 0};
 
 class MonthCanvas : public QWidget {
     Q_OBJECT
@@ -36,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    draw::DayPictures pictures_;
     MonthView view_;
     bool showArc_ = false;
 };

@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/month/MonthCanvas.h"
-#include "app/month/MonthImage.h"
 #include "app/month/SaveFileDialog.h"
 #include "app/platform/WindowKeys.h"
 #include "calendar/monthview/MonthView.h"
 #include "calendar/western/Clock.h"
+#include "draw/MonthImage.h"
 
 namespace orlun::app {
 
@@ -106,17 +106,17 @@ void frmCalendar::cmdSaveCalendarImage_Click()
     if (chosen.isEmpty()) return;
     // The grid without the button row, drawn by the window itself; the clipboard is left alone.
     const QImage picture = platform_.capture->Grab(canvas_);
-    const MonthImageResult saved = SaveMonthImage(picture, WithPngSuffix(chosen));
+    const draw::MonthImageResult saved = draw::SaveMonthImage(picture, draw::WithPngSuffix(chosen));
     switch (saved.outcome) {
-    case MonthImageOutcome::Failed:
-        platform_.messages->Plain(this, cmdSaveCalendarImage->text(), SaveFailureText(saved));
+    case draw::MonthImageOutcome::Failed:
+        platform_.messages->Plain(this, cmdSaveCalendarImage->text(), draw::SaveFailureText(saved));
         break;
-    case MonthImageOutcome::Png:
+    case draw::MonthImageOutcome::Png:
         platform_.messages->Information(this, "Save image",
                                         "The image has been saved in the PNG file\n" + saved.path);
         break;
-    case MonthImageOutcome::BmpOnly:
-        platform_.messages->Information(this, "Save image", BmpFallbackText(saved));
+    case draw::MonthImageOutcome::BmpOnly:
+        platform_.messages->Information(this, "Save image", draw::BmpFallbackText(saved));
         break;
     }
 }

@@ -24,6 +24,11 @@ tail -1 <<<"$out" | grep -qE '[|] 30 Mon Mar 11 [A-Z][a-z]+ [0-9]+$' || { echo "
 err=$("$cli" calendar --date "2013-02-10 CE" --png "$tmp/none/month.png" 2>&1 >/dev/null); rc=$?
 [ $rc = 1 ] && grep -q "the folder $tmp/none does not exist" <<<"$err" || { echo "FAILED: missing folder ($rc): $err"; fail=1; }
 
+# The image is drawn without the widget toolkit and without a display.
+if ldd "$cli" | grep -q libQt6Widgets; then echo "FAILED: orlun-cli links Qt Widgets"; fail=1; fi
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$cli" calendar --date "2013-02-10 CE" --png "$tmp/bare.png" >/dev/null 2>&1 \
+  && cmp -s "$tmp/bare.png" "$tmp/month.png" || { echo "FAILED: no image without a display, or not the same"; fail=1; }
+
 # Bad arguments are usage errors; the range ends are refused.
 "$cli" calendar --text >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: no moment"; fail=1; }
 "$cli" calendar --ajd 2456334 >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: no output chosen"; fail=1; }

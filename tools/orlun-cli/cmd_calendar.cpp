@@ -1,19 +1,20 @@
 // orlun-cli calendar: the lunar month of a moment as the calendar window draws it, as text (one
-// row per quarter of the month) or as a PNG image drawn by the window's own code.
-#include <QApplication>
+// row per quarter of the month) or as a PNG image drawn by the painter the calendar window uses.
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdlib>
 
 #include "CliArgs.h"
 #include "CliMoment.h"
 #include "Commands.h"
-#include "app/main/Pictures.h"
-#include "app/month/MonthCanvas.h"
-#include "app/month/MonthImage.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
 #include "calendar/western/Clock.h"
+#include "draw/DayPictures.h"
+#include "draw/MonthImage.h"
+#include "draw/MonthPainter.h"
+#include "draw/PictureFolder.h"
 
 namespace orlun::cli {
 
@@ -40,38 +41,39 @@ void PrintText(const MonthView& view, bool arc, Output& out)
 
 int WritePng(const MonthView& view, bool arc, const std::string& file, Output& out)
 {
-    // Drawing needs the toolkit, but no display.
+    // Drawing needs Qt GUI's fonts, but no display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int argc = 1;
     char name[] = "orlun-cli";
     char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    app::MonthCanvas canvas;
+    QGuiApplication app(argc, argv);
+    draw::DayPictures pictures;
     QString failed;
-    if (!canvas.LoadPictures(app::PictureFolder(), failed)) {
+    if (!pictures.Load(draw::PictureFolder(), failed)) {
         out.Message("orlun-cli: cannot read the picture " + failed.toStdString());
         return 1;
     }
-    canvas.SetMonth(view, arc);
-    const QString png = app::WithPngSuffix(QString::fromLocal8Bit(file.c_str()));
+    const QString png = draw::WithPngSuffix(QString::fromLocal8Bit(file.c_str()));
     const QFileInfo folder(QFileInfo(png).absolutePath());
     if (!folder.isDir()) {
         out.Message("orlun-cli: cannot write " + png.toStdString() + ": the folder " + folder.filePath().toStdString() +
                     " does not exist");
         return 1;
     }
-    const app::MonthImageResult saved = app::SaveMonthImage(canvas.grab().toImage(), png);
+    // At the screen's pixel ratio, as the window's grab gives it (QT_SCALE_FACTOR scales both).
+    const QImage picture = draw::DrawMonthImage({view, arc, pictures, QGuiApplication::font()}, app.devicePixelRatio());
+    const draw::MonthImageResult saved = draw::SaveMonthImage(picture, png);
     switch (saved.outcome) {
-    case app::MonthImageOutcome::Png:
+    case draw::MonthImageOutcome::Png:
         out.Line("The image has been saved in the PNG file");
         out.Line(saved.path.toStdString());
         return 0;
-    case app::MonthImageOutcome::BmpOnly:
-        out.Message(app::BmpFallbackText(saved).toStdString());
+    case draw::MonthImageOutcome::BmpOnly:
+        out.Message(draw::BmpFallbackText(saved).toStdString());
         return 1;
-    case app::MonthImageOutcome::Failed: break;
+    case draw::MonthImageOutcome::Failed: break;
     }
-    out.Message("orlun-cli: " + app::SaveFailureText(saved).toStdString());
+    out.Message("orlun-cli: " + draw::SaveFailureText(saved).toStdString());
     return 1;
 }
 

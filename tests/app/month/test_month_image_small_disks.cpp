@@ -13,13 +13,14 @@
 
 #include "app/main/Pictures.h"
 #include "app/month/MonthCanvas.h"
-#include "app/month/MonthImage.h"
 #include "calendar/monthview/MonthView.h"
 #include "calendar/western/DatePr2.h"
+#include "draw/MonthImage.h"
 #include "support/StateFiles.h"
 
 using namespace orlun;
 using namespace orlun::app;
+using namespace orlun::draw;
 
 namespace {
 

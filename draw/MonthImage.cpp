@@ -1,4 +1,4 @@
-#include "app/month/MonthImage.h"
+#include "draw/MonthImage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include "engine/imgconv.h"
 #include "io/CheckedWrite.h"
 
-namespace orlun::app {
+namespace orlun::draw {
 
 QString WithPngSuffix(const QString& path)
 {
@@ -97,4 +97,4 @@ QString BmpFallbackText(const MonthImageResult& result)
     return "Save error.  The image has been saved instead in the BMP file\n" + result.path + "\n" + result.reason;
 }
 
-} // namespace orlun::app
+} // namespace orlun::draw

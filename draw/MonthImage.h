@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-namespace orlun::app {
+namespace orlun::draw {
 
 enum class MonthImageOutcome {
     Png,     // the PNG file has been written; the BMP file is gone
@@ -34,4 +34,4 @@ QString SaveFailureText(const MonthImageResult& result);
 // The user's message for a save that fell back to the BMP file, with the reason.
 QString BmpFallbackText(const MonthImageResult& result);
 
-} // namespace orlun::app
+} // namespace orlun::draw

@@ -1,0 +1,148 @@
+// The drawn calendar month: its pixels pinned for a few months (drawn the same before the drawing
+// left the window), the window's canvas and orlun-cli showing exactly the image the painter
+// draws, and the parts a font change cannot move: today's box, the hidden cells, the pictures.
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/month/MonthCanvas.h"
+#include "calendar/monthview/MonthView.h"
+#include "calendar/western/Clock.h"
+#include "calendar/western/DatePr2.h"
+#include "draw/MonthLayout.h"
+#include "draw/MonthPainter.h"
+#include "draw/PictureFolder.h"
+
+using namespace orlun;
+
+struct Month {
+    MonthView view;
+    bool arc = false;
+};
+Q_DECLARE_METATYPE(Month)
+
+namespace {
+
+// The month that holds the Gregorian date; today marked on the date `today` when given.
+Month MonthOf(int y, int m, int d, Country country, bool arc, QDate today = {})
+{
+    const CalendarSettings settings = SettingsForCountry(country);
+    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, settings);
+    const int32_t todayJdn = today.isValid() ? GregorianJDN(today.year(), today.month(), today.day()).value() : 0;
+    return {MonthViewOf(first.value_or(0), todayJdn, settings), arc};
+}
+
+// The pixels as opaque RGB, hashed: the first 16 hex digits of their SHA-1.
+QByteArray PixelHash(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < rgb.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4));
+    return hash.result().toHex().left(16);
+}
+
+} // namespace
+
+class TestMonthDrawing : public QObject {
+    Q_OBJECT
+    draw::DayPictures pictures;
+
+    QImage Drawn(const Month& m, qreal ratio = 1) const
+    {
+        return draw::DrawMonthImage({m.view, m.arc, pictures, QGuiApplication::font()}, ratio);
+    }
+
+    QImage Grabbed(const Month& m) const
+    {
+        app::MonthCanvas canvas;
+        QString failed;
+        if (!canvas.LoadPictures(draw::PictureFolder(), failed)) return {};
+        canvas.SetMonth(m.view, m.arc);
+        return canvas.grab().toImage();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString failed;
+        QVERIFY2(pictures.Load(draw::PictureFolder(), failed), qPrintable(failed));
+    }
+
+    void months_data()
+    {
+        QTest::addColumn<Month>("month");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QByteArray>("hash");
+        const auto china = Country::China;
+        QTest::newRow("30 days, ARC") << MonthOf(2013, 2, 10, china, true) << 1.0 << QByteArray("acdd05e4b5249dc0");
+        QTest::newRow("29 days") << MonthOf(2013, 3, 12, china, false) << 1.0 << QByteArray("502263e5fd183a64");
+        QTest::newRow("leap month 2*") << MonthOf(2023, 3, 22, china, false) << 1.0 << QByteArray("40d8f6f5beb5c336");
+        QTest::newRow("today on day 30, ARC") << MonthOf(2013, 2, 10, china, true, QDate(2013, 3, 11)) << 1.0
+                                              << QByteArray("448e27069d97ca00");
+        QTest::newRow("across the year end, ARC") << MonthOf(2011, 12, 25, china, true) << 1.0
+                                                  << QByteArray("b829b8b3c77cc99e");
+        QTest::newRow("Vietnam, ARC") << MonthOf(2033, 9, 1, Country::Vietnam, true) << 1.0
+                                      << QByteArray("5b8a9c8e5fc45c49");
+        QTest::newRow("leap month at twice the pixels") << MonthOf(2023, 3, 22, china, false) << 2.0
+                                                        << QByteArray("f07644c631a09410");
+    }
+
+    // The pins were taken from the images the window drew itself, with the fonts of
+    // tools/install-deps.sh; other fonts move the texts' pixels.
+    void months()
+    {
+        QFETCH(Month, month);
+        QFETCH(qreal, ratio);
+        QFETCH(QByteArray, hash);
+        QVERIFY(month.view.valid);
+        const QImage image = Drawn(month, ratio);
+        QCOMPARE(image.size(), draw::kMonthSize * ratio);
+        QCOMPARE(PixelHash(image), hash);
+        if (ratio == 1) QCOMPARE(PixelHash(Grabbed(month)), hash); // the window shows the same pixels
+    }
+
+    void theCommandLineDrawsWhatTheWindowShows()
+    {
+        QTemporaryDir dir;
+        QProcess cli;
+        cli.start(ORLUN_CLI, {"calendar", "--date", "2013-03-12 CE", "--arc", "--png", dir.filePath("m.png")});
+        QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
+        Month month = MonthOf(2013, 3, 12, Country::China, true);
+        month.view = MonthViewOf(month.view.firstDay, TodayJDN(SystemClock()).value(), SettingsForCountry(Country::China));
+        const QImage window = Grabbed(month).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QImage(dir.filePath("m.png")).convertToFormat(QImage::Format_RGB32), window);
+    }
+
+    // Exact pixels that hold whatever the fonts: the box, the red of hidden cells, the pictures.
+    void partsOutsideTheTexts()
+    {
+        const Month month = MonthOf(2013, 3, 12, Country::China, false, QDate(2013, 3, 12)); // 29 days, today day 1
+        const QImage image = Drawn(month);
+        const QRect box = draw::TodayBox(0);
+        for (const QPoint edge : {QPoint(box.center().x(), box.top()), QPoint(box.center().x(), box.bottom()),
+                                  QPoint(box.left(), box.center().y()), QPoint(box.right(), box.center().y())})
+            QCOMPARE(image.pixelColor(edge), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(draw::TodayBox(1).topLeft()), draw::kCalendarRed); // one box only
+        for (const int hidden : {7, 23, 31}) // never a day, and day 30 of a 29-day month
+            QCOMPARE(image.pixelColor(draw::PictureBox(hidden).center()), draw::kCalendarRed);
+        for (const int shown : {0, 15, 30}) {
+            const QRect at = draw::PictureBox(shown);
+            QCOMPARE(image.pixelColor(at.center()), pictures.Of(shown).toImage().pixelColor(at.center() - at.topLeft()));
+        }
+        QVERIFY(!draw::MoonShown(MonthView{}, 0, pictures));            // a month out of range
+        QVERIFY(!draw::MoonShown(month.view, 0, draw::DayPictures{})); // no pictures loaded
+    }
+
+    void aMissingPictureIsNamed()
+    {
+        QTemporaryDir empty;
+        QString failed;
+        QVERIFY(!draw::DayPictures{}.Load(empty.path() + "/", failed));
+        QCOMPARE(failed, empty.path() + "/day1.gif");
+    }
+};
+
+QTEST_MAIN(TestMonthDrawing)
+#include "test_month_drawing.moc"
