@@ -80,7 +80,7 @@ void MonthCanvas::SetMonth(const MonthView& view, bool showArc)
     lblTitle->setText(QString::fromStdString(view.title));
     lblYearAndMonth->setText(QString::fromStdString(view.yearAndMonth));
     for (int i = 0; i < kGridCells; ++i)
-        imgMoon[i]->setVisible(view.valid && CellVisible(i, view.length) && imgMoon[i]->pixmap().width() > 0);
+        imgMoon[i]->setVisible(view.ok() && CellVisible(i, view.length) && imgMoon[i]->pixmap().width() > 0);
     update();
 }
 

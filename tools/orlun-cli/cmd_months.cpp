@@ -18,7 +18,7 @@ namespace {
 bool PrintLunarYear(int y, const CalendarSettings& settings)
 {
     const LunarYearMonths year = LunarYearMonthsOf(y, settings);
-    if (!year.valid) return false;
+    if (!year.ok()) return false;
     for (const LunarMonth& m : year.months)
         std::printf("%d\t%d\t%d\t%s\t%d\n", y, m.number, m.leap ? 1 : 0,
                     DateText(GregorianDate(DayNumber(m.start))).c_str(), m.length);
