@@ -65,7 +65,7 @@ void PaintPicture(QPainter& painter, const QRect& box, const QPixmap& picture)
 
 bool MoonShown(const MonthView& view, int cell, const DayPictures& pictures)
 {
-    return view.valid && CellVisible(cell, view.length) && !pictures.Of(cell).isNull();
+    return view.ok() && CellVisible(cell, view.length) && !pictures.Of(cell).isNull();
 }
 
 void PaintMonth(QPainter& painter, const MonthDrawing& month)

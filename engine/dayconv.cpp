@@ -4,16 +4,13 @@
 #include <ctime>
 #include <string>
 
+#include "calendar/core/FloorDivision.h"
+
 namespace {
 
-// Floor division and the matching non-negative remainder: the calendar cycles must run the same
-// way on both sides of day 0 and year 0.
-constexpr int64_t FloorDiv(int64_t a, int64_t b)
-{
-    const int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - FloorDiv(a, b) * b; }
+// The calendar cycles run the same way on both sides of day 0 and year 0.
+using orlun::FloorDiv;
+using orlun::FloorMod;
 
 // Counting years from March makes the leap day the last day of the year, so the days before a
 // month are a fixed linear expression: 0 for March, 306 for January of the following year.

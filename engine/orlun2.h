@@ -25,6 +25,7 @@
 #include <cstdint>
 
 #include "calendar/core/ChineseDate.h"
+#include "calendar/core/RecordLayouts.h"
 
 // Reads a CHL date. On success writes cycle, position, month, day and leap (0 or 1) into the
 // record and sets valid := 1; otherwise sets valid := 0 and leaves the other fields as they were.

@@ -7,6 +7,7 @@
 #include "engine/engine_status.h"
 #include "engine/lunev.h"
 #include "engine/solev.h"
+#include "calendar/core/FloorDivision.h"
 
 #include <swephexp.h>
 
@@ -176,7 +177,7 @@ double syzyg(int32_t lunation, int32_t phase, int32_t* status)
     // A phase outside 0..3 counts on in quarters: 4 is the dark moon of the next lunation, -1 the
     // last quarter of the previous one. 64 bits hold every such sum exactly.
     const int64_t quarters = int64_t{lunation} * 4 + phase;
-    const int64_t quarterOfLunation = ((quarters % 4) + 4) % 4;
+    const int64_t quarterOfLunation = orlun::FloorMod(quarters, 4);
     const double targetElongation = 90.0 * static_cast<double>(quarterOfLunation);
 
     const double guess = MeanPhaseTd(static_cast<double>(quarters) / 4.0);

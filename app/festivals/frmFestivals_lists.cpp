@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "app/festivals/frmFestivals.h"
+#include "app/platform/StdText.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/WholeNumber.h"
 #include "calendar/entry/Convert.h"
@@ -19,8 +20,6 @@
 namespace orlun::app {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr const char* kLunarDateHint =
     "Type a lunar month and day, such as 12-30, or 4*-15 in a leap month, or a date as in the main window's "
@@ -75,7 +74,7 @@ void frmFestivals::ListFestivals(int year)
                                 .arg(year)
                                 .arg(Q(CountryName(context.settings.country)));
     Show(FestivalEvents(festivals, ChosenLanguage(), context.settings), heading,
-         !festivals.valid || festivals.cut ? RangeNote(year) : QString());
+         !festivals.whole() ? RangeNote(year) : QString());
 }
 
 void frmFestivals::cmdMomentsLunarDate_Click()

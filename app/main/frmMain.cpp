@@ -18,6 +18,7 @@
 #include "app/platform/StateFile.h"
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
+#include "app/platform/StdText.h"
 #include "app/platform/TextTable.h"
 #include "calendar/entry/DateCopy.h"
 #include "calendar/presentation/DisplayModel.h"
@@ -33,7 +34,6 @@ const QString kCountrySetting = QStringLiteral("cboRefLong");
 constexpr int kEmptyElement = kNoElementItem;
 constexpr int kEmptyAnimal = kNoAnimalItem;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 

@@ -6,14 +6,11 @@
 
 #include "app/main/ClickableLabel.h"
 #include "app/main/frmMain.h"
+#include "app/platform/StdText.h"
 #include "calendar/core/SearchTarget.h"
 #include "calendar/entry/Convert.h"
 
 namespace orlun::app {
-
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-} // namespace
 
 DateEntry frmMain::CurrentEntry() const
 {

@@ -18,6 +18,7 @@
 
 #include "app/main/ClickableLabel.h"
 #include "app/main/frmMain.h"
+#include "app/platform/StdText.h"
 #include "calendar/arc/ArcChlNote.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/presentation/DisplayModel.h"
@@ -83,7 +84,6 @@ void KeepPlaceWhenHidden(QWidget* w)
     w->setSizePolicy(policy);
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Every text a caption can take: the design captions, the country's Chinese captions, the CJDC
 // caption of any longitude, the day's pinyin names and the ARC notes.

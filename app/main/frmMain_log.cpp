@@ -7,16 +7,13 @@
 #include <QRadioButton>
 
 #include "app/main/ClickableLabel.h"
+#include "app/platform/StdText.h"
 #include "app/platform/TextTable.h"
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
 #include "app/main/frmMain.h"
 
 namespace orlun::app {
-
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-} // namespace
 
 void frmMain::MakeLogWindows()
 {

@@ -16,6 +16,7 @@
 
 #include "app/main/Foreground.h"
 #include "app/main/frmMain.h"
+#include "app/platform/StdText.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
@@ -23,8 +24,6 @@
 namespace orlun::app {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // A typed date closer than this to the current moment (about a minute) does not replace it.
 constexpr double kSameMomentDays = 0.0007;

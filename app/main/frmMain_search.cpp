@@ -13,19 +13,12 @@
 
 #include "app/main/Foreground.h"
 #include "app/main/frmMain.h"
+#include "app/platform/StdText.h"
 #include "app/search/frmMultiple_El_An.h"
+#include "calendar/core/MoonPhases.h"
 #include "calendar/search/EventSearch.h"
 
 namespace orlun::app {
-
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-constexpr int kPhaseDark = 0;
-constexpr int kPhaseFull = 2;
-
-} // namespace
 
 void frmMain::ConnectSearchHandlers()
 {

@@ -11,13 +11,13 @@
 #include "app/platform/StateFile.h"
 #include "app/log/frmLogPreferences.h"
 #include "app/main/frmMain.h"
+#include "app/platform/StdText.h"
 #include "app/search/frmMultiple_El_An.h"
 #include "calendar/core/ChineseYears.h"
 
 namespace orlun::app {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 const QString kSettingsKey = QStringLiteral("\\ORLUN");
 const QString kCountrySetting = QStringLiteral("cboRefLong");
 } // namespace

@@ -87,7 +87,7 @@ void frmCalendar::DrawMonth()
     // At the ends of the computed range there is no month to step to.
     cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);
     cmdShowPreviousOrNext[1]->setEnabled(view.nextFirstDay != 0);
-    cmdSaveCalendarImage->setEnabled(view.valid);
+    cmdSaveCalendarImage->setEnabled(view.ok());
 }
 
 void frmCalendar::cmdShowPreviousOrNext_Click(int index)

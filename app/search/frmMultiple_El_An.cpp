@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/platform/ControlNames.h"
+#include "app/platform/StdText.h"
 #include "app/platform/WindowKeys.h"
 #include "app/shared/MainPlacement.h"
 #include "calendar/chinese/Sexagenary.h"
@@ -19,8 +20,6 @@
 namespace orlun::app {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr std::array<const char*, kMultipleRowCount> kRowCaptions = {"day", "month", "year"};
 

@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "calendar/core/FloorDivision.h"
 #include "calendar/western/DatePr2.h"
 
 namespace orlun {
@@ -24,14 +25,6 @@ constexpr const char* kDayShortNames[10] = {"Sun",    "Merc", "Venus", "Earth", 
 
 // The offsets that spread the long years and the extra days evenly over the cycle.
 constexpr int64_t kSpread = 901;
-
-// Floor division and its non-negative remainder, for day and year counts before the epoch.
-constexpr int64_t FloorDiv(int64_t a, int64_t b)
-{
-    const int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - FloorDiv(a, b) * b; }
 
 // Place of a year in its cycle, 1..1803; year 443 is place 1.
 int64_t PlaceInCycle(int32_t year)
@@ -136,16 +129,16 @@ bool ARCIsValid(int32_t year, int32_t month, int32_t day)
     return FitsDayNumber(DayCountOf(year, month, day));
 }
 
-bool ARCToJDN(ARCDate& rec)
+std::optional<DayNumber> ARCToJDN(const ARCDate& date)
 {
-    rec.valid = ARCIsValid(rec.year, rec.month, rec.day);
-    rec.jdn = rec.valid ? static_cast<int32_t>(DayCountOf(rec.year, rec.month, rec.day)) : 0;
-    return rec.valid;
+    if (!ARCIsValid(date.year, date.month, date.day))
+        return std::nullopt;
+    return DayNumber(static_cast<int32_t>(DayCountOf(date.year, date.month, date.day)));
 }
 
-void JDNToARC(ARCDate& rec)
+ARCDate JDNToARC(DayNumber day)
 {
-    const int64_t fromEpoch = static_cast<int64_t>(rec.jdn) - kARCEpochJDN;
+    const int64_t fromEpoch = static_cast<int64_t>(day.value()) - kARCEpochJDN;
     const int64_t cycle = FloorDiv(fromEpoch, kARCCycleDays);
     const int64_t n = fromEpoch - cycle * kARCCycleDays; // 0 .. 658531
 
@@ -164,18 +157,7 @@ void JDNToARC(ARCDate& rec)
         dayOfYear -= length;
         ++month;
     }
-    rec.year = year;
-    rec.month = month;
-    rec.day = dayOfYear + 1;
-    rec.valid = true;
-}
-
-ARCDate ARCDateOfJDN(int32_t jdn)
-{
-    ARCDate rec;
-    rec.jdn = jdn;
-    JDNToARC(rec);
-    return rec;
+    return {year, month, dayOfYear + 1};
 }
 
 void ARCMoveMonth(ARCDate& rec, bool forward)
@@ -194,7 +176,6 @@ void ARCMoveMonth(ARCDate& rec, bool forward)
         --rec.month;
     }
     ClipDay30(rec);
-    ARCToJDN(rec);
 }
 
 void ARCMoveYear(ARCDate& rec, bool forward)
@@ -202,7 +183,6 @@ void ARCMoveYear(ARCDate& rec, bool forward)
     if (StepYear(rec.year, forward) && rec.month == 13 && !ARCIsThirteenMonthYear(rec.year))
         rec.month = 12;
     ClipDay30(rec);
-    ARCToJDN(rec);
 }
 
 std::string ARCDateStr(const ARCDate& rec, ARCTextForm form)

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "calendar/core/ArcDate.h"
+#include "calendar/core/DayNumber.h"
 
 namespace orlun {
 
@@ -40,16 +42,16 @@ int ARCYearLength(int32_t year);
 // month, and a day number that fits 32 bits.
 bool ARCIsValid(int32_t year, int32_t month, int32_t day);
 
-// Sets valid and jdn from year, month and day (jdn 0 when invalid) and returns valid.
-bool ARCToJDN(ARCDate& rec);
-// Fills year, month and day from jdn; every 32-bit day number has an ARC date, so valid := true.
-void JDNToARC(ARCDate& rec);
-ARCDate ARCDateOfJDN(int32_t jdn);
+// The day number of a date that ARCIsValid; nullopt for any other.
+std::optional<DayNumber> ARCToJDN(const ARCDate& date);
+// The ARC date of a day: every 32-bit day number has one.
+ARCDate JDNToARC(DayNumber day);
 
 // Move the date by one month or one year in place. A day 30 that the new month lacks becomes 29;
-// month 13 becomes 12 when a year move lands in a twelve-month year. valid and jdn are refreshed.
-void ARCMoveMonth(ARCDate& rec, bool forward);
-void ARCMoveYear(ARCDate& rec, bool forward);
+// month 13 becomes 12 when a year move lands in a twelve-month year. At the ends of the 32-bit
+// years the year stays; the date then has no day number (ARCToJDN).
+void ARCMoveMonth(ARCDate& date, bool forward);
+void ARCMoveYear(ARCDate& date, bool forward);
 
 // Forms 1..5 (any other form gives ""):
 // 1 "4697-11-25 ARC"

@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace orlun {
+#include "calendar/core/CycleCounts.h"
 
-inline constexpr int kTermsPerYear = 24; // solar terms in a year, Z11 J12 Z12 J1 ... J11
+namespace orlun {
 
 // The term number 1..24 of an entry of a solar-term table (entry i is term (i mod 24) + 1), or -1
 // for a negative index.

@@ -107,7 +107,7 @@ std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t fir
 
 CHLDay ReadCHLDay(const YearStructure& ys, ChineseMonth target, int day)
 {
-    if (!ys.valid)
+    if (!ys.ok())
         return {CHLResult::NoSecondNewYear, {}};
     int i = 0;
     int newYears = 0;
@@ -151,9 +151,9 @@ CHLDay ChLDateToJDN(const ChineseLunarDate& date, const CalendarSettings& settin
 
 std::optional<ChineseDatesOfDay> ReadChineseDates(const YearStructure& ys, LocalTime cjdc, int epoch)
 {
-    if (!ys.valid)
+    if (!ys.ok())
         return std::nullopt;
-    // A valid structure means the day lies near the supported days, well within 32 bits.
+    // A structure means the day lies near the supported days, well within 32 bits.
     const int32_t d0 = cjdc.day().value();
     return ChineseDatesOfDay{DayNumber(d0), LunarDateIn(ys, d0, epoch),
                              SolarDateIn(ys.terms.TermDay, GregorianYearOf(ys.terms.TermDay[0]), d0, epoch)};
@@ -167,7 +167,7 @@ std::optional<ChineseDatesOfDay> CJDateToChDates(LocalTime cjdc, int epoch)
         r = CachedYear(static_cast<int32_t>(day), cjdc.meridian().degreesEast());
     if (r == nullptr)
         return ReadChineseDates(BuildYearStructure(cjdc), cjdc, epoch);
-    if (!r->valid)
+    if (!r->ok())
         return std::nullopt;
     const auto d0 = static_cast<int32_t>(day);
     return ChineseDatesOfDay{DayNumber(d0), LunarDateFromRecord(*r, d0, epoch),

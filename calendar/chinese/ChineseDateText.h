@@ -1,5 +1,5 @@
 // Short texts of CHL and CHS dates, ordinal numbers, the element-animal names of a CHL year and
-// month, and the reading of CHL/CHS date texts into records.
+// month, and the reading of CHL/CHS date texts into values.
 //
 // Nothing here converts dates: every text is built from the date's fields as they stand. A field
 // outside its calendar range is still written in full (never wrapped or cut); a name that does not
@@ -67,15 +67,5 @@ std::optional<ChineseLunarDate> ParseCHLDateStr(std::string_view text);
 // The message of a CHL date that cannot be read (or has no date in the calendars' range).
 inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
 std::optional<ChineseSolarDate> ParseCHSDateStr(std::string_view text);
-
-// The same texts and readers of the record layouts, for the callers not yet moved to the values.
-std::string CHLDateStr(const CHLDate& rec, CHLTextForm form, std::string_view suffix, Country country);
-std::string CHSDateStr(const CHSDate& rec, bool withCode);
-ElementAnimal YearElementAnimal(const CHLDate& rec);
-ElementAnimal MonthElementAnimal(const CHLDate& rec);
-std::string MonthElementAnimalStr(const CHLDate& rec, MonthNames style, Country country);
-// The reader fills the record (valid := 1) or sets valid := 0 and leaves the other fields alone.
-bool ParseCHLDateStr(std::string_view text, CHLDate& rec);
-bool ParseCHSDateStr(std::string_view text, CHSDate& rec);
 
 } // namespace orlun

@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CycleCounts.h"
 
 namespace orlun {
 
 namespace {
 
-constexpr int kPositions = 60;
 constexpr int kLastDay = 30;
 constexpr int kShortLastDay = 29;
 
@@ -28,15 +28,15 @@ bool TryDayOr29(ChineseLunarDate& rec, const CalendarSettings& s)
 }
 
 // Year position +-1 with the wrap into the next or previous cycle.
-template <class Record>
-void StepPosition(Record& rec, bool forward)
+template <class Date>
+void StepPosition(Date& rec, bool forward)
 {
     rec.position += forward ? 1 : -1;
-    if (rec.position > kPositions) {
+    if (rec.position > kCyclePositions) {
         rec.position = 1;
         ++rec.cycle;
     } else if (rec.position < 1) {
-        rec.position = kPositions;
+        rec.position = kCyclePositions;
         --rec.cycle;
     }
 }

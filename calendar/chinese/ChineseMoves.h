@@ -23,12 +23,4 @@ bool CHSMoveYear(ChineseSolarDate& date, bool forward, const CalendarSettings& s
 // byCycle moves sixty years instead of one term.
 bool CHSMoveTerm(ChineseSolarDate& date, bool forward, bool byCycle, const CalendarSettings& settings);
 
-// The same moves of the record layouts, for the callers not yet moved to the values: on true the
-// record's valid, jdn and epoch are those of its conversion.
-bool CHLMoveMonth(CHLDate& rec, bool forward, bool keep30, const CalendarSettings& settings);
-bool CHLMoveYear(CHLDate& rec, bool forward, bool keep30, bool preferLeap, const CalendarSettings& settings);
-bool CHLMoveCycle(CHLDate& rec, bool forward, bool keep30, bool preferLeap, const CalendarSettings& settings);
-bool CHSMoveYear(CHSDate& rec, bool forward, const CalendarSettings& settings);
-bool CHSMoveTerm(CHSDate& rec, bool forward, bool byCycle, const CalendarSettings& settings);
-
 } // namespace orlun

@@ -18,12 +18,11 @@ MonthCode MonthCodeOf(int month, bool leap)
 ChineseYearRecord MakeYearRecord(const YearStructure& ys)
 {
     ChineseYearRecord r;
-    r.valid = ys.valid;
     r.termsValid = IsValid(ys.terms);
     r.termDay = ys.terms.TermDay;
     if (r.termsValid)
         r.firstTermYear = GregorianDate(DayNumber(r.termDay[0])).year;
-    if (!r.valid)
+    if (!ys.ok())
         return r;
     r.monthCount = ys.MonthCount;
     r.monthStart = ys.MonthStart;
@@ -45,7 +44,7 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys)
 
 std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch)
 {
-    if (!r.valid)
+    if (!r.ok())
         return std::nullopt;
     int i = 0;
     while (i + 1 < r.monthCount && r.monthStart[At(i + 1)] <= d0)
@@ -66,7 +65,7 @@ std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, 
 
 CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day)
 {
-    if (!r.valid || r.secondNewYear < 0)
+    if (!r.ok() || r.secondNewYear < 0)
         return {CHLResult::NoSecondNewYear, {}};
     const MonthCode target = MonthCodeOf(month.number, month.leap);
     for (int i = r.secondNewYear;; ++i) {
@@ -85,7 +84,7 @@ CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day)
 
 LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year)
 {
-    if (!r.valid)
+    if (!r.ok())
         return {};
     int first = 0;
     while (first + 1 < r.monthCount && !(r.label[At(first)] == kNewYearCode && r.nianYear[At(first)] == year))
@@ -96,10 +95,8 @@ LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year)
         const MonthCode code = r.label[At(k)];
         if (code == kNoMonthCode)
             return {};
-        if (k > first && code == kNewYearCode) {
-            result.valid = true;
+        if (k > first && code == kNewYearCode)
             return result;
-        }
         LunarMonth m;
         m.number = code % kLeapCode;
         m.leap = code >= kLeapCode;

@@ -22,9 +22,8 @@ MonthCode MonthCodeOf(int month, bool leap);
 using TermDays = std::array<int32_t, kTermTableSize>;
 
 struct ChineseYearRecord {
-    bool valid = false;      // the structure was valid
     bool termsValid = false; // its true-sun table was valid
-    int monthCount = 0;
+    int monthCount = 0;      // 0 when the structure was not ok()
     std::array<int32_t, kMaxMonths> monthStart{};
     std::array<MonthCode, kMaxMonths> label{};
     // Common Era year of the nearest month "01" at or before each month; kNoNian when none.
@@ -32,6 +31,8 @@ struct ChineseYearRecord {
     TermDays termDay{};
     int32_t firstTermYear = 0; // Common Era year of termDay[0], which numbers the first sui
     int secondNewYear = -1;    // index of the second month "01", or -1
+
+    constexpr bool ok() const { return monthCount > 0; }
 };
 inline constexpr int16_t kNoNian = INT16_MIN;
 

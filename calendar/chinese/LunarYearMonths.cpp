@@ -20,10 +20,8 @@ LunarYearMonths MonthsFrom(const YearStructure& ys, int first, int year)
         LunarMonth m;
         m.number = ys.Month[k].number;
         m.leap = ys.Month[k].leap;
-        if (k > first && m.number == 1 && !m.leap) {
-            result.valid = true;
+        if (k > first && m.number == 1 && !m.leap)
             return result;
-        }
         m.start = ys.MonthStart[k];
         m.length = ys.MonthStart[k + 1] - ys.MonthStart[k];
         result.months.push_back(m);
@@ -44,7 +42,7 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
             return LunarYearFromRecord(*r, year);
     }
     const YearStructure ys = BuildYearStructure(Meridian(settings.refLongitude).NoonOf(DayNumber(midsummer)));
-    if (!ys.valid) return {};
+    if (!ys.ok()) return {};
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
         if (ys.Month[i] == kFirstMonth && GregorianDate(DayNumber(ys.MonthStart[i])).year == year)
             return MonthsFrom(ys, i, year);

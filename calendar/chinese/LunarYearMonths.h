@@ -17,8 +17,8 @@ struct LunarMonth {
 
 struct LunarYearMonths {
     int year = 0;                   // Common Era year (Gregorian) of the new year's day
-    std::vector<LunarMonth> months; // 12 or 13, in order
-    bool valid = false;             // false when the year lies outside the computed range
+    std::vector<LunarMonth> months; // 12 or 13, in order; none when the year lies outside the computed range
+    bool ok() const { return !months.empty(); }
     int32_t NewYearDay() const { return months.front().start; }
     int32_t NextNewYearDay() const { return months.back().start + months.back().length; }
 };

@@ -2,9 +2,9 @@
 // and the stem-branch summary of the lists. The short texts, names and readers are in
 // calendar/ChineseDateText.h, included here.
 //
-// The options that name the day need its day number, so they convert a copy of the record under
-// the settings. When the date does not convert, the day's names are left out (a stale day number
-// would name the wrong day); the rest of the text is written from the fields as they stand.
+// The options that name the day need its day number, so they convert the date under the
+// settings. When the date does not convert, the day's names are left out; the rest of the text is
+// written from the fields as they stand.
 #pragma once
 
 #include <string>
@@ -47,10 +47,5 @@ std::string CHSLongStr(const ChineseSolarDate& date, const CHSLongOptions& optio
 //   "(wu-wu) day 25, (bing-zi) month 11, (ji-mao) year 16 of cycle 79"
 // with "*" after the month number of a leap month.
 std::string CHLStemBranchStr(const ChineseLunarDate& date, const CalendarSettings& settings);
-
-// The same texts of the record layouts, for the callers not yet moved to the values.
-std::string CHLLongStr(const CHLDate& rec, const CHLLongOptions& options, const CalendarSettings& settings);
-std::string CHSLongStr(const CHSDate& rec, const CHSLongOptions& options, const CalendarSettings& settings);
-std::string CHLStemBranchStr(const CHLDate& rec, const CalendarSettings& settings);
 
 } // namespace orlun

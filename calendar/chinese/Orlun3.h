@@ -52,7 +52,9 @@ struct YearStructure {
     // month ({}: not ok()) from NumberedMonths on.
     std::array<ChineseMonth, kMaxMonths> Month{};
     int NumberedMonths = 0;                         // months of the complete sui, from month 0
-    bool valid = false;                             // false when the moment has no structure
+
+    // A moment without a structure gets one without months.
+    constexpr bool ok() const { return MonthCount > 0; }
 };
 
 // BuildSolarTerms for the conversions: the same table, but the true-sun tables of the last few
@@ -72,7 +74,7 @@ std::string MonthLabelOf(const YearStructure& ys, int i);
 std::optional<ChineseMonth> ReadMonthLabel(const std::string& label);
 
 // The structure around a local time at the reference meridian (CJDC; true-sun terms always).
-// valid is false for a time without one: not a number, far outside the supported days, a
+// Not ok() for a time without one: not a number, far outside the supported days, a
 // lunation the engine cannot find, or more month starts than the tables hold.
 YearStructure BuildYearStructure(LocalTime cjdc);
 // The same, with the dark moons and term tables remembered in (or, when it is off, computed
@@ -89,7 +91,7 @@ namespace orlun {
 // The outcome of a CHL date's conversion to a day number, with the codes the program has always
 // reported.
 enum class CHLResult : int {
-    Found = 0,            // valid := 1, jdn set, epoch := settings.epoch
+    Found = 0,            // the day is set
     FieldOutOfRange = -1, // a field out of range, or a year outside kMinChineseYear..kMaxChineseYear
     NoSecondNewYear = -2, // the built structure holds no second new year
     MonthNotFound = -3,   // the month was not found before the end of the structure
@@ -138,6 +140,3 @@ std::optional<DayNumber> ChSDateToJDN(const ChineseSolarDate& date, const Calend
 int CHLMonthLength(const ChineseLunarDate& date, const CalendarSettings& settings);
 
 } // namespace orlun
-
-// The same conversions on the record layouts, for the callers not yet moved to the date values.
-#include "calendar/chinese/RecordConversions.h"

@@ -1,5 +1,7 @@
 #include "calendar/chinese/Sexagenary.h"
 
+#include "calendar/core/FloorDivision.h"
+
 namespace orlun {
 
 namespace {
@@ -28,13 +30,6 @@ const std::array<std::string_view, kAnimalCount>& AnimalTable(Country country)
 }
 
 bool IsPosition(int position) { return position >= 1 && position <= kCyclePositions; }
-
-// Remainder in 0..m-1 for every a, negative ones included.
-int FloorMod(int64_t a, int m)
-{
-    const int64_t r = a % m;
-    return static_cast<int>(r < 0 ? r + m : r);
-}
 
 template <typename Table>
 std::string NameAt(const Table& table, int index)
@@ -153,7 +148,7 @@ int MonthPosition(int yearPosition, int month)
 int DayPosition(int32_t jdn)
 {
     // A truncating remainder would give positions below 1 for negative day numbers.
-    return (FloorMod(jdn, kCyclePositions) + 49) % kCyclePositions + 1;
+    return static_cast<int>(FloorMod(int64_t{jdn} + 49, kCyclePositions)) + 1;
 }
 
 std::string DayElementAnimalStr(int32_t jdn, Country country)

@@ -12,15 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/core/CycleCounts.h"
 #include "calendar/core/Settings.h"
 
 namespace orlun {
-
-inline constexpr int kCyclePositions = 60;
-inline constexpr int kElementCount = 5;
-inline constexpr int kAnimalCount = 12;
-inline constexpr int kStemCount = 10;
-inline constexpr int kBranchCount = 12;
 
 inline constexpr std::array<std::string_view, kElementCount> kElementNames = {
     "wood", "fire", "earth", "metal", "water"};

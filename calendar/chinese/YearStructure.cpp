@@ -27,10 +27,10 @@ constexpr int kLeapSui = 13;
 
 size_t At(int i) { return static_cast<size_t>(i); }
 
-// The structure of a moment that has none: no months, so that no reader indexes into it.
+// The structure of a moment that has none: no months (so not ok()), so that no reader indexes
+// into it.
 YearStructure Invalid(YearStructure ys)
 {
-    ys.valid = false;
     ys.MonthCount = 0;
     ys.Month.fill({});
     ys.NumberedMonths = 0;
@@ -215,14 +215,13 @@ YearStructure BuildYearStructure(LocalTime at, CalendarCache& cache)
     CountMajorTerms(ys, suiStarts);
     if (!NumberMonths(ys, suiStarts))
         return Invalid(std::move(ys));
-    ys.valid = true;
     return ys;
 }
 
 int MonthIndexOfDay(const YearStructure& ys, DayNumber at)
 {
     const int32_t day = at.value();
-    if (!ys.valid)
+    if (!ys.ok())
         return -1;
     for (int i = 0; i + 1 < ys.MonthCount && i + 1 < kMaxMonths; ++i) {
         if (ys.MonthStart[At(i)] <= day && day < ys.MonthStart[At(i + 1)])

@@ -7,8 +7,7 @@
 #include <cstdint>
 
 #include "calendar/core/ChineseMonth.h"
-// The record layouts, for the folders not yet moved to the values.
-#include "calendar/core/RecordLayouts.h"
+#include "calendar/core/CycleCounts.h"
 
 namespace orlun {
 
@@ -22,7 +21,7 @@ struct ChineseLunarDate {
 
     constexpr bool ok() const
     {
-        return position >= 1 && position <= 60 && month.ok() && day >= 1 && day <= 30;
+        return position >= 1 && position <= kCyclePositions && month.ok() && day >= 1 && day <= 30;
     }
     friend constexpr bool operator==(const ChineseLunarDate&, const ChineseLunarDate&) = default;
 };
@@ -38,7 +37,7 @@ struct ChineseSolarDate {
 
     constexpr bool ok() const
     {
-        return position >= 1 && position <= 60 && term >= 1 && term <= 24 && day >= 1 && day <= 16;
+        return position >= 1 && position <= kCyclePositions && term >= 1 && term <= kTermsPerYear && day >= 1 && day <= 16;
     }
     friend constexpr bool operator==(const ChineseSolarDate&, const ChineseSolarDate&) = default;
 };

@@ -2,13 +2,15 @@
 // number. Its label ("05", "5*") is made only where it is shown (MonthLabelStr, calendar/chinese).
 #pragma once
 
+#include "calendar/core/CycleCounts.h"
+
 namespace orlun {
 
 struct ChineseMonth {
     int number = 0; // 1..12
     bool leap = false;
 
-    constexpr bool ok() const { return number >= 1 && number <= 12; }
+    constexpr bool ok() const { return number >= 1 && number <= kMonthNumbers; }
     friend constexpr bool operator==(const ChineseMonth&, const ChineseMonth&) = default;
 };
 

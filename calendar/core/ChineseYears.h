@@ -6,29 +6,28 @@
 
 #include <cstdint>
 
+#include "calendar/core/CycleCounts.h"
+#include "calendar/core/FloorDivision.h"
+
 namespace orlun {
 
 inline constexpr int kEpochHuangdi = -2696; // "-2696 = 2697 BC"
 inline constexpr int kEpochAlternative = -2636; // "-2636 = 2637 BC"
 
-// Floor division and a modulus in 0..d-1, for negative numbers too.
-inline constexpr int64_t FloorDiv(int64_t n, int64_t d) { return n / d - ((n % d != 0) && ((n < 0) != (d < 0))); }
-inline constexpr int64_t FloorMod(int64_t n, int64_t d) { return n - FloorDiv(n, d) * d; }
-
 // The Common Era year of (cycle, position): (cycle - 1) * 60 + epoch + position - 1.
 inline constexpr int64_t YearOfCyclePos(int64_t cycle, int64_t position, int epoch)
 {
-    return (cycle - 1) * 60 + epoch + position - 1;
+    return (cycle - 1) * kCyclePositions + epoch + position - 1;
 }
 
 // The cycle of a Common Era year: floor((year - epoch) / 60) + 1.
-inline constexpr int64_t CycleOfYear(int64_t year, int epoch) { return FloorDiv(year - epoch, 60) + 1; }
+inline constexpr int64_t CycleOfYear(int64_t year, int epoch) { return FloorDiv(year - epoch, kCyclePositions) + 1; }
 
 // The position of a Common Era year, 1..60, whatever the epoch: 1984 is position 1.
-inline constexpr int PositionOfYear(int64_t year) { return static_cast<int>(FloorMod(year + 2696, 60)) + 1; }
+inline constexpr int PositionOfYear(int64_t year) { return static_cast<int>(FloorMod(year + 2696, kCyclePositions)) + 1; }
 
 // The overseas Chinese year count: cycle * 60 + position - 59 (4701 for 2003 in cycle 79).
-inline constexpr int64_t LinearYear(int64_t cycle, int64_t position) { return cycle * 60 + position - 59; }
+inline constexpr int64_t LinearYear(int64_t cycle, int64_t position) { return cycle * kCyclePositions + position - 59; }
 
 // (cycle, position) of an overseas Chinese year count g: cycle = (g + 58) div 60, less one under
 // the epoch -2636; position = ((g + 58) mod 60) + 1.
@@ -38,8 +37,8 @@ struct CyclePosition {
 };
 inline constexpr CyclePosition CyclePosOfLinearYear(int64_t g, int epoch)
 {
-    return {FloorDiv(g + 58, 60) - (epoch == kEpochAlternative ? 1 : 0),
-            static_cast<int>(FloorMod(g + 58, 60)) + 1};
+    return {FloorDiv(g + 58, kCyclePositions) - (epoch == kEpochAlternative ? 1 : 0),
+            static_cast<int>(FloorMod(g + 58, kCyclePositions)) + 1};
 }
 
 static_assert(PositionOfYear(1984) == 1);

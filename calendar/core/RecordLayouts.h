@@ -1,7 +1,6 @@
 // The byte layouts of the dates exchanged with the outside libraries: the Western date record of
 // the date-conversion library (engine/dayconv) and the CHL and CHS records of the date-string
-// readers (engine/orlun2). Only engine/ and the record forms kept in
-// calendar/chinese/RecordConversions use them; the calculators work on the date values of
+// readers (engine/orlun2). Only engine/ uses them; the calculators work on the date values of
 // WesternDate.h, ChineseDate.h and ArcDate.h.
 #pragma once
 
@@ -51,9 +50,5 @@ struct CHSDate {
     int32_t jdn = 0;
 };
 static_assert(sizeof(CHSDate) == 36, "the CHS record is exchanged by layout");
-
-// A CHS record whose valid field holds this on entry to the record form of CJDateToChDates is not
-// filled (the value form always gives both dates).
-constexpr int32_t kCHSNotWanted = -99;
 
 } // namespace orlun

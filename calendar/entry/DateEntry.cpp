@@ -64,9 +64,10 @@ DayOutcome WesternDay(const std::string& datePart, char letter, int invalidCode)
 
 DayOutcome ARCDay(const std::string& datePart)
 {
-    std::optional<ARCDate> arc = ParseARCDateFields(datePart);
-    if (!arc || !ARCToJDN(*arc)) return Refused(kEntryInvalidARC);
-    return CheckedDay(arc->jdn);
+    const std::optional<ARCDate> arc = ParseARCDateFields(datePart);
+    const std::optional<DayNumber> day = arc ? ARCToJDN(*arc) : std::nullopt;
+    if (!day) return Refused(kEntryInvalidARC);
+    return CheckedDay(day->value());
 }
 
 // '70-?-12-30' names its year by the element-animal chosen in the two lists: the reader finds
@@ -125,7 +126,7 @@ int CHSYearOutsideRange(const ChineseSolarDate& rec, int epoch)
     return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
 }
 
-DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
+DayOutcome LunarEntryDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
 {
     std::string text = WithElementAnimal(datePart, f, s.country);
     std::optional<ChineseLunarDate> rec = ParseCHLDateStr(text);
@@ -144,7 +145,7 @@ DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const Calenda
     return CheckedDay(found.day.value());
 }
 
-DayOutcome CHSDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
+DayOutcome SolarEntryDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
 {
     const std::optional<ChineseSolarDate> rec = ParseCHSDateStr(WithElementAnimal(datePart, f, s.country));
     if (!rec) return Refused(kEntryInvalidCHS);
@@ -312,10 +313,10 @@ void ReadByCalendar(ParseResult& r, const std::string& work, size_t designationA
         FinishCalendarDate(r, WesternDay(datePart, 'J', kEntryInvalidJC), kRowJC, kGMTZone, settings);
         break;
     case Branch::CHL:
-        FinishCalendarDate(r, CHLDay(datePart, f, settings), kRowCHL, kReferenceZone, settings);
+        FinishCalendarDate(r, LunarEntryDay(datePart, f, settings), kRowCHL, kReferenceZone, settings);
         break;
     case Branch::CHS:
-        FinishCalendarDate(r, CHSDay(datePart, f, settings), kRowCHS, kReferenceZone, settings);
+        FinishCalendarDate(r, SolarEntryDay(datePart, f, settings), kRowCHS, kReferenceZone, settings);
         break;
     case Branch::CJDC:
     case Branch::CJDL:

@@ -29,7 +29,7 @@ Anniversaries AnniversariesOf(const LunarDay& date, int firstYear, int years, co
     if (!date.ok()) return result;
     for (int k = 0; k < years; ++k) {
         const LunarYearMonths nian = LunarYearMonthsOf(firstYear + k, settings);
-        if (!nian.valid) {
+        if (!nian.ok()) {
             result.reachedRangeEnd = true;
             break;
         }

@@ -58,14 +58,14 @@ FestivalYear FestivalsOfLunarYear(int year, const CalendarSettings& settings)
     FestivalYear result;
     result.year = year;
     const LunarYearMonths nian = LunarYearMonthsOf(year, settings);
-    if (!nian.valid) return result;
-    result.valid = true;
+    if (!nian.ok()) return result;
+    result.coverage = FestivalCoverage::Whole;
     for (const Festival& f : FestivalsOf(settings.country)) {
         const auto first = FirstDayOf(f, nian, settings);
         if (!first) continue;
         // Only days the program computes: the year is cut at -3000-01-01 and 3000-01-01 CE.
         if (*first < kMinJDN || *first + f.days - 1 > kMaxJDN) {
-            result.cut = true;
+            result.coverage = FestivalCoverage::Cut;
             continue;
         }
         result.days.push_back({&f, *first, f.days, LunarDayOf(nian, *first)});

@@ -20,11 +20,21 @@ struct FestivalDay {
     LunarDay lunar;    // the lunar date of its first day
 };
 
+// How much of a lunar year's festivals the computed range holds.
+enum class FestivalCoverage {
+    None,  // the lunar year lies outside the computed range
+    Cut,   // festivals left out because they fall outside -3000-01-01 .. 3000-01-01 CE
+    Whole,
+};
+
 struct FestivalYear {
-    int year = 0;     // the Common Era year in which the lunar year begins
-    bool valid = false; // false when the lunar year lies outside the computed range
-    bool cut = false;   // festivals left out because they fall outside -3000-01-01 .. 3000-01-01 CE
+    int year = 0; // the Common Era year in which the lunar year begins
+    FestivalCoverage coverage = FestivalCoverage::None;
     std::vector<FestivalDay> days; // in the order of their dates
+
+    bool ok() const { return coverage != FestivalCoverage::None; }
+    // Every festival of the year is listed.
+    bool whole() const { return coverage == FestivalCoverage::Whole; }
 };
 
 FestivalYear FestivalsOfLunarYear(int year, const CalendarSettings& settings);

@@ -24,7 +24,7 @@ std::optional<LunarMonth> MonthContaining(int32_t day, const CalendarSettings& s
     for (int y : {year, year - 1}) {
         if (y < kMinYear - 1 || y > kMaxYear) continue;
         const LunarYearMonths months = LunarYearMonthsOf(y, settings);
-        if (!months.valid) continue;
+        if (!months.ok()) continue;
         for (const LunarMonth& m : months.months)
             if (m.start <= day && day < m.start + m.length) return m;
     }
@@ -70,7 +70,7 @@ std::string CellCEText(int32_t jdn)
 
 std::string CellARCText(int32_t jdn)
 {
-    const ARCDate arc = ARCDateOfJDN(jdn);
+    const ARCDate arc = JDNToARC(DayNumber(jdn));
     return ARCMonthName(arc.month) + " " + std::to_string(arc.day);
 }
 
@@ -119,7 +119,6 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
         view.cells.push_back(c);
     }
     view.yearAndMonth = YearAndMonthText(firstDay, firstDay + view.length - 1);
-    view.valid = true;
     return view;
 }
 

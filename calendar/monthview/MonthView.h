@@ -23,14 +23,15 @@ struct MonthViewCell {
 };
 
 struct MonthView {
-    bool valid = false;           // false when the month lies outside the computed range
     int32_t firstDay = 0;         // day number of day 1
-    int length = 0;               // 29 or 30
+    int length = 0;               // 29 or 30; 0 when the month lies outside the computed range
     int32_t previousFirstDay = 0; // day 1 of the month before; 0 when outside the range
     int32_t nextFirstDay = 0;     // day 1 of the month after; 0 when outside the range
     std::string title;            // the month's long CHL form
     std::string yearAndMonth;     // "Common Era year 2013, month of February" and the like
     std::vector<MonthViewCell> cells; // the visible cells in order
+
+    bool ok() const { return length > 0; }
 };
 
 // Day 1 of the lunar month that contains the CJDC moment; nullopt outside the computed range.

@@ -8,8 +8,6 @@ namespace orlun {
 
 namespace {
 
-constexpr int kCyclePositions = 60;
-constexpr int kTermsPerYear = 24;
 // The program's term 4 (J1, 立春) opens the native tables.
 constexpr int kFirstTableTerm = 4;
 constexpr int kBigMonth = 30;
@@ -20,10 +18,10 @@ constexpr std::array<std::string_view, 11> kHanDigits = {"", "一", "二", "三"
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
-std::string Stem(const NativeTables& t, int position) { return std::string(t.stems[(position - 1) % kNativeStems]); }
+std::string Stem(const NativeTables& t, int position) { return std::string(t.stems[(position - 1) % kStemCount]); }
 std::string Branch(const NativeTables& t, int position)
 {
-    return std::string(t.branches[(position - 1) % kNativeBranches]);
+    return std::string(t.branches[(position - 1) % kBranchCount]);
 }
 
 bool IsHan(NativeLanguage language) { return language != NativeLanguage::Vietnamese; }
@@ -50,7 +48,7 @@ std::string StemBranchText(NativeLanguage language, int position)
 std::string AnimalText(NativeLanguage language, int position)
 {
     if (!InRange(position, 1, kCyclePositions)) return "";
-    return std::string(TablesOf(language).animals[(position - 1) % kNativeBranches]);
+    return std::string(TablesOf(language).animals[(position - 1) % kBranchCount]);
 }
 
 std::string YearText(NativeLanguage language, int position)
@@ -62,7 +60,7 @@ std::string YearText(NativeLanguage language, int position)
 
 std::string MonthText(NativeLanguage language, int month, bool leap)
 {
-    if (!InRange(month, 1, kNativeMonths)) return "";
+    if (!InRange(month, 1, kMonthNumbers)) return "";
     const NativeTables& t = TablesOf(language);
     // The leap mark goes before the name in Chinese and Japanese, after it in Vietnamese.
     std::string text;
@@ -119,7 +117,7 @@ std::string TermText(NativeLanguage language, int term)
 
 std::string PhaseText(NativeLanguage language, int phase)
 {
-    if (!InRange(phase, 0, kNativePhases - 1)) return "";
+    if (!InRange(phase, 0, kPhasesPerLunation - 1)) return "";
     return std::string(TablesOf(language).phases[phase]);
 }
 

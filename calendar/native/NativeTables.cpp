@@ -4,9 +4,9 @@ namespace orlun {
 
 namespace {
 
-constexpr std::array<std::string_view, kNativeStems> kHanStems = {"甲", "乙", "丙", "丁", "戊",
+constexpr std::array<std::string_view, kStemCount> kHanStems = {"甲", "乙", "丙", "丁", "戊",
                                                                   "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<std::string_view, kNativeBranches> kHanBranches = {
+constexpr std::array<std::string_view, kBranchCount> kHanBranches = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 
 constexpr NativeTables kSimplified{

@@ -169,12 +169,13 @@ MoveStepResult SolarStep(double ajd, const MoveInputs& in, const CalendarSetting
 MoveStepResult ArcStep(double ajd, const MoveInputs& in, const CalendarSettings& s)
 {
     const double cjdc = AJDToCJDC(ajd, s.refLongitude);
-    ARCDate date = ARCDateOfJDN(DayNumberOf(cjdc));
+    ARCDate date = JDNToARC(DayNumber(DayNumberOf(cjdc)));
     if (in.unit == MoveUnit::ARCMonth) ARCMoveMonth(date, in.forward);
     else ARCMoveYear(date, in.forward);
-    if (!ARCToJDN(date))
+    const std::optional<DayNumber> day = ARCToJDN(date);
+    if (!day)
         return Refused("", "Invalid ARC date results.", MessageIcon::Warning, RefusalEffect::EndNow);
-    return Moved(AtTimeOfDay(date.jdn, cjdc, s), kRowARCCCT);
+    return Moved(AtTimeOfDay(day->value(), cjdc, s), kRowARCCCT);
 }
 
 MoveStepResult TimeStep(double ajd, MoveUnit unit, bool forward)

@@ -34,7 +34,7 @@ DisplayLine WesternLine(const char* control, const char* caption, WesternCalenda
 DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const std::string& time,
                     const char* zoneWords)
 {
-    const ARCDate rec = ARCDateOfJDN(day);
+    const ARCDate rec = JDNToARC(DayNumber(day));
     DisplayLine line;
     line.control = control;
     line.caption = caption;

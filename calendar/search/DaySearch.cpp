@@ -34,7 +34,7 @@ bool YearBounds(const ChineseLunarDate& chl, const CalendarSettings& settings, i
 int32_t NextDayOfPosition(int32_t day, int position, bool next)
 {
     const int here = DayPosition(day);
-    const int ahead = ((position - here) % kCyclePositions + kCyclePositions) % kCyclePositions;
+    const int ahead = static_cast<int>(FloorMod(position - here, kCyclePositions));
     const int behind = (kCyclePositions - ahead) % kCyclePositions;
     return next ? day + ahead : day - behind;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calendar/core/Limits.h"
+#include "calendar/core/MoonPhases.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/search/DaySearch.h"
 #include "calendar/search/LunarSearch.h"
@@ -12,9 +13,6 @@
 namespace orlun {
 
 namespace {
-
-constexpr int kPhaseDark = 0;
-constexpr int kPhaseFull = 2;
 
 bool Between(SearchTarget t, SearchTarget first, SearchTarget last)
 {

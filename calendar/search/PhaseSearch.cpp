@@ -1,12 +1,11 @@
 #include "calendar/search/PhaseSearch.h"
 
 #include "calendar/astro/syzyg.h"
+#include "calendar/core/MoonPhases.h"
 
 namespace orlun {
 
 namespace {
-
-constexpr int kPhasesPerLunation = 4;
 
 struct PhaseAt {
     int32_t lunation = 0;

@@ -4,6 +4,8 @@
 
 #include "calendar/astro/syzyg.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CycleCounts.h"
+#include "calendar/core/MoonPhases.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/entry/DateEntryMessages.h"
 
@@ -11,10 +13,7 @@ namespace orlun {
 
 namespace {
 
-constexpr int kTermsPerYear = 24;
 constexpr int kLastStartIndex = 72;
-constexpr int kPhaseDark = 0;
-constexpr int kPhaseFull = 2;
 // Progress: a dot every 16th candidate, up to a label of 60 characters.
 constexpr int kDotEvery = 16;
 constexpr std::size_t kMaxLabel = 60;

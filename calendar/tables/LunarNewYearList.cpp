@@ -26,7 +26,7 @@ NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& s
     const int64_t year = YearOfCyclePos(cycle, position, settings.epoch);
     if (year < kMinChineseYear || year > kMaxChineseYear) return summary;
     const LunarYearMonths nian = LunarYearMonthsOf(static_cast<int>(year), settings);
-    if (!nian.valid) return summary;
+    if (!nian.ok()) return summary;
     summary.months = static_cast<int>(nian.months.size());
     // The terms of the structure (true Sun) of the solar year of the nian's summer: they reach
     // from the December solstice two years before to beyond the next new year.

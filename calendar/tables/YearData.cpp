@@ -113,7 +113,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
     std::string text = Heading(cycle, position, year, o, s);
 
     const YearStructure ys = BuildYearStructure(Meridian(s.refLongitude).At(cjdc));
-    if (!ys.valid) return text;
+    if (!ys.ok()) return text;
 
     const std::string cal = EuroCalendarCode(o.julian);
     const bool withTerms = o.majorTerms || o.minorTerms;

@@ -174,11 +174,7 @@ std::optional<ARCDate> ParseARCDateFields(const std::string& text)
     EuroDateFields fields;
     if (ReadDate(text, kArchetypes, fields) != 1)
         return std::nullopt;
-    ARCDate arc;
-    arc.year = fields.year;
-    arc.month = fields.month;
-    arc.day = fields.day;
-    return arc;
+    return ARCDate{fields.year, fields.month, fields.day};
 }
 
 WesternDate GregorianDate(DayNumber day) { return JDNToDate(day, WesternCalendar::Gregorian); }

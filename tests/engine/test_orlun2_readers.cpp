@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -244,34 +245,28 @@ TEST(ChineseReaders, NullTextOrRecordIsHarmless)
 
 TEST(ChineseReaders, ParseFunctionsReadACopyOfExactlyTheGivenText)
 {
-    CHLDate chl = MarkedCHL();
-    EXPECT_TRUE(ParseCHLDateStr("79-30-01-01 CHL 20:00 CCT", chl));
-    EXPECT_EQ(chl.valid, 1);
-    EXPECT_EQ(chl.position, 30);
+    const std::optional<ChineseLunarDate> chl = ParseCHLDateStr("79-30-01-01 CHL 20:00 CCT");
+    ASSERT_TRUE(chl);
+    EXPECT_EQ(chl->position, 30);
 
     // A view into a longer buffer: the reader must not see the characters beyond it.
     const std::string longer = "79-30-01-01-05";
-    chl = MarkedCHL();
-    EXPECT_TRUE(ParseCHLDateStr(std::string_view(longer).substr(0, 11), chl))
+    EXPECT_TRUE(ParseCHLDateStr(std::string_view(longer).substr(0, 11)))
         << "the first 11 characters of " << Shown(longer) << " are a date";
-    EXPECT_FALSE(ParseCHLDateStr(longer, chl)) << Shown(longer);
-    EXPECT_EQ(chl.valid, 0);
+    EXPECT_FALSE(ParseCHLDateStr(longer)) << Shown(longer);
 
     // A zero character must not hide what follows it.
     const std::string withZero("79-30-01-01\0-05", 15);
-    chl = MarkedCHL();
-    EXPECT_FALSE(ParseCHLDateStr(withZero, chl)) << Shown(withZero);
-    EXPECT_EQ(chl.valid, 0);
-    EXPECT_EQ(chl.cycle, 11);
+    EXPECT_FALSE(ParseCHLDateStr(withZero)) << Shown(withZero);
 
-    EXPECT_FALSE(ParseCHLDateStr("", chl));
-    EXPECT_FALSE(ParseCHLDateStr("70-?-12-30 ", chl)) << "blank element-animal lists";
+    EXPECT_FALSE(ParseCHLDateStr(""));
+    EXPECT_FALSE(ParseCHLDateStr("70-?-12-30 ")) << "blank element-animal lists";
 
-    CHSDate chs = MarkedCHS();
-    EXPECT_TRUE(ParseCHSDateStr("2-01-01-01 CHS (Z11) 20:00", chs));
-    EXPECT_EQ(chs.term, 1);
-    EXPECT_FALSE(ParseCHSDateStr(std::string("2-01-01-01\0-1", 13), chs));
-    EXPECT_FALSE(ParseCHSDateStr("2-01-1*-01", chs));
+    const std::optional<ChineseSolarDate> chs = ParseCHSDateStr("2-01-01-01 CHS (Z11) 20:00");
+    ASSERT_TRUE(chs);
+    EXPECT_EQ(chs->term, 1);
+    EXPECT_FALSE(ParseCHSDateStr(std::string("2-01-01-01\0-1", 13)));
+    EXPECT_FALSE(ParseCHSDateStr("2-01-1*-01"));
 }
 
 TEST(ChineseReaders, RandomTextsNeverMisbehave)

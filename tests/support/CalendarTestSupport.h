@@ -1,9 +1,10 @@
-// Small helpers shared by the calculator tests: Gregorian day numbers and texts, Chinese date
-// records, angles.
+// Small helpers shared by the calculator tests: Gregorian day numbers and texts, Chinese dates,
+// angles.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "calendar/core/ChineseDate.h"
@@ -15,48 +16,33 @@ namespace orlun::test {
 // "yyyy-mm-dd" of a JDN in the Gregorian calendar.
 inline std::string GregorianText(int32_t jdn) { return DateText(GregorianDate(DayNumber(jdn))); }
 
-// A CHL record with the date fields set.
-inline CHLDate Lunar(int32_t cycle, int32_t position, int32_t month, int32_t day, int32_t leap = 0)
+// A CHL date with the date fields set (epoch 0); leap marks the leap month of that number.
+inline ChineseLunarDate Lunar(int32_t cycle, int position, int month, int day, bool leap = false)
 {
-    CHLDate r;
-    r.cycle = cycle;
-    r.position = position;
-    r.month = month;
-    r.day = day;
-    r.leap = leap;
-    return r;
+    return {cycle, position, ChineseMonth{month, leap}, day, 0};
 }
 
-// A CHS record with the date fields set.
-inline CHSDate Solar(int32_t cycle, int32_t position, int32_t term, int32_t day)
+// A CHS date with the date fields set (epoch 0).
+inline ChineseSolarDate Solar(int32_t cycle, int position, int term, int day)
 {
-    CHSDate r;
-    r.cycle = cycle;
-    r.position = position;
-    r.term = term;
-    r.day = day;
-    return r;
+    return {cycle, position, term, day, 0};
 }
 
 // "79-30-01-01 CHL" (a leap month "4*") and "79-30-4-7 CHS": the fields as they stand, for
-// failure messages and comparisons.
+// failure messages and comparisons; "no date" for a conversion that gave none.
 inline std::string Text(const ChineseLunarDate& d)
 {
     return std::to_string(d.cycle) + "-" + std::to_string(d.position) + "-" + MonthLabelStr(d.month) + "-" +
            std::to_string(d.day) + " CHL";
 }
 
-inline std::string Text(const CHLDate& r)
+inline std::string Text(const ChineseSolarDate& d)
 {
-    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +
-           MonthLabelStr({r.month, r.leap == 1}) + "-" + std::to_string(r.day) + " CHL";
+    return std::to_string(d.cycle) + "-" + std::to_string(d.position) + "-" + std::to_string(d.term) + "-" +
+           std::to_string(d.day) + " CHS";
 }
 
-inline std::string Text(const CHSDate& r)
-{
-    return std::to_string(r.cycle) + "-" + std::to_string(r.position) + "-" +
-           std::to_string(r.term) + "-" + std::to_string(r.day) + " CHS";
-}
+template <class Date> std::string Text(const std::optional<Date>& d) { return d ? Text(*d) : "no date"; }
 
 // a - b in degrees, reduced to -180..180.
 inline double AngleDifference(double a, double b)

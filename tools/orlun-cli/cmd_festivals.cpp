@@ -32,7 +32,7 @@ int RunFestivals(const std::vector<std::string>& args, Output& out)
     bool stopped = false;
     for (int k = 0; k < years && !stopped; ++k) {
         const FestivalYear festivals = FestivalsOfLunarYear(static_cast<int>(*year) + k, settings);
-        stopped = !festivals.valid || festivals.cut;
+        stopped = !festivals.whole();
         const auto more = FestivalEvents(festivals, language, settings);
         events.insert(events.end(), more.begin(), more.end());
     }

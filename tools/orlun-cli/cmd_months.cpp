@@ -27,7 +27,7 @@ Record MonthRecord(int y, const LunarMonth& m)
 bool WriteLunarYear(int y, const CalendarSettings& settings, Output& out)
 {
     const LunarYearMonths year = LunarYearMonthsOf(y, settings);
-    if (!year.valid) return false;
+    if (!year.ok()) return false;
     for (const LunarMonth& m : year.months) out.Write(MonthRecord(y, m));
     return true;
 }

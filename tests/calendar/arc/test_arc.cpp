@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -14,20 +15,20 @@ namespace {
 constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 
-ARCDate MakeARC(int32_t year, int32_t month, int32_t day)
-{
-    ARCDate rec;
-    rec.year = year;
-    rec.month = month;
-    rec.day = day;
-    return rec;
-}
+ARCDate MakeARC(int32_t year, int32_t month, int32_t day) { return {year, month, day}; }
 
 std::string Ymd(const ARCDate& rec)
 {
     std::ostringstream out;
-    out << rec.year << "-" << rec.month << "-" << rec.day << (rec.valid ? "" : " (invalid)");
+    out << rec.year << "-" << rec.month << "-" << rec.day << (ARCToJDN(rec) ? "" : " (invalid)");
     return out.str();
+}
+
+// The day number of a date, 0 for none (for comparisons and messages).
+int32_t DayOf(const ARCDate& rec)
+{
+    const std::optional<DayNumber> day = ARCToJDN(rec);
+    return day ? day->value() : 0;
 }
 
 // Years of each kind, with their lengths (12 or 13 months, with or without day 30 of month 10).
@@ -84,11 +85,11 @@ TEST(ArcYearStructure, EveryCycleSumsTo658532DaysWith664LongAnd350ExtraDayYears)
         EXPECT_EQ(longYears, 664) << "cycle from year " << first;
         EXPECT_EQ(extraDays, 350) << "cycle from year " << first;
 
-        ARCDate start = MakeARC(first, 1, 1);
-        ARCDate next = MakeARC(first + kARCCycleYears, 1, 1);
-        ASSERT_TRUE(ARCToJDN(start)) << "year " << first;
-        ASSERT_TRUE(ARCToJDN(next)) << "year " << first + kARCCycleYears;
-        EXPECT_EQ(next.jdn - start.jdn, 658532) << "cycle from year " << first;
+        const std::optional<DayNumber> start = ARCToJDN(MakeARC(first, 1, 1));
+        const std::optional<DayNumber> next = ARCToJDN(MakeARC(first + kARCCycleYears, 1, 1));
+        ASSERT_TRUE(start) << "year " << first;
+        ASSERT_TRUE(next) << "year " << first + kARCCycleYears;
+        EXPECT_EQ(next->value() - start->value(), 658532) << "cycle from year " << first;
     }
 }
 
@@ -132,18 +133,14 @@ TEST(ArcConversion, KnownDays)
         {kInt32Min, -5881627, 4, 3},
     };
     for (const auto& c : cases) {
-        const ARCDate got = ARCDateOfJDN(c.jdn);
-        EXPECT_TRUE(got.valid) << "JDN " << c.jdn;
+        const ARCDate got = JDNToARC(DayNumber(c.jdn));
+        EXPECT_TRUE(got.ok()) << "JDN " << c.jdn;
         EXPECT_EQ(got.year, c.year) << "JDN " << c.jdn << " gave " << Ymd(got);
         EXPECT_EQ(got.month, c.month) << "JDN " << c.jdn << " gave " << Ymd(got);
         EXPECT_EQ(got.day, c.day) << "JDN " << c.jdn << " gave " << Ymd(got);
-        EXPECT_EQ(got.jdn, c.jdn);
 
-        ARCDate back = MakeARC(c.year, c.month, c.day);
-        back.jdn = 12345;
-        EXPECT_TRUE(ARCToJDN(back)) << Ymd(back);
-        EXPECT_TRUE(back.valid) << Ymd(back);
-        EXPECT_EQ(back.jdn, c.jdn) << "ARCToJDN of " << Ymd(back);
+        const ARCDate back = MakeARC(c.year, c.month, c.day);
+        EXPECT_EQ(ARCToJDN(back), std::optional(DayNumber(c.jdn))) << "ARCToJDN of " << Ymd(back);
     }
 }
 
@@ -186,14 +183,15 @@ TEST(ArcConversion, Validity)
         {kInt32Min, 1, 1, false},
     };
     for (const auto& c : cases) {
-        ARCDate rec = MakeARC(c.year, c.month, c.day);
-        rec.jdn = 777;
-        rec.valid = !c.valid;
+        const ARCDate rec = MakeARC(c.year, c.month, c.day);
         EXPECT_EQ(ARCIsValid(c.year, c.month, c.day), c.valid) << Ymd(rec);
-        EXPECT_EQ(ARCToJDN(rec), c.valid) << Ymd(rec);
-        EXPECT_EQ(rec.valid, c.valid) << Ymd(rec);
-        if (!c.valid) {
-            EXPECT_EQ(rec.jdn, 0) << "an invalid date keeps no day number: " << Ymd(rec);
+        EXPECT_EQ(ARCToJDN(rec).has_value(), c.valid) << "an invalid date has no day number: " << Ymd(rec);
+        // The fields' ranges alone: a valid date always has them, a day 31 or month 14 never.
+        if (c.valid) {
+            EXPECT_TRUE(rec.ok()) << Ymd(rec);
+        }
+        if (c.month < 1 || c.month > 13 || c.day < 1 || c.day > 30) {
+            EXPECT_FALSE(rec.ok()) << Ymd(rec);
         }
     }
 }
@@ -218,20 +216,19 @@ ARCDate NextDay(const ARCDate& rec)
 // Every day of [first, last] converts to the day after the previous one and back to itself.
 void SweepDays(int32_t first, int32_t last)
 {
-    ARCDate expected = ARCDateOfJDN(first);
+    ARCDate expected = JDNToARC(DayNumber(first));
     int failures = 0;
     for (int64_t j = first; j <= last && failures < 10; ++j) {
         const int32_t jdn = static_cast<int32_t>(j);
-        const ARCDate got = ARCDateOfJDN(jdn);
-        if (got.year != expected.year || got.month != expected.month || got.day != expected.day ||
-            !got.valid) {
+        const ARCDate got = JDNToARC(DayNumber(jdn));
+        if (got != expected || !got.ok()) {
             ADD_FAILURE() << "JDN " << jdn << " gave " << Ymd(got) << ", expected "
                           << Ymd(expected) << " (the day after JDN " << jdn - 1 << ")";
             ++failures;
         }
-        ARCDate back = got;
-        if (!ARCToJDN(back) || back.jdn != jdn) {
-            ADD_FAILURE() << "ARCToJDN of " << Ymd(got) << " gave " << back.jdn << ", expected "
+        const std::optional<DayNumber> back = ARCToJDN(got);
+        if (back != DayNumber(jdn)) {
+            ADD_FAILURE() << "ARCToJDN of " << Ymd(got) << " gave " << DayOf(got) << ", expected "
                           << jdn;
             ++failures;
         }
@@ -286,11 +283,10 @@ TEST(ArcMoves, ByMonth)
     for (const auto& c : cases) {
         ARCDate rec = c.from;
         ARCMoveMonth(rec, c.forward);
-        ARCDate want = c.to;
-        ASSERT_TRUE(ARCToJDN(want)) << Ymd(want);
-        EXPECT_EQ(Ymd(rec), Ymd(want))
+        ASSERT_TRUE(ARCToJDN(c.to)) << Ymd(c.to);
+        EXPECT_EQ(Ymd(rec), Ymd(c.to))
             << "month " << (c.forward ? "forward" : "backward") << " from " << Ymd(c.from);
-        EXPECT_EQ(rec.jdn, want.jdn) << "moved from " << Ymd(c.from);
+        EXPECT_EQ(DayOf(rec), DayOf(c.to)) << "moved from " << Ymd(c.from);
     }
 }
 
@@ -314,58 +310,55 @@ TEST(ArcMoves, ByYear)
         {MakeARC(-1, 6, 6), true, MakeARC(0, 6, 6)},
     };
     for (const auto& c : cases) {
-        ARCDate from = c.from;
-        ASSERT_TRUE(ARCToJDN(from)) << "test date " << Ymd(from);
+        ASSERT_TRUE(ARCToJDN(c.from)) << "test date " << Ymd(c.from);
         ARCDate rec = c.from;
         ARCMoveYear(rec, c.forward);
-        ARCDate want = c.to;
-        ASSERT_TRUE(ARCToJDN(want)) << "test date " << Ymd(want);
-        EXPECT_EQ(Ymd(rec), Ymd(want))
+        ASSERT_TRUE(ARCToJDN(c.to)) << "test date " << Ymd(c.to);
+        EXPECT_EQ(Ymd(rec), Ymd(c.to))
             << "year " << (c.forward ? "forward" : "backward") << " from " << Ymd(c.from);
-        EXPECT_EQ(rec.jdn, want.jdn) << "moved from " << Ymd(c.from);
+        EXPECT_EQ(DayOf(rec), DayOf(c.to)) << "moved from " << Ymd(c.from);
     }
 }
 
 TEST(ArcMoves, NoOverflowAtTheEndsOfTheYearRange)
 {
-    // No day number exists out there: the moves leave the year in range and mark the date invalid.
+    // No day number exists out there: the moves leave the year in range and the date without one.
     ARCDate rec = MakeARC(kInt32Max, 12, 1);
     ARCMoveYear(rec, true);
     EXPECT_EQ(rec.year, kInt32Max);
-    EXPECT_FALSE(rec.valid);
-    EXPECT_EQ(rec.jdn, 0);
+    EXPECT_FALSE(ARCToJDN(rec));
 
     rec = MakeARC(kInt32Max, ARCIsThirteenMonthYear(kInt32Max) ? 13 : 12, 1);
     ARCMoveMonth(rec, true);
     EXPECT_EQ(rec.year, kInt32Max);
-    EXPECT_FALSE(rec.valid);
+    EXPECT_FALSE(ARCToJDN(rec));
 
     rec = MakeARC(kInt32Min, 1, 1);
     ARCMoveMonth(rec, false);
     EXPECT_EQ(rec.year, kInt32Min);
     EXPECT_EQ(rec.month, 1);
-    EXPECT_FALSE(rec.valid);
+    EXPECT_FALSE(ARCToJDN(rec));
 
     rec = MakeARC(kInt32Min, 5, 5);
     ARCMoveYear(rec, false);
     EXPECT_EQ(rec.year, kInt32Min);
-    EXPECT_FALSE(rec.valid);
+    EXPECT_FALSE(ARCToJDN(rec));
 }
 
 TEST(ArcMoves, InvalidMonthsStayInvalid)
 {
     ARCDate rec = MakeARC(kPlainYear, 14, 1);
     ARCMoveMonth(rec, true);
-    EXPECT_FALSE(rec.valid) << Ymd(rec);
+    EXPECT_FALSE(ARCToJDN(rec)) << Ymd(rec);
     rec = MakeARC(kPlainYear, 0, 30);
     ARCMoveYear(rec, true);
-    EXPECT_FALSE(rec.valid) << Ymd(rec);
-    EXPECT_EQ(rec.jdn, 0);
+    EXPECT_FALSE(ARCToJDN(rec)) << Ymd(rec);
+    EXPECT_FALSE(rec.ok()) << Ymd(rec);
 }
 
 TEST(ArcText, FormsOfOneDate)
 {
-    const ARCDate rec = ARCDateOfJDN(2451545); // 4697-11-25
+    const ARCDate rec = JDNToARC(DayNumber(2451545)); // 4697-11-25
     const struct {
         int form;
         const char* text;
@@ -411,7 +404,7 @@ TEST(ArcText, PaddingSignsAndOrdinals)
         {MakeARC(443, 1, 22), 4, "The 22nd day of Apollo in the year 443"},
         {MakeARC(443, 1, 23), 4, "The 23rd day of Apollo in the year 443"},
         {MakeARC(443, 1, 30), 4, "The 30th day of Apollo in the year 443"},
-        // Records that are not dates still give a text without reaching past the name tables.
+        // Fields that make no date still give a text without reaching past the name tables.
         {MakeARC(443, 14, -1), 1, "443-14--1 ARC"},
         {MakeARC(443, 14, -1), 2, "443-14--1 ARC (, -1,  443)"},
         {MakeARC(443, 0, 0), 4, "The 0th day of  in the year 443"},

@@ -5,7 +5,9 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
+#include <type_traits>
 
 #include "calendar/western/DatePr2.h"
 #include "calendar/chinese/Orlun3.h"
@@ -25,28 +27,23 @@ CalendarSettings At(int longitude, int epoch = kEpochHuangdi, TermMethod method 
     return s;
 }
 
-// A CHL record of the lunar year named by the Common Era year, under the epoch.
-CHLDate LunarDate(int64_t year, int month, int leap, int day, int epoch = kEpochHuangdi)
+// A CHL date of the lunar year named by the Common Era year, under the epoch.
+ChineseLunarDate LunarDate(int64_t year, int month, bool leap, int day, int epoch = kEpochHuangdi)
 {
-    CHLDate rec;
-    rec.cycle = static_cast<int32_t>(CycleOfYear(year, epoch));
-    rec.position = PositionOfYear(year);
-    rec.month = month;
-    rec.leap = leap;
-    rec.day = day;
-    return rec;
+    return {static_cast<int32_t>(CycleOfYear(year, epoch)), PositionOfYear(year), ChineseMonth{month, leap}, day, epoch};
 }
 
-// The CHL and CHS dates of a Gregorian day at noon at the meridian.
-struct Both {
-    CHLDate chl;
-    CHSDate chs;
-};
-Both DatesOf(int year, int month, int day, int longitude, int epoch = kEpochHuangdi)
+// The CHL and CHS dates of a Gregorian day at noon at the meridian (none when it has no structure).
+ChineseDatesOfDay DatesOf(int year, int month, int day, int longitude, int epoch = kEpochHuangdi)
 {
-    Both b;
-    CJDateToChDates(GregorianJDN(year, month, day).value() + 0.5, epoch, longitude, b.chs, b.chl);
-    return b;
+    const auto dates = CJDateToChDates(Meridian(longitude).NoonOf(GregorianJDN(year, month, day)), epoch);
+    return dates.value_or(ChineseDatesOfDay{});
+}
+
+// The day of a found CHL date, for texts ("not found" otherwise).
+std::string FoundText(const CHLDay& found)
+{
+    return found.found() ? GregorianText(found.day.value()) : "not found";
 }
 
 } // namespace
@@ -58,34 +55,31 @@ TEST(ChineseConversion, NewYear1985IsAMonthApartInVietnamAndChina)
         const char* newYear;
     };
     for (const Case c : {Case{105, "1985-01-21"}, Case{120, "1985-02-20"}}) {
-        CHLDate rec = LunarDate(1985, 1, 0, 1);
-        ASSERT_EQ(ChLDateToJDN(rec, At(c.longitude)), CHLResult::Found) << c.longitude;
-        EXPECT_EQ(GregorianText(rec.jdn), c.newYear) << "new year 1985 at " << c.longitude << " E";
+        const CHLDay found = ChLDateToJDN(LunarDate(1985, 1, false, 1), At(c.longitude));
+        ASSERT_EQ(found.result, CHLResult::Found) << c.longitude;
+        EXPECT_EQ(GregorianText(found.day.value()), c.newYear) << "new year 1985 at " << c.longitude << " E";
     }
     // 1985-02-01 is the 12th day of month 1 in Vietnam and of month 12 of 1984 in China.
-    const Both vietnam = DatesOf(1985, 2, 1, 105);
-    EXPECT_EQ(Text(vietnam.chl), "79-2-01-12 CHL");
-    const Both china = DatesOf(1985, 2, 1, 120);
-    EXPECT_EQ(Text(china.chl), "79-1-12-12 CHL");
+    EXPECT_EQ(Text(DatesOf(1985, 2, 1, 105).lunar), "79-2-01-12 CHL");
+    EXPECT_EQ(Text(DatesOf(1985, 2, 1, 120).lunar), "79-1-12-12 CHL");
 }
 
 TEST(ChineseConversion, Year2033HasALeapEleventhMonthNotALeapSeventh)
 {
     for (int longitude : {105, 120, 135}) {
-        CHLDate leap11 = LunarDate(2033, 11, 1, 1);
-        EXPECT_EQ(ChLDateToJDN(leap11, At(longitude)), CHLResult::Found) << "2033 11* at " << longitude << " E";
-        EXPECT_EQ(GregorianText(leap11.jdn), "2033-12-22") << "2033 11* at " << longitude << " E";
-        CHLDate leap7 = LunarDate(2033, 7, 1, 1);
-        EXPECT_EQ(ChLDateToJDN(leap7, At(longitude)), CHLResult::NoSuchMonth) << "2033 7* at " << longitude << " E";
-        EXPECT_EQ(leap7.valid, 0);
-        const Both b = DatesOf(2034, 1, 1, longitude);
-        EXPECT_EQ(Text(b.chl), "79-50-11*-11 CHL") << "2034-01-01 at " << longitude << " E";
+        const CHLDay leap11 = ChLDateToJDN(LunarDate(2033, 11, true, 1), At(longitude));
+        EXPECT_EQ(leap11.result, CHLResult::Found) << "2033 11* at " << longitude << " E";
+        EXPECT_EQ(FoundText(leap11), "2033-12-22") << "2033 11* at " << longitude << " E";
+        const CHLDay leap7 = ChLDateToJDN(LunarDate(2033, 7, true, 1), At(longitude));
+        EXPECT_EQ(leap7.result, CHLResult::NoSuchMonth) << "2033 7* at " << longitude << " E";
+        EXPECT_FALSE(leap7.found());
+        EXPECT_EQ(Text(DatesOf(2034, 1, 1, longitude).lunar), "79-50-11*-11 CHL") << "2034-01-01 at " << longitude << " E";
     }
 }
 
 TEST(ChineseConversion, NewYear2013UnderBothEpochs)
 {
-    const int32_t day = GregorianJDN(2013, 2, 10).value();
+    const DayNumber day = GregorianJDN(2013, 2, 10);
     struct Case {
         int epoch;
         const char* chl;
@@ -93,30 +87,25 @@ TEST(ChineseConversion, NewYear2013UnderBothEpochs)
     };
     for (const Case c : {Case{kEpochHuangdi, "79-30-01-1 CHL", "79-30-4-7 CHS"},
                          Case{kEpochAlternative, "78-30-01-1 CHL", "78-30-4-7 CHS"}}) {
-        CHLDate chl;
-        CHSDate chs;
-        CJDateToChDates(day + 0.5, c.epoch, 120, chs, chl);
+        const auto dates = CJDateToChDates(Meridian(120).NoonOf(day), c.epoch);
+        ASSERT_TRUE(dates && dates->lunar && dates->solar) << "epoch " << c.epoch;
+        const ChineseLunarDate& chl = *dates->lunar;
         EXPECT_EQ(Text(chl), c.chl) << "epoch " << c.epoch;
-        EXPECT_EQ(Text(chs), c.chs) << "epoch " << c.epoch;
-        EXPECT_EQ(chl.valid, 1);
-        EXPECT_EQ(chs.valid, 1);
-        EXPECT_EQ(chl.jdn, day);
-        EXPECT_EQ(chs.jdn, day);
+        EXPECT_EQ(Text(dates->solar), c.chs) << "epoch " << c.epoch;
+        EXPECT_EQ(dates->day, day);
         EXPECT_EQ(chl.epoch, c.epoch);
-        EXPECT_EQ(chl.leap, 0);
+        EXPECT_EQ(dates->solar->epoch, c.epoch);
+        EXPECT_FALSE(chl.month.leap);
 
-        CHLDate back = chl;
-        back.jdn = 0;
-        ASSERT_EQ(ChLDateToJDN(back, At(120, c.epoch)), CHLResult::Found) << Text(chl);
-        EXPECT_EQ(back.jdn, day) << Text(chl);
-        EXPECT_EQ(back.valid, 1);
+        const CHLDay back = ChLDateToJDN(chl, At(120, c.epoch));
+        ASSERT_EQ(back.result, CHLResult::Found) << Text(chl);
+        EXPECT_EQ(back.day, day) << Text(chl);
     }
     // A moment at any time of the CJDC day gives that day.
     for (double fraction : {0.0, 0.25, 0.999}) {
-        CHLDate chl;
-        CHSDate chs;
-        CJDateToChDates(day + fraction, kEpochHuangdi, 120, chs, chl);
-        EXPECT_EQ(Text(chl), "79-30-01-1 CHL") << "fraction " << fraction;
+        const auto dates = CJDateToChDates(Meridian(120).At(day.value() + fraction), kEpochHuangdi);
+        EXPECT_EQ(Text(dates ? dates->lunar : std::nullopt), "79-30-01-1 CHL") << "fraction " << fraction;
+        EXPECT_EQ(dates ? dates->day : DayNumber(0), day) << "fraction " << fraction;
     }
 }
 
@@ -124,61 +113,55 @@ TEST(ChineseConversion, NewYear2013UnderBothEpochs)
 // at the winter solstice before it (1983-12-22 at 120 E).
 TEST(ChineseConversion, CycleTurnsOverAtPositionOne)
 {
-    EXPECT_EQ(Text(DatesOf(1984, 2, 2, 120).chl), "79-1-01-1 CHL");
-    EXPECT_EQ(Text(DatesOf(1984, 2, 1, 120).chl), "78-60-12-30 CHL");
-    EXPECT_EQ(Text(DatesOf(1983, 12, 22, 120).chs), "79-1-1-1 CHS");
-    EXPECT_EQ(Text(DatesOf(1983, 12, 21, 120).chs), "78-60-24-14 CHS");
-    EXPECT_EQ(Text(DatesOf(1984, 2, 2, 120, kEpochAlternative).chl), "78-1-01-1 CHL");
+    EXPECT_EQ(Text(DatesOf(1984, 2, 2, 120).lunar), "79-1-01-1 CHL");
+    EXPECT_EQ(Text(DatesOf(1984, 2, 1, 120).lunar), "78-60-12-30 CHL");
+    EXPECT_EQ(Text(DatesOf(1983, 12, 22, 120).solar), "79-1-1-1 CHS");
+    EXPECT_EQ(Text(DatesOf(1983, 12, 21, 120).solar), "78-60-24-14 CHS");
+    EXPECT_EQ(Text(DatesOf(1984, 2, 2, 120, kEpochAlternative).lunar), "78-1-01-1 CHL");
 }
 
 TEST(ChineseConversion, FieldsOutOfRangeAreRefused)
 {
     struct Case {
         const char* what;
-        int32_t cycle, position, month, leap, day;
+        int32_t cycle, position, month, day;
     };
     const Case cases[] = {
-        {"position 0", 79, 0, 1, 0, 1},
-        {"position 61", 79, 61, 1, 0, 1},
-        {"month 0", 79, 30, 0, 0, 1},
-        {"month 13", 79, 30, 13, 0, 1},
-        {"day 0", 79, 30, 1, 0, 0},
-        {"day 32", 79, 30, 1, 0, 32},
-        {"leap -1", 79, 30, 1, -1, 1},
-        {"leap 2", 79, 30, 1, 2, 1},
-        {"month 65537 (1 in 16 bits)", 79, 30, 65537, 0, 1},
-        {"position 65566 (30 in 16 bits)", 79, 65566, 1, 0, 1},
-        {"day 65537", 79, 30, 1, 0, 65537},
-        {"leap 65537", 79, 30, 1, 65537, 1},
-        {"day INT32_MIN", 79, 30, 1, 0, INT32_MIN},
-        {"position INT32_MAX", 79, INT32_MAX, 1, 0, 1},
-        {"cycle INT32_MAX", INT32_MAX, 30, 1, 0, 1},
-        {"cycle INT32_MIN", INT32_MIN, 30, 1, 0, 1},
-        {"year 3001 (cycle 95, position 58)", 95, 58, 1, 0, 1},
-        {"year -3002 (cycle -5, position 55)", -5, 55, 1, 0, 1},
+        {"position 0", 79, 0, 1, 1},
+        {"position 61", 79, 61, 1, 1},
+        {"month 0", 79, 30, 0, 1},
+        {"month 13", 79, 30, 13, 1},
+        {"day 0", 79, 30, 1, 0},
+        {"day 32", 79, 30, 1, 32},
+        {"month 65537 (1 in 16 bits)", 79, 30, 65537, 1},
+        {"position 65566 (30 in 16 bits)", 79, 65566, 1, 1},
+        {"day 65537", 79, 30, 1, 65537},
+        {"day INT32_MIN", 79, 30, 1, INT32_MIN},
+        {"position INT32_MAX", 79, INT32_MAX, 1, 1},
+        {"cycle INT32_MAX", INT32_MAX, 30, 1, 1},
+        {"cycle INT32_MIN", INT32_MIN, 30, 1, 1},
+        {"year 3001 (cycle 95, position 58)", 95, 58, 1, 1},
+        {"year -3002 (cycle -5, position 55)", -5, 55, 1, 1},
     };
     for (const Case& c : cases) {
-        CHLDate rec;
-        rec.cycle = c.cycle;
-        rec.position = c.position;
-        rec.month = c.month;
-        rec.leap = c.leap;
-        rec.day = c.day;
-        rec.valid = 1;
-        rec.jdn = 12345;
-        EXPECT_EQ(ChLDateToJDN(rec, At(120)), CHLResult::FieldOutOfRange) << c.what;
-        EXPECT_EQ(rec.valid, 0) << c.what;
-        EXPECT_EQ(rec.jdn, 12345) << c.what;
+        for (bool leap : {false, true}) {
+            const ChineseLunarDate date{c.cycle, c.position, ChineseMonth{c.month, leap}, c.day, kEpochHuangdi};
+            const CHLDay found = ChLDateToJDN(date, At(120));
+            EXPECT_EQ(found.result, CHLResult::FieldOutOfRange) << c.what << (leap ? " (leap)" : "");
+            EXPECT_FALSE(found.found()) << c.what;
+        }
     }
+    // A leap field other than 0 or 1 (-1, 2, 65537) cannot be made: the flag is a bool.
+    static_assert(std::is_same_v<decltype(ChineseMonth::leap), bool>);
     // The first and last Chinese years that hold supported days still convert.
     EXPECT_EQ(YearOfCyclePos(95, 58, kEpochHuangdi), kMaxChineseYear + 1);
     EXPECT_EQ(YearOfCyclePos(-5, 55, kEpochHuangdi), kMinChineseYear - 1);
-    CHLDate last = LunarDate(kMaxChineseYear, 1, 0, 1);
-    EXPECT_EQ(ChLDateToJDN(last, At(120)), CHLResult::Found) << Text(last);
-    EXPECT_GT(last.jdn, kMaxJDN) << Text(last);
-    CHLDate first = LunarDate(kMinChineseYear, 11, 0, 1);
-    EXPECT_EQ(ChLDateToJDN(first, At(120)), CHLResult::Found) << Text(first);
-    EXPECT_LT(first.jdn, kMinJDN) << Text(first);
+    const CHLDay last = ChLDateToJDN(LunarDate(kMaxChineseYear, 1, false, 1), At(120));
+    EXPECT_EQ(last.result, CHLResult::Found) << kMaxChineseYear;
+    EXPECT_GT(last.day.value(), kMaxJDN) << kMaxChineseYear;
+    const CHLDay first = ChLDateToJDN(LunarDate(kMinChineseYear, 11, false, 1), At(120));
+    EXPECT_EQ(first.result, CHLResult::Found) << kMinChineseYear;
+    EXPECT_LT(first.day.value(), kMinJDN) << kMinChineseYear;
 }
 
 TEST(ChineseConversion, DayBeyondTheMonthIsRefused)
@@ -191,11 +174,12 @@ TEST(ChineseConversion, DayBeyondTheMonthIsRefused)
     const Case cases[] = {{1, 30, 0, "2013-03-11"}, {1, 31, -4, ""}, {2, 29, 0, "2013-04-09"},
                           {2, 30, -4, ""},          {2, 31, -4, ""}, {12, 31, -4, ""}};
     for (const Case& c : cases) {
-        CHLDate rec = LunarDate(2013, c.month, 0, c.day);
-        EXPECT_EQ(ChLDateToJDN(rec, At(120)), static_cast<CHLResult>(c.code)) << Text(rec);
-        EXPECT_EQ(rec.valid, c.code == 0 ? 1 : 0) << Text(rec);
+        const ChineseLunarDate date = LunarDate(2013, c.month, false, c.day);
+        const CHLDay found = ChLDateToJDN(date, At(120));
+        EXPECT_EQ(found.result, static_cast<CHLResult>(c.code)) << Text(date);
+        EXPECT_EQ(found.found(), c.code == 0) << Text(date);
         if (c.code == 0) {
-            EXPECT_EQ(GregorianText(rec.jdn), c.date) << Text(rec);
+            EXPECT_EQ(FoundText(found), c.date) << Text(date);
         }
     }
 }
@@ -210,12 +194,13 @@ TEST(ChineseConversion, LeapMonthThatDoesNotExistIsRefused)
     const Case cases[] = {{2012, 4, 0, "2012-05-21"}, {2013, 9, -5, ""}, {2013, 4, -5, ""},
                           {2014, 9, 0, "2014-10-24"}, {2013, 12, -5, ""}, {2013, 1, -5, ""}};
     for (const Case& c : cases) {
-        CHLDate rec = LunarDate(c.year, c.month, 1, 1);
-        EXPECT_EQ(ChLDateToJDN(rec, At(120)), static_cast<CHLResult>(c.code)) << Text(rec);
+        const ChineseLunarDate date = LunarDate(c.year, c.month, true, 1);
+        const CHLDay found = ChLDateToJDN(date, At(120));
+        EXPECT_EQ(found.result, static_cast<CHLResult>(c.code)) << Text(date);
         if (c.code == 0) {
-            EXPECT_EQ(GregorianText(rec.jdn), c.date) << Text(rec);
+            EXPECT_EQ(FoundText(found), c.date) << Text(date);
         } else {
-            EXPECT_EQ(rec.valid, 0) << Text(rec);
+            EXPECT_FALSE(found.found()) << Text(date);
         }
     }
 }
@@ -223,59 +208,44 @@ TEST(ChineseConversion, LeapMonthThatDoesNotExistIsRefused)
 TEST(ChineseConversion, MonthLengthIs29Or30)
 {
     struct Case {
-        int year, month, leap, length;
+        int year, month;
+        bool leap;
+        int length;
     };
-    const Case cases[] = {{2013, 1, 0, 30}, {2013, 2, 0, 29}, {2012, 4, 1, 29}, {2014, 9, 1, 29}, {2013, 9, 1, -5}};
+    const Case cases[] = {{2013, 1, false, 30}, {2013, 2, false, 29}, {2012, 4, true, 29}, {2014, 9, true, 29},
+                          {2013, 9, true, -5}};
     for (const Case& c : cases) {
-        CHLDate rec = LunarDate(c.year, c.month, c.leap, 7);
-        EXPECT_EQ(CHLMonthLength(rec, At(120)), c.length) << Text(rec);
-        EXPECT_EQ(rec.day, 30) << "the day is left at 30";
+        // The date's day is not read: any day, in range or not, gives the month's length.
+        for (int day : {7, 1, 30, 31, 0}) {
+            const ChineseLunarDate date = LunarDate(c.year, c.month, c.leap, day);
+            EXPECT_EQ(CHLMonthLength(date, At(120)), c.length) << Text(date);
+        }
     }
 }
 
-TEST(ChineseConversion, RefreshRecomputesFromTheDayNumber)
+// The lunar date of a day is found from the day number and the epoch alone.
+TEST(ChineseConversion, LunarDateOfADayUnderItsEpoch)
 {
-    CHLDate rec;
-    rec.jdn = GregorianJDN(2013, 2, 10).value();
-    rec.epoch = kEpochAlternative;
-    rec.cycle = 1;
-    rec.position = 1;
-    rec.month = 7;
-    rec.leap = 1;
-    rec.day = 3;
-    CHLRefresh(rec, 120);
-    EXPECT_EQ(Text(rec), "78-30-01-1 CHL");
-    EXPECT_EQ(rec.valid, 1);
-    EXPECT_EQ(rec.epoch, kEpochAlternative);
+    const DayNumber day = GregorianJDN(2013, 2, 10);
+    const auto lunar = LunarDateOfDay(day, kEpochAlternative, Meridian(120));
+    EXPECT_EQ(Text(lunar), "78-30-01-1 CHL");
+    EXPECT_EQ(lunar ? lunar->epoch : 0, kEpochAlternative);
 }
 
-TEST(ChineseConversion, UnwantedSolarDateIsLeftAlone)
+// Where only the lunar date is wanted it is the one both dates give.
+TEST(ChineseConversion, LunarDateAloneIsTheLunarDateOfBoth)
 {
-    CHSDate chs;
-    chs.valid = kCHSNotWanted;
-    chs.term = 5;
-    chs.day = 6;
-    chs.jdn = 7;
-    CHLDate chl;
-    CJDateToChDates(GregorianJDN(2013, 2, 10).value() + 0.5, kEpochHuangdi, 120, chs, chl);
-    EXPECT_EQ(chs.valid, 0);
-    EXPECT_EQ(chs.term, 5);
-    EXPECT_EQ(chs.day, 6);
-    EXPECT_EQ(chs.jdn, 7);
-    EXPECT_EQ(Text(chl), "79-30-01-1 CHL");
+    const DayNumber day = GregorianJDN(2013, 2, 10);
+    const auto both = CJDateToChDates(Meridian(120).NoonOf(day), kEpochHuangdi);
+    ASSERT_TRUE(both);
+    EXPECT_EQ(LunarDateOfDay(day, kEpochHuangdi, Meridian(120)), both->lunar);
+    EXPECT_EQ(Text(both->lunar), "79-30-01-1 CHL");
 }
 
-TEST(ChineseConversion, MomentWithoutAStructureGivesInvalidRecords)
+TEST(ChineseConversion, MomentWithoutAStructureGivesNoDates)
 {
-    for (double moment : {std::numeric_limits<double>::quiet_NaN(), 1.0e12, -1.0e12, 0.0}) {
-        CHLDate chl;
-        chl.valid = 1;
-        CHSDate chs;
-        chs.valid = 1;
-        CJDateToChDates(moment, kEpochHuangdi, 120, chs, chl);
-        EXPECT_EQ(chl.valid, 0) << moment;
-        EXPECT_EQ(chs.valid, 0) << moment;
-    }
+    for (double moment : {std::numeric_limits<double>::quiet_NaN(), 1.0e12, -1.0e12, 0.0})
+        EXPECT_FALSE(CJDateToChDates(Meridian(120).At(moment), kEpochHuangdi)) << moment;
 }
 
 // The CHS year that begins at the winter solstice of 2012 (2012-12-21 at 120 E) is named 2013.
@@ -290,14 +260,12 @@ TEST(ChineseSolarConversion, WinterSolsticeDayIsTermOneDayOne)
                           {2013, 3, 20, "79-30-7-1 CHS"},   {2013, 12, 21, "79-30-24-15 CHS"},
                           {2013, 12, 22, "79-31-1-1 CHS"}};
     for (const Case& c : cases) {
-        const Both b = DatesOf(c.year, c.month, c.day, 120);
-        EXPECT_EQ(Text(b.chs), c.chs) << c.year << "-" << c.month << "-" << c.day;
-        EXPECT_EQ(b.chs.valid, 1);
+        const ChineseDatesOfDay b = DatesOf(c.year, c.month, c.day, 120);
+        EXPECT_EQ(Text(b.solar), c.chs) << c.year << "-" << c.month << "-" << c.day;
+        ASSERT_TRUE(b.solar);
 
-        CHSDate back = b.chs;
-        back.jdn = 0;
-        EXPECT_TRUE(ChSDateToJDN(back, At(120))) << Text(b.chs);
-        EXPECT_EQ(back.jdn, GregorianJDN(c.year, c.month, c.day).value()) << Text(b.chs);
+        EXPECT_EQ(ChSDateToJDN(*b.solar, At(120)), std::optional(GregorianJDN(c.year, c.month, c.day)))
+            << Text(b.solar);
     }
 }
 
@@ -315,14 +283,8 @@ TEST(ChineseSolarConversion, FieldsOutOfRangeAndDaysPastTheTermAreRefused)
         {"day 15 of a 14-day term", 79, 29, 24, 15},
     };
     for (const Case& c : cases) {
-        CHSDate rec;
-        rec.cycle = c.cycle;
-        rec.position = c.position;
-        rec.term = c.term;
-        rec.day = c.day;
-        rec.valid = 1;
-        EXPECT_FALSE(ChSDateToJDN(rec, At(120))) << c.what;
-        EXPECT_EQ(rec.valid, 0) << c.what;
+        const ChineseSolarDate date{c.cycle, c.position, c.term, c.day, kEpochHuangdi};
+        EXPECT_EQ(ChSDateToJDN(date, At(120)), std::nullopt) << c.what;
     }
 }
 
@@ -330,24 +292,21 @@ TEST(ChineseSolarConversion, FieldsOutOfRangeAndDaysPastTheTermAreRefused)
 // ones, the terms between them are spread evenly in time.
 TEST(ChineseSolarConversion, MeanSunMethodMovesTheTermsBetweenSolstices)
 {
-    CHSDate solstice{};
-    solstice.cycle = 79;
-    solstice.position = 30;
-    solstice.term = 1;
-    solstice.day = 1;
-    CHSDate trueSolstice = solstice;
-    ASSERT_TRUE(ChSDateToJDN(solstice, At(120, kEpochHuangdi, TermMethod::MeanSun)));
-    ASSERT_TRUE(ChSDateToJDN(trueSolstice, At(120)));
-    EXPECT_EQ(GregorianText(solstice.jdn), "2012-12-21");
-    EXPECT_EQ(solstice.jdn, trueSolstice.jdn);
+    const CalendarSettings meanSun = At(120, kEpochHuangdi, TermMethod::MeanSun);
+    const ChineseSolarDate solstice{79, 30, 1, 1, kEpochHuangdi};
+    const std::optional<DayNumber> meanSolstice = ChSDateToJDN(solstice, meanSun);
+    const std::optional<DayNumber> trueSolstice = ChSDateToJDN(solstice, At(120));
+    ASSERT_TRUE(meanSolstice && trueSolstice);
+    EXPECT_EQ(GregorianText(meanSolstice->value()), "2012-12-21");
+    EXPECT_EQ(*meanSolstice, *trueSolstice);
 
-    CHSDate equinox = solstice;
+    ChineseSolarDate equinox = solstice;
     equinox.term = 7;
-    CHSDate trueEquinox = equinox;
-    ASSERT_TRUE(ChSDateToJDN(equinox, At(120, kEpochHuangdi, TermMethod::MeanSun)));
-    ASSERT_TRUE(ChSDateToJDN(trueEquinox, At(120)));
-    EXPECT_EQ(GregorianText(trueEquinox.jdn), "2013-03-20");
-    EXPECT_EQ(GregorianText(equinox.jdn), "2013-03-23") << "a quarter of the solstice year after 2012-12-21 19:12";
+    const std::optional<DayNumber> meanEquinox = ChSDateToJDN(equinox, meanSun);
+    const std::optional<DayNumber> trueEquinox = ChSDateToJDN(equinox, At(120));
+    ASSERT_TRUE(meanEquinox && trueEquinox);
+    EXPECT_EQ(GregorianText(trueEquinox->value()), "2013-03-20");
+    EXPECT_EQ(GregorianText(meanEquinox->value()), "2013-03-23") << "a quarter of the solstice year after 2012-12-21 19:12";
 }
 
 // Japan (135 E): the same rule at another meridian. In 2012 the grain-full term (Z4) falls at
@@ -355,13 +314,11 @@ TEST(ChineseSolarConversion, MeanSunMethodMovesTheTermsBetweenSolstices)
 // 2012-04-21 has no major term and is the leap third month, in China the leap month is the fourth.
 TEST(ChineseConversion, JapanSpotChecks)
 {
-    CHLDate leap3 = LunarDate(2012, 3, 1, 1);
-    ASSERT_EQ(ChLDateToJDN(leap3, At(135)), CHLResult::Found);
-    EXPECT_EQ(GregorianText(leap3.jdn), "2012-04-21");
-    CHLDate chinaLeap3 = LunarDate(2012, 3, 1, 1);
-    EXPECT_EQ(ChLDateToJDN(chinaLeap3, At(120)), CHLResult::NoSuchMonth);
-    CHLDate leap4 = LunarDate(2012, 4, 1, 1);
-    EXPECT_EQ(ChLDateToJDN(leap4, At(135)), CHLResult::NoSuchMonth);
+    const CHLDay leap3 = ChLDateToJDN(LunarDate(2012, 3, true, 1), At(135));
+    ASSERT_EQ(leap3.result, CHLResult::Found);
+    EXPECT_EQ(FoundText(leap3), "2012-04-21");
+    EXPECT_EQ(ChLDateToJDN(LunarDate(2012, 3, true, 1), At(120)).result, CHLResult::NoSuchMonth);
+    EXPECT_EQ(ChLDateToJDN(LunarDate(2012, 4, true, 1), At(135)).result, CHLResult::NoSuchMonth);
 
     struct Case {
         int year, month, day;
@@ -370,5 +327,5 @@ TEST(ChineseConversion, JapanSpotChecks)
     const Case cases[] = {{2012, 5, 20, "79-29-3*-30 CHL"}, {2012, 5, 21, "79-29-04-1 CHL"},
                           {2013, 2, 10, "79-30-01-1 CHL"},  {2013, 2, 9, "79-29-12-29 CHL"}};
     for (const Case& c : cases)
-        EXPECT_EQ(Text(DatesOf(c.year, c.month, c.day, 135).chl), c.chl) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(Text(DatesOf(c.year, c.month, c.day, 135).lunar), c.chl) << c.year << "-" << c.month << "-" << c.day;
 }

@@ -1,4 +1,4 @@
-// Texts of CHL and CHS dates built from their records alone (no conversion): ordinals, the short
+// Texts of CHL and CHS dates built from their fields alone (no conversion): ordinals, the short
 // forms, the month and year names, and the long forms with the day's names switched off.
 #include <gtest/gtest.h>
 
@@ -16,16 +16,16 @@ using namespace orlun::test;
 
 namespace {
 
-std::string Describe(const CHLDate& r)
+std::string Describe(const ChineseLunarDate& r)
 {
-    return "CHL record cycle " + std::to_string(r.cycle) + " position " +
-           std::to_string(r.position) + " month " + std::to_string(r.month) + " day " +
-           std::to_string(r.day) + " leap " + std::to_string(r.leap);
+    return "CHL date cycle " + std::to_string(r.cycle) + " position " +
+           std::to_string(r.position) + " month " + std::to_string(r.month.number) + " day " +
+           std::to_string(r.day) + " leap " + std::to_string(r.month.leap);
 }
 
-std::string Describe(const CHSDate& r)
+std::string Describe(const ChineseSolarDate& r)
 {
-    return "CHS record cycle " + std::to_string(r.cycle) + " position " +
+    return "CHS date cycle " + std::to_string(r.cycle) + " position " +
            std::to_string(r.position) + " term " + std::to_string(r.term) + " day " +
            std::to_string(r.day);
 }
@@ -50,7 +50,7 @@ TEST(ChineseText, OrdinalNumbers)
 TEST(ChineseText, ShortCHLFormsZeroToThree)
 {
     struct Case {
-        CHLDate rec;
+        ChineseLunarDate rec;
         int form;
         std::string suffix;
         Country country;
@@ -68,9 +68,9 @@ TEST(ChineseText, ShortCHLFormsZeroToThree)
         {Lunar(79, 60, 1, 1), 2, "CHL", Country::Japan, "4741-01-01 CHL (in a water-boar year)"},
         {Lunar(79, 60, 1, 1), 2, "CHL", Country::China, "4741-01-01 CHL (in a water-pig year)"},
         // leap months carry their number unpadded and a "*"
-        {Lunar(79, 20, 5, 12, 1), 0, "CHL", Country::China, "79-20-5*-12 CHL"},
-        {Lunar(79, 20, 11, 3, 1), 0, "CHL", Country::China, "79-20-11*-03 CHL"},
-        {Lunar(79, 37, 4, 1, 1), 1, "CHL", Country::China, "4718-4*-01 CHL"},
+        {Lunar(79, 20, 5, 12, true), 0, "CHL", Country::China, "79-20-5*-12 CHL"},
+        {Lunar(79, 20, 11, 3, true), 0, "CHL", Country::China, "79-20-11*-03 CHL"},
+        {Lunar(79, 37, 4, 1, true), 1, "CHL", Country::China, "4718-4*-01 CHL"},
         {Lunar(2, 1, 1, 1), 0, "CHL", Country::China, "2-01-01-01 CHL"},
         {Lunar(-3, 5, 10, 30), 0, "CHL", Country::China, "-3-05-10-30 CHL"},
         {Lunar(-3, 5, 10, 30), 1, "CHL", Country::China, "-234-10-30 CHL"},
@@ -82,7 +82,7 @@ TEST(ChineseText, ShortCHLFormsZeroToThree)
         // names
         {Lunar(79, 0, 0, 0), 0, "CHL", Country::China, "79-00-00-00 CHL"},
         {Lunar(79, 0, 5, 12), 2, "CHL", Country::China, "4681-05-12 CHL"},
-        {Lunar(79, 123, 123, 123, 1), 0, "CHL", Country::China, "79-123-123*-123 CHL"},
+        {Lunar(79, 123, 123, 123, true), 0, "CHL", Country::China, "79-123-123*-123 CHL"},
         {Lunar(79, -5, -5, -5), 0, "CHL", Country::China, "79--5--5--5 CHL"},
         {Lunar(INT32_MAX, 60, 12, 30), 1, "CHL", Country::China, "128849018821-12-30 CHL"},
         {Lunar(INT32_MIN, 1, 1, 1), 1, "CHL", Country::China, "-128849018938-01-01 CHL"},
@@ -98,7 +98,7 @@ TEST(ChineseText, ShortCHLFormsZeroToThree)
 TEST(ChineseText, ShortCHSFormShowsTheTermCodeOnlyOnTheFirstDay)
 {
     struct Case {
-        CHSDate rec;
+        ChineseSolarDate rec;
         bool withCode;
         std::string expected;
     };
@@ -124,14 +124,14 @@ TEST(ChineseText, ShortCHSFormShowsTheTermCodeOnlyOnTheFirstDay)
 TEST(ChineseText, YearAndMonthElementAnimals)
 {
     struct Case {
-        CHLDate rec;
+        ChineseLunarDate rec;
         int yearElement, yearAnimal, monthElement, monthAnimal;
     };
     const std::vector<Case> cases = {
         {Lunar(79, 1, 1, 1), 0, 0, 1, 2},     // wood-rat year: month 1 fire-tiger
         {Lunar(79, 2, 1, 1), 0, 1, 2, 2},     // wood-ox year: month 1 earth-tiger
         {Lunar(79, 20, 5, 12), 4, 7, 2, 6},   // water-sheep year: month 5 earth-horse
-        {Lunar(79, 20, 5, 12, 1), 4, 7, 2, 6}, // a leap month has the names of its number
+        {Lunar(79, 20, 5, 12, true), 4, 7, 2, 6}, // a leap month has the names of its number
         {Lunar(79, 60, 12, 1), 4, 11, 0, 1},  // water-pig year: month 12 wood-ox
         {Lunar(79, 0, 1, 1), -1, -1, -1, -1},
         {Lunar(79, 61, 1, 1), -1, -1, -1, -1},
@@ -151,7 +151,7 @@ TEST(ChineseText, YearAndMonthElementAnimals)
 TEST(ChineseText, MonthElementAnimalTextInBothOrders)
 {
     struct Case {
-        CHLDate rec;
+        ChineseLunarDate rec;
         bool withStemBranch, stemBranchFirst;
         Country country;
         std::string expected;
@@ -162,7 +162,7 @@ TEST(ChineseText, MonthElementAnimalTextInBothOrders)
         {Lunar(79, 1, 1, 1), true, true, Country::China, "bing-yin fire-tiger"},
         {Lunar(79, 1, 1, 1), true, false, Country::China, "fire-tiger bing-yin "},
         {Lunar(79, 2, 1, 1), true, true, Country::China, "wu-yin earth-tiger"},
-        {Lunar(79, 20, 5, 12, 1), true, true, Country::China, "wu-wu earth-horse"},
+        {Lunar(79, 20, 5, 12, true), true, true, Country::China, "wu-wu earth-horse"},
         {Lunar(79, 1, 2, 1), false, false, Country::Vietnam, "fire-cat"},
         {Lunar(79, 1, 6, 1), true, true, Country::Vietnam, "xin-wei metal-goat"},
         {Lunar(79, 1, 10, 1), false, false, Country::Japan, "wood-boar"},
@@ -184,7 +184,7 @@ TEST(ChineseText, LongCHLFormWithoutTheDayName)
 {
     // None of these options needs the day number, so the record is not converted.
     struct Case {
-        CHLDate rec;
+        ChineseLunarDate rec;
         bool withMonthName, withStemBranch, monthFlag, dayForm;
         Country country;
         std::string expected;
@@ -193,10 +193,10 @@ TEST(ChineseText, LongCHLFormWithoutTheDayName)
     const std::vector<Case> cases = {
         {Lunar(79, 20, 5, 12), false, false, false, true, Country::China,
          "The 12th day of month 5 \r\n" + tail + "."},
-        {Lunar(79, 20, 5, 12, 1), false, false, false, true, Country::China,
+        {Lunar(79, 20, 5, 12, true), false, false, false, true, Country::China,
          "The 12th day of leap month 5* \r\n" + tail + "."},
         {Lunar(79, 20, 5, 12), false, false, false, false, Country::China, "Month 5  " + tail},
-        {Lunar(79, 20, 5, 12, 1), false, false, false, false, Country::China,
+        {Lunar(79, 20, 5, 12, true), false, false, false, false, Country::China,
          "Leap month 5*  " + tail},
         {Lunar(79, 20, 5, 1), true, false, false, true, Country::China,
          "The 1st day of month 5 (earth-horse) \r\n" + tail + "."},
@@ -208,7 +208,7 @@ TEST(ChineseText, LongCHLFormWithoutTheDayName)
          "at position 20 of cycle 79 (year 4701)."},
         {Lunar(79, 20, 5, 12), false, true, false, false, Country::China,
          "Month 5  in the water-sheep gui-wei year (nian) at position 20 of cycle 79 (year 4701)"},
-        {Lunar(79, 20, 11, 21, 1), true, false, false, false, Country::Vietnam,
+        {Lunar(79, 20, 11, 21, true), true, false, false, false, Country::Vietnam,
          "Leap month 11* (wood-rat)  in the water-goat year (nian) at position 20 of cycle 79 "
          "(year 4701)"},
         {Lunar(78, 60, 1, 23), false, false, false, true, Country::Japan,
@@ -225,24 +225,21 @@ TEST(ChineseText, LongCHLFormWithoutTheDayName)
          "2147483647 (year 128849018821)."},
     };
     for (const Case& c : cases) {
-        CHLDate rec = c.rec;
-        rec.jdn = 987654;
-        rec.valid = 3;
+        // The date is read, never written: none of these options needs the day, and nothing converts.
+        const ChineseLunarDate rec = c.rec;
         const CalendarSettings settings = SettingsForCountry(c.country);
         const CHLLongOptions options{.monthName = c.withMonthName, .stemBranch = c.withStemBranch,
                                      .monthStemBranchFirst = c.monthFlag, .dayForm = c.dayForm};
         EXPECT_EQ(CHLLongStr(rec, options, settings), c.expected)
             << Describe(c.rec) << " monthName " << c.withMonthName << " stemBranch "
             << c.withStemBranch << " monthFlag " << c.monthFlag << " dayForm " << c.dayForm;
-        EXPECT_EQ(rec.jdn, 987654) << "no day name asked: the record is not converted";
-        EXPECT_EQ(rec.valid, 3) << "no day name asked: the record is not converted";
     }
 }
 
 TEST(ChineseText, LongCHLFormWithoutLineBreakReadsAsOneSentence)
 {
     // The tool tip of the CHL line is the day form with its line break removed.
-    CHLDate rec = Lunar(79, 20, 5, 12);
+    const ChineseLunarDate rec = Lunar(79, 20, 5, 12);
     std::string text =
         CHLLongStr(rec, {}, SettingsForCountry(Country::China));
     const size_t br = text.find("\r\n");
@@ -255,7 +252,7 @@ TEST(ChineseText, LongCHLFormWithoutLineBreakReadsAsOneSentence)
 TEST(ChineseText, LongCHSFormWithoutTheDayName)
 {
     struct Case {
-        CHSDate rec;
+        ChineseSolarDate rec;
         std::string expected;
     };
     const std::vector<Case> cases = {
@@ -273,13 +270,11 @@ TEST(ChineseText, LongCHSFormWithoutTheDayName)
          "The -1 day of solar term-1 in the year (sui) at position-1 of cycle 79."},
     };
     for (const Case& c : cases) {
-        CHSDate rec = c.rec;
-        rec.jdn = 987654;
+        const ChineseSolarDate rec = c.rec;
         for (bool withStemBranch : {false, true}) {
             EXPECT_EQ(CHSLongStr(rec, {.stemBranch = withStemBranch}, SettingsForCountry(Country::China)),
                       c.expected)
                 << Describe(c.rec) << " stemBranch " << withStemBranch;
         }
-        EXPECT_EQ(rec.jdn, 987654) << "no day name asked: the record is not converted";
     }
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -72,7 +73,7 @@ std::vector<MonthRow> OurLunarYear(int lunarYear, int longitude, std::vector<dou
 {
     std::vector<MonthRow> rows;
     const YearStructure ys = BuildYearStructure(Meridian(longitude).NoonOf(GregorianJDN(lunarYear, 6, 15)));
-    if (!ys.valid)
+    if (!ys.ok())
         return rows;
     int i = 0;
     for (int newYears = 0; i < ys.MonthCount; ++i) {
@@ -200,21 +201,20 @@ TEST_P(MonthTables, NewYearsConvertBothWays)
         const MonthRow& t = table[i];
         if (t.month != 1 || t.leap != 0)
             continue;
-        CHLDate rec;
-        rec.cycle = static_cast<int32_t>(CycleOfYear(t.lunarYear, settings.epoch));
-        rec.position = PositionOfYear(t.lunarYear);
-        rec.month = 1;
-        rec.day = 1;
-        ASSERT_EQ(ChLDateToJDN(rec, settings), CHLResult::Found) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
-        EXPECT_EQ(GregorianText(rec.jdn), t.start) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
+        const ChineseLunarDate newYear{static_cast<int32_t>(CycleOfYear(t.lunarYear, settings.epoch)),
+                                       PositionOfYear(t.lunarYear), kFirstMonth, 1, settings.epoch};
+        const CHLDay found = ChLDateToJDN(newYear, settings);
+        ASSERT_EQ(found.result, CHLResult::Found) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
+        EXPECT_EQ(GregorianText(found.day.value()), t.start) << "new year of " << t.lunarYear << " at " << m.longitude << " E";
         if (i == 0)
             continue;
-        CHSDate chs;
-        CHLDate before;
-        CJDateToChDates(rec.jdn - 0.5, settings.epoch, m.longitude, chs, before);
+        const std::optional<ChineseLunarDate> dayBefore =
+            LunarDateOfDay(DayNumber(found.day.value() - 1), settings.epoch, Meridian(m.longitude));
+        ASSERT_TRUE(dayBefore) << "day before the new year " << t.start << " at " << m.longitude << " E";
+        const ChineseLunarDate& before = *dayBefore;
         const MonthRow& last = table[i - 1];
-        EXPECT_EQ(before.month, last.month) << "day before the new year " << t.start << " at " << m.longitude << " E";
-        EXPECT_EQ(before.leap, last.leap) << "day before the new year " << t.start;
+        EXPECT_EQ(before.month.number, last.month) << "day before the new year " << t.start << " at " << m.longitude << " E";
+        EXPECT_EQ(before.month.leap, last.leap != 0) << "day before the new year " << t.start;
         EXPECT_EQ(before.day, last.length) << "day before the new year " << t.start;
         EXPECT_EQ(YearOfCyclePos(before.cycle, before.position, settings.epoch), t.lunarYear - 1)
             << "day before the new year " << t.start;

@@ -3,6 +3,7 @@
 // shards, each its own test, so that they can run in parallel.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "calendar/chinese/Orlun3.h"
@@ -31,31 +32,29 @@ void SweepShard(int shard, int longitude, int32_t step)
             settings.epoch = epoch;
             settings.method = TermMethod::TrueSun;
 
-            CHLDate chl;
-            CHSDate chs;
-            CJDateToChDates(day + 0.5, epoch, longitude, chs, chl);
-            if (chl.valid != 1 || chs.valid != 1) {
+            const auto dates = CJDateToChDates(Meridian(longitude).NoonOf(DayNumber(day)), epoch);
+            if (!dates || !dates->lunar || !dates->solar) {
                 ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch
-                              << ": no CHL/CHS date (valid " << chl.valid << "/" << chs.valid << ")";
+                              << ": no CHL/CHS date (" << (dates ? Text(dates->lunar) : "no structure") << ")";
                 ++failures;
                 continue;
             }
+            const ChineseLunarDate& chl = *dates->lunar;
+            const ChineseSolarDate& chs = *dates->solar;
 
-            CHLDate lunar = chl;
-            lunar.jdn = 0;
-            const int code = static_cast<int>(ChLDateToJDN(lunar, settings));
-            if (code != 0 || lunar.jdn != day) {
+            const CHLDay lunar = ChLDateToJDN(chl, settings);
+            if (!lunar.found() || lunar.day != DayNumber(day)) {
                 ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch << " -> " << Text(chl)
-                              << " -> code " << code << ", day " << lunar.jdn << "; expected code 0, day " << day;
+                              << " -> code " << static_cast<int>(lunar.result) << ", day " << lunar.day.value()
+                              << "; expected code 0, day " << day;
                 ++failures;
             }
 
-            CHSDate solar = chs;
-            solar.jdn = 0;
-            const bool valid = ChSDateToJDN(solar, settings);
-            if (!valid || solar.jdn != day) {
+            const std::optional<DayNumber> solar = ChSDateToJDN(chs, settings);
+            if (solar != DayNumber(day)) {
                 ADD_FAILURE() << "day " << day << " at " << longitude << " E, epoch " << epoch << " -> " << Text(chs)
-                              << " -> valid " << valid << ", day " << solar.jdn << "; expected day " << day;
+                              << " -> valid " << solar.has_value() << ", day " << (solar ? solar->value() : 0)
+                              << "; expected day " << day;
                 ++failures;
             }
         }

@@ -70,7 +70,7 @@ TEST(Festivals, TheEveIsTheDayBeforeTheNextNewYearWhateverMonth12Is)
         if (!nian.months.back().leap && year % 97 != 0) continue; // every year with a leap month last, and a sample
         withLeapEnd += nian.months.back().leap;
         const FestivalYear festivals = FestivalsOfLunarYear(year, china);
-        ASSERT_TRUE(festivals.valid) << year;
+        ASSERT_TRUE(festivals.ok()) << year;
         const FestivalDay& eve = festivals.days.back();
         EXPECT_EQ(eve.festival->key, "new-years-eve") << year;
         EXPECT_EQ(eve.first, LunarYearMonthsOf(year + 1, china).NewYearDay() - 1) << year;
@@ -83,9 +83,9 @@ TEST(Festivals, TheEveIsTheDayBeforeTheNextNewYearWhateverMonth12Is)
 TEST(Festivals, TheRangeEndsCutTheYear)
 {
     const FestivalYear last = FestivalsOfLunarYear(2999, SettingsForCountry(Country::China));
-    EXPECT_TRUE(last.cut);
+    EXPECT_EQ(last.coverage, FestivalCoverage::Cut);
     for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kMaxJDN);
-    EXPECT_FALSE(FestivalsOfLunarYear(2025, SettingsForCountry(Country::China)).cut);
+    EXPECT_EQ(FestivalsOfLunarYear(2025, SettingsForCountry(Country::China)).coverage, FestivalCoverage::Whole);
 }
 
 TEST(Anniversaries, AThirtiethFallsOnTheTwentyNinthOfAShortMonth)

@@ -31,7 +31,7 @@ TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
     };
     for (const Case& c : cases) {
         const MonthView v = MonthOf(c.y, c.m, c.d);
-        ASSERT_TRUE(v.valid);
+        ASSERT_TRUE(v.ok());
         EXPECT_EQ(v.firstDay, c.first);
         EXPECT_EQ(v.length, c.length);
         ASSERT_EQ(static_cast<int>(v.cells.size()), c.length);
@@ -88,7 +88,7 @@ TEST(MonthView, RangeEndsAndBadDaysGiveNoMonth)
     EXPECT_FALSE(FirstDayOfMonthAt(kMaxJDN + 400.0, kChina));
     EXPECT_FALSE(FirstDayOfMonthAt(std::nan(""), kChina));
     // A day that is not day 1 of a month draws nothing.
-    EXPECT_FALSE(MonthViewOf(GregorianJDN(2013, 2, 11).value(), 0, kChina).valid);
+    EXPECT_FALSE(MonthViewOf(GregorianJDN(2013, 2, 11).value(), 0, kChina).ok());
     // The last month of the range has no next month to step to; the first none before it.
     const auto last = FirstDayOfMonthAt(kMaxJDN + 0.5, kChina);
     ASSERT_TRUE(last);

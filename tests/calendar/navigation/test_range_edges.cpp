@@ -111,7 +111,7 @@ TEST(RangeEdges, theMonthViewStepsEndAtTheRange)
         int steps = 0;
         for (;;) {
             const MonthView view = MonthViewOf(day, 0, settings);
-            ASSERT_TRUE(view.valid) << "day " << day << ", step " << steps;
+            ASSERT_TRUE(view.ok()) << "day " << day << ", step " << steps;
             const int32_t next = forward ? view.nextFirstDay : view.previousFirstDay;
             if (next == 0) break; // the button has nowhere to go
             ASSERT_LE(++steps, 3) << "stepping did not stop at the range";
