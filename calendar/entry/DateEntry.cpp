@@ -132,7 +132,7 @@ DayOutcome CHLDay(const std::string& datePart, const DateEntry& f, const Calenda
     if (!rec) {
         // In China a date may also name its year by the overseas Chinese count.
         std::string rebuilt;
-        if (s.country != Country::China || !OverseasYearToCyclePosition(text, rebuilt))
+        if (!ProfileOf(s.country).chineseYearForms || !OverseasYearToCyclePosition(text, rebuilt))
             return Refused(kEntryInvalidCHL);
         rec = ParseCHLDateStr(rebuilt);
         if (!rec) return Refused(kEntryInvalidCHL);
