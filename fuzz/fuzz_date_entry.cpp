@@ -1,6 +1,7 @@
 // The date field as Convert reads it: any date, time and plus/minus text in any calendar and
 // country, the Yes/No question answered either way. Every entry ends in a code from 0 to 16 and
 // an accepted one in a finite moment inside the range.
+#include "FuzzCountry.h"
 #include "FuzzInput.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/entry/Convert.h"
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::FuzzInput in(data, size);
     CalendarSettings settings;
-    settings.country = kCountries[in.Choice(3)];
+    settings.country = fuzz::AnyCountry(in);
     settings.epoch = in.Flag() ? kEpochHuangdi : kEpochAlternative;
     const bool yes = in.Flag();
     const bool plus = in.Flag();

@@ -1,5 +1,6 @@
 // One step of the Move panel from any moment, in any unit and direction, with any keep options:
 // it moves to a finite moment or refuses with a message, and never runs away.
+#include "FuzzCountry.h"
 #include "FuzzInput.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/Limits.h"
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::FuzzInput in(data, size);
     CalendarSettings settings;
-    settings.country = kCountries[in.Choice(3)];
+    settings.country = fuzz::AnyCountry(in);
     settings.epoch = in.Flag() ? kEpochHuangdi : kEpochAlternative;
     MoveInputs inputs;
     inputs.unit = static_cast<MoveUnit>(in.Choice(kMoveUnitCount));

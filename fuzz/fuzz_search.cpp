@@ -1,6 +1,7 @@
 // One search of the Search panel from any moment, for any target, direction and element-animal
 // choice: it finds a moment inside the admissible range or refuses with a message, and always ends.
 // The targets of the multiple element-animal window run that search over a year or ten.
+#include "FuzzCountry.h"
 #include "FuzzInput.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/ChineseYears.h"
@@ -41,7 +42,7 @@ void MultipleSearchOf(fuzz::FuzzInput& in, const CalendarSettings& settings)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::FuzzInput in(data, size);
-    CalendarSettings settings = SettingsForCountry(kCountries[in.Choice(3)]);
+    CalendarSettings settings = SettingsForCountry(fuzz::AnyCountry(in));
     settings.epoch = in.Flag() ? kEpochHuangdi : kEpochAlternative;
     SearchInputs inputs;
     inputs.target = static_cast<SearchTarget>(in.Choice(kSearchTargetCount));

@@ -107,7 +107,7 @@ void frmMain::InitializeVariables()
     optPlus->setChecked(true);
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
-    settings_.zoneCode = "CCT";
+    settings_.zoneCode = std::string(kDefaultCountryRow.zoneCode);
 }
 
 // The window is on show but displays nothing yet: the display routines stay idle.
@@ -165,15 +165,16 @@ void frmMain::FillLists()
     cboTimeZone->addItems({"GMT", Q(settings_.zoneCode)});
     cboTimeZone->setCurrentIndex(-1);
     for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) cboLongitude->addItem(QString::number(l));
-    for (int c = 0; c < 3; ++c) cboRefLong->addItem(Q(CountryName(c)));
+    for (const CountryProfile& p : CountryProfiles()) cboRefLong->addItem(Q(std::string(p.name)));
 
-    // The stored country counts only when it is exactly "0", "1" or "2".
-    int country = static_cast<int>(Country::China);
+    // The stored country counts only when it is exactly a country's list index ("0", "1" ...).
+    Country country = Country::China;
     if (auto stored = platform_.settings->Restore(kSettingsKey, kCountrySetting)) {
-        if (*stored == "0" || *stored == "1" || *stored == "2") country = stored->toInt();
+        for (const CountryProfile& p : CountryProfiles())
+            if (*stored == QString::number(static_cast<int>(p.country))) country = p.country;
     }
-    cboRefLong->setCurrentIndex(country);
-    settings_.country = static_cast<Country>(country);
+    cboRefLong->setCurrentIndex(static_cast<int>(country));
+    settings_.country = country;
 }
 
 void frmMain::ConnectHandlers()
@@ -531,9 +532,9 @@ void frmMain::chkShowCJDs_Click()
 void frmMain::cboRefLong_Click()
 {
     if (!blnStartupCompleted) return;
-    const int index = cboRefLong->currentIndex();
-    if (index < 0 || index > 2) return;
-    const Country country = static_cast<Country>(index);
+    const std::optional<Country> chosen = CountryAt(cboRefLong->currentIndex());
+    if (!chosen) return;
+    const Country country = *chosen;
     settings_.country = country;
 
     // The longitude follows the country; as with any list, choosing the item already chosen
@@ -550,7 +551,7 @@ void frmMain::cboRefLong_Click()
     for (const MoveUnit unit : {MoveUnit::ARCMonth, MoveUnit::ARCYear})
         cboMoveStep->setItemText(static_cast<int>(unit), Q(MoveUnitText(unit, settings_.zoneCode)));
 
-    blnChina = country == Country::China;
+    blnChina = ProfileOf(country).chineseYearForms;
     const QString adjective = Q(CountryAdjective(country));
     lblChineseSolarDate[0]->setText(adjective + " Solar");
     lblChineseLunarDate[0]->setText(adjective + " Lunar");
@@ -561,8 +562,8 @@ void frmMain::cboRefLong_Click()
     }
     lblElementAnimalOfDay[0]->setVisible(blnChina);
 
-    // The country's names of the fourth, eighth and twelfth animals.
-    for (int a : {3, 7, 11}) cboAnimal->setItemText(a, Q(AnimalName(a, country)));
+    // The country's names of the animals (Vietnam's cat, goat and pig, Japan's boar ...).
+    for (int a = 0; a < kAnimalCount; ++a) cboAnimal->setItemText(a, Q(AnimalName(a, country)));
     ExchangeAnimalWordsInTargets();
 
     DisplayDatesAndTimes();
@@ -580,8 +581,8 @@ void frmMain::ExchangeAnimalWordsInTargets()
         QString text = cboTarget->itemText(item);
         for (int a = 0; a < kAnimalCount; ++a) {
             const QString ours = Q(AnimalName(a, settings_.country));
-            for (const Country other : kCountries) {
-                const QString theirs = Q(AnimalName(a, other));
+            for (const CountryProfile& other : CountryProfiles()) {
+                const QString theirs = Q(AnimalName(a, other.country));
                 if (theirs != ours) text.replace(theirs, ours);
             }
         }

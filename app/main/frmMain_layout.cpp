@@ -92,8 +92,9 @@ QStringList AllCaptions()
     QStringList captions = {"Common Era (Gregorian):", "Julian Calendar:", "Zodozizidu Zidevuze:",
                             "Chronological JD London:", "Astronomical Julian date:",
                             "Phase of Moon, illumination:", "[Lunation] Age of Moon:", "Delta T:"};
-    for (const Country c : kCountries) {
-        captions << Q(CountryAdjective(c)) + " Lunar" << Q(CountryAdjective(c)) + " Solar";
+    for (const CountryProfile& p : CountryProfiles()) {
+        const QString adjective = Q(std::string(p.adjective));
+        captions << adjective + " Lunar" << adjective + " Solar";
     }
     for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) captions << Q(CJDCCaption(l));
     for (int position = 1; position <= 60; ++position) captions << Q(StemBranchStr(position));

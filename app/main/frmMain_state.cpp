@@ -104,11 +104,10 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
 
     // The longitude follows the country in force; the saved index counts only without one.
     int longitudeIndex = s.longitudeIndex;
-    const int country = cboRefLong->currentIndex();
-    if (country >= 0 && country <= 2) {
-        longitudeIndex = CountryLongitude(static_cast<Country>(country)) - kMinRefLongitude;
+    if (const std::optional<Country> country = CountryAt(cboRefLong->currentIndex())) {
+        longitudeIndex = CountryLongitude(*country) - kMinRefLongitude;
     } else {
-        cboRefLong->setCurrentIndex(longitudeIndex == 5 ? 0 : longitudeIndex == 35 ? 2 : 1);
+        cboRefLong->setCurrentIndex(static_cast<int>(CountryOfMeridian(kMinRefLongitude + longitudeIndex)));
     }
     cboLongitude->setCurrentIndex(longitudeIndex);
     settings_.refLongitude = kMinRefLongitude + longitudeIndex;

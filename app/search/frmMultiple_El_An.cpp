@@ -117,9 +117,10 @@ void frmMultiple_El_An::Activate(const MultipleSearchContext& context)
 {
     context_ = context;
     setWindowTitle(QString("Search for the ") + (context.next ? "next" : "previous"));
-    // The country's names of the fourth, eighth and twelfth animals.
+    // The country's names of the animals (Vietnam's cat, goat and pig, Japan's boar ...).
     for (int row = 0; row < kMultipleRowCount; ++row) {
-        for (int a : {3, 7, 11}) cboAnimal[row]->setItemText(a, Q(AnimalName(a, context.settings.country)));
+        for (int a = 0; a < kAnimalCount; ++a)
+            cboAnimal[row]->setItemText(a, Q(AnimalName(a, context.settings.country)));
         RefreshElementTexts(row);
     }
     blnCancel = false;

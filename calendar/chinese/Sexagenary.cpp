@@ -6,27 +6,9 @@ namespace orlun {
 
 namespace {
 
-constexpr std::array<std::string_view, kAnimalCount> kChineseAnimals = {
-    "rat", "ox", "tiger", "rabbit", "dragon", "snake",
-    "horse", "sheep", "monkey", "rooster", "dog", "pig"};
-constexpr std::array<std::string_view, kAnimalCount> kVietnameseAnimals = {
-    "rat", "ox", "tiger", "cat", "dragon", "snake",
-    "horse", "goat", "monkey", "rooster", "dog", "pig"};
-constexpr std::array<std::string_view, kAnimalCount> kJapaneseAnimals = {
-    "rat", "ox", "tiger", "rabbit", "dragon", "snake",
-    "horse", "sheep", "monkey", "rooster", "dog", "boar"};
-
 const std::array<std::string_view, kAnimalCount>& AnimalTable(Country country)
 {
-    switch (country) {
-    case Country::Vietnam:
-        return kVietnameseAnimals;
-    case Country::Japan:
-        return kJapaneseAnimals;
-    case Country::China:
-        break;
-    }
-    return kChineseAnimals;
+    return ProfileOf(country).animals;
 }
 
 bool IsPosition(int position) { return position >= 1 && position <= kCyclePositions; }
@@ -64,7 +46,14 @@ std::array<std::string, kAnimalCount> AnimalNames(Country country)
 
 std::string StemName(int stem) { return NameAt(kStemNames, stem - 1); }
 std::string BranchName(int branch) { return NameAt(kBranchNames, branch - 1); }
-std::string CountryName(int index) { return NameAt(kCountryNames, index); }
+std::string CountryName(int index)
+{
+    const std::span<const CountryProfile> rows = CountryProfiles();
+    const auto count = static_cast<int>(rows.size());
+    if (index < 0 || index >= 2 * count) return "";
+    const CountryProfile& row = rows[static_cast<size_t>(index % count)];
+    return std::string(index < count ? row.name : row.adjective);
+}
 
 int ElementOfPosition(int position)
 {
@@ -163,32 +152,6 @@ int ElementIndexOf(std::string_view name) { return IndexOf(kElementNames, name);
 int AnimalIndexOf(std::string_view name, Country country)
 {
     return IndexOf(AnimalTable(country), name);
-}
-
-std::array<std::string, kZoneCodeCount> DefaultZoneCodes()
-{
-    std::array<std::string, kZoneCodeCount> codes;
-    for (int i = 0; i < kZoneCodeCount; ++i) {
-        codes[static_cast<size_t>(i)] = {'L', static_cast<char>('0' + i / 10),
-                                         static_cast<char>('0' + i % 10)};
-    }
-    struct Named {
-        int longitude;
-        const char* code;
-    };
-    // Meridians that carry a name of their own.
-    constexpr Named kNamed[] = {{105, "ICT"}, {106, "HAN"}, {109, "CHA"}, {116, "BEI"},
-                                {120, "CCT"}, {135, "JST"}, {140, "EDO"}};
-    for (const Named& n : kNamed)
-        codes[static_cast<size_t>(n.longitude - kMinRefLongitude)] = n.code;
-    return codes;
-}
-
-std::string DefaultZoneCode(int longitude)
-{
-    if (longitude < kMinRefLongitude || longitude > kMaxRefLongitude)
-        return {};
-    return DefaultZoneCodes()[static_cast<size_t>(longitude - kMinRefLongitude)];
 }
 
 } // namespace orlun

@@ -1,6 +1,6 @@
 // The sexagenary cycle: names of the sixty positions as element-animal pairs (wood-rat) and as
 // celestial stem with earthly branch (jia-zi), the arithmetic between positions and names, the
-// day's position, and the country and zone-code tables.
+// day's position. The animal names come from the country's profile.
 //
 // Positions run 1..60, element indices 0..4, animal indices 0..11, stems 1..10, branches 1..12.
 // No function here indexes outside its tables: an argument out of its range gives "" for a name
@@ -14,6 +14,7 @@
 
 #include "calendar/core/CycleCounts.h"
 #include "calendar/core/Settings.h"
+#include "calendar/core/ZoneCodes.h"
 
 namespace orlun {
 
@@ -28,15 +29,11 @@ inline constexpr std::array<std::string_view, kStemCount> kStemNames = {
 inline constexpr std::array<std::string_view, kBranchCount> kBranchNames = {
     "zi", "chou", "yin", "mao", "chen", "si", "wu", "wei", "shen", "you", "xu", "hai"};
 
-// Country names 0..2 and their adjectives 3..5, in the order of the country list.
-inline constexpr std::array<std::string_view, 6> kCountryNames = {
-    "Vietnam", "China", "Japan", "Vietnamese", "Chinese", "Japanese"};
-
 // "wood" .. "water" for 0..4.
 std::string ElementName(int element);
 // The animal of index 0..11 as that country calls it: entries 3, 7 and 11 are "cat", "goat",
 // "pig" in Vietnam, "rabbit", "sheep", "pig" in China and "rabbit", "sheep", "boar" in Japan.
-// A country value outside the three known ones uses the Chinese names.
+// A country number without a profile uses the Chinese names.
 std::string AnimalName(int animal, Country country);
 // All twelve animal names of the country, rat first.
 std::array<std::string, kAnimalCount> AnimalNames(Country country);
@@ -44,7 +41,8 @@ std::array<std::string, kAnimalCount> AnimalNames(Country country);
 std::string StemName(int stem);
 // "zi" .. "hai" for 1..12.
 std::string BranchName(int branch);
-// kCountryNames[index] for 0..5.
+// The country names in list order, then their adjectives: index 0 "Vietnam" .. 3 "Vietnamese"
+// ..; "" past them.
 std::string CountryName(int index);
 
 // Element index of a position: 1-2 wood, 3-4 fire, ... 9-10 water, 11-12 wood again.
@@ -83,14 +81,5 @@ int ElementIndexOf(std::string_view name);
 // Index of the country's animal name that equals the name exactly, or -1 ("cat" is found for
 // Vietnam only, "boar" for Japan only).
 int AnimalIndexOf(std::string_view name, Country country);
-
-// Zone codes of the reference longitudes 100..145 E, index i for longitude 100 + i: "L" and i in
-// two digits, except 105 "ICT", 106 "HAN", 109 "CHA", 116 "BEI", 120 "CCT", 135 "JST", 140 "EDO".
-inline constexpr int kMinRefLongitude = 100;
-inline constexpr int kMaxRefLongitude = 145;
-inline constexpr int kZoneCodeCount = kMaxRefLongitude - kMinRefLongitude + 1;
-std::array<std::string, kZoneCodeCount> DefaultZoneCodes();
-// The default zone code of one longitude, "" outside 100..145.
-std::string DefaultZoneCode(int longitude);
 
 } // namespace orlun

@@ -4,40 +4,34 @@
 
 namespace orlun {
 
-namespace {
-struct CountryRow {
-    const char* name;
-    const char* adjective;
-    int longitude;
-    const char* zone;
-    Rgb colour;
-    const char* pictureSuffix;
-};
-constexpr CountryRow kCountryRows[] = {
-    {"Vietnam", "Vietnamese", 105, "ICT", {0, 128, 0}, "_vn"},
-    {"China", "Chinese", 120, "CCT", {192, 0, 0}, ""},
-    {"Japan", "Japanese", 135, "JST", {64, 64, 224}, "_jp"},
-};
-const CountryRow& Row(Country c) { return kCountryRows[static_cast<int>(c)]; }
-} // namespace
-
-int CountryLongitude(Country c) { return Row(c).longitude; }
-std::string CountryZoneCode(Country c) { return Row(c).zone; }
-std::string CountryName(Country c) { return Row(c).name; }
-std::string CountryAdjective(Country c) { return Row(c).adjective; }
-Rgb CountryColour(Country c) { return Row(c).colour; }
-std::string CountryPictureSuffix(Country c) { return Row(c).pictureSuffix; }
+int CountryLongitude(Country c) { return ProfileOf(c).meridian; }
+std::string CountryZoneCode(Country c) { return std::string(ProfileOf(c).zoneCode); }
+std::string CountryName(Country c) { return std::string(ProfileOf(c).name); }
+std::string CountryAdjective(Country c) { return std::string(ProfileOf(c).adjective); }
+Rgb CountryColour(Country c) { return ProfileOf(c).colour; }
+std::string CountryPictureSuffix(Country c) { return std::string(ProfileOf(c).pictureSuffix); }
 
 bool CountryFromName(const std::string& name, Country& out)
 {
     const std::string lower = LowerCase(name);
-    for (int i = 0; i < 3; ++i) {
-        if (LowerCase(kCountryRows[i].name) == lower) {
-            out = static_cast<Country>(i);
+    for (const CountryProfile& p : CountryProfiles()) {
+        if (LowerCase(std::string(p.name)) == lower) {
+            out = p.country;
             return true;
         }
     }
     return false;
+}
+
+std::string CountryNameList(const std::string& separator, const std::string& last)
+{
+    const std::span<const CountryProfile> rows = CountryProfiles();
+    std::string text;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) text += i + 1 == rows.size() ? last : separator;
+        text += rows[i].name;
+    }
+    return text;
 }
 
 std::string EpochMethod(const CalendarSettings& s, bool capital)

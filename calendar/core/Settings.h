@@ -3,44 +3,37 @@
 
 #include <string>
 
+#include "calendar/core/CountryRows.h"
+
 namespace orlun {
-
-enum class Country { Vietnam = 0, China = 1, Japan = 2 };
-inline constexpr Country kCountries[] = {Country::Vietnam, Country::China, Country::Japan};
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
 
 // How the solar terms between the quarter points are placed. The numbers are the method list's
 // items and the state file's values.
 enum class TermMethod : int { TrueSun = 0, MeanSun = 1 };
 
+// China's row: the settings before any country is chosen.
+inline constexpr const CountryProfile& kDefaultCountryRow = kCountryRows[static_cast<size_t>(Country::China)];
+
 struct CalendarSettings {
-    Country country = Country::China;
-    int refLongitude = 120;       // reference meridian, whole degrees East (100..145)
-    std::string zoneCode = "CCT"; // zone code shown after times at the reference meridian
+    Country country = kDefaultCountryRow.country;
+    int refLongitude = kDefaultCountryRow.meridian; // reference meridian, whole degrees East (100..145)
+    std::string zoneCode{kDefaultCountryRow.zoneCode}; // zone code shown after times at the reference meridian
     int epoch = -2696;            // Common Era year of cycle 1, position 1: -2696 or -2636
     TermMethod method = TermMethod::TrueSun; // of the CHS dates and the mean-sun term tables
 };
 
-// Reference longitude of a country: Vietnam 105, China 120, Japan 135.
+// The fields of a country's profile (CountryRows.h), as the readers of the settings want them.
 int CountryLongitude(Country c);
-// Default zone code of a country: "ICT", "CCT", "JST".
 std::string CountryZoneCode(Country c);
-// "Vietnam", "China", "Japan".
 std::string CountryName(Country c);
-// "Vietnamese", "Chinese", "Japanese".
 std::string CountryAdjective(Country c);
-// The main window's colour: green (Vietnam), red (China), blue (Japan); the Moon pictures are
-// drawn on it.
 Rgb CountryColour(Country c);
-// The suffix of the country's Moon picture files: "_vn", "" or "_jp".
 std::string CountryPictureSuffix(Country c);
-// Reads "Vietnam", "China" or "Japan" (case-insensitive); false for anything else.
+// Reads a country's name ("Vietnam", "china", case-insensitive); false for anything else.
 bool CountryFromName(const std::string& name, Country& out);
+// The country names in list order joined as "Vietnam|China|Japan" (separator "|") or as
+// "Vietnam, China or Japan" (separator ", " with " or " before the last).
+std::string CountryNameList(const std::string& separator, const std::string& last);
 
 // "Epoch = -2696, method = true sun" ("epoch = ..." without capital), as the log and the year
 // data name the settings.

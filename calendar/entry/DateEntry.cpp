@@ -133,7 +133,7 @@ DayOutcome LunarEntryDay(const std::string& datePart, const DateEntry& f, const 
     if (!rec) {
         // In China a date may also name its year by the overseas Chinese count.
         std::string rebuilt;
-        if (s.country != Country::China || !OverseasYearToCyclePosition(text, rebuilt))
+        if (!ProfileOf(s.country).chineseYearForms || !OverseasYearToCyclePosition(text, rebuilt))
             return Refused(kEntryInvalidCHL);
         rec = ParseCHLDateStr(rebuilt);
         if (!rec) return Refused(kEntryInvalidCHL);

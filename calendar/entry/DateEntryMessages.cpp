@@ -15,8 +15,8 @@ std::string CHLDateMessage(Country country)
     const std::string head = "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'";
     const std::string tail = std::string("Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,") +
                              kCrLf + "and specify element-animal using the drop-down boxes.";
-    // Only China reads a bare year as an overseas Chinese year, so only there is that form named.
-    if (country == Country::China)
+    // Only where the overseas Chinese year is read is that form named.
+    if (ProfileOf(country).chineseYearForms)
         return head + kCrLf +
                "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709." + kCrLf +
                kCrLf + tail;

@@ -60,12 +60,7 @@ std::string_view InLanguage(const FestivalNames& names, Language language)
 
 Language OwnLanguageOf(Country country)
 {
-    switch (country) {
-    case Country::Vietnam: return Language::Vietnamese;
-    case Country::China: return Language::ChineseSimplified;
-    case Country::Japan: return Language::Japanese;
-    }
-    return Language::English;
+    return LanguageOfTag(ProfileOf(country).ownLanguage).value_or(Language::English);
 }
 
 } // namespace

@@ -30,15 +30,7 @@ std::string Hex(uint64_t value)
     return text;
 }
 
-std::string CountryKey(Country country)
-{
-    switch (country) {
-    case Country::Vietnam: return "vn";
-    case Country::China: return "cn";
-    case Country::Japan: return "jp";
-    }
-    return "cn";
-}
+std::string CountryKey(Country country) { return std::string(ProfileOf(country).key); }
 
 // The words before a native lunar date.
 std::string LunarPrefix(NativeLanguage language)

@@ -78,7 +78,7 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
     t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar",
                       CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings.country) + " " + time, longForm};
 
-    const bool china = settings.country == Country::China;
+    const bool china = ProfileOf(settings.country).chineseYearForms;
     t.yearPosition = chl.position;
     t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
     const ElementAnimal year = YearElementAnimal(chl);

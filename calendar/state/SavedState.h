@@ -19,6 +19,7 @@
 #include "calendar/core/MoveUnit.h"
 #include "calendar/core/SearchTarget.h"
 #include "calendar/core/Settings.h"
+#include "calendar/core/ZoneCodes.h"
 
 namespace orlun {
 
@@ -41,7 +42,7 @@ struct SavedState {
     bool showARC = true;
     bool showCJDs = false;
     bool autoLog = false;
-    std::array<std::string, 46> zoneCodes{};
+    ZoneCodeTable zoneCodes{};
     int longitudeIndex = 20;
     std::array<int, 6> multiple{5, 12, 5, 12, 5, 12}; // element, animal of rows 0, 1, 2
 };

@@ -21,8 +21,8 @@ std::string ZoneNote()
 {
     std::string note = "The two ARC units name the zone code of the country:";
     const char* separator = " ";
-    for (const Country country : kCountries) {
-        note += separator + CountryZoneCode(country) + " (" + CountryName(country) + ")";
+    for (const CountryProfile& country : CountryProfiles()) {
+        note += separator + std::string(country.zoneCode) + " (" + std::string(country.name) + ")";
         separator = ", ";
     }
     return note + ".\n";

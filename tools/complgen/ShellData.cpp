@@ -47,7 +47,8 @@ std::map<std::string, std::vector<std::string>> ValueTable(const std::vector<Com
         if (!command.firstChoices.empty()) table[command.name] = command.firstChoices;
     }
     table["--lang"] = LanguageTags();
-    for (const Country country : kCountries) table["move:" + CountryName(country)] = MoveUnitNames(country);
+    for (const CountryProfile& country : CountryProfiles())
+        table["move:" + std::string(country.name)] = MoveUnitNames(country.country);
     table["search"] = SearchTargetNames();
     return table;
 }

@@ -1,13 +1,14 @@
-// The three countries as far as the pictures are concerned: the suffix of their Moon pictures and
-// the window colour the pictures are shown on, from the program's country table.
+// The countries as far as the pictures are concerned: the suffix of their Moon pictures and the
+// window colour the pictures are shown on, from the program's country table.
 #pragma once
 
 #include <QColor>
 
-#include <array>
+#include <algorithm>
 #include <string>
+#include <vector>
 
-#include "calendar/core/Settings.h"
+#include "calendar/core/CountryProfile.h"
 
 namespace imagegen {
 
@@ -16,14 +17,16 @@ struct CountryLook {
     QColor colour;
 };
 
-inline CountryLook LookOf(orlun::Country country)
+// Every country of the table; the one whose pictures carry no suffix (China) first.
+inline std::vector<CountryLook> CountryLooks()
 {
-    const orlun::Rgb c = orlun::CountryColour(country);
-    return {orlun::CountryPictureSuffix(country), QColor(c.red, c.green, c.blue)};
+    std::vector<CountryLook> looks;
+    for (const orlun::CountryProfile& p : orlun::CountryProfiles())
+        looks.push_back({std::string(p.pictureSuffix), QColor(p.colour.red, p.colour.green, p.colour.blue)});
+    std::stable_partition(looks.begin(), looks.end(), [](const CountryLook& l) { return l.suffix.empty(); });
+    return looks;
 }
 
-// China first: its pictures carry no suffix.
-inline const std::array<CountryLook, 3> kCountries{
-    LookOf(orlun::Country::China), LookOf(orlun::Country::Vietnam), LookOf(orlun::Country::Japan)};
+inline const std::vector<CountryLook> kCountries = CountryLooks();
 
 }  // namespace imagegen

@@ -44,7 +44,7 @@ CalendarSettings SettingsFromOptions(const Options& options)
     Country country = Country::China;
     if (auto name = options.Get("country")) {
         if (!CountryFromName(*name, country))
-            throw UsageError{"--country must be Vietnam, China or Japan, not \"" + *name + "\""};
+            throw UsageError{"--country must be " + CountryNameList(", ", " or ") + ", not \"" + *name + "\""};
     }
     CalendarSettings settings = SettingsForCountry(country);
     ApplyEpochAndMethod(options, settings);

@@ -11,12 +11,13 @@
 
 namespace {
 
-const char* kUsage =
+// COUNTRIES stands for the country names, from the country table.
+const char* kUsageForm =
     "usage:\n"
-    "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan]\n"
+    "  orlun-cli lines [--ajd X] [--country COUNTRIES]\n"
     "  orlun-cli phases FIRST LAST\n"
-    "  orlun-cli terms YEAR [--country Vietnam|China|Japan] [--method true|mean]\n"
-    "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n"
+    "  orlun-cli terms YEAR [--country COUNTRIES] [--method true|mean]\n"
+    "  orlun-cli months FIRST LAST [--country COUNTRIES] [--epoch -2696|-2636]\n"
     "  orlun-cli convert \"DATE TEXT\" [--time HH:MM] [--zone GMT|LOCAL] [--plus DAYS | --minus DAYS]\n"
     "        [--country C] [--epoch E] [--method true|mean] [--calendar CODE] [--yes]\n"
     "  orlun-cli move UNIT (--ajd X | --date \"DATE TEXT\") [--back] [--steps N] [--keep-30th]\n"
@@ -39,10 +40,20 @@ const char* kUsage =
     "        [--country C] [--epoch E] [--lang L] [--format text|csv|json|ics] [--output FILE]\n"
     "  orlun-cli --help | --version\n";
 
+std::string UsageText()
+{
+    const std::string marker = "COUNTRIES";
+    std::string text = kUsageForm;
+    const std::string names = orlun::CountryNameList("|", "|");
+    for (size_t at = 0; (at = text.find(marker, at)) != std::string::npos; at += names.size())
+        text.replace(at, marker.size(), names);
+    return text;
+}
+
 int Usage(const std::string& message)
 {
     if (!message.empty()) std::fprintf(stderr, "orlun-cli: %s\n", message.c_str());
-    std::fputs(kUsage, stderr);
+    std::fputs(UsageText().c_str(), stderr);
     return 2;
 }
 
@@ -55,7 +66,7 @@ int main(int argc, char** argv)
     Output out(stdout, stderr, WriterOfFormat(kTextFormat));
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {
-        out.Text(kUsage);
+        out.Text(UsageText());
         return out.ExitCode(0);
     }
     if (command == "--version") {

@@ -96,7 +96,7 @@ private slots:
         QFETCH(Month, month);
         QFETCH(qreal, ratio);
         QFETCH(QByteArray, hash);
-        QVERIFY(month.view.valid);
+        QVERIFY(month.view.ok());
         const QImage image = Drawn(month, ratio);
         QCOMPARE(image.size(), draw::kMonthSize * ratio);
         QCOMPARE(PixelHash(image), hash);

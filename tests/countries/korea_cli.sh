@@ -1,0 +1,29 @@
+#!/bin/bash
+# orlun-cli built with a fourth country (Korea, 127 E): it is one of the --country choices, its
+# help and refusals name it, and its dates are those of its meridian.
+cli="$1"
+fail=0
+tab=$'\t'
+expect_line() { # output, exact line
+  if ! grep -qxF -- "$2" <<<"$1"; then echo "missing line: [$2]"; echo "in output:"; echo "$1"; fail=1; fi
+}
+
+help=$("$cli" --help)
+expect_line "$help" "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan|Korea]"
+expect_line "$help" "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan|Korea] [--epoch -2696|-2636]"
+
+# The dark moon of 2023-05-19 15:53 UT is after midnight at 127 E: the month starts on the 20th.
+out=$("$cli" lines --ajd 2460084.5 --country korea) || { echo "lines --country korea failed"; fail=1; }
+expect_line "$out" "Korean Lunar${tab}79-40-04-01 CHL 08:28 KST"
+expect_line "$out" "Chronological JD 127º East${tab}2,460,085.3528 CJDC"
+out=$("$cli" lines --ajd 2460084.5 --country China)
+expect_line "$out" "Chinese Lunar${tab}79-40-04-02 CHL 08:00 CCT"
+
+# Its ARC move units carry its zone code.
+out=$("$cli" move "ARC year (KST)" --ajd 2451545 --country Korea 2>&1) || { echo "move ARC year (KST): $out"; fail=1; }
+grep -q " ARC 20:28 KST " <<<"$out" || { echo "ARC year (KST) is not at 127 E: $out"; fail=1; }
+
+err=$("$cli" lines --country Korea2 2>&1 >/dev/null)
+expect_line "$err" "orlun-cli: --country must be Vietnam, China, Japan or Korea, not \"Korea2\""
+
+exit $fail
