@@ -28,10 +28,6 @@ void BM_DaysCsvCentury(benchmark::State& state)
 }
 BENCHMARK(BM_DaysCsvCentury)->Unit(benchmark::kMillisecond);
 
-} // namespace
-
-namespace {
-
 // The share of the Moon in the above: its data at the noons of the same century.
 void BM_MoonAtNoonCentury(benchmark::State& state)
 {
