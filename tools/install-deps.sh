@@ -10,6 +10,7 @@ packages=(
   libgif-dev                       # the day pictures of the calendar month (GIF)
   libical-dev                      # festivals and anniversaries exported as iCalendar
   python3-icalendar                # tests: exported calendars read back by another library
+  python3-jsonschema               # tests: orlun-cli's JSON checked against docs/schemas
   nlohmann-json3-dev               # orlun-cli's JSON records
   libgtest-dev libbenchmark-dev    # tests and benchmarks
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar

@@ -60,6 +60,14 @@ TEST(CliOutputFormats, WriteTheExactBytesOfEachFormat)
         // RFC 4180: a comma, a quote or a line break makes a quoted field with doubled quotes.
         {"csv", kLines, texts, "caption,value\r\nCE,\" 2013-02-10, Sun\"\r\n\"a,b \"\"q\"\"\",\"two\r\nlines\"\r\n"},
         {"csv", kLines, {}, "caption,value\r\n"},
+        // A record of one empty field is no empty line; two empty fields are a comma.
+        {"csv", {"list", {{"line"}}}, {{{"a"}}, {{""}}, {{"b"}}}, "line\r\na\r\n\"\"\r\nb\r\n"},
+        {"csv", kLines, {{{"", ""}}}, "caption,value\r\n,\r\n"},
+        // TSV: a header, tabs between fields, a tab, line break or backslash inside one escaped.
+        {"tsv", kPhases, phase, "lunation\tphase\ttd\tut\tdate\ttime\n-1\t3\t2451543.012346\t-0.500000\t1999-12-29\t12:17:47\n"},
+        {"tsv", kLines, {{{"a\tb\\c", "two\r\nlines"}}}, "caption\tvalue\na\\tb\\\\c\ttwo\\r\\nlines\n"},
+        {"tsv", kLines, texts, "caption\tvalue\nCE\t 2013-02-10, Sun\na,b \"q\"\ttwo\\r\\nlines\n"},
+        {"tsv", kLines, {}, "caption\tvalue\n"},
         // Whole numbers stay whole; the decimals are the text form's only.
         {"json", kPhases, phase,
          "{\n  \"phases\": [\n    {\n      \"lunation\": -1,\n      \"phase\": 3,\n      \"td\": 2451543.0123456,\n"
@@ -72,8 +80,8 @@ TEST(CliOutputFormats, WriteTheExactBytesOfEachFormat)
 
 TEST(CliOutputFormats, NamesOnlyTheFormatsItHas)
 {
-    EXPECT_EQ(FormatNames(), (std::vector<std::string>{"text", "csv", "json"}));
-    for (const char* name : {"", "TEXT", "tsv", "ics", "json "}) {
+    EXPECT_EQ(FormatNames(), (std::vector<std::string>{"text", "tsv", "csv", "json"}));
+    for (const char* name : {"", "TEXT", "TSV", "ics", "json "}) {
         EXPECT_EQ(WriterOfFormat(name), nullptr) << name;
         EXPECT_EQ(WholeTable(name, kLines, {{{"a", "b"}}}), "") << name;
     }

@@ -22,6 +22,7 @@ int RunCalendar(const std::vector<std::string>& args, Output& out);
 int RunSearch(const std::vector<std::string>& args, Output& out);
 int RunMultiple(const std::vector<std::string>& args, Output& out);
 int RunFestivals(const std::vector<std::string>& args, Output& out);
+int RunDays(const std::vector<std::string>& args, Output& out);
 int RunAnniversary(const std::vector<std::string>& args, Output& out);
 
 } // namespace orlun::cli

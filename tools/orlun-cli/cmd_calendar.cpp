@@ -7,6 +7,7 @@
 #include "CliArgs.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "MonthRecords.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
@@ -99,7 +100,8 @@ int RunCalendar(const std::vector<std::string>& rawArgs, Output& out)
         return 1;
     }
     const MonthView view = MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings);
-    if (text) PrintText(view, arc, out);
+    if (text && out.IsText()) PrintText(view, arc, out);
+    else if (text) WriteMonthCells(view, out);
     if (auto png = options.Get("png")) return WritePng(view, arc, *png, out);
     return 0;
 }

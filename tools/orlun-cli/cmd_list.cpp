@@ -4,6 +4,7 @@
 
 #include "CliMoment.h"
 #include "Commands.h"
+#include "TextBlocks.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/tables/DataMode.h"
 #include "calendar/tables/EuroNewYearList.h"
@@ -55,7 +56,7 @@ int RunList(const std::vector<std::string>& rawArgs, Output& out)
     // the reason on standard error, whatever its kind.
     const std::string text = WholeList(*list);
     const bool reachedAYear = text.size() > list->Heading().size();
-    if (reachedAYear || list->Message().empty()) out.Text(WithLineFeeds(text));
+    if (reachedAYear || list->Message().empty()) WriteTextBlock("list", WithLineFeeds(text), out);
     if (list->Message().empty()) return 0;
     out.Message(list->Message());
     return 1;

@@ -4,6 +4,7 @@
 
 #include "CliMoment.h"
 #include "Commands.h"
+#include "TextBlocks.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/tables/SelfTest.h"
 
@@ -32,7 +33,7 @@ int RunSelfTest(const std::vector<std::string>& args, Output& out)
         while (!test.Finished()) text += test.NextPair();
         text += "\r\n";
     }
-    out.Text(WithLineFeeds(text));
+    WriteTextBlock("selftest", WithLineFeeds(text), out);
     return failed ? 1 : 0;
 }
 

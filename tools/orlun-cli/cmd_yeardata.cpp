@@ -2,6 +2,7 @@
 // shows them.
 #include "CliMoment.h"
 #include "Commands.h"
+#include "TextBlocks.h"
 #include "calendar/tables/YearData.h"
 
 namespace orlun::cli {
@@ -17,7 +18,7 @@ int RunYearData(const std::vector<std::string>& rawArgs, Output& out)
     const Options options(args, {"ajd", "date", "country", "epoch", "method"});
     if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
-    out.Text(WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings)));
+    WriteTextBlock("yeardata", WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings)), out);
     return 0;
 }
 

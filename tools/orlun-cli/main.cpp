@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CliArgs.h"
+#include "CliFormat.h"
 #include "Commands.h"
 #include "engine/engine_status.h"
 #include "output/OutputFormats.h"
@@ -38,7 +39,9 @@ const char* kUsageForm =
     "        [--output FILE]\n"
     "  orlun-cli anniversary \"MONTH-DAY\" | \"DATE TEXT\" [--from YEAR] [--years N] [--title T]\n"
     "        [--country C] [--epoch E] [--lang L] [--format text|csv|json|ics] [--output FILE]\n"
-    "  orlun-cli --help | --version\n";
+    "  orlun-cli days FROM TO [--country C] [--epoch E] [--method M]\n"
+    "  orlun-cli --help | --version\n"
+    "Every command but festivals and anniversary takes --format text|tsv|csv|json (text unless given).\n";
 
 std::string UsageText()
 {
@@ -57,47 +60,63 @@ int Usage(const std::string& message)
     return 2;
 }
 
+// The command's runner, or nullptr for a name that is none.
+using Runner = int (*)(const std::vector<std::string>&, orlun::cli::Output&);
+
+struct CommandEntry {
+    const char* name;
+    Runner run;
+    bool ownFormat; // reads its own --format (with ics), writing its files itself
+};
+
+const CommandEntry kCommands[] = {
+    {"lines", orlun::cli::RunLines, false},       {"phases", orlun::cli::RunPhases, false},
+    {"terms", orlun::cli::RunTerms, false},       {"months", orlun::cli::RunMonths, false},
+    {"convert", orlun::cli::RunConvert, false},   {"move", orlun::cli::RunMove, false},
+    {"yeardata", orlun::cli::RunYearData, false}, {"list", orlun::cli::RunList, false},
+    {"selftest", orlun::cli::RunSelfTest, false}, {"calendar", orlun::cli::RunCalendar, false},
+    {"search", orlun::cli::RunSearch, false},     {"multiple", orlun::cli::RunMultiple, false},
+    {"days", orlun::cli::RunDays, false},         {"festivals", orlun::cli::RunFestivals, true},
+    {"anniversary", orlun::cli::RunAnniversary, true},
+};
+
+const CommandEntry* CommandNamed(const std::string& name)
+{
+    for (const CommandEntry& command : kCommands)
+        if (name == command.name) return &command;
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     using namespace orlun::cli;
     if (argc < 2) return Usage("");
-    Output out(stdout, stderr, WriterOfFormat(kTextFormat));
     const std::string command = argv[1];
-    if (command == "--help" || command == "-h") {
-        out.Text(UsageText());
+    if (command == "--help" || command == "-h" || command == "--version") {
+        Output out(stdout, stderr, WriterOfFormat(kTextFormat));
+        if (command == "--version") out.Line(std::string("orlun-cli ") + ORLUN_VERSION);
+        else out.Text(UsageText());
         return out.ExitCode(0);
     }
-    if (command == "--version") {
-        out.Line(std::string("orlun-cli ") + ORLUN_VERSION);
-        return out.ExitCode(0);
-    }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    const CommandEntry* entry = CommandNamed(command);
+    if (!entry) return Usage("unknown command \"" + command + "\"");
+    std::vector<std::string> args(argv + 2, argv + argc);
+    std::string format = kTextFormat;
     try {
-        int (*run)(const std::vector<std::string>&, Output&) = nullptr;
-        if (command == "lines") run = RunLines;
-        else if (command == "phases") run = RunPhases;
-        else if (command == "terms") run = RunTerms;
-        else if (command == "months") run = RunMonths;
-        else if (command == "convert") run = RunConvert;
-        else if (command == "move") run = RunMove;
-        else if (command == "yeardata") run = RunYearData;
-        else if (command == "list") run = RunList;
-        else if (command == "selftest") run = RunSelfTest;
-        else if (command == "calendar") run = RunCalendar;
-        else if (command == "search") run = RunSearch;
-        else if (command == "multiple") run = RunMultiple;
-        else if (command == "festivals") run = RunFestivals;
-        else if (command == "anniversary") run = RunAnniversary;
-        else return Usage("unknown command \"" + command + "\"");
-
+        if (!entry->ownFormat) format = TakeFormat(args);
+    } catch (const UsageError& e) {
+        return Usage(e.message);
+    }
+    Output out(stdout, stderr, WriterOfFormat(format));
+    try {
         const EngineStatus engine = CheckEphemeris();
         if (!engine.ok) {
             out.Message("orlun-cli: " + engine.message);
             return out.ExitCode(1);
         }
-        return out.ExitCode(run(args, out));
+        return out.ExitCode(entry->run(args, out));
     } catch (const UsageError& e) {
         return out.ExitCode(Usage(e.message));
     } catch (const std::exception& e) {

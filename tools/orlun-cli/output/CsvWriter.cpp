@@ -33,6 +33,8 @@ public:
             if (i > 0) row += ',';
             row += CsvField(FieldText(record.values[i]));
         }
+        // A lone empty field is quoted: an empty line would be read as no record at all.
+        if (row.empty() && !record.values.empty()) row = "\"\"";
         return row + "\r\n";
     }
 };

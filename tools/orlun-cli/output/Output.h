@@ -21,6 +21,9 @@ public:
     // out and err stay open and owned by the caller (stdout and stderr in the program).
     Output(std::FILE* out, std::FILE* err, std::unique_ptr<RecordWriter> writer);
 
+    // Whether the format is the text form: a command with blocks of text writes them only then,
+    // and records otherwise.
+    bool IsText() const { return writer_->IsText(); }
     // Opens a table-like list; the records written next belong to it.
     void Begin(const Table& table);
     // A record of the table begun last, as the format writes it.

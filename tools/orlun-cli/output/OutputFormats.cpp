@@ -4,6 +4,7 @@ namespace orlun::cli {
 
 // Each writer's file defines its maker; a new format is its file and one line of kFormats.
 std::unique_ptr<RecordWriter> MakeTextWriter();
+std::unique_ptr<RecordWriter> MakeTsvWriter();
 std::unique_ptr<RecordWriter> MakeCsvWriter();
 std::unique_ptr<RecordWriter> MakeJsonWriter();
 
@@ -16,6 +17,7 @@ struct FormatEntry {
 
 const FormatEntry kFormats[] = {
     {kTextFormat, MakeTextWriter},
+    {"tsv", MakeTsvWriter},
     {"csv", MakeCsvWriter},
     {"json", MakeJsonWriter},
 };

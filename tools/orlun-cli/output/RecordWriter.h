@@ -18,6 +18,8 @@ public:
     virtual std::string Row(const Record& record) = 0;
     // The bytes that close the document after the last record; none for a line-per-record format.
     virtual std::string End() { return {}; }
+    // Whether this is the text form, in which a command may show its own blocks of text.
+    virtual bool IsText() const { return false; }
 };
 
 } // namespace orlun::cli

@@ -24,6 +24,8 @@ public:
         return line + "\n";
     }
 
+    bool IsText() const override { return true; }
+
 private:
     TextGap GapBefore(size_t column) const
     {

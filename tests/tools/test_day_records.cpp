@@ -1,0 +1,90 @@
+// orlun-cli days: the ISO dates of its records and the records of boundary days (a leap month's
+// first and last days, solar terms a few minutes from midnight, the ends of the range).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calendar/core/Limits.h"
+#include "calendar/western/DatePr2.h"
+#include "days/DayRecords.h"
+
+namespace orlun::cli {
+namespace {
+
+struct IsoCase {
+    WesternDate date;
+    const char* expected;
+};
+
+TEST(DayRecords, IsoDatesHaveFourDigitYearsAndASign)
+{
+    const IsoCase cases[] = {
+        {{2025, 1, 31}, "2025-01-31"},     {{999, 12, 31}, "0999-12-31"}, {{0, 2, 29}, "0000-02-29"},
+        {{-44, 3, 15}, "-0044-03-15"},     {{-3000, 1, 1}, "-3000-01-01"}, {{10000, 1, 1}, "10000-01-01"},
+        {{INT32_MIN, 1, 1}, "-2147483648-01-01"},
+    };
+    for (const IsoCase& c : cases) EXPECT_EQ(IsoDateText(c.date), c.expected) << c.expected;
+}
+
+// The fields of a record by column name.
+std::string Field(const Record& record, const std::string& name)
+{
+    for (size_t i = 0; i < kDaysTable.columns.size(); ++i)
+        if (kDaysTable.columns[i].name == name) return FieldText(record.values.at(i));
+    ADD_FAILURE() << "no field " << name;
+    return {};
+}
+
+struct DayCase {
+    int32_t year;
+    int month, day;
+    const char* chl;
+    const char* leap;
+    const char* term;
+};
+
+TEST(DayRecords, DaysOfLeapMonthsAndTermsNearMidnight)
+{
+    const DayCase cases[] = {
+        // The leap second month of 2023: its first and last days, and the days around it.
+        {2023, 3, 21, "79-40-02-30 CHL", "0", "Z2"},
+        {2023, 3, 22, "79-40-2*-01 CHL", "1", ""},
+        {2023, 4, 19, "79-40-2*-29 CHL", "1", ""},
+        {2023, 4, 20, "79-40-03-01 CHL", "0", "Z3"},
+        // Z11 at 23:59 CCT begins on the 21st, not the 22nd; Z9 at 00:20 on the 24th.
+        {2021, 12, 21, nullptr, nullptr, "Z11"},
+        {2021, 12, 22, nullptr, nullptr, ""},
+        {2023, 10, 23, nullptr, nullptr, ""},
+        {2023, 10, 24, nullptr, nullptr, "Z9"},
+        // The lunar new year of 2025.
+        {2025, 1, 29, "79-42-01-01 CHL", "0", ""},
+    };
+    DayRecordMaker maker(SettingsForCountry(Country::China));
+    for (const DayCase& c : cases) {
+        const Record r = maker.Of(GregorianJDN(c.year, c.month, c.day));
+        const std::string day = IsoDateText({c.year, c.month, c.day});
+        ASSERT_EQ(r.values.size(), kDaysTable.columns.size()) << day;
+        EXPECT_EQ(Field(r, "ce"), day);
+        if (c.chl) {
+            EXPECT_EQ(Field(r, "chl"), c.chl) << day;
+        }
+        if (c.leap) {
+            EXPECT_EQ(Field(r, "chl_leap"), c.leap) << day;
+        }
+        EXPECT_EQ(Field(r, "solar_term"), c.term) << day;
+    }
+}
+
+TEST(DayRecords, TheRangesEndsAreDays)
+{
+    DayRecordMaker maker(SettingsForCountry(Country::Japan));
+    for (const int32_t day : {kMinJDN, kMaxJDN}) {
+        const Record r = maker.Of(DayNumber(day));
+        EXPECT_EQ(Field(r, "ce"), day == kMinJDN ? "-3000-01-01" : "3000-01-01");
+        EXPECT_NE(Field(r, "chl"), "") << day;
+        EXPECT_NE(Field(r, "moon_phase"), "") << day;
+    }
+}
+
+} // namespace
+} // namespace orlun::cli

@@ -1,0 +1,15 @@
+// The lunar month of orlun-cli calendar as records: one per day of the month, in the grid's order.
+#pragma once
+
+#include "calendar/monthview/MonthView.h"
+#include "output/Output.h"
+
+namespace orlun::cli {
+
+extern const Table kMonthCellsTable;
+
+// Each day's row of the grid (0..3, a quarter of the month), its lunar day, its CE date as an ISO
+// 8601 text and as the grid shows it, and its ARC date.
+void WriteMonthCells(const MonthView& view, Output& out);
+
+} // namespace orlun::cli

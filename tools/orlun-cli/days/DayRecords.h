@@ -1,0 +1,37 @@
+// The records of orlun-cli days: one per day, with its dates in every calendar, its sexagenary
+// names, the Moon at local noon and the solar term that begins that day.
+#pragma once
+
+#include <string>
+
+#include "calendar/astro/SolarTerms.h"
+#include "calendar/core/DayNumber.h"
+#include "calendar/core/Settings.h"
+#include "calendar/core/WesternDate.h"
+#include "output/Record.h"
+
+namespace orlun::cli {
+
+extern const Table kDaysTable;
+
+// ISO 8601 text of a date: "2025-01-31", "0999-12-31", "-0044-03-15" (year 0 is 1 BC).
+std::string IsoDateText(const WesternDate& date);
+
+// Makes the records of the days of a range, in any order; the solar-term table of the last day
+// is kept, so that the days of a run share it.
+class DayRecordMaker {
+public:
+    explicit DayRecordMaker(const CalendarSettings& settings);
+    // The record of a day of the reference meridian, from the texts of its noon there.
+    Record Of(DayNumber day);
+
+private:
+    // The table entry of the term that begins on the day; -1 when none does.
+    int TermBeginningOn(DayNumber day);
+
+    CalendarSettings settings_;
+    SolarTermTable terms_;
+    bool haveTerms_ = false;
+};
+
+} // namespace orlun::cli
