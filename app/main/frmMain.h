@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,7 @@
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/Settings.h"
 #include "calendar/core/SearchTarget.h"
-#include "calendar/search/SearchOutcome.h"
+#include "calendar/core/Outcome.h"
 
 class QCheckBox;
 class QComboBox;
@@ -72,7 +73,7 @@ public:
     // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
     bool RestoreState();
     // Shows the message of a date-entry error code.
-    void DisplayDateEntryError(int code);
+    void DisplayDateEntryError(DateEntryError code);
     frmLog* Log() const { return frmLog_; }
     frmLogPreferences* LogPreferencesWindow() const { return frmLogPreferences_; }
     frmData* DataWindow() const { return frmData_; }
@@ -326,8 +327,8 @@ private:
     SearchTarget SelectedTarget() const;
     void RefreshElementAnimalTargets();
     void ShowSearching(const QString& text);
-    void ShowSearchRefusal(const SearchRefusal& refusal);
-    void FinishSearch(SearchTarget target, const SearchOutcome& outcome);
+    // The found moment, if any, becomes current; the display is redone for the target.
+    void FinishSearch(SearchTarget target, const std::optional<NewMoment>& found);
     void SearchInMultipleWindow(SearchTarget target);
     bool MultipleSearchCancelled() const;
     std::string MultipleSearchDescription() const;

@@ -15,10 +15,12 @@
 #include <cmath>
 
 #include "app/main/Foreground.h"
+#include "app/main/RefusalBox.h"
 #include "app/main/frmMain.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 
 namespace orlun::app {
 
@@ -29,10 +31,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 // A typed date closer than this to the current moment (about a minute) does not replace it.
 constexpr double kSameMomentDays = 0.0007;
 
-void ShowRefusal(MessageService& messages, QWidget* parent, const MoveRefusal& refusal)
+MoveUnit SelectedUnit(const QComboBox* steps)
 {
-    if (refusal.icon == MessageIcon::Warning) messages.Warning(parent, Q(refusal.title), Q(refusal.text));
-    else messages.Plain(parent, Q(refusal.title), Q(refusal.text));
+    return MoveUnitAt(steps->currentIndex()).value_or(MoveUnit::CHLMonth);
 }
 
 } // namespace
@@ -97,7 +98,7 @@ void frmMain::MoveOptionToggled(QWidget* option, bool checked)
 
 void frmMain::UpdateKeepOptions()
 {
-    const auto unit = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    const auto unit = SelectedUnit(cboMoveStep);
     const bool repeatedly = chkRepeatedly->isChecked();
     chkKeepLeap->setVisible(KeepLeapApplies(texts_.chl, unit, repeatedly));
     SetForeground(chkKeepLeap, chkKeepLeap->isChecked() ? lngHighlight : lngDehighlight);
@@ -106,7 +107,7 @@ void frmMain::UpdateKeepOptions()
 
 void frmMain::RefreshKeep30th()
 {
-    const auto unit = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    const auto unit = SelectedUnit(cboMoveStep);
     chkKeep30th->setVisible(Keep30thApplies(texts_.chl, unit, chkRepeatedly->isChecked()));
     SetForeground(chkKeep30th, chkKeep30th->isChecked() ? lngHighlight : lngDehighlight);
 }
@@ -148,8 +149,8 @@ bool frmMain::ReadMoveStartDate()
     const ParseResult r = ParseDate(CurrentEntry(), settings_, ask);
     ApplyEntryFields(r.fields);
     if (r.highlight) HighlightCalendar();
-    if (r.errorCode != kEntryOK) {
-        DisplayDateEntryError(r.errorCode);
+    if (r.errorCode != DateEntryError::None) {
+        ShowRefusal(*platform_.messages, this, DateEntryRefusal(r.errorCode, settings_.country));
         txbDate->setFocus();
         return false;
     }
@@ -214,22 +215,22 @@ void frmMain::RunMoveLoop()
 void frmMain::MakeMoveStep()
 {
     MoveInputs in;
-    in.unit = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    in.unit = SelectedUnit(cboMoveStep);
     in.forward = optMoveDirection[0]->isChecked();
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
     in.keepLeap = !chkKeepLeap->isHidden() && chkKeepLeap->isChecked();
-    const MoveStepResult r = MoveStep(dblCurrentAJDate, in, settings_);
-    if (r.moved) {
-        dblCurrentAJDate = r.ajd;
-        if (r.calendar >= 0) {
-            intCalendar = r.calendar;
+    const MomentOutcome r = MoveStep(dblCurrentAJDate, in, settings_);
+    if (r.ok()) {
+        dblCurrentAJDate = r->ajd;
+        if (r->calendar >= 0) {
+            intCalendar = r->calendar;
             HighlightCalendar();
         }
         Recalculate(AutoLogReason::Move);
         return;
     }
-    ShowRefusal(*platform_.messages, this, r.refusal);
-    if (r.refusal.effect == RefusalEffect::StopRequest) {
+    ShowRefusal(*platform_.messages, this, r.refusal());
+    if (r.refusal().next == AfterRefusal::StopRequest) {
         Recalculate(AutoLogReason::Move); // once more, with the unchanged moment
         stopRequest_ = true;
     } else {
@@ -292,12 +293,12 @@ void frmMain::cmdMoveOneDay_Click()
 {
     if (blnRepeat) return;
     chkRepeatedly->setChecked(false);
-    const MoveStepResult r = OneDayStep(dblCurrentAJDate, optMoveDirection[0]->isChecked());
-    if (!r.moved) {
-        ShowRefusal(*platform_.messages, this, r.refusal);
+    const MomentOutcome r = OneDayStep(dblCurrentAJDate, optMoveDirection[0]->isChecked());
+    if (!r.ok()) {
+        ShowRefusal(*platform_.messages, this, r.refusal());
         return;
     }
-    dblCurrentAJDate = r.ajd;
+    dblCurrentAJDate = r->ajd;
     Recalculate(AutoLogReason::OneDay);
     ShowLogButtons();
     CmdSaveStateEnabled(true);

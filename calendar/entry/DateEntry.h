@@ -38,7 +38,7 @@ struct DateEntry {
 };
 
 struct ParseResult {
-    int errorCode = kEntryOK;   // 0 success, else a DateEntryError
+    DateEntryError errorCode = DateEntryError::None; // None: success
     double ajd = 0;             // the moment; meaningful only on success
     DateEntry fields;           // the fields after the parse, to be written back
     bool copiedDisplayedDate = false; // the displayed date of the current calendar was taken

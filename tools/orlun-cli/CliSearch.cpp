@@ -43,20 +43,20 @@ ElementAnimalChoice ChoiceOption(const std::string& text, Country country)
     return c;
 }
 
-int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings)
+int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings)
 {
-    if (!outcome.found) {
-        const std::string& title = outcome.refusal.title;
+    if (!outcome.ok()) {
+        const std::string& title = outcome.refusal().title;
         std::printf("%s: %s\n", title.empty() ? "Orlun" : title.c_str(),
-                    WithLineFeeds(outcome.refusal.text).c_str());
+                    WithLineFeeds(outcome.refusal().text).c_str());
         return 1;
     }
-    const DisplayTexts texts = BuildDisplayTexts(outcome.ajd, settings);
+    const DisplayTexts texts = BuildDisplayTexts(outcome->ajd, settings);
     for (const DisplayLine* line : texts.Lines()) std::printf("%s\t%s\n", line->caption.c_str(), line->value.c_str());
     return 0;
 }
 
-SearchOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
+MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
                               bool fromToday, const CalendarSettings& settings)
 {
     if (!criteria.AnySpecified()) return Refused(kInvalidInputTitle, kNothingSpecified, MessageIcon::Warning);

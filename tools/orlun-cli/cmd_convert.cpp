@@ -66,7 +66,7 @@ bool ReportOutcome(const ConvertResult& r, Country country)
 {
     switch (r.outcome) {
     case ConvertOutcome::EntryError:
-        std::fprintf(stderr, "error %d: %s\n", r.errorCode,
+        std::fprintf(stderr, "error %d: %s\n", static_cast<int>(r.errorCode),
                      WithLineFeeds(DateEntryErrorMessage(r.errorCode, country)).c_str());
         return false;
     case ConvertOutcome::OutOfRange:

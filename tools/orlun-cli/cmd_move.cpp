@@ -10,6 +10,7 @@
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 #include "calendar/presentation/DisplayModel.h"
 
 namespace orlun::cli {
@@ -24,7 +25,7 @@ struct Start {
 };
 
 // The message as "TITLE: TEXT"; a message without a title of its own bears the program's.
-int Refuse(const MoveRefusal& refusal)
+int Refuse(const Refusal& refusal)
 {
     std::printf("%s: %s\n", refusal.title.empty() ? "Orlun" : refusal.title.c_str(),
                 refusal.text.c_str());
@@ -54,9 +55,8 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
     DateEntry entry;
     entry.date = *dateText;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
-    if (parsed.errorCode != kEntryOK) {
-        std::printf("%s: %s\n", DateEntryErrorTitle(parsed.errorCode),
-                    DateEntryErrorMessage(parsed.errorCode, settings.country).c_str());
+    if (parsed.errorCode != DateEntryError::None) {
+        Refuse(DateEntryRefusal(parsed.errorCode, settings.country));
         return std::nullopt;
     }
     if (const RangeCheck range = CheckDateRange(parsed.ajd); range != RangeCheck::InRange) {
@@ -98,11 +98,11 @@ int RunMove(const std::vector<std::string>& rawArgs)
     double ajd = start->ajd;
     int calendar = start->calendar;
     for (int64_t i = 0; i < steps; ++i) {
-        const MoveStepResult r =
+        const MomentOutcome r =
             oneDay ? OneDayStep(ajd, inputs.forward) : MoveStep(ajd, inputs, settings);
-        if (!r.moved) return Refuse(r.refusal);
-        ajd = r.ajd;
-        if (r.calendar >= 0) calendar = r.calendar;
+        if (!r.ok()) return Refuse(r.refusal());
+        ajd = r->ajd;
+        if (r->calendar >= 0) calendar = r->calendar;
         PrintLine(ajd, calendar, settings);
         if (steps > 1) {
             if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded);
