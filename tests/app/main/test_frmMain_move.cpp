@@ -196,6 +196,26 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(w, "cmdMove"), Qt::LeftButton);
         QVERIFY(Line(w, "lblChineseLunarDate_1").startsWith("79-37-05-30 CHL"));
     }
+
+    // The step list holds the units at the numbers the state file keeps; the ARC units name the
+    // zone of the country chosen.
+    void theStepListNamesTheUnitsAndTheZone()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        auto* steps = Child<QComboBox>(w, "cboMoveStep");
+        QCOMPARE(steps->count(), 16);
+        QCOMPARE(steps->itemText(0), QString("minute"));
+        QCOMPARE(steps->itemText(kCHLMonth), QString("CHL month"));
+        QCOMPARE(steps->itemText(13), QString("80-year cycle (JC)"));
+        QCOMPARE(steps->itemText(14), QString("ARC month (CCT)"));
+        w.cboRefLong->setCurrentIndex(2); // Japan
+        w.cboRefLong_Click();
+        QCOMPARE(steps->itemText(14), QString("ARC month (JST)"));
+        QCOMPARE(steps->itemText(15), QString("ARC year (JST)"));
+        QCOMPARE(steps->itemText(13), QString("80-year cycle (JC)"));
+    }
 };
 
 QTEST_MAIN(TestFrmMainMove)
