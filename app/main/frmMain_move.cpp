@@ -149,17 +149,13 @@ bool frmMain::ReadMoveStartDate()
     const ParseResult r = ParseDate(CurrentEntry(), settings_, ask);
     ApplyEntryFields(r.fields);
     if (r.highlight) HighlightCalendar();
-    if (r.errorCode != DateEntryError::None) {
-        ShowRefusal(*platform_.messages, this, DateEntryRefusal(r.errorCode, settings_.country));
-        txbDate->setFocus();
+    const Outcome<double> start = StartingMoment(r, settings_.country);
+    if (!start.ok()) {
+        ShowRefusal(*platform_.messages, this, start.refusal());
+        txbDate->setFocus(); // the refusal returns to the date field
         return false;
     }
-    if (const RangeCheck range = CheckDateRange(r.ajd); range != RangeCheck::InRange) {
-        platform_.messages->Warning(this, kDateRangeTitle, Q(DateRangeMessage(range)));
-        txbDate->setFocus();
-        return false;
-    }
-    if (std::abs(r.ajd - dblCurrentAJDate) >= kSameMomentDays) dblCurrentAJDate = r.ajd;
+    if (std::abs(start.value() - dblCurrentAJDate) >= kSameMomentDays) dblCurrentAJDate = start.value();
     return true;
 }
 

@@ -360,4 +360,13 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
     return r;
 }
 
+Outcome<double> StartingMoment(const ParseResult& parsed, Country country)
+{
+    if (parsed.errorCode != DateEntryError::None) return DateEntryRefusal(parsed.errorCode, country);
+    const RangeCheck range = CheckDateRange(parsed.ajd);
+    if (range != RangeCheck::InRange)
+        return Refusal{kDateRangeTitle, DateRangeMessage(range), MessageIcon::Warning, AfterRefusal::RetypeDate};
+    return parsed.ajd;
+}
+
 } // namespace orlun

@@ -55,15 +55,12 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
     DateEntry entry;
     entry.date = *dateText;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
-    if (parsed.errorCode != DateEntryError::None) {
-        Refuse(DateEntryRefusal(parsed.errorCode, settings.country));
+    const Outcome<double> start = StartingMoment(parsed, settings.country);
+    if (!start.ok()) {
+        Refuse(start.refusal());
         return std::nullopt;
     }
-    if (const RangeCheck range = CheckDateRange(parsed.ajd); range != RangeCheck::InRange) {
-        std::printf("%s: %s\n", kDateRangeTitle, DateRangeMessage(range).c_str());
-        return std::nullopt;
-    }
-    return Start{parsed.ajd, parsed.fields.currentCalendar};
+    return Start{start.value(), parsed.fields.currentCalendar};
 }
 
 } // namespace

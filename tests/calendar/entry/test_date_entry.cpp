@@ -649,3 +649,30 @@ TEST(DateEntryMessages, RefusalsAreWarningsThatReturnToTheDateField)
         EXPECT_EQ(r.next, AfterRefusal::RetypeDate) << c.text;
     }
 }
+
+// Where a move or a search starts: the entered moment inside the range, else the refusal.
+TEST(DateEntryMessages, AStartingMomentIsInsideTheRange)
+{
+    const struct {
+        const char* date;
+        const char* refusal; // "" for a moment
+        double ajd;
+    } cases[] = {
+        {"2013-02-10 CE", "", 2456334.0},
+        {"3000-01-01 CE", "", 2816788.0}, // the last admissible moment, 12:00 GMT
+        {"3000-01-02 CE", "Date out of range: Date is later than 3000-01-01 CE.", 0},
+        {"2013-02-10 QQ", "Invalid date or time entry: Calendar must be specified (one of CHL, CHS, CE, JC, "
+                          "ARC, CJDL, CJDC, AJD).", 0},
+    };
+    for (const auto& c : cases) {
+        const Outcome<double> start = StartingMoment(Parse(Entry(c.date)), Country::China);
+        if (*c.refusal == '\0') {
+            ASSERT_TRUE(start.ok()) << c.date << ": " << start.refusal().text;
+            EXPECT_DOUBLE_EQ(start.value(), c.ajd) << c.date;
+            continue;
+        }
+        ASSERT_FALSE(start.ok()) << c.date;
+        EXPECT_EQ(start.refusal().title + ": " + start.refusal().text, c.refusal);
+        EXPECT_EQ(start.refusal().next, AfterRefusal::RetypeDate) << c.date;
+    }
+}
