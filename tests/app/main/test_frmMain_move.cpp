@@ -145,6 +145,31 @@ private slots:
         QVERIFY(Child<QGroupBox>(w, "fraStopPauseResume")->isHidden());
     }
 
+    // A typed starting date that is refused leaves the moment and makes no step.
+    void aRefusedStartingDateMakesNoStep()
+    {
+        const struct {
+            const char* date;
+            const char* title;
+            const char* text;
+        } cases[] = {
+            {"2011/10/15 CE", "Invalid date or time entry", "Date separator must be a dash, '-'."},
+            {"3000-01-02 CE", "Date out of range", "Date is later than 3000-01-01 CE."},
+        };
+        for (const auto& c : cases) {
+            FakePlatform fake;
+            frmMain w(fake.platform);
+            w.Form_Load();
+            const double before = w.dblCurrentAJDate;
+            Move(w, c.date, kDay, true, false);
+            QCOMPARE(fake.messages.shown.size(), 1);
+            QCOMPARE(fake.messages.shown[0].kind, QString("warning"));
+            QCOMPARE(fake.messages.shown[0].title, QString(c.title));
+            QCOMPARE(fake.messages.shown[0].text, QString(c.text));
+            QCOMPARE(w.dblCurrentAJDate, before);
+        }
+    }
+
     void theRangeTestStopsAfterShowingTheFirstMomentBeyond()
     {
         FakePlatform fake;
