@@ -4,6 +4,7 @@
 
 #include "calendar/core/Settings.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 
 using namespace orlun;
 
@@ -14,7 +15,7 @@ constexpr double kStart = 2456334.0; // 2013-02-10 12:00 GMT
 
 void OneStep(benchmark::State& state)
 {
-    const MoveInputs in{static_cast<MoveUnit>(state.range(0)), true, false, false};
+    const MoveInputs in{MoveUnitRows()[state.range(0)].unit, true, false, false};
     state.SetLabel(MoveUnitText(in.unit, kChina.zoneCode));
     for (auto _ : state) benchmark::DoNotOptimize(MoveStep(kStart, in, kChina));
 }
@@ -25,7 +26,10 @@ void ThousandLunarMonths(benchmark::State& state)
     const MoveInputs in{MoveUnit::CHLMonth, true, true, false};
     for (auto _ : state) {
         double ajd = kStart;
-        for (int i = 0; i < 1000; ++i) ajd = MoveStep(ajd, in, kChina).ajd;
+        for (int i = 0; i < 1000; ++i) {
+            const MomentOutcome r = MoveStep(ajd, in, kChina);
+            if (r.ok()) ajd = r->ajd;
+        }
         benchmark::DoNotOptimize(ajd);
     }
 }

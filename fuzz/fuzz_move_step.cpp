@@ -5,6 +5,7 @@
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/Limits.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 
 using namespace orlun;
 
@@ -15,16 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.country = fuzz::AnyCountry(in);
     settings.epoch = in.Flag() ? kEpochHuangdi : kEpochAlternative;
     MoveInputs inputs;
-    inputs.unit = static_cast<MoveUnit>(in.Choice(kMoveUnitCount));
+    inputs.unit = MoveUnitRows()[in.Choice(kMoveUnitCount)].unit;
     inputs.forward = in.Flag();
     inputs.keep30 = in.Flag();
     inputs.keepLeap = in.Flag();
     // Mostly moments a little beyond either end of the range and anywhere inside it; now and then
     // any bit pattern at all.
     const double ajd = in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400);
-    const MoveStepResult r = MoveStep(ajd, inputs, settings);
+    const MomentOutcome r = MoveStep(ajd, inputs, settings);
     if (!std::isfinite(ajd)) return 0;
-    if (r.moved && !std::isfinite(r.ajd)) fuzz::Broken("a step to a moment that is not finite");
-    if (!r.moved && r.refusal.text.empty()) fuzz::Broken("a refusal without a message");
+    if (r.ok() && !std::isfinite(r->ajd)) fuzz::Broken("a step to a moment that is not finite");
+    if (!r.ok() && r.refusal().text.empty()) fuzz::Broken("a refusal without a message");
     return 0;
 }

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CalendarSettings settings = SettingsForCountry(fuzz::AnyCountry(in));
     settings.epoch = in.Flag() ? kEpochHuangdi : kEpochAlternative;
     SearchInputs inputs;
-    inputs.target = static_cast<SearchTarget>(in.Choice(kSearchTargetCount));
+    inputs.target = SearchTargetRows()[in.Choice(kSearchTargetCount)].target;
     if (UsesMultipleWindow(inputs.target)) {
         MultipleSearchOf(in, settings);
         return 0;
@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     inputs.choice = AnyChoice(in);
     // Mostly moments near either end of the range and anywhere inside it; now and then any double.
     const double ajd = in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400);
-    const SearchOutcome r = RunSearch(ajd, inputs, settings);
-    if (r.found && !(r.ajd >= kMinAJD && r.ajd <= kMaxAJD + 1)) fuzz::Broken("a search result outside the range");
-    if (!r.found && r.refusal.text.empty()) fuzz::Broken("a refusal without a message");
+    const MomentOutcome r = RunSearch(ajd, inputs, settings);
+    if (r.ok() && !(r->ajd >= kMinAJD && r->ajd <= kMaxAJD + 1)) fuzz::Broken("a search result outside the range");
+    if (!r.ok() && r.refusal().text.empty()) fuzz::Broken("a refusal without a message");
     return 0;
 }

@@ -183,7 +183,8 @@ void frmData::RunSingleTest(const QString& date)
         return platform_.messages->Question(this, QString(), QString::fromStdString(q));
     });
     if (r.outcome == ConvertOutcome::EntryError) {
-        AppendText("Error code =" + std::string(r.errorCode >= 0 ? " " : "") + std::to_string(r.errorCode) + "\r\n");
+        const int code = static_cast<int>(r.errorCode);
+        AppendText("Error code =" + std::string(code >= 0 ? " " : "") + std::to_string(code) + "\r\n");
         return;
     }
     if (r.outcome == ConvertOutcome::OutOfRange) {

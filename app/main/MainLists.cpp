@@ -5,8 +5,8 @@ namespace orlun::app {
 QStringList MoveStepItems(const QString& zoneCode)
 {
     QStringList items;
-    for (int i = 0; i < kMoveUnitCount; ++i)
-        items << QString::fromStdString(MoveUnitText(static_cast<MoveUnit>(i), zoneCode.toStdString()));
+    for (const MoveUnitRow& row : MoveUnitRows())
+        items << QString::fromStdString(MoveUnitText(row.unit, zoneCode.toStdString()));
     return items;
 }
 
@@ -15,8 +15,8 @@ QStringList RefreshPeriodItems() { return {"0.5", "1", "2", "5"}; }
 QStringList SearchTargetItems()
 {
     QStringList items;
-    for (const std::string_view text : kSearchTargetTexts)
-        items << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (const SearchTargetRow& row : SearchTargetRows())
+        items << QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
     return items;
 }
 

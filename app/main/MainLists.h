@@ -3,8 +3,8 @@
 
 #include <QStringList>
 
-#include "calendar/core/MoveUnit.h"
-#include "calendar/core/SearchTarget.h"
+#include "calendar/navigation/MoveUnits.h"
+#include "calendar/search/SearchTargets.h"
 
 namespace orlun::app {
 

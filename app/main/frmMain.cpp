@@ -548,8 +548,8 @@ void frmMain::cboRefLong_Click()
         settings_.zoneCode = ZoneCodes[longitudeIndex];
     }
     strMoonSuffix = Q(CountryPictureSuffix(country));
-    for (const MoveUnit unit : {MoveUnit::ARCMonth, MoveUnit::ARCYear})
-        cboMoveStep->setItemText(static_cast<int>(unit), Q(MoveUnitText(unit, settings_.zoneCode)));
+    for (const MoveUnitRow& row : MoveUnitRows())
+        if (row.namesZone) cboMoveStep->setItemText(row.stored, Q(MoveUnitText(row.unit, settings_.zoneCode)));
 
     blnChina = ProfileOf(country).chineseYearForms;
     const QString adjective = Q(CountryAdjective(country));

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,7 +22,7 @@
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/Settings.h"
 #include "calendar/core/SearchTarget.h"
-#include "calendar/search/SearchOutcome.h"
+#include "calendar/core/Outcome.h"
 
 namespace orlun::app {
 
@@ -131,7 +132,7 @@ private:
     // Reads the saved state and applies it; false, with nothing applied, when it cannot be read.
     bool RestoreState();
     // Shows the message of a date-entry error code.
-    void DisplayDateEntryError(int code);
+    void DisplayDateEntryError(DateEntryError code);
     // Where the window stands, for the windows placed beside it.
     MainPlacement Placement() const;
     // Builds every control and the layout (frmMain_layout.cpp).
@@ -210,8 +211,8 @@ private:
     SearchTarget SelectedTarget() const;
     void RefreshElementAnimalTargets();
     void ShowSearching(const QString& text);
-    void ShowSearchRefusal(const SearchRefusal& refusal);
-    void FinishSearch(SearchTarget target, const SearchOutcome& outcome);
+    // The found moment, if any, becomes current; the display is redone for the target.
+    void FinishSearch(SearchTarget target, const std::optional<NewMoment>& found);
     void SearchInMultipleWindow(SearchTarget target);
     bool MultipleSearchCancelled() const;
     std::string MultipleSearchDescription() const;

@@ -5,9 +5,11 @@
 #include <QRadioButton>
 
 #include "app/main/ClickableLabel.h"
+#include "app/main/RefusalBox.h"
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
 #include "calendar/core/SearchTarget.h"
+#include "calendar/search/EventSearch.h"
 #include "calendar/entry/Convert.h"
 
 namespace orlun::app {
@@ -40,10 +42,9 @@ void frmMain::ApplyEntryFields(const DateEntry& fields)
     intCalendar = fields.currentCalendar;
 }
 
-void frmMain::DisplayDateEntryError(int code)
+void frmMain::DisplayDateEntryError(DateEntryError code)
 {
-    platform_.messages->Warning(this, DateEntryErrorTitle(code),
-                                Q(DateEntryErrorMessage(code, settings_.country)));
+    ShowRefusal(*platform_.messages, this, DateEntryRefusal(code, settings_.country));
 }
 
 void frmMain::cmdCompute_Click()
@@ -117,11 +118,7 @@ void frmMain::DateFieldChanged()
     // element-animal search targets read them too: only then do they keep their choice.
     const QString text = txbDate->text();
     const bool questionMarkCHL = text.contains("-?-") && text.contains("chl", Qt::CaseInsensitive);
-    const auto target = static_cast<SearchTarget>(cboTarget->currentIndex());
-    const bool elementAnimalTarget = target == SearchTarget::ElementAnimalDay ||
-                                     target == SearchTarget::ElementAnimalMonth ||
-                                     target == SearchTarget::ElementAnimalYear;
-    if (!questionMarkCHL && !elementAnimalTarget) {
+    if (!questionMarkCHL && !IsElementAnimalTarget(SelectedTarget())) {
         cboElement->setCurrentIndex(kNoElementItem);
         cboAnimal->setCurrentIndex(kNoAnimalItem);
     }

@@ -15,11 +15,13 @@
 #include <cmath>
 
 #include "app/main/Foreground.h"
+#include "app/main/RefusalBox.h"
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 
 namespace orlun::app {
 
@@ -28,10 +30,9 @@ namespace {
 // A typed date closer than this to the current moment (about a minute) does not replace it.
 constexpr double kSameMomentDays = 0.0007;
 
-void ShowRefusal(MessageService& messages, QWidget* parent, const MoveRefusal& refusal)
+MoveUnit SelectedUnit(const QComboBox* steps)
 {
-    if (refusal.icon == MessageIcon::Warning) messages.Warning(parent, Q(refusal.title), Q(refusal.text));
-    else messages.Plain(parent, Q(refusal.title), Q(refusal.text));
+    return MoveUnitAt(steps->currentIndex()).value_or(MoveUnit::CHLMonth);
 }
 
 } // namespace
@@ -96,7 +97,7 @@ void frmMain::MoveOptionToggled(QWidget* option, bool checked)
 
 void frmMain::UpdateKeepOptions()
 {
-    const auto unit = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    const auto unit = SelectedUnit(cboMoveStep);
     const bool repeatedly = chkRepeatedly->isChecked();
     chkKeepLeap->setVisible(KeepLeapApplies(texts_.chl, unit, repeatedly));
     SetForeground(chkKeepLeap, chkKeepLeap->isChecked() ? lngHighlight : lngDehighlight);
@@ -105,7 +106,7 @@ void frmMain::UpdateKeepOptions()
 
 void frmMain::RefreshKeep30th()
 {
-    const auto unit = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    const auto unit = SelectedUnit(cboMoveStep);
     chkKeep30th->setVisible(Keep30thApplies(texts_.chl, unit, chkRepeatedly->isChecked()));
     SetForeground(chkKeep30th, chkKeep30th->isChecked() ? lngHighlight : lngDehighlight);
 }
@@ -147,17 +148,13 @@ bool frmMain::ReadMoveStartDate()
     const ParseResult r = ParseDate(CurrentEntry(), settings_, ask);
     ApplyEntryFields(r.fields);
     if (r.highlight) HighlightCalendar();
-    if (r.errorCode != kEntryOK) {
-        DisplayDateEntryError(r.errorCode);
-        txbDate->setFocus();
+    const Outcome<double> start = StartingMoment(r, settings_.country);
+    if (!start.ok()) {
+        ShowRefusal(*platform_.messages, this, start.refusal());
+        txbDate->setFocus(); // the refusal returns to the date field
         return false;
     }
-    if (const RangeCheck range = CheckDateRange(r.ajd); range != RangeCheck::InRange) {
-        platform_.messages->Warning(this, kDateRangeTitle, Q(DateRangeMessage(range)));
-        txbDate->setFocus();
-        return false;
-    }
-    if (std::abs(r.ajd - dblCurrentAJDate) >= kSameMomentDays) dblCurrentAJDate = r.ajd;
+    if (std::abs(start.value() - dblCurrentAJDate) >= kSameMomentDays) dblCurrentAJDate = start.value();
     return true;
 }
 
@@ -213,22 +210,22 @@ void frmMain::RunMoveLoop()
 void frmMain::MakeMoveStep()
 {
     MoveInputs in;
-    in.unit = static_cast<MoveUnit>(cboMoveStep->currentIndex());
+    in.unit = SelectedUnit(cboMoveStep);
     in.forward = optMoveDirection[0]->isChecked();
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
     in.keepLeap = !chkKeepLeap->isHidden() && chkKeepLeap->isChecked();
-    const MoveStepResult r = MoveStep(dblCurrentAJDate, in, settings_);
-    if (r.moved) {
-        dblCurrentAJDate = r.ajd;
-        if (r.calendar >= 0) {
-            intCalendar = r.calendar;
+    const MomentOutcome r = MoveStep(dblCurrentAJDate, in, settings_);
+    if (r.ok()) {
+        dblCurrentAJDate = r->ajd;
+        if (r->calendar >= 0) {
+            intCalendar = r->calendar;
             HighlightCalendar();
         }
         Recalculate(AutoLogReason::Move);
         return;
     }
-    ShowRefusal(*platform_.messages, this, r.refusal);
-    if (r.refusal.effect == RefusalEffect::StopRequest) {
+    ShowRefusal(*platform_.messages, this, r.refusal());
+    if (r.refusal().next == AfterRefusal::StopRequest) {
         Recalculate(AutoLogReason::Move); // once more, with the unchanged moment
         stopRequest_ = true;
     } else {
@@ -291,12 +288,12 @@ void frmMain::cmdMoveOneDay_Click()
 {
     if (blnRepeat) return;
     chkRepeatedly->setChecked(false);
-    const MoveStepResult r = OneDayStep(dblCurrentAJDate, optMoveDirection[0]->isChecked());
-    if (!r.moved) {
-        ShowRefusal(*platform_.messages, this, r.refusal);
+    const MomentOutcome r = OneDayStep(dblCurrentAJDate, optMoveDirection[0]->isChecked());
+    if (!r.ok()) {
+        ShowRefusal(*platform_.messages, this, r.refusal());
         return;
     }
-    dblCurrentAJDate = r.ajd;
+    dblCurrentAJDate = r->ajd;
     Recalculate(AutoLogReason::OneDay);
     ShowLogButtons();
     CmdSaveStateEnabled(true);

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/main/Foreground.h"
+#include "app/main/RefusalBox.h"
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
 #include "app/search/frmMultiple_El_An.h"
@@ -23,8 +24,8 @@ namespace orlun::app {
 void frmMain::ConnectSearchHandlers()
 {
     // The phase codes of the first two targets.
-    cboTarget->setItemData(static_cast<int>(SearchTarget::FullMoon), kPhaseFull);
-    cboTarget->setItemData(static_cast<int>(SearchTarget::DarkMoon), kPhaseDark);
+    cboTarget->setItemData(FindSearchTargetRow(SearchTarget::FullMoon)->stored, kPhaseFull);
+    cboTarget->setItemData(FindSearchTargetRow(SearchTarget::DarkMoon)->stored, kPhaseDark);
     connect(cmdSearch, &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
     connect(cboTarget, &QComboBox::activated, this, &frmMain::cboTarget_Click);
     for (QRadioButton* option : {optNext, optPrevious})
@@ -55,18 +56,17 @@ void frmMain::optNextPrevious_Click()
 
 SearchTarget frmMain::SelectedTarget() const
 {
-    const int index = cboTarget->currentIndex();
-    return index >= 0 && index < kSearchTargetCount ? static_cast<SearchTarget>(index) : SearchTarget::FullMoon;
+    return SearchTargetAt(cboTarget->currentIndex()).value_or(SearchTarget::FullMoon);
 }
 
 void frmMain::RefreshElementAnimalTargets()
 {
     const ElementAnimalChoice choice{cboElement->currentIndex(), cboAnimal->currentIndex()};
-    for (const SearchTarget t :
-         {SearchTarget::ElementAnimalDay, SearchTarget::ElementAnimalMonth, SearchTarget::ElementAnimalYear}) {
-        const bool chosen = t == SelectedTarget();
-        cboTarget->setItemText(static_cast<int>(t),
-                               Q(ElementAnimalTargetText(t, chosen ? choice : ElementAnimalChoice{}, settings_.country)));
+    for (const SearchTargetRow& row : SearchTargetRows()) {
+        if (row.kind != TargetKind::ElementAnimal) continue;
+        const bool chosen = row.target == SelectedTarget();
+        cboTarget->setItemText(row.stored, Q(ElementAnimalTargetText(row.target, chosen ? choice : ElementAnimalChoice{},
+                                                                     settings_.country)));
     }
 }
 
@@ -123,30 +123,26 @@ void frmMain::cmdSearch_Click()
     in.next = optNext->isChecked();
     in.choice = {cboElement->currentIndex(), cboAnimal->currentIndex()};
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
-    const SearchOutcome r =
+    const MomentOutcome r =
         RunSearch(dblCurrentAJDate, in, settings_, [this](const std::string& text) { ShowSearching(Q(text)); });
     ShowSearching("");
-    if (!r.found) {
-        ShowSearchRefusal(r.refusal);
+    if (!r.ok()) {
+        ShowRefusal(*platform_.messages, this, r.refusal());
         // The display shows the moment the next search starts from.
         if (dblCurrentAJDate != before) Recalculate(AutoLogReason::None);
         return;
     }
-    FinishSearch(target, r);
+    FinishSearch(target, r.value());
 }
 
-void frmMain::ShowSearchRefusal(const SearchRefusal& refusal)
+void frmMain::FinishSearch(SearchTarget target, const std::optional<NewMoment>& found)
 {
-    if (refusal.icon == MessageIcon::Warning) platform_.messages->Warning(this, Q(refusal.title), Q(refusal.text));
-    else platform_.messages->Plain(this, Q(refusal.title), Q(refusal.text));
-}
-
-void frmMain::FinishSearch(SearchTarget target, const SearchOutcome& r)
-{
-    if (r.found) dblCurrentAJDate = r.ajd;
-    if (r.calendar >= 0) {
-        intCalendar = r.calendar;
-        HighlightCalendar();
+    if (found) {
+        dblCurrentAJDate = found->ajd;
+        if (found->calendar >= 0) {
+            intCalendar = found->calendar;
+            HighlightCalendar();
+        }
     }
     if (ClearsShowCJDs(target)) {
         chkShowCJDs->setChecked(false);
@@ -182,16 +178,17 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
     ShowSearching("");
     multipleElementAnimal_ = window->Criteria().ToIndexes();
 
-    SearchOutcome r;
-    if (!window->blnCancel) {
-        r = WithinRange(FoundDay(window->lngCJDN, settings_.refLongitude));
-        if (!r.found) {
-            ShowSearchRefusal(r.refusal);
-            return;
-        }
+    if (window->blnCancel) {
+        // The moment stays, but the display is redone without the CJD lines.
+        FinishSearch(target, std::nullopt);
+        return;
     }
-    // Cancelled: the moment stays, but the display is redone without the CJD lines.
-    FinishSearch(target, r);
+    const MomentOutcome r = WithinRange(FoundDay(window->lngCJDN, settings_.refLongitude));
+    if (!r.ok()) {
+        ShowRefusal(*platform_.messages, this, r.refusal());
+        return;
+    }
+    FinishSearch(target, r.value());
 }
 
 bool frmMain::MultipleSearchCancelled() const

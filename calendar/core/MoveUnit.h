@@ -1,10 +1,7 @@
-// The units of a move: the items of the main window's step list, in list order. The numbers are
-// the list indices kept in the state file, so they never change.
+// The units of a move. Each number is the unit's list index, kept in the state file, so it never
+// changes; a new unit takes the next number. Its list text and its step are its row in
+// navigation/MoveUnits.cpp.
 #pragma once
-
-#include <array>
-#include <string>
-#include <string_view>
 
 namespace orlun {
 
@@ -26,22 +23,7 @@ enum class MoveUnit : int {
     ARCMonth = 14,
     ARCYear = 15,
 };
+// The number of units; the row table is checked to hold each of them once.
 inline constexpr int kMoveUnitCount = 16;
-static_assert(static_cast<int>(MoveUnit::ARCYear) == kMoveUnitCount - 1);
-
-// The list texts; the two ARC units name the reference zone: "ARC month (CCT)".
-inline std::string MoveUnitText(MoveUnit unit, std::string_view zoneCode)
-{
-    static constexpr std::array<std::string_view, kMoveUnitCount> kTexts = {
-        "minute",     "hour",       "day",
-        "CE month",   "CE year",    "CE century",
-        "CHL month",  "CHL year",   "60-year cycle (CHL)",
-        "CHS solar term", "CHS year", "60-year cycle (CHS)",
-        "60-day cycle", "80-year cycle (JC)", "ARC month", "ARC year"};
-    std::string text(kTexts[static_cast<int>(unit)]);
-    if (unit == MoveUnit::ARCMonth || unit == MoveUnit::ARCYear)
-        text += " (" + std::string(zoneCode) + ")";
-    return text;
-}
 
 } // namespace orlun

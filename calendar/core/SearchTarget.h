@@ -1,9 +1,7 @@
-// The targets of a search: the items of the main window's target list, in list order. The numbers
-// are the list indices kept in the state file, so they never change.
+// The targets of a search. Each number is the target's list index, kept in the state file, so it
+// never changes; a new target takes the next number. Its list text and its search are its row in
+// search/SearchTargets.cpp.
 #pragma once
-
-#include <array>
-#include <string_view>
 
 namespace orlun {
 
@@ -31,39 +29,7 @@ enum class SearchTarget : int {
     MultipleElementAnimalDay = 20,
     IntercalaryMonth = 21,
 };
+// The number of targets; the row table is checked to hold each of them once.
 inline constexpr int kSearchTargetCount = 22;
-static_assert(static_cast<int>(SearchTarget::IntercalaryMonth) == kSearchTargetCount - 1);
-
-// The list texts, as the list shows them before a selection adds the element and animal to the
-// three element-animal items.
-inline constexpr std::array<std::string_view, kSearchTargetCount> kSearchTargetTexts = {
-    "Full moon",
-    "Dark moon",
-    "Lunar quarter",
-    "Lunar new year",
-    "Winter solstice",
-    "Vernal equinox",
-    "Summer solstice",
-    "Autumnal equinox",
-    "Solstice or equinox",
-    "Solar term",
-    "Solar term + dark moon",
-    "Solar term + full moon",
-    "Winter solstice + dark moon",
-    "Solstice/equinox + dark moon",
-    "Solstice/equinox + full moon",
-    "Element-animal day",
-    "Element-animal month",
-    "Element-animal year",
-    "Triple coincidence day",
-    "Same element-animal day and month",
-    "Multiple element-animal day",
-    "Intercalary month",
-};
-
-inline constexpr std::string_view SearchTargetText(SearchTarget target)
-{
-    return kSearchTargetTexts[static_cast<int>(target)];
-}
 
 } // namespace orlun

@@ -15,9 +15,9 @@ bool SameDisplayedMinute(double ajd, double otherAJD)
 
 namespace {
 
-ConvertResult Refused(ConvertResult r, int code)
+ConvertResult Refused(ConvertResult r, DateEntryError code)
 {
-    if (code == kEntryTooLate) {
+    if (code == DateEntryError::TooLate) {
         r.outcome = ConvertOutcome::OutOfRange;
         r.range = RangeCheck::TooLate;
     } else {
@@ -41,12 +41,12 @@ ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
 {
     ConvertResult r;
     r.plusMinus = Trim(entry.plusMinus);
-    if (!r.plusMinus.empty() && !IsValidPlusMinus(r.plusMinus)) return Refused(r, kEntryInvalidPlusMinus);
+    if (!r.plusMinus.empty() && !IsValidPlusMinus(r.plusMinus)) return Refused(r, DateEntryError::InvalidPlusMinus);
     DateEntry e = entry;
     e.plusMinus = r.plusMinus;
     r.parse = ParseDate(e, settings, ask);
     r.parsed = true;
-    if (r.parse.errorCode > 0) return Refused(r, r.parse.errorCode);
+    if (r.parse.errorCode != DateEntryError::None) return Refused(r, r.parse.errorCode);
     double ajd = r.parse.ajd;
     if (!r.plusMinus.empty()) {
         // A negative amount reverses the direction.

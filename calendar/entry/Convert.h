@@ -17,7 +17,7 @@ enum class ConvertOutcome {
 
 struct ConvertResult {
     ConvertOutcome outcome = ConvertOutcome::EntryError;
-    int errorCode = kEntryOK;
+    DateEntryError errorCode = DateEntryError::None;
     RangeCheck range = RangeCheck::InRange;
     double ajd = 0;
     bool parsed = false;   // ParseDate ran: its fields are in parse.fields

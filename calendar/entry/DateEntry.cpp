@@ -42,19 +42,19 @@ std::string WithoutCommasAndBlanks(const std::string& text)
 
 // A calendar branch's outcome: an error code, or the day number of the entered date.
 struct DayOutcome {
-    int code = kEntryOK;
+    DateEntryError code = DateEntryError::None;
     int32_t jdn = 0;
 };
 
-DayOutcome Refused(int code) { return {code, 0}; }
+DayOutcome Refused(DateEntryError code) { return {code, 0}; }
 
 DayOutcome CheckedDay(int32_t jdn)
 {
-    if (jdn < kMinJDN) return Refused(kEntryTooEarly);
-    return {kEntryOK, jdn};
+    if (jdn < kMinJDN) return Refused(DateEntryError::TooEarly);
+    return {DateEntryError::None, jdn};
 }
 
-DayOutcome WesternDay(const std::string& datePart, char letter, int invalidCode)
+DayOutcome WesternDay(const std::string& datePart, char letter, DateEntryError invalidCode)
 {
     const WesternReading reading =
         ParseWesternDate(datePart, letter == 'J' ? WesternCalendar::Julian : WesternCalendar::Gregorian);
@@ -66,7 +66,7 @@ DayOutcome ARCDay(const std::string& datePart)
 {
     const std::optional<ARCDate> arc = ParseARCDateFields(datePart);
     const std::optional<DayNumber> day = arc ? ARCToJDN(*arc) : std::nullopt;
-    if (!day) return Refused(kEntryInvalidARC);
+    if (!day) return Refused(DateEntryError::InvalidARC);
     return CheckedDay(day->value());
 }
 
@@ -105,25 +105,25 @@ bool OverseasYearToCyclePosition(const std::string& datePart, std::string& rebui
 // A well-formed Chinese date whose year lies outside the supported years is refused as too
 // early or too late, not as malformed: the user typed it correctly. Fields that no date can
 // hold leave the refusal to the reader's own code.
-int YearOutsideRange(int64_t cycle, int position, int epoch)
+DateEntryError YearOutsideRange(int64_t cycle, int position, int epoch)
 {
-    if (position < 1 || position > 60) return kEntryOK;
+    if (position < 1 || position > 60) return DateEntryError::None;
     const int64_t year = YearOfCyclePos(cycle, position, epoch);
-    if (year < kMinChineseYear) return kEntryTooEarly;
-    if (year > kMaxChineseYear) return kEntryTooLate;
-    return kEntryOK;
+    if (year < kMinChineseYear) return DateEntryError::TooEarly;
+    if (year > kMaxChineseYear) return DateEntryError::TooLate;
+    return DateEntryError::None;
 }
 
-int CHLYearOutsideRange(const ChineseLunarDate& rec, int epoch)
+DateEntryError CHLYearOutsideRange(const ChineseLunarDate& rec, int epoch)
 {
     const bool wellFormed = rec.month.ok() && rec.day >= 1 && rec.day <= 30;
-    return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
+    return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : DateEntryError::None;
 }
 
-int CHSYearOutsideRange(const ChineseSolarDate& rec, int epoch)
+DateEntryError CHSYearOutsideRange(const ChineseSolarDate& rec, int epoch)
 {
     const bool wellFormed = rec.term >= 1 && rec.term <= 24 && rec.day >= 1 && rec.day <= 16;
-    return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : kEntryOK;
+    return wellFormed ? YearOutsideRange(rec.cycle, rec.position, epoch) : DateEntryError::None;
 }
 
 DayOutcome LunarEntryDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
@@ -134,24 +134,24 @@ DayOutcome LunarEntryDay(const std::string& datePart, const DateEntry& f, const 
         // In China a date may also name its year by the overseas Chinese count.
         std::string rebuilt;
         if (!ProfileOf(s.country).chineseYearForms || !OverseasYearToCyclePosition(text, rebuilt))
-            return Refused(kEntryInvalidCHL);
+            return Refused(DateEntryError::InvalidCHL);
         rec = ParseCHLDateStr(rebuilt);
-        if (!rec) return Refused(kEntryInvalidCHL);
+        if (!rec) return Refused(DateEntryError::InvalidCHL);
     }
-    if (const int outside = CHLYearOutsideRange(*rec, s.epoch); outside != kEntryOK) return Refused(outside);
+    if (const DateEntryError outside = CHLYearOutsideRange(*rec, s.epoch); outside != DateEntryError::None) return Refused(outside);
     const auto found = ChLDateToJDN(*rec, s);
-    if (found.result == CHLResult::DayBeyondMonth) return Refused(kEntryCHLDayBeyondMonth);
-    if (!found.found()) return Refused(kEntryInvalidCHL);
+    if (found.result == CHLResult::DayBeyondMonth) return Refused(DateEntryError::CHLDayBeyondMonth);
+    if (!found.found()) return Refused(DateEntryError::InvalidCHL);
     return CheckedDay(found.day.value());
 }
 
 DayOutcome SolarEntryDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
 {
     const std::optional<ChineseSolarDate> rec = ParseCHSDateStr(WithElementAnimal(datePart, f, s.country));
-    if (!rec) return Refused(kEntryInvalidCHS);
-    if (const int outside = CHSYearOutsideRange(*rec, s.epoch); outside != kEntryOK) return Refused(outside);
+    if (!rec) return Refused(DateEntryError::InvalidCHS);
+    if (const DateEntryError outside = CHSYearOutsideRange(*rec, s.epoch); outside != DateEntryError::None) return Refused(outside);
     const std::optional<DayNumber> day = ChSDateToJDN(*rec, s);
-    if (!day) return Refused(kEntryInvalidCHS);
+    if (!day) return Refused(DateEntryError::InvalidCHS);
     return CheckedDay(day->value());
 }
 
@@ -183,7 +183,7 @@ void SetCalendar(ParseResult& r, int row)
 void FinishCalendarDate(ParseResult& r, const DayOutcome& day, int row, int defaultZone,
                         const CalendarSettings& s)
 {
-    if (day.code != kEntryOK) {
+    if (day.code != DateEntryError::None) {
         r.errorCode = day.code;
         return;
     }
@@ -192,7 +192,7 @@ void FinishCalendarDate(ParseResult& r, const DayOutcome& day, int row, int defa
     if (f.zoneIndex == kNoZone) f.zoneIndex = defaultZone;
     const int minutes = ParseTimeOfDay(f.time);
     if (minutes < 0) {
-        r.errorCode = kEntryInvalidTime;
+        r.errorCode = DateEntryError::InvalidTime;
         return;
     }
     const double local = day.jdn + minutes / 1440.0;
@@ -214,7 +214,7 @@ void FinishDayCount(ParseResult& r, Branch branch, const std::string& datePart, 
         row = kRowCJDL;
     }
     if (ajd < kMinAJD) {
-        r.errorCode = kEntryTooEarly;
+        r.errorCode = DateEntryError::TooEarly;
         return;
     }
     SetCalendar(r, row);
@@ -282,19 +282,19 @@ size_t DesignationAt(std::string& work, ParseResult& r, bool innerBlanks, const 
     return at;
 }
 
-// The separators a date of its kind may not hold: kEntryOK or the error code.
-int SeparatorError(const std::string& work)
+// The separators a date of its kind may not hold: DateEntryError::None or the error code.
+DateEntryError SeparatorError(const std::string& work)
 {
     if (Contains(work, "CJDC") || Contains(work, "CJDL") || Contains(work, "AJD")) {
         size_t dashes = 0;
         for (const char c : work)
             if (c == '-') ++dashes;
-        if (dashes > 1) return kEntryInvalidDayCount;
+        if (dashes > 1) return DateEntryError::InvalidDayCount;
     } else if (Contains(work, "/") || Contains(work, ".")) {
-        return kEntrySeparator;
+        return DateEntryError::Separator;
     }
-    if (Contains(work, ":")) return kEntryTimeInDate;
-    return kEntryOK;
+    if (Contains(work, ":")) return DateEntryError::TimeInDate;
+    return DateEntryError::None;
 }
 
 // Reads the date part by the calendar its designation names.
@@ -307,10 +307,10 @@ void ReadByCalendar(ParseResult& r, const std::string& work, size_t designationA
         FinishCalendarDate(r, ARCDay(datePart), GetCalendar("ARC"), kGMTZone, settings);
         break;
     case Branch::CE:
-        FinishCalendarDate(r, WesternDay(datePart, 'G', kEntryInvalidCE), kRowCE, kGMTZone, settings);
+        FinishCalendarDate(r, WesternDay(datePart, 'G', DateEntryError::InvalidCE), kRowCE, kGMTZone, settings);
         break;
     case Branch::JC:
-        FinishCalendarDate(r, WesternDay(datePart, 'J', kEntryInvalidJC), kRowJC, kGMTZone, settings);
+        FinishCalendarDate(r, WesternDay(datePart, 'J', DateEntryError::InvalidJC), kRowJC, kGMTZone, settings);
         break;
     case Branch::CHL:
         FinishCalendarDate(r, LunarEntryDay(datePart, f, settings), kRowCHL, kReferenceZone, settings);
@@ -324,7 +324,7 @@ void ReadByCalendar(ParseResult& r, const std::string& work, size_t designationA
         FinishDayCount(r, branch, datePart, settings);
         break;
     case Branch::None:
-        r.errorCode = kEntryUnparsed;
+        r.errorCode = DateEntryError::Unparsed;
         break;
     }
 }
@@ -337,7 +337,7 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
     r.fields = entry;
     DateEntry& f = r.fields;
     if (f.zoneIndex != kGMTZone && f.zoneIndex != kReferenceZone) f.zoneIndex = kNoZone;
-    const auto fail = [&r](int code) {
+    const auto fail = [&r](DateEntryError code) {
         r.errorCode = code;
         return r;
     };
@@ -346,19 +346,28 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
     // a date without designation is only questioned when it is a single word.
     f.date = UpperCase(Trim(entry.date, " "));
     const bool innerBlanks = Contains(f.date, " ");
-    if (f.date.empty() && f.plusMinus.empty()) return fail(kEntryNoDate);
+    if (f.date.empty() && f.plusMinus.empty()) return fail(DateEntryError::NoDate);
     std::string work = DateTextToRead(r);
-    if (work.empty() || !((work[0] >= '0' && work[0] <= '9') || work[0] == '-')) return fail(kEntryNoDate);
+    if (work.empty() || !((work[0] >= '0' && work[0] <= '9') || work[0] == '-')) return fail(DateEntryError::NoDate);
 
     const size_t designationAt = DesignationAt(work, r, innerBlanks, ask);
-    if (designationAt == std::string::npos) return fail(kEntryNoCalendar);
-    if (const int error = SeparatorError(work); error != kEntryOK) return fail(error);
+    if (designationAt == std::string::npos) return fail(DateEntryError::NoCalendar);
+    if (const DateEntryError error = SeparatorError(work); error != DateEntryError::None) return fail(error);
 
     f.time = Trim(f.time, " ");
     if (f.time.empty()) f.time = kNoon;
     ReadByCalendar(r, work, designationAt, settings);
-    if (r.errorCode != kEntryOK) r.ajd = 0;
+    if (r.errorCode != DateEntryError::None) r.ajd = 0;
     return r;
+}
+
+Outcome<double> StartingMoment(const ParseResult& parsed, Country country)
+{
+    if (parsed.errorCode != DateEntryError::None) return DateEntryRefusal(parsed.errorCode, country);
+    const RangeCheck range = CheckDateRange(parsed.ajd);
+    if (range != RangeCheck::InRange)
+        return Refusal{kDateRangeTitle, DateRangeMessage(range), MessageIcon::Warning, AfterRefusal::RetypeDate};
+    return parsed.ajd;
 }
 
 } // namespace orlun

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "calendar/core/CalendarRows.h"
+#include "calendar/core/Outcome.h"
 #include "calendar/entry/DateCopy.h"
 #include "calendar/entry/DateEntryMessages.h"
 #include "calendar/entry/DateEntryNumbers.h"
@@ -38,7 +39,7 @@ struct DateEntry {
 };
 
 struct ParseResult {
-    int errorCode = kEntryOK;   // 0 success, else a DateEntryError
+    DateEntryError errorCode = DateEntryError::None; // None: success
     double ajd = 0;             // the moment; meaningful only on success
     DateEntry fields;           // the fields after the parse, to be written back
     bool copiedDisplayedDate = false; // the displayed date of the current calendar was taken
@@ -61,6 +62,11 @@ using CalendarQuestion = std::function<bool(const std::string& question)>;
 // animal names are those of settings.country, as the list shows them.
 ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings,
                       const CalendarQuestion& ask);
+
+// The moment a parsed entry names for a move or a search to start from: the entry's moment within
+// the admissible range, or the refusal of the entry error or of the range (both return to the
+// date field).
+Outcome<double> StartingMoment(const ParseResult& parsed, Country country);
 
 // The row of a designation: the first row whose primary designation equals the name, else the
 // first whose alternative does, else -1. "ARC" and "ARCGMT" give 7, "ARCCCT" 8.

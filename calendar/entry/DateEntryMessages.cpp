@@ -25,49 +25,56 @@ std::string CHLDateMessage(Country country)
 
 } // namespace
 
-std::string DateEntryErrorMessage(int code, Country country)
+std::string DateEntryErrorMessage(DateEntryError code, Country country)
 {
     switch (code) {
-    case kEntryNoDate:
+    case DateEntryError::NoDate:
         return "No date specified.";
-    case kEntryNoCalendar:
+    case DateEntryError::NoCalendar:
         return "Calendar must be specified (one of CHL, CHS, CE, JC, ARC, CJDL, CJDC, AJD).";
-    case kEntryTimeInDate:
+    case DateEntryError::TimeInDate:
         return "Time specification not permitted in date string.";
-    case kEntryInvalidTime:
+    case DateEntryError::InvalidTime:
         return "Invalid time specification.  Times must be, e.g., 23:50.";
-    case kEntrySeparator:
+    case DateEntryError::Separator:
         return "Date separator must be a dash, '-'.";
-    case kEntryInvalidCE:
+    case DateEntryError::InvalidCE:
         return "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day";
-    case kEntryInvalidJC:
+    case DateEntryError::InvalidJC:
         return "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day";
-    case kEntryInvalidCHL:
+    case DateEntryError::InvalidCHL:
         return CHLDateMessage(country);
-    case kEntryInvalidCHS:
+    case DateEntryError::InvalidCHS:
         return std::string("Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day") + kCrLf;
-    case kEntryInvalidDayCount:
+    case DateEntryError::InvalidDayCount:
         return "Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD.";
-    case kEntryInvalidARC:
+    case DateEntryError::InvalidARC:
         return "Invalid ARC date.  ARC dates must be in ISO 8601 format: year-month-day";
-    case kEntryUnparsed:
+    case DateEntryError::Unparsed:
         return "Error when parsing date string.";
-    case kEntryCHLDayBeyondMonth:
+    case DateEntryError::CHLDayBeyondMonth:
         return "Invalid CHL date.  Day number exceeds number of days in the month.";
-    case kEntryInvalidPlusMinus:
+    case DateEntryError::InvalidPlusMinus:
         return "Invalid plus/minus days.";
-    case kEntryTooEarly:
+    case DateEntryError::TooEarly:
         return "Date too early.";
-    case kEntryTooLate:
+    case DateEntryError::TooLate:
         return DateRangeMessage(RangeCheck::TooLate);
-    default:
-        return "";
+    case DateEntryError::None:
+        break;
     }
+    return "";
 }
 
-const char* DateEntryErrorTitle(int code)
+const char* DateEntryErrorTitle(DateEntryError code)
 {
-    return code == kEntryTooLate ? kDateRangeTitle : kDateEntryErrorTitle;
+    return code == DateEntryError::TooLate ? kDateRangeTitle : kDateEntryErrorTitle;
+}
+
+Refusal DateEntryRefusal(DateEntryError code, Country country)
+{
+    return {DateEntryErrorTitle(code), DateEntryErrorMessage(code, country), MessageIcon::Warning,
+            AfterRefusal::RetypeDate};
 }
 
 RangeCheck CheckDateRange(double ajd)

@@ -1,34 +1,31 @@
 #include "calendar/navigation/MoveLimits.h"
 
 #include "calendar/core/Limits.h"
+#include "calendar/navigation/MoveRefusal.h"
 
 namespace orlun {
 
-std::optional<MoveRefusal> RangeExceeded(double ajd)
+namespace {
+
+Refusal OutOfRange(const char* text)
 {
-    if (ajd < kMinAJD)
-        return MoveRefusal{kOutOfRangeTitle, "Earliest date exceeded.", MessageIcon::Warning,
-                           RefusalEffect::EndNow};
-    if (ajd > kMaxAJD)
-        return MoveRefusal{kOutOfRangeTitle, "Latest date exceeded.", MessageIcon::Warning,
-                           RefusalEffect::EndNow};
+    return {kOutOfRangeTitle, text, MessageIcon::Warning, AfterRefusal::EndNow};
+}
+
+} // namespace
+
+std::optional<Refusal> RangeExceeded(double ajd)
+{
+    if (ajd < kMinAJD) return OutOfRange("Earliest date exceeded.");
+    if (ajd > kMaxAJD) return OutOfRange("Latest date exceeded.");
     return std::nullopt;
 }
 
-MoveStepResult OneDayStep(double ajd, bool forward)
+MomentOutcome OneDayStep(double ajd, bool forward)
 {
-    MoveStepResult r;
-    if (forward && ajd + 1 > kMaxAJD) {
-        r.refusal = {kOutOfRangeTitle, "Latest date reached.", MessageIcon::Warning,
-                     RefusalEffect::EndNow};
-    } else if (!forward && ajd - 1 < kMinAJD) {
-        r.refusal = {kOutOfRangeTitle, "Earliest date reached.", MessageIcon::Warning,
-                     RefusalEffect::EndNow};
-    } else {
-        r.moved = true;
-        r.ajd = ajd + (forward ? 1.0 : -1.0);
-    }
-    return r;
+    if (forward && ajd + 1 > kMaxAJD) return OutOfRange("Latest date reached.");
+    if (!forward && ajd - 1 < kMinAJD) return OutOfRange("Earliest date reached.");
+    return NewMoment{ajd + (forward ? 1.0 : -1.0), -1};
 }
 
 } // namespace orlun

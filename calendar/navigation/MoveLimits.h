@@ -4,17 +4,16 @@
 
 #include <optional>
 
-#include "calendar/navigation/MoveRefusal.h"
-#include "calendar/navigation/MoveStep.h"
+#include "calendar/core/Outcome.h"
 
 namespace orlun {
 
 // After a step of a repeated move: "Earliest date exceeded." or "Latest date exceeded." when the
 // moment lies outside the admissible range (the move stops; the moment stays on display).
-std::optional<MoveRefusal> RangeExceeded(double ajd);
+std::optional<Refusal> RangeExceeded(double ajd);
 
 // Exactly one day forward or back; "Latest date reached." or "Earliest date reached." when that
 // would leave the admissible range. The current calendar does not change.
-MoveStepResult OneDayStep(double ajd, bool forward);
+MomentOutcome OneDayStep(double ajd, bool forward);
 
 } // namespace orlun

@@ -3,11 +3,10 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "calendar/core/ChineseDate.h"
-#include "calendar/core/MoveUnit.h"
+#include "calendar/navigation/MoveUnits.h"
 
 namespace orlun {
 
@@ -19,8 +18,5 @@ bool KeepLeapApplies(const std::optional<ChineseLunarDate>& shown, MoveUnit unit
 
 // The timer interval of a refresh period text ("0.5", "1", "2", "5"); 1000 for anything else.
 int RefreshPeriodMilliseconds(std::string_view periodText);
-
-// The unit whose list text (MoveUnitText with the zone code) is exactly the text.
-std::optional<MoveUnit> MoveUnitFromText(std::string_view text, std::string_view zoneCode);
 
 } // namespace orlun

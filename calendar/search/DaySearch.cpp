@@ -39,7 +39,7 @@ int32_t NextDayOfPosition(int32_t day, int position, bool next)
     return next ? day + ahead : day - behind;
 }
 
-SearchOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimalChoice& choice, int refLongitude)
+MomentOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimalChoice& choice, int refLongitude)
 {
     const int s = next ? 1 : -1;
     for (int i = 1; i <= kCyclePositions; ++i) {
@@ -49,7 +49,7 @@ SearchOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimal
     return RangeRefusal(next); // not reached: every pair recurs within 60 days
 }
 
-SearchOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSettings& settings,
+MomentOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSettings& settings,
                                       const SearchProgress& progress)
 {
     const int s = next ? 1 : -1;

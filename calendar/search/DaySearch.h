@@ -12,10 +12,10 @@
 namespace orlun {
 
 // The nearest day after (before) the day that matches the choice: at most 60 days away.
-SearchOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimalChoice& choice, int refLongitude);
+MomentOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimalChoice& choice, int refLongitude);
 
 // The nearest triple coincidence day after (before) the day.
-SearchOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSettings& settings,
+MomentOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSettings& settings,
                                       const SearchProgress& progress);
 
 // The first day from the day on (back) whose cycle position is the given one: 0..59 days away.

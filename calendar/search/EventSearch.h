@@ -6,20 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "calendar/core/SearchTarget.h"
 #include "calendar/core/Settings.h"
 #include "calendar/search/ElementAnimalChoice.h"
 #include "calendar/search/SearchOutcome.h"
 #include "calendar/search/SearchProgress.h"
+#include "calendar/search/SearchTargets.h"
 
 namespace orlun {
-
-struct SearchInputs {
-    SearchTarget target = SearchTarget::FullMoon;
-    bool next = true;
-    ElementAnimalChoice choice; // the element and animal lists
-    bool keep30 = false;        // "keep 30th" visible and checked
-};
 
 inline constexpr const char* kNoElementAnimalChosen = "You must specify an element, an animal or both.";
 
@@ -27,12 +20,12 @@ inline constexpr const char* kNoElementAnimalChosen = "You must specify an eleme
 bool UsesMultipleWindow(SearchTarget target);
 // Targets that name the element and animal in their list text.
 bool IsElementAnimalTarget(SearchTarget target);
-// Day targets after which the CJD lines give way to the year's and month's names.
+// Targets after which the CJD lines give way to the year's and month's names: all but the events.
 bool ClearsShowCJDs(SearchTarget target);
 
 // The search from the moment ajd. A result outside the admissible range is refused with the
 // range message, as is a search that runs into an end of the range.
-SearchOutcome RunSearch(double ajd, const SearchInputs& inputs, const CalendarSettings& settings,
+MomentOutcome RunSearch(double ajd, const SearchInputs& inputs, const CalendarSettings& settings,
                         const SearchProgress& progress = {});
 
 // The list text of an element-animal target: "wood-rat (jia-zi) day", "wood- (jia-, yi-) month",

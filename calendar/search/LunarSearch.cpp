@@ -4,6 +4,7 @@
 #include "calendar/chinese/ChineseMoves.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/CalendarRows.h"
+#include "calendar/navigation/MoveRefusal.h"
 #include "calendar/core/TimeScales.h"
 
 namespace orlun {
@@ -21,7 +22,7 @@ CHLDay NewYearOf(ChineseLunarDate& rec, const CalendarSettings& settings)
     return ChLDateToJDN(rec, settings);
 }
 
-SearchOutcome IntercalaryInability(bool next)
+MomentOutcome IntercalaryInability(bool next)
 {
     return Refused(kInabilityTitle, std::string("Unable to ") + (next ? "add a" : "subtract a") + " intercalary month.",
                    MessageIcon::Warning);
@@ -58,7 +59,7 @@ void StepYearPosition(ChineseLunarDate& rec, bool next)
     }
 }
 
-SearchOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const CalendarSettings& settings)
+MomentOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const CalendarSettings& settings)
 {
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
     ChineseLunarDate rec = *start;
@@ -73,7 +74,7 @@ SearchOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, b
     return FoundDay(newYear.day.value(), settings.refLongitude);
 }
 
-SearchOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
+MomentOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
                                        const CalendarSettings& settings, const SearchProgress& progress)
 {
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
@@ -89,7 +90,7 @@ SearchOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& st
     return RangeRefusal(next);
 }
 
-SearchOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
+MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
                                       const CalendarSettings& settings)
 {
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
@@ -104,7 +105,7 @@ SearchOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& sta
     return RangeRefusal(next);
 }
 
-SearchOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, bool keep30,
+MomentOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, bool keep30,
                                      const CalendarSettings& settings)
 {
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
@@ -115,9 +116,7 @@ SearchOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& star
     do {
         if (!CHLMoveMonth(rec, next, keep30, settings)) return IntercalaryInability(next);
     } while (!rec.month.leap);
-    SearchOutcome found = FoundDay(DayOfDate(rec, settings), settings.refLongitude);
-    found.calendar = kRowCHL;
-    return found;
+    return FoundDay(DayOfDate(rec, settings), settings.refLongitude, kRowCHL);
 }
 
 } // namespace orlun

@@ -23,20 +23,20 @@ int32_t DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings
 
 // Next: the new year of the following lunar year. Previous: this year's new year, or the one
 // before when the date is itself a new year's day.
-SearchOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const CalendarSettings& settings);
+MomentOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const CalendarSettings& settings);
 
 // The first day of the next (previous) lunar month, leap months included, whose element-animal
 // matches the choice.
-SearchOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
+MomentOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
                                        const CalendarSettings& settings, const SearchProgress& progress);
 
 // The new year's day of the next (previous) lunar year whose element-animal matches the choice.
-SearchOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
+MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
                                       const CalendarSettings& settings);
 
 // The first day of the next (previous) leap month; never the month the date is in. Makes the CHL
 // calendar the current one.
-SearchOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, bool keep30,
+MomentOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, bool keep30,
                                      const CalendarSettings& settings);
 
 // The year position moved by one, wrapping into the next or previous cycle.

@@ -24,11 +24,11 @@ std::optional<PhaseAt> LastPhase(double ajd)
     return at;
 }
 
-SearchOutcome PhaseInstant(int32_t lunation, int phase) { return FoundAt(GetPhaseTimeUT(lunation, phase).ajd()); }
+MomentOutcome PhaseInstant(int32_t lunation, int phase) { return FoundAt(GetPhaseTimeUT(lunation, phase).ajd()); }
 
 } // namespace
 
-SearchOutcome PhaseSearch(double ajd, int phase, bool next)
+MomentOutcome PhaseSearch(double ajd, int phase, bool next)
 {
     const auto at = LastPhase(ajd);
     if (!at) return RangeRefusal(next);
@@ -40,7 +40,7 @@ SearchOutcome PhaseSearch(double ajd, int phase, bool next)
     return PhaseInstant(at->exact ? n - 1 : n, phase);
 }
 
-SearchOutcome QuarterSearch(double ajd, bool next)
+MomentOutcome QuarterSearch(double ajd, bool next)
 {
     const auto at = LastPhase(ajd);
     if (!at) return RangeRefusal(next);

@@ -5,23 +5,23 @@
 
 namespace orlun {
 
-SearchOutcome RangeRefusal(bool next)
+MomentOutcome RangeRefusal(bool next)
 {
     return Refused(kDateRangeTitle, DateRangeMessage(next ? RangeCheck::TooLate : RangeCheck::TooEarly),
                    MessageIcon::Warning);
 }
 
-SearchOutcome WithinRange(SearchOutcome outcome)
+MomentOutcome WithinRange(MomentOutcome outcome)
 {
-    if (!outcome.found) return outcome;
-    const RangeCheck check = CheckDateRange(outcome.ajd);
+    if (!outcome.ok()) return outcome;
+    const RangeCheck check = CheckDateRange(outcome->ajd);
     if (check == RangeCheck::InRange) return outcome;
     return Refused(kDateRangeTitle, DateRangeMessage(check), MessageIcon::Warning);
 }
 
-SearchOutcome FoundDay(int32_t day, int refLongitude)
+MomentOutcome FoundDay(int32_t day, int refLongitude, int calendar)
 {
-    return FoundAt(CJDCToAJD(NoonOf(day), refLongitude));
+    return NewMoment{CJDCToAJD(NoonOf(day), refLongitude), calendar};
 }
 
 } // namespace orlun

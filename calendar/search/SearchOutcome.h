@@ -4,49 +4,30 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 
-#include "calendar/navigation/MoveRefusal.h"
+#include "calendar/core/Outcome.h"
 
 namespace orlun {
-
-struct SearchRefusal {
-    std::string title; // empty: the application's own title
-    std::string text;
-    MessageIcon icon = MessageIcon::None;
-};
-
-struct SearchOutcome {
-    bool found = false;
-    double ajd = 0;          // the moment found (when found)
-    int calendar = -1;       // the CalendarRow that becomes current; -1 leaves it
-    SearchRefusal refusal;   // why not (when not found)
-};
 
 inline constexpr const char* kSearchTitle = "Search";
 inline constexpr const char* kFailedTitle = "Failed";
 inline constexpr const char* kErrorTitle = "Error";
 
-inline SearchOutcome Refused(std::string title, std::string text, MessageIcon icon)
+// A search refusal: the search ends and the moment stays.
+inline MomentOutcome Refused(std::string title, std::string text, MessageIcon icon)
 {
-    SearchOutcome o;
-    o.refusal = {std::move(title), std::move(text), icon};
-    return o;
+    return Refusal{std::move(title), std::move(text), icon, AfterRefusal::EndNow};
 }
 
-inline SearchOutcome FoundAt(double ajd)
-{
-    SearchOutcome o;
-    o.found = true;
-    o.ajd = ajd;
-    return o;
-}
+// The moment found; the current calendar stays.
+inline MomentOutcome FoundAt(double ajd) { return NewMoment{ajd, -1}; }
 
 // The range message for a search that ran past an end of the admissible days.
-SearchOutcome RangeRefusal(bool next);
+MomentOutcome RangeRefusal(bool next);
 // A found moment outside the admissible range becomes the range message.
-SearchOutcome WithinRange(SearchOutcome outcome);
-// A day result: 12:00 at the reference meridian of that day.
-SearchOutcome FoundDay(int32_t day, int refLongitude);
+MomentOutcome WithinRange(MomentOutcome outcome);
+// A day result: 12:00 at the reference meridian of that day; calendar, when not -1, becomes the
+// current one.
+MomentOutcome FoundDay(int32_t day, int refLongitude, int calendar = -1);
 
 } // namespace orlun

@@ -18,48 +18,15 @@ constexpr int kLastStartIndex = 72;
 constexpr int kDotEvery = 16;
 constexpr std::size_t kMaxLabel = 60;
 
-// Table offsets within a solar year of the quarter terms; -1 stands for any of the four.
-int QuarterOffset(SearchTarget target)
+// A dark or full moon on the first day of a wanted term.
+bool AcceptsTerm(TermPattern wanted, const std::optional<ChineseSolarDate>& solar)
 {
-    switch (target) {
-    case SearchTarget::WinterSolstice: return 0;
-    case SearchTarget::VernalEquinox: return 6;
-    case SearchTarget::SummerSolstice: return 12;
-    case SearchTarget::AutumnalEquinox: return 18;
-    default: return -1;
-    }
-}
-
-bool IsWanted(SearchTarget target, int index)
-{
-    if (target == SearchTarget::SolarTerm) return true;
-    const int offset = QuarterOffset(target);
-    const int m = index % kTermsPerYear;
-    return offset < 0 ? m % 6 == 0 : m == offset;
-}
-
-bool AcceptsTerm(SearchTarget target, const std::optional<ChineseSolarDate>& solar)
-{
-    if (!solar || solar->day != 1) return false;
-    const ChineseSolarDate& chs = *solar;
-    switch (target) {
-    case SearchTarget::SolarTermDarkMoon:
-    case SearchTarget::SolarTermFullMoon: return true;
-    case SearchTarget::WinterSolsticeDarkMoon: return chs.term == 1;
-    default: return (chs.term + 5) % 6 == 0; // terms 1, 7, 13, 19
-    }
-}
-
-int PhaseOf(SearchTarget target)
-{
-    return target == SearchTarget::SolarTermFullMoon || target == SearchTarget::SolsticeEquinoxFullMoon
-               ? kPhaseFull
-               : kPhaseDark;
+    return solar && solar->day == 1 && wanted.Matches(solar->term - 1); // term 1 is the winter solstice
 }
 
 } // namespace
 
-SearchOutcome TermSearch(SearchTarget target, double ajd, bool next, int refLongitude)
+MomentOutcome TermSearch(TermPattern wanted, double ajd, bool next, int refLongitude)
 {
     const double T = AJDToCJDC(ajd, refLongitude);
     const SolarTermTable table = SolarTermsOf(T, TermMethod::TrueSun, refLongitude);
@@ -74,14 +41,13 @@ SearchOutcome TermSearch(SearchTarget target, double ajd, bool next, int refLong
     }
     if (i < 0) return RangeRefusal(next);
     // T lies inside the table's middle year, so the wanted term is never beyond its ends.
-    while (!IsWanted(target, i)) i += next ? 1 : -1;
+    while (!wanted.Matches(i % kTermsPerYear)) i += next ? 1 : -1;
     return FoundAt(CJDCToAJD(table.TermMoment[i], refLongitude));
 }
 
-SearchOutcome CoincidenceSearch(SearchTarget target, double ajd, bool next, const CalendarSettings& settings,
-                                const SearchProgress& progress)
+MomentOutcome CoincidenceSearch(TermPattern wanted, int p, double ajd, bool next,
+                                const CalendarSettings& settings, const SearchProgress& progress)
 {
-    const int p = PhaseOf(target);
     auto n = GetLunation(Moment(ajd));
     if (!n) return RangeRefusal(next);
     ProgressDots dots(progress, ". ", kMaxLabel);
@@ -97,7 +63,7 @@ SearchOutcome CoincidenceSearch(SearchTarget target, double ajd, bool next, cons
         if (CheckDateRange(candidate) != RangeCheck::InRange) return WithinRange(FoundAt(candidate));
         const auto dates = CJDateToChDates(
             Meridian(settings.refLongitude).At(AJDToCJDC(candidate, settings.refLongitude)), settings.epoch);
-        if (dates && AcceptsTerm(target, dates->solar)) return FoundAt(candidate);
+        if (dates && AcceptsTerm(wanted, dates->solar)) return FoundAt(candidate);
         lunation += next ? 1 : -1;
     }
     return Refused(kFailedTitle, kCoincidenceFailure, MessageIcon::None);

@@ -2,23 +2,40 @@
 // or full moons that fall on the day a solar term, a solstice or an equinox begins.
 #pragma once
 
-#include "calendar/core/SearchTarget.h"
+#include "calendar/astro/SolarTermNames.h"
 #include "calendar/core/Settings.h"
 #include "calendar/search/SearchOutcome.h"
 #include "calendar/search/SearchProgress.h"
 
 namespace orlun {
 
-// Items "Winter solstice" .. "Solar term": the instant of the next or previous such term.
-SearchOutcome TermSearch(SearchTarget target, double ajd, bool next, int refLongitude);
+// Which of the 24 terms of a solar year a search wants: those whose place in the year (0 the
+// winter solstice, 6 the vernal equinox, 12 the summer solstice, 18 the autumnal equinox) is
+// offset plus a multiple of every.
+struct TermPattern {
+    int every;
+    int offset;
+    constexpr bool Matches(int placeInYear) const { return (placeInYear - offset) % every == 0; }
+};
+
+inline constexpr int kTermsPerQuarter = 6;
+inline constexpr TermPattern kEveryTerm{1, 0};
+inline constexpr TermPattern kQuarterTerms{kTermsPerQuarter, 0}; // solstices and equinoxes
+inline constexpr TermPattern kWinterSolsticeTerm{kTermsPerYear, 0};
+inline constexpr TermPattern kVernalEquinoxTerm{kTermsPerYear, 6};
+inline constexpr TermPattern kSummerSolsticeTerm{kTermsPerYear, 12};
+inline constexpr TermPattern kAutumnalEquinoxTerm{kTermsPerYear, 18};
+
+// The instant of the next or previous term of the pattern.
+MomentOutcome TermSearch(TermPattern wanted, double ajd, bool next, int refLongitude);
 
 // At most this many dark or full moons are tried by a coincidence search.
 inline constexpr int kMaxCoincidenceCandidates = 1000;
 inline constexpr const char* kCoincidenceFailure = "Cannot find required dark moon.";
 
-// Items "Solar term + dark moon" .. "Solstice/equinox + full moon": the instant of the next or
-// previous dark (full) moon whose CHS date is the first day of a term of the kind wanted.
-SearchOutcome CoincidenceSearch(SearchTarget target, double ajd, bool next, const CalendarSettings& settings,
-                                const SearchProgress& progress);
+// The instant of the next or previous moon of the phase (0 dark, 2 full) whose CHS date is the
+// first day of a term of the pattern.
+MomentOutcome CoincidenceSearch(TermPattern wanted, int phase, double ajd, bool next,
+                                const CalendarSettings& settings, const SearchProgress& progress);
 
 } // namespace orlun

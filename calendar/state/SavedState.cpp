@@ -13,10 +13,11 @@ namespace orlun {
 
 namespace {
 
-// The file keeps these codes as numbers: they must never change.
+// The file keeps these codes as numbers: they must never change (a new unit or target only adds
+// the next number).
 static_assert(kRowCHL == 2 && kRowARCCCT == 8 && kCalendarRowCount == 9);
-static_assert(static_cast<int>(MoveUnit::CHLMonth) == 6 && kMoveUnitCount == 16);
-static_assert(static_cast<int>(SearchTarget::IntercalaryMonth) == 21 && kSearchTargetCount == 22);
+static_assert(static_cast<int>(MoveUnit::CHLMonth) == 6 && kMoveUnitCount >= 16);
+static_assert(static_cast<int>(SearchTarget::IntercalaryMonth) == 21 && kSearchTargetCount >= 22);
 static_assert(static_cast<int>(TermMethod::TrueSun) == 0 && static_cast<int>(TermMethod::MeanSun) == 1);
 
 // A state file is about 1 KB; anything far larger is not one of ours.

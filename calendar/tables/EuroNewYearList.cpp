@@ -40,7 +40,7 @@ bool EuroNewYearList::Flush(std::string& out)
     written_ += pending_.size();
     pending_.clear();
     if (written_ < kMaxListText) return true;
-    message_ = kOutputFull;
+    Stop(kOutputFull);
     return false;
 }
 
@@ -50,7 +50,7 @@ bool EuroNewYearList::Next(std::string& out)
     const WesternDate newYear{first_ + done_, 1, 1, julian_ ? WesternCalendar::Julian : WesternCalendar::Gregorian};
     const int32_t jdn = DateToJDN(newYear).value();
     if (jdn < kMinJDN || jdn > kMaxJDN) {
-        message_ = DateRangeMessage(jdn < kMinJDN ? RangeCheck::TooEarly : RangeCheck::TooLate);
+        Stop(DateRangeMessage(jdn < kMinJDN ? RangeCheck::TooEarly : RangeCheck::TooLate));
         Flush(out);
         return false;
     }

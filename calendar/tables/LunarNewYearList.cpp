@@ -48,7 +48,7 @@ LunarNewYearList::LunarNewYearList(const std::string& displayedCHL, int years, b
     const std::optional<ChineseLunarDate> shown = ParseCHLDateStr(displayedCHL);
     readable_ = shown.has_value();
     if (!readable_) {
-        message_ = kLunarDateInvalid;
+        Stop(kLunarDateInvalid);
         return;
     }
     rec_ = *shown;
@@ -87,7 +87,7 @@ bool LunarNewYearList::Next(std::string& out)
 {
     if (!readable_ || done_ >= total_) return false;
     if (YearOfCyclePos(rec_.cycle, rec_.position, settings_.epoch) > kMaxChineseYear) {
-        message_ = DateRangeMessage(RangeCheck::TooLate); // the list reached the last year
+        Stop(DateRangeMessage(RangeCheck::TooLate)); // the list reached the last year
         return false;
     }
     // The year is tried again with the 29th for a 30th, and with the ordinary month for a leap
@@ -98,7 +98,7 @@ bool LunarNewYearList::Next(std::string& out)
         if (const CHLDay found = ChLDateToJDN(rec_, settings_); found.found()) {
             jdn_ = found.day.value();
             if (jdn_ > kMaxJDN) { // the list ends there, as a typed date would be refused
-                message_ = DateRangeMessage(RangeCheck::TooLate);
+                Stop(DateRangeMessage(RangeCheck::TooLate));
                 return false;
             }
             year += Line(done_);

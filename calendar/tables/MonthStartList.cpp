@@ -57,7 +57,7 @@ bool MonthStartList::Next(std::string& out)
     if (done_ >= total_) return false;
     const int year = first_ + done_++;
     if (year > kMaxChineseYear) {
-        message_ = DateRangeMessage(RangeCheck::TooLate); // the list reached the last year
+        Stop(DateRangeMessage(RangeCheck::TooLate)); // the list reached the last year
         return false;
     }
     if (year < kMinChineseYear) return true;
@@ -70,7 +70,7 @@ bool MonthStartList::Next(std::string& out)
     for (const LunarMonth& m : nian.months) {
         // The list ends where the supported days end, as a typed date would be refused there.
         if (m.start > kMaxJDN) {
-            message_ = DateRangeMessage(RangeCheck::TooLate);
+            Stop(DateRangeMessage(RangeCheck::TooLate));
             return false;
         }
         if (m.start < kMinJDN || (leapOnly_ && !m.leap)) continue;

@@ -2,7 +2,10 @@
 // the list has come and may stop it between years; the command line runs it to its end.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "calendar/core/Refusal.h"
 
 namespace orlun {
 
@@ -16,12 +19,20 @@ public:
     // Years done and years asked for, for a progress indication.
     int Done() const { return done_; }
     int Total() const { return total_; }
-    // Why the list ended early, in the words of a message box ("" when it did not).
-    const std::string& Message() const { return message_; }
+    // Why the list ended early: a warning whose title the window gives, after which the list
+    // keeps the years it has; none when the list did not end early.
+    const std::optional<Refusal>& Stopped() const { return stopped_; }
+    // Its text, "" when the list did not end early.
+    std::string Message() const { return stopped_ ? stopped_->text : std::string(); }
 
 protected:
+    void Stop(std::string text)
+    {
+        stopped_ = Refusal{"", std::move(text), MessageIcon::Warning, AfterRefusal::ListEnds};
+    }
+
     std::string heading_;
-    std::string message_;
+    std::optional<Refusal> stopped_;
     int done_ = 0;
     int total_ = 0;
 };

@@ -103,12 +103,12 @@ TEST(KoreaEntry, AChineseDateIsReadAtItsMeridian)
         entry.date = "79-40-04-01 CHL";
         const CalendarSettings settings = SettingsForCountry(c.country);
         const ParseResult r = ParseDate(entry, settings, [](const std::string&) { return true; });
-        ASSERT_EQ(r.errorCode, kEntryOK) << CountryName(c.country);
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << CountryName(c.country);
         const DayNumber day = Meridian(settings.refLongitude).LocalTimeOf(Moment(r.ajd)).day();
         EXPECT_EQ(day.value(), c.day) << CountryName(c.country);
     }
     // The overseas Chinese year is read in China only.
     DateEntry overseas;
     overseas.date = "4720-4-1 CHL";
-    EXPECT_EQ(ParseDate(overseas, SettingsForCountry(kKorea), {}).errorCode, kEntryInvalidCHL);
+    EXPECT_EQ(ParseDate(overseas, SettingsForCountry(kKorea), {}).errorCode, DateEntryError::InvalidCHL);
 }

@@ -1,8 +1,8 @@
 #include "NameTables.h"
 
-#include "calendar/core/MoveUnit.h"
-#include "calendar/core/SearchTarget.h"
 #include "calendar/native/Language.h"
+#include "calendar/navigation/MoveUnits.h"
+#include "calendar/search/SearchTargets.h"
 #include "tools/orlun-cli/CliMoveUnits.h"
 
 namespace orlun::complgen {
@@ -10,8 +10,7 @@ namespace orlun::complgen {
 std::vector<std::string> MoveUnitNames(Country country)
 {
     std::vector<std::string> names;
-    for (int i = 0; i < kMoveUnitCount; ++i)
-        names.push_back(MoveUnitText(static_cast<MoveUnit>(i), CountryZoneCode(country)));
+    for (const MoveUnitRow& row : MoveUnitRows()) names.push_back(MoveUnitText(row.unit, CountryZoneCode(country)));
     names.emplace_back(cli::kOneDayUnit);
     return names;
 }
@@ -19,10 +18,8 @@ std::vector<std::string> MoveUnitNames(Country country)
 std::vector<std::string> SearchTargetNames()
 {
     std::vector<std::string> names;
-    for (int i = 0; i < kSearchTargetCount; ++i) {
-        const auto target = static_cast<SearchTarget>(i);
-        if (target != SearchTarget::MultipleElementAnimalDay) names.emplace_back(SearchTargetText(target));
-    }
+    for (const SearchTargetRow& row : SearchTargetRows())
+        if (row.target != SearchTarget::MultipleElementAnimalDay) names.emplace_back(row.text);
     return names;
 }
 

@@ -35,17 +35,17 @@ ElementAnimalChoice ChoiceOption(const std::string& text, Country country)
     return c;
 }
 
-int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings, Output& out)
+int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings, Output& out)
 {
-    if (!outcome.found) {
-        out.Refusal(outcome.refusal.title, WithLineFeeds(outcome.refusal.text));
+    if (!outcome.ok()) {
+        out.Refusal(outcome.refusal().title, WithLineFeeds(outcome.refusal().text));
         return 1;
     }
-    WriteDisplayLines(BuildDisplayTexts(outcome.ajd, settings), out);
+    WriteDisplayLines(BuildDisplayTexts(outcome->ajd, settings), out);
     return 0;
 }
 
-SearchOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
+MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
                               bool fromToday, const CalendarSettings& settings)
 {
     if (!criteria.AnySpecified()) return Refused(kInvalidInputTitle, kNothingSpecified, MessageIcon::Warning);

@@ -20,11 +20,11 @@ int AnimalOption(const std::string& name, Country country);
 ElementAnimalChoice ChoiceOption(const std::string& text, Country country);
 
 // Every display line of the found moment (exit 0), or "TITLE: TEXT" (exit 1).
-int PrintOutcome(const SearchOutcome& outcome, const CalendarSettings& settings, Output& out);
+int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings, Output& out);
 
 // The multiple element-animal search from the moment, as its window runs it; within is an index
 // of kWithinTexts.
-SearchOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
+MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
                               bool fromToday, const CalendarSettings& settings);
 
 } // namespace orlun::cli

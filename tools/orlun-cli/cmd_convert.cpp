@@ -67,7 +67,7 @@ bool ReportOutcome(const ConvertResult& r, Country country, Output& out)
 {
     switch (r.outcome) {
     case ConvertOutcome::EntryError:
-        out.Message("error " + std::to_string(r.errorCode) + ": " +
+        out.Message("error " + std::to_string(static_cast<int>(r.errorCode)) + ": " +
                     WithLineFeeds(DateEntryErrorMessage(r.errorCode, country)));
         return false;
     case ConvertOutcome::OutOfRange:

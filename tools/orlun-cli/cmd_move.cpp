@@ -9,6 +9,7 @@
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 #include "calendar/presentation/DisplayModel.h"
 
 namespace orlun::cli {
@@ -23,7 +24,7 @@ struct Start {
 };
 
 // The message as "TITLE: TEXT"; a message without a title of its own bears the program's.
-int Refuse(const MoveRefusal& refusal, Output& out)
+int Refuse(const Refusal& refusal, Output& out)
 {
     out.Refusal(refusal.title, refusal.text);
     return 1;
@@ -43,15 +44,12 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
     DateEntry entry;
     entry.date = *given.date;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
-    if (parsed.errorCode != kEntryOK) {
-        out.Refusal(DateEntryErrorTitle(parsed.errorCode), DateEntryErrorMessage(parsed.errorCode, settings.country));
+    const Outcome<double> start = StartingMoment(parsed, settings.country);
+    if (!start.ok()) {
+        Refuse(start.refusal(), out);
         return std::nullopt;
     }
-    if (const RangeCheck range = CheckDateRange(parsed.ajd); range != RangeCheck::InRange) {
-        out.Refusal(kDateRangeTitle, DateRangeMessage(range));
-        return std::nullopt;
-    }
-    return Start{parsed.ajd, parsed.fields.currentCalendar};
+    return Start{start.value(), parsed.fields.currentCalendar};
 }
 
 } // namespace
@@ -87,11 +85,11 @@ int RunMove(const std::vector<std::string>& rawArgs, Output& out)
     int calendar = start->calendar;
     out.Begin(kDisplayLinesTable);
     for (int64_t i = 0; i < steps; ++i) {
-        const MoveStepResult r =
+        const MomentOutcome r =
             oneDay ? OneDayStep(ajd, inputs.forward) : MoveStep(ajd, inputs, settings);
-        if (!r.moved) return Refuse(r.refusal, out);
-        ajd = r.ajd;
-        if (r.calendar >= 0) calendar = r.calendar;
+        if (!r.ok()) return Refuse(r.refusal(), out);
+        ajd = r->ajd;
+        if (r->calendar >= 0) calendar = r->calendar;
         WriteLine(ajd, calendar, settings, out);
         if (steps > 1) {
             if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded, out);

@@ -147,6 +147,31 @@ private slots:
         QVERIFY(Child<QGroupBox>(w, "fraStopPauseResume")->isHidden());
     }
 
+    // A typed starting date that is refused leaves the moment and makes no step.
+    void aRefusedStartingDateMakesNoStep()
+    {
+        const struct {
+            const char* date;
+            const char* title;
+            const char* text;
+        } cases[] = {
+            {"2011/10/15 CE", "Invalid date or time entry", "Date separator must be a dash, '-'."},
+            {"3000-01-02 CE", "Date out of range", "Date is later than 3000-01-01 CE."},
+        };
+        for (const auto& c : cases) {
+            FakePlatform fake;
+            frmMain w(fake.platform);
+            w.Form_Load();
+            const double before = w.dblCurrentAJDate;
+            Move(w, c.date, kDay, true, false);
+            QCOMPARE(fake.messages.shown.size(), 1);
+            QCOMPARE(fake.messages.shown[0].kind, QString("warning"));
+            QCOMPARE(fake.messages.shown[0].title, QString(c.title));
+            QCOMPARE(fake.messages.shown[0].text, QString(c.text));
+            QCOMPARE(w.dblCurrentAJDate, before);
+        }
+    }
+
     void theRangeTestStopsAfterShowingTheFirstMomentBeyond()
     {
         FakePlatform fake;
@@ -197,6 +222,26 @@ private slots:
         fake.events.script = {[&] { w.Clock_Timer(); }, [&] { w.cmdStop_Click(); }};
         QTest::mouseClick(Child<QPushButton>(w, "cmdMove"), Qt::LeftButton);
         QVERIFY(Line(w, "lblChineseLunarDate_1").startsWith("79-37-05-30 CHL"));
+    }
+
+    // The step list holds the units at the numbers the state file keeps; the ARC units name the
+    // zone of the country chosen.
+    void theStepListNamesTheUnitsAndTheZone()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        auto* steps = Child<QComboBox>(w, "cboMoveStep");
+        QCOMPARE(steps->count(), 16);
+        QCOMPARE(steps->itemText(0), QString("minute"));
+        QCOMPARE(steps->itemText(kCHLMonth), QString("CHL month"));
+        QCOMPARE(steps->itemText(13), QString("80-year cycle (JC)"));
+        QCOMPARE(steps->itemText(14), QString("ARC month (CCT)"));
+        w.cboRefLong->setCurrentIndex(2); // Japan
+        w.cboRefLong_Click();
+        QCOMPARE(steps->itemText(14), QString("ARC month (JST)"));
+        QCOMPARE(steps->itemText(15), QString("ARC year (JST)"));
+        QCOMPARE(steps->itemText(13), QString("80-year cycle (JC)"));
     }
 };
 

@@ -111,7 +111,7 @@ private slots:
         // The targets of the window's own list, without the two of the multiple window.
         QList<int> targets;
         for (int t = 0; t < orlun::kSearchTargetCount; ++t)
-            if (!orlun::UsesMultipleWindow(static_cast<orlun::SearchTarget>(t))) targets << t;
+            if (!orlun::UsesMultipleWindow(orlun::SearchTargetRows()[t].target)) targets << t;
         SearchFrom(w, 2451545.0, 0, true);
         const MemoryWatch watch;
 

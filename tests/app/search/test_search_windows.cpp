@@ -77,6 +77,22 @@ private slots:
         QCOMPARE(Line(w, "lblCommonEraDate_1"), QString("2999-12-31 CE 12:00 GMT Tuesday"));
     }
 
+    // The target list holds the targets at the numbers the state file keeps.
+    void theTargetListHoldsEveryTargetInItsPlace()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        auto* target = Child<QComboBox>(w, "cboTarget");
+        QCOMPARE(target->count(), 22);
+        QCOMPARE(target->itemText(0), QString("Full moon"));
+        QCOMPARE(target->itemText(static_cast<int>(SearchTarget::SolsticeEquinoxFullMoon)),
+                 QString("Solstice/equinox + full moon"));
+        QCOMPARE(target->itemText(static_cast<int>(SearchTarget::IntercalaryMonth)), QString("Intercalary month"));
+        QCOMPARE(target->itemData(0).toInt(), 2); // the phase code of a full moon
+        QCOMPARE(target->itemData(1).toInt(), 0); // of a dark moon
+    }
+
     void theElementAnimalItemNamesTheChoice()
     {
         FakePlatform fake;

@@ -90,7 +90,7 @@ TEST(DateEntryMessages, EveryCodeHasItsExactText)
     };
     for (const auto& c : cases)
         for (Country country : {Country::Vietnam, Country::China, Country::Japan})
-            EXPECT_EQ(DateEntryErrorMessage(c.code, country), c.text)
+            EXPECT_EQ(DateEntryErrorMessage(static_cast<DateEntryError>(c.code), country), c.text)
                 << "code " << c.code << ", country " << static_cast<int>(country);
 }
 
@@ -107,9 +107,9 @@ TEST(DateEntryMessages, TheCHLMessageNamesOverseasYearsOnlyInChina)
         "\r\n"
         "Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,\r\n"
         "and specify element-animal using the drop-down boxes.";
-    EXPECT_EQ(DateEntryErrorMessage(kEntryInvalidCHL, Country::China), china);
-    EXPECT_EQ(DateEntryErrorMessage(kEntryInvalidCHL, Country::Vietnam), others);
-    EXPECT_EQ(DateEntryErrorMessage(kEntryInvalidCHL, Country::Japan), others);
+    EXPECT_EQ(DateEntryErrorMessage(DateEntryError::InvalidCHL, Country::China), china);
+    EXPECT_EQ(DateEntryErrorMessage(DateEntryError::InvalidCHL, Country::Vietnam), others);
+    EXPECT_EQ(DateEntryErrorMessage(DateEntryError::InvalidCHL, Country::Japan), others);
 }
 
 TEST(DateEntryRange, LimitsAreIncludedAndEverythingElseIsRefusedWithItsMessage)
@@ -269,7 +269,7 @@ TEST(DateEntryParse, WesternAndARCDatesAreTakenAtTheTimeInTheirZone)
     };
     for (const auto& c : cases) {
         const ParseResult r = Parse(Entry(c.date, c.time, c.zone, kRowCHL));
-        ASSERT_EQ(r.errorCode, 0) << "'" << c.date << "'";
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << "'" << c.date << "'";
         EXPECT_NEAR(r.ajd, c.ajd, kTolerance) << "'" << c.date << "' at '" << c.time << "'";
         EXPECT_EQ(r.fields.currentCalendar, c.calendar) << "'" << c.date << "'";
         EXPECT_TRUE(r.calendarChanged && r.highlight) << "'" << c.date << "'";
@@ -306,7 +306,7 @@ TEST(DateEntryParse, ChineseDatesAreTakenAtTheReferenceMeridian)
         e.element = c.element;
         e.animal = c.animal;
         const ParseResult r = Parse(e, c.country);
-        ASSERT_EQ(r.errorCode, 0) << "'" << c.date << "'";
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << "'" << c.date << "'";
         const int longitude = CountryLongitude(c.country);
         const double expected = c.zone == 0 ? AtGMT(c.jdn, 720) : AtMeridian(c.jdn, 720, longitude);
         EXPECT_NEAR(r.ajd, expected, kTolerance) << "'" << c.date << "'";
@@ -327,7 +327,7 @@ TEST(DateEntryParse, CHSDatesConvertBackToTheDayTheyNameUnderEitherEpoch)
         const std::string text = std::to_string(chs.cycle) + "-" + std::to_string(chs.position) + "-" +
                                  std::to_string(chs.term) + "-" + std::to_string(chs.day) + " CHS";
         const ParseResult r = ParseDate(Entry(text, "8:00"), s, nullptr);
-        ASSERT_EQ(r.errorCode, 0) << text << " epoch " << epoch;
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << text << " epoch " << epoch;
         EXPECT_NEAR(r.ajd, AtMeridian(kJDN_2013_02_10, 480, 120), kTolerance) << text;
         EXPECT_EQ(r.fields.currentCalendar, kRowCHS);
         EXPECT_EQ(r.fields.zoneIndex, 1);
@@ -358,7 +358,7 @@ TEST(DateEntryParse, DayCountsSetTheirOwnTimeAndZone)
     for (const auto& c : cases) {
         const ParseResult r = Parse(Entry(c.date, c.time, 1, kRowCE));
         const std::string shown = c.date.substr(0, 40);
-        ASSERT_EQ(r.errorCode, 0) << "'" << shown << "'";
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << "'" << shown << "'";
         EXPECT_NEAR(r.ajd, c.ajd, c.ajd * 1e-15 + kTolerance) << "'" << shown << "'";
         EXPECT_EQ(r.fields.currentCalendar, c.calendar) << "'" << shown << "'";
         EXPECT_EQ(r.fields.zoneIndex, c.zone) << "'" << shown << "'";
@@ -375,65 +375,65 @@ TEST(DateEntryParse, EveryRefusalGivesItsCode)
         Country country;
         std::string date;
         const char* time;
-        int code;
+        DateEntryError code;
     } cases[] = {
-        {Country::China, "", "", kEntryNoDate},
-        {Country::China, "   ", "", kEntryNoDate},
-        {Country::China, ",", "", kEntryNoDate},
-        {Country::China, "CE 2011-10-15", "", kEntryNoDate},
-        {Country::China, "+2011-10-15 CE", "", kEntryNoDate},
-        {Country::China, "2011-10-15 X", "", kEntryNoCalendar},
-        {Country::China, "2011-10-15 CE 12:00", "", kEntryNoCalendar},
-        {Country::China, "2011-10-15 ARCGMT", "", kEntryNoCalendar},
-        {Country::China, "2011-10-15 CE CE", "", kEntryNoCalendar},
-        {Country::China, "2011-10-15 12:00 CE", "", kEntryTimeInDate},
-        {Country::China, "2455000:5 AJD", "", kEntryTimeInDate},
-        {Country::China, "2013-02-10 CE", "24:00", kEntryInvalidTime},
-        {Country::China, "2013-02-10 CE", "7:60", kEntryInvalidTime},
-        {Country::China, "2013-02-10 CE", "123:00", kEntryInvalidTime},
-        {Country::China, "79-28-01-01 CHL", "noon", kEntryInvalidTime},
-        {Country::China, "2011/10/15 CE", "", kEntrySeparator},
-        {Country::China, "2011.10.15 CE", "", kEntrySeparator},
-        {Country::China, "79.28.1.1 CHL", "", kEntrySeparator},
-        {Country::China, "2013-02-30 CE", "", kEntryInvalidCE},
-        {Country::China, "2013-13-01 CE", "", kEntryInvalidCE},
-        {Country::China, "20130210 CE", "", kEntryInvalidCE},
-        {Country::China, "1000000-01-01 CE", "", kEntryInvalidCE},
-        {Country::China, "2013-01-2147483648 CE", "", kEntryInvalidCE},
-        {Country::China, "2013-02-29 JC", "", kEntryInvalidJC},
-        {Country::China, "70-?-12-30 CHL", "", kEntryInvalidCHL},
-        {Country::China, "79-61-01-01 CHL", "", kEntryInvalidCHL},
-        {Country::China, "79-28-4*-1 CHL", "", kEntryInvalidCHL},
-        {Country::China, "99999999999-01-01-01 CHL", "", kEntryInvalidCHL},
-        {Country::China, "79-28-01-2147483648 CHL", "", kEntryInvalidCHL},
-        {Country::China, nines + "-1-1 CHL", "", kEntryInvalidCHL},
-        {Country::China, "-1-1 CHL", "", kEntryInvalidCHL},
-        {Country::China, "4709 CHL", "", kEntryInvalidCHL},
-        {Country::Vietnam, "4709-1-1 CHL", "", kEntryInvalidCHL},
-        {Country::Japan, "4709-1-1 CHL", "", kEntryInvalidCHL},
-        {Country::China, "79-28-01-01-01 CHL", "", kEntryInvalidCHL},
-        {Country::China, "79-28-25-01 CHS", "", kEntryInvalidCHS},
-        {Country::China, "79-28-01-17 CHS", "", kEntryInvalidCHS},
-        {Country::China, "79-?-01-01 CHS", "", kEntryInvalidCHS},
-        {Country::China, "99999999999-01-01-01 CHS", "", kEntryInvalidCHS},
-        {Country::China, "2455-000-1 AJD", "", kEntryInvalidDayCount},
-        {Country::China, "--2455000 CJDL", "", kEntryInvalidDayCount},
-        {Country::China, "4697-02-30 ARC", "", kEntryInvalidARC},
-        {Country::China, "4697-14-01 ARC", "", kEntryInvalidARC},
-        {Country::China, "99999999999-01-01 ARC", "", kEntryInvalidARC},
-        {Country::China, "79-28-02-30 CHL", "", kEntryCHLDayBeyondMonth},
-        {Country::China, "79-28-02-31 CHL", "", kEntryCHLDayBeyondMonth},
-        {Country::China, "4709-2-30 CHL", "", kEntryCHLDayBeyondMonth},
-        {Country::China, "-3001-12-31 CE", "", kEntryTooEarly},
-        {Country::China, "-999999-01-01 CE", "", kEntryTooEarly},
-        {Country::China, "-3001-12-31 JC", "", kEntryTooEarly},
-        {Country::China, "-2600-01-01 ARC", "", kEntryTooEarly},
-        {Country::China, "625332.9 AJD", "", kEntryTooEarly},
-        {Country::China, "625333.2 CJDL", "", kEntryTooEarly},
-        {Country::China, "625333.5 CJDC", "", kEntryTooEarly},
-        {Country::China, "-1e400 AJD", "", kEntryTooEarly},
-        {Country::China, "AJD", "", kEntryNoDate},
-        {Country::China, "-AJD", "", kEntryTooEarly},
+        {Country::China, "", "", DateEntryError::NoDate},
+        {Country::China, "   ", "", DateEntryError::NoDate},
+        {Country::China, ",", "", DateEntryError::NoDate},
+        {Country::China, "CE 2011-10-15", "", DateEntryError::NoDate},
+        {Country::China, "+2011-10-15 CE", "", DateEntryError::NoDate},
+        {Country::China, "2011-10-15 X", "", DateEntryError::NoCalendar},
+        {Country::China, "2011-10-15 CE 12:00", "", DateEntryError::NoCalendar},
+        {Country::China, "2011-10-15 ARCGMT", "", DateEntryError::NoCalendar},
+        {Country::China, "2011-10-15 CE CE", "", DateEntryError::NoCalendar},
+        {Country::China, "2011-10-15 12:00 CE", "", DateEntryError::TimeInDate},
+        {Country::China, "2455000:5 AJD", "", DateEntryError::TimeInDate},
+        {Country::China, "2013-02-10 CE", "24:00", DateEntryError::InvalidTime},
+        {Country::China, "2013-02-10 CE", "7:60", DateEntryError::InvalidTime},
+        {Country::China, "2013-02-10 CE", "123:00", DateEntryError::InvalidTime},
+        {Country::China, "79-28-01-01 CHL", "noon", DateEntryError::InvalidTime},
+        {Country::China, "2011/10/15 CE", "", DateEntryError::Separator},
+        {Country::China, "2011.10.15 CE", "", DateEntryError::Separator},
+        {Country::China, "79.28.1.1 CHL", "", DateEntryError::Separator},
+        {Country::China, "2013-02-30 CE", "", DateEntryError::InvalidCE},
+        {Country::China, "2013-13-01 CE", "", DateEntryError::InvalidCE},
+        {Country::China, "20130210 CE", "", DateEntryError::InvalidCE},
+        {Country::China, "1000000-01-01 CE", "", DateEntryError::InvalidCE},
+        {Country::China, "2013-01-2147483648 CE", "", DateEntryError::InvalidCE},
+        {Country::China, "2013-02-29 JC", "", DateEntryError::InvalidJC},
+        {Country::China, "70-?-12-30 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "79-61-01-01 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "79-28-4*-1 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "99999999999-01-01-01 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "79-28-01-2147483648 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, nines + "-1-1 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "-1-1 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "4709 CHL", "", DateEntryError::InvalidCHL},
+        {Country::Vietnam, "4709-1-1 CHL", "", DateEntryError::InvalidCHL},
+        {Country::Japan, "4709-1-1 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "79-28-01-01-01 CHL", "", DateEntryError::InvalidCHL},
+        {Country::China, "79-28-25-01 CHS", "", DateEntryError::InvalidCHS},
+        {Country::China, "79-28-01-17 CHS", "", DateEntryError::InvalidCHS},
+        {Country::China, "79-?-01-01 CHS", "", DateEntryError::InvalidCHS},
+        {Country::China, "99999999999-01-01-01 CHS", "", DateEntryError::InvalidCHS},
+        {Country::China, "2455-000-1 AJD", "", DateEntryError::InvalidDayCount},
+        {Country::China, "--2455000 CJDL", "", DateEntryError::InvalidDayCount},
+        {Country::China, "4697-02-30 ARC", "", DateEntryError::InvalidARC},
+        {Country::China, "4697-14-01 ARC", "", DateEntryError::InvalidARC},
+        {Country::China, "99999999999-01-01 ARC", "", DateEntryError::InvalidARC},
+        {Country::China, "79-28-02-30 CHL", "", DateEntryError::CHLDayBeyondMonth},
+        {Country::China, "79-28-02-31 CHL", "", DateEntryError::CHLDayBeyondMonth},
+        {Country::China, "4709-2-30 CHL", "", DateEntryError::CHLDayBeyondMonth},
+        {Country::China, "-3001-12-31 CE", "", DateEntryError::TooEarly},
+        {Country::China, "-999999-01-01 CE", "", DateEntryError::TooEarly},
+        {Country::China, "-3001-12-31 JC", "", DateEntryError::TooEarly},
+        {Country::China, "-2600-01-01 ARC", "", DateEntryError::TooEarly},
+        {Country::China, "625332.9 AJD", "", DateEntryError::TooEarly},
+        {Country::China, "625333.2 CJDL", "", DateEntryError::TooEarly},
+        {Country::China, "625333.5 CJDC", "", DateEntryError::TooEarly},
+        {Country::China, "-1e400 AJD", "", DateEntryError::TooEarly},
+        {Country::China, "AJD", "", DateEntryError::NoDate},
+        {Country::China, "-AJD", "", DateEntryError::TooEarly},
     };
     for (const auto& c : cases) {
         for (bool answer : {true, false}) {
@@ -462,7 +462,7 @@ TEST(DateEntryParse, ADateWithoutDesignationIsQuestionedForTheCurrentCalendar)
         no.answer = false;
         const ParseResult r = ParseDate(Entry("2011-10-15", "", -1, row.calendar),
                                         SettingsForCountry(Country::China), no.Ask());
-        EXPECT_EQ(r.errorCode, kEntryNoCalendar) << row.question;
+        EXPECT_EQ(r.errorCode, DateEntryError::NoCalendar) << row.question;
         ASSERT_EQ(no.asked.size(), 1u) << row.question;
         EXPECT_EQ(no.asked[0], row.question);
         EXPECT_EQ(r.fields.date, "2011-10-15");
@@ -475,23 +475,23 @@ TEST(DateEntryParse, ADateWithoutDesignationIsQuestionedForTheCurrentCalendar)
     QuestionBox yes;
     const ParseResult chl = ParseDate(Entry("2011-10-15"), SettingsForCountry(Country::China), yes.Ask());
     ASSERT_EQ(yes.asked, std::vector<std::string>{"Is this a CHL Calendar date?"});
-    EXPECT_EQ(chl.errorCode, 0);
+    EXPECT_EQ(chl.errorCode, DateEntryError::None);
     EXPECT_EQ(chl.fields.date, "2011-10-15 CHL");
     const ParseResult direct = Parse(Entry("34-30-10-15 CHL"));
-    ASSERT_EQ(direct.errorCode, 0);
+    ASSERT_EQ(direct.errorCode, DateEntryError::None);
     EXPECT_EQ(chl.ajd, direct.ajd);
 
     const ParseResult vietnam = Parse(Entry("2011-10-15"), Country::Vietnam, true);
-    EXPECT_EQ(vietnam.errorCode, kEntryInvalidCHL);
+    EXPECT_EQ(vietnam.errorCode, DateEntryError::InvalidCHL);
     EXPECT_EQ(vietnam.fields.date, "2011-10-15 CHL");
 
     const ParseResult ce = Parse(Entry("2013-02-10", "", -1, kRowCE), Country::Japan, true);
-    EXPECT_EQ(ce.errorCode, 0);
+    EXPECT_EQ(ce.errorCode, DateEntryError::None);
     EXPECT_EQ(ce.fields.date, "2013-02-10 CE");
     EXPECT_EQ(ce.ajd, 2456334.0);
 
     const ParseResult ajd = Parse(Entry("2455000.5", "", -1, kRowAJD), Country::China, true);
-    EXPECT_EQ(ajd.errorCode, 0);
+    EXPECT_EQ(ajd.errorCode, DateEntryError::None);
     EXPECT_EQ(ajd.fields.date, "2455000.5 AJD");
     EXPECT_EQ(ajd.ajd, 2455000.5);
 
@@ -500,11 +500,11 @@ TEST(DateEntryParse, ADateWithoutDesignationIsQuestionedForTheCurrentCalendar)
              {"2011-10-15 X", kRowCHL}, {"2011 10 15", kRowCE}, {"2011-10-15", -1}, {"2011-10-15", 9}}) {
         QuestionBox box;
         const ParseResult r = ParseDate(Entry(date, "", -1, calendar), SettingsForCountry(Country::China), box.Ask());
-        EXPECT_EQ(r.errorCode, kEntryNoCalendar) << "'" << date << "' row " << calendar;
+        EXPECT_EQ(r.errorCode, DateEntryError::NoCalendar) << "'" << date << "' row " << calendar;
         EXPECT_TRUE(box.asked.empty()) << "'" << date << "' row " << calendar;
     }
     EXPECT_EQ(ParseDate(Entry("2011-10-15"), SettingsForCountry(Country::China), nullptr).errorCode,
-              kEntryNoCalendar);
+              DateEntryError::NoCalendar);
 }
 
 TEST(DateEntryParse, AFailedEntryKeepsWhatTheStepsBeforeTheFailureWrote)
@@ -512,21 +512,21 @@ TEST(DateEntryParse, AFailedEntryKeepsWhatTheStepsBeforeTheFailureWrote)
     const struct {
         const char* date;
         const char* time;
-        int code;
+        DateEntryError code;
         const char* dateAfter;
         const char* timeAfter;
         int zoneAfter;
         bool calendarChanged;
     } cases[] = {
         // Refused before the time field is looked at: only the date field is rewritten.
-        {" 2011/10/15 ce ", "", kEntrySeparator, "2011/10/15 CE", "", -1, false},
-        {"2011-10-15 12:00 ce", "", kEntryTimeInDate, "2011-10-15 12:00 CE", "", -1, false},
+        {" 2011/10/15 ce ", "", DateEntryError::Separator, "2011/10/15 CE", "", -1, false},
+        {"2011-10-15 12:00 ce", "", DateEntryError::TimeInDate, "2011-10-15 12:00 CE", "", -1, false},
         // Refused by its calendar: the empty time has become noon.
-        {"2013-02-30 ce", "", kEntryInvalidCE, "2013-02-30 CE", "12:00", -1, false},
-        {"625332.9 ajd", "7:15", kEntryTooEarly, "625332.9 AJD", "7:15", -1, false},
+        {"2013-02-30 ce", "", DateEntryError::InvalidCE, "2013-02-30 CE", "12:00", -1, false},
+        {"625332.9 ajd", "7:15", DateEntryError::TooEarly, "625332.9 AJD", "7:15", -1, false},
         // Refused for its time: the calendar and the default zone are already taken, and the
         // points of the time are colons.
-        {"2013-02-10 ce", "24.00", kEntryInvalidTime, "2013-02-10 CE", "24:00", 0, true},
+        {"2013-02-10 ce", "24.00", DateEntryError::InvalidTime, "2013-02-10 CE", "24:00", 0, true},
     };
     for (const auto& c : cases) {
         const ParseResult r = Parse(Entry(c.date, c.time, -1, kRowCHL));
@@ -561,7 +561,7 @@ TEST(DateEntryParse, AnEmptyDateWithPlusMinusDaysTakesTheDisplayedDate)
         e.element = 2;
         e.currentDisplayed = EntryFromDisplayedValue(static_cast<CalendarRow>(c.calendar), c.value);
         const ParseResult r = Parse(e);
-        ASSERT_EQ(r.errorCode, 0) << c.value;
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << c.value;
         EXPECT_TRUE(r.copiedDisplayedDate) << c.value;
         EXPECT_NEAR(r.ajd, c.ajd, 1e-7) << c.value;
         EXPECT_EQ(r.fields.date, c.dateAfter) << c.value;
@@ -573,11 +573,11 @@ TEST(DateEntryParse, AnEmptyDateWithPlusMinusDaysTakesTheDisplayedDate)
     // Without plus/minus days, or without a current calendar, there is nothing to take.
     DateEntry none = Entry("", "", -1, kRowCE);
     none.currentDisplayed = EntryFromDisplayedValue(kRowCE, "2013-02-10 CE 09:30 GMT Sunday");
-    EXPECT_EQ(Parse(none).errorCode, kEntryNoDate);
+    EXPECT_EQ(Parse(none).errorCode, DateEntryError::NoDate);
     none.plusMinus = "10";
     none.currentCalendar = -1;
     const ParseResult r = Parse(none);
-    EXPECT_EQ(r.errorCode, kEntryNoDate);
+    EXPECT_EQ(r.errorCode, DateEntryError::NoDate);
     EXPECT_FALSE(r.copiedDisplayedDate);
 }
 
@@ -590,8 +590,8 @@ TEST(DateEntryParse, TheOverseasYearIsCountedFromTheHuangdiEpochUnderEitherEpoch
         s.epoch = epoch;
         const ParseResult overseas = ParseDate(Entry("4709-1-1 CHL"), s, nullptr);
         const ParseResult direct = ParseDate(Entry("79-28-1-1 CHL"), s, nullptr);
-        ASSERT_EQ(overseas.errorCode, 0) << "epoch " << epoch;
-        ASSERT_EQ(direct.errorCode, 0) << "epoch " << epoch;
+        ASSERT_EQ(overseas.errorCode, DateEntryError::None) << "epoch " << epoch;
+        ASSERT_EQ(direct.errorCode, DateEntryError::None) << "epoch " << epoch;
         EXPECT_EQ(overseas.ajd, direct.ajd) << "epoch " << epoch;
     }
 }
@@ -619,11 +619,60 @@ TEST(DateEntryPlusMinus, DaysMoveTheParsedMomentAndOnlyThenIsTheRangeChecked)
     for (const auto& c : cases) {
         ASSERT_TRUE(IsValidPlusMinus(c.amount)) << c.amount.substr(0, 20);
         const ParseResult r = Parse(Entry(c.date, "", -1, kRowCE));
-        ASSERT_EQ(r.errorCode, 0) << c.date;
+        ASSERT_EQ(r.errorCode, DateEntryError::None) << c.date;
         const double days = PlusMinusAmount(c.amount);
         const double ajd = c.plus ? r.ajd + days : r.ajd - days;
         EXPECT_NEAR(ajd, c.ajd, 1e-6) << c.date << (c.plus ? " plus " : " minus ") << c.amount.substr(0, 20);
         EXPECT_EQ(CheckDateRange(ajd), c.range) << c.date << (c.plus ? " plus " : " minus ")
                                                 << c.amount.substr(0, 20) << " = AJD " << ajd;
+    }
+}
+
+// The refusal of an entry: its box, and the date field to be corrected.
+TEST(DateEntryMessages, RefusalsAreWarningsThatReturnToTheDateField)
+{
+    const struct {
+        DateEntryError code;
+        const char* title;
+        const char* text;
+    } cases[] = {
+        {DateEntryError::InvalidTime, "Invalid date or time entry", "Invalid time specification.  Times must be, e.g., 23:50."},
+        {DateEntryError::TooEarly, "Invalid date or time entry", "Date too early."},
+        // A Chinese year after the range is answered as a moment after the range is.
+        {DateEntryError::TooLate, "Date out of range", "Date is later than 3000-01-01 CE."},
+    };
+    for (const auto& c : cases) {
+        const Refusal r = DateEntryRefusal(c.code, Country::Vietnam);
+        EXPECT_EQ(r.title, c.title) << c.text;
+        EXPECT_EQ(r.text, c.text);
+        EXPECT_EQ(r.icon, MessageIcon::Warning) << c.text;
+        EXPECT_EQ(r.next, AfterRefusal::RetypeDate) << c.text;
+    }
+}
+
+// Where a move or a search starts: the entered moment inside the range, else the refusal.
+TEST(DateEntryMessages, AStartingMomentIsInsideTheRange)
+{
+    const struct {
+        const char* date;
+        const char* refusal; // "" for a moment
+        double ajd;
+    } cases[] = {
+        {"2013-02-10 CE", "", 2456334.0},
+        {"3000-01-01 CE", "", 2816788.0}, // the last admissible moment, 12:00 GMT
+        {"3000-01-02 CE", "Date out of range: Date is later than 3000-01-01 CE.", 0},
+        {"2013-02-10 QQ", "Invalid date or time entry: Calendar must be specified (one of CHL, CHS, CE, JC, "
+                          "ARC, CJDL, CJDC, AJD).", 0},
+    };
+    for (const auto& c : cases) {
+        const Outcome<double> start = StartingMoment(Parse(Entry(c.date)), Country::China);
+        if (*c.refusal == '\0') {
+            ASSERT_TRUE(start.ok()) << c.date << ": " << start.refusal().text;
+            EXPECT_DOUBLE_EQ(start.value(), c.ajd) << c.date;
+            continue;
+        }
+        ASSERT_FALSE(start.ok()) << c.date;
+        EXPECT_EQ(start.refusal().title + ": " + start.refusal().text, c.refusal);
+        EXPECT_EQ(start.refusal().next, AfterRefusal::RetypeDate) << c.date;
     }
 }

@@ -187,8 +187,9 @@ TEST(DateEntryFuzz, RandomEntriesEndWithACodeAndAnAdmissibleMoment)
                 return answer;
             });
             ++parses;
-            const bool codeOK = r.errorCode >= 0 && r.errorCode <= kMaxDateEntryError && r.errorCode != kEntryInvalidPlusMinus;
-            const bool momentOK = r.errorCode != 0 || (std::isfinite(r.ajd) && r.ajd > kMinAJD - 1 &&
+            const int code = static_cast<int>(r.errorCode);
+            const bool codeOK = code >= 0 && code <= kMaxDateEntryError && r.errorCode != DateEntryError::InvalidPlusMinus;
+            const bool momentOK = code != 0 || (std::isfinite(r.ajd) && r.ajd > kMinAJD - 1 &&
                                                        r.calendarChanged && r.fields.currentCalendar >= 0 &&
                                                        r.fields.currentCalendar < kCalendarRowCount &&
                                                        (r.fields.zoneIndex == 0 || r.fields.zoneIndex == 1));
@@ -196,18 +197,18 @@ TEST(DateEntryFuzz, RandomEntriesEndWithACodeAndAnAdmissibleMoment)
                 ++failures;
                 ADD_FAILURE() << "input " << i << " date '" << entry.date.substr(0, 60) << "' time '"
                               << entry.time << "' plus/minus '" << entry.plusMinus << "' answer " << answer
-                              << ": code " << r.errorCode << ", AJD " << r.ajd << ", calendar "
+                              << ": code " << code << ", AJD " << r.ajd << ", calendar "
                               << r.fields.currentCalendar << ", zone " << r.fields.zoneIndex;
             }
-            if (codeOK) ++byCode[static_cast<size_t>(r.errorCode)];
-            if (r.errorCode == 0) {
+            if (codeOK) ++byCode[static_cast<size_t>(code)];
+            if (code == 0) {
                 ++accepted;
                 ++byCalendar[static_cast<size_t>(r.fields.currentCalendar)];
                 (void)CheckDateRange(r.ajd);
             }
             if (!asked) break;
             if (!answer) {
-                EXPECT_EQ(r.errorCode, kEntryNoCalendar) << "'" << entry.date << "' answered No";
+                EXPECT_EQ(r.errorCode, DateEntryError::NoCalendar) << "'" << entry.date << "' answered No";
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "support/CalendarTestSupport.h"
 
@@ -24,10 +25,10 @@ double Noon(int y, int m, int d) { return GregorianJDN(y, m, d).value(); }
 std::string LineAfter(double ajd, MoveUnit unit, bool forward, int steps = 1)
 {
     MoveInputs in{unit, forward, false, false};
-    MoveStepResult r{true, ajd, -1, {}};
-    for (int i = 0; i < steps && r.moved; ++i) r = MoveStep(r.ajd, in, kChina);
-    if (!r.moved) return r.refusal.title + ": " + r.refusal.text;
-    return BuildDisplayTexts(r.ajd, kChina).LineOfCalendar(static_cast<CalendarRow>(r.calendar)).value;
+    MomentOutcome r = NewMoment{ajd, -1};
+    for (int i = 0; i < steps && r.ok(); ++i) r = MoveStep(r->ajd, in, kChina);
+    if (!r.ok()) return r.refusal().title + ": " + r.refusal().text;
+    return BuildDisplayTexts(r->ajd, kChina).LineOfCalendar(static_cast<CalendarRow>(r->calendar)).value;
 }
 
 struct StepCase {
@@ -61,14 +62,14 @@ TEST(MoveStep, DatesLimitsAndMessages)
 
 TEST(MoveStep, RefusalsSayWhatTheyDoToTheMove)
 {
-    const MoveStepResult month = MoveStep(Noon(-2750, 6, 1), {MoveUnit::CHLMonth, false}, kChina);
-    EXPECT_EQ(month.refusal.effect, RefusalEffect::EndNow);
-    const MoveStepResult cycle = MoveStep(kMaxAJD, {MoveUnit::CHLCycle, true}, kChina);
-    EXPECT_EQ(cycle.refusal.icon, MessageIcon::Warning);
-    EXPECT_EQ(cycle.refusal.effect, RefusalEffect::EndNow);
-    const MoveStepResult year = MoveStep(kMaxAJD + 400, {MoveUnit::CHLYear, true}, kChina);
-    EXPECT_EQ(year.refusal.text, "Unable to add a lunar year.");
-    EXPECT_EQ(year.refusal.effect, RefusalEffect::StopRequest);
+    const MomentOutcome month = MoveStep(Noon(-2750, 6, 1), {MoveUnit::CHLMonth, false}, kChina);
+    EXPECT_EQ(month.refusal().next, AfterRefusal::EndNow);
+    const MomentOutcome cycle = MoveStep(kMaxAJD, {MoveUnit::CHLCycle, true}, kChina);
+    EXPECT_EQ(cycle.refusal().icon, MessageIcon::Warning);
+    EXPECT_EQ(cycle.refusal().next, AfterRefusal::EndNow);
+    const MomentOutcome year = MoveStep(kMaxAJD + 400, {MoveUnit::CHLYear, true}, kChina);
+    EXPECT_EQ(year.refusal().text, "Unable to add a lunar year.");
+    EXPECT_EQ(year.refusal().next, AfterRefusal::StopRequest);
 }
 
 // The London time of day survives a Western step, that of the reference meridian a Chinese or
@@ -77,14 +78,14 @@ TEST(MoveStep, TimeOfDayIsKept)
 {
     const double from = Noon(2020, 5, 7) + 0.3712; // 20:54 GMT, 04:54 CCT the next day
     for (int u = 0; u < kMoveUnitCount; ++u) {
-        const auto unit = static_cast<MoveUnit>(u);
+        const auto unit = MoveUnitRows()[u].unit;
         for (bool forward : {true, false}) {
-            const MoveStepResult r = MoveStep(from, {unit, forward}, kChina);
-            ASSERT_TRUE(r.moved) << MoveUnitText(unit, "CCT");
+            const MomentOutcome r = MoveStep(from, {unit, forward}, kChina);
+            ASSERT_TRUE(r.ok()) << MoveUnitText(unit, "CCT");
             const bool western = unit == MoveUnit::CEMonth || unit == MoveUnit::CEYear ||
                                  unit == MoveUnit::CECentury || unit == MoveUnit::JCCycle;
             const double before = western ? AJDToCJDL(from) : AJDToCJDC(from, 120);
-            const double after = western ? AJDToCJDL(r.ajd) : AJDToCJDC(r.ajd, 120);
+            const double after = western ? AJDToCJDL(r->ajd) : AJDToCJDC(r->ajd, 120);
             const double shift = unit == MoveUnit::Minute ? 1.0 / 1440 : unit == MoveUnit::Hour ? 1.0 / 24 : 0;
             const double change = FractionOf(after) - FractionOf(before) - (forward ? shift : -shift);
             EXPECT_NEAR(change - std::round(change), 0.0, 1e-6)
@@ -95,9 +96,9 @@ TEST(MoveStep, TimeOfDayIsKept)
 
 TEST(MoveLimits, OneDayAndTheRangeTest)
 {
-    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal.text, "Earliest date reached.");
-    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal.text, "Latest date reached.");
-    EXPECT_DOUBLE_EQ(OneDayStep(kMinAJD + 1, false).ajd, kMinAJD);
+    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal().text, "Earliest date reached.");
+    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal().text, "Latest date reached.");
+    EXPECT_DOUBLE_EQ(OneDayStep(kMinAJD + 1, false)->ajd, kMinAJD);
     EXPECT_FALSE(RangeExceeded(kMinAJD).has_value());
     EXPECT_EQ(RangeExceeded(kMinAJD - 1e-9)->text, "Earliest date exceeded.");
     EXPECT_EQ(RangeExceeded(kMaxAJD + 1.0 / 1440)->text, "Latest date exceeded.");
@@ -123,8 +124,8 @@ TEST(MoveStep, FarOutsideTheRangeTheChineseLinesAreEmpty)
     EXPECT_EQ(t.chineseLunar.value, "");
     EXPECT_EQ(t.chineseSolar.value, "");
     EXPECT_EQ(t.yearNumber.value, "");
-    EXPECT_EQ(MoveStep(600000.0, {MoveUnit::CHLMonth, true}, kChina).refusal.text, "Lunar date is invalid.");
-    EXPECT_TRUE(MoveStep(600000.0, {MoveUnit::CEYear, true}, kChina).moved);
+    EXPECT_EQ(MoveStep(600000.0, {MoveUnit::CHLMonth, true}, kChina).refusal().text, "Lunar date is invalid.");
+    EXPECT_TRUE(MoveStep(600000.0, {MoveUnit::CEYear, true}, kChina).ok());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "calendar/monthview/MonthView.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveStep.h"
+#include "calendar/navigation/MoveUnits.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/tables/EuroNewYearList.h"
 #include "calendar/tables/LunarNewYearList.h"
@@ -36,9 +37,9 @@ const Edge kEdges[] = {
 std::string RepeatedMoveEnd(double ajd, const MoveInputs& in, const CalendarSettings& settings, int maxSteps)
 {
     for (int step = 0; step < maxSteps; ++step) {
-        const MoveStepResult r = MoveStep(ajd, in, settings);
-        if (!r.moved) return r.refusal.text;
-        ajd = r.ajd;
+        const MomentOutcome r = MoveStep(ajd, in, settings);
+        if (!r.ok()) return r.refusal().text;
+        ajd = r->ajd;
         if (const auto exceeded = RangeExceeded(ajd)) return exceeded->text;
     }
     return "";
@@ -50,28 +51,28 @@ TEST(RangeEdges, aRepeatedMoveOutOfTheRangeEndsWithAMessageAndOneIntoItStaysInsi
     for (int u = 0; u < kMoveUnitCount; ++u) {
         for (const Edge& edge : kEdges) {
             MoveInputs in;
-            in.unit = static_cast<MoveUnit>(u);
+            in.unit = MoveUnitRows()[u].unit;
             in.forward = edge.forward;
             SCOPED_TRACE(std::string(edge.name) + ", unit " + std::to_string(u));
             if (edge.outward) {
                 EXPECT_FALSE(RepeatedMoveEnd(edge.ajd, in, settings, 2).empty()) << "the move did not end";
                 continue;
             }
-            const MoveStepResult r = MoveStep(edge.ajd, in, settings);
-            ASSERT_TRUE(r.moved) << r.refusal.text;
-            EXPECT_EQ(CheckDateRange(r.ajd), RangeCheck::InRange);
+            const MomentOutcome r = MoveStep(edge.ajd, in, settings);
+            ASSERT_TRUE(r.ok()) << r.refusal().text;
+            EXPECT_EQ(CheckDateRange(r->ajd), RangeCheck::InRange);
         }
     }
 }
 
 TEST(RangeEdges, oneDayRefusesToLeaveAndLeavesTheMoment)
 {
-    EXPECT_FALSE(OneDayStep(kMinAJD, false).moved);
-    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal.text, "Earliest date reached.");
-    EXPECT_FALSE(OneDayStep(kMaxAJD, true).moved);
-    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal.text, "Latest date reached.");
-    EXPECT_EQ(OneDayStep(kMinAJD, true).ajd, kMinAJD + 1);
-    EXPECT_EQ(OneDayStep(kMaxAJD, false).ajd, kMaxAJD - 1);
+    EXPECT_FALSE(OneDayStep(kMinAJD, false).ok());
+    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal().text, "Earliest date reached.");
+    EXPECT_FALSE(OneDayStep(kMaxAJD, true).ok());
+    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal().text, "Latest date reached.");
+    EXPECT_EQ(OneDayStep(kMinAJD, true)->ajd, kMinAJD + 1);
+    EXPECT_EQ(OneDayStep(kMaxAJD, false)->ajd, kMaxAJD - 1);
 }
 
 // Runs a list to its end; at most one call per year asked for and a few more.

@@ -27,18 +27,18 @@ TEST(SearchRangeEdges, EveryTargetEndsInsideTheRangeOrSaysWhy)
     for (const Edge& e : kEdges) {
         for (int t = 0; t < kSearchTargetCount; ++t) {
             SearchInputs in;
-            in.target = static_cast<SearchTarget>(t);
+            in.target = SearchTargetRows()[t].target;
             if (UsesMultipleWindow(in.target)) continue;
             in.next = e.next;
             in.choice = {0, 0}; // wood and rat, for the element-animal targets
-            const SearchOutcome r = RunSearch(e.ajd, in, china);
+            const MomentOutcome r = RunSearch(e.ajd, in, china);
             const std::string what = std::string(e.name) + ", " + std::string(SearchTargetText(in.target));
-            if (r.found) {
-                EXPECT_GE(r.ajd, kMinAJD) << what;
-                EXPECT_LE(r.ajd, kMaxAJD + 1) << what;
-                EXPECT_EQ(r.ajd > e.ajd, e.next) << what << ": found in the wrong direction";
+            if (r.ok()) {
+                EXPECT_GE(r->ajd, kMinAJD) << what;
+                EXPECT_LE(r->ajd, kMaxAJD + 1) << what;
+                EXPECT_EQ(r->ajd > e.ajd, e.next) << what << ": found in the wrong direction";
             } else {
-                EXPECT_FALSE(r.refusal.text.empty()) << what;
+                EXPECT_FALSE(r.refusal().text.empty()) << what;
             }
         }
     }

@@ -43,9 +43,9 @@ double Search(SearchTarget target, double ajd, bool next, ElementAnimalChoice ch
     in.target = target;
     in.next = next;
     in.choice = choice;
-    const SearchOutcome r = RunSearch(ajd, in, kChina);
-    EXPECT_TRUE(r.found) << SearchTargetText(target) << ": " << r.refusal.text;
-    return r.ajd;
+    const MomentOutcome r = RunSearch(ajd, in, kChina);
+    EXPECT_TRUE(r.ok()) << SearchTargetText(target) << ": " << r.refusal().text;
+    return r.ok() ? r->ajd : 0;
 }
 
 // The CJDC day of a found moment.
@@ -244,10 +244,10 @@ TEST(DaySearches, ElementAnimalDaysAndYears)
     }
     SearchInputs none;
     none.target = SearchTarget::ElementAnimalYear;
-    const SearchOutcome refused = RunSearch(start, none, kChina);
-    EXPECT_FALSE(refused.found);
-    EXPECT_EQ(refused.refusal.title, "Error");
-    EXPECT_EQ(refused.refusal.text, "You must specify an element, an animal or both.");
+    const MomentOutcome refused = RunSearch(start, none, kChina);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.refusal().title, "Error");
+    EXPECT_EQ(refused.refusal().text, "You must specify an element, an animal or both.");
     // From position 60 (2043, water-pig) the next wood-rat year is position 1 of the next cycle.
     const ChineseLunarDate pig = CHLDateOf(Ut("2043-06-01T04:00"), kChina).value();
     ASSERT_EQ(pig.position, 60);
@@ -293,10 +293,10 @@ TEST(RangeEnds, SearchesStopWithAMessageAtTheEnds)
         SearchInputs in;
         in.target = c.target;
         in.next = c.next;
-        const SearchOutcome r = RunSearch(c.ajd, in, kChina);
-        EXPECT_FALSE(r.found) << SearchTargetText(c.target);
-        EXPECT_EQ(r.refusal.title, c.title) << SearchTargetText(c.target);
-        EXPECT_EQ(r.refusal.text, c.text) << SearchTargetText(c.target);
+        const MomentOutcome r = RunSearch(c.ajd, in, kChina);
+        ASSERT_FALSE(r.ok()) << SearchTargetText(c.target);
+        EXPECT_EQ(r.refusal().title, c.title) << SearchTargetText(c.target);
+        EXPECT_EQ(r.refusal().text, c.text) << SearchTargetText(c.target);
     }
 }
 
@@ -312,9 +312,9 @@ TEST(RangeEnds, IntercalarySearchEndsWhenALaterMonthStepFails)
         ASSERT_FALSE(end.month.leap);
         ChineseLunarDate start = end;
         ASSERT_TRUE(CHLMoveMonth(start, !next, false, kChina));
-        const SearchOutcome r = IntercalaryMonthSearch(start, next, false, kChina);
-        EXPECT_FALSE(r.found);
-        EXPECT_EQ(r.refusal.title, "Inability");
-        EXPECT_EQ(r.refusal.text, next ? "Unable to add a intercalary month." : "Unable to subtract a intercalary month.");
+        const MomentOutcome r = IntercalaryMonthSearch(start, next, false, kChina);
+        ASSERT_FALSE(r.ok());
+        EXPECT_EQ(r.refusal().title, "Inability");
+        EXPECT_EQ(r.refusal().text, next ? "Unable to add a intercalary month." : "Unable to subtract a intercalary month.");
     }
 }

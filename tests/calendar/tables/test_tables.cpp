@@ -187,6 +187,12 @@ TEST(LunarNewYearList, LeapMonthFallsBackToTheOrdinaryMonth)
     LunarNewYearList unreadable("no date", 20, false, false, kChina);
     EXPECT_EQ(unreadable.Message(), kLunarDateInvalid);
     EXPECT_EQ(WholeList(unreadable), "");
+    // The stop is a warning whose title the window gives; the list keeps what it has.
+    ASSERT_TRUE(unreadable.Stopped().has_value());
+    EXPECT_EQ(unreadable.Stopped()->title, "");
+    EXPECT_EQ(unreadable.Stopped()->icon, MessageIcon::Warning);
+    EXPECT_EQ(unreadable.Stopped()->next, AfterRefusal::ListEnds);
+    EXPECT_FALSE(list.Stopped().has_value());
 }
 
 TEST(LunarNewYearList, NewYearsCountMonthsAndTermsAndEndAtTheRangeEnd)

@@ -1,0 +1,21 @@
+# Each case of switch_cases.fail.cpp compiles without the folder's options and is refused with
+# them. Run as: cmake -DCXX=... -DSOURCE_ROOT=... -DCASES=N "-DOPTIONS=a b" -P switch-cases.cmake
+set(src "${CMAKE_CURRENT_LIST_DIR}/switch_cases.fail.cpp")
+set(flags -std=c++20 -fsyntax-only -I${SOURCE_ROOT})
+separate_arguments(OPTIONS)
+# As it stands (no switch) the file compiles with the options: they are options the compiler takes.
+execute_process(COMMAND ${CXX} ${flags} ${OPTIONS} ${src} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT OPTIONS)
+  message(FATAL_ERROR "FAILED: the folder's options [${OPTIONS}] are no compiler options:\n${err}")
+endif()
+foreach(n RANGE 1 ${CASES})
+  execute_process(COMMAND ${CXX} ${flags} -DORLUN_FAIL_CASE=${n} ${src} RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "FAILED: case ${n} of switch_cases.fail.cpp does not compile even without ${OPTIONS}:\n${err}")
+  endif()
+  execute_process(COMMAND ${CXX} ${flags} ${OPTIONS} -DORLUN_FAIL_CASE=${n} ${src} RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(rc EQUAL 0)
+    message(FATAL_ERROR "FAILED: case ${n} of switch_cases.fail.cpp compiles with ${OPTIONS}, but must be refused")
+  endif()
+endforeach()
+message(STATUS "with ${OPTIONS} all ${CASES} switches that leave out a value are refused")
