@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(steps->itemText(kCHLMonth), QString("CHL month"));
         QCOMPARE(steps->itemText(13), QString("80-year cycle (JC)"));
         QCOMPARE(steps->itemText(14), QString("ARC month (CCT)"));
-        w.cboRefLong->setCurrentIndex(2); // Japan
+        Child<QComboBox>(w, "cboRefLong")->setCurrentIndex(2); // Japan
         w.cboRefLong_Click();
         QCOMPARE(steps->itemText(14), QString("ARC month (JST)"));
         QCOMPARE(steps->itemText(15), QString("ARC year (JST)"));
