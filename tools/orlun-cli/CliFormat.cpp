@@ -9,14 +9,14 @@ namespace {
 
 constexpr const char* kFormatOption = "--format";
 
+} // namespace
+
 std::string FormatChoices()
 {
     std::string names;
     for (const std::string& name : FormatNames()) names += (names.empty() ? "" : "|") + name;
     return names;
 }
-
-} // namespace
 
 std::string TakeFormat(std::vector<std::string>& args)
 {

@@ -11,4 +11,7 @@ namespace orlun::cli {
 // formats there are.
 std::string TakeFormat(std::vector<std::string>& args);
 
+// The formats' names as a usage text gives them: "text|tsv|csv|json".
+std::string FormatChoices();
+
 } // namespace orlun::cli

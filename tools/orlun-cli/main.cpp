@@ -12,7 +12,7 @@
 
 namespace {
 
-// COUNTRIES stands for the country names, from the country table.
+// COUNTRIES stands for the country names, from the country table; FORMATS for the output formats.
 const char* kUsageForm =
     "usage:\n"
     "  orlun-cli lines [--ajd X] [--country COUNTRIES]\n"
@@ -41,15 +41,21 @@ const char* kUsageForm =
     "        [--country C] [--epoch E] [--lang L] [--format text|csv|json|ics] [--output FILE]\n"
     "  orlun-cli days FROM TO [--country C] [--epoch E] [--method M]\n"
     "  orlun-cli --help | --version\n"
-    "Every command but festivals and anniversary takes --format text|tsv|csv|json (text unless given).\n";
+    "Every command but festivals and anniversary takes --format FORMATS (text unless given).\n";
 
-std::string UsageText()
+void ReplaceAll(std::string& text, const std::string& marker, const std::string& names)
 {
-    const std::string marker = "COUNTRIES";
-    std::string text = kUsageForm;
-    const std::string names = orlun::CountryNameList("|", "|");
     for (size_t at = 0; (at = text.find(marker, at)) != std::string::npos; at += names.size())
         text.replace(at, marker.size(), names);
+}
+
+// The usage with the countries and the formats filled in from their tables, so that a new row
+// names itself.
+std::string UsageText()
+{
+    std::string text = kUsageForm;
+    ReplaceAll(text, "COUNTRIES", orlun::CountryNameList("|", "|"));
+    ReplaceAll(text, "FORMATS", orlun::cli::FormatChoices());
     return text;
 }
 
