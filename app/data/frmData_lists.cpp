@@ -183,12 +183,11 @@ void frmData::RunSingleTest(const QString& date)
         return platform_.messages->Question(this, QString(), QString::fromStdString(q));
     });
     if (r.outcome == ConvertOutcome::EntryError) {
-        const int code = static_cast<int>(r.errorCode);
-        AppendText("Error code =" + std::string(code >= 0 ? " " : "") + std::to_string(code) + "\r\n");
+        AppendText(SelfTestEntryErrorText(r.errorCode));
         return;
     }
     if (r.outcome == ConvertOutcome::OutOfRange) {
-        platform_.messages->Warning(this, "Date out of range", QString::fromStdString(DateRangeMessage(r.range)));
+        platform_.messages->Warning(this, kDateRangeTitle, QString::fromStdString(DateRangeMessage(r.range)));
         return;
     }
     bool failed = false;

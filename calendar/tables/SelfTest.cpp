@@ -80,6 +80,11 @@ std::string CheckBothWays(const ChineseSolarDate& chs, const ChineseLunarDate& c
     return text + CheckLunar(chl, s, failed);
 }
 
+std::string SelfTestEntryErrorText(DateEntryError code)
+{
+    return "Error code =" + SignedText(static_cast<int>(code)) + kCrLf;
+}
+
 std::string CheckMoment(double cjdc, const CalendarSettings& s, bool& failed)
 {
     // A moment without dates checks the empty fields, which convert to nothing: "00".

@@ -9,6 +9,7 @@
 
 #include "calendar/core/ChineseDate.h"
 #include "calendar/core/Settings.h"
+#include "calendar/entry/DateEntryMessages.h"
 
 namespace orlun {
 
@@ -22,6 +23,9 @@ std::string CheckBothWays(const ChineseSolarDate& chs, const ChineseLunarDate& c
 
 // The two checks for the day of a CJDC moment.
 std::string CheckMoment(double cjdc, const CalendarSettings& settings, bool& failed);
+
+// The result for a typed date that could not be read: "Error code = 6" and the line end.
+std::string SelfTestEntryErrorText(DateEntryError code);
 
 // The random pairs, one at a time.
 class RandomSelfTest {

@@ -4,11 +4,11 @@ cli="$1"
 fail=0
 tab=$'\t'
 
-# expect "what" EXIT-CODE "EXPECTED OUTPUT" ARGS...
+# expect "what" EXIT-CODE "EXPECTED OUTPUT" ARGS...: the lines, then a refusal from standard error.
 expect() {
   local what="$1" code="$2" expected="$3"; shift 3
   local out rc
-  out=$("$cli" move "$@" 2>/dev/null); rc=$?
+  out=$("$cli" move "$@" 2>&1); rc=$?
   if [ "$rc" != "$code" ] || [ "$out" != "$expected" ]; then
     echo "FAILED: $what (exit $rc)"; echo "$out"; fail=1
   fi

@@ -4,7 +4,9 @@
 
 #include "calendar/astro/SolarTerms.h"
 #include "calendar/core/ChineseYears.h"
+#include "calendar/core/CountryProfile.h"
 #include "calendar/core/WholeNumber.h"
+#include "names/NameMatch.h"
 
 namespace orlun::cli {
 
@@ -13,6 +15,13 @@ std::optional<double> ParseDouble(const std::string& text) { return ParseDecimal
 std::optional<int64_t> ParseInteger(const std::string& text, int64_t min, int64_t max)
 {
     return ParseWholeNumber(text, min, max);
+}
+
+size_t ChoiceNamed(std::string_view what, const std::string& text, std::span<const std::string> names)
+{
+    if (const auto index = FindName(text, names)) return *index;
+    const std::string kind(what);
+    throw UsageError{"unknown " + kind + " \"" + text + "\"; valid " + kind + "s: " + NameList(names)};
 }
 
 Options::Options(const std::vector<std::string>& args, const std::vector<std::string>& known)
@@ -39,12 +48,46 @@ std::optional<std::string> Options::Get(const std::string& name) const
     return std::nullopt;
 }
 
+namespace {
+
+// The country rows' names, in list order.
+std::vector<std::string> CountryNames()
+{
+    std::vector<std::string> names;
+    for (const CountryProfile& profile : CountryProfiles()) names.emplace_back(profile.name);
+    return names;
+}
+
+template <typename Value>
+struct NamedValue {
+    const char* name;
+    Value value;
+};
+
+// The epochs and methods as the command line names them.
+constexpr NamedValue<int> kEpochs[] = {{"-2696", kEpochHuangdi}, {"-2636", kEpochAlternative}};
+constexpr NamedValue<TermMethod> kMethods[] = {{"true", TermMethod::TrueSun}, {"mean", TermMethod::MeanSun}};
+
+// The value of the row whose name the text spells.
+template <typename Value, size_t N>
+std::optional<Value> ValueNamed(const std::string& text, const NamedValue<Value> (&rows)[N])
+{
+    std::vector<std::string> names;
+    for (const NamedValue<Value>& row : rows) names.emplace_back(row.name);
+    if (const auto index = FindName(text, names)) return rows[*index].value;
+    return std::nullopt;
+}
+
+} // namespace
+
 CalendarSettings SettingsFromOptions(const Options& options)
 {
     Country country = Country::China;
     if (auto name = options.Get("country")) {
-        if (!CountryFromName(*name, country))
+        const auto index = FindName(*name, CountryNames());
+        if (!index)
             throw UsageError{"--country must be " + CountryNameList(", ", " or ") + ", not \"" + *name + "\""};
+        country = CountryProfiles()[*index].country;
     }
     CalendarSettings settings = SettingsForCountry(country);
     ApplyEpochAndMethod(options, settings);
@@ -54,14 +97,14 @@ CalendarSettings SettingsFromOptions(const Options& options)
 void ApplyEpochAndMethod(const Options& options, CalendarSettings& settings)
 {
     if (auto epoch = options.Get("epoch")) {
-        if (*epoch == "-2696") settings.epoch = kEpochHuangdi;
-        else if (*epoch == "-2636") settings.epoch = kEpochAlternative;
-        else throw UsageError{"--epoch must be -2696 or -2636"};
+        const auto value = ValueNamed(*epoch, kEpochs);
+        if (!value) throw UsageError{"--epoch must be -2696 or -2636"};
+        settings.epoch = *value;
     }
     if (auto method = options.Get("method")) {
-        if (*method == "true") settings.method = TermMethod::TrueSun;
-        else if (*method == "mean") settings.method = TermMethod::MeanSun;
-        else throw UsageError{"--method must be true or mean, not \"" + *method + "\""};
+        const auto value = ValueNamed(*method, kMethods);
+        if (!value) throw UsageError{"--method must be true or mean, not \"" + *method + "\""};
+        settings.method = *value;
     }
 }
 

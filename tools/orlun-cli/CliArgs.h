@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/core/Settings.h"
@@ -19,6 +21,10 @@ struct UsageError {
 std::optional<double> ParseDouble(const std::string& text);
 // A whole number in [min, max] from the whole text (optional sign, digits), or nullopt.
 std::optional<int64_t> ParseInteger(const std::string& text, int64_t min, int64_t max);
+
+// The index of the name the text spells in any case and spelling of spaces (names/NameMatch.h); a
+// usage error listing the valid names otherwise: what is the singular, "unit", "target" ...
+size_t ChoiceNamed(std::string_view what, const std::string& text, std::span<const std::string> names);
 
 // Options of the form "--name value" after the positional arguments.
 class Options {

@@ -1,7 +1,10 @@
 #include "CliSearch.h"
 
+#include <vector>
+
 #include "CliMoment.h"
 #include "DisplayRecords.h"
+#include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/presentation/DisplayModel.h"
 
@@ -10,17 +13,14 @@ namespace orlun::cli {
 int ElementOption(const std::string& name)
 {
     if (name.empty()) return kNoElementItem;
-    const int e = ElementIndexOf(name);
-    if (e < 0) throw UsageError{"unknown element \"" + name + "\""};
-    return e;
+    const std::vector<std::string> names(kElementNames.begin(), kElementNames.end());
+    return static_cast<int>(ChoiceNamed("element", name, names));
 }
 
 int AnimalOption(const std::string& name, Country country)
 {
     if (name.empty()) return kNoAnimalItem;
-    const int a = AnimalIndexOf(name, country);
-    if (a < 0) throw UsageError{"unknown animal \"" + name + "\""};
-    return a;
+    return static_cast<int>(ChoiceNamed("animal", name, AnimalNames(country)));
 }
 
 ElementAnimalChoice ChoiceOption(const std::string& text, Country country)

@@ -1,6 +1,7 @@
 // orlun-cli list: lunar new years and anniversaries, lunar month starts and leap months, or the
 // lunar dates of Julian and Common Era new years, as the data window lists them from a moment.
 #include <memory>
+#include <vector>
 
 #include "CliMoment.h"
 #include "Commands.h"
@@ -10,16 +11,26 @@
 #include "calendar/tables/EuroNewYearList.h"
 #include "calendar/tables/LunarNewYearList.h"
 #include "calendar/tables/MonthStartList.h"
+#include "names/NameMatch.h"
 
 namespace orlun::cli {
 
 namespace {
 
+struct ListKind {
+    const char* name;
+    DataMode mode;
+};
+
+// The list kinds by name, in the order the usage gives them.
+constexpr ListKind kKinds[] = {
+    {"newyears", DataMode::LunarNewYears}, {"months", DataMode::MonthStarts}, {"jcce", DataMode::EuroNewYears}};
+
 DataMode ModeOfName(const std::string& name)
 {
-    if (name == "newyears") return DataMode::LunarNewYears;
-    if (name == "months") return DataMode::MonthStarts;
-    if (name == "jcce") return DataMode::EuroNewYears;
+    std::vector<std::string> names;
+    for (const ListKind& kind : kKinds) names.emplace_back(kind.name);
+    if (const auto index = FindName(name, names)) return kKinds[*index].mode;
     throw UsageError{"list needs newyears, months or jcce, not \"" + name + "\""};
 }
 

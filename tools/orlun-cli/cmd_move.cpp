@@ -30,6 +30,15 @@ int Refuse(const Refusal& refusal, Output& out)
     return 1;
 }
 
+// The Move panel's list texts in the country's zone, then the one unit of the command line's own.
+std::vector<std::string> UnitNames(std::string_view zoneCode)
+{
+    std::vector<std::string> names;
+    for (const MoveUnitRow& row : MoveUnitRows()) names.push_back(MoveUnitText(row.unit, zoneCode));
+    names.emplace_back(kOneDayUnit);
+    return names;
+}
+
 void WriteLine(double ajd, int calendar, const CalendarSettings& settings, Output& out)
 {
     const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
@@ -67,11 +76,10 @@ int RunMove(const std::vector<std::string>& rawArgs, Output& out)
     const Options options(args, {"ajd", "date", "steps", "country", "epoch", "method"});
     if (options.Positionals().size() != 1) throw UsageError{"move needs one UNIT"};
     const CalendarSettings settings = SettingsFromOptions(options);
-    const std::string unitText = options.Positionals()[0];
-    const bool oneDay = unitText == kOneDayUnit;
-    const auto unit = MoveUnitFromText(unitText, settings.zoneCode);
-    if (!oneDay && !unit) throw UsageError{"unknown unit \"" + unitText + "\""};
-    if (unit) inputs.unit = *unit;
+    const std::span<const MoveUnitRow> rows = MoveUnitRows();
+    const size_t chosen = ChoiceNamed("unit", options.Positionals()[0], UnitNames(settings.zoneCode));
+    const bool oneDay = chosen == rows.size();
+    if (!oneDay) inputs.unit = rows[chosen].unit;
     int64_t steps = 1;
     if (auto text = options.Get("steps")) {
         const auto n = ParseInteger(*text, 1, kMaxSteps);

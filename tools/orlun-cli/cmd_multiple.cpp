@@ -33,9 +33,9 @@ int RunMultiple(const std::vector<std::string>& rawArgs, Output& out)
         {"day", MultipleRow::Day}, {"month", MultipleRow::Month}, {"year", MultipleRow::Year}};
     for (const auto& [name, row] : rows)
         if (auto text = options.Get(name)) criteria[row] = ChoiceOption(*text, settings.country);
-    if (!criteria.AnySpecified()) throw UsageError{"give --day, --month or --year"};
     const int within = options.Get("within") ? WithinOption(*options.Get("within")) : kDefaultWithin;
     const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : ReadMoment(options, settings, kRequiredMoment);
+    // Nothing chosen is refused with the window's own message.
     return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings, out);
 }
 

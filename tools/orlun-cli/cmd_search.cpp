@@ -4,8 +4,22 @@
 #include "CliSearch.h"
 #include "Commands.h"
 #include "calendar/search/EventSearch.h"
+#include "calendar/search/SearchTargets.h"
 
 namespace orlun::cli {
+
+namespace {
+
+// The Search panel's target whose list text the text spells.
+SearchTarget TargetNamed(const std::string& text)
+{
+    const std::span<const SearchTargetRow> rows = SearchTargetRows();
+    std::vector<std::string> names;
+    for (const SearchTargetRow& row : rows) names.emplace_back(row.text);
+    return rows[ChoiceNamed("target", text, names)].target;
+}
+
+} // namespace
 
 int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
 {
@@ -14,16 +28,15 @@ int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
     in.next = !TakeSwitch(args, "previous");
     const Options options(args, {"ajd", "date", "element", "animal", "country", "epoch", "method"});
     if (options.Positionals().size() != 1) throw UsageError{"search needs one TARGET"};
-    const auto target = SearchTargetFromText(options.Positionals()[0]);
-    if (!target) throw UsageError{"unknown target \"" + options.Positionals()[0] + "\""};
-    in.target = *target;
+    const SearchTarget target = TargetNamed(options.Positionals()[0]);
+    in.target = target;
     const CalendarSettings settings = SettingsFromOptions(options);
     in.choice.element = ElementOption(options.Get("element").value_or(""));
     in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
-    if (*target == SearchTarget::MultipleElementAnimalDay)
+    if (target == SearchTarget::MultipleElementAnimalDay)
         throw UsageError{"the multiple element-animal day is searched with orlun-cli multiple"};
     const double start = ReadMoment(options, settings, kRequiredMoment);
-    if (*target == SearchTarget::SameElementAnimalDayMonth)
+    if (target == SearchTarget::SameElementAnimalDayMonth)
         return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
                                             false, settings),
                             settings, out);

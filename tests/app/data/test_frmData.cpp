@@ -230,6 +230,11 @@ private slots:
         d->txbStart->setText("2013-02-10 CE");
         QTest::keyClick(d->txbStart, Qt::Key_Return);
         QCOMPARE(d->Text().substr(53 + 2000), std::string("11"));
+        // A date it cannot read is reported by its error code, as orlun-cli selftest reports it.
+        d->txbStart->setText("2013-02-30 CE");
+        QTest::keyClick(d->txbStart, Qt::Key_Return);
+        QCOMPARE(d->Text().substr(53 + 2002), std::string("Error code = 6\r\n"));
+        Shot(d, "self-test-error-code");
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace orlun::cli {
 
@@ -28,10 +29,11 @@ void Output::Text(std::string_view text) { Put(text); }
 
 void Output::Refusal(std::string_view title, std::string_view text)
 {
-    Put(title.empty() ? kProgramTitle : title);
-    Put(": ");
-    Put(text);
-    Put("\n");
+    // Where both streams meet (2>&1), the refusal follows the records it ended.
+    Flush();
+    std::string line(title.empty() ? kProgramTitle : title);
+    line.append(": ").append(text);
+    Message(line);
 }
 
 void Output::Message(std::string_view line)
@@ -49,13 +51,19 @@ void Output::Put(std::string_view bytes)
     if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) failure_ = errno != 0 ? errno : EIO;
 }
 
+void Output::Flush()
+{
+    if (failure_ != 0) return;
+    errno = 0;
+    if (std::fflush(out_) != 0 || std::ferror(out_)) failure_ = errno != 0 ? errno : EIO;
+}
+
 bool Output::Finish()
 {
     if (finished_) return failure_ == 0;
     finished_ = true;
     Put(writer_->End());
-    errno = 0;
-    if (failure_ == 0 && (std::fflush(out_) != 0 || std::ferror(out_))) failure_ = errno != 0 ? errno : EIO;
+    Flush();
     if (failure_ == 0) return true;
     Message("orlun-cli: cannot write to standard output (" + std::string(std::strerror(failure_)) + ")");
     return false;

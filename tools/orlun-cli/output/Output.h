@@ -1,5 +1,5 @@
 // Everything a command shows goes through one Output: its records through the format's writer and
-// its lines of text on standard output, its messages on standard error. A failed write to standard
+// its lines of text on standard output, its refusals and messages on standard error. A failed write to standard
 // output is remembered, so that the command ends with kExitUnwritten instead of its own code.
 #pragma once
 
@@ -32,8 +32,8 @@ public:
     void Line(std::string_view line);
     // Text that carries its own line ends.
     void Text(std::string_view text);
-    // A message box's refusal as "TITLE: TEXT" on standard output; the program's name stands for
-    // a missing title.
+    // A message box's refusal as "TITLE: TEXT" on standard error, after what standard output
+    // holds so far; the program's name stands for a missing title.
     void Refusal(std::string_view title, std::string_view text);
     // A line on standard error.
     void Message(std::string_view line);
@@ -46,6 +46,8 @@ public:
 
 private:
     void Put(std::string_view bytes);
+    // Flushes standard output, remembering a failure as Put does.
+    void Flush();
 
     std::FILE* out_;
     std::FILE* err_;
