@@ -90,12 +90,13 @@ constexpr std::array<MoveUnitRow, kMoveUnitCount> kRows = {{
 }};
 
 // Row i is the unit numbered i, so the list index, the stored number and the row agree, and a
-// unit without a row leaves a default row that fails here.
+// unit without a row leaves a default row that fails here. That each row has its step is a test's
+// check: a sanitizer build does not take a function's address as a constant.
 constexpr bool RowsInListOrder()
 {
     for (int i = 0; i < kMoveUnitCount; ++i) {
         const MoveUnitRow& row = kRows[i];
-        if (row.stored != i || static_cast<int>(row.unit) != i || row.text.empty() || !row.step) return false;
+        if (row.stored != i || static_cast<int>(row.unit) != i || row.text.empty()) return false;
     }
     return true;
 }

@@ -97,12 +97,13 @@ constexpr std::array<SearchTargetRow, kSearchTargetCount> kRows = {{
 }};
 
 // Row i is the target numbered i, so the list index, the stored number and the row agree, and a
-// target without a row leaves a default row that fails here.
+// target without a row leaves a default row that fails here. That each row has its search is a
+// test's check: a sanitizer build does not take a function's address as a constant.
 constexpr bool RowsInListOrder()
 {
     for (int i = 0; i < kSearchTargetCount; ++i) {
         const SearchTargetRow& row = kRows[i];
-        if (row.stored != i || static_cast<int>(row.target) != i || row.text.empty() || !row.search) return false;
+        if (row.stored != i || static_cast<int>(row.target) != i || row.text.empty()) return false;
         if ((row.kind == K::ElementAnimal) == row.unit.empty()) return false;
     }
     return true;

@@ -52,6 +52,7 @@ TEST(MoveUnitRows, EveryUnitHasOneRowInListOrder)
         const UnitCase& c = kUnits[i];
         EXPECT_EQ(MoveUnitRows()[i].unit, c.unit) << "row " << i;
         EXPECT_EQ(MoveUnitRows()[i].stored, c.stored) << c.text;
+        EXPECT_NE(MoveUnitRows()[i].step, nullptr) << c.text;
         EXPECT_EQ(MoveUnitAt(c.stored), c.unit) << c.text;
         EXPECT_EQ(MoveUnitText(c.unit, "JST"), c.text);
         EXPECT_EQ(MoveUnitFromText(c.text, "JST"), c.unit) << c.text;

@@ -53,6 +53,7 @@ TEST(SearchTargetRows, EveryTargetHasOneRowInListOrder)
         const TargetCase& c = kTargets[i];
         EXPECT_EQ(SearchTargetRows()[i].target, c.target) << "row " << i;
         EXPECT_EQ(SearchTargetRows()[i].stored, c.stored) << c.text;
+        EXPECT_NE(SearchTargetRows()[i].search, nullptr) << c.text;
         EXPECT_EQ(SearchTargetAt(c.stored), c.target) << c.text;
         EXPECT_EQ(SearchTargetText(c.target), c.text);
         EXPECT_EQ(SearchTargetFromText(c.text), c.target) << c.text;
