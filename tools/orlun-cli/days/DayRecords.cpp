@@ -3,10 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "calendar/astro/MoonData.h"
 #include "calendar/astro/SolarTermNames.h"
 #include "calendar/chinese/ChineseDateText.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/Meridian.h"
-#include "calendar/presentation/DisplayModel.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/presentation/SexagenaryNames.h"
 #include "calendar/western/DatePr2.h"
 
 namespace orlun::cli {
@@ -43,18 +47,29 @@ int DayRecordMaker::TermBeginningOn(DayNumber day)
 
 Record DayRecordMaker::Of(DayNumber day)
 {
-    const LocalTime noon = Meridian(settings_.refLongitude).NoonOf(day);
-    const DisplayTexts t = BuildDisplayTexts(noon.moment().ajd(), settings_);
-    const ChineseLunarDate chl = t.chl.value_or(ChineseLunarDate{});
+    // The fields the main window shows at local noon, computed as it computes them but without
+    // the lines a record has no field for.
+    const Meridian reference(settings_.refLongitude);
+    const double ajd = reference.NoonOf(day).moment().ajd();
+    const LocalTime cjdc = reference.At(CJDLToCJDC(AJDToCJDL(ajd), settings_.refLongitude));
+    const std::optional<ChineseDatesOfDay> dates = CJDateToChDates(cjdc, settings_.epoch);
+    const std::optional<ChineseLunarDate> lunar = dates ? dates->lunar : std::nullopt;
+    const std::optional<ChineseSolarDate> solar = dates ? dates->solar : std::nullopt;
+    const ChineseLunarDate chl = lunar.value_or(ChineseLunarDate{});
     // The dates without the time of the display lines: the record is of the whole day.
-    const std::string chlText = t.chl ? CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) : "";
-    const std::string chsText = t.chs ? CHSDateStr(*t.chs, false) : "";
+    const std::string chlText = lunar ? CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) : "";
+    const std::string chsText = solar ? CHSDateStr(*solar, false) : "";
+    // The window names the month and the year only of a day with both dates.
+    const bool named = lunar && solar;
+    const int dayPosition = DayPosition(cjdc.day().value());
+    const MoonData moon = ComputeMoonData(Moment(ajd), moonPhases_);
     const int term = TermBeginningOn(day);
     return {{IsoDateText(GregorianDate(day)), IsoDateText(JDNToDate(day, WesternCalendar::Julian)),
              chlText, int64_t{chl.cycle}, int64_t{chl.position}, int64_t{chl.month.number},
-             int64_t{chl.month.leap ? 1 : 0}, int64_t{chl.day}, chsText, t.elementAnimalOfDay.caption + " " + t.elementAnimalOfDay.value,
-             t.elementAnimalOfMonth.value, t.elementAnimalOfYear.value, t.moon.phaseText,
-             Decimal{t.moon.illumination, 4}, term < 0 ? std::string() : SolarTermCodeOfIndex(term),
+             int64_t{chl.month.leap ? 1 : 0}, int64_t{chl.day}, chsText,
+             StemBranchStr(dayPosition) + " " + DayNameText(dayPosition, settings_.country),
+             named ? MonthNameText(chl, settings_.country) : "", named ? YearNameText(chl, settings_.country) : "",
+             moon.phaseText, Decimal{moon.illumination, 4}, term < 0 ? std::string() : SolarTermCodeOfIndex(term),
              term < 0 ? std::string() : SolarTermEnglishNameOfIndex(term)}};
 }
 
