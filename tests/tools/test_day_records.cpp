@@ -66,6 +66,11 @@ TEST(DayRecords, DaysOfLeapMonthsAndTermsNearMidnight)
         {2023, 10, 24, nullptr, nullptr, "Z9"},
         // The lunar new year of 2025.
         {2025, 1, 29, "79-42-01-01 CHL", "0", ""},
+        // Terms at two seams of the ephemeris files, whose tables the engine computes.
+        {599, 12, 21, "55-56-11-26 CHL", "0", "Z11"},
+        {600, 1, 5, "55-56-12-12 CHL", "0", "J12"},
+        {600, 1, 6, nullptr, nullptr, ""},
+        {2999, 12, 22, "95-56-11-24 CHL", "0", "Z11"},
     };
     DayRecordMaker maker(SettingsForCountry(Country::China));
     for (const DayCase& c : cases) {
@@ -122,8 +127,6 @@ TEST(DayRecords, FieldsEqualTheWindowsTextsAtNoon)
         for (const Record* r : {&inRun, &alone}) {
             // The window's line adds the time to the date.
             EXPECT_EQ(t.chineseLunar.value.rfind(Field(*r, "chl") + " ", 0), 0U) << what << ": " << Field(*r, "chl");
-            EXPECT_EQ(Field(*r, "chl_year"), std::to_string(t.chl->position)) << what;
-            EXPECT_EQ(Field(*r, "chl_day"), std::to_string(t.chl->day)) << what;
             EXPECT_EQ(Field(*r, "chs"), CHSDateStr(*t.chs, false)) << what;
             EXPECT_EQ(Field(*r, "day_name"), t.elementAnimalOfDay.caption + " " + t.elementAnimalOfDay.value) << what;
             EXPECT_EQ(Field(*r, "month_name"), t.elementAnimalOfMonth.value) << what;

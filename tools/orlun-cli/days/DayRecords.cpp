@@ -8,10 +8,12 @@
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/chinese/Sexagenary.h"
+#include "calendar/chinese/SkyTable.h"
 #include "calendar/core/Meridian.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/presentation/SexagenaryNames.h"
 #include "calendar/western/DatePr2.h"
+#include "engine/lunev.h"
 
 namespace orlun::cli {
 
@@ -29,6 +31,12 @@ std::string IsoDateText(const WesternDate& date)
     return text;
 }
 
+namespace {
+// Days from a moment to the farthest instant of its term table, which spans three solar years,
+// with room to spare.
+constexpr double kTermTableSpan = 4 * 366;
+} // namespace
+
 DayRecordMaker::DayRecordMaker(const CalendarSettings& settings) : settings_(settings) {}
 
 int DayRecordMaker::TermBeginningOn(DayNumber day)
@@ -36,7 +44,13 @@ int DayRecordMaker::TermBeginningOn(DayNumber day)
     const int32_t d = day.value();
     // A table holds three years of terms; a day before its first or after its last needs another.
     if (!haveTerms_ || d < terms_.TermDay.front() || d > terms_.TermDay.back()) {
-        terms_ = BuildSolarTerms(Meridian(settings_.refLongitude).NoonOf(day), settings_.method);
+        const LocalTime noon = Meridian(settings_.refLongitude).NoonOf(day);
+        // The sky table compiled into the program holds the engine's quarter points and crossings;
+        // near a seam of the ephemeris files, where the engine's answers depend on what it was
+        // asked before, the engine is asked as it always was.
+        terms_ = near_ephemeris_seam(noon.moment().ajd(), kTermTableSpan)
+                     ? BuildSolarTerms(noon, settings_.method)
+                     : BuildSolarTerms(noon, settings_.method, TheSkyTable());
         haveTerms_ = IsValid(terms_);
         if (!haveTerms_) return -1;
     }
