@@ -28,7 +28,7 @@ void BM_DaysCsvCentury(benchmark::State& state)
 }
 BENCHMARK(BM_DaysCsvCentury)->Unit(benchmark::kMillisecond);
 
-// The share of the Moon in the above: its data at the noons of the same century.
+// The Moon's data at the noons of the same century, each day on its own.
 void BM_MoonAtNoonCentury(benchmark::State& state)
 {
     const DayNumber first = GregorianJDN(2000, 1, 1);
@@ -41,5 +41,20 @@ void BM_MoonAtNoonCentury(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * (last - first + 1));
 }
 BENCHMARK(BM_MoonAtNoonCentury)->Unit(benchmark::kMillisecond);
+
+// The same with the phase instants of the last lunations remembered, as the records of days ask.
+void BM_MoonAtNoonCenturyWithMemo(benchmark::State& state)
+{
+    const DayNumber first = GregorianJDN(2000, 1, 1);
+    const DayNumber last = GregorianJDN(2099, 12, 31);
+    const Meridian china(120);
+    for (auto _ : state) {
+        MoonPhaseMemo phases;
+        for (int32_t d = first.value(); d <= last.value(); ++d)
+            benchmark::DoNotOptimize(ComputeMoonData(china.NoonOf(DayNumber(d)).moment(), phases));
+    }
+    state.SetItemsProcessed(state.iterations() * (last - first + 1));
+}
+BENCHMARK(BM_MoonAtNoonCenturyWithMemo)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -19,3 +19,9 @@ double deltat(double year, int32_t unused);
 // The Moon's apparent geocentric ecliptic longitude, in radians (0..2pi), at the UT moment
 // JD 2451545 + days.
 double moonpos(double days);
+
+// Whether a UT or TD instant lies within `margin` days of a seam between two of the ephemeris
+// files (one at each New Year of a year divisible by 600). The files overlap at a seam and the
+// library answers from the one it read last, so an instant found there depends on what was asked
+// before; everywhere else the same question always gets the same answer.
+bool near_ephemeris_seam(double jd, double margin);

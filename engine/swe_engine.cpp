@@ -221,6 +221,19 @@ double deltat(double year, int32_t /*unused*/)
     return swe_deltat_ex(middle, SEFLG_SWIEPH, serr) * 1440.0;
 }
 
+bool near_ephemeris_seam(double jd, double margin)
+{
+    constexpr double kFileYears = 600.0;
+    constexpr double kJ2000 = 2451545.0;
+    constexpr double kYearDays = 365.2425;
+    if (!std::isfinite(jd) || !(jd >= kMinLibraryJd && jd <= kMaxLibraryJd))
+        return false;
+    // The nearest seam in years; a margin of days is far below half the files' span.
+    const double seamYear = kFileYears * std::round((2000.0 + (jd - kJ2000) / kYearDays) / kFileYears);
+    const double seam = swe_julday(static_cast<int>(seamYear), 1, 1, 0.0, SE_GREG_CAL);
+    return std::fabs(jd - seam) <= margin;
+}
+
 double moonpos(double days)
 {
     return ApparentLongitudeUt(2451545.0 + days, SE_MOON);

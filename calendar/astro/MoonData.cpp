@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "calendar/astro/syzyg.h"
+#include "engine/lunev.h"
 #include "engine/solev.h"
 
 namespace orlun {
@@ -14,6 +15,11 @@ namespace orlun {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+// The phase instants of a moment lie within two lunations of it (the search for its lunation
+// included); with the width of the files' overlap this keeps every remembered instant away from
+// the seams.
+constexpr double kSeamMargin = 200;
 
 std::string Count(long n, const char* unit)
 {
@@ -76,11 +82,16 @@ std::string PhaseOfMoonText(double illumination, bool waxing)
     return text + ", " + OneDecimal(p) + "%";
 }
 
-MoonData ComputeMoonData(Moment at)
+namespace {
+
+// The Moon data with the phase instants taken from phaseUT(n, k), asked in the same order
+// whatever answers them.
+template <class PhaseUT>
+MoonData MoonDataFrom(Moment at, PhaseUT&& phaseUT)
 {
     const double moment = at.ajd();
     MoonData m;
-    const std::optional<int32_t> lunation = GetLunation(at);
+    const std::optional<int32_t> lunation = FindLunation(at, [&phaseUT](int32_t n) { return phaseUT(n, 0); });
     if (!lunation) {
         m.error = "Error when calling GetLunation() in DisplayMoonData().";
         return m;
@@ -88,10 +99,10 @@ MoonData ComputeMoonData(Moment at)
     const int32_t L = *lunation;
     m.lunation = L;
     bool exact = false;
-    const int k = GetPhase(L, at, exact);
+    const int k = FindPhase(L, at, exact, phaseUT);
 
-    const double start = GetPhaseTimeUT(L, 0).ajd();
-    const double next = GetPhaseTimeUT(L + 1, 0).ajd();
+    const double start = phaseUT(L, 0).ajd();
+    const double next = phaseUT(L + 1, 0).ajd();
     const double age = moment - start;
     m.ageText = std::string("[").append(std::to_string(L)).append("] ");
     m.ageText.append(AgeOfMoonStr(age)).append(" (");
@@ -106,8 +117,8 @@ MoonData ComputeMoonData(Moment at)
     m.waxing = k < 2;
     const double moonLongitude = GetMoonLongitude(at);
     if (moonLongitude == kMoonLongitudeTooEarly || moonLongitude == kMoonLongitudeTooLate) {
-        const double t0 = GetPhaseTimeUT(L, k).ajd();
-        const double t1 = k == 3 ? next : GetPhaseTimeUT(L, k + 1).ajd();
+        const double t0 = phaseUT(L, k).ajd();
+        const double t1 = k == 3 ? next : phaseUT(L, k + 1).ajd();
         m.illumination = InterpolatedIllumination(k, t0, t1, moment);
     } else {
         int32_t status = 0;
@@ -117,6 +128,18 @@ MoonData ComputeMoonData(Moment at)
     m.phaseText = PhaseOfMoonText(m.illumination, m.waxing);
     m.ok = true;
     return m;
+}
+
+} // namespace
+
+MoonData ComputeMoonData(Moment at) { return MoonDataFrom(at, GetPhaseTimeUT); }
+
+MoonData ComputeMoonData(Moment at, MoonPhaseMemo& phases)
+{
+    // Near a seam of the ephemeris the engine's answers depend on what it was asked before: there
+    // the engine is asked exactly as without a memo, so the data are those ComputeMoonData gives.
+    if (near_ephemeris_seam(at.ajd(), kSeamMargin)) return ComputeMoonData(at);
+    return MoonDataFrom(at, [&phases](int32_t n, int k) { return phases.UT(n, k); });
 }
 
 } // namespace orlun

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/astro/MoonPhaseMemo.h"
 #include "calendar/core/Moment.h"
 
 namespace orlun {
@@ -39,5 +40,8 @@ struct MoonData {
 // The Moon data of a UT moment. The Moon's position is asked only for 1600-2099; outside those
 // years the illumination is interpolated between the phase instants.
 MoonData ComputeMoonData(Moment moment);
+// The same, with the phase instants taken from (and kept in) a memo that outlives the call, so
+// that the days of a run ask the engine for each phase once.
+MoonData ComputeMoonData(Moment moment, MoonPhaseMemo& phases);
 
 } // namespace orlun

@@ -10,8 +10,6 @@
 namespace orlun {
 
 namespace {
-constexpr int32_t kMaxLunationNumber = std::numeric_limits<int32_t>::max();
-
 
 // Delta T of the Gregorian year of the day nearest to an instant in either time scale.
 double DeltaTOfInstant(double moment)
@@ -51,23 +49,7 @@ std::optional<int32_t> GetLunation(Moment moment)
 
 int GetPhase(int32_t lunation, Moment at, bool& exact)
 {
-    // The phases are compared in universal time, as GetLunation compares them. Moving the moment
-    // to dynamical time with its own year's delta T instead would disagree with GetLunation by
-    // the change of delta T between two years (tens of seconds a year in antiquity), and a moment
-    // just after a dark moon near New Year would then seem to lie before its own lunation.
-    const double moment = at.ajd();
-    exact = false;
-    if (lunation == kMaxLunationNumber || GetPhaseTimeUT(lunation + 1, 0).ajd() <= moment) return -1;
-    for (int k = 3; k >= 0; --k) {
-        const double t = GetPhaseTimeUT(lunation, k).ajd();
-        if (t <= moment) {
-            // Within 0.00005 day; the margin keeps a moment 0.00005 day after the phase, whose
-            // difference rounds a hair below it, from counting as exact.
-            exact = moment - t < kExactPhaseWithin - 1e-9;
-            return k;
-        }
-    }
-    return -2;
+    return FindPhase(lunation, at, exact, GetPhaseTimeUT);
 }
 
 double GetMoonLongitude(Moment at)

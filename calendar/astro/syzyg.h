@@ -79,6 +79,30 @@ constexpr double kExactPhaseWithin = 0.00005;
 // next lunation's dark moon, -2 when it lies before this lunation's dark moon.
 int GetPhase(int32_t lunation, Moment moment, bool& exact);
 
+// GetPhase with the phase instants taken from phaseUT(n, k) (a Moment), as FindLunation takes its
+// dark moons.
+template <class PhaseUT>
+int FindPhase(int32_t lunation, Moment at, bool& exact, PhaseUT&& phaseUT)
+{
+    // The phases are compared in universal time, as GetLunation compares them. Moving the moment
+    // to dynamical time with its own year's delta T instead would disagree with GetLunation by
+    // the change of delta T between two years (tens of seconds a year in antiquity), and a moment
+    // just after a dark moon near New Year would then seem to lie before its own lunation.
+    const double moment = at.ajd();
+    exact = false;
+    if (lunation == std::numeric_limits<int32_t>::max() || phaseUT(lunation + 1, 0).ajd() <= moment) return -1;
+    for (int k = 3; k >= 0; --k) {
+        const double t = phaseUT(lunation, k).ajd();
+        if (t <= moment) {
+            // Within 0.00005 day; the margin keeps a moment 0.00005 day after the phase, whose
+            // difference rounds a hair below it, from counting as exact.
+            exact = moment - t < kExactPhaseWithin - 1e-9;
+            return k;
+        }
+    }
+    return -2;
+}
+
 // The Moon's apparent longitude in radians at a UT moment, or kMoonLongitudeTooEarly /
 // kMoonLongitudeTooLate outside the supported days (the engine is not asked then).
 double GetMoonLongitude(Moment moment);

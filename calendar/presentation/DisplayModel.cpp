@@ -9,6 +9,7 @@
 #include "calendar/western/DatePr2.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/TimeScales.h"
+#include "calendar/presentation/SexagenaryNames.h"
 #include "calendar/astro/syzyg.h"
 
 namespace orlun {
@@ -78,19 +79,11 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
     t.chineseLunar = {"lblChineseLunarDate", adjective + " Lunar",
                       CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings.country) + " " + time, longForm};
 
-    const bool china = ProfileOf(settings.country).chineseYearForms;
     t.yearPosition = chl.position;
     t.elementAnimalOfYear.control = "lblElementAnimalOfYear";
-    const ElementAnimal year = YearElementAnimal(chl);
-    if (year.element >= 0) {
-        t.elementAnimalOfYear.value =
-            (china ? StemBranchStr(t.yearPosition) + " " : std::string()) +
-            ElementName(year.element) + "-" + AnimalName(year.animal, settings.country) + " year";
-    }
+    t.elementAnimalOfYear.value = YearNameText(chl, settings.country);
     t.elementAnimalOfMonth.control = "lblElementAnimalOfMonth";
-    const std::string month = MonthElementAnimalStr(chl, china ? MonthNames::StemBranchFirst : MonthNames::ElementAnimal,
-                                                   settings.country);
-    if (!month.empty()) t.elementAnimalOfMonth.value = month + " month";
+    t.elementAnimalOfMonth.value = MonthNameText(chl, settings.country);
     t.yearNumber.control = "lblYear";
     t.yearNumber.value = "Year " + std::to_string((int64_t{chl.cycle} - 1) * 60 + chl.position);
 
@@ -172,7 +165,7 @@ DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
     const int32_t day = DayNumberOf(t.cjdc);
     t.dayPosition = DayPosition(day);
     t.elementAnimalOfDay = {"lblElementAnimalOfDay", StemBranchStr(t.dayPosition),
-                            ElementAnimalStr(t.dayPosition, settings.country) + " day", ""};
+                            DayNameText(t.dayPosition, settings.country), ""};
 
     t.moon = ComputeMoonData(Moment(ajd));
     t.phaseOfMoon = {"lblPhaseOfMoon", "Phase of Moon, illumination:", t.moon.phaseText, ""};

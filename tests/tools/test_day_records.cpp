@@ -2,9 +2,14 @@
 // first and last days, solar terms a few minutes from midnight, the ends of the range).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <variant>
 
+#include "calendar/chinese/ChineseDateText.h"
 #include "calendar/core/Limits.h"
+#include "calendar/core/Meridian.h"
+#include "calendar/presentation/DisplayModel.h"
 #include "calendar/western/DatePr2.h"
 #include "days/DayRecords.h"
 
@@ -26,14 +31,17 @@ TEST(DayRecords, IsoDatesHaveFourDigitYearsAndASign)
     for (const IsoCase& c : cases) EXPECT_EQ(IsoDateText(c.date), c.expected) << c.expected;
 }
 
-// The fields of a record by column name.
-std::string Field(const Record& record, const std::string& name)
+// The place of a column of the table.
+size_t ColumnOf(const std::string& name)
 {
     for (size_t i = 0; i < kDaysTable.columns.size(); ++i)
-        if (kDaysTable.columns[i].name == name) return FieldText(record.values.at(i));
+        if (kDaysTable.columns[i].name == name) return i;
     ADD_FAILURE() << "no field " << name;
-    return {};
+    return 0;
 }
+
+// The fields of a record by column name.
+std::string Field(const Record& record, const std::string& name) { return FieldText(record.values.at(ColumnOf(name))); }
 
 struct DayCase {
     int32_t year;
@@ -58,6 +66,11 @@ TEST(DayRecords, DaysOfLeapMonthsAndTermsNearMidnight)
         {2023, 10, 24, nullptr, nullptr, "Z9"},
         // The lunar new year of 2025.
         {2025, 1, 29, "79-42-01-01 CHL", "0", ""},
+        // Terms at two seams of the ephemeris files, whose tables the engine computes.
+        {599, 12, 21, "55-56-11-26 CHL", "0", "Z11"},
+        {600, 1, 5, "55-56-12-12 CHL", "0", "J12"},
+        {600, 1, 6, nullptr, nullptr, ""},
+        {2999, 12, 22, "95-56-11-24 CHL", "0", "Z11"},
     };
     DayRecordMaker maker(SettingsForCountry(Country::China));
     for (const DayCase& c : cases) {
@@ -83,6 +96,44 @@ TEST(DayRecords, TheRangesEndsAreDays)
         EXPECT_EQ(Field(r, "ce"), day == kMinJDN ? "-3000-01-01" : "3000-01-01");
         EXPECT_NE(Field(r, "chl"), "") << day;
         EXPECT_NE(Field(r, "moon_phase"), "") << day;
+    }
+}
+
+struct DisplayCase {
+    WesternDate date;
+    Country country;
+};
+
+// A record holds what the main window shows at the day's noon: the day's in a run of records (whose
+// terms and Moon phases are remembered) as well as a day on its own.
+TEST(DayRecords, FieldsEqualTheWindowsTextsAtNoon)
+{
+    const DisplayCase cases[] = {
+        {{2023, 3, 22}, Country::China},   {{2023, 3, 22}, Country::Vietnam}, {{2021, 12, 21}, Country::Japan},
+        {{1599, 12, 31}, Country::China},  {{1600, 1, 1}, Country::China},    {{2099, 12, 31}, Country::Vietnam},
+        {{600, 1, 2}, Country::China},     {{-3000, 1, 1}, Country::Japan},   {{3000, 1, 1}, Country::China},
+        {{-1, 12, 31}, Country::Vietnam},
+    };
+    for (const DisplayCase& c : cases) {
+        const CalendarSettings settings = SettingsForCountry(c.country);
+        const DayNumber day = GregorianJDN(c.date.year, c.date.month, c.date.day);
+        DayRecordMaker run(settings);
+        for (int32_t d = std::max(kMinJDN, day.value() - 40); d < day.value(); ++d) run.Of(DayNumber(d));
+        const Record inRun = run.Of(day);
+        const Record alone = DayRecordMaker(settings).Of(day);
+        const DisplayTexts t = BuildDisplayTexts(Meridian(settings.refLongitude).NoonOf(day).moment().ajd(), settings);
+        const std::string what = IsoDateText(c.date) + " " + CountryAdjective(c.country);
+        ASSERT_TRUE(t.chl && t.chs) << what;
+        for (const Record* r : {&inRun, &alone}) {
+            // The window's line adds the time to the date.
+            EXPECT_EQ(t.chineseLunar.value.rfind(Field(*r, "chl") + " ", 0), 0U) << what << ": " << Field(*r, "chl");
+            EXPECT_EQ(Field(*r, "chs"), CHSDateStr(*t.chs, false)) << what;
+            EXPECT_EQ(Field(*r, "day_name"), t.elementAnimalOfDay.caption + " " + t.elementAnimalOfDay.value) << what;
+            EXPECT_EQ(Field(*r, "month_name"), t.elementAnimalOfMonth.value) << what;
+            EXPECT_EQ(Field(*r, "year_name"), t.elementAnimalOfYear.value) << what;
+            EXPECT_EQ(Field(*r, "moon_phase"), t.moon.phaseText) << what;
+            EXPECT_EQ(std::get<Decimal>(r->values.at(ColumnOf("moon_illumination"))).value, t.moon.illumination) << what;
+        }
     }
 }
 

@@ -3,11 +3,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "calendar/astro/MoonData.h"
 #include "calendar/astro/SolarTermNames.h"
 #include "calendar/chinese/ChineseDateText.h"
+#include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/Sexagenary.h"
+#include "calendar/chinese/SkyTable.h"
 #include "calendar/core/Meridian.h"
-#include "calendar/presentation/DisplayModel.h"
+#include "calendar/core/TimeScales.h"
+#include "calendar/presentation/SexagenaryNames.h"
 #include "calendar/western/DatePr2.h"
+#include "engine/lunev.h"
 
 namespace orlun::cli {
 
@@ -25,6 +31,12 @@ std::string IsoDateText(const WesternDate& date)
     return text;
 }
 
+namespace {
+// Days from a moment to the farthest instant of its term table, which spans three solar years,
+// with room to spare.
+constexpr double kTermTableSpan = 4 * 366;
+} // namespace
+
 DayRecordMaker::DayRecordMaker(const CalendarSettings& settings) : settings_(settings) {}
 
 int DayRecordMaker::TermBeginningOn(DayNumber day)
@@ -32,7 +44,13 @@ int DayRecordMaker::TermBeginningOn(DayNumber day)
     const int32_t d = day.value();
     // A table holds three years of terms; a day before its first or after its last needs another.
     if (!haveTerms_ || d < terms_.TermDay.front() || d > terms_.TermDay.back()) {
-        terms_ = BuildSolarTerms(Meridian(settings_.refLongitude).NoonOf(day), settings_.method);
+        const LocalTime noon = Meridian(settings_.refLongitude).NoonOf(day);
+        // The sky table compiled into the program holds the engine's quarter points and crossings;
+        // near a seam of the ephemeris files, where the engine's answers depend on what it was
+        // asked before, the engine is asked as it always was.
+        terms_ = near_ephemeris_seam(noon.moment().ajd(), kTermTableSpan)
+                     ? BuildSolarTerms(noon, settings_.method)
+                     : BuildSolarTerms(noon, settings_.method, TheSkyTable());
         haveTerms_ = IsValid(terms_);
         if (!haveTerms_) return -1;
     }
@@ -43,18 +61,29 @@ int DayRecordMaker::TermBeginningOn(DayNumber day)
 
 Record DayRecordMaker::Of(DayNumber day)
 {
-    const LocalTime noon = Meridian(settings_.refLongitude).NoonOf(day);
-    const DisplayTexts t = BuildDisplayTexts(noon.moment().ajd(), settings_);
-    const ChineseLunarDate chl = t.chl.value_or(ChineseLunarDate{});
+    // The fields the main window shows at local noon, computed as it computes them but without
+    // the lines a record has no field for.
+    const Meridian reference(settings_.refLongitude);
+    const double ajd = reference.NoonOf(day).moment().ajd();
+    const LocalTime cjdc = reference.At(CJDLToCJDC(AJDToCJDL(ajd), settings_.refLongitude));
+    const std::optional<ChineseDatesOfDay> dates = CJDateToChDates(cjdc, settings_.epoch);
+    const std::optional<ChineseLunarDate> lunar = dates ? dates->lunar : std::nullopt;
+    const std::optional<ChineseSolarDate> solar = dates ? dates->solar : std::nullopt;
+    const ChineseLunarDate chl = lunar.value_or(ChineseLunarDate{});
     // The dates without the time of the display lines: the record is of the whole day.
-    const std::string chlText = t.chl ? CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) : "";
-    const std::string chsText = t.chs ? CHSDateStr(*t.chs, false) : "";
+    const std::string chlText = lunar ? CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) : "";
+    const std::string chsText = solar ? CHSDateStr(*solar, false) : "";
+    // The window names the month and the year only of a day with both dates.
+    const bool named = lunar && solar;
+    const int dayPosition = DayPosition(cjdc.day().value());
+    const MoonData moon = ComputeMoonData(Moment(ajd), moonPhases_);
     const int term = TermBeginningOn(day);
     return {{IsoDateText(GregorianDate(day)), IsoDateText(JDNToDate(day, WesternCalendar::Julian)),
              chlText, int64_t{chl.cycle}, int64_t{chl.position}, int64_t{chl.month.number},
-             int64_t{chl.month.leap ? 1 : 0}, int64_t{chl.day}, chsText, t.elementAnimalOfDay.caption + " " + t.elementAnimalOfDay.value,
-             t.elementAnimalOfMonth.value, t.elementAnimalOfYear.value, t.moon.phaseText,
-             Decimal{t.moon.illumination, 4}, term < 0 ? std::string() : SolarTermCodeOfIndex(term),
+             int64_t{chl.month.leap ? 1 : 0}, int64_t{chl.day}, chsText,
+             StemBranchStr(dayPosition) + " " + DayNameText(dayPosition, settings_.country),
+             named ? MonthNameText(chl, settings_.country) : "", named ? YearNameText(chl, settings_.country) : "",
+             moon.phaseText, Decimal{moon.illumination, 4}, term < 0 ? std::string() : SolarTermCodeOfIndex(term),
              term < 0 ? std::string() : SolarTermEnglishNameOfIndex(term)}};
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "calendar/astro/MoonPhaseMemo.h"
 #include "calendar/astro/SolarTerms.h"
 #include "calendar/core/DayNumber.h"
 #include "calendar/core/Settings.h"
@@ -18,11 +19,13 @@ extern const Table kDaysTable;
 std::string IsoDateText(const WesternDate& date);
 
 // Makes the records of the days of a range, in any order; the solar-term table of the last day
-// is kept, so that the days of a run share it.
+// and the Moon's phase instants of the last few lunations are kept, so that the days of a run
+// share them.
 class DayRecordMaker {
 public:
     explicit DayRecordMaker(const CalendarSettings& settings);
-    // The record of a day of the reference meridian, from the texts of its noon there.
+    // The record of a day of the reference meridian, with the texts the main window shows at
+    // its noon there.
     Record Of(DayNumber day);
 
 private:
@@ -32,6 +35,7 @@ private:
     CalendarSettings settings_;
     SolarTermTable terms_;
     bool haveTerms_ = false;
+    MoonPhaseMemo moonPhases_;
 };
 
 } // namespace orlun::cli
