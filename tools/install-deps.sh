@@ -12,6 +12,9 @@ packages=(
   python3-icalendar                # tests: exported calendars read back by another library
   python3-jsonschema               # tests: orlun-cli's JSON checked against docs/schemas
   nlohmann-json3-dev               # orlun-cli's JSON records
+  libcli11-dev                     # orlun-cli's arguments, options and per-command help
+  qt6-tools-dev qt6-l10n-tools     # the windows' translations: lupdate, lrelease, qt6_add_translations
+  qt6-translations-l10n            # Qt's own dialogs in Chinese and Japanese
   libgtest-dev libbenchmark-dev    # tests and benchmarks
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
   appstream desktop-file-utils     # the install test validates the desktop entry and metainfo

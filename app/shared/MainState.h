@@ -6,6 +6,7 @@
 #include "app/shared/MainPlacement.h"
 #include "calendar/core/CalendarRows.h"
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 #include "calendar/presentation/DisplayModel.h"
 
 namespace orlun::app {
@@ -16,6 +17,7 @@ struct MainState {
     CalendarSettings settings;
     DisplayTexts texts;             // the texts of the display lines as shown
     bool showArc = true;            // the Zodozizidu Zidevuze lines are shown
+    Language language = Language::English; // of the windows and the native-script dates
     bool initializing = false;      // start-up: the display is not yet filled
     MainPlacement placement;
 };
