@@ -59,7 +59,7 @@ QString SectionOfControl(const QString& objectName)
 frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("frmHelp");
-    setWindowTitle("Orlun Help");
+    setWindowTitle(tr("Orlun Help"));
     lstContents = new QListWidget(this);
     lstContents->setObjectName("lstContents");
     lstContents->setMaximumWidth(230);
@@ -76,8 +76,8 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     });
     resize(900, 640);
     InstallWindowKeys(*this, {nullptr, [this] { hide(); }});
-    NameControl(*lstContents, "Contents");
-    NameControl(*txbManual, "Manual");
+    NameControl(*lstContents, tr("Contents"));
+    NameControl(*txbManual, tr("Manual"));
 }
 
 QStringList frmHelp::Sections() const
