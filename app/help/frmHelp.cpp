@@ -33,7 +33,8 @@ QString ManualText()
 {
     InitHelpResources();
     QFile file(":/help/manual.md");
-    if (!file.open(QIODevice::ReadOnly)) return "# Orlun\n\nThe manual is missing from this build.";
+    if (!file.open(QIODevice::ReadOnly))
+        return "# Orlun\n\n" + frmHelp::tr("The manual is missing from this build.");
     return QString::fromUtf8(file.readAll());
 }
 

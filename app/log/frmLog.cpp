@@ -130,7 +130,7 @@ void frmLog::Clear() { txbText->clear(); }
 bool frmLog::ConfirmClear()
 {
     QWidget* asker = isVisible() ? this : parentWidget();
-    if (!platform_.messages->OkCancel(asker, "Clear log", "Erase all data in the log?"))
+    if (!platform_.messages->OkCancel(asker, tr("Clear log"), tr("Erase all data in the log?")))
         return false;
     Clear();
     if (isVisible()) CloseLog();

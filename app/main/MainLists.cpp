@@ -33,7 +33,7 @@ QStringList SearchTargetItems()
     return items;
 }
 
-// The epoch year is read back as the number before " = ".
+// The epochs in the order of their numbers in the state file: Huangdi's, then the later one.
 QStringList EpochItems()
 {
     return {QCoreApplication::translate("orlun::app::frmMain", "-2696 = 2697 BC"),
@@ -56,6 +56,13 @@ QString SolarCaptionText(Country country)
 {
     return QCoreApplication::translate("orlun::app::frmMain", "%1 Solar")
         .arg(TrText(CountryAdjective(country)));
+}
+
+QString YearNumberText(const std::string& text)
+{
+    const std::string word = "Year ";
+    if (text.compare(0, word.size(), word) != 0) return Q(text);
+    return QCoreApplication::translate("orlun::app::frmMain", "Year %1").arg(Q(text.substr(word.size())));
 }
 
 QString CjdcCaptionText(int refLongitude)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <string>
 
 #include "calendar/core/Settings.h"
 #include "calendar/navigation/MoveUnits.h"
@@ -27,5 +28,7 @@ QString LunarCaptionText(Country country);
 QString SolarCaptionText(Country country);
 // "Chronological JD 120º East": the caption of the reference meridian's CJD line.
 QString CjdcCaptionText(int refLongitude);
+// "Year 4723": the year's number under the pictures, from the calculators' text.
+QString YearNumberText(const std::string& text);
 
 } // namespace orlun::app

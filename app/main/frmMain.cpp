@@ -22,6 +22,7 @@
 #include "app/platform/TextTable.h"
 #include "app/platform/TranslatedText.h"
 #include "calendar/entry/DateCopy.h"
+#include "calendar/core/ChineseYears.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/astro/syzyg.h"
@@ -299,7 +300,7 @@ void frmMain::DisplayDatesAndTimes()
     // The year: its stem and branch, its number, and its and the month's names unless the CJD
     // lines take their place.
     ShowStemBranch(0, texts.yearPosition);
-    lblYear->setText(Q(texts.yearNumber.value));
+    lblYear->setText(YearNumberText(texts.yearNumber.value));
     if (!chkShowCJDs->isChecked()) {
         lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
         lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
@@ -610,8 +611,8 @@ void frmMain::cboLongitude_Click()
 
 void frmMain::cboEpoch_Click()
 {
-    // The epoch year is the number before " = " in the item.
-    settings_.epoch = cboEpoch->currentText().section(' ', 0, 0).toInt();
+    // By the item's place, not its text, which may be translated.
+    settings_.epoch = cboEpoch->currentIndex() == 0 ? kEpochHuangdi : kEpochAlternative;
     if (!blnStartupCompleted) return;
     DisplayDatesAndTimes();
     CmdSaveStateEnabled(true);

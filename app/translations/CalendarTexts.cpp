@@ -154,6 +154,7 @@ constexpr const char* kSources[] = {
     QT_TRANSLATE_NOOP("orlun::CalendarTexts", "Unknown move step."),
     QT_TRANSLATE_NOOP("orlun::CalendarTexts", "Unknown search target."),
     QT_TRANSLATE_NOOP("orlun::CalendarTexts", "This search is made in its own window."),
+    QT_TRANSLATE_NOOP("orlun::CalendarTexts", "Error when calling GetLunation() in DisplayMoonData()."),
 };
 
 } // namespace

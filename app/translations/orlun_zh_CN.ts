@@ -722,6 +722,11 @@ for one or more of: day, month and year</source>
         <source>This search is made in its own window.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>Error when calling GetLunation() in DisplayMoonData().</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orlun::app::LanguageChoice</name>
@@ -734,7 +739,12 @@ for one or more of: day, month and year</source>
 <context>
     <name>orlun::app::frmHelp</name>
     <message>
-        <location filename="../help/frmHelp.cpp" line="+62"/>
+        <location filename="../help/frmHelp.cpp" line="+37"/>
+        <source>The manual is missing from this build.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Orlun Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -778,11 +788,12 @@ use the &apos;Close&apos; button.</source>
     </message>
     <message>
         <location line="-104"/>
+        <location line="+52"/>
         <source>Clear log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-50"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -792,7 +803,12 @@ use the &apos;Close&apos; button.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+36"/>
+        <source>Erase all data in the log?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>View Log</source>
         <translation type="unfinished"></translation>
     </message>
@@ -944,7 +960,12 @@ use the &apos;Close&apos; button.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
+        <source>Year %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Chronological JD %1º East</source>
         <translation type="unfinished"></translation>
     </message>

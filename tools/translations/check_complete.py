@@ -11,19 +11,19 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
+import tsfile
+
 BAD_TYPES = ("unfinished", "vanished", "obsolete")
 
 
 def problems(ts_path):
     """(type, context, source) of every entry that is not a finished translation."""
     found = []
-    for context in ET.parse(ts_path).getroot().iter("context"):
-        name = context.findtext("name", "")
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            kind = translation.get("type", "") if translation is not None else "unfinished"
-            if kind in BAD_TYPES:
-                found.append((kind, name, message.findtext("source", "")))
+    for context, message, source in tsfile.sources(ET.parse(ts_path)):
+        translation = message.find("translation")
+        kind = translation.get("type", "") if translation is not None else "unfinished"
+        if kind in BAD_TYPES:
+            found.append((kind, context, source))
     return found
 
 
@@ -37,8 +37,11 @@ def main():
         for ts in ts_files:
             copy = Path(tmp) / Path(ts).name
             shutil.copyfile(ts, copy)
+            # The folder above the sources is the include root: lupdate needs the headers to
+            # name each class's context with its namespace, as tr() does.
+            include_root = str(Path(source_dir).resolve().parent)
             subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h",
-                            source_dir, "-ts", str(copy)], check=True)
+                            "-I", include_root, source_dir, "-ts", str(copy)], check=True)
             found = problems(copy)
             if found:
                 failed = True
