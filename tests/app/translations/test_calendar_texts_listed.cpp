@@ -13,6 +13,7 @@
 #include "calendar/core/CalendarRows.h"
 #include "calendar/core/CountryProfile.h"
 #include "calendar/entry/DateEntryMessages.h"
+#include "calendar/festivals/AnniversaryStart.h"
 #include "calendar/navigation/MoveRefusal.h"
 #include "calendar/navigation/MoveUnits.h"
 #include "calendar/search/EventSearch.h"
@@ -21,6 +22,10 @@
 #include "calendar/search/SearchProgress.h"
 #include "calendar/search/SearchTargets.h"
 #include "calendar/search/TermSearch.h"
+#include "calendar/tables/EuroNewYearList.h"
+#include "calendar/tables/LunarNewYearList.h"
+#include "calendar/tables/MonthStartList.h"
+#include "calendar/tables/YearData.h"
 
 using namespace orlun;
 
@@ -47,6 +52,20 @@ std::vector<std::string> TableTexts()
     }
     texts.push_back(DateRangeMessage(RangeCheck::TooEarly));
     texts.push_back(DateRangeMessage(RangeCheck::TooLate));
+    // The lists of the multiple element-animal window: each element, and none (with any animal).
+    for (const MultipleRow row : {MultipleRow::Month, MultipleRow::Year})
+        for (int element = 0; element <= kElementCount; ++element)
+            for (int animal = 0; animal <= kAnimalCount; ++animal)
+                texts.push_back(MultipleElementItemText(row, element, animal));
+    for (const char* within : kWithinTexts) {
+        texts.emplace_back(within);
+        texts.push_back(MultipleNotFoundText(within, false));
+        texts.push_back(MultipleNotFoundText(within, true));
+    }
+    for (const char* caption : {kYearDataCaption, kLunarNewYearsCaption, kMonthStartsCaption, kEuroNewYearsCaption,
+                                kOutputFull})
+        texts.emplace_back(caption);
+    texts.emplace_back(kDefaultAnniversaryTitle);
     for (const CalendarDesignation& d : kCalendarDesignations)
         texts.push_back(std::string("Is this a ") + d.primary + " Calendar date?");
     for (const char* text : {kCalendarQuestionTitle, kConvertTitle, kConvertUnchangedMessage, kDateRangeTitle,
