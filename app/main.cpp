@@ -8,6 +8,8 @@
 
 #include "app/platform/Platform.h"
 #include "app/platform/TextTable.h"
+#include "app/platform/Translations.h"
+#include "app/shared/LanguageChoice.h"
 #include "app/main/frmMain.h"
 #include "engine/engine_status.h"
 
@@ -57,6 +59,12 @@ int main(int argc, char** argv)
     // The desktop entry's id: desktops match the running window (its Wayland app id, its X11
     // class "Orlun" = StartupWMClass) to the entry and its icon.
     QGuiApplication::setDesktopFileName(kDesktopEntryId);
+    // The windows speak the chosen language from their first text on; a change of the choice
+    // takes effect at the next start.
+    orlun::app::Platform& platform = orlun::app::DesktopPlatform();
+    orlun::app::InstallTranslations(
+        app, orlun::app::EffectiveLanguage(orlun::app::RestoreLanguageChoice(*platform.settings),
+                                           QLocale::system()));
 
     const EngineStatus engine = CheckEphemeris();
     if (!engine.ok) {
@@ -66,7 +74,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    orlun::app::frmMain window(orlun::app::DesktopPlatform());
+    orlun::app::frmMain window(platform);
     QObject::connect(&window, &orlun::app::frmMain::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.Form_Load();

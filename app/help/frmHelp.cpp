@@ -33,7 +33,8 @@ QString ManualText()
 {
     InitHelpResources();
     QFile file(":/help/manual.md");
-    if (!file.open(QIODevice::ReadOnly)) return "# Orlun\n\nThe manual is missing from this build.";
+    if (!file.open(QIODevice::ReadOnly))
+        return "# Orlun\n\n" + frmHelp::tr("The manual is missing from this build.");
     return QString::fromUtf8(file.readAll());
 }
 
@@ -59,7 +60,7 @@ QString SectionOfControl(const QString& objectName)
 frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("frmHelp");
-    setWindowTitle("Orlun Help");
+    setWindowTitle(tr("Orlun Help"));
     lstContents = new QListWidget(this);
     lstContents->setObjectName("lstContents");
     lstContents->setMaximumWidth(230);
@@ -76,8 +77,8 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     });
     resize(900, 640);
     InstallWindowKeys(*this, {nullptr, [this] { hide(); }});
-    NameControl(*lstContents, "Contents");
-    NameControl(*txbManual, "Manual");
+    NameControl(*lstContents, tr("Contents"));
+    NameControl(*txbManual, tr("Manual"));
 }
 
 QStringList frmHelp::Sections() const

@@ -32,6 +32,17 @@ constexpr int kMinButtonWidth = 90;
 
 constexpr int kTextCopyAll = 3;       // text table: "Copy to clipboard"
 constexpr int kTextCopySelection = 4; // text table: "Copy selected text to clipboard"
+// The text table holds the English captions; for lupdate, they are listed here too.
+[[maybe_unused]] constexpr const char* kCopyCaptionSources[] = {
+    QT_TRANSLATE_NOOP("orlun::app::frmLog", "Copy to clipboard"),
+    QT_TRANSLATE_NOOP("orlun::app::frmLog", "Copy selected text to clipboard"),
+};
+
+// The caption of the copy button, from the text table, in the user's language.
+QString CopyCaption(bool selection)
+{
+    return frmLog::tr(ProgramText(selection ? kTextCopySelection : kTextCopyAll).toUtf8().constData());
+}
 
 // The text box keeps lines apart by blocks; the log and the clipboard use CR LF.
 QString WithCrLf(QString text)
@@ -46,15 +57,15 @@ QString WithCrLf(QString text)
 
 QString LogCloseBoxWarning()
 {
-    return QStringLiteral("Closing the log window in this way\n causes its contents to be lost.\n\n"
-                          "To preserve the contents\nuse the 'Close' button.");
+    return frmLog::tr("Closing the log window in this way\n causes its contents to be lost.\n\n"
+                      "To preserve the contents\nuse the 'Close' button.");
 }
 
 frmLog::frmLog(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     setObjectName("frmLog");
     if (parent) setWindowFlags(Qt::Window);
-    setWindowTitle("Log for " + ProgramTitle());
+    setWindowTitle(tr("Log for %1").arg(ProgramTitle()));
     underline_ = QString(kLogUnderlineLength, QChar('-'));
 
     txbText = new QPlainTextEdit(this);
@@ -65,11 +76,11 @@ frmLog::frmLog(Platform& platform, QWidget* parent) : QWidget(parent), platform_
     txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
     txbText->setTabChangesFocus(true);
 
-    cmdCopyToClipboard = new QPushButton(ProgramText(kTextCopySelection), this);
+    cmdCopyToClipboard = new QPushButton(CopyCaption(true), this);
     cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
-    cmdClear = new QPushButton("Clear log", this);
+    cmdClear = new QPushButton(tr("Clear log"), this);
     cmdClear->setObjectName("cmdClear");
-    cmdClose = new QPushButton("Close", this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName("cmdClose");
     copySelection_ = true; // the design caption
 
@@ -83,7 +94,7 @@ frmLog::frmLog(Platform& platform, QWidget* parent) : QWidget(parent), platform_
     LayOut();
     // Escape and Ctrl+W act as Close, which keeps the log's text.
     InstallWindowKeys(*this, {cmdClose, [this] { cmdClose->click(); }});
-    NameControl(*txbText, "Log");
+    NameControl(*txbText, tr("Log"));
     // Qt closes every window when the program quits; that is not the user's close box.
     if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }
@@ -119,7 +130,7 @@ void frmLog::Clear() { txbText->clear(); }
 bool frmLog::ConfirmClear()
 {
     QWidget* asker = isVisible() ? this : parentWidget();
-    if (!platform_.messages->OkCancel(asker, "Clear log", "Erase all data in the log?"))
+    if (!platform_.messages->OkCancel(asker, tr("Clear log"), tr("Erase all data in the log?")))
         return false;
     Clear();
     if (isVisible()) CloseLog();
@@ -146,7 +157,7 @@ void frmLog::CloseLog()
 bool frmLog::View(QWidget& mainWindow)
 {
     if (IsEmpty()) {
-        platform_.messages->Information(&mainWindow, "View Log", "Log is empty");
+        platform_.messages->Information(&mainWindow, tr("View Log"), tr("Log is empty"));
         return false;
     }
     if (isMinimized()) showNormal();
@@ -171,7 +182,7 @@ bool frmLog::View(QWidget& mainWindow)
 
 void frmLog::Form_Activate()
 {
-    setWindowTitle("Log for " + ProgramTitle());
+    setWindowTitle(tr("Log for %1").arg(ProgramTitle()));
     txbText->moveCursor(QTextCursor::End); // this also ends any selection
     UpdateCopyButton();
     LayOut();
@@ -184,14 +195,16 @@ void frmLog::UpdateCopyButton()
     const bool selection = txbText->textCursor().hasSelection();
     if (selection == copySelection_) return;
     copySelection_ = selection;
-    cmdCopyToClipboard->setText(ProgramText(selection ? kTextCopySelection : kTextCopyAll));
+    cmdCopyToClipboard->setText(CopyCaption(selection));
     LayOut();
 }
 
 void frmLog::LayOut()
 {
     const int buttonHeight = cmdClose->sizeHint().height();
-    const int copyWidth = copySelection_ ? kCopySelectionWidth : kCopyWidth;
+    // The design widths, or more where a translation is longer.
+    const int copyWidth = std::max(copySelection_ ? kCopySelectionWidth : kCopyWidth,
+                                   cmdCopyToClipboard->sizeHint().width());
     const int clearWidth = std::max(cmdClear->sizeHint().width(), kMinButtonWidth);
     const int closeWidth = std::max(cmdClose->sizeHint().width(), kMinButtonWidth);
     // Never narrower than the buttons with some room, never lower than the least height.
@@ -223,7 +236,7 @@ void frmLog::closeEvent(QCloseEvent* event)
     // Only the close box closes a shown log window (Close and clearing hide it): the window
     // goes, and its text with it, after a warning.
     if (isVisible() && !quitting_) {
-        platform_.messages->Warning(this, "X", LogCloseBoxWarning());
+        platform_.messages->Warning(this, QStringLiteral("X"), LogCloseBoxWarning());
         Clear();
         emit closed();
     }

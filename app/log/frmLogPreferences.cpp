@@ -45,36 +45,36 @@ frmLogPreferences::frmLogPreferences(QWidget* parent) : QWidget(parent)
 {
     setObjectName("frmLogPreferences");
     if (parent) setWindowFlags(Qt::Window);
-    setWindowTitle("Configure log entries");
+    setWindowTitle(tr("Configure log entries"));
     QFont arial("Arial");
     arial.setBold(false);
     setFont(arial);
 
-    lblInclude = Make<QLabel>(this, "lblInclude", "Include in log entries:");
-    chkIncludeChL = Make<QCheckBox>(this, "chkIncludeChL", "ChL (Chinese Lunar Calendar)");
-    chkIncludeChS = Make<QCheckBox>(this, "chkIncludeChS", "ChS (Chinese Solar Calendar)");
+    lblInclude = Make<QLabel>(this, "lblInclude", tr("Include in log entries:"));
+    chkIncludeChL = Make<QCheckBox>(this, "chkIncludeChL", tr("ChL (Chinese Lunar Calendar)"));
+    chkIncludeChS = Make<QCheckBox>(this, "chkIncludeChS", tr("ChS (Chinese Solar Calendar)"));
     chkIncludeCJDC = Make<QCheckBox>(this, "chkIncludeCJDC",
-                                     "CJDC (Chronological Julian Date, China)");
-    chkEpochEtc = Make<QCheckBox>(this, "chkEpochEtc", "Epoch, method, longitude");
-    chkIncludeCE = Make<QCheckBox>(this, "chkIncludeCE", "CE (Common Era Calendar)");
-    chkIncludeJC = Make<QCheckBox>(this, "chkIncludeJC", "JC (Julian Calendar)");
+                                     tr("CJDC (Chronological Julian Date, China)"));
+    chkEpochEtc = Make<QCheckBox>(this, "chkEpochEtc", tr("Epoch, method, longitude"));
+    chkIncludeCE = Make<QCheckBox>(this, "chkIncludeCE", tr("CE (Common Era Calendar)"));
+    chkIncludeJC = Make<QCheckBox>(this, "chkIncludeJC", tr("JC (Julian Calendar)"));
     chkIncludeCJDL = Make<QCheckBox>(this, "chkIncludeCJDL",
-                                     "CJDL (Chronological Julian Date, London)");
-    chkIncludeAJD = Make<QCheckBox>(this, "chkIncludeAJD", "AJD (Astronomical Julian Date)");
+                                     tr("CJDL (Chronological Julian Date, London)"));
+    chkIncludeAJD = Make<QCheckBox>(this, "chkIncludeAJD", tr("AJD (Astronomical Julian Date)"));
     chkIncludePhaseOfMoonAndIllumination = Make<QCheckBox>(
-        this, "chkIncludePhaseOfMoonAndIllumination", "Phase of Moon and illumination");
+        this, "chkIncludePhaseOfMoonAndIllumination", tr("Phase of Moon and illumination"));
     chkIncludeLunationAndAgeOfMoon =
-        Make<QCheckBox>(this, "chkIncludeLunationAndAgeOfMoon", "Lunation and age of Moon");
-    chkVerbose = Make<QCheckBox>(this, "chkVerbose", "Expanded log entries");
-    chkIncludeGanzhi = Make<QCheckBox>(this, "chkIncludeGanzhi", "Include Chinese terms");
-    chkViewLogWhenAdd = Make<QCheckBox>(this, "chkViewLogWhenAdd", "View log after adding an entry");
-    cmdSetClear = Make<QPushButton>(this, "cmdSetClear", "Set all");
-    cmdClose = Make<QPushButton>(this, "cmdClose", "Close");
+        Make<QCheckBox>(this, "chkIncludeLunationAndAgeOfMoon", tr("Lunation and age of Moon"));
+    chkVerbose = Make<QCheckBox>(this, "chkVerbose", tr("Expanded log entries"));
+    chkIncludeGanzhi = Make<QCheckBox>(this, "chkIncludeGanzhi", tr("Include Chinese terms"));
+    chkViewLogWhenAdd = Make<QCheckBox>(this, "chkViewLogWhenAdd", tr("View log after adding an entry"));
+    cmdSetClear = Make<QPushButton>(this, "cmdSetClear", tr("Set all"));
+    cmdClose = Make<QPushButton>(this, "cmdClose", tr("Close"));
 
-    fraChinese = Frame(this, "fraChinese", "Chinese",
+    fraChinese = Frame(this, "fraChinese", tr("Chinese"),
                        {chkIncludeChL, chkIncludeChS, chkIncludeCJDC, chkEpochEtc});
-    fraWestern = Frame(this, "fraWestern", "Western", {chkIncludeCE, chkIncludeJC, chkIncludeCJDL});
-    fraAstronomical = Frame(this, "fraAstronomical", "Astronomical",
+    fraWestern = Frame(this, "fraWestern", tr("Western"), {chkIncludeCE, chkIncludeJC, chkIncludeCJDL});
+    fraAstronomical = Frame(this, "fraAstronomical", tr("Astronomical"),
                             {chkIncludeAJD, chkIncludePhaseOfMoonAndIllumination,
                              chkIncludeLunationAndAgeOfMoon});
     LayOut();
@@ -190,7 +190,7 @@ void frmLogPreferences::UpdateSetClearCaption()
     const auto boxes = Boxes();
     const bool all = std::all_of(boxes.begin(), boxes.end(),
                                  [](QCheckBox* b) { return b->isChecked(); });
-    cmdSetClear->setText(all ? "Clear all" : "Set all");
+    cmdSetClear->setText(all ? tr("Clear all") : tr("Set all"));
 }
 
 void frmLogPreferences::closeEvent(QCloseEvent* event)

@@ -20,7 +20,9 @@
 #include "app/log/frmLogPreferences.h"
 #include "app/platform/StdText.h"
 #include "app/platform/TextTable.h"
+#include "app/platform/TranslatedText.h"
 #include "calendar/entry/DateCopy.h"
+#include "calendar/core/ChineseYears.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/astro/syzyg.h"
@@ -88,7 +90,7 @@ void frmMain::Initialization()
                                                           fraStopPauseResume})
         hidden->hide();
     lblSearching->clear();
-    lblLongitude->setText("Reference longitude:");
+    lblLongitude->setText(tr("Reference longitude:"));
     ApplyCountryColour();
     ConnectHandlers();
     ConnectMoveHandlers();
@@ -155,9 +157,9 @@ void frmMain::FillLists()
     cboMoveStep->addItems(MoveStepItems(Q(settings_.zoneCode)));
     cboRefreshPeriod->addItems(RefreshPeriodItems());
     cboTarget->addItems(SearchTargetItems());
-    for (int e = 0; e < kElementCount; ++e) cboElement->addItem(Q(ElementName(e)));
+    for (int e = 0; e < kElementCount; ++e) cboElement->addItem(TrText(ElementName(e)));
     cboElement->addItem("");
-    for (const std::string& name : AnimalNames(settings_.country)) cboAnimal->addItem(Q(name));
+    for (const std::string& name : AnimalNames(settings_.country)) cboAnimal->addItem(TrText(name));
     cboAnimal->addItem("");
     // The empty items mean "any element" and "any animal"; they are chosen at start-up.
     cboElement->setCurrentIndex(kEmptyElement);
@@ -165,7 +167,7 @@ void frmMain::FillLists()
     cboTimeZone->addItems({"GMT", Q(settings_.zoneCode)});
     cboTimeZone->setCurrentIndex(-1);
     for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) cboLongitude->addItem(QString::number(l));
-    for (const CountryProfile& p : CountryProfiles()) cboRefLong->addItem(Q(std::string(p.name)));
+    for (const CountryProfile& p : CountryProfiles()) cboRefLong->addItem(TrText(std::string(p.name)));
 
     // The stored country counts only when it is exactly a country's list index ("0", "1" ...).
     Country country = Country::China;
@@ -293,12 +295,12 @@ void frmMain::DisplayDatesAndTimes()
         (*pair)[1]->setText(Q(line->value));
         (*pair)[1]->setToolTip(Q(line->toolTip));
     }
-    lblChronologicalJulianDateBeijing[0]->setText(Q(texts.cjdReference.caption));
+    lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.refLongitude));
 
     // The year: its stem and branch, its number, and its and the month's names unless the CJD
     // lines take their place.
     ShowStemBranch(0, texts.yearPosition);
-    lblYear->setText(Q(texts.yearNumber.value));
+    lblYear->setText(YearNumberText(texts.yearNumber.value));
     if (!chkShowCJDs->isChecked()) {
         lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
         lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
@@ -307,7 +309,7 @@ void frmMain::DisplayDatesAndTimes()
     }
 
     // The note comparing the ARC date with the CHL date.
-    lblArchetypesCalendarCCT[0]->setText(Q(texts.arcReference.caption));
+    lblArchetypesCalendarCCT[0]->setText(TrText(texts.arcReference.caption));
     SetForeground(lblArchetypesCalendarCCT[0], lngDehighlight);
 
     // The day: its stem and branch pictures and its names.
@@ -332,7 +334,7 @@ void frmMain::DisplayMoonData(const QColor& background)
     const MoonData& moon = texts_.moon;
     lblAgeOfMoon[1]->setText(Q(moon.ageText));
     if (!moon.ok) {
-        platform_.messages->Warning(this, "Error", Q(moon.error));
+        platform_.messages->Warning(this, tr("Error"), TrText(moon.error));
         return;
     }
     lblPhaseOfMoon[1]->setText(Q(moon.phaseText));
@@ -524,7 +526,7 @@ void frmMain::chkShowCJDs_Click()
         lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
         lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
     }
-    lblChronologicalJulianDateBeijing[0]->setText(Q(CJDCCaption(settings_.refLongitude)));
+    lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.refLongitude));
     if (!blnInitializing) CmdSaveStateEnabled(true);
     SetTheFocus();
 }
@@ -549,12 +551,11 @@ void frmMain::cboRefLong_Click()
     }
     strMoonSuffix = Q(CountryPictureSuffix(country));
     for (const MoveUnitRow& row : MoveUnitRows())
-        if (row.namesZone) cboMoveStep->setItemText(row.stored, Q(MoveUnitText(row.unit, settings_.zoneCode)));
+        if (row.namesZone) cboMoveStep->setItemText(row.stored, MoveStepText(row.unit, Q(settings_.zoneCode)));
 
     blnChina = ProfileOf(country).chineseYearForms;
-    const QString adjective = Q(CountryAdjective(country));
-    lblChineseSolarDate[0]->setText(adjective + " Solar");
-    lblChineseLunarDate[0]->setText(adjective + " Lunar");
+    lblChineseSolarDate[0]->setText(SolarCaptionText(country));
+    lblChineseLunarDate[0]->setText(LunarCaptionText(country));
     lblYear->setVisible(blnChina);
     for (int i = 0; i < 2; ++i) {
         picStem[i]->setVisible(blnChina);
@@ -563,7 +564,7 @@ void frmMain::cboRefLong_Click()
     lblElementAnimalOfDay[0]->setVisible(blnChina);
 
     // The country's names of the animals (Vietnam's cat, goat and pig, Japan's boar ...).
-    for (int a = 0; a < kAnimalCount; ++a) cboAnimal->setItemText(a, Q(AnimalName(a, country)));
+    for (int a = 0; a < kAnimalCount; ++a) cboAnimal->setItemText(a, TrText(AnimalName(a, country)));
     ExchangeAnimalWordsInTargets();
 
     DisplayDatesAndTimes();
@@ -580,9 +581,9 @@ void frmMain::ExchangeAnimalWordsInTargets()
     for (int item = first; item <= last && item < cboTarget->count(); ++item) {
         QString text = cboTarget->itemText(item);
         for (int a = 0; a < kAnimalCount; ++a) {
-            const QString ours = Q(AnimalName(a, settings_.country));
+            const QString ours = TrText(AnimalName(a, settings_.country));
             for (const CountryProfile& other : CountryProfiles()) {
-                const QString theirs = Q(AnimalName(a, other.country));
+                const QString theirs = TrText(AnimalName(a, other.country));
                 if (theirs != ours) text.replace(theirs, ours);
             }
         }
@@ -610,8 +611,8 @@ void frmMain::cboLongitude_Click()
 
 void frmMain::cboEpoch_Click()
 {
-    // The epoch year is the number before " = " in the item.
-    settings_.epoch = cboEpoch->currentText().section(' ', 0, 0).toInt();
+    // By the item's place, not its text, which may be translated.
+    settings_.epoch = cboEpoch->currentIndex() == 0 ? kEpochHuangdi : kEpochAlternative;
     if (!blnStartupCompleted) return;
     DisplayDatesAndTimes();
     CmdSaveStateEnabled(true);

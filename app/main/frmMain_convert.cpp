@@ -8,6 +8,7 @@
 #include "app/main/RefusalBox.h"
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
+#include "app/platform/TranslatedText.h"
 #include "calendar/core/SearchTarget.h"
 #include "calendar/search/EventSearch.h"
 #include "calendar/entry/Convert.h"
@@ -51,7 +52,7 @@ void frmMain::cmdCompute_Click()
 {
     const DateEntry entry = CurrentEntry();
     const auto ask = [this](const std::string& question) {
-        return platform_.messages->Question(this, kCalendarQuestionTitle, Q(question));
+        return platform_.messages->Question(this, TrText(kCalendarQuestionTitle), TrText(question));
     };
     const ConvertResult r =
         ConvertEntry(entry, optPlus->isChecked(), dblCurrentAJDate, settings_, ask);
@@ -80,16 +81,16 @@ void frmMain::ShowConvertResult(const ConvertResult& r)
         DisplayDateEntryError(r.errorCode);
         return;
     case ConvertOutcome::OutOfRange:
-        platform_.messages->Warning(this, kDateRangeTitle, Q(DateRangeMessage(r.range)));
+        platform_.messages->Warning(this, TrText(kDateRangeTitle), TrText(DateRangeMessage(r.range)));
         return;
     case ConvertOutcome::Unchanged:
-        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+        platform_.messages->Warning(this, TrText(kConvertTitle), TrText(kConvertUnchangedMessage));
         return;
     case ConvertOutcome::SameMinute:
         // The display is refreshed to the entered moment; nothing else follows.
         dblCurrentAJDate = r.ajd;
         DisplayDatesAndTimes();
-        platform_.messages->Warning(this, kConvertTitle, kConvertUnchangedMessage);
+        platform_.messages->Warning(this, TrText(kConvertTitle), TrText(kConvertUnchangedMessage));
         return;
     case ConvertOutcome::Converted:
         dblCurrentAJDate = r.ajd;

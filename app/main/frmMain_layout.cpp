@@ -17,7 +17,9 @@
 #include <algorithm>
 
 #include "app/main/ClickableLabel.h"
+#include "app/main/MainLists.h"
 #include "app/main/frmMain.h"
+#include "app/platform/TranslatedText.h"
 #include "app/platform/StdText.h"
 #include "calendar/arc/ArcChlNote.h"
 #include "calendar/chinese/Sexagenary.h"
@@ -89,16 +91,16 @@ void KeepPlaceWhenHidden(QWidget* w)
 // caption of any longitude, the day's pinyin names and the ARC notes.
 QStringList AllCaptions()
 {
-    QStringList captions = {"Common Era (Gregorian):", "Julian Calendar:", "Zodozizidu Zidevuze:",
-                            "Chronological JD London:", "Astronomical Julian date:",
-                            "Phase of Moon, illumination:", "[Lunation] Age of Moon:", "Delta T:"};
-    for (const CountryProfile& p : CountryProfiles()) {
-        const QString adjective = Q(std::string(p.adjective));
-        captions << adjective + " Lunar" << adjective + " Solar";
-    }
-    for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) captions << Q(CJDCCaption(l));
+    QStringList captions = {frmMain::tr("Common Era (Gregorian):"), frmMain::tr("Julian Calendar:"),
+                            frmMain::tr("Zodozizidu Zidevuze:"), frmMain::tr("Chronological JD London:"),
+                            frmMain::tr("Astronomical Julian date:"),
+                            frmMain::tr("Phase of Moon, illumination:"),
+                            frmMain::tr("[Lunation] Age of Moon:"), frmMain::tr("Delta T:")};
+    for (const CountryProfile& p : CountryProfiles())
+        captions << LunarCaptionText(p.country) << SolarCaptionText(p.country);
+    for (int l = kMinRefLongitude; l <= kMaxRefLongitude; ++l) captions << CjdcCaptionText(l);
     for (int position = 1; position <= 60; ++position) captions << Q(StemBranchStr(position));
-    for (const char* note : kArcChlNotes) captions << QString::fromUtf8(note);
+    for (const char* note : kArcChlNotes) captions << TrText(note);
     return captions;
 }
 
@@ -127,21 +129,21 @@ void FixLineGeometry(const std::vector<LabelPair*>& pairs, const std::vector<QLa
 
 QGridLayout* DisplayLines(MainControls& w, QWidget* window)
 {
-    w.lblChineseLunarDate = MakePair(window, "lblChineseLunarDate", "Chinese Lunar:");
-    w.lblChineseSolarDate = MakePair(window, "lblChineseSolarDate", "Chinese Solar:");
-    w.lblCommonEraDate = MakePair(window, "lblCommonEraDate", "Common Era (Gregorian):");
-    w.lblJulianCalendarDate = MakePair(window, "lblJulianCalendarDate", "Julian Calendar:");
-    w.lblArchetypesCalendarGMT = MakePair(window, "lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:");
+    w.lblChineseLunarDate = MakePair(window, "lblChineseLunarDate", frmMain::tr("Chinese Lunar:"));
+    w.lblChineseSolarDate = MakePair(window, "lblChineseSolarDate", frmMain::tr("Chinese Solar:"));
+    w.lblCommonEraDate = MakePair(window, "lblCommonEraDate", frmMain::tr("Common Era (Gregorian):"));
+    w.lblJulianCalendarDate = MakePair(window, "lblJulianCalendarDate", frmMain::tr("Julian Calendar:"));
+    w.lblArchetypesCalendarGMT = MakePair(window, "lblArchetypesCalendarGMT", frmMain::tr("Zodozizidu Zidevuze:"));
     w.lblArchetypesCalendarCCT = MakePair(window, "lblArchetypesCalendarCCT", "");
     w.lblChronologicalJulianDateLondon =
-        MakePair(window, "lblChronologicalJulianDateLondon", "Chronological JD London:");
+        MakePair(window, "lblChronologicalJulianDateLondon", frmMain::tr("Chronological JD London:"));
     w.lblChronologicalJulianDateBeijing = MakePair(window, "lblChronologicalJulianDateBeijing", "");
     w.lblAstronomicalJulianDate =
-        MakePair(window, "lblAstronomicalJulianDate", "Astronomical Julian date:");
+        MakePair(window, "lblAstronomicalJulianDate", frmMain::tr("Astronomical Julian date:"));
     w.lblElementAnimalOfDay = MakePair(window, "lblElementAnimalOfDay", "");
-    w.lblPhaseOfMoon = MakePair(window, "lblPhaseOfMoon", "Phase of Moon, illumination:");
-    w.lblAgeOfMoon = MakePair(window, "lblAgeOfMoon", "[Lunation] Age of Moon:");
-    w.lblDeltaT = MakePair(window, "lblDeltaT", "Delta T:");
+    w.lblPhaseOfMoon = MakePair(window, "lblPhaseOfMoon", frmMain::tr("Phase of Moon, illumination:"));
+    w.lblAgeOfMoon = MakePair(window, "lblAgeOfMoon", frmMain::tr("[Lunation] Age of Moon:"));
+    w.lblDeltaT = MakePair(window, "lblDeltaT", frmMain::tr("Delta T:"));
     w.lblElementAnimalOfYear = Make<QLabel>(window, "lblElementAnimalOfYear");
     w.lblElementAnimalOfMonth = Make<QLabel>(window, "lblElementAnimalOfMonth");
 
@@ -199,21 +201,21 @@ QGridLayout* Pictures(MainControls& w, QWidget* window)
 
 QGroupBox* ConvertPanel(MainControls& w, QWidget* window)
 {
-    QGroupBox* frame = w.fraConvert = Make<QGroupBox>(window, "fraConvert", "Convert");
-    w.lblEnterDate = Make<QLabel>(frame, "lblEnterDate", "Date:");
+    QGroupBox* frame = w.fraConvert = Make<QGroupBox>(window, "fraConvert", frmMain::tr("Convert"));
+    w.lblEnterDate = Make<QLabel>(frame, "lblEnterDate", frmMain::tr("Date:"));
     w.txbDate = Make<QLineEdit>(frame, "txbDate");
-    w.cmdCompute = Make<QPushButton>(frame, "cmdCompute", "Convert");
-    w.cmdClearDate = Make<QPushButton>(frame, "cmdClearDate", "Clear");
+    w.cmdCompute = Make<QPushButton>(frame, "cmdCompute", frmMain::tr("Convert"));
+    w.cmdClearDate = Make<QPushButton>(frame, "cmdClearDate", frmMain::tr("Clear"));
     w.txbPlusMinus = Make<QLineEdit>(frame, "txbPlusMinus");
-    w.lblDays = Make<QLabel>(frame, "lblDays", "days");
-    w.optPlus = Make<QRadioButton>(frame, "optPlus", "plus");
-    w.optMinus = Make<QRadioButton>(frame, "optMinus", "minus");
-    w.lblTime = Make<QLabel>(frame, "lblTime", "Time:");
+    w.lblDays = Make<QLabel>(frame, "lblDays", frmMain::tr("days"));
+    w.optPlus = Make<QRadioButton>(frame, "optPlus", frmMain::tr("plus"));
+    w.optMinus = Make<QRadioButton>(frame, "optMinus", frmMain::tr("minus"));
+    w.lblTime = Make<QLabel>(frame, "lblTime", frmMain::tr("Time:"));
     w.txbTime = Make<QLineEdit>(frame, "txbTime");
     w.cboTimeZone = Make<QComboBox>(frame, "cboTimeZone");
-    w.lblElement = Make<QLabel>(frame, "lblElement", "element");
+    w.lblElement = Make<QLabel>(frame, "lblElement", frmMain::tr("element"));
     w.cboElement = Make<QComboBox>(frame, "cboElement");
-    w.lblAnimal = Make<QLabel>(frame, "lblAnimal", "animal");
+    w.lblAnimal = Make<QLabel>(frame, "lblAnimal", frmMain::tr("animal"));
     w.cboAnimal = Make<QComboBox>(frame, "cboAnimal");
     w.txbDate->setMinimumWidth(220);
     w.txbPlusMinus->setMaximumWidth(90);
@@ -247,21 +249,21 @@ QGroupBox* ConvertPanel(MainControls& w, QWidget* window)
 
 QGroupBox* MovePanel(MainControls& w, QWidget* window)
 {
-    QGroupBox* frame = w.fraMove = Make<QGroupBox>(window, "fraMove", "Move");
-    w.cmdMove = Make<QPushButton>(frame, "cmdMove", "Move");
-    w.cmdMoveOneDay = Make<QPushButton>(frame, "cmdMoveOneDay", "one day");
+    QGroupBox* frame = w.fraMove = Make<QGroupBox>(window, "fraMove", frmMain::tr("Move"));
+    w.cmdMove = Make<QPushButton>(frame, "cmdMove", frmMain::tr("Move"));
+    w.cmdMoveOneDay = Make<QPushButton>(frame, "cmdMoveOneDay", frmMain::tr("one day"));
     w.fraMoveDirection = Make<QGroupBox>(frame, "fraMoveDirection");
-    w.optMoveDirection[0] = Make<QRadioButton>(w.fraMoveDirection, "optMoveDirection_0", "forward");
-    w.optMoveDirection[1] = Make<QRadioButton>(w.fraMoveDirection, "optMoveDirection_1", "back");
+    w.optMoveDirection[0] = Make<QRadioButton>(w.fraMoveDirection, "optMoveDirection_0", frmMain::tr("forward"));
+    w.optMoveDirection[1] = Make<QRadioButton>(w.fraMoveDirection, "optMoveDirection_1", frmMain::tr("back"));
     w.cboMoveStep = Make<QComboBox>(frame, "cboMoveStep");
-    w.chkRepeatedly = Make<QCheckBox>(frame, "chkRepeatedly", "repeatedly");
-    w.chkKeep30th = Make<QCheckBox>(frame, "chkKeep30th", "keep 30th");
-    w.chkKeepLeap = Make<QCheckBox>(frame, "chkKeepLeap", "keep leap");
+    w.chkRepeatedly = Make<QCheckBox>(frame, "chkRepeatedly", frmMain::tr("repeatedly"));
+    w.chkKeep30th = Make<QCheckBox>(frame, "chkKeep30th", frmMain::tr("keep 30th"));
+    w.chkKeepLeap = Make<QCheckBox>(frame, "chkKeepLeap", frmMain::tr("keep leap"));
     w.fraStopPauseResume = Make<QGroupBox>(frame, "fraStopPauseResume");
-    w.cmdStop = Make<QPushButton>(w.fraStopPauseResume, "cmdStop", "Stop");
-    w.cmdPauseResume = Make<QPushButton>(w.fraStopPauseResume, "cmdPauseResume", "Pause");
+    w.cmdStop = Make<QPushButton>(w.fraStopPauseResume, "cmdStop", frmMain::tr("Stop"));
+    w.cmdPauseResume = Make<QPushButton>(w.fraStopPauseResume, "cmdPauseResume", frmMain::tr("Pause"));
     w.lblRefreshPeriod =
-        Make<QLabel>(w.fraStopPauseResume, "lblRefreshPeriod", "Refresh period (in seconds):");
+        Make<QLabel>(w.fraStopPauseResume, "lblRefreshPeriod", frmMain::tr("Refresh period (in seconds):"));
     w.cboRefreshPeriod = Make<QComboBox>(w.fraStopPauseResume, "cboRefreshPeriod");
     w.Clock = new QTimer(window);
     w.Clock->setObjectName("Clock");
@@ -293,10 +295,10 @@ QGroupBox* MovePanel(MainControls& w, QWidget* window)
 
 QGroupBox* SearchPanel(MainControls& w, QWidget* window)
 {
-    QGroupBox* frame = w.fraSearch = Make<QGroupBox>(window, "fraSearch", "Search");
-    w.cmdSearch = Make<QPushButton>(frame, "cmdSearch", "Search for");
-    w.optPrevious = Make<QRadioButton>(frame, "optPrevious", "previous");
-    w.optNext = Make<QRadioButton>(frame, "optNext", "next");
+    QGroupBox* frame = w.fraSearch = Make<QGroupBox>(window, "fraSearch", frmMain::tr("Search"));
+    w.cmdSearch = Make<QPushButton>(frame, "cmdSearch", frmMain::tr("Search for"));
+    w.optPrevious = Make<QRadioButton>(frame, "optPrevious", frmMain::tr("previous"));
+    w.optNext = Make<QRadioButton>(frame, "optNext", frmMain::tr("next"));
     w.cboTarget = Make<QComboBox>(frame, "cboTarget");
     w.lblSearching = Make<QLabel>(frame, "lblSearching");
     // "Searching ..." comes and goes; its line stays.
@@ -324,16 +326,16 @@ QHBoxLayout* Panels(MainControls& w, QWidget* window)
 QHBoxLayout* SettingsRow(MainControls& w, QWidget* window)
 {
     w.cboRefLong = Make<QComboBox>(window, "cboRefLong");
-    w.lblLongitude = Make<QLabel>(window, "lblLongitude", "Reference longitude:");
+    w.lblLongitude = Make<QLabel>(window, "lblLongitude", frmMain::tr("Reference longitude:"));
     w.cboLongitude = Make<QComboBox>(window, "cboLongitude");
-    w.lblEast = Make<QLabel>(window, "lblEast", QString::fromUtf8("\u00BA East"));
+    w.lblEast = Make<QLabel>(window, "lblEast", frmMain::tr("\u00BA East"));
     w.txbCCT = Make<QLineEdit>(window, "txbCCT");
-    w.lblEpoch = Make<QLabel>(window, "lblEpoch", "Epoch:");
+    w.lblEpoch = Make<QLabel>(window, "lblEpoch", frmMain::tr("Epoch:"));
     w.cboEpoch = Make<QComboBox>(window, "cboEpoch");
-    w.lblMethod = Make<QLabel>(window, "lblMethod", "Solar terms:");
+    w.lblMethod = Make<QLabel>(window, "lblMethod", frmMain::tr("Solar terms:"));
     w.cboMethod = Make<QComboBox>(window, "cboMethod");
-    w.chkShowARC = Make<QCheckBox>(window, "chkShowARC", "Show Zodozizidu Zidevuze");
-    w.chkShowCJDs = Make<QCheckBox>(window, "chkShowCJDs", "Show chronological JDs");
+    w.chkShowARC = Make<QCheckBox>(window, "chkShowARC", frmMain::tr("Show Zodozizidu Zidevuze"));
+    w.chkShowCJDs = Make<QCheckBox>(window, "chkShowCJDs", frmMain::tr("Show chronological JDs"));
     auto* row = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{
              w.lblLongitude, w.cboRefLong, w.cboLongitude, w.lblEast, w.txbCCT, w.lblEpoch,
@@ -347,17 +349,17 @@ QHBoxLayout* SettingsRow(MainControls& w, QWidget* window)
 QGridLayout* ListButtons(MainControls& w, QWidget* window)
 {
     w.cmdDisplayYearData = Make<QPushButton>(window, "cmdDisplayYearData",
-                                             "Dates/times/CJDs of dark moons && solar terms");
+                                             frmMain::tr("Dates/times/CJDs of dark moons && solar terms"));
     w.cmdListLunarNewYears = Make<QPushButton>(window, "cmdListLunarNewYears",
-                                               "List lunar new years && anniversaries");
+                                               frmMain::tr("List lunar new years && anniversaries"));
     w.cmdListLeapMonths = Make<QPushButton>(window, "cmdListLeapMonths",
-                                            "List lunar month starts && leap months");
+                                            frmMain::tr("List lunar month starts && leap months"));
     w.cmdListJulianCENewYears = Make<QPushButton>(window, "cmdListJulianCENewYears",
-                                                  "List Julian && Common Era new years");
-    w.cmdDisplayCalendar = Make<QPushButton>(window, "cmdDisplayCalendar", "Show lunar calendar month");
-    w.cmdTest = Make<QPushButton>(window, "cmdTest", "Test");
-    w.cmdCompareSuns = Make<QPushButton>(window, "cmdCompareSuns", "Compare suns");
-    w.cmdFestivals = Make<QPushButton>(window, "cmdFestivals", "Festivals and anniversaries");
+                                                  frmMain::tr("List Julian && Common Era new years"));
+    w.cmdDisplayCalendar = Make<QPushButton>(window, "cmdDisplayCalendar", frmMain::tr("Show lunar calendar month"));
+    w.cmdTest = Make<QPushButton>(window, "cmdTest", frmMain::tr("Test"));
+    w.cmdCompareSuns = Make<QPushButton>(window, "cmdCompareSuns", frmMain::tr("Compare suns"));
+    w.cmdFestivals = Make<QPushButton>(window, "cmdFestivals", frmMain::tr("Festivals and anniversaries"));
     // A repeated move hides the list buttons for its duration.
     for (QWidget* button : std::initializer_list<QWidget*>{w.cmdDisplayYearData, w.cmdListLunarNewYears,
                                                           w.cmdListLeapMonths, w.cmdListJulianCENewYears})
@@ -377,17 +379,17 @@ QGridLayout* ListButtons(MainControls& w, QWidget* window)
 
 QVBoxLayout* ButtonColumn(MainControls& w, QWidget* window)
 {
-    w.cmdNow = Make<QPushButton>(window, "cmdNow", "Now");
-    w.cmdReset = Make<QPushButton>(window, "cmdReset", "Reset");
-    w.cmdAddToLog = Make<QPushButton>(window, "cmdAddToLog", "Add to log");
-    w.cmdViewLog = Make<QPushButton>(window, "cmdViewLog", "View log");
-    w.cmdClearLog = Make<QPushButton>(window, "cmdClearLog", "Clear log");
-    w.cmdLogPreferences = Make<QPushButton>(window, "cmdLogPreferences", "Configure log");
-    w.chkAutoLog = Make<QCheckBox>(window, "chkAutoLog", "Auto log");
-    w.cmdSaveState = Make<QPushButton>(window, "cmdSaveState", "Save state");
-    w.cmdRestoreState = Make<QPushButton>(window, "cmdRestoreState", "Restore state");
-    w.cmdHelp = Make<QPushButton>(window, "cmdHelp", "Help");
-    w.cmdQuit = Make<QPushButton>(window, "cmdQuit", "Quit");
+    w.cmdNow = Make<QPushButton>(window, "cmdNow", frmMain::tr("Now"));
+    w.cmdReset = Make<QPushButton>(window, "cmdReset", frmMain::tr("Reset"));
+    w.cmdAddToLog = Make<QPushButton>(window, "cmdAddToLog", frmMain::tr("Add to log"));
+    w.cmdViewLog = Make<QPushButton>(window, "cmdViewLog", frmMain::tr("View log"));
+    w.cmdClearLog = Make<QPushButton>(window, "cmdClearLog", frmMain::tr("Clear log"));
+    w.cmdLogPreferences = Make<QPushButton>(window, "cmdLogPreferences", frmMain::tr("Configure log"));
+    w.chkAutoLog = Make<QCheckBox>(window, "chkAutoLog", frmMain::tr("Auto log"));
+    w.cmdSaveState = Make<QPushButton>(window, "cmdSaveState", frmMain::tr("Save state"));
+    w.cmdRestoreState = Make<QPushButton>(window, "cmdRestoreState", frmMain::tr("Restore state"));
+    w.cmdHelp = Make<QPushButton>(window, "cmdHelp", frmMain::tr("Help"));
+    w.cmdQuit = Make<QPushButton>(window, "cmdQuit", frmMain::tr("Quit"));
     // The log buttons show only while the log holds text, "Now" hides during a repeated move.
     for (QWidget* button : std::initializer_list<QWidget*>{w.cmdViewLog, w.cmdClearLog, w.cmdNow})
         KeepPlaceWhenHidden(button);
@@ -420,8 +422,8 @@ void frmMain::LayOut()
     scrMain->setObjectName("scrMain");
     scrMain->setFrameShape(QFrame::NoFrame);
     scrMain->setFocusPolicy(Qt::NoFocus); // the page's controls take the focus, not the page
-    scrMain->horizontalScrollBar()->setAccessibleName("Scroll the window left or right");
-    scrMain->verticalScrollBar()->setAccessibleName("Scroll the window up or down");
+    scrMain->horizontalScrollBar()->setAccessibleName(tr("Scroll the window left or right"));
+    scrMain->verticalScrollBar()->setAccessibleName(tr("Scroll the window up or down"));
     scrMain->setWidgetResizable(true);
     // The page joins the area (setWidget) only once the lists are filled: a list measures its
     // items when it is first measured.

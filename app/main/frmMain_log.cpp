@@ -12,6 +12,10 @@
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
 #include "app/main/frmMain.h"
+#include "app/platform/TranslatedText.h"
+#include "calendar/navigation/MoveUnits.h"
+#include "calendar/search/EventSearch.h"
+#include "calendar/search/SearchTargets.h"
 
 namespace orlun::app {
 
@@ -27,6 +31,19 @@ void frmMain::MakeLogWindows()
     });
 }
 
+namespace {
+
+// The search target's list text in English, as the list shows it.
+std::string EnglishTargetText(SearchTarget target, const ElementAnimalChoice& choice, Country country)
+{
+    if (IsElementAnimalTarget(target)) return ElementAnimalTargetText(target, choice, country);
+    for (const SearchTargetRow& row : SearchTargetRows())
+        if (row.target == target) return std::string(row.text);
+    return {};
+}
+
+} // namespace
+
 LogMoment frmMain::CurrentLogMoment() const
 {
     LogMoment m = LogMomentOf(texts_, settings_);
@@ -36,7 +53,9 @@ LogMoment frmMain::CurrentLogMoment() const
     m.jcLine = lblJulianCalendarDate[1]->text().toStdString();
     m.phaseLine = lblPhaseOfMoon[1]->text().toStdString();
     m.ageLine = lblAgeOfMoon[1]->text().toStdString();
-    m.countryName = cboRefLong->currentText().toStdString();
+    // The log is written in English: the lists' English texts, whatever language they show.
+    if (const std::optional<Country> country = CountryAt(cboRefLong->currentIndex()))
+        m.countryName = CountryName(*country);
     m.longitudeNumber = 100 + cboLongitude->currentIndex();
     return m;
 }
@@ -47,9 +66,11 @@ AutoLogContext frmMain::CurrentAutoLogContext() const
     c.plusMinus = txbPlusMinus->text().toStdString();
     c.plus = optPlus->isChecked();
     c.forward = optMoveDirection[0]->isChecked();
-    c.moveStep = cboMoveStep->currentText().toStdString();
+    if (const std::optional<MoveUnit> unit = MoveUnitAt(cboMoveStep->currentIndex()))
+        c.moveStep = MoveUnitText(*unit, settings_.zoneCode);
     c.next = optNext->isChecked();
-    c.target = cboTarget->currentText().toStdString();
+    c.target = EnglishTargetText(SelectedTarget(), {cboElement->currentIndex(), cboAnimal->currentIndex()},
+                                 settings_.country);
     c.multipleDescription = MultipleSearchDescription();
     return c;
 }
@@ -69,7 +90,7 @@ void frmMain::AutoLog(AutoLogReason reason)
 
 void frmMain::LogEntryFailed(const std::string& error)
 {
-    platform_.messages->Warning(this, "Error", Q(error));
+    platform_.messages->Warning(this, tr("Error"), TrText(error));
     blnRepeat = false;
     chkRepeatedly->setChecked(false);
 }

@@ -18,6 +18,7 @@
 #include "app/main/RefusalBox.h"
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
+#include "app/platform/TranslatedText.h"
 #include "calendar/navigation/MoveLimits.h"
 #include "calendar/navigation/MoveOptions.h"
 #include "calendar/navigation/MoveStep.h"
@@ -143,7 +144,7 @@ bool frmMain::ReadMoveStartDate()
     txbDate->setText(txbDate->text().trimmed());
     if (txbDate->text().isEmpty()) return true;
     const auto ask = [this](const std::string& question) {
-        return platform_.messages->Question(this, kCalendarQuestionTitle, Q(question));
+        return platform_.messages->Question(this, kCalendarQuestionTitle, TrText(question));
     };
     const ParseResult r = ParseDate(CurrentEntry(), settings_, ask);
     ApplyEntryFields(r.fields);
@@ -174,7 +175,7 @@ void frmMain::cmdMove_Click()
                                                          cmdNow})
             w->hide();
         cboEpoch->setEnabled(false);
-        cmdPauseResume->setText("Pause");
+        cmdPauseResume->setText(tr("Pause"));
         cmdPauseResume->setEnabled(true);
         blnPaused = false;
         lblRefreshPeriod->setEnabled(false);
@@ -262,14 +263,14 @@ void frmMain::cmdPauseResume_Click()
 {
     if (!blnRepeat) return;
     if (!blnPaused) {
-        cmdPauseResume->setText("Resume");
+        cmdPauseResume->setText(tr("Resume"));
         blnPaused = true;
         lblRefreshPeriod->setEnabled(true);
         cboRefreshPeriod->setEnabled(true);
         Clock->stop();
         cmdPauseResume->setFocus();
     } else {
-        cmdPauseResume->setText("Pause");
+        cmdPauseResume->setText(tr("Pause"));
         blnPaused = false;
         lblRefreshPeriod->setEnabled(false);
         cboRefreshPeriod->setEnabled(false);

@@ -19,11 +19,11 @@ void frmMain::NameControls()
         {lblEpoch, cboEpoch},     {lblMethod, cboMethod},      {lblRefreshPeriod, cboRefreshPeriod},
     };
     for (const auto& [label, field] : buddies) LabelControl(*label, *field);
-    NameControl(*cboTimeZone, "Time zone");
-    NameControl(*cboMoveStep, "Move step");
-    NameControl(*cboTarget, "Search target");
-    NameControl(*cboLongitude, "Reference longitude, degrees East");
-    NameControl(*txbCCT, "Zone code");
+    NameControl(*cboTimeZone, tr("Time zone"));
+    NameControl(*cboMoveStep, tr("Move step"));
+    NameControl(*cboTarget, tr("Search target"));
+    NameControl(*cboLongitude, tr("Reference longitude, degrees East"));
+    NameControl(*txbCCT, tr("Zone code"));
 
     // The captions of these lines change with the country and the longitude; the name follows.
     for (LabelPair* line : {&lblCommonEraDate, &lblJulianCalendarDate, &lblChineseLunarDate,
@@ -32,10 +32,10 @@ void frmMain::NameControls()
                             &lblPhaseOfMoon, &lblAgeOfMoon, &lblDeltaT})
         (*line)[0]->setBuddy((*line)[1]);
     // The ARC lines share one caption, and the second line's caption is the ARC-CHL note.
-    lblArchetypesCalendarGMT[1]->setAccessibleName("Zodozizidu Zidevuze (GMT)");
-    lblArchetypesCalendarCCT[1]->setAccessibleName("Zodozizidu Zidevuze (reference meridian)");
-    lblArchetypesCalendarCCT[0]->setAccessibleName("Zodozizidu Zidevuze date compared with Chinese Lunar");
-    lblElementAnimalOfDay[1]->setAccessibleName("Element-animal of the day");
+    lblArchetypesCalendarGMT[1]->setAccessibleName(tr("Zodozizidu Zidevuze (GMT)"));
+    lblArchetypesCalendarCCT[1]->setAccessibleName(tr("Zodozizidu Zidevuze (reference meridian)"));
+    lblArchetypesCalendarCCT[0]->setAccessibleName(tr("Zodozizidu Zidevuze date compared with Chinese Lunar"));
+    lblElementAnimalOfDay[1]->setAccessibleName(tr("Element-animal of the day"));
 }
 
 } // namespace orlun::app

@@ -16,8 +16,10 @@
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
 #include "app/search/frmMultiple_El_An.h"
+#include "app/platform/TranslatedText.h"
 #include "calendar/core/MoonPhases.h"
 #include "calendar/search/EventSearch.h"
+#include "calendar/search/SearchProgress.h"
 
 namespace orlun::app {
 
@@ -65,8 +67,8 @@ void frmMain::RefreshElementAnimalTargets()
     for (const SearchTargetRow& row : SearchTargetRows()) {
         if (row.kind != TargetKind::ElementAnimal) continue;
         const bool chosen = row.target == SelectedTarget();
-        cboTarget->setItemText(row.stored, Q(ElementAnimalTargetText(row.target, chosen ? choice : ElementAnimalChoice{},
-                                                                     settings_.country)));
+        cboTarget->setItemText(row.stored, TrText(ElementAnimalTargetText(row.target, chosen ? choice : ElementAnimalChoice{},
+                                                                          settings_.country)));
     }
 }
 
@@ -124,7 +126,9 @@ void frmMain::cmdSearch_Click()
     in.choice = {cboElement->currentIndex(), cboAnimal->currentIndex()};
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
     const MomentOutcome r =
-        RunSearch(dblCurrentAJDate, in, settings_, [this](const std::string& text) { ShowSearching(Q(text)); });
+        RunSearch(dblCurrentAJDate, in, settings_, [this](const std::string& text) {
+            ShowSearching(TrTextWithPrefix(text, kSearchingText));
+        });
     ShowSearching("");
     if (!r.ok()) {
         ShowRefusal(*platform_.messages, this, r.refusal());

@@ -52,8 +52,8 @@ void frmMain::cmdSaveState_Click()
     platform_.settings->Save(kSettingsKey, kCountrySetting, QString::number(cboRefLong->currentIndex()));
     QString error;
     if (!WriteStateFile(stateFilePath_, FormatSavedState(CollectState()), error)) {
-        platform_.messages->Warning(this, "Save state",
-                                    "Error when attempting to save the state: " + error);
+        platform_.messages->Warning(this, tr("Save state"),
+                                    tr("Error when attempting to save the state: %1").arg(error));
         CmdSaveStateEnabled(true);
         return;
     }
@@ -70,8 +70,8 @@ bool frmMain::RestoreState()
     if (!state) return false;
     bool withLog = true;
     if (blnStartupCompleted)
-        withLog = platform_.messages->Question(this, "Restore state",
-                                               "Restore previous log configuration also?");
+        withLog = platform_.messages->Question(this, tr("Restore state"),
+                                               tr("Restore previous log configuration also?"));
     ApplyState(*state, withLog);
     return true;
 }
@@ -126,10 +126,10 @@ void frmMain::cmdRestoreState_Click()
         // Without a saved state there is nothing to restore; a file that is there but cannot be
         // read is said, since silence would read as success.
         if (QFileInfo::exists(stateFilePath_))
-            platform_.messages->Warning(this, "Restore state",
-                                    "The saved state could not be read from the file " +
-                                        QDir::toNativeSeparators(stateFilePath_) +
-                                        "\nNothing was changed.");
+            platform_.messages->Warning(
+                this, tr("Restore state"),
+                tr("The saved state could not be read from the file %1\nNothing was changed.")
+                    .arg(QDir::toNativeSeparators(stateFilePath_)));
         SetTheFocus();
         return;
     }

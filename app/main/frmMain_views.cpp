@@ -29,7 +29,7 @@ void frmMain::ConnectViews()
         QWidget* focus = QApplication::focusWidget();
         const bool opens = focus && (focus == txbDate || focus == cmdNow || focus == cmdMove ||
                                      focus == cmdHelp ||
-                                     (focus == cmdPauseResume && cmdPauseResume->text() == "Resume"));
+                                     (focus == cmdPauseResume && cmdPauseResume->text() == tr("Resume")));
         if (opens) OpenHelp(SectionOfControl(focus->objectName()));
     });
 }
@@ -49,8 +49,8 @@ void frmMain::cmdDisplayCalendar_Click()
 {
     const auto first = FirstDayOfMonthAt(AJDToCJDC(dblCurrentAJDate, settings_.refLongitude), settings_);
     if (!first) {
-        platform_.messages->Warning(this, "Out of range",
-                                    "The lunar month of this date lies outside the years -3000 to 3000.");
+        platform_.messages->Warning(this, tr("Out of range"),
+                                    tr("The lunar month of this date lies outside the years -3000 to 3000."));
         return;
     }
     if (!frmCalendar_) {

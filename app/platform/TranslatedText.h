@@ -12,4 +12,8 @@ inline constexpr const char* kCalendarTextContext = "orlun::CalendarTexts";
 
 QString TrText(const std::string& english);
 
+// A text that begins with a fixed part and goes on with values ("Searching 79-30-01-01 CHL"):
+// the fixed part translated, the rest as it stands.
+QString TrTextWithPrefix(const std::string& text, const std::string& prefix);
+
 } // namespace orlun::app

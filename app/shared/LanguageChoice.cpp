@@ -1,5 +1,7 @@
 #include "app/shared/LanguageChoice.h"
 
+#include <QCoreApplication>
+
 #include "app/platform/Platform.h"
 #include "app/platform/StdText.h"
 
@@ -37,7 +39,9 @@ int IndexOfLanguageChoice(LanguageChoice choice)
 
 QString LanguageChoiceText(LanguageChoice choice)
 {
-    return choice.language ? Q(std::string(OwnNameOf(*choice.language))) : kSystemTag;
+    // The tag "System" is stored; the item's text is in the user's language.
+    return choice.language ? Q(std::string(OwnNameOf(*choice.language)))
+                           : QCoreApplication::translate("orlun::app::LanguageChoice", "System");
 }
 
 LanguageChoice RestoreLanguageChoice(SettingsStore& store)
