@@ -90,6 +90,7 @@ void frmData::LayOut()
     lblYears = Make<QLabel>(this, "lblYears", tr("years"));
     chkLeapMonthsOnly = Make<QCheckBox>(this, "chkLeapMonthsOnly", tr("Leap months only"));
     chkOmitInvalidDates = Make<QCheckBox>(this, "chkOmitInvalidDates", tr("Omit invalid dates"));
+    //: A button: make the list of the years asked for.
     cmdList = Make<QPushButton>(this, "cmdList", tr("List"));
     cmdStop = Make<QPushButton>(this, "cmdStop", tr("Stop"));
     txbStart = Make<QLineEdit>(this, "txbStart");
@@ -165,6 +166,7 @@ void frmData::LayOut()
     // Enter lists; Escape and Ctrl+W act as Close (which first stops a running list).
     InstallWindowKeys(*this, {cmdList, [this] { cmdClose->click(); }});
     LabelControl(*lblYears, *txbNumYears);
+    //: What a screen reader calls the window's text box.
     NameControl(*txbText, tr("Data"));
     LabelControl(*lblStart, *txbStart);
     LabelControl(*lblEnd, *txbEnd);

@@ -23,7 +23,9 @@ namespace orlun::app {
 
 namespace {
 
+// Beside each row's element and animal lists.
 constexpr std::array<const char*, kMultipleRowCount> kRowCaptions = {
+    //: The row of the day's element and animal.
     QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "day"),
     QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "month"),
     QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "year")};
