@@ -16,16 +16,13 @@
 #include <utility>
 
 #include "app/platform/ControlNames.h"
+#include "app/platform/TranslatedText.h"
 #include "app/platform/WindowKeys.h"
 #include "calendar/tables/YearData.h"
 
 namespace orlun::app {
 
 namespace {
-
-const QString kCopyAll = QStringLiteral("Copy to clipboard");
-const QString kCopySelection = QStringLiteral("Copy selected text to clipboard");
-const QString kClose = QStringLiteral("Close");
 
 template <typename W, typename... Args>
 W* Make(QWidget* parent, const char* name, Args&&... args)
@@ -66,6 +63,10 @@ frmData::frmData(Platform& platform, std::function<MainState()> mainState, QWidg
     chkDisplaySolarTermNames->setChecked(false);
 }
 
+QString frmData::CloseCaption() { return tr("Close"); }
+QString frmData::CopyAllCaption() { return tr("Copy to clipboard"); }
+QString frmData::CopySelectionCaption() { return tr("Copy selected text to clipboard"); }
+
 void frmData::LayOut()
 {
     txbText = Make<QPlainTextEdit>(this, "txbText");
@@ -73,27 +74,33 @@ void frmData::LayOut()
     txbText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    cmdCopyToClipboard = Make<QPushButton>(this, "cmdCopyToClipboard", kCopySelection);
-    cmdClose = Make<QPushButton>(this, "cmdClose", kClose);
-    chkIncludeMajorSolarTerms = Make<QCheckBox>(this, "chkIncludeMajorSolarTerms", "Include major solar terms (the Zs)");
-    chkIncludeMinorSolarTerms = Make<QCheckBox>(this, "chkIncludeMinorSolarTerms", "Include minor solar terms (the Js)");
-    chkDisplaySolarTermNames = Make<QCheckBox>(this, "chkDisplaySolarTermNames", "Display solar term names");
-    chkLargeWindow = Make<QCheckBox>(this, "chkLargeWindow", "Large window");
-    fraEuroCal = Make<QGroupBox>(this, "fraEuroCal", "European calendar:");
-    optCE = Make<QRadioButton>(fraEuroCal, "optCE", "CE");
-    optJC = Make<QRadioButton>(fraEuroCal, "optJC", "JC");
+    cmdCopyToClipboard = Make<QPushButton>(this, "cmdCopyToClipboard", CopySelectionCaption());
+    cmdClose = Make<QPushButton>(this, "cmdClose", CloseCaption());
+    chkIncludeMajorSolarTerms =
+        Make<QCheckBox>(this, "chkIncludeMajorSolarTerms", tr("Include major solar terms (the Zs)"));
+    chkIncludeMinorSolarTerms =
+        Make<QCheckBox>(this, "chkIncludeMinorSolarTerms", tr("Include minor solar terms (the Js)"));
+    chkDisplaySolarTermNames = Make<QCheckBox>(this, "chkDisplaySolarTermNames", tr("Display solar term names"));
+    chkLargeWindow = Make<QCheckBox>(this, "chkLargeWindow", tr("Large window"));
+    fraEuroCal = Make<QGroupBox>(this, "fraEuroCal", tr("European calendar:"));
+    optCE = Make<QRadioButton>(fraEuroCal, "optCE", tr("CE", "the Common Era calendar"));
+    optJC = Make<QRadioButton>(fraEuroCal, "optJC", tr("JC", "the Julian calendar"));
     txbNumYears = Make<QLineEdit>(this, "txbNumYears");
     txbNumYears->setFixedWidth(60);
-    lblYears = Make<QLabel>(this, "lblYears", "years");
-    chkLeapMonthsOnly = Make<QCheckBox>(this, "chkLeapMonthsOnly", "Leap months only");
-    chkOmitInvalidDates = Make<QCheckBox>(this, "chkOmitInvalidDates", "Omit invalid dates");
-    cmdList = Make<QPushButton>(this, "cmdList", "List");
-    cmdStop = Make<QPushButton>(this, "cmdStop", "Stop");
+    lblYears = Make<QLabel>(this, "lblYears", tr("years"));
+    chkLeapMonthsOnly = Make<QCheckBox>(this, "chkLeapMonthsOnly", tr("Leap months only"));
+    chkOmitInvalidDates = Make<QCheckBox>(this, "chkOmitInvalidDates", tr("Omit invalid dates"));
+    //: A button: make the list of the years asked for.
+    cmdList = Make<QPushButton>(this, "cmdList", tr("List"));
+    cmdStop = Make<QPushButton>(this, "cmdStop", tr("Stop"));
     txbStart = Make<QLineEdit>(this, "txbStart");
     txbEnd = Make<QLineEdit>(this, "txbEnd");
-    lblStart = Make<QLabel>(this, "lblStart", "Start date:");
+    // The date fields keep room for a long date however long their labels are.
+    for (QLineEdit* field : {txbStart, txbEnd})
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance("-2999-12-31 CHL") + 16);
+    lblStart = Make<QLabel>(this, "lblStart", tr("Start date:"));
     lblStart->setBuddy(txbStart);
-    lblEnd = Make<QLabel>(this, "lblEnd", "End date:");
+    lblEnd = Make<QLabel>(this, "lblEnd", tr("End date:"));
     lblEnd->setBuddy(txbEnd);
     prgList = Make<QProgressBar>(this, "prgList");
     prgList->hide();
@@ -159,7 +166,8 @@ void frmData::LayOut()
     // Enter lists; Escape and Ctrl+W act as Close (which first stops a running list).
     InstallWindowKeys(*this, {cmdList, [this] { cmdClose->click(); }});
     LabelControl(*lblYears, *txbNumYears);
-    NameControl(*txbText, "Data");
+    //: What a screen reader calls the window's text box.
+    NameControl(*txbText, tr("Data"));
     LabelControl(*lblStart, *txbStart);
     LabelControl(*lblEnd, *txbEnd);
 }
@@ -198,7 +206,7 @@ void frmData::AppendText(const std::string& text)
 void frmData::UpdateCopyCaption()
 {
     if (!cmdCopyToClipboard->isEnabled()) return;
-    cmdCopyToClipboard->setText(txbText->textCursor().hasSelection() ? kCopySelection : kCopyAll);
+    cmdCopyToClipboard->setText(txbText->textCursor().hasSelection() ? CopySelectionCaption() : CopyAllCaption());
 }
 
 void frmData::cmdCopyToClipboard_Click()
@@ -208,7 +216,7 @@ void frmData::cmdCopyToClipboard_Click()
         platform_.clipboard->SetText(cursor.hasSelection() ? WithCrLf(cursor.selectedText())
                                                            : QString::fromStdString(text_));
     }
-    cmdCopyToClipboard->setText(kCopyAll);
+    cmdCopyToClipboard->setText(CopyAllCaption());
     cmdClose->setFocus();
 }
 
@@ -216,8 +224,8 @@ void frmData::cmdClose_Click()
 {
     blnStop = true;
     chkLargeWindow->setChecked(false);
-    if (cmdClose->text() != kClose) {
-        cmdClose->setText(kClose);
+    if (cmdClose->text() != CloseCaption()) {
+        cmdClose->setText(CloseCaption());
         cmdClose->setFocus();
         return;
     }
@@ -229,7 +237,7 @@ void frmData::cmdClose_Click()
 void frmData::closeEvent(QCloseEvent* event)
 {
     // The close box stops a running list and hides the window; the window itself lives on.
-    cmdClose->setText(kClose);
+    cmdClose->setText(CloseCaption());
     cmdClose_Click();
     event->accept();
 }
@@ -271,9 +279,9 @@ void frmData::DisplayYearData()
     intWindow = DataMode::YearData;
     SetWindowSize();
     SetText("");
-    cmdCopyToClipboard->setText(kCopyAll);
+    cmdCopyToClipboard->setText(CopyAllCaption());
     ShowControlsOf(DataMode::YearData);
-    setWindowTitle(kYearDataCaption);
+    setWindowTitle(TrText(kYearDataCaption));
     ShowInFront();
     YearDataOptions o;
     o.majorTerms = chkIncludeMajorSolarTerms->isChecked();

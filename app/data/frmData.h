@@ -82,6 +82,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The captions that Close and the copy button change between.
+    static QString CloseCaption();
+    static QString CopyAllCaption();
+    static QString CopySelectionCaption();
     void LayOut();
     // Shows the window in front of the main window, with the keyboard.
     void ShowInFront();

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/data/frmData.h"
+#include "app/platform/TranslatedText.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/entry/Convert.h"
 #include "calendar/tables/EuroNewYearList.h"
@@ -24,20 +25,21 @@ namespace orlun::app {
 
 namespace {
 
-const QString kClose = QStringLiteral("Close");
-const QString kYears = QStringLiteral("years");
 constexpr int kPairsBetweenEvents = 20;
 
 // Lists longer than these relabel Close as Stop while they run.
 constexpr int kLongNewYearList = 30;
 constexpr int kLongMonthList = 10;
 
+// While a long list runs, the years label leaves a gap before what it says next.
+QString BusyYearsCaption() { return QCoreApplication::translate("orlun::app::frmData", "years") + "     "; }
+
 QString CaptionOf(DataMode mode)
 {
     switch (mode) {
-    case DataMode::LunarNewYears: return kLunarNewYearsCaption;
-    case DataMode::MonthStarts: return kMonthStartsCaption;
-    default: return kEuroNewYearsCaption;
+    case DataMode::LunarNewYears: return TrText(kLunarNewYearsCaption);
+    case DataMode::MonthStarts: return TrText(kMonthStartsCaption);
+    default: return TrText(kEuroNewYearsCaption);
     }
 }
 
@@ -65,8 +67,8 @@ void frmData::cmdList_Click()
     SetWindowSize();
     ShowControlsOf(intWindow);
     SetText("");
-    cmdCopyToClipboard->setText("Copy to clipboard");
-    cmdClose->setText(kClose);
+    cmdCopyToClipboard->setText(CopyAllCaption());
+    cmdClose->setText(CloseCaption());
     blnStop = false;
     setWindowTitle(CaptionOf(intWindow));
     ShowInFront();
@@ -78,22 +80,22 @@ void frmData::cmdList_Click()
         LunarNewYearList list(state.texts.chineseLunar.value, years,
                               chkOmitInvalidDates->isChecked(), julian, settings);
         if (!list.Message().empty()) {
-            platform_.messages->Warning(this, QString(), QString::fromStdString(list.Message()));
+            platform_.messages->Warning(this, QString(), TrText(list.Message()));
             return;
         }
-        RunList(list, years > kLongNewYearList ? "years     " : "", years > kLongNewYearList);
+        RunList(list, years > kLongNewYearList ? BusyYearsCaption() : QString(), years > kLongNewYearList);
         ReportEarlyEnd(list);
     } else if (intWindow == DataMode::MonthStarts) {
         MonthStartList list(LeadingYear(state.texts.commonEra.value), years,
                             chkLeapMonthsOnly->isChecked(), julian, settings);
         const bool long_ = years > kLongMonthList;
         if (long_) chkLeapMonthsOnly->hide();
-        RunList(list, long_ ? "years     Calculating ..." : "", long_);
+        RunList(list, long_ ? BusyYearsCaption() + tr("Calculating ...") : QString(), long_);
         chkLeapMonthsOnly->show();
         ReportEarlyEnd(list);
     } else {
         EuroNewYearList list(EuroYearOfMoment(state.moment, julian), years, julian, settings);
-        RunList(list, "", false);
+        RunList(list, QString(), false);
         ReportEarlyEnd(list);
     }
 }
@@ -101,7 +103,7 @@ void frmData::cmdList_Click()
 void frmData::ReportEarlyEnd(const YearList& list)
 {
     if (!list.Message().empty())
-        platform_.messages->Warning(this, windowTitle(), QString::fromStdString(list.Message()));
+        platform_.messages->Warning(this, windowTitle(), TrText(list.Message()));
 }
 
 void frmData::RunList(YearList& list, const QString& busyCaption, bool closeStops)
@@ -109,7 +111,7 @@ void frmData::RunList(YearList& list, const QString& busyCaption, bool closeStop
     running_ = true;
     cmdList->setEnabled(false);
     if (!busyCaption.isEmpty()) lblYears->setText(busyCaption);
-    if (closeStops) cmdClose->setText("Stop");
+    if (closeStops) cmdClose->setText(tr("Stop"));
     txbText->viewport()->setCursor(Qt::BusyCursor);
     prgList->setRange(0, list.Total());
     prgList->setValue(0);
@@ -127,8 +129,8 @@ void frmData::RunList(YearList& list, const QString& busyCaption, bool closeStop
     }
     prgList->hide();
     txbText->viewport()->unsetCursor();
-    lblYears->setText(kYears);
-    cmdClose->setText(kClose);
+    lblYears->setText(tr("years"));
+    cmdClose->setText(CloseCaption());
     cmdList->setEnabled(true);
     running_ = false;
     if (isVisible()) cmdClose->setFocus();
@@ -140,7 +142,7 @@ void frmData::DoTest()
     ShowControlsOf(DataMode::SelfTest);
     intWindow = DataMode::SelfTest;
     SetWindowSize();
-    setWindowTitle("Second test");
+    setWindowTitle(tr("Second test"));
     blnStop = false;
     ShowInFront();
     const QString start = txbStart->text().trimmed();
@@ -180,14 +182,14 @@ void frmData::RunSingleTest(const QString& date)
     const MainState state = mainState_();
     entry.currentCalendar = state.calendar;
     const ConvertResult r = ConvertEntry(entry, true, -1.0, state.settings, [this](const std::string& q) {
-        return platform_.messages->Question(this, QString(), QString::fromStdString(q));
+        return platform_.messages->Question(this, QString(), TrText(q));
     });
     if (r.outcome == ConvertOutcome::EntryError) {
         AppendText(SelfTestEntryErrorText(r.errorCode));
         return;
     }
     if (r.outcome == ConvertOutcome::OutOfRange) {
-        platform_.messages->Warning(this, kDateRangeTitle, QString::fromStdString(DateRangeMessage(r.range)));
+        platform_.messages->Warning(this, TrText(kDateRangeTitle), TrText(DateRangeMessage(r.range)));
         return;
     }
     bool failed = false;

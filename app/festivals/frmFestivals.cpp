@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <array>
 
 #include "app/month/SaveFileDialog.h"
 #include "app/platform/ControlNames.h"
+#include "app/platform/TranslatedText.h"
 #include "app/platform/WindowKeys.h"
 #include "calendar/festivals/AnniversaryStart.h"
 
@@ -20,8 +22,11 @@ namespace orlun::app {
 
 namespace {
 
-constexpr const char* kWindowTitle = "Festivals and anniversaries";
-const QStringList kColumns = {"Common Era date", "Weekday", "Name", "Lunar date"};
+// The list's column headings, in their order.
+constexpr std::array kColumns = {QT_TRANSLATE_NOOP("orlun::app::frmFestivals", "Common Era date"),
+                                 QT_TRANSLATE_NOOP("orlun::app::frmFestivals", "Weekday"),
+                                 QT_TRANSLATE_NOOP("orlun::app::frmFestivals", "Name"),
+                                 QT_TRANSLATE_NOOP("orlun::app::frmFestivals", "Lunar date")};
 
 template <class T>
 T* Make(QWidget* parent, const char* name, const QString& text = QString())
@@ -55,54 +60,58 @@ frmFestivals::frmFestivals(Platform& platform, std::function<FestivalsContext()>
     : QWidget(parent, Qt::Window), platform_(platform), context_(std::move(context))
 {
     setObjectName("frmFestivals");
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(tr("Festivals and anniversaries"));
     saveDialog_ = &DesktopSaveFileDialog();
     LayOut();
     Connect();
     InstallWindowKeys(*this, {cmdClose, [this] { cmdClose->click(); }});
 }
 
+QString frmFestivals::DefaultTitle() { return TrText(std::string(kDefaultAnniversaryTitle)); }
+
 void frmFestivals::LayOut()
 {
     txbYear = Make<QLineEdit>(this, "txbYear");
-    txbYear->setMaximumWidth(txbYear->fontMetrics().horizontalAdvance("-30000") + 16);
-    lblYear = LabelFor(this, "lblYear", "Lunar &year:", *txbYear);
-    cmdShowFestivals = Make<QPushButton>(this, "cmdShowFestivals", "&Show festivals");
-    cmdPreviousYear = Make<QPushButton>(this, "cmdPreviousYear", "&Previous year");
-    cmdNextYear = Make<QPushButton>(this, "cmdNextYear", "&Next year");
+    txbYear->setFixedWidth(txbYear->fontMetrics().horizontalAdvance("-30000") + 16);
+    lblYear = LabelFor(this, "lblYear", tr("Lunar &year:"), *txbYear);
+    cmdShowFestivals = Make<QPushButton>(this, "cmdShowFestivals", tr("&Show festivals"));
+    cmdPreviousYear = Make<QPushButton>(this, "cmdPreviousYear", tr("&Previous year"));
+    cmdNextYear = Make<QPushButton>(this, "cmdNextYear", tr("&Next year"));
     cboLanguage = Make<QComboBox>(this, "cboLanguage");
     for (const Language language : kLanguages) cboLanguage->addItem(QString::fromUtf8(OwnNameOf(language)));
-    lblLanguage = LabelFor(this, "lblLanguage", "&Language:", *cboLanguage);
+    lblLanguage = LabelFor(this, "lblLanguage", tr("&Language:"), *cboLanguage);
 
     lblHeading = Make<QLabel>(this, "lblHeading");
     lblHeading->setTextFormat(Qt::PlainText);
     lstDays = Make<QTreeWidget>(this, "lstDays");
-    lstDays->setColumnCount(static_cast<int>(kColumns.size()));
-    lstDays->setHeaderLabels(kColumns);
+    QStringList columns;
+    for (const char* column : kColumns) columns << tr(column);
+    lstDays->setColumnCount(static_cast<int>(columns.size()));
+    lstDays->setHeaderLabels(columns);
     lstDays->setRootIsDecorated(false);
     lstDays->setUniformRowHeights(true);
     lstDays->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Room for a year's festivals in any script (Chinese rows are taller than Latin ones).
     lstDays->setMinimumSize(720, lstDays->fontMetrics().height() * 22);
-    NameControl(*lstDays, "Days");
+    NameControl(*lstDays, tr("Days"));
     lblNote = Make<QLabel>(this, "lblNote");
     lblNote->setTextFormat(Qt::PlainText);
     lblNote->setWordWrap(true);
 
     txbLunarDate = Make<QLineEdit>(this, "txbLunarDate");
-    txbLunarDate->setPlaceholderText("12-30, 4*-15 or a date");
-    lblLunarDate = LabelFor(this, "lblLunarDate", "Anniversary of the lunar &date:", *txbLunarDate);
-    cmdMomentsLunarDate = Make<QPushButton>(this, "cmdMomentsLunarDate", "Lunar date of the &moment");
-    txbTitle = Make<QLineEdit>(this, "txbTitle", QString::fromUtf8(kDefaultAnniversaryTitle));
-    lblTitle = LabelFor(this, "lblTitle", "&Title:", *txbTitle);
+    txbLunarDate->setPlaceholderText(tr("12-30, 4*-15 or a date"));
+    lblLunarDate = LabelFor(this, "lblLunarDate", tr("Anniversary of the lunar &date:"), *txbLunarDate);
+    cmdMomentsLunarDate = Make<QPushButton>(this, "cmdMomentsLunarDate", tr("Lunar date of the &moment"));
+    txbTitle = Make<QLineEdit>(this, "txbTitle", DefaultTitle());
+    lblTitle = LabelFor(this, "lblTitle", tr("&Title:"), *txbTitle);
     txbYears = Make<QLineEdit>(this, "txbYears", QString::number(kDefaultAnniversaryYears));
-    txbYears->setMaximumWidth(txbYears->fontMetrics().horizontalAdvance("00000") + 16);
-    lblYears = LabelFor(this, "lblYears", "Yea&rs:", *txbYears);
-    cmdListAnniversaries = Make<QPushButton>(this, "cmdListAnniversaries", "List &anniversaries");
+    txbYears->setFixedWidth(txbYears->fontMetrics().horizontalAdvance("00000") + 16);
+    lblYears = LabelFor(this, "lblYears", tr("Yea&rs:"), *txbYears);
+    cmdListAnniversaries = Make<QPushButton>(this, "cmdListAnniversaries", tr("List &anniversaries"));
 
-    cmdExport = Make<QPushButton>(this, "cmdExport", "&Export to iCalendar…");
-    cmdCopy = Make<QPushButton>(this, "cmdCopy", "&Copy");
-    cmdClose = Make<QPushButton>(this, "cmdClose", "Close");
+    cmdExport = Make<QPushButton>(this, "cmdExport", tr("&Export to iCalendar…"));
+    cmdCopy = Make<QPushButton>(this, "cmdCopy", tr("&Copy"));
+    cmdClose = Make<QPushButton>(this, "cmdClose", tr("Close"));
 
     auto* yearRow = Row({lblYear, txbYear, cmdShowFestivals, cmdPreviousYear, cmdNextYear});
     yearRow->addWidget(lblLanguage);
@@ -155,7 +164,7 @@ Language frmFestivals::ChosenLanguage() const
     return index >= 0 && index < static_cast<int>(kLanguages.size()) ? kLanguages[index] : Language::English;
 }
 
-void frmFestivals::Warn(const QString& text) { platform_.messages->Warning(this, kWindowTitle, text); }
+void frmFestivals::Warn(const QString& text) { platform_.messages->Warning(this, windowTitle(), text); }
 
 void frmFestivals::changeEvent(QEvent* event)
 {

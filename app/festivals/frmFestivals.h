@@ -80,6 +80,8 @@ protected:
 private:
     enum class Listing { Festivals, Anniversaries };
 
+    // The title of anniversaries the user gave none, in the user's language.
+    static QString DefaultTitle();
     void LayOut();
     void Connect();
     FestivalsContext Context();

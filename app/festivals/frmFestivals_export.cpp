@@ -14,8 +14,6 @@ namespace orlun::app {
 
 namespace {
 
-constexpr const char* kExportTitle = "Export to iCalendar";
-
 // The dialog leaves the suffix to the user; calendar programs look for ".ics".
 QString WithIcsSuffix(const QString& path)
 {
@@ -27,17 +25,21 @@ QString WithIcsSuffix(const QString& path)
 void frmFestivals::cmdExport_Click()
 {
     if (listed_.empty()) return;
-    const QString chosen = saveDialog_->Ask(this, kExportTitle, "iCalendar file (*.ics)");
+    const QString chosen = saveDialog_->Ask(this, tr("Export to iCalendar"), tr("iCalendar file (*.ics)"));
     if (chosen.isEmpty()) return;
     const QString path = WithIcsSuffix(chosen);
     const std::string document = EventCalendar(listed_, std::time(nullptr));
     if (const auto failure = io::ReplaceFileContents(QFile::encodeName(path).toStdString(), document)) {
-        platform_.messages->Warning(this, kExportTitle,
-                                    "Nothing was saved.\n" + QString::fromLocal8Bit(io::Describe(*failure).c_str()));
+        platform_.messages->Warning(
+            this, tr("Export to iCalendar"),
+            tr("Nothing was saved.\n%1").arg(QString::fromLocal8Bit(io::Describe(*failure).c_str())));
         return;
     }
-    const QString days = listed_.size() == 1 ? "1 event has" : QString("%1 events have").arg(listed_.size());
-    platform_.messages->Information(this, kExportTitle, days + " been saved in the iCalendar file\n" + path);
+    const QString saved = listed_.size() == 1
+                              ? tr("1 event has been saved in the iCalendar file\n%1").arg(path)
+                              : tr("%1 events have been saved in the iCalendar file\n%2")
+                                    .arg(QString::number(listed_.size()), path);
+    platform_.messages->Information(this, tr("Export to iCalendar"), saved);
 }
 
 void frmFestivals::cmdCopy_Click()

@@ -9,6 +9,7 @@
 
 #include "app/festivals/frmFestivals.h"
 #include "app/platform/StdText.h"
+#include "app/platform/TranslatedText.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/WholeNumber.h"
 #include "calendar/entry/Convert.h"
@@ -22,12 +23,13 @@ namespace orlun::app {
 namespace {
 
 constexpr const char* kLunarDateHint =
-    "Type a lunar month and day, such as 12-30, or 4*-15 in a leap month, or a date as in the main window's "
-    "date field.";
+    QT_TRANSLATE_NOOP("orlun::app::frmFestivals",
+                      "Type a lunar month and day, such as 12-30, or 4*-15 in a leap month, or a date as in the "
+                      "main window's date field.");
 
 constexpr int kColumnGap = 12; // pixels between the columns
 
-QString RangeNote(int year) { return Q(DateRangeMessage(year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate)); }
+QString RangeNote(int year) { return TrText(DateRangeMessage(year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate)); }
 
 } // namespace
 
@@ -41,7 +43,7 @@ std::optional<int> frmFestivals::TypedYear()
 {
     const auto year = ParseWholeNumber(txbYear->text().trimmed().toStdString(), kMinYear, kMaxYear);
     if (!year) {
-        Warn("The lunar year must be a whole number from -3000 to 3000.");
+        Warn(tr("The lunar year must be a whole number from -3000 to 3000."));
         txbYear->setFocus();
         txbYear->selectAll();
         return std::nullopt;
@@ -70,9 +72,8 @@ void frmFestivals::ListFestivals(int year)
     txbYear->setText(QString::number(year));
     cmdPreviousYear->setEnabled(year > kMinYear);
     cmdNextYear->setEnabled(year < kMaxYear);
-    const QString heading = QString("Festivals of the lunar year %1 in %2")
-                                .arg(year)
-                                .arg(Q(CountryName(context.settings.country)));
+    const QString heading = tr("Festivals of the lunar year %1 in %2")
+                                .arg(QString::number(year), TrText(CountryName(context.settings.country)));
     Show(FestivalEvents(festivals, ChosenLanguage(), context.settings), heading,
          !festivals.whole() ? RangeNote(year) : QString());
 }
@@ -91,7 +92,7 @@ std::optional<AnniversaryStart> frmFestivals::TypedStart(const CalendarSettings&
 {
     const std::string text = txbLunarDate->text().trimmed().toStdString();
     if (text.empty()) {
-        Warn(kLunarDateHint);
+        Warn(tr(kLunarDateHint));
         txbLunarDate->setFocus();
         return std::nullopt;
     }
@@ -103,12 +104,12 @@ std::optional<AnniversaryStart> frmFestivals::TypedStart(const CalendarSettings&
     DateEntry entry;
     entry.date = text;
     const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, [this](const std::string& q) {
-        return platform_.messages->Question(this, kCalendarQuestionTitle, Q(q));
+        return platform_.messages->Question(this, TrText(kCalendarQuestionTitle), TrText(q));
     });
     if (r.outcome == ConvertOutcome::EntryError || r.outcome == ConvertOutcome::OutOfRange) {
         Warn(r.outcome == ConvertOutcome::OutOfRange
-                 ? Q(DateRangeMessage(r.range))
-                 : Q(DateEntryErrorMessage(r.errorCode, settings.country)) + "\n" + kLunarDateHint);
+                 ? TrText(DateRangeMessage(r.range))
+                 : TrText(DateEntryErrorMessage(r.errorCode, settings.country)) + "\n" + tr(kLunarDateHint));
         txbLunarDate->setFocus();
         return std::nullopt;
     }
@@ -119,7 +120,7 @@ std::optional<int> frmFestivals::TypedYears()
 {
     const auto years = ParseWholeNumber(txbYears->text().trimmed().toStdString(), 1, kMaxAnniversaryYears);
     if (years) return static_cast<int>(*years);
-    Warn(QString("The number of years must be a whole number from 1 to %1.").arg(kMaxAnniversaryYears));
+    Warn(tr("The number of years must be a whole number from 1 to %1.").arg(kMaxAnniversaryYears));
     txbYears->setFocus();
     txbYears->selectAll();
     return std::nullopt;
@@ -133,15 +134,14 @@ bool frmFestivals::ListAnniversaries()
     const auto years = TypedYears();
     if (!years) return false;
     const QString typedTitle = txbTitle->text().trimmed();
-    const std::string title = typedTitle.isEmpty() ? std::string(kDefaultAnniversaryTitle) : typedTitle.toStdString();
+    const std::string title = (typedTitle.isEmpty() ? DefaultTitle() : typedTitle).toStdString();
 
     const Anniversaries found = AnniversariesOf(start->day, start->firstYear, *years, context.settings);
     listing_ = Listing::Anniversaries;
     listedSettings_ = context.settings;
-    const QString heading = QString("Anniversaries of the lunar date %1 from the lunar year %2 in %3")
-                                .arg(Q(LunarDayLabel(start->day)))
-                                .arg(start->firstYear)
-                                .arg(Q(CountryName(context.settings.country)));
+    const QString heading = tr("Anniversaries of the lunar date %1 from the lunar year %2 in %3")
+                                .arg(Q(LunarDayLabel(start->day)), QString::number(start->firstYear),
+                                     TrText(CountryName(context.settings.country)));
     Show(AnniversaryEvents(found, start->day, title, ChosenLanguage(), context.settings), heading,
          found.reachedRangeEnd ? RangeNote(start->firstYear) : QString());
     return true;

@@ -1,5 +1,6 @@
 #include "app/month/frmCalendar.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,7 +28,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
 QString TitleOf(const QString& chlLine)
 {
     const qsizetype at = chlLine.indexOf("CHL");
-    return at < 0 ? QString("Calendar") : chlLine.left(at + 3);
+    return at < 0 ? QCoreApplication::translate("orlun::app::frmCalendar", "Calendar") : chlLine.left(at + 3);
 }
 
 } // namespace
@@ -36,15 +37,15 @@ frmCalendar::frmCalendar(Platform& platform, std::function<CalendarContext()> co
     : QWidget(parent, Qt::Window), platform_(platform), context_(std::move(context))
 {
     setObjectName("frmCalendar");
-    setWindowTitle("Calendar");
+    setWindowTitle(tr("Calendar"));
     setStyleSheet("QWidget#frmCalendar { background: rgb(198, 0, 0); }");
     canvas_ = new MonthCanvas(this);
     lblTitle = canvas_->lblTitle;
     lblYearAndMonth = canvas_->lblYearAndMonth;
-    cmdShowPreviousOrNext[0] = Button(this, "cmdShowPreviousOrNext0", "Show previous month");
-    cmdShowPreviousOrNext[1] = Button(this, "cmdShowPreviousOrNext1", "Show next month");
-    cmdSaveCalendarImage = Button(this, "cmdSaveCalendarImage", "Save as PNG image");
-    cmdClose = Button(this, "cmdClose", "Close");
+    cmdShowPreviousOrNext[0] = Button(this, "cmdShowPreviousOrNext0", tr("Show previous month"));
+    cmdShowPreviousOrNext[1] = Button(this, "cmdShowPreviousOrNext1", tr("Show next month"));
+    cmdSaveCalendarImage = Button(this, "cmdSaveCalendarImage", tr("Save as PNG image"));
+    cmdClose = Button(this, "cmdClose", tr("Close"));
     CommonDialog1 = &DesktopSaveFileDialog();
 
     auto* buttons = new QHBoxLayout;
@@ -69,8 +70,8 @@ bool frmCalendar::Form_Load(const QString& pictureFolder)
 {
     QString failed;
     if (!canvas_->LoadPictures(pictureFolder, failed)) {
-        platform_.messages->Warning(this, "Calendar", "The picture file " + failed +
-                                                          " cannot be read. Please reinstall Orlun.");
+        platform_.messages->Warning(this, tr("Calendar"),
+                                    tr("The picture file %1 cannot be read. Please reinstall Orlun.").arg(failed));
         return false;
     }
     blnFormLoaded = true;
@@ -101,22 +102,26 @@ void frmCalendar::cmdShowPreviousOrNext_Click(int index)
 
 void frmCalendar::cmdSaveCalendarImage_Click()
 {
-    const QString chosen = CommonDialog1->Ask(this, "Save image of this calendar month as a PNG file",
-                                              "PNG graphics file (*.png)");
+    const QString chosen = CommonDialog1->Ask(this, tr("Save image of this calendar month as a PNG file"),
+                                              tr("PNG graphics file (*.png)"));
     if (chosen.isEmpty()) return;
     // The grid without the button row, drawn by the window itself; the clipboard is left alone.
     const QImage picture = platform_.capture->Grab(canvas_);
     const draw::MonthImageResult saved = draw::SaveMonthImage(picture, draw::WithPngSuffix(chosen));
     switch (saved.outcome) {
     case draw::MonthImageOutcome::Failed:
-        platform_.messages->Plain(this, cmdSaveCalendarImage->text(), draw::SaveFailureText(saved));
+        platform_.messages->Plain(
+            this, cmdSaveCalendarImage->text(),
+            tr("Error when attempting to save image.  Please try again.\n%1\nNothing was saved.").arg(saved.reason));
         break;
     case draw::MonthImageOutcome::Png:
-        platform_.messages->Information(this, "Save image",
-                                        "The image has been saved in the PNG file\n" + saved.path);
+        platform_.messages->Information(this, tr("Save image"),
+                                        tr("The image has been saved in the PNG file\n%1").arg(saved.path));
         break;
     case draw::MonthImageOutcome::BmpOnly:
-        platform_.messages->Information(this, "Save image", draw::BmpFallbackText(saved));
+        platform_.messages->Information(
+            this, tr("Save image"),
+            tr("Save error.  The image has been saved instead in the BMP file\n%1\n%2").arg(saved.path, saved.reason));
         break;
     }
 }

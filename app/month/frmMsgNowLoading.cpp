@@ -8,9 +8,9 @@ namespace orlun::app {
 frmMsgNowLoading::frmMsgNowLoading(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName("frmMsgNowLoading");
-    setWindowTitle("One moment please");
+    setWindowTitle(tr("One moment please"));
     setStyleSheet("background: rgb(255, 255, 0); color: black;");
-    lblMessage = new QLabel("Now loading images ...", this);
+    lblMessage = new QLabel(tr("Now loading images ..."), this);
     lblMessage->setObjectName("lblMessage");
     lblMessage->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "app/platform/ControlNames.h"
 #include "app/platform/StdText.h"
+#include "app/platform/TranslatedText.h"
 #include "app/platform/WindowKeys.h"
 #include "app/shared/MainPlacement.h"
 #include "calendar/chinese/Sexagenary.h"
@@ -21,14 +23,39 @@ namespace orlun::app {
 
 namespace {
 
-constexpr std::array<const char*, kMultipleRowCount> kRowCaptions = {"day", "month", "year"};
+// Beside each row's element and animal lists.
+constexpr std::array<const char*, kMultipleRowCount> kRowCaptions = {
+    //: The row of the day's element and animal.
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "day"),
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "month"),
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "year")};
+// The names a screen reader gives each row's lists.
+constexpr std::array<const char*, kMultipleRowCount> kElementListNames = {
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "day element"),
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "month element"),
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "year element")};
+constexpr std::array<const char*, kMultipleRowCount> kAnimalListNames = {
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "day animal"),
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "month animal"),
+    QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "year animal")};
+// The words MultipleProgressText begins with.
+constexpr const char* kProgressLead = QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "Searching ...");
+
+// The progress line with its leading words in the user's language; the dates stay as they are.
+QString ProgressLine(int32_t day, const CalendarSettings& settings)
+{
+    const QString english = Q(MultipleProgressText(day, settings));
+    const QString lead = QString::fromLatin1(kProgressLead);
+    if (!english.startsWith(lead)) return english;
+    return QCoreApplication::translate("orlun::app::frmMultiple_El_An", kProgressLead) + english.mid(lead.size());
+}
 
 } // namespace
 
 frmMultiple_El_An::frmMultiple_El_An(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
     setObjectName("frmMultiple_El_An");
-    setWindowTitle("Search for multiple element-animal");
+    setWindowTitle(tr("Search for multiple element-animal"));
     setModal(true);
     LayOut();
     FillLists();
@@ -45,10 +72,10 @@ frmMultiple_El_An::frmMultiple_El_An(Platform& platform, QWidget* parent) : QDia
     // Escape is the dialog's own (it cancels); Ctrl+W does the same.
     InstallWindowKeys(*this, {cmdSearch, [this] { reject(); }});
     for (int row = 0; row < kMultipleRowCount; ++row) {
-        NameControl(*cboElement[row], QString(kRowCaptions[row]) + " element");
-        NameControl(*cboAnimal[row], QString(kRowCaptions[row]) + " animal");
+        NameControl(*cboElement[row], tr(kElementListNames[row]));
+        NameControl(*cboAnimal[row], tr(kAnimalListNames[row]));
     }
-    NameControl(*cboWithin, "Search within");
+    NameControl(*cboWithin, tr("Search within"));
 }
 
 void frmMultiple_El_An::LayOut()
@@ -56,7 +83,7 @@ void frmMultiple_El_An::LayOut()
     auto* grid = new QGridLayout;
     for (int row = 0; row < kMultipleRowCount; ++row) {
         const QString n = QString::number(row);
-        lblRow[row] = new QLabel(kRowCaptions[row], this);
+        lblRow[row] = new QLabel(tr(kRowCaptions[row]), this);
         lblRow[row]->setObjectName("lblRow_" + n);
         cboElement[row] = new QComboBox(this);
         cboElement[row]->setObjectName("cboElement_" + n);
@@ -70,16 +97,18 @@ void frmMultiple_El_An::LayOut()
     }
     cboWithin = new QComboBox(this);
     cboWithin->setObjectName("cboWithin");
-    chkStartingFromToday = new QCheckBox("starting from today", this);
+    chkStartingFromToday = new QCheckBox(tr("starting from today"), this);
     chkStartingFromToday->setObjectName("chkStartingFromToday");
-    cmdSearch = new QPushButton("Search", this);
+    cmdSearch = new QPushButton(tr("Search"), this);
     cmdSearch->setObjectName("cmdSearch");
-    cmdClear = new QPushButton("Clear", this);
+    cmdClear = new QPushButton(tr("Clear"), this);
     cmdClear->setObjectName("cmdClear");
-    cmdClose = new QPushButton("Close", this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName("cmdClose");
     // The caption changes between "Search" and "Stop"; the button keeps its size.
-    cmdSearch->setMinimumWidth(cmdSearch->fontMetrics().horizontalAdvance("Search") + 40);
+    const QFontMetrics metrics = cmdSearch->fontMetrics();
+    const int widest = std::max(metrics.horizontalAdvance(tr("Search")), metrics.horizontalAdvance(tr("Stop")));
+    cmdSearch->setMinimumWidth(widest + 40);
     grid->addWidget(cboWithin, kMultipleRowCount, 0);
     grid->addWidget(chkStartingFromToday, kMultipleRowCount, 1, 1, 2);
     auto* buttons = new QHBoxLayout;
@@ -96,13 +125,13 @@ void frmMultiple_El_An::FillLists()
 {
     for (int row = 0; row < kMultipleRowCount; ++row) {
         for (int e = 0; e <= kElementCount; ++e)
-            cboElement[row]->addItem(Q(MultipleElementItemText(static_cast<MultipleRow>(row), e, kNoAnimalItem)));
-        for (int a = 0; a < kAnimalCount; ++a) cboAnimal[row]->addItem(Q(AnimalName(a, Country::China)));
+            cboElement[row]->addItem(TrText(MultipleElementItemText(static_cast<MultipleRow>(row), e, kNoAnimalItem)));
+        for (int a = 0; a < kAnimalCount; ++a) cboAnimal[row]->addItem(TrText(AnimalName(a, Country::China)));
         cboAnimal[row]->addItem("");
         cboElement[row]->setCurrentIndex(kNoElementItem);
         cboAnimal[row]->setCurrentIndex(kNoAnimalItem);
     }
-    for (const char* text : kWithinTexts) cboWithin->addItem(text);
+    for (const char* text : kWithinTexts) cboWithin->addItem(TrText(text));
     cboWithin->setCurrentIndex(kDefaultWithin);
 }
 
@@ -110,17 +139,17 @@ void frmMultiple_El_An::RefreshElementTexts(int row)
 {
     const auto r = static_cast<MultipleRow>(row);
     cboElement[row]->setItemText(kNoElementItem,
-                                 Q(MultipleElementItemText(r, kNoElementItem, cboAnimal[row]->currentIndex())));
+                                 TrText(MultipleElementItemText(r, kNoElementItem, cboAnimal[row]->currentIndex())));
 }
 
 void frmMultiple_El_An::Activate(const MultipleSearchContext& context)
 {
     context_ = context;
-    setWindowTitle(QString("Search for the ") + (context.next ? "next" : "previous"));
+    setWindowTitle(context.next ? tr("Search for the next") : tr("Search for the previous"));
     // The country's names of the animals (Vietnam's cat, goat and pig, Japan's boar ...).
     for (int row = 0; row < kMultipleRowCount; ++row) {
         for (int a = 0; a < kAnimalCount; ++a)
-            cboAnimal[row]->setItemText(a, Q(AnimalName(a, context.settings.country)));
+            cboAnimal[row]->setItemText(a, TrText(AnimalName(a, context.settings.country)));
         RefreshElementTexts(row);
     }
     blnCancel = false;
@@ -166,7 +195,7 @@ void frmMultiple_El_An::ShowSearching(const QString& text)
 void frmMultiple_El_An::SetSearching(bool searching)
 {
     searching_ = searching;
-    cmdSearch->setText(searching ? "Stop" : "Search");
+    cmdSearch->setText(searching ? tr("Stop") : tr("Search"));
     cmdClear->setEnabled(!searching);
     cmdClose->setEnabled(!searching);
 }
@@ -180,7 +209,7 @@ void frmMultiple_El_An::cmdSearch_Click()
         return;
     }
     if (!Criteria().AnySpecified()) {
-        platform_.messages->Warning(this, kInvalidInputTitle, QString(kNothingSpecified).replace("\r\n", "\n"));
+        platform_.messages->Warning(this, TrText(kInvalidInputTitle), TrText(kNothingSpecified).replace("\r\n", "\n"));
         return;
     }
     RunSearch();
@@ -196,21 +225,22 @@ void frmMultiple_El_An::RunSearch()
     const int32_t a = DayNumberOf(AJDToCJDC(start, settings.refLongitude));
     const int within = cboWithin->currentIndex() < 0 ? kDefaultWithin : cboWithin->currentIndex();
     const int32_t limit = MultipleSearchLimit(a, context_.next, kWithinYears[within], settings);
-    ShowSearching(kSearchingText);
+    ShowSearching(TrText(kSearchingText));
 
     MultipleHooks hooks;
     hooks.stopRequested = [this] {
         platform_.events->ProcessEvents();
         return blnStop || blnCancel;
     };
-    hooks.progress = [this, &settings](int32_t day) { ShowSearching(Q(MultipleProgressText(day, settings))); };
+    hooks.progress = [this, &settings](int32_t day) { ShowSearching(ProgressLine(day, settings)); };
     const MultipleResult r = MultipleElementAnimalSearch(Criteria(), a, context_.next, limit, settings, hooks);
     lngCJDN = r.day;
     ShowSearching("");
 
     const bool stopped = r.status == MultipleStatus::Stopped;
     if (r.status == MultipleStatus::NotFound) {
-        platform_.messages->Plain(this, kNotFoundTitle, Q(MultipleNotFoundText(kWithinTexts[within], fromToday)));
+        platform_.messages->Plain(this, TrText(kNotFoundTitle),
+                                  TrText(MultipleNotFoundText(kWithinTexts[within], fromToday)));
         blnCancel = true;
     }
     SetSearching(false);
