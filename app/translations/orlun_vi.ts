@@ -4,1494 +4,1970 @@
 <context>
     <name>orlun::CalendarTexts</name>
     <message>
-        <location filename="CalendarTexts.cpp" line="+14"/>
+        <location filename="CalendarTexts.cpp" line="+14" />
         <source>60-day cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>chu kỳ 60 ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>60-year cycle (CHL)</source>
-        <translation type="unfinished"></translation>
+        <translation>chu kỳ 60 năm (CHL)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>60-year cycle (CHS)</source>
-        <translation type="unfinished"></translation>
+        <translation>chu kỳ 60 năm (CHS)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>80-year cycle (JC)</source>
-        <translation type="unfinished"></translation>
+        <translation>chu kỳ 80 năm (JC)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC date 1 day ahead of CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ARC đi trước CHL 1 ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC date 1 day behind CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ARC đi sau CHL 1 ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC date 1 month ahead of CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ARC đi trước CHL 1 tháng</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC date 1 month behind CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ARC đi sau CHL 1 tháng</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC day no. same as CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Số ngày ARC trùng CHL</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC day same as CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ARC trùng CHL</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC month &amp; day same as CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tháng và ngày ARC trùng CHL</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC month (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>tháng ARC (%1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC month no. same as CHL</source>
-        <translation type="unfinished"></translation>
+        <translation>Số tháng ARC trùng CHL</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ARC year (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>năm ARC (%1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Autumnal equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Thu phân</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CE century</source>
-        <translation type="unfinished"></translation>
+        <translation>thế kỷ CE</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CE month</source>
-        <translation type="unfinished"></translation>
+        <translation>tháng CE</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CE year</source>
-        <translation type="unfinished"></translation>
+        <translation>năm CE</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CHL month</source>
-        <translation type="unfinished"></translation>
+        <translation>tháng CHL</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CHL year</source>
-        <translation type="unfinished"></translation>
+        <translation>năm CHL</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CHS solar term</source>
-        <translation type="unfinished"></translation>
+        <translation>tiết khí CHS</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CHS year</source>
-        <translation type="unfinished"></translation>
+        <translation>năm CHS</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Calendar dates unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Các ngày lịch không thay đổi.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Calendar must be specified (one of CHL, CHS, CE, JC, ARC, CJDL, CJDC, AJD).</source>
-        <translation type="unfinished"></translation>
+        <translation>Phải ghi rõ lịch (một trong CHL, CHS, CE, JC, ARC, CJDL, CJDC, AJD).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Calendar?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lịch nào?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Cannot find required dark moon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không tìm thấy trăng non cần thiết.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>Trung Quốc</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Trung Quốc</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Convert date</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuyển đổi ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Dark moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Trăng non</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Date is earlier than -3000-01-01 CE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày sớm hơn -3000-01-01 CE.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Date is later than 3000-01-01 CE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày muộn hơn 3000-01-01 CE.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Date out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ngoài phạm vi</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Date separator must be a dash, &apos;-&apos;.</source>
-        <translation type="unfinished"></translation>
+        <location line="+1" />
+        <source>Date separator must be a dash, '-'.</source>
+        <translation>Dấu phân cách ngày phải là dấu gạch ngang '-'.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Date too early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày quá sớm.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Element-animal day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày theo hành–con giáp</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Element-animal month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tháng theo hành–con giáp</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Element-animal year</source>
-        <translation type="unfinished"></translation>
+        <translation>Năm theo hành–con giáp</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lỗi</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Error when parsing date string.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lỗi khi phân tích chuỗi ngày.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Thất bại</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Trăng tròn</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Inability</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể thực hiện</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Intercalary month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tháng nhuận</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Không hợp lệ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid ARC date.  ARC dates must be in ISO 8601 format: year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày ARC không hợp lệ. Ngày ARC phải theo định dạng ISO 8601: năm-tháng-ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày CE không hợp lệ. Ngày CE phải theo định dạng ISO 8601: năm-tháng-ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Invalid CHL date.  CHL dates must be in the form &apos;cycle-position-month[*]-day&apos;<byte value="xd"/>
-or &apos;year-month-day&apos;, where &apos;year&apos; is the Overseas Chinese year, e.g. 4709.<byte value="xd"/>
-<byte value="xd"/>
-Or use &apos;?&apos; for position with a specified element-animal, e.g., 70-?-12-30,<byte value="xd"/>
+        <location line="+1" />
+        <source>Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'<byte value="xd" />
+or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709.<byte value="xd" />
+<byte value="xd" />
+Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,<byte value="xd" />
 and specify element-animal using the drop-down boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày CHL không hợp lệ. Ngày CHL phải có dạng 'chu kỳ-vị trí-tháng[*]-ngày'<byte value="xd" />
+hoặc 'năm-tháng-ngày', trong đó 'năm' là năm Hoa kiều, ví dụ 4709.<byte value="xd" />
+<byte value="xd" />
+Hoặc dùng '?' cho vị trí kèm hành–con giáp đã chọn, ví dụ 70-?-12-30,<byte value="xd" />
+và chọn hành–con giáp trong các hộp danh sách thả xuống.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Invalid CHL date.  CHL dates must be in the form &apos;cycle-position-month[*]-day&apos;.<byte value="xd"/>
-<byte value="xd"/>
-Or use &apos;?&apos; for position with a specified element-animal, e.g., 70-?-12-30,<byte value="xd"/>
+        <location line="+1" />
+        <source>Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'.<byte value="xd" />
+<byte value="xd" />
+Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,<byte value="xd" />
 and specify element-animal using the drop-down boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày CHL không hợp lệ. Ngày CHL phải có dạng 'chu kỳ-vị trí-tháng[*]-ngày'.<byte value="xd" />
+<byte value="xd" />
+Hoặc dùng '?' cho vị trí kèm hành–con giáp đã chọn, ví dụ 70-?-12-30,<byte value="xd" />
+và chọn hành–con giáp trong các hộp danh sách thả xuống.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid CHL date.  Day number exceeds number of days in the month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày CHL không hợp lệ. Số ngày vượt quá số ngày trong tháng.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day<byte value="xd"/>
+        <location line="+1" />
+        <source>Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day<byte value="xd" />
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày CHS không hợp lệ. Ngày CHS phải có dạng: chu kỳ-vị trí-tiết khí-ngày<byte value="xd" />
+</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày CJDL, CJDC hoặc AJD không hợp lệ. Ngày phải được ghi như, ví dụ, 999999.99 CJDL hoặc 2,111,111 AJD.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày JC không hợp lệ. Ngày JC phải theo định dạng ISO 8601: năm-tháng-ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid date or time entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày hoặc giờ nhập không hợp lệ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Dữ liệu nhập không hợp lệ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid plus/minus days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Số ngày cộng/trừ không hợp lệ.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid time specification.  Times must be, e.g., 23:50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giờ không hợp lệ. Giờ phải được ghi như, ví dụ, 23:50.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a AJD Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch AJD không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a ARC Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch ARC không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a CE Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch CE không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a CHL Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch CHL không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a CHS Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch CHS không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a CJDC Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch CJDC không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a CJDL Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch CJDL không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Is this a JC Calendar date?</source>
-        <translation type="unfinished"></translation>
+        <translation>Đây có phải là ngày theo lịch JC không?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhật Bản</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhật Bản</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Lunar date is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày âm lịch không hợp lệ.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Lunar new year</source>
-        <translation type="unfinished"></translation>
+        <translation>Năm mới âm lịch</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Lunar quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Thượng huyền hoặc hạ huyền</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Multiple element-animal day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày hành–con giáp theo nhiều điều kiện</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>No date specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chưa nhập ngày.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Không tìm thấy</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngoài phạm vi</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Same element-animal day and month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày và tháng cùng hành–con giáp</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm kiếm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Searching </source>
-        <translation type="unfinished"></translation>
+        <translation>Đang tìm </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solar term</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiết khí</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solar term + dark moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiết khí + trăng non</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solar term + full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiết khí + trăng tròn</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solstice or equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm chí hoặc điểm phân</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solstice/equinox + dark moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm chí/phân + trăng non</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solstice/equinox + full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm chí/phân + trăng tròn</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Summer solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hạ chí</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Time specification not permitted in date string.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không được ghi giờ trong chuỗi ngày.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Triple coincidence day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày trùng ba</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Vernal equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Xuân phân</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Vietnam</source>
-        <translation type="unfinished"></translation>
+        <translation>Việt Nam</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Việt Nam</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Winter solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Đông chí</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Winter solstice + dark moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Đông chí + trăng non</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>You must specify an element or an animal or both<byte value="xd"/>
+        <location line="+1" />
+        <source>You must specify an element or an animal or both<byte value="xd" />
 for one or more of: day, month and year</source>
-        <translation type="unfinished"></translation>
+        <translation>Bạn phải chọn hành, con giáp hoặc cả hai<byte value="xd" />
+cho ít nhất một trong: ngày, tháng và năm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>You must specify an element, an animal or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bạn phải chọn hành, con giáp hoặc cả hai.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>boar</source>
-        <translation type="unfinished"></translation>
+        <translation>lợn rừng</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>cat</source>
-        <translation type="unfinished"></translation>
+        <translation>mèo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>dog</source>
-        <translation type="unfinished"></translation>
+        <translation>chó</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>rồng</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>earth</source>
-        <translation type="unfinished"></translation>
+        <translation>thổ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>fire</source>
-        <translation type="unfinished"></translation>
+        <translation>hỏa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>goat</source>
-        <translation type="unfinished"></translation>
+        <translation>dê</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>horse</source>
-        <translation type="unfinished"></translation>
+        <translation>ngựa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>giờ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>metal</source>
-        <translation type="unfinished"></translation>
+        <translation>kim</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>phút</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>khỉ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ox</source>
-        <translation type="unfinished"></translation>
+        <translation>trâu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>pig</source>
-        <translation type="unfinished"></translation>
+        <translation>lợn</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>thỏ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>rat</source>
-        <translation type="unfinished"></translation>
+        <translation>chuột</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>gà</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>cừu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>snake</source>
-        <translation type="unfinished"></translation>
+        <translation>rắn</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>hổ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>thủy</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>wood</source>
-        <translation type="unfinished"></translation>
+        <translation>mộc</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Dates, times and CJDs of dark moons and solar terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày, giờ và CJD của trăng non và tiết khí</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Julian and CE new years</source>
-        <translation type="unfinished"></translation>
+        <translation>Năm mới lịch Julius và CE</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Lunar anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày kỷ niệm âm lịch</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Lunar month starts &amp; leap months</source>
-        <translation type="unfinished"></translation>
+        <translation>Đầu tháng âm lịch và tháng nhuận</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Lunar new years &amp; anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Năm mới âm lịch và ngày kỷ niệm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Output window is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cửa sổ kết quả đã đầy.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 1 year of today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 1 năm kể từ hôm nay.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 1 year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 1 năm.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 10 years of today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 10 năm kể từ hôm nay.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 10 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 10 năm.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 100 years of today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 100 năm kể từ hôm nay.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 100 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 100 năm.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 1000 years of today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 1000 năm kể từ hôm nay.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>There is no such day within 1000 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có ngày như vậy trong vòng 1000 năm.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in a</source>
-        <translation type="unfinished"></translation>
+        <translation>hành bất kỳ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in a fire</source>
-        <translation type="unfinished"></translation>
+        <translation>hành hỏa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in a metal</source>
-        <translation type="unfinished"></translation>
+        <translation>hành kim</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in a water</source>
-        <translation type="unfinished"></translation>
+        <translation>hành thủy</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in a wood</source>
-        <translation type="unfinished"></translation>
+        <translation>hành mộc</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in an</source>
-        <translation type="unfinished"></translation>
+        <translation>hành bất kỳ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>in an earth</source>
-        <translation type="unfinished"></translation>
+        <translation>hành thổ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>within 1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>trong vòng 1 năm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>within 10 years</source>
-        <translation type="unfinished"></translation>
+        <translation>trong vòng 10 năm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>within 100 years</source>
-        <translation type="unfinished"></translation>
+        <translation>trong vòng 100 năm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>within 1000 years</source>
-        <translation type="unfinished"></translation>
+        <translation>trong vòng 1000 năm</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Unable to add a lunar month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một tháng âm lịch.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a lunar month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một tháng âm lịch.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to add a lunar year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một năm âm lịch.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a lunar year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một năm âm lịch.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to add a solar term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một tiết khí.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a solar term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một tiết khí.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to add a solar year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một năm tiết khí.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a solar year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một năm tiết khí.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to add a 60-year cycle (CHL).</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một chu kỳ 60 năm (CHL).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a 60-year cycle (CHL).</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một chu kỳ 60 năm (CHL).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to add a 60-year cycle (CHS).</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một chu kỳ 60 năm (CHS).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a 60-year cycle (CHS).</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một chu kỳ 60 năm (CHS).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to add a intercalary month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể cộng thêm một tháng nhuận.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unable to subtract a intercalary month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể trừ đi một tháng nhuận.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Latest admissible date reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Đã đến ngày muộn nhất cho phép.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Earliest admissible date reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Đã đến ngày sớm nhất cho phép.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid lunar date results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kết quả là một ngày âm lịch không hợp lệ.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid lunar date results</source>
-        <translation type="unfinished"></translation>
+        <translation>Kết quả là một ngày âm lịch không hợp lệ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Solar date is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày theo lịch tiết khí không hợp lệ.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid solar date results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kết quả là một ngày theo lịch tiết khí không hợp lệ.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid solar date results</source>
-        <translation type="unfinished"></translation>
+        <translation>Kết quả là một ngày theo lịch tiết khí không hợp lệ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Invalid ARC date results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kết quả là một ngày ARC không hợp lệ.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>No moment to move from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có thời điểm để bắt đầu di chuyển.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unknown move step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bước di chuyển không xác định.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Unknown search target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Đối tượng tìm kiếm không xác định.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>This search is made in its own window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm kiếm này được thực hiện trong cửa sổ riêng.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Error when calling GetLunation() in DisplayMoonData().</source>
-        <translation type="unfinished"></translation>
+        <translation>Lỗi khi gọi GetLunation() trong DisplayMoonData().</translation>
     </message>
 </context>
 <context>
     <name>orlun::app::LanguageChoice</name>
     <message>
-        <location filename="../shared/LanguageChoice.cpp" line="+44"/>
+        <location filename="../shared/LanguageChoice.cpp" line="+44" />
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Theo hệ thống</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::frmCalendar</name>
+    <message>
+        <location filename="../month/frmCalendar.cpp" line="+31" />
+        <location line="+9" />
+        <location line="+33" />
+        <source>Calendar</source>
+        <translation>Lịch</translation>
+    </message>
+    <message>
+        <location line="-28" />
+        <source>Show previous month</source>
+        <translation>Hiện tháng trước</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Show next month</source>
+        <translation>Hiện tháng sau</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Save as PNG image</source>
+        <translation>Lưu thành ảnh PNG</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <location line="+26" />
+        <source>The picture file %1 cannot be read. Please reinstall Orlun.</source>
+        <translation>Không đọc được tệp hình %1. Vui lòng cài đặt lại Orlun.</translation>
+    </message>
+    <message>
+        <location line="+31" />
+        <source>Save image of this calendar month as a PNG file</source>
+        <translation>Lưu ảnh tháng lịch này thành tệp PNG</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>PNG graphics file (*.png)</source>
+        <translation>Tệp đồ họa PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>Error when attempting to save image.  Please try again.
+%1
+Nothing was saved.</source>
+        <translation>Lỗi khi lưu ảnh. Vui lòng thử lại.
+%1
+Chưa lưu gì cả.</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <location line="+5" />
+        <source>Save image</source>
+        <translation>Lưu ảnh</translation>
+    </message>
+    <message>
+        <location line="-4" />
+        <source>The image has been saved in the PNG file
+%1</source>
+        <translation>Ảnh đã được lưu vào tệp PNG
+%1</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>Save error.  The image has been saved instead in the BMP file
+%1
+%2</source>
+        <translation>Lỗi khi lưu. Ảnh đã được lưu thay vào tệp BMP
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::frmData</name>
+    <message>
+        <location filename="../data/frmData.cpp" line="+66" />
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Copy to clipboard</source>
+        <translation>Sao chép vào bộ nhớ tạm</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Copy selected text to clipboard</source>
+        <translation>Sao chép đoạn đã chọn vào bộ nhớ tạm</translation>
+    </message>
+    <message>
+        <location line="+12" />
+        <source>Include major solar terms (the Zs)</source>
+        <translation>Kèm tiết khí chính (các Z)</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Include minor solar terms (the Js)</source>
+        <translation>Kèm tiết khí phụ (các J)</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Display solar term names</source>
+        <translation>Hiện tên tiết khí</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Large window</source>
+        <translation>Cửa sổ lớn</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>European calendar:</source>
+        <translation>Lịch châu Âu:</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>CE</source>
+        <comment>the Common Era calendar</comment>
+        <translation>CE</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>JC</source>
+        <comment>the Julian calendar</comment>
+        <translation>JC</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <location filename="../data/frmData_lists.cpp" line="+35" />
+        <location line="+97" />
+        <source>years</source>
+        <translation>năm</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Leap months only</source>
+        <translation>Chỉ tháng nhuận</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Omit invalid dates</source>
+        <translation>Bỏ qua ngày không hợp lệ</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>List</source>
+        <extracomment>A button: make the list of the years asked for.</extracomment>
+        <translation>Liệt kê</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <location filename="../data/frmData_lists.cpp" line="-18" />
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>Start date:</source>
+        <translation>Ngày bắt đầu:</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>End date:</source>
+        <translation>Ngày kết thúc:</translation>
+    </message>
+    <message>
+        <location line="+67" />
+        <source>Data</source>
+        <extracomment>What a screen reader calls the window's text box.</extracomment>
+        <translation>Dữ liệu</translation>
+    </message>
+    <message>
+        <location filename="../data/frmData_lists.cpp" line="-21" />
+        <source>Calculating ...</source>
+        <translation>Đang tính ...</translation>
+    </message>
+    <message>
+        <location line="+52" />
+        <source>Second test</source>
+        <translation>Kiểm tra thứ hai</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::frmFestivals</name>
+    <message>
+        <location filename="../festivals/frmFestivals.cpp" line="+26" />
+        <source>Common Era date</source>
+        <translation>Ngày dương lịch</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Weekday</source>
+        <translation>Thứ</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Name</source>
+        <translation>Tên</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Lunar date</source>
+        <translation>Ngày âm lịch</translation>
+    </message>
+    <message>
+        <location line="+34" />
+        <source>Festivals and anniversaries</source>
+        <translation>Lễ hội và ngày kỷ niệm</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <source>Lunar &amp;year:</source>
+        <translation>Năm âm &amp;lịch:</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>&amp;Show festivals</source>
+        <translation>&amp;Hiện lễ hội</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>&amp;Previous year</source>
+        <translation>Năm &amp;trước</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>&amp;Next year</source>
+        <translation>Năm sa&amp;u</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>&amp;Language:</source>
+        <translation>&amp;Ngôn ngữ:</translation>
+    </message>
+    <message>
+        <location line="+14" />
+        <source>Days</source>
+        <translation>Các ngày</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>12-30, 4*-15 or a date</source>
+        <translation>12-30, 4*-15 hoặc một ngày</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Anniversary of the lunar &amp;date:</source>
+        <translation>&amp;Kỷ niệm theo ngày âm lịch:</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Lunar date of the &amp;moment</source>
+        <translation>N&amp;gày âm lịch của thời điểm</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>&amp;Title:</source>
+        <translation>T&amp;iêu đề:</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Yea&amp;rs:</source>
+        <translation>Số nă&amp;m:</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>List &amp;anniversaries</source>
+        <translation>Liệt kê ngà&amp;y kỷ niệm</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>&amp;Export to iCalendar…</source>
+        <translation>&amp;Xuất ra iCalendar…</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>&amp;Copy</source>
+        <translation>&amp;Sao chép</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <location filename="../festivals/frmFestivals_export.cpp" line="+28" />
+        <location line="+6" />
+        <location line="+8" />
+        <source>Export to iCalendar</source>
+        <translation>Xuất ra iCalendar</translation>
+    </message>
+    <message>
+        <location line="-14" />
+        <source>iCalendar file (*.ics)</source>
+        <translation>Tệp iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Nothing was saved.
+%1</source>
+        <translation>Chưa lưu gì cả.
+%1</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>1 event has been saved in the iCalendar file
+%1</source>
+        <translation>Đã lưu 1 sự kiện vào tệp iCalendar
+%1</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>%1 events have been saved in the iCalendar file
+%2</source>
+        <translation>Đã lưu %1 sự kiện vào tệp iCalendar
+%2</translation>
+    </message>
+    <message>
+        <location filename="../festivals/frmFestivals_lists.cpp" line="+26" />
+        <source>Type a lunar month and day, such as 12-30, or 4*-15 in a leap month, or a date as in the main window's date field.</source>
+        <translation>Hãy nhập tháng và ngày âm lịch, ví dụ 12-30, hoặc 4*-15 cho tháng nhuận, hoặc một ngày như trong ô ngày của cửa sổ chính.</translation>
+    </message>
+    <message>
+        <location line="+20" />
+        <source>The lunar year must be a whole number from -3000 to 3000.</source>
+        <translation>Năm âm lịch phải là số nguyên từ -3000 đến 3000.</translation>
+    </message>
+    <message>
+        <location line="+29" />
+        <source>Festivals of the lunar year %1 in %2</source>
+        <translation>Lễ hội năm âm lịch %1 tại %2</translation>
+    </message>
+    <message>
+        <location line="+48" />
+        <source>The number of years must be a whole number from 1 to %1.</source>
+        <translation>Số năm phải là số nguyên từ 1 đến %1.</translation>
+    </message>
+    <message>
+        <location line="+19" />
+        <source>Anniversaries of the lunar date %1 from the lunar year %2 in %3</source>
+        <translation>Ngày kỷ niệm theo ngày âm lịch %1 từ năm âm lịch %2 tại %3</translation>
     </message>
 </context>
 <context>
     <name>orlun::app::frmHelp</name>
     <message>
-        <location filename="../help/frmHelp.cpp" line="+37"/>
+        <location filename="../help/frmHelp.cpp" line="+37" />
         <source>The manual is missing from this build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản dựng này thiếu hướng dẫn sử dụng.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+26" />
         <source>Orlun Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Trợ giúp Orlun</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+17" />
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Mục lục</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Hướng dẫn sử dụng</translation>
     </message>
 </context>
 <context>
     <name>orlun::app::frmLog</name>
     <message>
-        <location filename="../log/frmLog.cpp" line="+37"/>
+        <location filename="../log/frmLog.cpp" line="+37" />
         <source>Copy to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Sao chép vào bộ nhớ tạm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Copy selected text to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Sao chép đoạn đã chọn vào bộ nhớ tạm</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+22" />
         <source>Closing the log window in this way
  causes its contents to be lost.
 
 To preserve the contents
-use the &apos;Close&apos; button.</source>
-        <translation type="unfinished"></translation>
+use the 'Close' button.</source>
+        <translation>Đóng cửa sổ nhật ký theo cách này
+ sẽ làm mất nội dung của nó.
+
+Để giữ lại nội dung,
+hãy dùng nút 'Đóng'.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+117"/>
+        <location line="+8" />
+        <location line="+117" />
         <source>Log for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhật ký của %1</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+52"/>
+        <location line="-104" />
+        <location line="+52" />
         <source>Clear log</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa nhật ký</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-50" />
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+14" />
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhật ký</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+36" />
         <source>Erase all data in the log?</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa toàn bộ dữ liệu trong nhật ký?</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+27" />
         <source>View Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem nhật ký</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+0" />
         <source>Log is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhật ký trống</translation>
     </message>
 </context>
 <context>
     <name>orlun::app::frmLogPreferences</name>
     <message>
-        <location filename="../log/frmLogPreferences.cpp" line="+48"/>
+        <location filename="../log/frmLogPreferences.cpp" line="+48" />
         <source>Configure log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Cấu hình mục nhật ký</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+5" />
         <source>Include in log entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Đưa vào mục nhật ký:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ChL (Chinese Lunar Calendar)</source>
-        <translation type="unfinished"></translation>
+        <translation>ChL (Âm lịch Trung Quốc)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>ChS (Chinese Solar Calendar)</source>
-        <translation type="unfinished"></translation>
+        <translation>ChS (Lịch tiết khí Trung Quốc)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>CJDC (Chronological Julian Date, China)</source>
-        <translation type="unfinished"></translation>
+        <translation>CJDC (Ngày Julius niên đại, Trung Quốc)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Epoch, method, longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Kỷ nguyên, phương pháp, kinh độ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>CE (Common Era Calendar)</source>
-        <translation type="unfinished"></translation>
+        <translation>CE (Dương lịch)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>JC (Julian Calendar)</source>
-        <translation type="unfinished"></translation>
+        <translation>JC (Lịch Julius)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>CJDL (Chronological Julian Date, London)</source>
-        <translation type="unfinished"></translation>
+        <translation>CJDL (Ngày Julius niên đại, London)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>AJD (Astronomical Julian Date)</source>
-        <translation type="unfinished"></translation>
+        <translation>AJD (Ngày Julius thiên văn)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Phase of Moon and illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Pha Mặt Trăng và độ sáng</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Lunation and age of Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuần trăng và tuổi trăng</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Expanded log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Mục nhật ký chi tiết</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Include Chinese terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Kèm thuật ngữ Trung Quốc</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>View log after adding an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem nhật ký sau khi thêm mục</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+122"/>
+        <location line="+1" />
+        <location line="+122" />
         <source>Set all</source>
-        <translation type="unfinished"></translation>
+        <translation>Chọn tất cả</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-121" />
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Trung Quốc</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Phương Tây</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Thiên văn</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+116" />
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Bỏ chọn tất cả</translation>
     </message>
 </context>
 <context>
     <name>orlun::app::frmMain</name>
     <message>
-        <location filename="../main/MainLists.cpp" line="+39"/>
+        <location filename="../main/MainLists.cpp" line="+39" />
         <source>-2696 = 2697 BC</source>
-        <translation type="unfinished"></translation>
+        <translation>-2696 = 2697 TCN</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>-2636 = 2637 BC</source>
-        <translation type="unfinished"></translation>
+        <translation>-2636 = 2637 TCN</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+5" />
         <source>true sun</source>
-        <translation type="unfinished"></translation>
+        <translation>mặt trời thực</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>mean sun</source>
-        <translation type="unfinished"></translation>
+        <translation>mặt trời trung bình</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+5" />
         <source>%1 Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Âm lịch %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+6" />
         <source>%1 Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Lịch tiết khí %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+8" />
         <source>Year %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Năm %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+5" />
         <source>Chronological JD %1º East</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày Julius niên đại, kinh độ %1º Đông</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+93"/>
-        <location filename="../main/frmMain_layout.cpp" line="+329"/>
+        <location filename="../main/frmMain.cpp" line="+93" />
+        <location filename="../main/frmMain_layout.cpp" line="+329" />
         <source>Reference longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinh độ tham chiếu:</translation>
     </message>
     <message>
-        <location line="+244"/>
-        <location filename="../main/frmMain_log.cpp" line="+93"/>
+        <location line="+244" />
+        <location filename="../main/frmMain_log.cpp" line="+93" />
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lỗi</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_layout.cpp" line="-235"/>
-        <location line="+40"/>
+        <location filename="../main/frmMain_layout.cpp" line="-235" />
+        <location line="+40" />
         <source>Common Era (Gregorian):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dương lịch (Gregory):</translation>
     </message>
     <message>
-        <location line="-40"/>
-        <location line="+41"/>
+        <location line="-40" />
+        <location line="+41" />
         <source>Julian Calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lịch Julius:</translation>
     </message>
     <message>
-        <location line="-40"/>
-        <location line="+41"/>
+        <location line="-40" />
+        <location line="+41" />
         <source>Zodozizidu Zidevuze:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodozizidu Zidevuze:</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <location line="+44"/>
+        <location line="-41" />
+        <location line="+44" />
         <source>Chronological JD London:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày Julius niên đại, London:</translation>
     </message>
     <message>
-        <location line="-43"/>
-        <location line="+46"/>
+        <location line="-43" />
+        <location line="+46" />
         <source>Astronomical Julian date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày Julius thiên văn:</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <location line="+47"/>
+        <location line="-45" />
+        <location line="+47" />
         <source>Phase of Moon, illumination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pha Mặt Trăng, độ sáng:</translation>
     </message>
     <message>
-        <location line="-46"/>
-        <location line="+47"/>
+        <location line="-46" />
+        <location line="+47" />
         <source>[Lunation] Age of Moon:</source>
-        <translation type="unfinished"></translation>
+        <translation>[Tuần trăng] Tuổi trăng:</translation>
     </message>
     <message>
-        <location line="-47"/>
-        <location line="+48"/>
+        <location line="-47" />
+        <location line="+48" />
         <source>Delta T:</source>
-        <translation type="unfinished"></translation>
+        <translation>Độ lệch Delta T:</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-14" />
         <source>Chinese Lunar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Âm lịch Trung Quốc:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Chinese Solar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lịch tiết khí Trung Quốc:</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+3"/>
+        <location line="+71" />
+        <location line="+3" />
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuyển đổi</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-2" />
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+3" />
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>ngày</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>cộng</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>trừ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giờ:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+3" />
         <source>element</source>
-        <translation type="unfinished"></translation>
+        <translation>hành</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>animal</source>
-        <translation type="unfinished"></translation>
+        <translation>con giáp</translation>
     </message>
     <message>
-        <location line="+34"/>
-        <location line="+1"/>
+        <location line="+34" />
+        <location line="+1" />
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Di chuyển</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>one day</source>
-        <translation type="unfinished"></translation>
+        <translation>một ngày</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>forward</source>
-        <translation type="unfinished"></translation>
+        <translation>tiến</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>back</source>
-        <translation type="unfinished"></translation>
+        <translation>lùi</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>repeatedly</source>
-        <translation type="unfinished"></translation>
+        <translation>lặp lại</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>keep 30th</source>
-        <translation type="unfinished"></translation>
+        <translation>giữ ngày 30</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>keep leap</source>
-        <translation type="unfinished"></translation>
+        <translation>giữ tháng nhuận</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dừng</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../main/frmMain_move.cpp" line="+178"/>
-        <location line="+95"/>
+        <location line="+1" />
+        <location filename="../main/frmMain_move.cpp" line="+178" />
+        <location line="+95" />
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Tạm dừng</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Refresh period (in seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Chu kỳ làm mới (giây):</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+32" />
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm kiếm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>previous</source>
-        <translation type="unfinished"></translation>
+        <translation>trước</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>next</source>
-        <translation type="unfinished"></translation>
+        <translation>tiếp theo</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+30" />
         <source>º East</source>
-        <translation type="unfinished"></translation>
+        <translation>º Đông</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Epoch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kỷ nguyên:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Solar terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiết khí:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>Show Zodozizidu Zidevuze</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện Zodozizidu Zidevuze</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Show chronological JDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện ngày Julius niên đại</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+14" />
         <source>Dates/times/CJDs of dark moons &amp;&amp; solar terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày/giờ/CJD của trăng non và tiết khí</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>List lunar new years &amp;&amp; anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Liệt kê năm mới âm lịch và ngày kỷ niệm</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>List lunar month starts &amp;&amp; leap months</source>
-        <translation type="unfinished"></translation>
+        <translation>Liệt kê đầu tháng âm lịch và tháng nhuận</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+2" />
         <source>List Julian &amp;&amp; Common Era new years</source>
-        <translation type="unfinished"></translation>
+        <translation>Liệt kê năm mới lịch Julius và dương lịch</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Show lunar calendar month</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện tháng âm lịch</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiểm tra</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Compare suns</source>
-        <translation type="unfinished"></translation>
+        <translation>So sánh mặt trời</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Festivals and anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lễ hội và ngày kỷ niệm</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+20" />
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Bây giờ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Đặt lại</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Add to log</source>
-        <translation type="unfinished"></translation>
+        <translation>Thêm vào nhật ký</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>View log</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem nhật ký</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Clear log</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa nhật ký</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Configure log</source>
-        <translation type="unfinished"></translation>
+        <translation>Cấu hình nhật ký</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Auto log</source>
-        <translation type="unfinished"></translation>
+        <translation>Tự ghi nhật ký</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../main/frmMain_state.cpp" line="+55"/>
+        <location line="+1" />
+        <location filename="../main/frmMain_state.cpp" line="+55" />
         <source>Save state</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu trạng thái</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../main/frmMain_state.cpp" line="+18"/>
-        <location line="+57"/>
+        <location line="+1" />
+        <location filename="../main/frmMain_state.cpp" line="+18" />
+        <location line="+57" />
         <source>Restore state</source>
-        <translation type="unfinished"></translation>
+        <translation>Khôi phục trạng thái</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Trợ giúp</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Thoát</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+33" />
         <source>Scroll the window left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuộn cửa sổ sang trái hoặc phải</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Scroll the window up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuộn cửa sổ lên hoặc xuống</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_move.cpp" line="-7"/>
-        <location filename="../main/frmMain_views.cpp" line="+32"/>
+        <location filename="../main/frmMain_move.cpp" line="-7" />
+        <location filename="../main/frmMain_views.cpp" line="+32" />
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiếp tục</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_names.cpp" line="+22"/>
+        <location filename="../main/frmMain_names.cpp" line="+22" />
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Múi giờ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Move step</source>
-        <translation type="unfinished"></translation>
+        <translation>Bước di chuyển</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Search target</source>
-        <translation type="unfinished"></translation>
+        <translation>Đối tượng tìm kiếm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Reference longitude, degrees East</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinh độ tham chiếu, độ Đông</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Zone code</source>
-        <translation type="unfinished"></translation>
+        <translation>Mã múi giờ</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+9" />
         <source>Zodozizidu Zidevuze (GMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodozizidu Zidevuze (GMT)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Zodozizidu Zidevuze (reference meridian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodozizidu Zidevuze (kinh tuyến tham chiếu)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Zodozizidu Zidevuze date compared with Chinese Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngày Zodozizidu Zidevuze so với âm lịch Trung Quốc</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>Element-animal of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Hành và con giáp của ngày</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_state.cpp" line="-74"/>
+        <location filename="../main/frmMain_state.cpp" line="-74" />
         <source>Error when attempting to save the state: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lỗi khi lưu trạng thái: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+18" />
         <source>Restore previous log configuration also?</source>
-        <translation type="unfinished"></translation>
+        <translation>Khôi phục cả cấu hình nhật ký trước đó?</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+57" />
         <source>The saved state could not be read from the file %1
 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không đọc được trạng thái đã lưu từ tệp %1
+Không có gì thay đổi.</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_views.cpp" line="+20"/>
+        <location filename="../main/frmMain_views.cpp" line="+20" />
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngoài phạm vi</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+1" />
         <source>The lunar month of this date lies outside the years -3000 to 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tháng âm lịch của ngày này nằm ngoài khoảng năm -3000 đến 3000.</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::frmMsgNowLoading</name>
+    <message>
+        <location filename="../month/frmMsgNowLoading.cpp" line="+11" />
+        <source>One moment please</source>
+        <translation>Vui lòng chờ một chút</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Now loading images ...</source>
+        <translation>Đang tải hình ảnh ...</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::frmMultiple_El_An</name>
+    <message>
+        <location filename="../search/frmMultiple_El_An.cpp" line="+29" />
+        <source>day</source>
+        <extracomment>The row of the day's element and animal.</extracomment>
+        <translation>ngày</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>month</source>
+        <translation>tháng</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>year</source>
+        <translation>năm</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>day element</source>
+        <translation>hành của ngày</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>month element</source>
+        <translation>hành của tháng</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>year element</source>
+        <translation>hành của năm</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>day animal</source>
+        <translation>con giáp của ngày</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>month animal</source>
+        <translation>con giáp của tháng</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>year animal</source>
+        <translation>con giáp của năm</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Searching ...</source>
+        <translation>Đang tìm ...</translation>
+    </message>
+    <message>
+        <location line="+16" />
+        <source>Search for multiple element-animal</source>
+        <translation>Tìm theo nhiều hành–con giáp</translation>
+    </message>
+    <message>
+        <location line="+20" />
+        <source>Search within</source>
+        <translation>Phạm vi tìm kiếm</translation>
+    </message>
+    <message>
+        <location line="+22" />
+        <source>starting from today</source>
+        <translation>bắt đầu từ hôm nay</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <location line="+8" />
+        <location line="+88" />
+        <source>Search</source>
+        <translation>Tìm kiếm</translation>
+    </message>
+    <message>
+        <location line="-94" />
+        <source>Clear</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <location line="+88" />
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <location line="-50" />
+        <source>Search for the next</source>
+        <translation>Tìm lần tiếp theo</translation>
+    </message>
+    <message>
+        <location line="+0" />
+        <source>Search for the previous</source>
+        <translation>Tìm lần trước</translation>
     </message>
 </context>
 </TS>
