@@ -36,6 +36,7 @@ LogMoment frmMain::CurrentLogMoment() const
     m.jcLine = lblJulianCalendarDate[1]->text().toStdString();
     m.phaseLine = lblPhaseOfMoon[1]->text().toStdString();
     m.ageLine = lblAgeOfMoon[1]->text().toStdString();
+    m.nativeLine = lblNativeDate->text().toStdString(); // "" in English
     m.countryName = cboRefLong->currentText().toStdString();
     m.longitudeNumber = 100 + cboLongitude->currentIndex();
     return m;
