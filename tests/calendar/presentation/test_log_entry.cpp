@@ -348,39 +348,22 @@ TEST(AutoLog, WantedOnlyWhenCheckedWithAReasonAndNotCancelled)
     EXPECT_FALSE(AutoLogWanted(true, static_cast<AutoLogReason>(4), true));
 }
 
-// With a native language the CHL item gains that date in the language's script on a line of its
-// own, after the CHL line and its long form; without the CHL item there is no native line.
+// The native line follows the CHL item, long form included; no CHL item, no native line.
 TEST(LogEntry, NativeLineFollowsTheCHLItem)
 {
-    const std::string native = "癸巳年正月初一\u3000蛇年\u3000丁未日";
-    const std::string chs = "79-30-04-07 CHS 20:00 CCT\r\n";
-    const std::string chl = "79-30-01-01 CHL 20:00 CCT\r\n";
-    const std::string chlLong =
-        "= the 1st day (fire-sheep ding-wei) of month 1 (jia-yin wood-tiger) \r\n"
-        "in the water-snake gui-si year (nian) at position 30 of cycle 79 (year 4711).\r\n";
-    const std::string ce = "2013-02-10 CE 12:00 GMT\r\n";
-    struct Case {
-        const char* name;
-        bool chs, chl, ce, expanded;
-        std::string expected;
-    };
-    const std::vector<Case> cases = {
-        {"compact", true, true, true, false, chs + chl + native + "\r\n" + ce + "\r\n"},
-        {"expanded", false, true, false, true, chl + chlLong + native + "\r\n\r\n"},
-        {"without CHL", true, false, true, false, chs + ce + "\r\n"},
-    };
     LogMoment m = NewYear2013();
-    m.nativeLine = native;
-    for (const Case& c : cases) {
-        LogPreferences p = Nothing();
-        p.verbose = p.includeGanzhi = c.expanded;
-        p.chs = c.chs;
-        p.chl = c.chl;
-        p.ce = c.ce;
-        EXPECT_EQ(LogEntryText(m, p, kTitle, false), c.expected) << c.name;
-    }
-    // An automatic entry carries it as well, under its heading.
+    m.nativeLine = "癸巳年正月初一\u3000蛇年\u3000丁未日";
+    const std::string chl = "79-30-01-01 CHL 20:00 CCT\r\n", native = m.nativeLine + "\r\n";
+    const std::string chs = "79-30-04-07 CHS 20:00 CCT\r\n", ce = "2013-02-10 CE 12:00 GMT\r\n";
     LogPreferences p = Nothing();
-    p.chl = true;
-    EXPECT_EQ(AutoLogText(AutoLogReason::Now, {}, m, p, kTitle, false), "Now\r\n" + chl + native + "\r\n\r\n");
+    p.chs = p.chl = p.ce = true;
+    EXPECT_EQ(LogEntryText(m, p, kTitle, false), chs + chl + native + ce + "\r\n");
+    p.chs = p.ce = false;
+    p.verbose = true;
+    EXPECT_EQ(LogEntryText(m, p, kTitle, false),
+              chl + "= the 1st day (fire-sheep) of month 1 (wood-tiger) \r\n"
+                    "in the water-snake year (nian) at position 30 of cycle 79 (year 4711).\r\n" + native + "\r\n");
+    p = Nothing();
+    p.chs = true;
+    EXPECT_EQ(LogEntryText(m, p, kTitle, false), chs + "\r\n");
 }
