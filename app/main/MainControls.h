@@ -44,6 +44,8 @@ struct MainControls {
     std::array<QLabel*, 2> picStem{};   // 0 year, 1 day
     std::array<QLabel*, 2> picBranch{}; // 0 year, 1 day
     QLabel* picMoon = nullptr;
+    // The Chinese lunar date in the chosen native language; hidden, taking no room, in English.
+    ClickableLabel* lblNativeDate = nullptr;
 
     // Convert panel.
     QGroupBox* fraConvert = nullptr;
@@ -125,6 +127,11 @@ struct MainControls {
     QPushButton* cmdTest = nullptr;
     QPushButton* cmdCompareSuns = nullptr;
     QPushButton* cmdFestivals = nullptr;
+
+    // The language of the windows and of the native-script dates.
+    QLabel* lblLanguage = nullptr;
+    QComboBox* cboLanguage = nullptr;
+    QLabel* lblLanguageNote = nullptr; // shown once the choice differs from the windows' language
 };
 
 } // namespace orlun::app

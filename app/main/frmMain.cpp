@@ -84,6 +84,7 @@ void frmMain::Initialization()
     InitializeVariables();
     frmLogPreferences_->SetDefaultLogConfiguration(chkShowCJDs->isChecked());
     FillLists();
+    SetUpLanguage();
     move(100, 100);
     for (QWidget* hidden : std::initializer_list<QWidget*>{cmdTest, cmdCompareSuns, cboLongitude, lblEast,
                                                           txbCCT, chkKeep30th, chkKeepLeap,
@@ -296,6 +297,7 @@ void frmMain::DisplayDatesAndTimes()
         (*pair)[1]->setToolTip(Q(line->toolTip));
     }
     lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.refLongitude));
+    ShowNativeDate();
 
     // The year: its stem and branch, its number, and its and the month's names unless the CJD
     // lines take their place.

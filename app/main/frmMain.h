@@ -12,6 +12,7 @@
 
 #include "app/main/MainControls.h"
 #include "app/platform/Platform.h"
+#include "app/shared/LanguageChoice.h"
 #include "app/shared/MainState.h"
 #include "calendar/core/CalendarRows.h"
 #include "calendar/entry/Convert.h"
@@ -205,6 +206,13 @@ private:
     void RefreshKeep30th();
     void MoveOptionToggled(QWidget* option, bool checked);
     void StartClock();
+    // The language choice and the native-script line (frmMain_language.cpp).
+    void SetUpLanguage();
+    void cboLanguage_Click();
+    // The language the choice stands for under the system locale.
+    Language CurrentLanguage() const;
+    // The native line of the texts on show, or hidden in English.
+    void ShowNativeDate();
     // The Search panel (frmMain_search.cpp).
     void ConnectSearchHandlers();
     void ColourSearchDirection();
@@ -233,6 +241,8 @@ private:
     Platform& platform_;
     CalendarSettings settings_;
     DisplayTexts texts_; // the texts last displayed
+    LanguageChoice languageChoice_;
+    Language windowLanguage_ = Language::English; // the windows' language, taken at start
     QString stateFilePath_;
     frmLog* frmLog_ = nullptr;
     frmLogPreferences* frmLogPreferences_ = nullptr;

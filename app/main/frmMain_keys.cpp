@@ -46,12 +46,17 @@ void frmMain::ConnectKeys()
     for (int row = 0; row < kCalendarRowCount; ++row)
         LineOfRow(static_cast<CalendarRow>(row))[1]->setFocusPolicy(Qt::TabFocus);
     for (LabelPair* line : {&lblPhaseOfMoon, &lblAgeOfMoon}) (*line)[1]->setFocusPolicy(Qt::TabFocus);
+    lblNativeDate->setFocusPolicy(Qt::TabFocus);
     NameControls();
 }
 
 void frmMain::CopyFocusedOrCurrentLine()
 {
     const QWidget* focus = focusWidget();
+    if (focus == lblNativeDate) {
+        platform_.clipboard->SetText(lblNativeDate->text());
+        return;
+    }
     for (LabelPair* line : {&lblPhaseOfMoon, &lblAgeOfMoon}) {
         if (focus == (*line)[1]) {
             platform_.clipboard->SetText((*line)[1]->text());

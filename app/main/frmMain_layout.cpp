@@ -127,6 +127,20 @@ void FixLineGeometry(const std::vector<LabelPair*>& pairs, const std::vector<QLa
     }
 }
 
+// The Chinese lunar date in a native script, under the Chinese dates in their value column. It is
+// hidden in English (an empty row takes no room); its text may wrap and the row grows.
+ClickableLabel* NativeDateLine(MainControls& w, QWidget* window)
+{
+    auto* line = w.lblNativeDate = new ClickableLabel(window);
+    line->setObjectName("lblNativeDate");
+    line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(true);
+    line->setFont(w.lblChineseLunarDate[1]->font());
+    line->setCursor(Qt::PointingHandCursor);
+    line->hide();
+    return line;
+}
+
 QGridLayout* DisplayLines(MainControls& w, QWidget* window)
 {
     w.lblChineseLunarDate = MakePair(window, "lblChineseLunarDate", frmMain::tr("Chinese Lunar:"));
@@ -151,9 +165,11 @@ QGridLayout* DisplayLines(MainControls& w, QWidget* window)
     lines->setHorizontalSpacing(12);
     lines->setVerticalSpacing(4);
     int row = 0;
-    for (const LabelPair* pair : {&w.lblChineseLunarDate, &w.lblChineseSolarDate, &w.lblCommonEraDate,
-                                  &w.lblJulianCalendarDate, &w.lblArchetypesCalendarGMT,
-                                  &w.lblArchetypesCalendarCCT})
+    AddPair(lines, row++, w.lblChineseLunarDate);
+    AddPair(lines, row++, w.lblChineseSolarDate);
+    lines->addWidget(NativeDateLine(w, window), row++, 1);
+    for (const LabelPair* pair : {&w.lblCommonEraDate, &w.lblJulianCalendarDate,
+                                  &w.lblArchetypesCalendarGMT, &w.lblArchetypesCalendarCCT})
         AddPair(lines, row++, *pair);
     // The CJD lines and the year and month element-animal labels share one place.
     AddPair(lines, row, w.lblChronologicalJulianDateLondon);
@@ -377,6 +393,25 @@ QGridLayout* ListButtons(MainControls& w, QWidget* window)
     return grid;
 }
 
+// The language under the buttons, where a longer note or a line shown under the Chinese dates
+// moves nothing. The note shows once the choice differs from the language the windows speak.
+QVBoxLayout* LanguageBox(MainControls& w, QWidget* window)
+{
+    w.lblLanguage = Make<QLabel>(window, "lblLanguage", frmMain::tr("Language:"));
+    w.cboLanguage = Make<QComboBox>(window, "cboLanguage");
+    w.lblLanguageNote =
+        Make<QLabel>(window, "lblLanguageNote", frmMain::tr("Window texts change at the next start."));
+    w.lblLanguageNote->setWordWrap(true);
+    w.lblLanguageNote->hide();
+    KeepPlaceWhenHidden(w.lblLanguageNote);
+    auto* box = new QVBoxLayout;
+    box->setContentsMargins(0, 8, 0, 0);
+    box->addWidget(w.lblLanguage);
+    box->addWidget(w.cboLanguage);
+    box->addWidget(w.lblLanguageNote);
+    return box;
+}
+
 QVBoxLayout* ButtonColumn(MainControls& w, QWidget* window)
 {
     w.cmdNow = Make<QPushButton>(window, "cmdNow", frmMain::tr("Now"));
@@ -398,6 +433,7 @@ QVBoxLayout* ButtonColumn(MainControls& w, QWidget* window)
              w.cmdNow, w.cmdReset, w.cmdAddToLog, w.cmdViewLog, w.cmdClearLog, w.cmdLogPreferences,
              w.chkAutoLog, w.cmdSaveState, w.cmdRestoreState, w.cmdHelp, w.cmdQuit})
         column->addWidget(control);
+    column->addLayout(LanguageBox(w, window));
     column->addStretch();
     return column;
 }

@@ -53,6 +53,7 @@ LogMoment frmMain::CurrentLogMoment() const
     m.jcLine = lblJulianCalendarDate[1]->text().toStdString();
     m.phaseLine = lblPhaseOfMoon[1]->text().toStdString();
     m.ageLine = lblAgeOfMoon[1]->text().toStdString();
+    m.nativeLine = lblNativeDate->text().toStdString(); // "" in English
     // The log is written in English: the lists' English texts, whatever language they show.
     if (const std::optional<Country> country = CountryAt(cboRefLong->currentIndex()))
         m.countryName = CountryName(*country);

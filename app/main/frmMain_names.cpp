@@ -36,6 +36,8 @@ void frmMain::NameControls()
     lblArchetypesCalendarCCT[1]->setAccessibleName(tr("Zodozizidu Zidevuze (reference meridian)"));
     lblArchetypesCalendarCCT[0]->setAccessibleName(tr("Zodozizidu Zidevuze date compared with Chinese Lunar"));
     lblElementAnimalOfDay[1]->setAccessibleName(tr("Element-animal of the day"));
+    LabelControl(*lblLanguage, *cboLanguage);
+    lblNativeDate->setAccessibleName(tr("Lunar date in the chosen language"));
 }
 
 } // namespace orlun::app

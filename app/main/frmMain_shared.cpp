@@ -24,6 +24,7 @@ MainState frmMain::State() const
     state.settings = settings_;
     state.texts = texts_;
     state.showArc = chkShowARC && chkShowARC->isChecked();
+    state.language = CurrentLanguage();
     state.initializing = blnInitializing;
     state.placement = Placement();
     return state;

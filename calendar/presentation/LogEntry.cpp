@@ -176,6 +176,7 @@ std::string ChineseItems(std::string& t, const LogMoment& m, const LogPreference
         t += m.chlLine + kEnd;
         if (x && !m.chl) return "The Chinese lunar date of the moment could not be computed.";
         if (x) t += "= t" + ExpandedCHLText(m, p.includeGanzhi) + kEnd;
+        if (!m.nativeLine.empty()) t += m.nativeLine + kEnd;
     }
     if (p.cjdc) {
         t += DayCountText(m.cjdc) + " CJDC";

@@ -59,6 +59,9 @@ struct LogMoment {
     std::string jcLine;    // "2013-01-28 JC 00:00 GMT Sunday"
     std::string phaseLine; // "Crescent (waxing), 1.2%"
     std::string ageLine;   // "[163] 1 day, 2 hrs, 3 mins (3.5%)"
+    // The native-script line under the Chinese dates ("甲辰年正月初一　龙年　甲辰日"); "" in English,
+    // which leaves the entry as it always was.
+    std::string nativeLine;
 
     std::optional<ChineseLunarDate> chl; // the CHL and CHS dates of the CJDC, for the long forms
     std::optional<ChineseSolarDate> chs;
@@ -81,7 +84,8 @@ struct LogEntryResult {
 // The text that "Add to log" appends: the title block when the log is empty (title + two line
 // ends), then the chosen groups (Chinese, Western, astronomical; separated by a line of "-" in
 // expanded entries), then an empty line. With none of the nine dated items chosen, nothing
-// follows the title block.
+// follows the title block. The native line, when there is one, follows the CHL item (it is
+// that date in another script).
 LogEntryResult BuildLogEntry(const LogMoment& m, const LogPreferences& p, const std::string& title,
                              bool logEmpty);
 std::string LogEntryText(const LogMoment& m, const LogPreferences& p, const std::string& title,

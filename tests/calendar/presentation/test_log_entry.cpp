@@ -347,3 +347,23 @@ TEST(AutoLog, WantedOnlyWhenCheckedWithAReasonAndNotCancelled)
     EXPECT_FALSE(AutoLogWanted(true, static_cast<AutoLogReason>(-1), false));
     EXPECT_FALSE(AutoLogWanted(true, static_cast<AutoLogReason>(4), true));
 }
+
+// The native line follows the CHL item, long form included; no CHL item, no native line.
+TEST(LogEntry, NativeLineFollowsTheCHLItem)
+{
+    LogMoment m = NewYear2013();
+    m.nativeLine = "癸巳年正月初一\u3000蛇年\u3000丁未日";
+    const std::string chl = "79-30-01-01 CHL 20:00 CCT\r\n", native = m.nativeLine + "\r\n";
+    const std::string chs = "79-30-04-07 CHS 20:00 CCT\r\n", ce = "2013-02-10 CE 12:00 GMT\r\n";
+    LogPreferences p = Nothing();
+    p.chs = p.chl = p.ce = true;
+    EXPECT_EQ(LogEntryText(m, p, kTitle, false), chs + chl + native + ce + "\r\n");
+    p.chs = p.ce = false;
+    p.verbose = true;
+    EXPECT_EQ(LogEntryText(m, p, kTitle, false),
+              chl + "= the 1st day (fire-sheep) of month 1 (wood-tiger) \r\n"
+                    "in the water-snake year (nian) at position 30 of cycle 79 (year 4711).\r\n" + native + "\r\n");
+    p = Nothing();
+    p.chs = true;
+    EXPECT_EQ(LogEntryText(m, p, kTitle, false), chs + "\r\n");
+}
