@@ -10,6 +10,7 @@
 #include "app/month/MonthCanvas.h"
 #include "app/month/SaveFileDialog.h"
 #include "app/month/frmCalendar.h"
+#include "calendar/monthview/MonthView.h"
 #include "calendar/western/DatePr2.h"
 #include "support/FakePlatform.h"
 #include "support/FileSizeLimit.h"
@@ -39,6 +40,7 @@ class TestFrmCalendar : public QObject {
     AnsweredDialog dialog;
     std::unique_ptr<frmCalendar> window;
     QTemporaryDir dir;
+    Language language = Language::English; // the main window's choice
 
     QString Saved(const QString& name)
     {
@@ -52,8 +54,9 @@ class TestFrmCalendar : public QObject {
 private slots:
     void init()
     {
-        window = std::make_unique<frmCalendar>(fake.platform, [] {
-            return CalendarContext{SettingsForCountry(Country::China), "79-30-01-01 CHL 12:00 CCT", true, {}};
+        language = Language::English;
+        window = std::make_unique<frmCalendar>(fake.platform, [this] {
+            return CalendarContext{SettingsForCountry(Country::China), "79-30-01-01 CHL 12:00 CCT", true, {}, language};
         });
         QVERIFY(window->Form_Load(PictureFolder()));
         window->SetSaveFileDialog(dialog);
@@ -77,6 +80,33 @@ private slots:
         window->cmdShowPreviousOrNext[0]->click(); // into the last month of the lunar year
         QCOMPARE(window->lngJDN1stOfMonth, GregorianJDN(2013, 1, 12).value());
         QCOMPARE(window->lblYearAndMonth->text(), QString("Common Era year 2013 (January-February)"));
+    }
+
+    // A native language: day names and the month's name in the cells and title, a larger grid
+    // that steps month by month at one size; back in English, the English month.
+    void showsTheChosenLanguage()
+    {
+        language = Language::ChineseSimplified;
+        window->lngJDN1stOfMonth = GregorianJDN(2024, 2, 10).value();
+        window->DrawMonth();
+        const MonthView& shown = window->Canvas()->Month();
+        QCOMPARE(QString::fromStdString(shown.cells[0].dayText), QString("初一"));
+        QCOMPARE(QString::fromStdString(shown.cells[14].dayText), QString("十五"));
+        QCOMPARE(window->lblTitle->text(), QString("甲辰年\u3000正月小"));
+        const QSize native = window->Canvas()->size();
+        QVERIFY(native.width() >= 890 && native.height() > 568);
+        QVERIFY(window->Canvas()->imgMoon[31]->geometry().top() > 80 + 122 * 3 + 2); // the rows grew
+
+        window->lngJDN1stOfMonth = GregorianJDN(2023, 3, 22).value();
+        window->DrawMonth();
+        QCOMPARE(window->lblTitle->text(), QString("癸卯年\u3000闰二月小"));
+        QCOMPARE(window->Canvas()->size(), native);
+
+        language = Language::English;
+        window->DrawMonth();
+        QCOMPARE(window->Canvas()->size(), QSize(890, 568));
+        QVERIFY(window->lblTitle->text().startsWith("Leap month 2*  in the water-rabbit year"));
+        QCOMPARE(QString::fromStdString(window->Canvas()->Month().cells[0].dayText), QString("1 "));
     }
 
     // Today on day 30, the last cell of the last row: its box is whole in the saved picture and
