@@ -17,6 +17,7 @@
 
 #include "app/platform/ControlNames.h"
 #include "app/platform/WindowKeys.h"
+#include "draw/ScriptFont.h"
 #include "calendar/tables/YearData.h"
 
 namespace orlun::app {
@@ -179,6 +180,11 @@ void frmData::ShowInFront()
     activateWindow();
 }
 
+void frmData::ShowLanguage(Language language)
+{
+    txbText->setFont(draw::ScriptFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), language));
+}
+
 void frmData::SetText(const std::string& text)
 {
     text_ = text;
@@ -281,6 +287,8 @@ void frmData::DisplayYearData()
     o.termNames = chkDisplaySolarTermNames->isChecked();
     o.julian = Julian();
     const MainState state = mainState_();
+    o.language = state.language;
+    ShowLanguage(state.language);
     SetText(YearDataText(state.moment, o, state.settings));
     if (isVisible()) cmdClose->setFocus();
 }

@@ -109,6 +109,24 @@ private slots:
         QCOMPARE(QString::fromStdString(window->Canvas()->Month().cells[0].dayText), QString("1 "));
     }
 
+    // Day 1 of 甲辰 in each language; the window holds its grid and buttons.
+    void eachLanguageNamesItsDays()
+    {
+        const std::pair<Language, const char*> rows[] = {
+            {Language::English, "1 "}, {Language::ChineseSimplified, "初一"}, {Language::ChineseTraditional, "初一"},
+            {Language::Vietnamese, "mùng 1"}, {Language::Japanese, "1日"}};
+        window->lngJDN1stOfMonth = GregorianJDN(2024, 2, 10).value();
+        window->show();
+        for (const auto& [chosen, dayOne] : rows) {
+            language = chosen;
+            window->DrawMonth();
+            QCOMPARE(QString::fromStdString(window->Canvas()->Month().cells[0].dayText), QString(dayOne));
+            QTRY_VERIFY(window->height() > window->Canvas()->height() + window->cmdClose->height());
+            const QString dir = qEnvironmentVariable("ORLUN_SCREENSHOT_DIR");
+            if (!dir.isEmpty()) window->grab().save(dir + "/calendar-window-" + QString::fromLatin1(TagOf(chosen)) + ".png");
+        }
+    }
+
     // Today on day 30, the last cell of the last row: its box is whole in the saved picture and
     // ends above the buttons.
     void todaysBoxInTheLastRowIsWhole()
