@@ -218,14 +218,18 @@ private slots:
     void aNativeLanguageEndsTheLinesWithItsTexts()
     {
         using orlun::Language;
-        struct Row { Language language; const char* nian; const char* newYear; const char* euro; };
+        struct Row { Language language; const char* nian; const char* newYear; const char* month; const char* euro; };
         const Row rows[] = {
-            {Language::English, "Nian  79-41\r\n", "JDN 12m J1:1 Z1:1\r\n", "79-40-11-20 CHL\r\n"},
-            {Language::ChineseSimplified, "Nian  79-41  甲辰年\r\n", "  甲辰年正月初一\r\n", "CHL  癸卯年冬月二十\r\n"},
-            {Language::ChineseTraditional, "Nian  79-41  甲辰年\r\n", "  甲辰年正月初一\r\n", "CHL  癸卯年冬月二十\r\n"},
+            {Language::English, "Nian  79-41\r\n", "JDN 12m J1:1 Z1:1\r\n", "2460351 JDN  29 days\r\n",
+             "79-40-11-20 CHL\r\n"},
+            {Language::ChineseSimplified, "Nian  79-41  甲辰年\r\n", "J1:0 Z1:1  甲辰年正月初一\r\n",
+             "29 days  甲辰年正月初一\r\n", "CHL  癸卯年冬月二十\r\n"},
+            {Language::ChineseTraditional, "Nian  79-41  甲辰年\r\n", "J1:0 Z1:1  甲辰年正月初一\r\n",
+             "29 days  甲辰年正月初一\r\n", "CHL  癸卯年冬月二十\r\n"},
             {Language::Vietnamese, "Nian  79-41  năm Giáp Thìn\r\n", "  mùng 1 tháng Giêng năm Giáp Thìn\r\n",
-             "CHL  ngày 20 tháng Mười Một năm Quý Mão\r\n"},
-            {Language::Japanese, "Nian  79-41  甲辰年\r\n", "  旧暦1月1日\r\n", "CHL  旧暦11月20日\r\n"},
+             "days  mùng 1 tháng Hai nhuận năm Quý Mão\r\n", "CHL  ngày 20 tháng Mười Một năm Quý Mão\r\n"},
+            {Language::Japanese, "Nian  79-41  甲辰年\r\n", "  旧暦1月1日\r\n", "29 days  旧暦閏2月1日\r\n",
+             "CHL  旧暦11月20日\r\n"},
         };
         FakePlatform fake;
         orlun::app::MainState state;
@@ -244,6 +248,7 @@ private slots:
             QCOMPARE(d.txbText->horizontalScrollBar()->maximum(), 0); // the longest line is in view
             Shot(&d, "year-data-" + tag);
             const std::pair<orlun::DataMode, const char*> lists[] = {{orlun::DataMode::LunarNewYears, row.newYear},
+                                                                     {orlun::DataMode::MonthStarts, row.month},
                                                                      {orlun::DataMode::EuroNewYears, row.euro}};
             for (const auto& [mode, line] : lists) {
                 d.intWindow = mode;
