@@ -86,21 +86,6 @@ private slots:
         QFETCH(QRect, frame);
         QCOMPARE(DataWindowFrame(main, {mode, termNames, large}), frame);
     }
-
-    // The native texts at the lines' ends take a quarter more of the design width (660), level
-    // with the main window's right edge still.
-    void aNativeLanguageWidensEachMode()
-    {
-        const std::tuple<DataMode, bool, int> rows[] = {{DataMode::YearData, false, 825},
-                                                        {DataMode::YearData, true, 1023},
-                                                        {DataMode::EuroNewYears, false, 891},
-                                                        {DataMode::MonthStarts, false, 825}};
-        for (const auto& [mode, termNames, width] : rows) {
-            const QRect frame = DataWindowFrame(MainAt({2200, 100}), {mode, termNames, false, true});
-            QCOMPARE(frame.width(), width);
-            QCOMPARE(frame.right(), 3099);
-        }
-    }
 };
 
 QTEST_MAIN(TestDataWindowFrame)

@@ -238,11 +238,11 @@ private slots:
         state.texts = orlun::BuildDisplayTexts(state.moment, state.settings);
         state.placement = {QRect(900, 100, 700, 700), QRect(0, 0, 1920, 1080), 300, false};
         frmData d(fake.platform, [&] { return state; }, nullptr);
+        d.chkDisplaySolarTermNames->setChecked(true);
+        d.chkIncludeMinorSolarTerms->setChecked(true);
         for (const Row& row : rows) {
             state.language = row.language;
             const QString tag = QString::fromLatin1(orlun::TagOf(row.language));
-            d.chkDisplaySolarTermNames->setChecked(true);
-            d.chkIncludeMinorSolarTerms->setChecked(true);
             d.DisplayYearData();
             QVERIFY2(d.Text().find(row.nian) != std::string::npos, row.nian);
             QCOMPARE(d.txbText->horizontalScrollBar()->maximum(), 0); // the longest line is in view

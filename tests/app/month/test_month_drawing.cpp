@@ -127,23 +127,20 @@ private slots:
     {
         QTest::addColumn<Month>("month");
         QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.0, 2.0}) {
-            const QByteArray at = ratio == 1 ? " 1x" : " 2x";
-            // Month 1 of 2024, with the terms 雨水 and 惊蛰 and, in Vietnamese, the widest day names.
-            for (const auto& [language, country, name] :
-                 {std::tuple{Language::ChineseSimplified, Country::China, "zh-Hans"},
-                  std::tuple{Language::ChineseTraditional, Country::China, "zh-Hant"},
-                  std::tuple{Language::Vietnamese, Country::Vietnam, "vi"},
-                  std::tuple{Language::Japanese, Country::Japan, "ja"}}) {
-                Month m = MonthOf(2024, 2, 10, country, true, QDate(2024, 3, 5));
+        // Month 1 of 2024 (with 雨水, 惊蛰 and today on 03-05); the leap month 11 of 2033 in
+        // Vietnam, the longest title.
+        const std::tuple<Language, Country, QDate, const char*> months[] = {
+            {Language::ChineseSimplified, Country::China, {2024, 2, 10}, "zh-Hans"},
+            {Language::ChineseTraditional, Country::China, {2024, 2, 10}, "zh-Hant"},
+            {Language::Vietnamese, Country::Vietnam, {2024, 2, 10}, "vi"},
+            {Language::Japanese, Country::Japan, {2024, 2, 10}, "ja"},
+            {Language::Vietnamese, Country::Vietnam, {2033, 12, 22}, "vi-leap-11"}};
+        for (const qreal ratio : {1.0, 2.0})
+            for (const auto& [language, country, day, name] : months) {
+                Month m = MonthOf(day.year(), day.month(), day.day(), country, true, QDate(2024, 3, 5));
                 m.view = InLanguage(m.view, language);
-                QTest::newRow(QByteArray(name) + at) << m << ratio;
+                QTest::newRow(QByteArray(name) + (ratio == 1 ? "-1x" : "-2x")) << m << ratio;
             }
-            // The leap eleventh month of 2033 in Vietnam: "tháng Mười Một nhuận", the longest title.
-            Month longest = MonthOf(2033, 12, 22, Country::Vietnam, true);
-            longest.view = InLanguage(longest.view, Language::Vietnamese);
-            QTest::newRow("vi leap 11" + at) << longest << ratio;
-        }
     }
 
     // Every text stands whole in its cell: nothing is drawn between a cell's texts and the next
@@ -154,7 +151,7 @@ private slots:
         QFETCH(qreal, ratio);
         QVERIFY(month.view.ok());
         const QImage image = Drawn(month, ratio);
-        Shot(image, QString("month-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+        Shot(image, QString("month-") + QTest::currentDataTag());
         const draw::MonthGeometry g = draw::GeometryOf(month.view, QGuiApplication::font());
         QCOMPARE(image.size(), g.Size() * ratio);
         QVERIFY(g.cellWidth >= draw::kCellWidth && g.noteTop > g.ceTop && g.arcTop > g.noteTop);
