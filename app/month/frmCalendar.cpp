@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -86,6 +87,7 @@ void frmCalendar::DrawMonth()
     const MonthView view = InLanguage(
         MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock).value(), context.settings), context.language);
     canvas_->SetMonth(view, context.showArc);
+    layout()->activate(); // the window fits a grid that grew for a native script at once
     // At the ends of the computed range there is no month to step to.
     cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);
     cmdShowPreviousOrNext[1]->setEnabled(view.nextFirstDay != 0);
