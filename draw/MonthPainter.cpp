@@ -3,43 +3,47 @@
 #include <QPainter>
 
 #include "calendar/monthview/MonthGrid.h"
-#include "draw/MonthLayout.h"
+#include "draw/MonthFonts.h"
+#include "draw/MonthGeometry.h"
 
 namespace orlun::draw {
 
 namespace {
 
-QFont Sized(const QFont& base, int points, bool bold)
-{
-    QFont font = base;
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 // A text from its top left corner, clipped to a cell's width.
-void PrintAt(QPainter& painter, const QPoint& at, const std::string& text)
+void PrintAt(QPainter& painter, const QPoint& at, const std::string& text, const MonthGeometry& g)
 {
-    painter.drawText(QRect(at, QSize(kCellWidth + 4, 40)), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+    painter.drawText(QRect(at, QSize(g.cellWidth + 4, 40)), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
 }
 
-void PaintCell(QPainter& painter, const MonthViewCell& c, bool showArc, const QFont& dayFont, const QFont& textFont)
+// A native day name, centred under the cell's picture.
+void PrintDayName(QPainter& painter, int cell, const std::string& text, const MonthGeometry& g)
+{
+    const QString name = QString::fromStdString(text);
+    const QRect box = painter.fontMetrics().boundingRect(QRect(0, 0, g.cellWidth * 2, g.cellHeight),
+                                                         Qt::AlignLeft | Qt::AlignTop, name);
+    const QPoint at = g.CellOrigin(cell) + QPoint(NativeDayTextLeft(box.width()), kDayTextTop);
+    painter.drawText(QRect(at, box.size()), Qt::AlignLeft | Qt::AlignTop, name);
+}
+
+void PaintCell(QPainter& painter, const MonthViewCell& c, const MonthDrawing& month, const MonthGeometry& g,
+               const MonthFonts& fonts)
 {
     if (c.today) {
         painter.setPen(QPen(Qt::black, kTodayPen));
-        painter.drawRect(TodayBox(c.cell));
+        painter.drawRect(g.TodayBox(c.cell));
     }
     painter.setPen(kCalendarYellow);
-    painter.setFont(dayFont);
-    PrintAt(painter, DayTextAt(c.cell), c.dayText);
-    QFont ce = textFont;
+    painter.setFont(fonts.day);
+    if (month.view.language == Language::English) PrintAt(painter, g.DayTextAt(c.cell), c.dayText, g);
+    else PrintDayName(painter, c.cell, c.dayText, g);
+    QFont ce = fonts.text;
     ce.setUnderline(c.weekend);
     painter.setFont(ce);
-    PrintAt(painter, CETextAt(c.cell), c.ceText);
-    if (showArc) {
-        painter.setFont(textFont);
-        PrintAt(painter, ARCTextAt(c.cell), c.arcText);
-    }
+    PrintAt(painter, g.CETextAt(c.cell), c.ceText, g);
+    painter.setFont(fonts.text);
+    if (g.noteTop != 0 && !c.noteText.empty()) PrintAt(painter, g.NoteTextAt(c.cell), c.noteText, g);
+    if (month.showArc) PrintAt(painter, g.ARCTextAt(c.cell), c.arcText, g);
 }
 
 // A caption on one line, left and vertically centred in its box and clipped to it.
@@ -70,23 +74,23 @@ bool MoonShown(const MonthView& view, int cell, const DayPictures& pictures)
 
 void PaintMonth(QPainter& painter, const MonthDrawing& month)
 {
-    painter.fillRect(QRect(QPoint(0, 0), kMonthSize), kCalendarRed);
-    const QFont dayFont = Sized(month.font, kDayPoints, month.font.bold());
-    const QFont textFont = Sized(month.font, kTextPoints, false);
-    for (const MonthViewCell& c : month.view.cells) PaintCell(painter, c, month.showArc, dayFont, textFont);
+    const MonthGeometry g = GeometryOf(month.view, month.font);
+    const MonthFonts fonts = MonthFontsOf(month.font, month.view.language);
+    painter.fillRect(QRect(QPoint(0, 0), g.Size()), kCalendarRed);
+    for (const MonthViewCell& c : month.view.cells) PaintCell(painter, c, month, g, fonts);
 
     // The captions and pictures lie over the cells, as the window's labels did.
     painter.setPen(kCalendarYellow);
-    painter.setFont(Sized(month.font, kCaptionPoints, true));
-    PaintCaption(painter, kTitleBox, month.view.title);
-    PaintCaption(painter, kYearAndMonthBox, month.view.yearAndMonth);
+    painter.setFont(fonts.caption);
+    PaintCaption(painter, g.TitleBox(), month.view.title);
+    PaintCaption(painter, g.YearAndMonthBox(), month.view.yearAndMonth);
     for (int i = 0; i < kGridCells; ++i)
-        if (MoonShown(month.view, i, month.pictures)) PaintPicture(painter, PictureBox(i), month.pictures.Of(i));
+        if (MoonShown(month.view, i, month.pictures)) PaintPicture(painter, g.PictureBox(i), month.pictures.Of(i));
 }
 
 QImage DrawMonthImage(const MonthDrawing& month, qreal devicePixelRatio)
 {
-    QImage image(kMonthSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(GeometryOf(month.view, month.font).Size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);

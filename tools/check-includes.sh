@@ -20,10 +20,10 @@ declare -A may=(
   [calendar/state]="calendar/core"
   [calendar/native]="calendar/core"
   [calendar/festivals]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/native"
-  [calendar/tables]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry calendar/presentation"
-  [calendar/monthview]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc"
+  [calendar/tables]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/entry calendar/presentation calendar/native"
+  [calendar/monthview]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/native"
   [calendar/search]="calendar/core engine calendar/western calendar/astro calendar/chinese calendar/arc calendar/navigation calendar/entry"
-  [draw]="calendar/core calendar/monthview engine io"
+  [draw]="calendar/core calendar/monthview calendar/native engine io"
 )
 
 # The Qt Widgets headers, so that the drawings (Qt GUI only) can be told from the windows.

@@ -11,15 +11,18 @@ constexpr int kDesignWidth = 660;
 constexpr int kBelowJulianLine = 30; // 450 twips
 constexpr int kLargeTop = 7;         // 100 twips
 constexpr double kLargeHeightShare = 0.9;
+constexpr double kNativeWidthShare = 0.25;
 
 bool WideYearData(const DataWindowLook& look) { return look.mode == DataMode::YearData && look.termNames; }
 
-// The term names need 30% more width, the Western new years 10%.
+// The term names need 30% more width, the Western new years 10%; the native texts at the lines'
+// ends a quarter more.
 double WidthFactor(const DataWindowLook& look)
 {
-    if (WideYearData(look)) return 1.3;
-    if (look.mode == DataMode::EuroNewYears) return 1.1;
-    return 1.0;
+    const double native = look.native ? kNativeWidthShare : 0.0;
+    if (WideYearData(look)) return 1.3 + native;
+    if (look.mode == DataMode::EuroNewYears) return 1.1 + native;
+    return 1.0 + native;
 }
 
 // By a maximized main window the left edge stands at this fraction of the screen's width.

@@ -17,6 +17,7 @@ struct DataWindowLook {
     DataMode mode = DataMode::YearData;
     bool termNames = false; // the year data shows the solar terms' names: a wider text
     bool large = false;     // "Large window"
+    bool native = false;    // the lines end with texts in a native script: a wider text
 };
 
 // The data window's frame by the main window placed as given.

@@ -18,6 +18,7 @@
 #include "app/platform/ControlNames.h"
 #include "app/platform/TranslatedText.h"
 #include "app/platform/WindowKeys.h"
+#include "draw/ScriptFont.h"
 #include "calendar/tables/YearData.h"
 
 namespace orlun::app {
@@ -187,6 +188,11 @@ void frmData::ShowInFront()
     activateWindow();
 }
 
+void frmData::ShowLanguage(Language language)
+{
+    txbText->setFont(draw::ScriptFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), language));
+}
+
 void frmData::SetText(const std::string& text)
 {
     text_ = text;
@@ -289,6 +295,8 @@ void frmData::DisplayYearData()
     o.termNames = chkDisplaySolarTermNames->isChecked();
     o.julian = Julian();
     const MainState state = mainState_();
+    o.language = state.language;
+    ShowLanguage(state.language);
     SetText(YearDataText(state.moment, o, state.settings));
     if (isVisible()) cmdClose->setFocus();
 }

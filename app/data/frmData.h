@@ -91,6 +91,8 @@ private:
     void ShowInFront();
     void ShowControlsOf(DataMode mode);
     int YearsForMode();
+    // The text box's font takes the Han forms of the language.
+    void ShowLanguage(Language language);
     void SetText(const std::string& text);
     void AppendText(const std::string& text);
     // Runs a list to its end, its stop or a full text, letting events run between years.

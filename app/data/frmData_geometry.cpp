@@ -11,8 +11,10 @@ namespace orlun::app {
 void frmData::SetWindowSize()
 {
     if (isMinimized() || isMaximized()) return;
-    const DataWindowLook look{intWindow, chkDisplaySolarTermNames->isChecked(), chkLargeWindow->isChecked()};
-    const QRect frame = DataWindowFrame(mainState_().placement, look);
+    const MainState state = mainState_();
+    const DataWindowLook look{intWindow, chkDisplaySolarTermNames->isChecked(), chkLargeWindow->isChecked(),
+                              state.language != Language::English};
+    const QRect frame = DataWindowFrame(state.placement, look);
     resize(frame.size());
     move(frame.topLeft());
 }

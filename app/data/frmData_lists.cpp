@@ -76,9 +76,10 @@ void frmData::cmdList_Click()
     const MainState state = mainState_();
     const CalendarSettings& settings = state.settings;
     const bool julian = Julian();
+    ShowLanguage(state.language);
     if (intWindow == DataMode::LunarNewYears) {
         LunarNewYearList list(state.texts.chineseLunar.value, years,
-                              chkOmitInvalidDates->isChecked(), julian, settings);
+                              chkOmitInvalidDates->isChecked(), julian, settings, state.language);
         if (!list.Message().empty()) {
             platform_.messages->Warning(this, QString(), TrText(list.Message()));
             return;
@@ -87,14 +88,14 @@ void frmData::cmdList_Click()
         ReportEarlyEnd(list);
     } else if (intWindow == DataMode::MonthStarts) {
         MonthStartList list(LeadingYear(state.texts.commonEra.value), years,
-                            chkLeapMonthsOnly->isChecked(), julian, settings);
+                            chkLeapMonthsOnly->isChecked(), julian, settings, state.language);
         const bool long_ = years > kLongMonthList;
         if (long_) chkLeapMonthsOnly->hide();
         RunList(list, long_ ? BusyYearsCaption() + tr("Calculating ...") : QString(), long_);
         chkLeapMonthsOnly->show();
         ReportEarlyEnd(list);
     } else {
-        EuroNewYearList list(EuroYearOfMoment(state.moment, julian), years, julian, settings);
+        EuroNewYearList list(EuroYearOfMoment(state.moment, julian), years, julian, settings, state.language);
         RunList(list, QString(), false);
         ReportEarlyEnd(list);
     }

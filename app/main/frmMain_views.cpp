@@ -61,7 +61,7 @@ void frmMain::cmdDisplayCalendar_Click()
         auto* window = new frmCalendar(platform_, [this] {
             const MainState state = State();
             return CalendarContext{state.settings, QString::fromStdString(state.texts.chineseLunar.value),
-                                   state.showArc, windowIcon()};
+                                   state.showArc, windowIcon(), state.language};
         }, this);
         if (!window->Form_Load(strPicPath)) {
             delete window;

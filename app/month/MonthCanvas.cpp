@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "draw/MonthLayout.h"
+#include "draw/MonthGeometry.h"
 #include "draw/MonthPainter.h"
 
 namespace orlun::app {
@@ -34,13 +34,21 @@ QLabel* Placed(QWidget* parent, const QString& name, const QRect& box)
 MonthCanvas::MonthCanvas(QWidget* parent) : QWidget(parent)
 {
     setObjectName("picCalendar");
-    setFixedSize(draw::kMonthSize);
     lblTitle = Placed(this, "lblTitle", draw::kTitleBox);
     lblYearAndMonth = Placed(this, "lblYearAndMonth", draw::kYearAndMonthBox);
     for (int i = 0; i < kGridCells; ++i) {
         imgMoon[i] = Placed(this, QString("imgMoon%1").arg(i), draw::PictureBox(i));
         imgMoon[i]->hide();
     }
+    PlaceParts(draw::kEnglishGeometry);
+}
+
+void MonthCanvas::PlaceParts(const draw::MonthGeometry& geometry)
+{
+    setFixedSize(geometry.Size());
+    lblTitle->setGeometry(geometry.TitleBox());
+    lblYearAndMonth->setGeometry(geometry.YearAndMonthBox());
+    for (int i = 0; i < kGridCells; ++i) imgMoon[i]->setGeometry(geometry.PictureBox(i));
 }
 
 bool MonthCanvas::LoadPictures(const QString& folder, QString& failed)
@@ -52,6 +60,7 @@ void MonthCanvas::SetMonth(const MonthView& view, bool showArc)
 {
     view_ = view;
     showArc_ = showArc;
+    PlaceParts(draw::GeometryOf(view, font()));
     lblTitle->setText(QString::fromStdString(view.title));
     lblYearAndMonth->setText(QString::fromStdString(view.yearAndMonth));
     for (int i = 0; i < kGridCells; ++i) imgMoon[i]->setVisible(draw::MoonShown(view, i, pictures_));

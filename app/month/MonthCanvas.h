@@ -1,5 +1,6 @@
 // The calendar month in the window: drawn by the month painter that orlun-cli draws its image
-// with, so the window and the image show the same pixels. The window shows it above its buttons.
+// with, so the window and the image show the same pixels; it grows when a native script's texts
+// need larger cells. The window shows it above its buttons.
 // The captions and Moon pictures stay named labels for assistive tools and tests (their texts,
 // which pictures show); the canvas paints them itself.
 #pragma once
@@ -10,6 +11,7 @@
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
 #include "draw/DayPictures.h"
+#include "draw/MonthLayout.h"
 
 class QLabel;
 
@@ -34,6 +36,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The canvas takes the month's size; the labels stand where their parts are painted.
+    void PlaceParts(const draw::MonthGeometry& geometry);
+
     draw::DayPictures pictures_;
     MonthView view_;
     bool showArc_ = false;

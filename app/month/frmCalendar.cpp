@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,6 +11,7 @@
 #include "app/month/SaveFileDialog.h"
 #include "app/platform/WindowKeys.h"
 #include "calendar/monthview/MonthView.h"
+#include "calendar/monthview/NativeMonthView.h"
 #include "calendar/western/Clock.h"
 #include "draw/MonthImage.h"
 
@@ -83,8 +85,10 @@ void frmCalendar::DrawMonth()
     const CalendarContext context = context_();
     setWindowTitle(TitleOf(context.chlLine));
     if (!context.icon.isNull()) setWindowIcon(context.icon);
-    const MonthView view = MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock).value(), context.settings);
+    const MonthView view = InLanguage(
+        MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock).value(), context.settings), context.language);
     canvas_->SetMonth(view, context.showArc);
+    layout()->activate(); // the window fits a grid that grew for a native script at once
     // At the ends of the computed range there is no month to step to.
     cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);
     cmdShowPreviousOrNext[1]->setEnabled(view.nextFirstDay != 0);

@@ -10,6 +10,7 @@
 
 #include "app/platform/Platform.h"
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 
 class QPushButton;
 class QLabel;
@@ -25,6 +26,7 @@ struct CalendarContext {
     QString chlLine;     // the main window's CHL value line
     bool showArc = true; // the main window shows the Zodozizidu Zidevuze
     QIcon icon;
+    Language language = Language::English; // the month's texts in a native script when chosen
 };
 
 class frmCalendar : public QWidget {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calendar/arc/ArcCal.h"
+#include "calendar/astro/SolarTermNames.h"
 #include "calendar/chinese/LunarYearMonths.h"
 #include "calendar/chinese/Orlun1.h"
 #include "calendar/chinese/Orlun3.h"
@@ -40,12 +41,16 @@ bool Drawable(int32_t firstDay, const CalendarSettings& settings)
 
 std::string FirstLetters(const std::string& name) { return name.substr(0, 3); }
 
-std::string MonthTitle(int32_t firstDay, const CalendarSettings& settings)
+// The solar terms that begin on the month's days, as the CHS dates count them (the settings'
+// method): each found term is set on the cell of its day.
+void MarkTerms(MonthView& view, const CalendarSettings& settings)
 {
-    const std::optional<ChineseLunarDate> chl =
-        LunarDateOfDay(DayNumber(firstDay), settings.epoch, Meridian(settings.refLongitude));
-    if (!chl) return {};
-    return CHLLongStr(*chl, {.dayForm = false}, settings);
+    const SolarTermTable table = SolarTermsOf(view.firstDay, settings.method, settings.refLongitude);
+    if (!IsValid(table)) return;
+    for (int i = 0; i < kTermTableSize; ++i) {
+        const int64_t day = int64_t{table.TermDay[i]} - view.firstDay; // 0 for day 1
+        if (day >= 0 && day < static_cast<int64_t>(view.cells.size())) view.cells[day].term = SolarTermNumberOfIndex(i);
+    }
 }
 
 } // namespace
@@ -100,7 +105,10 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
     if (const auto before = MonthContaining(firstDay - 1, settings); before && Drawable(before->start, settings))
         view.previousFirstDay = before->start;
     if (Drawable(firstDay + view.length, settings)) view.nextFirstDay = firstDay + view.length;
-    view.title = MonthTitle(firstDay, settings);
+    if (const auto chl = LunarDateOfDay(DayNumber(firstDay), settings.epoch, Meridian(settings.refLongitude))) {
+        view.lunar = *chl;
+        view.title = CHLLongStr(*chl, {.dayForm = false}, settings);
+    }
 
     int day = 0;
     for (int cell = 0; cell < kGridCells; ++cell) {
@@ -119,6 +127,7 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
         view.cells.push_back(c);
     }
     view.yearAndMonth = YearAndMonthText(firstDay, firstDay + view.length - 1);
+    MarkTerms(view, settings);
     return view;
 }
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "calendar/core/ChineseDate.h"
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 
 namespace orlun {
 
@@ -18,6 +20,8 @@ struct MonthViewCell {
     std::string dayText;   // "7 " (one blank after a number below 10), "12"
     std::string ceText;    // "Sat Oct 15"
     std::string arcText;   // "Apollo 5"
+    std::string noteText;  // in a native script: the day's term and rokuyō (NativeMonthView.h); "" in English
+    int term = 0;          // the solar term that begins this day (1 = the winter solstice), 0 for none
     bool weekend = false;  // Saturday or Sunday
     bool today = false;    // the day of the system clock's date
 };
@@ -29,6 +33,8 @@ struct MonthView {
     int32_t nextFirstDay = 0;     // day 1 of the month after; 0 when outside the range
     std::string title;            // the month's long CHL form
     std::string yearAndMonth;     // "Common Era year 2013, month of February" and the like
+    ChineseLunarDate lunar;       // the CHL date of day 1
+    Language language = Language::English; // of the title and the cells' day texts and notes
     std::vector<MonthViewCell> cells; // the visible cells in order
 
     bool ok() const { return length > 0; }

@@ -6,8 +6,10 @@
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/Orlun1.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/TimeScales.h"
+#include "calendar/tables/NativeColumns.h"
 #include "calendar/tables/TableText.h"
 #include "calendar/western/DatePr2.h"
 
@@ -24,8 +26,9 @@ int EuroYearOfMoment(double ajd, bool julian)
     return EuroDate(DayNumberOf(AJDToCJDL(ajd)), julian).year;
 }
 
-EuroNewYearList::EuroNewYearList(int firstYear, int years, bool julian, const CalendarSettings& settings)
-    : settings_(settings), first_(firstYear), julian_(julian)
+EuroNewYearList::EuroNewYearList(int firstYear, int years, bool julian, const CalendarSettings& settings,
+                                 Language language)
+    : settings_(settings), first_(firstYear), julian_(julian), language_(language)
 {
     total_ = years;
     heading_ = std::string("Lunar calendar dates of New Years Day in the ") +
@@ -58,8 +61,12 @@ bool EuroNewYearList::Next(std::string& out)
     const ChineseLunarDate chl =
         LunarDateOfDay(DayNumber(jdn), settings_.epoch, Meridian(settings_.refLongitude)).value_or(ChineseLunarDate{});
     pending_ += std::to_string(newYear.year) + "-01-01 " + EuroCalendarCode(julian_) + " = " +
-                CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) + kCrLf;
-    pending_ += CHLStemBranchStr(chl, settings_) + kCrLf;
+                CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) +
+                LunarDateColumn(language_, chl) + kCrLf;
+    pending_ += CHLStemBranchStr(chl, settings_) +
+                StemBranchColumn(language_, chl.position, MonthPosition(chl.position, chl.month.number),
+                                 DayPosition(jdn)) +
+                kCrLf;
     ++done_;
     if (done_ % kYearsPerChunk == 0 || done_ >= total_) {
         if (!Flush(out)) return false;

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 #include "calendar/tables/YearList.h"
 
 namespace orlun {
@@ -19,7 +20,9 @@ int EuroYearOfMoment(double ajd, bool julian);
 
 class EuroNewYearList final : public YearList {
 public:
-    EuroNewYearList(int firstYear, int years, bool julian, const CalendarSettings& settings);
+    // In a native language both lines of a year end with their native texts.
+    EuroNewYearList(int firstYear, int years, bool julian, const CalendarSettings& settings,
+                    Language language = Language::English);
     // Hands the lines over ten years at a time and at the end.
     bool Next(std::string& out) override;
 
@@ -28,6 +31,7 @@ private:
     CalendarSettings settings_;
     int first_ = 0;
     bool julian_ = false;
+    Language language_ = Language::English;
     std::string pending_;
     size_t written_ = 0; // characters handed over, the heading's included
 };

@@ -8,6 +8,7 @@
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/Limits.h"
+#include "calendar/tables/NativeColumns.h"
 #include "calendar/tables/TableText.h"
 #include "calendar/western/DatePr2.h"
 
@@ -41,8 +42,8 @@ NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& s
 }
 
 LunarNewYearList::LunarNewYearList(const std::string& displayedCHL, int years, bool omitInvalid,
-                                   bool julian, const CalendarSettings& settings)
-    : settings_(settings), omitInvalid_(omitInvalid), julian_(julian)
+                                   bool julian, const CalendarSettings& settings, Language language)
+    : settings_(settings), omitInvalid_(omitInvalid), julian_(julian), language_(language)
 {
     total_ = years;
     const std::optional<ChineseLunarDate> shown = ParseCHLDateStr(displayedCHL);
@@ -80,7 +81,7 @@ std::string LunarNewYearList::Line(int k)
     } else {
         line += " " + SignedText(k);
     }
-    return line + kCrLf;
+    return line + LunarDateColumn(language_, rec_) + kCrLf;
 }
 
 bool LunarNewYearList::Next(std::string& out)

@@ -8,6 +8,7 @@
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/core/ChineseDate.h"
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 #include "calendar/tables/YearList.h"
 
 namespace orlun {
@@ -27,9 +28,9 @@ class LunarNewYearList final : public YearList {
 public:
     // displayedCHL: the CHL text of the main window ("79-30-01-01 CHL"). When it cannot be read
     // the list is empty and Message() says so. The list ends, saying so too, at the first date
-    // after the supported days.
+    // after the supported days. In a native language each date's line ends with its native text.
     LunarNewYearList(const std::string& displayedCHL, int years, bool omitInvalid, bool julian,
-                     const CalendarSettings& settings);
+                     const CalendarSettings& settings, Language language = Language::English);
     bool Next(std::string& out) override;
     bool NewYearMode() const { return newYearMode_; }
 
@@ -44,6 +45,7 @@ private:
     bool julian_ = false;
     bool newYearMode_ = false;
     bool readable_ = false;
+    Language language_ = Language::English;
 };
 
 } // namespace orlun

@@ -6,6 +6,7 @@
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/Limits.h"
+#include "calendar/tables/NativeColumns.h"
 #include "calendar/tables/TableText.h"
 #include "calendar/western/DatePr2.h"
 
@@ -19,14 +20,16 @@ std::string YearsText(int years) { return std::to_string(years) + (years > 1 ? "
 
 // "79-30-01-01  CHL =  2013-02-10 CE = 2456334 JDN  29 days": the CHL texts padded so that the
 // columns line up whatever the cycle's digits and the leap mark.
-std::string MonthLine(const ChineseLunarDate& rec, DayNumber start, int length, bool julian, Country country)
+std::string MonthLine(const ChineseLunarDate& rec, DayNumber start, int length, bool julian, Country country,
+                      Language language)
 {
     std::string chl = CHLDateStr(rec, CHLTextForm::CyclePosition, "CHL", country);
     if (chl.size() < kFullWidthCHL) chl = " " + chl;
     if (!(rec.month.leap && rec.month.number >= 10)) chl.insert(chl.size() - 3, " ");
     const std::string cal = EuroCalendarCode(julian);
     return chl + " =  " + DateText(EuroDate(start.value(), julian)) + " " + cal + " = " +
-           SignedText(start.value()) + " JDN" + (length == 30 ? "  30 days" : "  29 days") + kCrLf;
+           SignedText(start.value()) + " JDN" + (length == 30 ? "  30 days" : "  29 days") +
+           LunarDateColumn(language, rec) + kCrLf;
 }
 
 } // namespace
@@ -34,8 +37,9 @@ std::string MonthLine(const ChineseLunarDate& rec, DayNumber start, int length, 
 int FirstYearOfSpan(int year, int years) { return year - years / 2 + (years % 2 == 0 ? 1 : 0); }
 
 MonthStartList::MonthStartList(int year, int years, bool leapOnly, bool julian,
-                               const CalendarSettings& settings)
-    : settings_(settings), first_(FirstYearOfSpan(year, years)), leapOnly_(leapOnly), julian_(julian)
+                               const CalendarSettings& settings, Language language)
+    : settings_(settings), first_(FirstYearOfSpan(year, years)), leapOnly_(leapOnly), julian_(julian),
+      language_(language)
 {
     total_ = years;
     const std::string span = "for " + YearsText(years) + " from " + std::to_string(first_) + " " +
@@ -75,7 +79,7 @@ bool MonthStartList::Next(std::string& out)
         }
         if (m.start < kMinJDN || (leapOnly_ && !m.leap)) continue;
         rec.month = ChineseMonth{m.number, m.leap};
-        out += MonthLine(rec, DayNumber(m.start), m.length, julian_, settings_.country);
+        out += MonthLine(rec, DayNumber(m.start), m.length, julian_, settings_.country, language_);
     }
     return done_ < total_;
 }

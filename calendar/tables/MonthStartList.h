@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 #include "calendar/tables/YearList.h"
 
 namespace orlun {
@@ -15,8 +16,10 @@ int FirstYearOfSpan(int year, int years);
 class MonthStartList final : public YearList {
 public:
     // year: the displayed Common Era year. Months that begin before the supported days are passed
-    // over; the list ends at the first month that begins after them, and Message() says so.
-    MonthStartList(int year, int years, bool leapOnly, bool julian, const CalendarSettings& settings);
+    // over; the list ends at the first month that begins after them, and Message() says so. In a
+    // native language each month's line ends with the native text of its first day.
+    MonthStartList(int year, int years, bool leapOnly, bool julian, const CalendarSettings& settings,
+                   Language language = Language::English);
     bool Next(std::string& out) override;
 
 private:
@@ -24,6 +27,7 @@ private:
     int first_ = 0;
     bool leapOnly_ = false;
     bool julian_ = false;
+    Language language_ = Language::English;
 };
 
 } // namespace orlun

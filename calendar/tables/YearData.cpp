@@ -7,6 +7,7 @@
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/ChineseYears.h"
 #include "calendar/core/TimeScales.h"
+#include "calendar/tables/NativeColumns.h"
 #include "calendar/tables/TableText.h"
 #include "calendar/western/DatePr2.h"
 
@@ -61,10 +62,12 @@ std::string DayAndMoment(int32_t day, double moment, const std::string& cal, boo
            DayCountText(moment);
 }
 
-// What a month line says of the month: its label and its count of major terms.
+// What a month line says of the month: its label, its count of major terms and, for its native
+// name, the month itself.
 struct MonthMarks {
     std::string label;
     int majorTerms = 0;
+    ChineseMonth month;
 };
 
 // Month 0 of the structure can end before the opening winter solstice. The structure then holds
@@ -72,12 +75,13 @@ struct MonthMarks {
 // shows the number and leap flag the conversions give its first day and its own major terms.
 MonthMarks MarksOfMonthBeforeSolstice(const YearStructure& ys, const CalendarSettings& s)
 {
-    MonthMarks marks{MonthLabelOf(ys, 0), ys.MajorTermCount[0]};
+    MonthMarks marks{MonthLabelOf(ys, 0), ys.MajorTermCount[0], ChineseMonth{}}; // no native name for "10*"
     const Meridian reference(s.refLongitude);
     const auto dates = CJDateToChDates(reference.MidnightOf(DayNumber(ys.MonthStart[0])), s.epoch);
     const SolarTermTable terms = SolarTermsOf(ys.MonthStart[0], TermMethod::TrueSun, s.refLongitude);
     if (!dates || !dates->lunar || !IsValid(terms)) return marks;
     marks.label = MonthLabelStr(dates->lunar->month);
+    marks.month = dates->lunar->month;
     marks.majorTerms = 0;
     for (int i = 0; i < kTermTableSize; i += 2)
         if (terms.TermDay[i] >= ys.MonthStart[0] && terms.TermDay[i] < ys.MonthStart[1]) ++marks.majorTerms;
@@ -142,7 +146,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
         if (withTerms) table += "---------- ";
         if (nianStart) {
             nian.Advance();
-            table += "Nian " + nian.Name();
+            table += "Nian " + nian.Name() + YearColumn(o.language, nian.position);
         } else if (suiStart) {
             sui.Advance();
             table += "Sui" + sui.Name();
@@ -151,10 +155,10 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
 
         const bool beforeSolstice = m == 0 && ys.MonthCount > 1 && ys.MonthStart[1] <= ys.terms.TermDay[0];
         const MonthMarks marks = beforeSolstice ? MarksOfMonthBeforeSolstice(ys, s)
-                                                : MonthMarks{MonthLabelStr(month), ys.MajorTermCount[m]};
+                                                : MonthMarks{MonthLabelStr(month), ys.MajorTermCount[m], month};
         table += DayAndMoment(ys.MonthStart[m], ys.DarkMoon[m], cal, o.julian, s.zoneCode) +
                  "  LN" + SignedText(int64_t{ys.FirstLunation} + m) + " M" + marks.label + " (" +
-                 std::to_string(marks.majorTerms) + " zq)" + kCrLf;
+                 std::to_string(marks.majorTerms) + " zq)" + MonthColumn(o.language, marks.month) + kCrLf;
         ++sui.months;
         ++nian.months;
 
@@ -169,7 +173,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
                      "  ST" + SignedText(i % kTermsPerYear + 1) + " " + SolarTermCodeOfIndex(i);
             if (o.termNames)
                 table += " " + SolarTermPinyinNameOfIndex(i) + " (" + SolarTermEnglishNameOfIndex(i) + ")";
-            table += kCrLf;
+            table += TermColumn(o.language, SolarTermNumberOfIndex(i)) + kCrLf;
         }
     }
     table += Closing("Sui", "sui", sui);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/core/Settings.h"
+#include "calendar/native/Language.h"
 
 namespace orlun {
 
@@ -14,6 +15,8 @@ struct YearDataOptions {
     bool minorTerms = true; // the Js
     bool termNames = false; // the Chinese and English names after each term code
     bool julian = false;    // dates in the Julian calendar instead of the Common Era
+    // A native language ends the lines of the nian, months and terms with their native names.
+    Language language = Language::English;
 };
 
 // The window caption of the year data.

@@ -12,6 +12,7 @@
 
 #include "app/data/frmData.h"
 #include "app/main/frmMain.h"
+#include "calendar/western/DatePr2.h"
 #include "support/FakePlatform.h"
 
 using orlun::app::frmData;
@@ -210,6 +211,54 @@ private slots:
                  QString("Lunar calendar dates of New Years Day in the Common Era Calendar\r\n"
                          "(epoch = -2696, method = true sun, longitude 120\u00BA E, China)\r\n"));
         QCOMPARE(d->cmdCopyToClipboard->text(), QString("Copy to clipboard"));
+    }
+
+    // A native language ends the lines of the year data and of each list with its texts, in a
+    // window wide enough to show them whole; English keeps its lines.
+    void aNativeLanguageEndsTheLinesWithItsTexts()
+    {
+        using orlun::Language;
+        struct Row { Language language; const char* nian; const char* newYear; const char* month; const char* euro; };
+        const Row rows[] = {
+            {Language::English, "Nian  79-41\r\n", "JDN 12m J1:1 Z1:1\r\n", "2460351 JDN  29 days\r\n",
+             "79-40-11-20 CHL\r\n"},
+            {Language::ChineseSimplified, "Nian  79-41  甲辰年\r\n", "J1:0 Z1:1  甲辰年正月初一\r\n",
+             "29 days  甲辰年正月初一\r\n", "CHL  癸卯年冬月二十\r\n"},
+            {Language::ChineseTraditional, "Nian  79-41  甲辰年\r\n", "J1:0 Z1:1  甲辰年正月初一\r\n",
+             "29 days  甲辰年正月初一\r\n", "CHL  癸卯年冬月二十\r\n"},
+            {Language::Vietnamese, "Nian  79-41  năm Giáp Thìn\r\n", "  mùng 1 tháng Giêng năm Giáp Thìn\r\n",
+             "days  mùng 1 tháng Hai nhuận năm Quý Mão\r\n", "CHL  ngày 20 tháng Mười Một năm Quý Mão\r\n"},
+            {Language::Japanese, "Nian  79-41  甲辰年\r\n", "  旧暦1月1日\r\n", "29 days  旧暦閏2月1日\r\n",
+             "CHL  旧暦11月20日\r\n"},
+        };
+        FakePlatform fake;
+        orlun::app::MainState state;
+        state.settings = orlun::SettingsForCountry(orlun::Country::China);
+        state.moment = orlun::GregorianJDN(2024, 2, 10).value();
+        state.texts = orlun::BuildDisplayTexts(state.moment, state.settings);
+        state.placement = {QRect(900, 100, 700, 700), QRect(0, 0, 1920, 1080), 300, false};
+        frmData d(fake.platform, [&] { return state; }, nullptr);
+        d.chkDisplaySolarTermNames->setChecked(true);
+        d.chkIncludeMinorSolarTerms->setChecked(true);
+        for (const Row& row : rows) {
+            state.language = row.language;
+            const QString tag = QString::fromLatin1(orlun::TagOf(row.language));
+            d.DisplayYearData();
+            QVERIFY2(d.Text().find(row.nian) != std::string::npos, row.nian);
+            QCOMPARE(d.txbText->horizontalScrollBar()->maximum(), 0); // the longest line is in view
+            Shot(&d, "year-data-" + tag);
+            const std::pair<orlun::DataMode, const char*> lists[] = {{orlun::DataMode::LunarNewYears, row.newYear},
+                                                                     {orlun::DataMode::MonthStarts, row.month},
+                                                                     {orlun::DataMode::EuroNewYears, row.euro}};
+            for (const auto& [mode, line] : lists) {
+                d.intWindow = mode;
+                d.txbNumYears->setText("3");
+                d.cmdList_Click();
+                QVERIFY2(d.Text().find(line) != std::string::npos, line);
+                QCOMPARE(d.txbText->horizontalScrollBar()->maximum(), 0);
+                Shot(&d, QString("list-%1-").arg(static_cast<int>(mode)) + tag);
+            }
+        }
     }
 
     void theShortcutRunsTheSelfTest()

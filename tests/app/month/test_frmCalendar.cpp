@@ -10,6 +10,7 @@
 #include "app/month/MonthCanvas.h"
 #include "app/month/SaveFileDialog.h"
 #include "app/month/frmCalendar.h"
+#include "calendar/monthview/MonthView.h"
 #include "calendar/western/DatePr2.h"
 #include "support/FakePlatform.h"
 #include "support/FileSizeLimit.h"
@@ -39,6 +40,7 @@ class TestFrmCalendar : public QObject {
     AnsweredDialog dialog;
     std::unique_ptr<frmCalendar> window;
     QTemporaryDir dir;
+    Language language = Language::English; // the main window's choice
 
     QString Saved(const QString& name)
     {
@@ -52,8 +54,9 @@ class TestFrmCalendar : public QObject {
 private slots:
     void init()
     {
-        window = std::make_unique<frmCalendar>(fake.platform, [] {
-            return CalendarContext{SettingsForCountry(Country::China), "79-30-01-01 CHL 12:00 CCT", true, {}};
+        language = Language::English;
+        window = std::make_unique<frmCalendar>(fake.platform, [this] {
+            return CalendarContext{SettingsForCountry(Country::China), "79-30-01-01 CHL 12:00 CCT", true, {}, language};
         });
         QVERIFY(window->Form_Load(PictureFolder()));
         window->SetSaveFileDialog(dialog);
@@ -77,6 +80,34 @@ private slots:
         window->cmdShowPreviousOrNext[0]->click(); // into the last month of the lunar year
         QCOMPARE(window->lngJDN1stOfMonth, GregorianJDN(2013, 1, 12).value());
         QCOMPARE(window->lblYearAndMonth->text(), QString("Common Era year 2013 (January-February)"));
+    }
+
+    // Day 1 of 甲辰 in each language, in a grid that grows for native texts and keeps its size from
+    // month to month; back in English, the English month.
+    void showsTheChosenLanguage()
+    {
+        const std::pair<Language, const char*> rows[] = {
+            {Language::ChineseSimplified, "初一"}, {Language::ChineseTraditional, "初一"},
+            {Language::Vietnamese, "mùng 1"}, {Language::Japanese, "1日"}, {Language::English, "1 "}};
+        window->show();
+        for (const auto& [chosen, dayOne] : rows) {
+            language = chosen;
+            window->lngJDN1stOfMonth = GregorianJDN(2024, 2, 10).value();
+            window->DrawMonth();
+            QCOMPARE(QString::fromStdString(window->Canvas()->Month().cells[0].dayText), QString(dayOne));
+            const QSize size = window->Canvas()->size();
+            QCOMPARE(size.height() > 568, chosen != Language::English);
+            window->cmdShowPreviousOrNext[0]->click(); // the month before, at the same size
+            QCOMPARE(window->Canvas()->size(), size);
+            QVERIFY(window->cmdClose->geometry().top() >= size.height()); // the buttons below the grid
+            const QString dir = qEnvironmentVariable("ORLUN_SCREENSHOT_DIR");
+            if (!dir.isEmpty()) window->grab().save(dir + "/calendar-" + QString::fromLatin1(TagOf(chosen)) + ".png");
+        }
+        language = Language::ChineseSimplified;
+        window->lngJDN1stOfMonth = GregorianJDN(2023, 3, 22).value();
+        window->DrawMonth();
+        QCOMPARE(window->lblTitle->text(), QString("癸卯年\u3000闰二月小"));
+        QVERIFY(window->Canvas()->imgMoon[31]->geometry().top() > 80 + 122 * 3 + 2); // the rows grew
     }
 
     // Today on day 30, the last cell of the last row: its box is whole in the saved picture and

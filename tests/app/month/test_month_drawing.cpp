@@ -8,8 +8,10 @@
 
 #include "app/month/MonthCanvas.h"
 #include "calendar/monthview/MonthView.h"
+#include "calendar/monthview/NativeMonthView.h"
 #include "calendar/western/Clock.h"
 #include "calendar/western/DatePr2.h"
+#include "draw/MonthGeometry.h"
 #include "draw/MonthLayout.h"
 #include "draw/MonthPainter.h"
 #include "draw/PictureFolder.h"
@@ -31,6 +33,24 @@ Month MonthOf(int y, int m, int d, Country country, bool arc, QDate today = {})
     const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, settings);
     const int32_t todayJdn = today.isValid() ? GregorianJDN(today.year(), today.month(), today.day()).value() : 0;
     return {MonthViewOf(first.value_or(0), todayJdn, settings), arc};
+}
+
+// Whether anything but the red background lies in the area (device-independent pixels).
+bool InkIn(const QImage& image, const QRect& area)
+{
+    const qreal ratio = image.devicePixelRatio();
+    const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (image.pixelColor(x, y) != draw::kCalendarRed) return true;
+    return false;
+}
+
+// Saves the image when ORLUN_SCREENSHOT_DIR names a folder.
+void Shot(const QImage& image, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("ORLUN_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) image.save(dir + "/" + name + ".png");
 }
 
 // The pixels as opaque RGB, hashed: the first 16 hex digits of their SHA-1.
@@ -101,6 +121,50 @@ private slots:
         QCOMPARE(image.size(), draw::kMonthSize * ratio);
         QCOMPARE(PixelHash(image), hash);
         if (ratio == 1) QCOMPARE(PixelHash(Grabbed(month)), hash); // the window shows the same pixels
+    }
+
+    void nativeScripts_data()
+    {
+        QTest::addColumn<Month>("month");
+        QTest::addColumn<qreal>("ratio");
+        // Month 1 of 2024 (with 雨水, 惊蛰 and today on 03-05); the leap month 11 of 2033 in
+        // Vietnam, the longest title.
+        const std::tuple<Language, Country, QDate, const char*> months[] = {
+            {Language::ChineseSimplified, Country::China, {2024, 2, 10}, "zh-Hans"},
+            {Language::ChineseTraditional, Country::China, {2024, 2, 10}, "zh-Hant"},
+            {Language::Vietnamese, Country::Vietnam, {2024, 2, 10}, "vi"},
+            {Language::Japanese, Country::Japan, {2024, 2, 10}, "ja"},
+            {Language::Vietnamese, Country::Vietnam, {2033, 12, 22}, "vi-leap-11"}};
+        for (const qreal ratio : {1.0, 2.0})
+            for (const auto& [language, country, day, name] : months) {
+                Month m = MonthOf(day.year(), day.month(), day.day(), country, true, QDate(2024, 3, 5));
+                m.view = InLanguage(m.view, language);
+                QTest::newRow(QByteArray(name) + (ratio == 1 ? "-1x" : "-2x")) << m << ratio;
+            }
+    }
+
+    // Every text stands whole in its cell: nothing is drawn between a cell's texts and the next
+    // cell's, nor at the title's right end; the window shows what the painter draws.
+    void nativeScripts()
+    {
+        QFETCH(Month, month);
+        QFETCH(qreal, ratio);
+        QVERIFY(month.view.ok());
+        const QImage image = Drawn(month, ratio);
+        Shot(image, QString("month-") + QTest::currentDataTag());
+        const draw::MonthGeometry g = draw::GeometryOf(month.view, QGuiApplication::font());
+        QCOMPARE(image.size(), g.Size() * ratio);
+        QVERIFY(g.cellWidth >= draw::kCellWidth && g.noteTop > g.ceTop && g.arcTop > g.noteTop);
+        for (const MonthViewCell& c : month.view.cells) {
+            if (CellColumn(c.cell) == kGridColumns - 1) continue;
+            const QPoint at = g.CellOrigin(c.cell);
+            // Between today's box of this cell (its right edge 20 short of the next cell) and the next one's (10 short).
+            const QRect gap(at.x() + g.cellWidth - 18, at.y() + draw::kDayTextTop, 7, g.todayBoxBottom - draw::kDayTextTop - 6);
+            QVERIFY2(!InkIn(image, gap), qPrintable(QString("cell %1").arg(c.cell)));
+        }
+        const QRect title = g.TitleBox();
+        QVERIFY(!InkIn(image, QRect(title.right() - 2, title.top(), 3, title.height())));
+        if (ratio == 1) QCOMPARE(Grabbed(month).convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
     }
 
     void theCommandLineDrawsWhatTheWindowShows()
