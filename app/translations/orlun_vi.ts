@@ -873,7 +873,7 @@ cho ít nhất một trong: ngày, tháng và năm</translation>
 <context>
     <name>orlun::app::frmCalendar</name>
     <message>
-        <location filename="../month/frmCalendar.cpp" line="+31" />
+        <location filename="../month/frmCalendar.cpp" line="+33" />
         <location line="+9" />
         <location line="+33" />
         <source>Calendar</source>
@@ -905,7 +905,7 @@ cho ít nhất một trong: ngày, tháng và năm</translation>
         <translation>Không đọc được tệp hình %1. Vui lòng cài đặt lại Orlun.</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+33" />
         <source>Save image of this calendar month as a PNG file</source>
         <translation>Lưu ảnh tháng lịch này thành tệp PNG</translation>
     </message>
@@ -949,7 +949,7 @@ Chưa lưu gì cả.</translation>
 <context>
     <name>orlun::app::frmData</name>
     <message>
-        <location filename="../data/frmData.cpp" line="+66" />
+        <location filename="../data/frmData.cpp" line="+67" />
         <source>Close</source>
         <translation>Đóng</translation>
     </message>
@@ -1003,7 +1003,7 @@ Chưa lưu gì cả.</translation>
     <message>
         <location line="+3" />
         <location filename="../data/frmData_lists.cpp" line="+35" />
-        <location line="+97" />
+        <location line="+98" />
         <source>years</source>
         <translation>năm</translation>
     </message>
@@ -1455,62 +1455,62 @@ hãy dùng nút 'Đóng'.</translation>
         <translation>Ngày Julius niên đại, kinh độ %1º Đông</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+93" />
-        <location filename="../main/frmMain_layout.cpp" line="+329" />
+        <location filename="../main/frmMain.cpp" line="+94" />
+        <location filename="../main/frmMain_layout.cpp" line="+345" />
         <source>Reference longitude:</source>
         <translation>Kinh độ tham chiếu:</translation>
     </message>
     <message>
-        <location line="+244" />
-        <location filename="../main/frmMain_log.cpp" line="+93" />
+        <location line="+245" />
+        <location filename="../main/frmMain_log.cpp" line="+94" />
         <source>Error</source>
         <translation>Lỗi</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_layout.cpp" line="-235" />
-        <location line="+40" />
+        <location filename="../main/frmMain_layout.cpp" line="-251" />
+        <location line="+54" />
         <source>Common Era (Gregorian):</source>
         <translation>Dương lịch (Gregory):</translation>
     </message>
     <message>
-        <location line="-40" />
-        <location line="+41" />
+        <location line="-54" />
+        <location line="+55" />
         <source>Julian Calendar:</source>
         <translation>Lịch Julius:</translation>
     </message>
     <message>
-        <location line="-40" />
-        <location line="+41" />
+        <location line="-54" />
+        <location line="+55" />
         <source>Zodozizidu Zidevuze:</source>
         <translation>Zodozizidu Zidevuze:</translation>
     </message>
     <message>
-        <location line="-41" />
-        <location line="+44" />
+        <location line="-55" />
+        <location line="+58" />
         <source>Chronological JD London:</source>
         <translation>Ngày Julius niên đại, London:</translation>
     </message>
     <message>
-        <location line="-43" />
-        <location line="+46" />
+        <location line="-57" />
+        <location line="+60" />
         <source>Astronomical Julian date:</source>
         <translation>Ngày Julius thiên văn:</translation>
     </message>
     <message>
-        <location line="-45" />
-        <location line="+47" />
+        <location line="-59" />
+        <location line="+61" />
         <source>Phase of Moon, illumination:</source>
         <translation>Pha Mặt Trăng, độ sáng:</translation>
     </message>
     <message>
-        <location line="-46" />
-        <location line="+47" />
+        <location line="-60" />
+        <location line="+61" />
         <source>[Lunation] Age of Moon:</source>
         <translation>[Tuần trăng] Tuổi trăng:</translation>
     </message>
     <message>
-        <location line="-47" />
-        <location line="+48" />
+        <location line="-61" />
+        <location line="+62" />
         <source>Delta T:</source>
         <translation>Độ lệch Delta T:</translation>
     </message>
@@ -1525,7 +1525,7 @@ hãy dùng nút 'Đóng'.</translation>
         <translation>Lịch tiết khí Trung Quốc:</translation>
     </message>
     <message>
-        <location line="+71" />
+        <location line="+73" />
         <location line="+3" />
         <source>Convert</source>
         <translation>Chuyển đổi</translation>
@@ -1709,7 +1709,17 @@ hãy dùng nút 'Đóng'.</translation>
         <translation>Lễ hội và ngày kỷ niệm</translation>
     </message>
     <message>
-        <location line="+20" />
+        <location line="+22" />
+        <source>Language:</source>
+        <translation>Ngôn ngữ:</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Window texts change at the next start.</source>
+        <translation>Văn bản trong cửa sổ sẽ đổi ngôn ngữ ở lần khởi động sau.</translation>
+    </message>
+    <message>
+        <location line="+14" />
         <source>Now</source>
         <translation>Bây giờ</translation>
     </message>
@@ -1767,7 +1777,7 @@ hãy dùng nút 'Đóng'.</translation>
         <translation>Thoát</translation>
     </message>
     <message>
-        <location line="+33" />
+        <location line="+34" />
         <source>Scroll the window left or right</source>
         <translation>Cuộn cửa sổ sang trái hoặc phải</translation>
     </message>
@@ -1826,6 +1836,11 @@ hãy dùng nút 'Đóng'.</translation>
         <location line="+1" />
         <source>Element-animal of the day</source>
         <translation>Hành và con giáp của ngày</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Lunar date in the chosen language</source>
+        <translation>Ngày âm lịch theo ngôn ngữ đã chọn</translation>
     </message>
     <message>
         <location filename="../main/frmMain_state.cpp" line="-74" />

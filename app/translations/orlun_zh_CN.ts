@@ -873,7 +873,7 @@ for one or more of: day, month and year</source>
 <context>
     <name>orlun::app::frmCalendar</name>
     <message>
-        <location filename="../month/frmCalendar.cpp" line="+31" />
+        <location filename="../month/frmCalendar.cpp" line="+33" />
         <location line="+9" />
         <location line="+33" />
         <source>Calendar</source>
@@ -905,7 +905,7 @@ for one or more of: day, month and year</source>
         <translation>无法读取图片文件 %1。请重新安装 Orlun。</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+33" />
         <source>Save image of this calendar month as a PNG file</source>
         <translation>将此月历的图片保存为 PNG 文件</translation>
     </message>
@@ -949,7 +949,7 @@ Nothing was saved.</source>
 <context>
     <name>orlun::app::frmData</name>
     <message>
-        <location filename="../data/frmData.cpp" line="+66" />
+        <location filename="../data/frmData.cpp" line="+67" />
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -1003,7 +1003,7 @@ Nothing was saved.</source>
     <message>
         <location line="+3" />
         <location filename="../data/frmData_lists.cpp" line="+35" />
-        <location line="+97" />
+        <location line="+98" />
         <source>years</source>
         <translation>年</translation>
     </message>
@@ -1455,62 +1455,62 @@ use the 'Close' button.</source>
         <translation>纪年儒略日 东经 %1º</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+93" />
-        <location filename="../main/frmMain_layout.cpp" line="+329" />
+        <location filename="../main/frmMain.cpp" line="+94" />
+        <location filename="../main/frmMain_layout.cpp" line="+345" />
         <source>Reference longitude:</source>
         <translation>参考经度：</translation>
     </message>
     <message>
-        <location line="+244" />
-        <location filename="../main/frmMain_log.cpp" line="+93" />
+        <location line="+245" />
+        <location filename="../main/frmMain_log.cpp" line="+94" />
         <source>Error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_layout.cpp" line="-235" />
-        <location line="+40" />
+        <location filename="../main/frmMain_layout.cpp" line="-251" />
+        <location line="+54" />
         <source>Common Era (Gregorian):</source>
         <translation>公历（格里历）：</translation>
     </message>
     <message>
-        <location line="-40" />
-        <location line="+41" />
+        <location line="-54" />
+        <location line="+55" />
         <source>Julian Calendar:</source>
         <translation>儒略历：</translation>
     </message>
     <message>
-        <location line="-40" />
-        <location line="+41" />
+        <location line="-54" />
+        <location line="+55" />
         <source>Zodozizidu Zidevuze:</source>
         <translation>Zodozizidu Zidevuze：</translation>
     </message>
     <message>
-        <location line="-41" />
-        <location line="+44" />
+        <location line="-55" />
+        <location line="+58" />
         <source>Chronological JD London:</source>
         <translation>伦敦纪年儒略日：</translation>
     </message>
     <message>
-        <location line="-43" />
-        <location line="+46" />
+        <location line="-57" />
+        <location line="+60" />
         <source>Astronomical Julian date:</source>
         <translation>天文儒略日：</translation>
     </message>
     <message>
-        <location line="-45" />
-        <location line="+47" />
+        <location line="-59" />
+        <location line="+61" />
         <source>Phase of Moon, illumination:</source>
         <translation>月相、亮面比例：</translation>
     </message>
     <message>
-        <location line="-46" />
-        <location line="+47" />
+        <location line="-60" />
+        <location line="+61" />
         <source>[Lunation] Age of Moon:</source>
         <translation>[朔望月序号] 月龄：</translation>
     </message>
     <message>
-        <location line="-47" />
-        <location line="+48" />
+        <location line="-61" />
+        <location line="+62" />
         <source>Delta T:</source>
         <translation>ΔT：</translation>
     </message>
@@ -1525,7 +1525,7 @@ use the 'Close' button.</source>
         <translation>中国节气历：</translation>
     </message>
     <message>
-        <location line="+71" />
+        <location line="+73" />
         <location line="+3" />
         <source>Convert</source>
         <translation>转换</translation>
@@ -1709,7 +1709,17 @@ use the 'Close' button.</source>
         <translation>节日与周年纪念日</translation>
     </message>
     <message>
-        <location line="+20" />
+        <location line="+22" />
+        <source>Language:</source>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Window texts change at the next start.</source>
+        <translation>窗口文字将在下次启动时更改。</translation>
+    </message>
+    <message>
+        <location line="+14" />
         <source>Now</source>
         <translation>现在</translation>
     </message>
@@ -1767,7 +1777,7 @@ use the 'Close' button.</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location line="+33" />
+        <location line="+34" />
         <source>Scroll the window left or right</source>
         <translation>左右滚动窗口</translation>
     </message>
@@ -1826,6 +1836,11 @@ use the 'Close' button.</source>
         <location line="+1" />
         <source>Element-animal of the day</source>
         <translation>当日五行生肖</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Lunar date in the chosen language</source>
+        <translation>所选语言的农历日期</translation>
     </message>
     <message>
         <location filename="../main/frmMain_state.cpp" line="-74" />

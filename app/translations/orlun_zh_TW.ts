@@ -873,7 +873,7 @@ for one or more of: day, month and year</source>
 <context>
     <name>orlun::app::frmCalendar</name>
     <message>
-        <location filename="../month/frmCalendar.cpp" line="+31" />
+        <location filename="../month/frmCalendar.cpp" line="+33" />
         <location line="+9" />
         <location line="+33" />
         <source>Calendar</source>
@@ -905,7 +905,7 @@ for one or more of: day, month and year</source>
         <translation>無法讀取圖片檔 %1。請重新安裝 Orlun。</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+33" />
         <source>Save image of this calendar month as a PNG file</source>
         <translation>將此月曆的影像儲存為 PNG 檔案</translation>
     </message>
@@ -949,7 +949,7 @@ Nothing was saved.</source>
 <context>
     <name>orlun::app::frmData</name>
     <message>
-        <location filename="../data/frmData.cpp" line="+66" />
+        <location filename="../data/frmData.cpp" line="+67" />
         <source>Close</source>
         <translation>關閉</translation>
     </message>
@@ -1003,7 +1003,7 @@ Nothing was saved.</source>
     <message>
         <location line="+3" />
         <location filename="../data/frmData_lists.cpp" line="+35" />
-        <location line="+97" />
+        <location line="+98" />
         <source>years</source>
         <translation>年</translation>
     </message>
@@ -1455,62 +1455,62 @@ use the 'Close' button.</source>
         <translation>紀年儒略日 東經 %1º</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+93" />
-        <location filename="../main/frmMain_layout.cpp" line="+329" />
+        <location filename="../main/frmMain.cpp" line="+94" />
+        <location filename="../main/frmMain_layout.cpp" line="+345" />
         <source>Reference longitude:</source>
         <translation>參考經度：</translation>
     </message>
     <message>
-        <location line="+244" />
-        <location filename="../main/frmMain_log.cpp" line="+93" />
+        <location line="+245" />
+        <location filename="../main/frmMain_log.cpp" line="+94" />
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location filename="../main/frmMain_layout.cpp" line="-235" />
-        <location line="+40" />
+        <location filename="../main/frmMain_layout.cpp" line="-251" />
+        <location line="+54" />
         <source>Common Era (Gregorian):</source>
         <translation>公曆（格里曆）：</translation>
     </message>
     <message>
-        <location line="-40" />
-        <location line="+41" />
+        <location line="-54" />
+        <location line="+55" />
         <source>Julian Calendar:</source>
         <translation>儒略曆：</translation>
     </message>
     <message>
-        <location line="-40" />
-        <location line="+41" />
+        <location line="-54" />
+        <location line="+55" />
         <source>Zodozizidu Zidevuze:</source>
         <translation>Zodozizidu Zidevuze：</translation>
     </message>
     <message>
-        <location line="-41" />
-        <location line="+44" />
+        <location line="-55" />
+        <location line="+58" />
         <source>Chronological JD London:</source>
         <translation>倫敦紀年儒略日：</translation>
     </message>
     <message>
-        <location line="-43" />
-        <location line="+46" />
+        <location line="-57" />
+        <location line="+60" />
         <source>Astronomical Julian date:</source>
         <translation>天文儒略日：</translation>
     </message>
     <message>
-        <location line="-45" />
-        <location line="+47" />
+        <location line="-59" />
+        <location line="+61" />
         <source>Phase of Moon, illumination:</source>
         <translation>月相、亮面比例：</translation>
     </message>
     <message>
-        <location line="-46" />
-        <location line="+47" />
+        <location line="-60" />
+        <location line="+61" />
         <source>[Lunation] Age of Moon:</source>
         <translation>[朔望月序號] 月齡：</translation>
     </message>
     <message>
-        <location line="-47" />
-        <location line="+48" />
+        <location line="-61" />
+        <location line="+62" />
         <source>Delta T:</source>
         <translation>ΔT：</translation>
     </message>
@@ -1525,7 +1525,7 @@ use the 'Close' button.</source>
         <translation>中國節氣曆：</translation>
     </message>
     <message>
-        <location line="+71" />
+        <location line="+73" />
         <location line="+3" />
         <source>Convert</source>
         <translation>轉換</translation>
@@ -1709,7 +1709,17 @@ use the 'Close' button.</source>
         <translation>節日與週年紀念日</translation>
     </message>
     <message>
-        <location line="+20" />
+        <location line="+22" />
+        <source>Language:</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Window texts change at the next start.</source>
+        <translation>視窗文字將於下次啟動時變更。</translation>
+    </message>
+    <message>
+        <location line="+14" />
         <source>Now</source>
         <translation>現在</translation>
     </message>
@@ -1767,7 +1777,7 @@ use the 'Close' button.</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location line="+33" />
+        <location line="+34" />
         <source>Scroll the window left or right</source>
         <translation>左右捲動視窗</translation>
     </message>
@@ -1826,6 +1836,11 @@ use the 'Close' button.</source>
         <location line="+1" />
         <source>Element-animal of the day</source>
         <translation>當日五行生肖</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Lunar date in the chosen language</source>
+        <translation>所選語言的農曆日期</translation>
     </message>
     <message>
         <location filename="../main/frmMain_state.cpp" line="-74" />

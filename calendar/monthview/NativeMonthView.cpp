@@ -3,6 +3,7 @@
 #include "calendar/core/CycleCounts.h"
 #include "calendar/native/NativeDateText.h"
 #include "calendar/native/Rokuyo.h"
+#include "calendar/western/DatePr2.h"
 
 namespace orlun {
 
@@ -13,7 +14,42 @@ constexpr const char* kHanSpace = "\u3000";
 constexpr int kLongMonth = 30;
 constexpr int kRokuyoCount = 6;
 
+// "2013年2月" and the like: the Han way of writing a Common Era month.
+std::string HanMonth(const WesternDate& date, bool withYear)
+{
+    return (withYear ? std::to_string(date.year) + "年" : "") + std::to_string(date.month) + "月";
+}
+
+std::string VietnameseMonth(const WesternDate& date, bool withYear)
+{
+    return "tháng " + std::to_string(date.month) + (withYear ? " năm " + std::to_string(date.year) : "");
+}
+
 } // namespace
+
+std::string NativeYearAndMonthText(NativeLanguage language, int32_t firstJdn, int32_t lastJdn)
+{
+    const WesternDate first = GregorianDate(DayNumber(firstJdn));
+    const WesternDate last = GregorianDate(DayNumber(lastJdn));
+    const bool oneMonth = first.year == last.year && first.month == last.month;
+    const bool twoYears = first.year != last.year;
+    switch (language) {
+    case NativeLanguage::ChineseSimplified:
+    case NativeLanguage::ChineseTraditional:
+    case NativeLanguage::Japanese: {
+        const std::string lead = language == NativeLanguage::Japanese             ? "西暦"
+                                 : language == NativeLanguage::ChineseSimplified ? "公历"
+                                                                                 : "公曆";
+        const std::string to = language == NativeLanguage::Japanese ? "〜" : "至";
+        if (oneMonth) return lead + HanMonth(first, true);
+        return lead + HanMonth(first, true) + to + HanMonth(last, twoYears);
+    }
+    case NativeLanguage::Vietnamese:
+        if (oneMonth) return "Dương lịch " + VietnameseMonth(first, true);
+        return "Dương lịch " + VietnameseMonth(first, twoYears) + " – " + VietnameseMonth(last, true);
+    }
+    return "";
+}
 
 std::string NativeMonthTitle(NativeLanguage language, const ChineseLunarDate& dayOne, int length)
 {
@@ -62,6 +98,7 @@ MonthView InLanguage(MonthView view, Language language)
     if (!native || !view.ok()) return view;
     view.language = language;
     view.title = NativeMonthTitle(*native, view.lunar, view.length);
+    view.yearAndMonth = NativeYearAndMonthText(*native, view.firstDay, view.firstDay + view.length - 1);
     for (MonthViewCell& c : view.cells) {
         c.dayText = DayText(*native, c.day);
         c.noteText = NativeCellNote(*native, view.lunar.month.number, c.day, c.term);

@@ -62,5 +62,22 @@ TEST(NativeMonthView, CellsShowDayNamesTermsAndRokuyo)
     EXPECT_EQ(InLanguage(MonthView{}, Language::Japanese).title, "");
 }
 
+TEST(NativeMonthView, CommonEraMonthsInEachLanguage)
+{
+    struct Case { NativeLanguage language; int y1, m1, d1, y2, m2, d2; const char* text; };
+    const Case cases[] = {
+        {NativeLanguage::ChineseSimplified, 2024, 2, 10, 2024, 3, 9, "公历2024年2月至3月"},
+        {NativeLanguage::ChineseTraditional, 2023, 12, 13, 2024, 1, 10, "公曆2023年12月至2024年1月"},
+        {NativeLanguage::Japanese, 2024, 2, 10, 2024, 3, 9, "西暦2024年2月〜3月"},
+        {NativeLanguage::Vietnamese, 2024, 2, 10, 2024, 3, 9, "Dương lịch tháng 2 – tháng 3 năm 2024"},
+        {NativeLanguage::Vietnamese, 2023, 12, 13, 2024, 1, 10, "Dương lịch tháng 12 năm 2023 – tháng 1 năm 2024"},
+        {NativeLanguage::Japanese, 2025, 2, 1, 2025, 2, 27, "西暦2025年2月"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NativeYearAndMonthText(c.language, GregorianJDN(c.y1, c.m1, c.d1).value(),
+                                         GregorianJDN(c.y2, c.m2, c.d2).value()),
+                  c.text);
+}
+
 } // namespace
 } // namespace orlun
