@@ -19,6 +19,9 @@ Record RecordWithNative(const DisplayLine& line, const std::optional<NativeDayTe
     return record;
 }
 
+// A moment without a lunar date has no native line (its native fields are empty).
+bool HasLine(const std::optional<NativeDayTexts>& day) { return day && !day->line.empty(); }
+
 std::optional<NativeDayTexts> NativeDayOf(const DisplayTexts& texts, Language language)
 {
     const std::optional<NativeLanguage> native = NativeOf(language);
@@ -44,7 +47,7 @@ void WriteDisplayLine(const DisplayTexts& texts, const DisplayLine& line, Langua
 {
     const std::optional<NativeDayTexts> day = NativeDayOf(texts, language);
     out.Write(RecordWithNative(line, day));
-    if (day) out.Write(RecordWithNative(NativeLine(language, *day), day));
+    if (HasLine(day)) out.Write(RecordWithNative(NativeLine(language, *day), day));
 }
 
 void WriteDisplayLines(const DisplayTexts& texts, Output& out, Language language)
@@ -53,7 +56,7 @@ void WriteDisplayLines(const DisplayTexts& texts, Output& out, Language language
     out.Begin(DisplayLinesTable(language));
     for (const DisplayLine* line : texts.Lines()) {
         out.Write(RecordWithNative(*line, day));
-        if (day && line == &texts.chineseSolar) out.Write(RecordWithNative(NativeLine(language, *day), day));
+        if (HasLine(day) && line == &texts.chineseSolar) out.Write(RecordWithNative(NativeLine(language, *day), day));
     }
 }
 
