@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """orlun-cli --format: for each command, the CSV and TSV headers are the ones docs/cli.md names and
 every row has their number of fields, the JSON validates against docs/schemas and holds the same
-values as the CSV, and sampled records equal the text form's values. Then days over a year, and the
-usage errors of --format and days.
+values as the CSV, and sampled records equal the text form's values; the same with --lang, whose
+native fields are a "native" object in JSON and columns "native_…" at the end of CSV and TSV. Then
+days over a year, and the usage errors of --format and days.
 Usage: formats.py ORLUN-CLI DOCS-FOLDER"""
 import csv
 import io
@@ -29,13 +30,14 @@ def run(args, expect=0):
     return p.stdout.decode(), p.stderr.decode()
 
 
-def documented_headers():
+def documented_headers(kind):
+    """The headers docs/cli.md gives after "Header:" or "Header with --lang:", by command."""
     headers, command = {}, None
     for line in open(docs + "/cli.md", encoding="utf-8"):
         m = re.match(r"^## `([a-z]+)`", line)
         if m:
             command = m.group(1)
-        m = re.match(r"^Header: `([^`]*)`", line)
+        m = re.match(r"^%s: `([^`]*)`" % re.escape(kind), line)
         if m and command:
             headers[command] = m.group(1).split(",")
     return headers
@@ -60,6 +62,17 @@ COMMANDS = [
 ]
 
 
+# The language each command is checked in with --lang, all four in turn.
+LANGUAGES = ["zh-Hans", "zh-Hant", "vi", "ja"]
+
+
+def flat(record):
+    """A JSON record with the fields of its "native" object as the CSV names them."""
+    fields = {k: v for k, v in record.items() if k != "native"}
+    fields.update({"native_" + k: v for k, v in record.get("native", {}).items()})
+    return fields
+
+
 def samples(count):
     """Five indices spread over count records."""
     return sorted({0, count // 4, count // 2, (3 * count) // 4, count - 1}) if count else []
@@ -81,10 +94,15 @@ def check_text(command, args, rows, fields, spaced):
         grid = text.split("\n")[2:]
         for i in samples(len(rows)):
             r = dict(zip(fields, rows[i]))
-            cell = "%s %s %s" % (r["day"], r["ce_text"], r["arc"])
+            # A native language names the day (初一, 1日 先勝) where English numbers it.
+            day = " ".join(filter(None, [r.get("native_day"), r.get("native_rokuyo")])) or r["day"]
+            cell = "%s %s %s" % (day, r["ce_text"], r["arc"])
             if cell not in grid[int(r["row"])].split(" | "):
                 fail("calendar: record %d (%s) is not in row %s of the text" % (i, cell, r["row"]))
         return
+    if "--lang" in args and fields[:2] == ["caption", "value"]:
+        # The display lines leave the native fields to the native line.
+        rows = [row[:2] for row in rows]
     lines = [line[:-1] if line.endswith("\r") else line for line in text.split("\n")]
     if lines and lines[-1] == "":
         lines.pop()
@@ -137,6 +155,7 @@ def check_command(command, args, table, spaced, header):
     if len(records) != len(rows):
         fail("%s: %d JSON records, %d CSV rows" % (command, len(records), len(rows)))
     for record, row in zip(records, rows):
+        record = flat(record)
         for field, value in zip(header, row):
             if not same_value(record.get(field), value):
                 fail("%s: JSON %s %r, CSV %r" % (command, field, record.get(field), value))
@@ -145,12 +164,15 @@ def check_command(command, args, table, spaced, header):
     return rows
 
 
-headers = documented_headers()
-for command, args, table, spaced in COMMANDS:
+headers = documented_headers("Header")
+lang_headers = documented_headers("Header with --lang")
+for k, (command, args, table, spaced) in enumerate(COMMANDS):
     if command not in headers:
         fail("docs/cli.md documents no header of %s" % command)
         continue
     check_command(command, args, table, spaced, headers[command])
+    lang_args = args + ["--lang", LANGUAGES[k % len(LANGUAGES)]]
+    check_command(command, lang_args, table, spaced, lang_headers.get(command, headers[command]))
 
 # A display value with a comma, read back from CSV, is the text's value.
 rows = list(csv.reader(io.StringIO(run(["lines", "--ajd", "2456334", "--format", "csv"])[0], newline="")))

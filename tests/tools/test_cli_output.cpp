@@ -35,6 +35,8 @@ private:
 
 const Table kPhases{"phases", {{"lunation"}, {"phase"}, {"td"}, {"ut"}, {"date"}, {"time", TextGap::Space}}};
 const Table kLines{"lines", {{"caption"}, {"value"}}};
+// Two fields of a group after the record's own.
+const Table kMonths{"months", {{"month"}, {"month", TextGap::Tab, "native"}, {"size", TextGap::Tab, "native"}}};
 
 struct FormatCase {
     const char* format;
@@ -73,6 +75,17 @@ TEST(CliOutputFormats, WriteTheExactBytesOfEachFormat)
          "{\n  \"phases\": [\n    {\n      \"lunation\": -1,\n      \"phase\": 3,\n      \"td\": 2451543.0123456,\n"
          "      \"ut\": -0.5,\n      \"date\": \"1999-12-29\",\n      \"time\": \"12:17:47\"\n    }\n  ]\n}\n"},
         {"json", kLines, {}, "{\n  \"lines\": []\n}\n"},
+        // A group is one object in JSON, a prefix of its columns' names in CSV and TSV.
+        {"json", kMonths, {{{int64_t{2}, "闰二月", "小"}}},
+         "{\n  \"months\": [\n    {\n      \"month\": 2,\n      \"native\": {\n        \"month\": \"闰二月\",\n"
+         "        \"size\": \"小\"\n      }\n    }\n  ]\n}\n"},
+        {"csv", kMonths, {{{int64_t{2}, "闰二月", "小"}}}, "month,native_month,native_size\r\n2,闰二月,小\r\n"},
+        {"tsv", kMonths, {}, "month\tnative_month\tnative_size\n"},
+        {"text", kMonths, {{{int64_t{2}, "tháng Hai nhuận", "thiếu"}}}, "2\ttháng Hai nhuận\tthiếu\n"},
+        // A column left out of the text form, first or later: no gap for it either.
+        {"text", {"t", {{"a", TextGap::Tab, "", false}, {"b"}, {"c", TextGap::Space, "", false}, {"d", TextGap::Space}}},
+         {{{"1", "2", "3", "4"}}}, "2 4\n"},
+        {"csv", {"t", {{"a", TextGap::Tab, "", false}, {"b"}}}, {{{"1", "2"}}}, "a,b\r\n1,2\r\n"},
     };
     for (const FormatCase& c : cases)
         EXPECT_EQ(WholeTable(c.format, c.table, c.records), c.expected) << c.format << " " << c.table.name;

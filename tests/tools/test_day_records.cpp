@@ -10,6 +10,7 @@
 #include "calendar/core/Limits.h"
 #include "calendar/core/Meridian.h"
 #include "calendar/presentation/DisplayModel.h"
+#include "calendar/presentation/NativeDayTexts.h"
 #include "calendar/western/DatePr2.h"
 #include "days/DayRecords.h"
 
@@ -135,6 +136,52 @@ TEST(DayRecords, FieldsEqualTheWindowsTextsAtNoon)
             EXPECT_EQ(std::get<Decimal>(r->values.at(ColumnOf("moon_illumination"))).value, t.moon.illumination) << what;
         }
     }
+}
+
+} // namespace
+} // namespace orlun::cli
+
+namespace orlun::cli {
+namespace {
+
+struct NativeCase {
+    WesternDate date;
+    Country country;
+    NativeLanguage language;
+};
+
+// With a native language a record ends with the native texts of the window's day at noon (the
+// term's day, a leap month, the range's end); without one it has only its own fields.
+TEST(DayRecords, NativeFieldsAreTheWindowsNativeTexts)
+{
+    const NativeCase cases[] = {
+        {{2025, 4, 4}, Country::China, NativeLanguage::ChineseSimplified},
+        {{2023, 3, 22}, Country::Vietnam, NativeLanguage::Vietnamese},
+        {{2024, 9, 17}, Country::Japan, NativeLanguage::Japanese},
+        {{3000, 1, 1}, Country::China, NativeLanguage::ChineseTraditional},
+    };
+    for (const NativeCase& c : cases) {
+        const CalendarSettings settings = SettingsForCountry(c.country);
+        const DayNumber day = GregorianJDN(c.date.year, c.date.month, c.date.day);
+        const Record r = DayRecordMaker(settings, c.language).Of(day);
+        const Table table = DaysTable(c.language);
+        ASSERT_EQ(r.values.size(), table.columns.size()) << IsoDateText(c.date);
+        const NativeDayTexts expected = NativeDayTextsOf(
+            c.language, BuildDisplayTexts(Meridian(settings.refLongitude).NoonOf(day).moment().ajd(), settings));
+        const std::string texts[] = {expected.lunarDate, expected.dayName, expected.term, expected.rokuyo, expected.line};
+        const char* names[] = {"lunar_date", "day_name", "term", "rokuyo", "line"};
+        for (size_t i = 0; i < std::size(names); ++i) {
+            const auto column = std::find_if(table.columns.begin(), table.columns.end(), [&](const Column& col) {
+                return col.group == "native" && col.name == names[i];
+            });
+            ASSERT_NE(column, table.columns.end()) << names[i];
+            EXPECT_EQ(FieldText(r.values[column - table.columns.begin()]), texts[i]) << IsoDateText(c.date) << names[i];
+        }
+        EXPECT_NE(expected.line, "") << IsoDateText(c.date);
+    }
+    EXPECT_EQ(DayRecordMaker(SettingsForCountry(Country::China)).Of(DayNumber(2460351)).values.size(),
+              kDaysTable.columns.size());
+    EXPECT_EQ(DaysTable(std::nullopt).columns.size(), kDaysTable.columns.size());
 }
 
 } // namespace

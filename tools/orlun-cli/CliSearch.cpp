@@ -35,13 +35,13 @@ ElementAnimalChoice ChoiceOption(const std::string& text, Country country)
     return c;
 }
 
-int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings, Output& out)
+int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings, Output& out, Language language)
 {
     if (!outcome.ok()) {
         out.Refusal(outcome.refusal().title, WithLineFeeds(outcome.refusal().text));
         return 1;
     }
-    WriteDisplayLines(BuildDisplayTexts(outcome->ajd, settings), out);
+    WriteDisplayLines(BuildDisplayTexts(outcome->ajd, settings), out, language);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CliArgs.h"
+#include "calendar/native/Language.h"
 #include "output/Output.h"
 #include "calendar/search/MultipleSearch.h"
 #include "calendar/search/SearchOutcome.h"
@@ -19,8 +20,10 @@ int AnimalOption(const std::string& name, Country country);
 // "wood-rat", "wood-" or "-rat".
 ElementAnimalChoice ChoiceOption(const std::string& text, Country country);
 
-// Every display line of the found moment (exit 0), or "TITLE: TEXT" (exit 1).
-int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings, Output& out);
+// Every display line of the found moment (exit 0), with its native line for a native language,
+// or "TITLE: TEXT" (exit 1).
+int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings, Output& out,
+                 Language language = Language::English);
 
 // The multiple element-animal search from the moment, as its window runs it; within is an index
 // of kWithinTexts.

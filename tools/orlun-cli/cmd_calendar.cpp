@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
 #include "MonthRecords.h"
+#include "NativeRecords.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
@@ -25,16 +27,16 @@ namespace {
 constexpr MomentRule kCalendarMoment{MomentPresence::Required, "calendar needs --ajd X or --date \"TEXT\"",
                                      AjdCheck::NumberOnly, "cannot read the date"};
 
-void PrintText(const MonthView& view, bool arc, Output& out)
+void PrintText(const MonthView& view, bool arc, const std::optional<NativeMonth>& native, Output& out)
 {
-    out.Line(view.title);
+    out.Line(MonthTitle(view, native));
     out.Line(view.yearAndMonth);
     for (int row = 0; row < kGridRows; ++row) {
         std::string line;
         for (const MonthViewCell& c : view.cells) {
             if (CellRow(c.cell) != row) continue;
             if (!line.empty()) line += " | ";
-            line += std::to_string(c.day) + " " + c.ceText + (arc ? " " + c.arcText : "");
+            line += CellDayLabel(c.day, native) + " " + c.ceText + (arc ? " " + c.arcText : "");
         }
         out.Line(line);
     }
@@ -89,10 +91,11 @@ int RunCalendar(const std::vector<std::string>& rawArgs, Output& out)
         else if (a == "--text") text = true;
         else args.push_back(a);
     }
-    const Options options(args, {"ajd", "date", "country", "epoch", "png"});
+    const Options options(args, {"ajd", "date", "country", "epoch", "png", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"calendar takes no positional arguments"};
     if (!text && !options.Get("png")) throw UsageError{"calendar needs --text or --png FILE"};
     CalendarSettings settings = SettingsFromOptions(options);
+    const Language language = LanguageOf(options);
     const double ajd = ReadMoment(options, settings, kCalendarMoment);
     const auto first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.refLongitude), settings);
     if (!first) {
@@ -100,8 +103,9 @@ int RunCalendar(const std::vector<std::string>& rawArgs, Output& out)
         return 1;
     }
     const MonthView view = MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings);
-    if (text && out.IsText()) PrintText(view, arc, out);
-    else if (text) WriteMonthCells(view, out);
+    const std::optional<NativeMonth> native = NativeMonthOf(view, language, settings);
+    if (text && out.IsText()) PrintText(view, arc, native, out);
+    else if (text) WriteMonthCells(view, native, out);
     if (auto png = options.Get("png")) return WritePng(view, arc, *png, out);
     return 0;
 }

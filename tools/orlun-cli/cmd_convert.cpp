@@ -2,6 +2,7 @@
 #include <string>
 
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
 #include "DisplayRecords.h"
@@ -18,6 +19,7 @@ struct ConvertRequest {
     bool plus = true;
     bool yes = false; // the answer to "Is this a ... Calendar date?"
     CalendarSettings settings;
+    Language language = Language::English;
 };
 
 // --zone GMT or LOCAL: the time-zone list's two entries.
@@ -36,9 +38,10 @@ ConvertRequest ReadRequest(std::vector<std::string> args)
     ConvertRequest request;
     request.yes = TakeSwitch(args, "yes");
     const Options options(args, {"time", "zone", "plus", "minus", "country", "epoch", "method",
-                                 "calendar"});
+                                 "calendar", "lang"});
     if (options.Positionals().size() != 1) throw UsageError{"convert needs one DATE TEXT"};
     request.settings = SettingsFromOptions(options);
+    request.language = LanguageOf(options);
     DateEntry& entry = request.entry;
     entry.date = options.Positionals()[0];
     entry.time = options.Get("time").value_or("");
@@ -96,7 +99,7 @@ int RunConvert(const std::vector<std::string>& rawArgs, Output& out)
     };
     const ConvertResult r = ConvertEntry(request.entry, request.plus, now, request.settings, ask);
     if (!ReportOutcome(r, request.settings.country, out)) return 1;
-    WriteDisplayLines(BuildDisplayTexts(r.ajd, request.settings), out);
+    WriteDisplayLines(BuildDisplayTexts(r.ajd, request.settings), out, request.language);
     return 0;
 }
 

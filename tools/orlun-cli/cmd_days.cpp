@@ -2,6 +2,7 @@
 #include <string>
 
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "Commands.h"
 #include "calendar/core/Limits.h"
 #include "calendar/western/DatePr2.h"
@@ -27,13 +28,14 @@ DayNumber DayOfArgument(const std::string& what, const std::string& text)
 
 int RunDays(const std::vector<std::string>& args, Output& out)
 {
-    const Options options(args, {"country", "epoch", "method"});
+    const Options options(args, {"country", "epoch", "method", "lang"});
     if (options.Positionals().size() != 2) throw UsageError{"days needs FROM and TO"};
     const DayNumber from = DayOfArgument("FROM", options.Positionals()[0]);
     const DayNumber to = DayOfArgument("TO", options.Positionals()[1]);
     if (from.value() > to.value()) throw UsageError{"FROM must not be later than TO"};
-    DayRecordMaker maker(SettingsFromOptions(options));
-    out.Begin(kDaysTable);
+    const Language language = LanguageOf(options);
+    DayRecordMaker maker(SettingsFromOptions(options), NativeOf(language));
+    out.Begin(DaysTable(NativeOf(language)));
     for (int32_t d = from.value(); d <= to.value(); ++d) out.Write(maker.Of(DayNumber(d)));
     return 0;
 }

@@ -1,5 +1,6 @@
 // orlun-cli lines: every display line of the main window for one moment.
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
 #include "DisplayRecords.h"
@@ -8,10 +9,11 @@ namespace orlun::cli {
 
 int RunLines(const std::vector<std::string>& args, Output& out)
 {
-    const Options options(args, {"ajd", "country"});
+    const Options options(args, {"ajd", "country", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"lines takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
-    WriteDisplayLines(BuildDisplayTexts(ReadMoment(options, settings), settings), out);
+    const Language language = LanguageOf(options);
+    WriteDisplayLines(BuildDisplayTexts(ReadMoment(options, settings), settings), out, language);
     return 0;
 }
 

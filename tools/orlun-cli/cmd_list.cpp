@@ -3,8 +3,10 @@
 #include <memory>
 #include <vector>
 
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "NativeTextBlocks.h"
 #include "TextBlocks.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/tables/DataMode.h"
@@ -42,10 +44,11 @@ int RunList(const std::vector<std::string>& rawArgs, Output& out)
     const bool leapOnly = TakeSwitch(args, "leap-only");
     const bool omitInvalid = TakeSwitch(args, "omit-invalid");
     const bool julian = TakeSwitch(args, "jc");
-    const Options options(args, {"ajd", "date", "years", "country", "epoch", "method"});
+    const Options options(args, {"ajd", "date", "years", "country", "epoch", "method", "lang"});
     if (options.Positionals().size() != 1) throw UsageError{"list needs one of newyears, months, jcce"};
     const DataMode mode = ModeOfName(options.Positionals()[0]);
     const CalendarSettings settings = SettingsFromOptions(options);
+    const Language language = LanguageOf(options);
     int years = DefaultYears(mode, leapOnly);
     if (auto text = options.Get("years")) {
         const auto value = ParseInteger(*text, 1, kMaxListYears);
@@ -67,7 +70,7 @@ int RunList(const std::vector<std::string>& rawArgs, Output& out)
     // the reason on standard error, whatever its kind.
     const std::string text = WholeList(*list);
     const bool reachedAYear = text.size() > list->Heading().size();
-    if (reachedAYear || list->Message().empty()) WriteTextBlock("list", WithLineFeeds(text), out);
+    if (reachedAYear || list->Message().empty()) WriteTextBlock("list", WithNativeListNames(WithLineFeeds(text), language), out);
     if (list->Message().empty()) return 0;
     out.Message(list->Message());
     return 1;

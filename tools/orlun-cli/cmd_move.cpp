@@ -1,6 +1,7 @@
 // orlun-cli move: the Move panel's steps from a moment, each followed by the display line of the
 // calendar that is then current.
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "CliMoveUnits.h"
 #include "Commands.h"
@@ -39,10 +40,10 @@ std::vector<std::string> UnitNames(std::string_view zoneCode)
     return names;
 }
 
-void WriteLine(double ajd, int calendar, const CalendarSettings& settings, Output& out)
+void WriteLine(double ajd, int calendar, const CalendarSettings& settings, Language language, Output& out)
 {
     const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
-    out.Write(DisplayLineRecord(texts.LineOfCalendar(static_cast<CalendarRow>(calendar))));
+    WriteDisplayLine(texts, texts.LineOfCalendar(static_cast<CalendarRow>(calendar)), language, out);
 }
 
 // The starting moment: --ajd, or --date read as the date field reads it, which keeps its calendar.
@@ -73,9 +74,10 @@ int RunMove(const std::vector<std::string>& rawArgs, Output& out)
         else if (a == "--keep-leap") inputs.keepLeap = true;
         else args.push_back(a);
     }
-    const Options options(args, {"ajd", "date", "steps", "country", "epoch", "method"});
+    const Options options(args, {"ajd", "date", "steps", "country", "epoch", "method", "lang"});
     if (options.Positionals().size() != 1) throw UsageError{"move needs one UNIT"};
     const CalendarSettings settings = SettingsFromOptions(options);
+    const Language language = LanguageOf(options);
     const std::span<const MoveUnitRow> rows = MoveUnitRows();
     const size_t chosen = ChoiceNamed("unit", options.Positionals()[0], UnitNames(settings.zoneCode));
     const bool oneDay = chosen == rows.size();
@@ -91,14 +93,14 @@ int RunMove(const std::vector<std::string>& rawArgs, Output& out)
     if (!start) return 1;
     double ajd = start->ajd;
     int calendar = start->calendar;
-    out.Begin(kDisplayLinesTable);
+    out.Begin(DisplayLinesTable(language));
     for (int64_t i = 0; i < steps; ++i) {
         const MomentOutcome r =
             oneDay ? OneDayStep(ajd, inputs.forward) : MoveStep(ajd, inputs, settings);
         if (!r.ok()) return Refuse(r.refusal(), out);
         ajd = r->ajd;
         if (r->calendar >= 0) calendar = r->calendar;
-        WriteLine(ajd, calendar, settings, out);
+        WriteLine(ajd, calendar, settings, language, out);
         if (steps > 1) {
             if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded, out);
         }

@@ -1,5 +1,6 @@
 // orlun-cli multiple: the multiple element-animal search window's search from a moment.
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "CliSearch.h"
 #include "Commands.h"
@@ -25,9 +26,10 @@ int RunMultiple(const std::vector<std::string>& rawArgs, Output& out)
     std::vector<std::string> args = rawArgs;
     const bool next = !TakeSwitch(args, "previous");
     const bool fromToday = TakeSwitch(args, "from-today");
-    const Options options(args, {"day", "month", "year", "within", "ajd", "date", "country", "epoch", "method"});
+    const Options options(args, {"day", "month", "year", "within", "ajd", "date", "country", "epoch", "method", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"multiple takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
+    const Language language = LanguageOf(options);
     MultipleCriteria criteria;
     const std::pair<const char*, MultipleRow> rows[] = {
         {"day", MultipleRow::Day}, {"month", MultipleRow::Month}, {"year", MultipleRow::Year}};
@@ -36,7 +38,7 @@ int RunMultiple(const std::vector<std::string>& rawArgs, Output& out)
     const int within = options.Get("within") ? WithinOption(*options.Get("within")) : kDefaultWithin;
     const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : ReadMoment(options, settings, kRequiredMoment);
     // Nothing chosen is refused with the window's own message.
-    return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings, out);
+    return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings, out, language);
 }
 
 } // namespace orlun::cli

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "Commands.h"
+#include "NativeRecords.h"
 #include "calendar/western/DatePr2.h"
 #include "calendar/core/Limits.h"
 #include "calendar/astro/syzyg.h"
@@ -33,19 +35,21 @@ std::pair<std::string, std::string> UTDateAndTime(double ut)
 const Table kPhasesTable{"phases",
                          {{"lunation"}, {"phase"}, {"td"}, {"ut"}, {"date"}, {"time", TextGap::Space}}};
 
-Record PhaseRecord(int32_t lunation, int phase)
+Record PhaseRecord(int32_t lunation, int phase, Language language)
 {
     const double td = GetPhaseTimeTD(lunation, phase);
     const double ut = GetPhaseTimeUT(lunation, phase).ajd();
     auto [date, time] = UTDateAndTime(ut);
-    return {{int64_t{lunation}, int64_t{phase}, Decimal{td, 6}, Decimal{ut, 6}, std::move(date), std::move(time)}};
+    Record record{{int64_t{lunation}, int64_t{phase}, Decimal{td, 6}, Decimal{ut, 6}, std::move(date), std::move(time)}};
+    AddNativePhase(record, language, phase);
+    return record;
 }
 
 } // namespace
 
 int RunPhases(const std::vector<std::string>& args, Output& out)
 {
-    const Options options(args, {});
+    const Options options(args, {"lang"});
     if (options.Positionals().size() != 2) throw UsageError{"phases needs FIRST and LAST"};
     const auto first = ParseInteger(options.Positionals()[0], kMinLunation, kMaxLunation);
     const auto last = ParseInteger(options.Positionals()[1], kMinLunation, kMaxLunation);
@@ -54,9 +58,10 @@ int RunPhases(const std::vector<std::string>& args, Output& out)
                          std::to_string(kMinLunation) + " to " + std::to_string(kMaxLunation)};
     if (*first > *last) throw UsageError{"FIRST must not be greater than LAST"};
 
-    out.Begin(kPhasesTable);
+    const Language language = LanguageOf(options);
+    out.Begin(WithNativeFields(kPhasesTable, language, kNativePhaseFields));
     for (int64_t n = *first; n <= *last; ++n) {
-        for (int phase = 0; phase < 4; ++phase) out.Write(PhaseRecord(static_cast<int32_t>(n), phase));
+        for (int phase = 0; phase < 4; ++phase) out.Write(PhaseRecord(static_cast<int32_t>(n), phase, language));
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 // orlun-cli search: the Search panel's search for the next or previous event from a moment.
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "CliSearch.h"
 #include "Commands.h"
@@ -26,11 +27,12 @@ int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
     std::vector<std::string> args = rawArgs;
     SearchInputs in;
     in.next = !TakeSwitch(args, "previous");
-    const Options options(args, {"ajd", "date", "element", "animal", "country", "epoch", "method"});
+    const Options options(args, {"ajd", "date", "element", "animal", "country", "epoch", "method", "lang"});
     if (options.Positionals().size() != 1) throw UsageError{"search needs one TARGET"};
     const SearchTarget target = TargetNamed(options.Positionals()[0]);
     in.target = target;
     const CalendarSettings settings = SettingsFromOptions(options);
+    const Language language = LanguageOf(options);
     in.choice.element = ElementOption(options.Get("element").value_or(""));
     in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
     if (target == SearchTarget::MultipleElementAnimalDay)
@@ -39,8 +41,8 @@ int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
     if (target == SearchTarget::SameElementAnimalDayMonth)
         return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
                                             false, settings),
-                            settings, out);
-    return PrintOutcome(orlun::RunSearch(start, in, settings), settings, out);
+                            settings, out, language);
+    return PrintOutcome(orlun::RunSearch(start, in, settings), settings, out, language);
 }
 
 } // namespace orlun::cli

@@ -1,7 +1,9 @@
 // orlun-cli selftest: the Chinese dates of 1000 random pairs, or of one typed date, to a day
 // number and back; exit 1 when a date came back as another date or the typed date was refused.
+// It takes --lang as every command does, and its report stays English in every language.
 #include <chrono>
 
+#include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
 #include "TextBlocks.h"
@@ -39,9 +41,10 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
 
 int RunSelfTest(const std::vector<std::string>& args, Output& out)
 {
-    const Options options(args, {"date", "seed", "country", "epoch", "method"});
+    const Options options(args, {"date", "seed", "country", "epoch", "method", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"selftest takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
+    LanguageOf(options); // checked only: the report has no native texts
     if (const auto date = options.Get("date")) {
         if (options.Get("seed")) throw UsageError{"give --date or --seed, not both"};
         return RunSingleTest(*date, settings, out);

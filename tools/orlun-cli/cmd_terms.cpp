@@ -2,7 +2,9 @@
 #include <string>
 
 #include "CliArgs.h"
+#include "CliEvents.h"
 #include "Commands.h"
+#include "NativeRecords.h"
 #include "calendar/western/DatePr2.h"
 #include "calendar/core/Limits.h"
 #include "calendar/astro/SolarTermNames.h"
@@ -16,23 +18,26 @@ namespace {
 // The term's CJDC instant at the reference meridian, and its local date and time.
 const Table kTermsTable{"terms", {{"index"}, {"code"}, {"moment"}, {"date"}, {"time", TextGap::Space}}};
 
-Record TermRecord(const SolarTermTable& table, int i)
+Record TermRecord(const SolarTermTable& table, int i, Language language)
 {
     const WesternDate day = GregorianDate(DayNumber(table.TermDay[i]));
-    return {{int64_t{i}, SolarTermCodeOfIndex(i), Decimal{table.TermMoment[i], 4}, DateText(day),
-             TimeText(FractionOf(table.TermMoment[i]))}};
+    Record record{{int64_t{i}, SolarTermCodeOfIndex(i), Decimal{table.TermMoment[i], 4}, DateText(day),
+                   TimeText(FractionOf(table.TermMoment[i]))}};
+    AddNativeTerm(record, language, SolarTermNumberOfIndex(i));
+    return record;
 }
 
 } // namespace
 
 int RunTerms(const std::vector<std::string>& args, Output& out)
 {
-    const Options options(args, {"country", "method"});
+    const Options options(args, {"country", "method", "lang"});
     if (options.Positionals().size() != 1) throw UsageError{"terms needs YEAR"};
     const auto year = ParseInteger(options.Positionals()[0], kMinYear, kMaxYear);
     if (!year)
         throw UsageError{"YEAR must be a whole year from -3000 to 3000"};
     CalendarSettings settings = SettingsFromOptions(options);
+    const Language language = LanguageOf(options);
 
     // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
     const SolarTermTable table =
@@ -41,8 +46,8 @@ int RunTerms(const std::vector<std::string>& args, Output& out)
         out.Message("orlun-cli: no solar-term table for " + std::to_string(*year));
         return 1;
     }
-    out.Begin(kTermsTable);
-    for (int i = 0; i < kTermTableSize; ++i) out.Write(TermRecord(table, i));
+    out.Begin(WithNativeFields(kTermsTable, language, kNativeTermFields));
+    for (int i = 0; i < kTermTableSize; ++i) out.Write(TermRecord(table, i, language));
     return 0;
 }
 

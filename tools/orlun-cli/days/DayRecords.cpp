@@ -13,7 +13,9 @@
 #include "calendar/core/TimeScales.h"
 #include "calendar/presentation/SexagenaryNames.h"
 #include "calendar/western/DatePr2.h"
+#include "calendar/presentation/NativeDayTexts.h"
 #include "engine/lunev.h"
+#include "NativeDayFields.h"
 
 namespace orlun::cli {
 
@@ -21,6 +23,8 @@ const Table kDaysTable{"days",
                        {{"ce"}, {"jc"}, {"chl"}, {"chl_cycle"}, {"chl_year"}, {"chl_month"}, {"chl_leap"},
                         {"chl_day"}, {"chs"}, {"day_name"}, {"month_name"}, {"year_name"}, {"moon_phase"},
                         {"moon_illumination"}, {"solar_term"}, {"solar_term_name"}}};
+
+Table DaysTable(std::optional<NativeLanguage> native) { return WithNativeDayColumns(kDaysTable, native); }
 
 std::string IsoDateText(const WesternDate& date)
 {
@@ -37,7 +41,10 @@ namespace {
 constexpr double kTermTableSpan = 4 * 366;
 } // namespace
 
-DayRecordMaker::DayRecordMaker(const CalendarSettings& settings) : settings_(settings) {}
+DayRecordMaker::DayRecordMaker(const CalendarSettings& settings, std::optional<NativeLanguage> native)
+    : settings_(settings), native_(native)
+{
+}
 
 int DayRecordMaker::TermBeginningOn(DayNumber day)
 {
@@ -78,13 +85,22 @@ Record DayRecordMaker::Of(DayNumber day)
     const int dayPosition = DayPosition(cjdc.day().value());
     const MoonData moon = ComputeMoonData(Moment(ajd), moonPhases_);
     const int term = TermBeginningOn(day);
-    return {{IsoDateText(GregorianDate(day)), IsoDateText(JDNToDate(day, WesternCalendar::Julian)),
+    Record record{{IsoDateText(GregorianDate(day)), IsoDateText(JDNToDate(day, WesternCalendar::Julian)),
              chlText, int64_t{chl.cycle}, int64_t{chl.position}, int64_t{chl.month.number},
              int64_t{chl.month.leap ? 1 : 0}, int64_t{chl.day}, chsText,
              StemBranchStr(dayPosition) + " " + DayNameText(dayPosition, settings_.country),
              named ? MonthNameText(chl, settings_.country) : "", named ? YearNameText(chl, settings_.country) : "",
              moon.phaseText, Decimal{moon.illumination, 4}, term < 0 ? std::string() : SolarTermCodeOfIndex(term),
              term < 0 ? std::string() : SolarTermEnglishNameOfIndex(term)}};
+    if (native_) {
+        // The native texts are made from the same dates, as the display model would hold them.
+        DisplayTexts shown;
+        shown.chl = lunar;
+        shown.chs = solar;
+        shown.dayPosition = dayPosition;
+        AppendNativeDay(record, NativeDayTextsOf(*native_, shown));
+    }
+    return record;
 }
 
 } // namespace orlun::cli

@@ -22,7 +22,7 @@ public:
     std::string Begin(const Table& table) override
     {
         std::string header;
-        for (const Column& column : table.columns) header.append(header.empty() ? "" : ",").append(CsvField(column.name));
+        for (const Column& column : table.columns) header.append(header.empty() ? "" : ",").append(CsvField(HeaderName(column)));
         return header + "\r\n";
     }
 

@@ -1,5 +1,6 @@
 // JSON: one document, an object holding each table as a list of objects under the table's name;
-// whole numbers and real numbers as numbers, texts as strings. Written whole at the end.
+// whole numbers and real numbers as numbers, texts as strings, the fields of a column group as
+// one object under its name. Written whole at the end.
 #include <nlohmann/json.hpp>
 
 #include "RecordWriter.h"
@@ -29,8 +30,11 @@ public:
     std::string Row(const Record& record) override
     {
         Json object = Json::object();
-        for (size_t i = 0; i < record.values.size() && i < table_.columns.size(); ++i)
-            object[table_.columns[i].name] = JsonValue(record.values[i]);
+        for (size_t i = 0; i < record.values.size() && i < table_.columns.size(); ++i) {
+            const Column& column = table_.columns[i];
+            Json& holder = column.group.empty() ? object : object[column.group];
+            holder[column.name] = JsonValue(record.values[i]);
+        }
         document_[table_.name].push_back(std::move(object));
         return {};
     }

@@ -16,6 +16,11 @@ std::string DecimalText(const Decimal& d)
 
 } // namespace
 
+std::string HeaderName(const Column& column)
+{
+    return column.group.empty() ? column.name : column.group + "_" + column.name;
+}
+
 std::string FieldText(const FieldValue& value)
 {
     if (const auto* text = std::get_if<std::string>(&value)) return *text;

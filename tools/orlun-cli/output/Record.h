@@ -23,7 +23,15 @@ enum class TextGap { Tab, Space };
 struct Column {
     std::string name; // lower case with underscores, the same in every format
     TextGap gap = TextGap::Tab;
+    // A group of fields ("native") is one object in JSON; CSV and TSV name its columns
+    // "native_month"; empty for a field of the record itself.
+    std::string group = {};
+    // False for a field that the text form leaves out because a line of its own shows it.
+    bool inText = true;
 };
+
+// The column's name in a header row: "month", or "native_month" for a field of a group.
+std::string HeaderName(const Column& column);
 
 // The name of a list of records ("months", "events") and the names of its fields.
 struct Table {

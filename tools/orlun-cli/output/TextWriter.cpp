@@ -1,5 +1,5 @@
 // The text format: no header, one line per record, its values as the text form shows them,
-// separated by a tab or a space as each column says.
+// separated by a tab or a space as each column says; a column not in the text form left out.
 #include "RecordWriter.h"
 
 namespace orlun::cli {
@@ -17,9 +17,12 @@ public:
     std::string Row(const Record& record) override
     {
         std::string line;
+        bool first = true;
         for (size_t i = 0; i < record.values.size(); ++i) {
-            if (i > 0) line += GapBefore(i) == TextGap::Space ? ' ' : '\t';
+            if (i < table_.columns.size() && !table_.columns[i].inText) continue;
+            if (!first) line += GapBefore(i) == TextGap::Space ? ' ' : '\t';
             line += FieldText(record.values[i]);
+            first = false;
         }
         return line + "\n";
     }

@@ -28,7 +28,7 @@ public:
     std::string Begin(const Table& table) override
     {
         std::string header;
-        for (const Column& column : table.columns) header.append(header.empty() ? "" : "\t").append(TsvField(column.name));
+        for (const Column& column : table.columns) header.append(header.empty() ? "" : "\t").append(TsvField(HeaderName(column)));
         return header + "\n";
     }
 
