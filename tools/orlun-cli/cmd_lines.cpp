@@ -6,9 +6,8 @@
 
 namespace orlun::cli {
 
-int RunLines(const std::vector<std::string>& args, Output& out)
+int RunLines(const Options& options, Output& out)
 {
-    const Options options(args, {"ajd", "country"});
     if (!options.Positionals().empty()) throw UsageError{"lines takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
     WriteDisplayLines(BuildDisplayTexts(ReadMoment(options, settings), settings), out);

@@ -43,9 +43,8 @@ Record PhaseRecord(int32_t lunation, int phase)
 
 } // namespace
 
-int RunPhases(const std::vector<std::string>& args, Output& out)
+int RunPhases(const Options& options, Output& out)
 {
-    const Options options(args, {});
     if (options.Positionals().size() != 2) throw UsageError{"phases needs FIRST and LAST"};
     const auto first = ParseInteger(options.Positionals()[0], kMinLunation, kMaxLunation);
     const auto last = ParseInteger(options.Positionals()[1], kMinLunation, kMaxLunation);

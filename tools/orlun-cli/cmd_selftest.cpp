@@ -37,9 +37,8 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
 
 } // namespace
 
-int RunSelfTest(const std::vector<std::string>& args, Output& out)
+int RunSelfTest(const Options& options, Output& out)
 {
-    const Options options(args, {"date", "seed", "country", "epoch", "method"});
     if (!options.Positionals().empty()) throw UsageError{"selftest takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
     if (const auto date = options.Get("date")) {
