@@ -42,7 +42,9 @@ int Run(const CommandLine& line)
 {
     const CommandSpec& command = *line.command;
     const std::string format = command.ownFormat ? kTextFormat : FormatOf(line.options);
-    LanguageOf(line.options); // every command takes --lang; a tag that is none is a usage error
+    // Every command takes these; a name that is none is a usage error whether or not it reads them.
+    SettingsFromOptions(line.options);
+    LanguageOf(line.options);
     Output out(stdout, stderr, WriterOfFormat(format));
     try {
         const EngineStatus engine = CheckEphemeris();
