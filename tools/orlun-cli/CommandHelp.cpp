@@ -32,7 +32,30 @@ std::string Wrapped(const std::vector<std::string>& words)
             text += line + "\n";
             line = kContinuation;
         }
-        line += (line.empty() || line == kContinuation ? "" : " ") + word;
+        if (!line.empty() && line != kContinuation) line += ' ';
+        line += word;
+    }
+    return text + line + "\n";
+}
+
+// The description's words in lines that end before kLineWidth, each after kHelpColumn spaces but
+// the first, which follows the name.
+std::string IndentedLines(const std::string& description)
+{
+    const std::string indent(kHelpColumn, ' ');
+    std::string text, line;
+    size_t at = 0;
+    while (at < description.size()) {
+        size_t end = description.find(' ', at);
+        if (end == std::string::npos) end = description.size();
+        const std::string word = description.substr(at, end - at);
+        if (!line.empty() && kHelpColumn + line.size() + 1 + word.size() > kLineWidth) {
+            text += line + "\n" + indent;
+            line.clear();
+        }
+        if (!line.empty()) line += ' ';
+        line += word;
+        at = end + 1;
     }
     return text + line + "\n";
 }
@@ -41,16 +64,18 @@ std::string Wrapped(const std::vector<std::string>& words)
 std::string Entry(const std::string& name, const std::string& description)
 {
     std::string line = "  " + name;
-    if (line.size() + 2 > kHelpColumn) return line + "\n" + std::string(kHelpColumn, ' ') + description + "\n";
-    return line + std::string(kHelpColumn - line.size(), ' ') + description + "\n";
+    if (line.size() + 2 > kHelpColumn) return line + "\n" + std::string(kHelpColumn, ' ') + IndentedLines(description);
+    return line + std::string(kHelpColumn - line.size(), ' ') + IndentedLines(description);
 }
 
 // "a, b or c".
 std::string OneOf(const std::vector<std::string>& names)
 {
     std::string text;
-    for (size_t i = 0; i < names.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
+    }
     return text;
 }
 
@@ -93,7 +118,8 @@ std::string CommandUsage(const CommandSpec& command)
     std::vector<std::string> words = {"usage:", kProgram, command.name};
     if (!command.arguments.empty()) words.push_back(command.arguments);
     for (const OptionSpec& option : command.options)
-        words.push_back("[--" + option.name + (option.Switch() ? "" : " " + ValueInUsage(option)) + "]");
+        words.push_back(option.Switch() ? "[--" + option.name + "]"
+                                        : "[--" + option.name + " " + ValueInUsage(option) + "]");
     return Wrapped(words);
 }
 

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "calendar/chinese/Sexagenary.h"
 #include "calendar/core/CountryProfile.h"
+#include "calendar/core/Limits.h"
 #include "calendar/native/Language.h"
 #include "calendar/navigation/MoveUnits.h"
 #include "calendar/search/MultipleSearch.h"
@@ -110,21 +111,26 @@ CommandSpec Command(CommandSpec spec, bool moment, OptionList own)
     return spec;
 }
 
-std::vector<CommandSpec> BuildCommands()
+std::string YearRange() { return std::to_string(kMinYear) + " to " + std::to_string(kMaxYear); }
+
+// The tables of a run of years or lunations, and of a range of days.
+void AddTableCommands(std::vector<CommandSpec>& c)
 {
-    std::vector<CommandSpec> c;
-    c.push_back(Command({"lines", "every display line of the main window for one moment", "", {}, RunLines},
-                        true, {}));
     c.push_back(Command({"phases", "the dark moons, quarters and full moons of a run of lunations", "FIRST LAST",
                          {"FIRST LAST  lunation numbers (0 begins on 2000-01-06); instants in universal time"},
                          RunPhases},
                         false, {}));
-    c.push_back(Command({"terms", "the solar-term table of a solar year", "YEAR",
-                         {"YEAR  a year from -3000 to 3000"}, RunTerms},
+    c.push_back(Command({"terms", "the solar-term table of a solar year", "YEAR", {"YEAR  a year, " + YearRange()},
+                         RunTerms},
                         false, {}));
     c.push_back(Command({"months", "the lunar months and leap months of a run of years", "FIRST LAST",
-                         {"FIRST LAST  the CE years, from -3000 to 2999, of the lunar years' new years"}, RunMonths},
+                         {"FIRST LAST  the CE years of the lunar years' new years"}, RunMonths},
                         false, {}));
+}
+
+// The main window's panels: a moment's lines, Convert, Move, Search, the multiple search.
+void AddPanelCommands(std::vector<CommandSpec>& c)
+{
     c.push_back(Command({"convert", "a typed date, read as the Convert panel reads it, in every calendar",
                          "\"DATE TEXT\"", {"DATE TEXT  a date such as \"2013-02-10 CE\" or \"79-30-01-01 CHL\""},
                          RunConvert},
@@ -141,23 +147,45 @@ std::vector<CommandSpec> BuildCommands()
                          {"UNIT  " + UnitList()}, RunMove},
                         true,
                         {PreviousSwitch("step"),
-                         {"steps", "N", "the number of steps, 1 to 100000 (1 unless given)"},
+                         {"steps", "N", "the number of steps (1 unless given)"},
                          {"keep-30th", "", "keep the 30th day of a lunar month"},
                          {"keep-leap", "", "keep a leap month"}}));
+    c.push_back(Command({"search", "the next or previous event of the Search panel's list from a moment", "TARGET",
+                         {"TARGET  " + TargetList()}, RunSearch},
+                        true,
+                        {PreviousSwitch("event"),
+                         {"element", "NAME", "the element of an element-animal target"},
+                         {"animal", "NAME", "the animal of an element-animal target"}}));
+    c.push_back(Command({"multiple", "the next or previous day of given elements and animals of day, month and year",
+                         "", {}, RunMultiple},
+                        true,
+                        {{"day", "E-A", ElementAnimalHelp()},
+                         {"month", "E-A", "the same for the month"},
+                         {"year", "E-A", "the same for the year"},
+                         {"within", "\"N years\"", "how far to search (100 years unless given)", WithinChoices()},
+                         {"years", "N", "the same as --within \"N years\""},
+                         PreviousSwitch("day"),
+                         {"from-today", "", "from the present day"}}));
+}
+
+// The data window's texts and the calendar window's month.
+void AddWindowCommands(std::vector<CommandSpec>& c)
+{
+    const OptionSpec julian{"jc", "", "dates in the Julian calendar instead of the Common Era"};
     c.push_back(Command({"yeardata", "the dark moons and solar terms of three sui, as the data window shows them", "",
                          {}, RunYearData},
                         true,
                         {{"no-major", "", "without the major solar terms"},
                          {"no-minor", "", "without the minor solar terms"},
                          {"names", "", "with the terms' names"},
-                         {"jc", "", "Julian dates before 1582"}}));
+                         julian}));
     OptionList list = YearsOptions("the number of years");
     list.insert(list.end(), {{"leap-only", "", "leap months only"},
-                             {"omit-invalid", "", "without the years the calendar does not reach"},
-                             {"jc", "", "Julian dates before 1582"}});
+                             {"omit-invalid", "", "without the years in which the date does not occur"},
+                             julian});
+    const std::string kinds = NameChoices(ListKindNames());
     c.push_back(Command({"list", "lunar new years, month starts, or Julian and Common Era new years, from a moment",
-                         NameChoices(ListKindNames()),
-                         {NameChoices(ListKindNames()) + "  lunar new years, month starts and leap months, or Julian and CE new years"},
+                         kinds, {kinds + "  lunar new years, month starts and leap months, or JC and CE new years"},
                          RunList},
                         true, list));
     c.push_back(Command({"selftest", "the self-test of the Chinese date conversions", "", {}, RunSelfTest}, false,
@@ -167,35 +195,35 @@ std::vector<CommandSpec> BuildCommands()
                         {{"text", "", "the month as text"},
                          {"png", "FILE", "the month as a PNG image in FILE"},
                          {"arc", "", "with the ARC dates"}}));
-    c.push_back(Command({"search", "the next or previous event of the Search panel's list from a moment", "TARGET",
-                         {"TARGET  " + TargetList()}, RunSearch},
-                        true,
-                        {PreviousSwitch("event"),
-                         {"element", "NAME", "the element of an element-animal target"},
-                         {"animal", "NAME", "the animal of an element-animal target"}}));
-    OptionList multiple = {{"day", "E-A", ElementAnimalHelp()},
-                         {"month", "E-A", "the same for the month"},
-                         {"year", "E-A", "the same for the year"},
-                         {"within", "\"N years\"", "how far to search (100 years unless given)", WithinChoices()},
-                         {"years", "N", "the same as --within \"N years\""},
-                         PreviousSwitch("day"),
-                         {"from-today", "", "from the present day"}};
-    c.push_back(Command({"multiple", "the next or previous day of given elements and animals of day, month and year",
-                         "", {}, RunMultiple},
-                        true, multiple));
-    OptionList events = {{"output", "FILE", "write to FILE instead of standard output"}};
+}
+
+// Festivals and anniversaries, as text, CSV, JSON or iCalendar, on standard output or in a file.
+void AddEventCommands(std::vector<CommandSpec>& c)
+{
+    const OptionSpec output{"output", "FILE", "write to FILE instead of standard output"};
     OptionList festivals = YearsOptions("the number of lunar years (1 unless given)");
-    festivals.insert(festivals.end(), events.begin(), events.end());
+    festivals.push_back(output);
     c.push_back(Command({"festivals", "the traditional festivals of a lunar year as text, CSV, JSON or iCalendar",
-                         "YEAR", {"YEAR  the lunar year, -3000 to 3000"}, RunFestivals, true},
+                         "YEAR", {"YEAR  the lunar year, " + YearRange()}, RunFestivals, true},
                         false, festivals));
     OptionList anniversary = YearsOptions("the number of lunar years (10 unless given)");
     anniversary.insert(anniversary.end(), {{"from", "YEAR", "the first lunar year"},
-                                           {"title", "T", "the events' title"}});
-    anniversary.insert(anniversary.end(), events.begin(), events.end());
+                                           {"title", "T", "the events' title"},
+                                           output});
     c.push_back(Command({"anniversary", "the days a lunar date comes back in a run of lunar years", "DATE",
                          {"DATE  a lunar month-day (\"12-30\", \"4*-15\") or a typed date"}, RunAnniversary, true},
                         false, anniversary));
+}
+
+std::vector<CommandSpec> BuildCommands()
+{
+    std::vector<CommandSpec> c;
+    c.push_back(Command({"lines", "every display line of the main window for one moment", "", {}, RunLines},
+                        true, {}));
+    AddTableCommands(c);
+    AddPanelCommands(c);
+    AddWindowCommands(c);
+    AddEventCommands(c);
     c.push_back(Command({"days", "one record per day of a range of Common Era dates", "FROM TO",
                          {"FROM TO  Common Era dates such as 2025-01-31"}, RunDays},
                         false, {}));
