@@ -47,6 +47,7 @@ orlun-cli: --within must be "N years", not "a decade"#usage: orlun-cli list#list
 orlun-cli: give --years or --within, not both#usage: orlun-cli festivals#festivals 2025 --years 2 --within "2 years"
 orlun-cli: convert needs one DATE TEXT (or --date TEXT or --ajd X)#usage: orlun-cli convert#convert "2013-02-10 CE" --date "2013-02-11 CE"
 orlun-cli: --zone must be GMT or LOCAL#usage: orlun-cli convert#convert "2013-02-10 CE" --time 9:30 --zone UTC
+orlun-cli: --calendar must be one of CE, JC, CHL, CHS, AJD, CJDC, CJDL, ARC, ARCGMT, ARCCCT, not "CST"#usage: orlun-cli convert#convert "2013-02-10" --calendar CST
 orlun-cli: --lang must be one of en, zh-Hans, zh-Hant, vi, ja, not "fr"#usage: orlun-cli terms#terms 2013 --lang fr
 orlun-cli: --method must be true or mean, not "apparent"#usage: orlun-cli phases#phases 0 1 --method apparent
 TABLE

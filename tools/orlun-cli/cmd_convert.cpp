@@ -1,4 +1,5 @@
 // orlun-cli convert: a typed date, as the Convert panel reads it, shown in every calendar.
+#include <algorithm>
 #include <string>
 
 #include "CliArgs.h"
@@ -35,9 +36,11 @@ int ZoneIndexOf(const Options& options)
 int CalendarOf(const std::string& code)
 {
     std::vector<std::string> codes;
-    for (const CalendarDesignation& d : kCalendarDesignations) codes.insert(codes.end(), {d.primary, d.alternative});
+    for (const CalendarDesignation& d : kCalendarDesignations)
+        for (const std::string name : {d.primary, d.alternative})
+            if (std::find(codes.begin(), codes.end(), name) == codes.end()) codes.push_back(name);
     if (const auto index = FindName(code, codes)) return GetCalendar(codes[*index]);
-    throw UsageError{"--calendar must be a designation such as CHL or CE"};
+    throw UsageError{"--calendar must be one of " + NameList(codes) + ", not \"" + code + "\""};
 }
 
 // The typed date: the argument, --date, or --ajd X as "X AJD"; one of them.
