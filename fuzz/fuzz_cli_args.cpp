@@ -1,10 +1,30 @@
-// The argument readers of orlun-cli: any arguments give values or a usage error, nothing else.
+// The command-line reader of orlun-cli: any arguments give values or a usage error, nothing else.
+#include <cmath>
+
 #include "FuzzInput.h"
 #include "calendar/core/ChineseYears.h"
 #include "tools/orlun-cli/CliArgs.h"
 #include "tools/orlun-cli/CliMoment.h"
+#include "tools/orlun-cli/CommandLine.h"
 
 using namespace orlun;
+
+namespace {
+
+// A command with the options the moment and the settings are read from, and a switch with an alias.
+const std::vector<cli::CommandSpec>& FuzzCommands()
+{
+    static const std::vector<cli::CommandSpec> commands = [] {
+        cli::CommandSpec command("fuzz", "", "", {}, nullptr);
+        for (const char* name : {"ajd", "date", "country", "epoch", "method", "plus", "zone"})
+            command.options.emplace_back(name, "V", "");
+        command.options.emplace_back("previous", "", "", std::vector<std::string>{}, std::vector<std::string>{"back"});
+        return std::vector<cli::CommandSpec>{command};
+    }();
+    return commands;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -15,25 +35,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (const auto n = cli::ParseInteger(a, -3000, 3000); n && (*n < -3000 || *n > 3000))
             fuzz::Broken("a whole number outside its bounds");
     }
-    const bool yes = cli::TakeSwitch(args, "yes");
-    (void)yes;
+    std::vector<const char*> argv = {"orlun-cli", "fuzz"};
+    for (const std::string& a : args) argv.push_back(a.c_str());
     try {
-        const cli::Options options(args, {"ajd", "date", "country", "epoch", "method", "plus", "zone"});
-        for (const char* name : {"ajd", "date", "country", "epoch", "method", "plus", "zone"})
-            (void)options.Get(name);
-        const CalendarSettings settings = cli::SettingsFromOptions(options);
+        const cli::CommandLine line = cli::ReadCommandLine(static_cast<int>(argv.size()), argv.data(), FuzzCommands());
+        if (line.request != cli::Request::Run) return 0;
+        const CalendarSettings settings = cli::SettingsFromOptions(line.options);
         if (settings.epoch != kEpochHuangdi && settings.epoch != kEpochAlternative)
             fuzz::Broken("an epoch that is neither of the two");
-        const double ajd = cli::ReadMoment(options, settings);
+        const double ajd = cli::ReadMoment(line.options, settings);
         if (!std::isfinite(ajd)) fuzz::Broken("a moment that is not finite");
-    } catch (const cli::UsageError&) {
-    }
-    // The rule of calendar: any number, but a number.
-    try {
-        const cli::Options options(args, {"ajd", "date"});
-        const cli::MomentArgument given = cli::ReadMomentArgument(
-            options, {cli::MomentPresence::Required, "needs one", cli::AjdCheck::NumberOnly, "the date"});
-        if (given.ajd.has_value() == given.date.has_value()) fuzz::Broken("not exactly one of --ajd and --date");
+        // The rule of calendar: any number, but a number.
+        const cli::MomentArgument given = cli::ReadMomentArgument(line.options, {cli::AjdCheck::NumberOnly, "the date"});
+        if (given.ajd && given.date) fuzz::Broken("both --ajd and --date");
         if (given.ajd && !std::isfinite(*given.ajd)) fuzz::Broken("an --ajd that is not finite");
     } catch (const cli::UsageError&) {
     }

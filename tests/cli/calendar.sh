@@ -30,7 +30,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$cli" calendar --date "201
   && cmp -s "$tmp/bare.png" "$tmp/month.png" || { echo "FAILED: no image without a display, or not the same"; fail=1; }
 
 # Bad arguments are usage errors; the range ends are refused.
-"$cli" calendar --text >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: no moment"; fail=1; }
+"$cli" calendar --text --ajd 2456334 --date "2013-02-10 CE" >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: two moments"; fail=1; }
 "$cli" calendar --ajd 2456334 >/dev/null 2>&1; [ $? = 2 ] || { echo "FAILED: no output chosen"; fail=1; }
 "$cli" calendar --ajd 100 --text >/dev/null 2>&1; [ $? = 1 ] || { echo "FAILED: out of range"; fail=1; }
 exit $fail

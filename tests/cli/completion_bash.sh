@@ -20,9 +20,11 @@ done <<'CASES'
 orlun-cli mo|months move
 orlun-cli --|--help --version
 orlun-cli li|lines list
-orlun-cli lines --|--ajd --country
-orlun-cli months 1 2 --|--country --epoch
-orlun-cli months 1 2 --f|
+orlun-cli lines --|--ajd --date --country --epoch --method --lang --format
+orlun-cli months 1 2 --|--country --epoch --method --lang --format
+orlun-cli months 1 2 --f|--format
+orlun-cli months 1 2 --format ''|text tsv csv json
+orlun-cli search --p|--previous
 orlun-cli festivals 2025 --f|--format
 orlun-cli festivals 2025 --format ''|text csv json ics
 orlun-cli anniversary 12-30 --format j|json

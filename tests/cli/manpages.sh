@@ -17,7 +17,10 @@ for page in orlun orlun-cli; do
   grep -q 'Velmor_Systems/orlun.usr' <<<"$text" || { echo "FAILED: $page(1) does not name the state file"; fail=1; }
 done
 text=$(render orlun-cli)
-for command in $("$cli" --help | sed -n 's/^  orlun-cli \([a-z]*\).*/\1/p'); do
+commands=$("$cli" --help | sed -n '/^Commands:$/,/^$/s/^  \([a-z]*\) .*/\1/p')
+[ "$(wc -w <<<"$commands")" -ge 15 ] || { echo "FAILED: orlun-cli --help lists [$commands]"; fail=1; }
+for command in $commands; do
+  grep -qE "orlun-cli +$command( |$)" <<<"$text" || { echo "FAILED: orlun-cli(1) has no synopsis of $command"; fail=1; }
   grep -qE "^ +$command( |$)" <<<"$text" || { echo "FAILED: orlun-cli(1) does not describe $command"; fail=1; }
 done
 for name in '"CHL month"' '"ARC year (CCT)"' '"one day"' '"Winter solstice + dark moon"' '"zh-Hant"'; do

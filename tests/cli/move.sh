@@ -36,7 +36,7 @@ Chinese Lunar${tab}79-37-05-30 CHL 12:00 CCT" "CHL month" --date "79-37-04-30 CH
 expect "ARC year in the zone of Japan" 0 "ARC month & day same as CHL${tab}4698-11-25 ARC 21:00 JST Mars Day" \
   "ARC year (JST)" --ajd 2451545 --country Japan
 
-for bad in "bogus --ajd 2451545" "day" "day --ajd 1 --date 2000-01-01" "day --ajd 2451545 --steps 0" \
+for bad in "bogus --ajd 2451545" "day --ajd 1 --date 2000-01-01" "day --ajd 2451545 --steps 0" \
            "day --ajd 2451545 --steps x" "CE year --ajd 2451545"; do
   # shellcheck disable=SC2086
   "$cli" move $bad >/dev/null 2>&1; rc=$?

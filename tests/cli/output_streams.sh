@@ -62,10 +62,10 @@ done <<'TABLE'
 1|Error code = 6||selftest --date "2013-02-30 CE"
 0|11||selftest --date "2013-02-10 CE"
 2||orlun-cli: the date: Date is later than 3000-01-01 CE.|anniversary "3001-01-01 CE"
-2||orlun-cli: give --ajd or --date|search "Winter solstice"
-2||orlun-cli: give --ajd or --date|multiple --year water-pig --ajd 2451545 --date "2000-01-01 CE"
-2||orlun-cli: give --ajd or --date|move day
-2||orlun-cli: calendar needs --ajd X or --date "TEXT"|calendar --text
+2||orlun-cli: give --ajd or --date, not both|search "Winter solstice" --ajd 2451545 --date "2000-01-01 CE"
+2||orlun-cli: give --ajd or --date, not both|multiple --year water-pig --ajd 2451545 --date "2000-01-01 CE"
+2||orlun-cli: give --ajd or --date, not both|move day --ajd 2451545 --date "2000-01-01 CE"
+2||orlun-cli: give --ajd or --date, not both|calendar --text --ajd 2451545 --date "2000-01-01 CE"
 2||orlun-cli: --ajd must be a number|calendar --text --ajd abc
 1||orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000|calendar --text --ajd 100
 2||orlun-cli: cannot read the date: Date is later than 3000-01-01 CE.|calendar --text --date "3001-01-01 CE"
@@ -74,7 +74,7 @@ done <<'TABLE'
 1|Common Era (Gregorian):	3000-10-06 CE 00:00 GMT Monday|Out of range: Latest date exceeded.|move "CE year" --ajd 2816700.5 --steps 3
 1||Date out of range: Date is later than 3000-01-01 CE.|search "Winter solstice" --ajd 2816780
 1||Invalid input: You must specify an element or an animal or both|multiple --ajd 2451545
-2||orlun-cli: give --ajd or --date|multiple
+1||Invalid input: You must specify an element or an animal or both|multiple
 1||error 6: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day|convert "2013-02-30 CE"
 1|Chinese Lunar Calendar anniversaries|Date is later than 3000-01-01 CE.|list newyears --ajd 2816000 --years 10
 0|2013	1	0	2013-02-10	30||months 2013 2013

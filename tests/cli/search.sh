@@ -34,7 +34,7 @@ expect "never within 1000 years" 1 "Not found: There is no such day within 1000 
   multiple --month wood-rat --year wood- --within "1000 years" --date "2013-06-01 CE"
 expect "an ox month in a water-pig year" 0 "Chinese Lunar${tab}79-60-12-01 CHL 12:00 CCT" \
   multiple --month -ox --year water-pig --date "2013-06-01 CE"
-for args in 'search|Moonrise|--date|2013-06-01 CE' 'search|Dark moon' \
+for args in 'search|Moonrise|--date|2013-06-01 CE' 'search|Dark moon|--ajd|2451545|--date|2000-01-01 CE' \
             'multiple|--day|wood-cow|--date|2013-06-01 CE' 'multiple|--day|-rat|--within|5 years|--date|2013-06-01 CE'; do
   IFS='|' read -r -a argv <<<"$args"
   "$cli" "${argv[@]}" >/dev/null 2>&1; rc=$?

@@ -8,9 +8,8 @@ expect_line() { # output, exact line
   if ! grep -qxF -- "$2" <<<"$1"; then echo "missing line: [$2]"; echo "in output:"; echo "$1"; fail=1; fi
 }
 
-help=$("$cli" --help)
-expect_line "$help" "  orlun-cli lines [--ajd X] [--country Vietnam|China|Japan|Korea]"
-expect_line "$help" "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan|Korea] [--epoch -2696|-2636]"
+grep -qF "[--country Vietnam|China|Japan|Korea]" <<<"$("$cli" lines --help)" || { echo "lines --help does not name Korea"; fail=1; }
+grep -qF "usage: orlun-cli months FIRST LAST [--country Vietnam|China|Japan|Korea] [--epoch -2696|-2636]" <<<"$("$cli" months --help)" || { echo "months --help does not name Korea"; fail=1; }
 
 # The dark moon of 2023-05-19 15:53 UT is after midnight at 127 E: the month starts on the 20th.
 out=$("$cli" lines --ajd 2460084.5 --country korea) || { echo "lines --country korea failed"; fail=1; }

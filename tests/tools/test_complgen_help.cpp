@@ -1,5 +1,6 @@
-// The completion generator reads orlun-cli's usage lines: which options take a value, the choices
-// the help spells out, and a command's first-argument choices.
+// The completion generator reads the usage lines of orlun-cli's help and of each command's help:
+// which options take a value, the choices the usage spells out, and a command's first-argument
+// choices; the options' descriptions below a usage are not read.
 #include <gtest/gtest.h>
 
 #include "tools/complgen/HelpTable.h"
@@ -10,12 +11,17 @@ using orlun::complgen::ParseHelp;
 namespace {
 
 const char* kHelp =
-    "usage:\n"
-    "  orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n"
-    "  orlun-cli list newyears|months|jcce (--ajd X | --date \"TEXT\") [--years N] [--leap-only]\n"
+    "usage: orlun-cli COMMAND [ARGUMENTS] [OPTIONS] | --help | --version\n"
+    "Commands:\n"
+    "  months                  the lunar months\n"
+    "usage: orlun-cli months FIRST LAST [--country Vietnam|China|Japan] [--epoch -2696|-2636]\n"
+    "The lunar months.\n"
+    "usage: orlun-cli list newyears|months|jcce [--ajd X] [--date \"TEXT\"] [--years N] [--leap-only]\n"
     "        [--omit-invalid] [--jc] [--country C]\n"
-    "  orlun-cli anniversary \"MONTH-DAY\" | \"DATE TEXT\" [--png FILE] [--country C]\n"
-    "  orlun-cli --help | --version\n";
+    "Options:\n"
+    "  --within \"N years\"      the same as --years N, which is\n"
+    "                          not --bogus\n"
+    "usage: orlun-cli anniversary \"MONTH-DAY\" | \"DATE TEXT\" [--png FILE] [--country C]\n";
 
 std::string ValueOf(const CommandHelp& command, const std::string& option)
 {
@@ -30,11 +36,11 @@ TEST(CompletionHelp, CommandsInHelpOrder)
 {
     const auto commands = ParseHelp(kHelp);
     ASSERT_EQ(commands.size(), 4u);
-    EXPECT_EQ(commands[0].name, "months");
-    EXPECT_EQ(commands[2].name, "anniversary");
-    EXPECT_EQ(commands[3].name, ""); // the line of --help and --version
-    EXPECT_EQ(ValueOf(commands[3], "--help"), "");
-    EXPECT_EQ(ValueOf(commands[3], "--version"), "");
+    EXPECT_EQ(commands[0].name, ""); // the program's line, with --help and --version
+    EXPECT_EQ(ValueOf(commands[0], "--help"), "");
+    EXPECT_EQ(ValueOf(commands[0], "--version"), "");
+    EXPECT_EQ(commands[1].name, "months");
+    EXPECT_EQ(commands[3].name, "anniversary");
 }
 
 TEST(CompletionHelp, OptionValues)
@@ -45,25 +51,26 @@ TEST(CompletionHelp, OptionValues)
         const char* option;
         const char* value;
     } cases[] = {
-        {0, "--country", "Vietnam|China|Japan"},
-        {0, "--epoch", "-2696|-2636"}, // a negative number is a value, not an option
-        {1, "--ajd", "X"},
-        {1, "--date", "\"TEXT\""},
-        {1, "--leap-only", ""},
-        {1, "--omit-invalid", ""}, // continuation line
-        {1, "--country", "C"},
-        {2, "--png", "FILE"},
-        {2, "--day", "(absent)"}, // "MONTH-DAY" is no option
+        {1, "--country", "Vietnam|China|Japan"},
+        {1, "--epoch", "-2696|-2636"}, // a negative number is a value, not an option
+        {2, "--ajd", "X"},
+        {2, "--date", "\"TEXT\""},
+        {2, "--leap-only", ""},
+        {2, "--omit-invalid", ""}, // continuation line
+        {2, "--country", "C"},
+        {2, "--bogus", "(absent)"}, // an option's description is not its usage
+        {3, "--png", "FILE"},
+        {3, "--day", "(absent)"}, // "MONTH-DAY" is no option
     };
     for (const auto& c : cases)
         EXPECT_EQ(ValueOf(commands[c.command], c.option), c.value) << c.command << " " << c.option;
-    EXPECT_EQ(commands[1].options.size(), 7u);
+    EXPECT_EQ(commands[2].options.size(), 7u);
 }
 
 TEST(CompletionHelp, FirstArgumentChoices)
 {
     const auto commands = ParseHelp(kHelp);
-    EXPECT_EQ(commands[1].firstChoices, (std::vector<std::string>{"newyears", "months", "jcce"}));
-    EXPECT_TRUE(commands[0].firstChoices.empty());
-    EXPECT_TRUE(commands[2].firstChoices.empty()); // "MONTH-DAY" | "DATE TEXT" are placeholders
+    EXPECT_EQ(commands[2].firstChoices, (std::vector<std::string>{"newyears", "months", "jcce"}));
+    EXPECT_TRUE(commands[1].firstChoices.empty());
+    EXPECT_TRUE(commands[3].firstChoices.empty()); // "MONTH-DAY" | "DATE TEXT" are placeholders
 }

@@ -8,7 +8,7 @@ namespace orlun::complgen {
 
 namespace {
 
-constexpr std::string_view kCommandLine = "  orlun-cli ";
+constexpr std::string_view kCommandLine = "usage: orlun-cli ";
 constexpr std::string_view kContinuation = "        ";
 
 bool IsOptionChar(char c)
@@ -47,7 +47,8 @@ CommandHelp CommandOf(const std::string& line)
     CommandHelp command;
     std::string first, second;
     words >> first >> second;
-    if (first.rfind("--", 0) != 0) command.name = first;
+    // "COMMAND" and "--help" begin the program's own line.
+    if (!first.empty() && first[0] >= 'a' && first[0] <= 'z') command.name = first;
     if (!command.name.empty() && second.find('|') != std::string::npos && second[0] != '"' &&
         second[0] != '(')
         command.firstChoices = SplitChoices(second);
@@ -68,12 +69,16 @@ std::vector<CommandHelp> ParseHelp(const std::string& text)
 {
     std::vector<CommandHelp> commands;
     std::istringstream lines(text);
+    bool inUsage = false; // continuation lines follow the usage line directly
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind(kCommandLine, 0) == 0) {
             commands.push_back(CommandOf(line));
             AddOptions(line.substr(kCommandLine.size() + commands.back().name.size()), commands.back());
-        } else if (line.rfind(kContinuation, 0) == 0 && !commands.empty()) {
+            inUsage = true;
+        } else if (inUsage && line.rfind(kContinuation, 0) == 0) {
             AddOptions(line, commands.back());
+        } else {
+            inUsage = false;
         }
     }
     return commands;

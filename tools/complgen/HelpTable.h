@@ -1,5 +1,6 @@
-// The commands of orlun-cli as its --help lists them: each command's options, which of them take
-// a value, and the choices the help spells out ("--country Vietnam|China|Japan").
+// The commands of orlun-cli as the usage lines of their help give them ("orlun-cli COMMAND --help",
+// one after another): each command's options, which of them take a value, and the choices the
+// usage spells out ("--country Vietnam|China|Japan").
 #pragma once
 
 #include <string>
@@ -18,7 +19,8 @@ struct CommandHelp {
     std::vector<OptionHelp> options;       // in help order, each once
 };
 
-// The usage lines "  orlun-cli NAME ..." with their indented continuation lines, in help order.
+// The usage lines "usage: orlun-cli NAME ..." with their indented continuation lines, in help order;
+// the program's own line ("usage: orlun-cli COMMAND ... | --help | --version") has no name.
 std::vector<CommandHelp> ParseHelp(const std::string& text);
 
 // "a|b|c" split at '|'; one item for a text without '|'.

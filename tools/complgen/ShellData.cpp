@@ -36,17 +36,17 @@ std::string CaseItem(const std::string& key, const std::vector<std::string>& val
     return line + " ;;\n";
 }
 
-// The option -> choices the help spells out, then the keys from the name tables.
+// "COMMAND --option" -> the choices its usage spells out (--format's differ between commands), then
+// the keys from the name tables.
 std::map<std::string, std::vector<std::string>> ValueTable(const std::vector<CommandHelp>& commands)
 {
     std::map<std::string, std::vector<std::string>> table;
     for (const auto& command : commands) {
         for (const auto& option : command.options)
-            if (option.value.find('|') != std::string::npos && !table.count(option.name))
-                table[option.name] = SplitChoices(option.value);
+            if (option.value.find('|') != std::string::npos)
+                table[command.name + " " + option.name] = SplitChoices(option.value);
         if (!command.firstChoices.empty()) table[command.name] = command.firstChoices;
     }
-    table["--lang"] = LanguageTags();
     for (const CountryProfile& country : CountryProfiles())
         table["move:" + std::string(country.name)] = MoveUnitNames(country.country);
     table["search"] = SearchTargetNames();

@@ -11,7 +11,7 @@ namespace orlun::complgen {
 
 // _orlun_cli_commands, _orlun_cli_value_options, _orlun_cli_file_options, _orlun_cli_options CMD
 // (the options of a command; '' for those before any command) and _orlun_cli_values KEY (one
-// choice a line for an option, for a command's first argument, or for "move:COUNTRY").
+// choice a line for "COMMAND --option", for a command's first argument, or for "move:COUNTRY").
 std::string ShellData(const std::vector<CommandHelp>& commands);
 
 } // namespace orlun::complgen

@@ -1,6 +1,7 @@
 #include "CliArgs.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "calendar/astro/SolarTerms.h"
 #include "calendar/core/ChineseYears.h"
@@ -24,21 +25,10 @@ size_t ChoiceNamed(std::string_view what, const std::string& text, std::span<con
     throw UsageError{"unknown " + kind + " \"" + text + "\"; valid " + kind + "s: " + NameList(names)};
 }
 
-Options::Options(const std::vector<std::string>& args, const std::vector<std::string>& known)
+Options::Options(std::vector<std::string> positionals, std::vector<std::pair<std::string, std::string>> values,
+                 std::vector<std::string> switches)
+    : positionals_(std::move(positionals)), values_(std::move(values)), switches_(std::move(switches))
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            const std::string name = a.substr(2);
-            if (std::find(known.begin(), known.end(), name) == known.end())
-                throw UsageError{"unknown option " + a};
-            if (i + 1 >= args.size()) throw UsageError{"option " + a + " needs a value"};
-            if (Get(name)) throw UsageError{"option " + a + " given twice"};
-            values_.emplace_back(name, args[++i]);
-        } else {
-            positionals_.push_back(a);
-        }
-    }
 }
 
 std::optional<std::string> Options::Get(const std::string& name) const
@@ -48,15 +38,12 @@ std::optional<std::string> Options::Get(const std::string& name) const
     return std::nullopt;
 }
 
-namespace {
-
-// The country rows' names, in list order.
-std::vector<std::string> CountryNames()
+bool Options::Has(const std::string& name) const
 {
-    std::vector<std::string> names;
-    for (const CountryProfile& profile : CountryProfiles()) names.emplace_back(profile.name);
-    return names;
+    return std::find(switches_.begin(), switches_.end(), name) != switches_.end();
 }
+
+namespace {
 
 template <typename Value>
 struct NamedValue {
@@ -68,17 +55,49 @@ struct NamedValue {
 constexpr NamedValue<int> kEpochs[] = {{"-2696", kEpochHuangdi}, {"-2636", kEpochAlternative}};
 constexpr NamedValue<TermMethod> kMethods[] = {{"true", TermMethod::TrueSun}, {"mean", TermMethod::MeanSun}};
 
+template <typename Value, size_t N>
+std::vector<std::string> NamesOf(const NamedValue<Value> (&rows)[N])
+{
+    std::vector<std::string> names;
+    for (const NamedValue<Value>& row : rows) names.emplace_back(row.name);
+    return names;
+}
+
 // The value of the row whose name the text spells.
 template <typename Value, size_t N>
 std::optional<Value> ValueNamed(const std::string& text, const NamedValue<Value> (&rows)[N])
 {
-    std::vector<std::string> names;
-    for (const NamedValue<Value>& row : rows) names.emplace_back(row.name);
-    if (const auto index = FindName(text, names)) return rows[*index].value;
+    if (const auto index = FindName(text, NamesOf(rows))) return rows[*index].value;
     return std::nullopt;
 }
 
 } // namespace
+
+std::vector<std::string> CountryNames()
+{
+    std::vector<std::string> names;
+    for (const CountryProfile& profile : CountryProfiles()) names.emplace_back(profile.name);
+    return names;
+}
+
+std::optional<std::string> YearsText(const Options& options)
+{
+    const auto years = options.Get("years");
+    const auto within = options.Get("within");
+    if (years && within) throw UsageError{"give --years or --within, not both"};
+    if (!within) return years;
+    std::string key = NameKey(*within);
+    if (key.rfind("within ", 0) == 0) key.erase(0, 7);
+    for (const char* unit : {" years", " year"}) {
+        const std::string suffix = unit;
+        if (key.size() > suffix.size() && key.compare(key.size() - suffix.size(), suffix.size(), suffix) == 0)
+            return key.substr(0, key.size() - suffix.size());
+    }
+    throw UsageError{"--within must be \"N years\", not \"" + *within + "\""};
+}
+
+std::vector<std::string> EpochNames() { return NamesOf(kEpochs); }
+std::vector<std::string> MethodNames() { return NamesOf(kMethods); }
 
 CalendarSettings SettingsFromOptions(const Options& options)
 {

@@ -6,17 +6,20 @@
 #include "calendar/festivals/EventText.h"
 #include "EventRecords.h"
 #include "io/CheckedWrite.h"
+#include "names/NameMatch.h"
 #include "output/OutputFormats.h"
 
 namespace orlun::cli {
 
+std::vector<std::string> EventFormatNames() { return {"text", "csv", "json", "ics"}; }
+
 EventFormat EventFormatOf(const Options& options)
 {
     const auto format = options.Get("format");
-    if (!format || *format == "text") return EventFormat::Text;
-    if (*format == "csv") return EventFormat::Csv;
-    if (*format == "json") return EventFormat::Json;
-    if (*format == "ics") return EventFormat::ICalendar;
+    if (!format) return EventFormat::Text;
+    // In the order of EventFormatNames.
+    constexpr EventFormat kFormats[] = {EventFormat::Text, EventFormat::Csv, EventFormat::Json, EventFormat::ICalendar};
+    if (const auto index = FindName(*format, EventFormatNames())) return kFormats[*index];
     throw UsageError{"--format must be text, csv, json or ics, not \"" + *format + "\""};
 }
 

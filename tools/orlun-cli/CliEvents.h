@@ -14,7 +14,9 @@ namespace orlun::cli {
 
 enum class EventFormat { Text, Csv, Json, ICalendar };
 
-// --format text|csv|json|ics (text when not given); a usage error for anything else.
+// The names of the event formats: "text", "csv", "json", "ics".
+std::vector<std::string> EventFormatNames();
+// --format text|csv|json|ics in any case (text when not given); a usage error for anything else.
 EventFormat EventFormatOf(const Options& options);
 // --lang en|zh-Hans|zh-Hant|vi|ja (English when not given).
 Language LanguageOf(const Options& options);

@@ -1,39 +1,22 @@
 #include "CliFormat.h"
 
-#include "CliArgs.h"
+#include "names/NameMatch.h"
 #include "output/OutputFormats.h"
 
 namespace orlun::cli {
 
-namespace {
-
-constexpr const char* kFormatOption = "--format";
-
-} // namespace
-
 std::string FormatChoices()
 {
-    std::string names;
-    for (const std::string& name : FormatNames()) names += (names.empty() ? "" : "|") + name;
-    return names;
+    return NameChoices(FormatNames());
 }
 
-std::string TakeFormat(std::vector<std::string>& args)
+std::string FormatOf(const Options& options)
 {
-    std::string format;
-    for (size_t i = 0; i < args.size();) {
-        if (args[i] != kFormatOption) {
-            ++i;
-            continue;
-        }
-        if (!format.empty()) throw UsageError{"option --format given twice"};
-        if (i + 1 >= args.size()) throw UsageError{"option --format needs a value: " + FormatChoices()};
-        format = args[i + 1];
-        if (!WriterOfFormat(format))
-            throw UsageError{"--format must be " + FormatChoices() + ", not \"" + format + "\""};
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-    }
-    return format.empty() ? kTextFormat : format;
+    const auto format = options.Get("format");
+    if (!format) return kTextFormat;
+    const std::vector<std::string> names = FormatNames();
+    if (const auto index = FindName(*format, names)) return names[*index];
+    throw UsageError{"--format must be " + FormatChoices() + ", not \"" + *format + "\""};
 }
 
 } // namespace orlun::cli

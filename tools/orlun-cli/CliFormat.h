@@ -2,14 +2,14 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "CliArgs.h"
 
 namespace orlun::cli {
 
-// Takes "--format NAME" out of args and returns NAME, "text" when the option is not given.
-// A name that is no format, a missing value or a second --format is a UsageError naming the
-// formats there are.
-std::string TakeFormat(std::vector<std::string>& args);
+// The format --format names, in any case ("text" when not given); a name that is none is a
+// UsageError naming the formats there are.
+std::string FormatOf(const Options& options);
 
 // The formats' names as a usage text gives them: "text|tsv|csv|json".
 std::string FormatChoices();

@@ -25,20 +25,10 @@ double AjdOf(const std::string& text, AjdCheck check)
 
 } // namespace
 
-bool TakeSwitch(std::vector<std::string>& args, const std::string& name)
-{
-    const auto end = std::remove(args.begin(), args.end(), "--" + name);
-    const bool found = end != args.end();
-    args.erase(end, args.end());
-    return found;
-}
-
 MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule)
 {
     const auto ajdText = options.Get("ajd");
     const auto dateText = options.Get("date");
-    if (rule.presence == MomentPresence::Required && ajdText.has_value() == dateText.has_value())
-        throw UsageError{std::string(rule.missing)};
     if (ajdText && dateText) throw UsageError{"give --ajd or --date, not both"};
     MomentArgument given;
     if (ajdText) given.ajd = AjdOf(*ajdText, rule.ajdCheck);

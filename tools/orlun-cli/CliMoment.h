@@ -12,24 +12,15 @@
 
 namespace orlun::cli {
 
-// Removes every "--name" from args; true when it was there.
-bool TakeSwitch(std::vector<std::string>& args, const std::string& name);
-
-// A command that needs a moment given, or one that takes the present moment when none is.
-enum class MomentPresence { PresentWhenAbsent, Required };
 // --ajd within the years -3000 to 3000, or any number (the command meets the range itself).
 enum class AjdCheck { WithinRange, NumberOnly };
 
-// How a command reads its moment, with the words of its usage errors.
+// How a command reads its moment: every command takes the present moment when neither --ajd nor
+// --date is given, as the window starts with it.
 struct MomentRule {
-    MomentPresence presence = MomentPresence::PresentWhenAbsent;
-    std::string_view missing = "give --ajd or --date"; // Required: neither or both given
     AjdCheck ajdCheck = AjdCheck::WithinRange;
-    std::string_view dateName = "--date";              // names the typed date in its refusal
+    std::string_view dateName = "--date"; // names the typed date in its refusal
 };
-
-// Exactly one of --ajd and --date, in the usual words.
-inline constexpr MomentRule kRequiredMoment{MomentPresence::Required};
 
 // What was given: at most one of them; neither stands for the present moment.
 struct MomentArgument {
@@ -37,8 +28,8 @@ struct MomentArgument {
     std::optional<std::string> date;
 };
 
-// Reads --ajd and --date as the rule says; a usage error when they are missing, both given or
-// --ajd is not a number the rule takes. The date text is left to the caller.
+// Reads --ajd and --date as the rule says; a usage error when both are given or --ajd is not a
+// number the rule takes. The date text is left to the caller.
 MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule);
 
 // The moment: --ajd, --date read as Convert reads a typed date, or the present moment.

@@ -24,9 +24,8 @@ AnniversaryStart StartOf(const std::string& text, const CalendarSettings& settin
 
 } // namespace
 
-int RunAnniversary(const std::vector<std::string>& args, Output& out)
+int RunAnniversary(const Options& options, Output& out)
 {
-    const Options options(args, {"years", "from", "title", "country", "epoch", "lang", "format", "output"});
     if (options.Positionals().size() != 1)
         throw UsageError{"anniversary needs one date: a lunar month-day (\"12-30\", \"4*-15\") or a typed date"};
     CalendarSettings settings = SettingsFromOptions(options);
@@ -37,7 +36,7 @@ int RunAnniversary(const std::vector<std::string>& args, Output& out)
         firstYear = static_cast<int>(*year);
     }
     int years = kDefaultAnniversaryYears;
-    if (const auto text = options.Get("years")) {
+    if (const auto text = YearsText(options)) {
         const auto n = ParseInteger(*text, 1, kMaxAnniversaryYears);
         if (!n) throw UsageError{"--years must be a whole number from 1 to " + std::to_string(kMaxAnniversaryYears)};
         years = static_cast<int>(*n);

@@ -24,8 +24,7 @@ namespace orlun::cli {
 namespace {
 
 // Any --ajd: a moment outside the range has no lunar month, which is said below.
-constexpr MomentRule kCalendarMoment{MomentPresence::Required, "calendar needs --ajd X or --date \"TEXT\"",
-                                     AjdCheck::NumberOnly, "cannot read the date"};
+constexpr MomentRule kCalendarMoment{AjdCheck::NumberOnly, "cannot read the date"};
 
 void PrintText(const MonthView& view, bool arc, const std::optional<NativeMonth>& native, Output& out)
 {
@@ -82,16 +81,9 @@ int WritePng(const MonthView& view, bool arc, const std::string& file, Output& o
 
 } // namespace
 
-int RunCalendar(const std::vector<std::string>& rawArgs, Output& out)
+int RunCalendar(const Options& options, Output& out)
 {
-    std::vector<std::string> args;
-    bool arc = false, text = false;
-    for (const std::string& a : rawArgs) {
-        if (a == "--arc") arc = true;
-        else if (a == "--text") text = true;
-        else args.push_back(a);
-    }
-    const Options options(args, {"ajd", "date", "country", "epoch", "png", "lang"});
+    const bool arc = options.Has("arc"), text = options.Has("text");
     if (!options.Positionals().empty()) throw UsageError{"calendar takes no positional arguments"};
     if (!text && !options.Get("png")) throw UsageError{"calendar needs --text or --png FILE"};
     CalendarSettings settings = SettingsFromOptions(options);

@@ -1,4 +1,5 @@
 // orlun-cli convert: a typed date, as the Convert panel reads it, shown in every calendar.
+#include <algorithm>
 #include <string>
 
 #include "CliArgs.h"
@@ -9,6 +10,8 @@
 #include "calendar/western/Clock.h"
 #include "calendar/entry/Convert.h"
 #include "calendar/presentation/DisplayModel.h"
+#include "calendar/core/CalendarRows.h"
+#include "names/NameMatch.h"
 
 namespace orlun::cli {
 
@@ -22,37 +25,50 @@ struct ConvertRequest {
     Language language = Language::English;
 };
 
-// --zone GMT or LOCAL: the time-zone list's two entries.
+// --zone GMT or LOCAL in any case: the time-zone list's two entries.
 int ZoneIndexOf(const Options& options)
 {
     const auto zone = options.Get("zone");
     if (!zone) return -1;
-    if (*zone == "GMT") return 0;
-    if (*zone == "LOCAL") return 1;
+    if (const auto index = FindName(*zone, std::vector<std::string>{"GMT", "LOCAL"})) return static_cast<int>(*index);
     throw UsageError{"--zone must be GMT or LOCAL"};
 }
 
-// --yes is a switch; every other option takes a value.
-ConvertRequest ReadRequest(std::vector<std::string> args)
+// --calendar CODE in any case: the row of a designation such as CHL or ARCGMT.
+int CalendarOf(const std::string& code)
+{
+    std::vector<std::string> codes;
+    for (const CalendarDesignation& d : kCalendarDesignations)
+        for (const std::string name : {d.primary, d.alternative})
+            if (std::find(codes.begin(), codes.end(), name) == codes.end()) codes.push_back(name);
+    if (const auto index = FindName(code, codes)) return GetCalendar(codes[*index]);
+    throw UsageError{"--calendar must be one of " + NameList(codes) + ", not \"" + code + "\""};
+}
+
+// The typed date: the argument, --date, or --ajd X as "X AJD"; one of them.
+std::string DateTextOf(const Options& options)
+{
+    std::vector<std::string> given = options.Positionals();
+    if (const auto date = options.Get("date")) given.push_back(*date);
+    if (const auto ajd = options.Get("ajd")) given.push_back(*ajd + " AJD");
+    if (given.size() != 1) throw UsageError{"convert needs one DATE TEXT (or --date TEXT or --ajd X)"};
+    return given.front();
+}
+
+ConvertRequest ReadRequest(const Options& options)
 {
     ConvertRequest request;
-    request.yes = TakeSwitch(args, "yes");
-    const Options options(args, {"time", "zone", "plus", "minus", "country", "epoch", "method",
-                                 "calendar", "lang"});
-    if (options.Positionals().size() != 1) throw UsageError{"convert needs one DATE TEXT"};
+    request.yes = options.Has("yes");
     request.settings = SettingsFromOptions(options);
     request.language = LanguageOf(options);
     DateEntry& entry = request.entry;
-    entry.date = options.Positionals()[0];
+    entry.date = DateTextOf(options);
     entry.time = options.Get("time").value_or("");
     entry.zoneIndex = ZoneIndexOf(options);
     if (options.Get("plus") && options.Get("minus")) throw UsageError{"give --plus or --minus, not both"};
     request.plus = !options.Get("minus").has_value();
     entry.plusMinus = options.Get("plus").value_or(options.Get("minus").value_or(""));
-    if (auto calendar = options.Get("calendar")) {
-        entry.currentCalendar = GetCalendar(*calendar);
-        if (entry.currentCalendar < 0) throw UsageError{"--calendar must be a designation such as CHL or CE"};
-    }
+    if (auto calendar = options.Get("calendar")) entry.currentCalendar = CalendarOf(*calendar);
     return request;
 }
 
@@ -88,9 +104,9 @@ bool ReportOutcome(const ConvertResult& r, Country country, Output& out)
 
 } // namespace
 
-int RunConvert(const std::vector<std::string>& rawArgs, Output& out)
+int RunConvert(const Options& options, Output& out)
 {
-    ConvertRequest request = ReadRequest(rawArgs);
+    ConvertRequest request = ReadRequest(options);
     const double now = CurrentAJDate(SystemClock()).ajd();
     ShowCurrentMoment(request.entry, now, request.settings);
     const auto ask = [yes = request.yes, &out](const std::string& question) {

@@ -26,9 +26,8 @@ DayNumber DayOfArgument(const std::string& what, const std::string& text)
 
 } // namespace
 
-int RunDays(const std::vector<std::string>& args, Output& out)
+int RunDays(const Options& options, Output& out)
 {
-    const Options options(args, {"country", "epoch", "method", "lang"});
     if (options.Positionals().size() != 2) throw UsageError{"days needs FROM and TO"};
     const DayNumber from = DayOfArgument("FROM", options.Positionals()[0]);
     const DayNumber to = DayOfArgument("TO", options.Positionals()[1]);

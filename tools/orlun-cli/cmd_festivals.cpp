@@ -12,14 +12,13 @@ namespace {
 constexpr int kMaxFestivalYears = 1000;
 } // namespace
 
-int RunFestivals(const std::vector<std::string>& args, Output& out)
+int RunFestivals(const Options& options, Output& out)
 {
-    const Options options(args, {"years", "country", "lang", "format", "output"});
     if (options.Positionals().size() != 1) throw UsageError{"festivals needs the year: festivals YEAR"};
     const auto year = ParseInteger(options.Positionals()[0], kMinYear, kMaxYear);
     if (!year) throw UsageError{"the year must be a whole number from -3000 to 3000"};
     int years = 1;
-    if (const auto text = options.Get("years")) {
+    if (const auto text = YearsText(options)) {
         const auto n = ParseInteger(*text, 1, kMaxFestivalYears);
         if (!n) throw UsageError{"--years must be a whole number from 1 to " + std::to_string(kMaxFestivalYears)};
         years = static_cast<int>(*n);

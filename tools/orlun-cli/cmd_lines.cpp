@@ -7,9 +7,8 @@
 
 namespace orlun::cli {
 
-int RunLines(const std::vector<std::string>& args, Output& out)
+int RunLines(const Options& options, Output& out)
 {
-    const Options options(args, {"ajd", "country", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"lines takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);

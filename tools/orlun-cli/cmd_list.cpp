@@ -30,27 +30,30 @@ constexpr ListKind kKinds[] = {
 
 DataMode ModeOfName(const std::string& name)
 {
-    std::vector<std::string> names;
-    for (const ListKind& kind : kKinds) names.emplace_back(kind.name);
-    if (const auto index = FindName(name, names)) return kKinds[*index].mode;
+    if (const auto index = FindName(name, ListKindNames())) return kKinds[*index].mode;
     throw UsageError{"list needs newyears, months or jcce, not \"" + name + "\""};
 }
 
 } // namespace
 
-int RunList(const std::vector<std::string>& rawArgs, Output& out)
+std::vector<std::string> ListKindNames()
 {
-    std::vector<std::string> args = rawArgs;
-    const bool leapOnly = TakeSwitch(args, "leap-only");
-    const bool omitInvalid = TakeSwitch(args, "omit-invalid");
-    const bool julian = TakeSwitch(args, "jc");
-    const Options options(args, {"ajd", "date", "years", "country", "epoch", "method", "lang"});
+    std::vector<std::string> names;
+    for (const ListKind& kind : kKinds) names.emplace_back(kind.name);
+    return names;
+}
+
+int RunList(const Options& options, Output& out)
+{
+    const bool leapOnly = options.Has("leap-only");
+    const bool omitInvalid = options.Has("omit-invalid");
+    const bool julian = options.Has("jc");
     if (options.Positionals().size() != 1) throw UsageError{"list needs one of newyears, months, jcce"};
     const DataMode mode = ModeOfName(options.Positionals()[0]);
     const CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);
     int years = DefaultYears(mode, leapOnly);
-    if (auto text = options.Get("years")) {
+    if (auto text = YearsText(options)) {
         const auto value = ParseInteger(*text, 1, kMaxListYears);
         if (!value) throw UsageError{"--years must be a whole number from 1 to " + std::to_string(kMaxListYears)};
         years = static_cast<int>(*value);

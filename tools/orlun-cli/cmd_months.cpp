@@ -38,9 +38,8 @@ bool WriteLunarYear(int y, const CalendarSettings& settings, Language language, 
 
 } // namespace
 
-int RunMonths(const std::vector<std::string>& args, Output& out)
+int RunMonths(const Options& options, Output& out)
 {
-    const Options options(args, {"country", "epoch", "lang"});
     if (options.Positionals().size() != 2) throw UsageError{"months needs FIRST and LAST"};
     const auto first = ParseInteger(options.Positionals()[0], kMinYear, kMaxYear - 1);
     const auto last = ParseInteger(options.Positionals()[1], kMinYear, kMaxYear - 1);

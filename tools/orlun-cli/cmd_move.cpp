@@ -12,6 +12,7 @@
 #include "calendar/navigation/MoveStep.h"
 #include "calendar/navigation/MoveUnits.h"
 #include "calendar/presentation/DisplayModel.h"
+#include "calendar/western/Clock.h"
 
 namespace orlun::cli {
 
@@ -46,11 +47,13 @@ void WriteLine(double ajd, int calendar, const CalendarSettings& settings, Langu
     WriteDisplayLine(texts, texts.LineOfCalendar(static_cast<CalendarRow>(calendar)), language, out);
 }
 
-// The starting moment: --ajd, or --date read as the date field reads it, which keeps its calendar.
+// The starting moment: --ajd, --date read as the date field reads it, which keeps its calendar,
+// or the present moment.
 std::optional<Start> StartOf(const Options& options, const CalendarSettings& settings, Output& out)
 {
-    const MomentArgument given = ReadMomentArgument(options, kRequiredMoment);
+    const MomentArgument given = ReadMomentArgument(options, {});
     if (given.ajd) return Start{*given.ajd, kRowAJD};
+    if (!given.date) return Start{CurrentAJDate(SystemClock()).ajd(), kRowAJD};
     DateEntry entry;
     entry.date = *given.date;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
@@ -64,17 +67,12 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
 
 } // namespace
 
-int RunMove(const std::vector<std::string>& rawArgs, Output& out)
+int RunMove(const Options& options, Output& out)
 {
-    std::vector<std::string> args;
     MoveInputs inputs;
-    for (const std::string& a : rawArgs) {
-        if (a == "--back") inputs.forward = false;
-        else if (a == "--keep-30th") inputs.keep30 = true;
-        else if (a == "--keep-leap") inputs.keepLeap = true;
-        else args.push_back(a);
-    }
-    const Options options(args, {"ajd", "date", "steps", "country", "epoch", "method", "lang"});
+    inputs.forward = !options.Has("previous");
+    inputs.keep30 = options.Has("keep-30th");
+    inputs.keepLeap = options.Has("keep-leap");
     if (options.Positionals().size() != 1) throw UsageError{"move needs one UNIT"};
     const CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);

@@ -10,23 +10,22 @@ namespace orlun::cli {
 
 namespace {
 
-int WithinOption(const std::string& text)
+// The index of kWithinYears that --within "N years" or --years N names.
+int WithinOption(const Options& options)
 {
-    for (int i = 0; i < kWithinCount; ++i) {
-        const std::string item = kWithinTexts[i];
-        if (text == item || "within " + text == item) return i;
-    }
+    const auto text = YearsText(options);
+    if (!text) return kDefaultWithin;
+    for (int i = 0; i < kWithinCount; ++i)
+        if (ParseInteger(*text, kWithinYears[i], kWithinYears[i])) return i;
     throw UsageError{"--within must be \"1 year\", \"10 years\", \"100 years\" or \"1000 years\""};
 }
 
 } // namespace
 
-int RunMultiple(const std::vector<std::string>& rawArgs, Output& out)
+int RunMultiple(const Options& options, Output& out)
 {
-    std::vector<std::string> args = rawArgs;
-    const bool next = !TakeSwitch(args, "previous");
-    const bool fromToday = TakeSwitch(args, "from-today");
-    const Options options(args, {"day", "month", "year", "within", "ajd", "date", "country", "epoch", "method", "lang"});
+    const bool next = !options.Has("previous");
+    const bool fromToday = options.Has("from-today");
     if (!options.Positionals().empty()) throw UsageError{"multiple takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);
@@ -35,8 +34,8 @@ int RunMultiple(const std::vector<std::string>& rawArgs, Output& out)
         {"day", MultipleRow::Day}, {"month", MultipleRow::Month}, {"year", MultipleRow::Year}};
     for (const auto& [name, row] : rows)
         if (auto text = options.Get(name)) criteria[row] = ChoiceOption(*text, settings.country);
-    const int within = options.Get("within") ? WithinOption(*options.Get("within")) : kDefaultWithin;
-    const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : ReadMoment(options, settings, kRequiredMoment);
+    const int within = WithinOption(options);
+    const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : ReadMoment(options, settings);
     // Nothing chosen is refused with the window's own message.
     return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings, out, language);
 }

@@ -47,9 +47,8 @@ Record PhaseRecord(int32_t lunation, int phase, Language language)
 
 } // namespace
 
-int RunPhases(const std::vector<std::string>& args, Output& out)
+int RunPhases(const Options& options, Output& out)
 {
-    const Options options(args, {"lang"});
     if (options.Positionals().size() != 2) throw UsageError{"phases needs FIRST and LAST"};
     const auto first = ParseInteger(options.Positionals()[0], kMinLunation, kMaxLunation);
     const auto last = ParseInteger(options.Positionals()[1], kMinLunation, kMaxLunation);

@@ -22,12 +22,10 @@ SearchTarget TargetNamed(const std::string& text)
 
 } // namespace
 
-int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
+int RunSearch(const Options& options, Output& out)
 {
-    std::vector<std::string> args = rawArgs;
     SearchInputs in;
-    in.next = !TakeSwitch(args, "previous");
-    const Options options(args, {"ajd", "date", "element", "animal", "country", "epoch", "method", "lang"});
+    in.next = !options.Has("previous");
     if (options.Positionals().size() != 1) throw UsageError{"search needs one TARGET"};
     const SearchTarget target = TargetNamed(options.Positionals()[0]);
     in.target = target;
@@ -37,7 +35,7 @@ int RunSearch(const std::vector<std::string>& rawArgs, Output& out)
     in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
     if (target == SearchTarget::MultipleElementAnimalDay)
         throw UsageError{"the multiple element-animal day is searched with orlun-cli multiple"};
-    const double start = ReadMoment(options, settings, kRequiredMoment);
+    const double start = ReadMoment(options, settings);
     if (target == SearchTarget::SameElementAnimalDayMonth)
         return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
                                             false, settings),

@@ -39,9 +39,8 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
 
 } // namespace
 
-int RunSelfTest(const std::vector<std::string>& args, Output& out)
+int RunSelfTest(const Options& options, Output& out)
 {
-    const Options options(args, {"date", "seed", "country", "epoch", "method", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"selftest takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
     LanguageOf(options); // checked only: the report has no native texts

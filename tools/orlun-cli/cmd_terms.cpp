@@ -29,9 +29,8 @@ Record TermRecord(const SolarTermTable& table, int i, Language language)
 
 } // namespace
 
-int RunTerms(const std::vector<std::string>& args, Output& out)
+int RunTerms(const Options& options, Output& out)
 {
-    const Options options(args, {"country", "method", "lang"});
     if (options.Positionals().size() != 1) throw UsageError{"terms needs YEAR"};
     const auto year = ParseInteger(options.Positionals()[0], kMinYear, kMaxYear);
     if (!year)

@@ -9,15 +9,13 @@
 
 namespace orlun::cli {
 
-int RunYearData(const std::vector<std::string>& rawArgs, Output& out)
+int RunYearData(const Options& options, Output& out)
 {
-    std::vector<std::string> args = rawArgs;
     YearDataOptions o;
-    o.majorTerms = !TakeSwitch(args, "no-major");
-    o.minorTerms = !TakeSwitch(args, "no-minor");
-    o.termNames = TakeSwitch(args, "names");
-    o.julian = TakeSwitch(args, "jc");
-    const Options options(args, {"ajd", "date", "country", "epoch", "method", "lang"});
+    o.majorTerms = !options.Has("no-major");
+    o.minorTerms = !options.Has("no-minor");
+    o.termNames = options.Has("names");
+    o.julian = options.Has("jc");
     if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);

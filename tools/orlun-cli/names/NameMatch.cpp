@@ -42,14 +42,22 @@ std::optional<size_t> FindName(std::string_view text, std::span<const std::strin
     return std::nullopt;
 }
 
-std::string NameList(std::span<const std::string> names)
+namespace {
+
+std::string Joined(std::span<const std::string> names, std::string_view separator)
 {
     std::string list;
     for (const std::string& name : names) {
-        if (!list.empty()) list += ", ";
+        if (!list.empty()) list += separator;
         list += name;
     }
     return list;
 }
+
+} // namespace
+
+std::string NameList(std::span<const std::string> names) { return Joined(names, ", "); }
+
+std::string NameChoices(std::span<const std::string> names) { return Joined(names, "|"); }
 
 } // namespace orlun::cli

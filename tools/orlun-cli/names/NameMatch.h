@@ -20,5 +20,7 @@ std::optional<size_t> FindName(std::string_view text, std::span<const std::strin
 
 // The names in their order, separated by ", ", for a message that lists the valid ones.
 std::string NameList(std::span<const std::string> names);
+// The names separated by "|", as a usage writes a value that is one of a few words.
+std::string NameChoices(std::span<const std::string> names);
 
 } // namespace orlun::cli
