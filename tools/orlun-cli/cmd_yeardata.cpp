@@ -3,7 +3,6 @@
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
-#include "NativeTextBlocks.h"
 #include "TextBlocks.h"
 #include "calendar/tables/YearData.h"
 
@@ -20,9 +19,8 @@ int RunYearData(const std::vector<std::string>& rawArgs, Output& out)
     const Options options(args, {"ajd", "date", "country", "epoch", "method", "lang"});
     if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
-    const Language language = LanguageOf(options);
-    const std::string text = WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings));
-    WriteTextBlock("yeardata", WithNativeYearDataNames(text, language), out);
+    o.language = LanguageOf(options);
+    WriteTextBlock("yeardata", WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings)), out);
     return 0;
 }
 
