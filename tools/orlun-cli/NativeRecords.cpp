@@ -1,21 +1,15 @@
 #include "NativeRecords.h"
 
-#include <utility>
-
 #include "calendar/native/NativeDateText.h"
 #include "days/NativeDayFields.h"
 
 namespace orlun::cli {
 
-Table WithNativeFields(Table table, std::initializer_list<const char*> fields)
-{
-    for (const char* field : fields) table.columns.push_back({field, TextGap::Tab, kNativeGroup});
-    return table;
-}
-
 Table WithNativeFields(Table table, Language language, std::initializer_list<const char*> fields)
 {
-    return NativeOf(language) ? WithNativeFields(std::move(table), fields) : table;
+    if (NativeOf(language))
+        for (const char* field : fields) table.columns.push_back({field, TextGap::Tab, kNativeGroup});
+    return table;
 }
 
 void AddNativeMonth(Record& record, Language language, int month, bool leap, int length)

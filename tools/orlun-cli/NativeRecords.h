@@ -17,7 +17,6 @@ inline constexpr std::initializer_list<const char*> kNativePhaseFields = {"phase
 inline constexpr std::initializer_list<const char*> kNativeCellFields = {"day", "note"};
 
 // The table with the native fields after its own; the table itself for English.
-Table WithNativeFields(Table table, std::initializer_list<const char*> fields);
 Table WithNativeFields(Table table, Language language, std::initializer_list<const char*> fields);
 
 // Each adds its kind's native fields to the record; nothing for English.
