@@ -108,16 +108,6 @@ std::string MonthSizeText(NativeLanguage language, int length)
     return "";
 }
 
-std::string MonthTitleText(NativeLanguage language, int yearPosition, int month, bool leap, int length)
-{
-    const std::string year = YearText(language, yearPosition);
-    const std::string monthName = MonthText(language, month, leap);
-    const std::string size = MonthSizeText(language, length);
-    if (year.empty() || monthName.empty() || size.empty()) return "";
-    if (language == NativeLanguage::Vietnamese) return monthName + " (" + size + ") " + year;
-    return year + monthName + "（" + size + "）";
-}
-
 std::string TermText(NativeLanguage language, int term)
 {
     if (!InRange(term, 1, kTermsPerYear)) return "";

@@ -27,9 +27,6 @@ std::string DayText(NativeLanguage language, int day);
 std::string LunarDateText(NativeLanguage language, int yearPosition, int month, bool leap, int day);
 // A month of 30 days is big (大 · đủ), one of 29 small (小 · thiếu).
 std::string MonthSizeText(NativeLanguage language, int length);
-// A lunar month with its year and size, as a month's title: 癸卯年闰二月（小） · tháng Hai nhuận
-// (thiếu) năm Quý Mão · 癸卯年閏2月（小）. "" for a length other than 29 or 30.
-std::string MonthTitleText(NativeLanguage language, int yearPosition, int month, bool leap, int length);
 // 冬至, 立春, 清明 · Đông chí · 啓蟄.
 std::string TermText(NativeLanguage language, int term);
 // 朔 上弦 望 下弦 · Trăng non … · 新月 上弦 満月 下弦.

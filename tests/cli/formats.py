@@ -94,8 +94,8 @@ def check_text(command, args, rows, fields, spaced):
         grid = text.split("\n")[2:]
         for i in samples(len(rows)):
             r = dict(zip(fields, rows[i]))
-            # A native language names the day (初一, 1日 先勝) where English numbers it.
-            day = " ".join(filter(None, [r.get("native_day"), r.get("native_rokuyo")])) or r["day"]
+            # A native language names the day and gives its note (初一, 1日 先勝 啓蟄) where English numbers it.
+            day = " ".join(filter(None, [r.get("native_day"), r.get("native_note")])) or r["day"]
             cell = "%s %s %s" % (day, r["ce_text"], r["arc"])
             if cell not in grid[int(r["row"])].split(" | "):
                 fail("calendar: record %d (%s) is not in row %s of the text" % (i, cell, r["row"]))

@@ -38,13 +38,18 @@ phases 0 0 --lang zh-Hans|2000-01-21 04:40:27	望
 phases 0 0 --lang ja|満月
 calendar --text --date "2024-02-10 CE" --lang zh-Hans --country China|初一 Sat Feb 10
 calendar --text --date "2024-02-10 CE" --lang zh-Hans --country China|十五 Sat Feb 24
-calendar --text --date "2023-03-22 CE" --lang zh-Hant --country China|癸卯年閏二月（小）
+calendar --text --date "2023-03-22 CE" --lang zh-Hant --country China|癸卯年　閏二月小
+calendar --text --date "2023-03-22 CE" --lang zh-Hant --country China|公曆2023年3月至4月
+calendar --text --date "2023-03-22 CE" --lang zh-Hant --country China|十五 清明 Wed Apr 5
+calendar --text --date "2024-02-10 CE" --lang ja --country Japan --format csv|25日,先勝 啓蟄
 calendar --text --date "2024-02-10 CE" --lang vi --country Vietnam|mùng 1 Sat Feb 10
 calendar --text --date "2024-09-17 CE" --lang ja --country Japan|15日 仏滅 Tue Sep 17
 list newyears --date "2024-02-10 CE" --years 2 --lang zh-Hans|JDN 12m J1:0 Z1:1  甲辰年正月初一
-list months --date "2023-03-22 CE" --years 1 --leap-only --lang zh-Hant|29 days  癸卯年閏二月（小）
+list months --date "2023-03-22 CE" --years 1 --leap-only --lang zh-Hant|29 days  癸卯年閏二月初一
 list jcce --date "2024-02-10 CE" --years 1 --lang vi|2024-01-01 CE = 79-40-11-20 CHL  ngày 20 tháng Mười Một năm Quý Mão
+list jcce --date "2024-02-10 CE" --years 1 --lang vi|year 40 of cycle 79  năm Quý Mão, tháng Giáp Tý, ngày Giáp Tý
 yeardata --date "2023-03-22 CE" --lang zh-Hans|LN 287 M2* (0 zq)  闰二月
+yeardata --date "2023-03-22 CE" --lang zh-Hans|Nian  79-40  癸卯年
 yeardata --date "2025-04-04 CE" --lang ja|ST 8 J3  清明
 days 2024-02-10 2024-02-10 --lang vi --country Vietnam|mùng 1 tháng Giêng năm Giáp Thìn	năm Giáp Thìn	tháng Giêng
 days 2024-09-17 2024-09-17 --lang ja --country Japan --format json|"rokuyo": "仏滅"

@@ -1,5 +1,6 @@
 #include "MonthRecords.h"
 
+#include "NativeRecords.h"
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/western/DatePr2.h"
 #include "days/DayRecords.h"
@@ -8,15 +9,23 @@ namespace orlun::cli {
 
 const Table kMonthCellsTable{"calendar", {{"row"}, {"day"}, {"ce"}, {"ce_text"}, {"arc"}}};
 
-void WriteMonthCells(const MonthView& view, const std::optional<NativeMonth>& native, Output& out)
+std::string CellDayLabel(const MonthView& view, const MonthViewCell& cell)
 {
-    out.Begin(native ? WithNativeFields(kMonthCellsTable, kNativeCellFields) : kMonthCellsTable);
+    // English numbers the day without the grid's padding ("7 ").
+    if (!NativeOf(view.language)) return std::to_string(cell.day);
+    return cell.noteText.empty() ? cell.dayText : cell.dayText + " " + cell.noteText;
+}
+
+void WriteMonthCells(const MonthView& view, Output& out)
+{
+    const bool native = NativeOf(view.language).has_value();
+    out.Begin(WithNativeFields(kMonthCellsTable, view.language, kNativeCellFields));
     for (const MonthViewCell& c : view.cells) {
         Record record{{int64_t{CellRow(c.cell)}, int64_t{c.day}, IsoDateText(GregorianDate(DayNumber(c.jdn))), c.ceText,
                        c.arcText}};
         if (native) {
-            record.values.emplace_back(NativeCellDay(*native, c.day));
-            record.values.emplace_back(NativeCellRokuyo(*native, c.day));
+            record.values.emplace_back(c.dayText);
+            record.values.emplace_back(c.noteText);
         }
         out.Write(record);
     }

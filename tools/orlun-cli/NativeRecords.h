@@ -1,11 +1,10 @@
 // The native-script fields that the records of months, terms, phases and the month's days gain
-// when the user asks for a native language (--lang), and the month's text in that language. For
-// English every table and record stays as it is.
+// when the user asks for a native language (--lang). For English every table and record stays as
+// it is.
 #pragma once
 
 #include <initializer_list>
 
-#include "calendar/monthview/MonthView.h"
 #include "calendar/native/Language.h"
 #include "output/Output.h"
 
@@ -15,10 +14,9 @@ namespace orlun::cli {
 inline constexpr std::initializer_list<const char*> kNativeMonthFields = {"month", "size"};
 inline constexpr std::initializer_list<const char*> kNativeTermFields = {"term"};
 inline constexpr std::initializer_list<const char*> kNativePhaseFields = {"phase"};
-inline constexpr std::initializer_list<const char*> kNativeCellFields = {"day", "rokuyo"};
+inline constexpr std::initializer_list<const char*> kNativeCellFields = {"day", "note"};
 
 // The table with the native fields after its own; the table itself for English.
-Table WithNativeFields(Table table, std::initializer_list<const char*> fields);
 Table WithNativeFields(Table table, Language language, std::initializer_list<const char*> fields);
 
 // Each adds its kind's native fields to the record; nothing for English.
@@ -28,22 +26,5 @@ void AddNativeMonth(Record& record, Language language, int month, bool leap, int
 void AddNativeTerm(Record& record, Language language, int term);
 // The phase code 0..3 (0 = 朔).
 void AddNativePhase(Record& record, Language language, int phase);
-
-// What a native language shows of the month's days: its title (癸卯年闰二月（小）) and each day's
-// name (初一, mùng 1, 1日) with, in Japanese, its rokuyō.
-struct NativeMonth {
-    NativeLanguage language;
-    std::string title;
-    int month = 0; // the lunar month's number, for the rokuyō
-};
-std::optional<NativeMonth> NativeMonthOf(const MonthView& view, Language language, const CalendarSettings& settings);
-// The day's name and rokuyō ("" outside Japanese).
-std::string NativeCellDay(const NativeMonth& month, int day);
-std::string NativeCellRokuyo(const NativeMonth& month, int day);
-
-// The text form of the month: its title, and the label of a day in its cell: "1" in English,
-// "初一", "mùng 1", "1日 先勝" in a native language.
-std::string MonthTitle(const MonthView& view, const std::optional<NativeMonth>& native);
-std::string CellDayLabel(int day, const std::optional<NativeMonth>& native);
 
 } // namespace orlun::cli

@@ -9,10 +9,10 @@
 #include "CliMoment.h"
 #include "Commands.h"
 #include "MonthRecords.h"
-#include "NativeRecords.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/monthview/MonthGrid.h"
 #include "calendar/monthview/MonthView.h"
+#include "calendar/monthview/NativeMonthView.h"
 #include "calendar/western/Clock.h"
 #include "draw/DayPictures.h"
 #include "draw/MonthImage.h"
@@ -26,16 +26,16 @@ namespace {
 // Any --ajd: a moment outside the range has no lunar month, which is said below.
 constexpr MomentRule kCalendarMoment{AjdCheck::NumberOnly, "cannot read the date"};
 
-void PrintText(const MonthView& view, bool arc, const std::optional<NativeMonth>& native, Output& out)
+void PrintText(const MonthView& view, bool arc, Output& out)
 {
-    out.Line(MonthTitle(view, native));
+    out.Line(view.title);
     out.Line(view.yearAndMonth);
     for (int row = 0; row < kGridRows; ++row) {
         std::string line;
         for (const MonthViewCell& c : view.cells) {
             if (CellRow(c.cell) != row) continue;
             if (!line.empty()) line += " | ";
-            line += CellDayLabel(c.day, native) + " " + c.ceText + (arc ? " " + c.arcText : "");
+            line += CellDayLabel(view, c) + " " + c.ceText + (arc ? " " + c.arcText : "");
         }
         out.Line(line);
     }
@@ -94,10 +94,10 @@ int RunCalendar(const Options& options, Output& out)
         out.Message("orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000");
         return 1;
     }
-    const MonthView view = MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings);
-    const std::optional<NativeMonth> native = NativeMonthOf(view, language, settings);
-    if (text && out.IsText()) PrintText(view, arc, native, out);
-    else if (text) WriteMonthCells(view, native, out);
+    // The title, the CE months and the cells in the language, as the window shows them and draws them.
+    const MonthView view = InLanguage(MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings), language);
+    if (text && out.IsText()) PrintText(view, arc, out);
+    else if (text) WriteMonthCells(view, out);
     if (auto png = options.Get("png")) return WritePng(view, arc, *png, out);
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
-#include "NativeTextBlocks.h"
 #include "TextBlocks.h"
 #include "calendar/presentation/DisplayModel.h"
 #include "calendar/tables/DataMode.h"
@@ -63,17 +62,17 @@ int RunList(const Options& options, Output& out)
 
     std::unique_ptr<YearList> list;
     if (mode == DataMode::LunarNewYears)
-        list = std::make_unique<LunarNewYearList>(shown.chineseLunar.value, years, omitInvalid, julian, settings);
+        list = std::make_unique<LunarNewYearList>(shown.chineseLunar.value, years, omitInvalid, julian, settings, language);
     else if (mode == DataMode::MonthStarts)
-        list = std::make_unique<MonthStartList>(LeadingYear(shown.commonEra.value), years, leapOnly, julian, settings);
+        list = std::make_unique<MonthStartList>(LeadingYear(shown.commonEra.value), years, leapOnly, julian, settings, language);
     else
-        list = std::make_unique<EuroNewYearList>(EuroYearOfMoment(ajd, julian), years, julian, settings);
+        list = std::make_unique<EuroNewYearList>(EuroYearOfMoment(ajd, julian), years, julian, settings, language);
 
     // A list that stops before the years asked for gives what it reached on standard output and
     // the reason on standard error, whatever its kind.
     const std::string text = WholeList(*list);
     const bool reachedAYear = text.size() > list->Heading().size();
-    if (reachedAYear || list->Message().empty()) WriteTextBlock("list", WithNativeListNames(WithLineFeeds(text), language), out);
+    if (reachedAYear || list->Message().empty()) WriteTextBlock("list", WithLineFeeds(text), out);
     if (list->Message().empty()) return 0;
     out.Message(list->Message());
     return 1;

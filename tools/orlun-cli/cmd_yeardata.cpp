@@ -3,7 +3,6 @@
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
-#include "NativeTextBlocks.h"
 #include "TextBlocks.h"
 #include "calendar/tables/YearData.h"
 
@@ -18,9 +17,8 @@ int RunYearData(const Options& options, Output& out)
     o.julian = options.Has("jc");
     if (!options.Positionals().empty()) throw UsageError{"yeardata takes no positional arguments"};
     const CalendarSettings settings = SettingsFromOptions(options);
-    const Language language = LanguageOf(options);
-    const std::string text = WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings));
-    WriteTextBlock("yeardata", WithNativeYearDataNames(text, language), out);
+    o.language = LanguageOf(options);
+    WriteTextBlock("yeardata", WithLineFeeds(YearDataText(ReadMoment(options, settings), o, settings)), out);
     return 0;
 }
 

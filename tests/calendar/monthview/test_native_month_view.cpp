@@ -37,6 +37,23 @@ TEST(NativeMonthView, TitlesNameYearMonthLeapAndSize)
     for (const Case& c : cases) EXPECT_EQ(MonthOf(c.y, c.m, c.d, c.country, c.language).title, c.title) << c.y;
 }
 
+// Titles made from a lunar date alone: big months, 臘月, and dates that are not dates.
+TEST(NativeMonthView, TitlesOfLunarDates)
+{
+    struct Case { NativeLanguage language; int position; ChineseMonth month; int length; const char* title; };
+    const int jiaChen = 41;
+    const Case cases[] = {
+        {NativeLanguage::Japanese, jiaChen, {1, false}, 30, "甲辰年\u3000旧暦1月大"},
+        {NativeLanguage::ChineseTraditional, jiaChen, {12, false}, 30, "甲辰年\u3000臘月大"},
+        {NativeLanguage::Vietnamese, jiaChen, {12, false}, 29, "tháng Chạp (thiếu) năm Giáp Thìn"},
+        {NativeLanguage::ChineseSimplified, 61, {1, false}, 30, ""},
+        {NativeLanguage::ChineseSimplified, jiaChen, {13, false}, 30, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NativeMonthTitle(c.language, ChineseLunarDate{79, c.position, c.month, 1}, c.length), c.title)
+            << c.title;
+}
+
 TEST(NativeMonthView, CellsShowDayNamesTermsAndRokuyo)
 {
     // 雨水 begins on 2024-02-19 and 惊蛰 on 03-05 (Beijing); no other day of the month has a note.

@@ -228,19 +228,6 @@ TEST(NativeLanguages, TagsReadInAnyCaseAndRegion)
     EXPECT_FALSE(NativeOf(Language::English));
 }
 
-TEST(NativeMonths, TitlesWithYearAndSize)
-{
-    const int guiMao = 40, jiaChen = 41;
-    EXPECT_EQ(MonthTitleText(kHans, guiMao, 2, true, 29), "癸卯年闰二月（小）");
-    EXPECT_EQ(MonthTitleText(kHant, jiaChen, 12, false, 30), "甲辰年臘月（大）");
-    EXPECT_EQ(MonthTitleText(kVi, guiMao, 2, true, 29), "tháng Hai nhuận (thiếu) năm Quý Mão");
-    EXPECT_EQ(MonthTitleText(kJa, jiaChen, 1, false, 30), "甲辰年1月（大）");
-    // Out of range: no month length but 29 and 30, no position beyond the cycle.
-    EXPECT_EQ(MonthTitleText(kHans, jiaChen, 1, false, 31), "");
-    EXPECT_EQ(MonthTitleText(kHans, 61, 1, false, 30), "");
-    EXPECT_EQ(MonthTitleText(kHans, jiaChen, 13, false, 30), "");
-}
-
 // Dates whose native names every user knows.
 TEST(NativeDates, WellKnownDates)
 {
