@@ -19,6 +19,15 @@ QString CjkFaceOf(Language language)
     return {};
 }
 
+QFont::StyleStrategy StrategyOf(Language language, QFont::StyleStrategy base)
+{
+    switch (language) {
+    case Language::ChineseTraditional: return QFont::StyleStrategy(base | QFont::PreferMatch);
+    case Language::Japanese: return QFont::StyleStrategy(base | QFont::PreferQuality);
+    default: return base;
+    }
+}
+
 } // namespace
 
 QFont ScriptFont(const QFont& base, Language language)
@@ -29,6 +38,10 @@ QFont ScriptFont(const QFont& base, Language language)
     // would let that face take the Latin letters too.
     QFont font = base;
     font.setFamilies(QStringList{QFontInfo(base).family(), face});
+    // Qt keeps the Han fallback of a font by the first family and the style strategy alone, so a
+    // Japanese text after a Chinese one in the same process would take the Chinese forms: each
+    // language asks with a strategy of its own (all three match scalable fonts alike).
+    font.setStyleStrategy(StrategyOf(language, base.styleStrategy()));
     return font;
 }
 

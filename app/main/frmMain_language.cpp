@@ -5,10 +5,10 @@
 #include <QLabel>
 
 #include "app/main/ClickableLabel.h"
-#include "app/main/NativeScriptFont.h"
 #include "app/main/frmMain.h"
 #include "app/platform/StdText.h"
 #include "calendar/presentation/NativeDayTexts.h"
+#include "draw/ScriptFont.h"
 
 namespace orlun::app {
 
@@ -54,7 +54,7 @@ void frmMain::ShowNativeDate()
         lblNativeDate->hide();
         return;
     }
-    const QFont font = NativeScriptFont(lblChineseLunarDate[1]->font(), *native);
+    const QFont font = draw::ScriptFont(lblChineseLunarDate[1]->font(), CurrentLanguage());
     if (lblNativeDate->font() != font) lblNativeDate->setFont(font);
     lblNativeDate->setText(Q(NativeDayTextsOf(*native, texts_).line));
     lblNativeDate->show();
