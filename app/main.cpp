@@ -62,7 +62,7 @@ int main(int argc, char** argv)
     // The windows speak the chosen language from their first text on; a change of the choice
     // takes effect at the next start.
     orlun::app::Platform& platform = orlun::app::DesktopPlatform();
-    orlun::app::InstallTranslations(
+    const orlun::app::InstalledTranslations translations(
         app, orlun::app::EffectiveLanguage(orlun::app::RestoreLanguageChoice(*platform.settings),
                                            QLocale::system()));
 

@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <memory>
-#include <vector>
 
 // The compiled translations are resources of this static library: register them by hand.
 static void InitTranslationResources() { Q_INIT_RESOURCE(orlun_app_translations); }
@@ -15,20 +13,6 @@ namespace {
 
 // The resource folder qt6_add_translations puts the compiled files in.
 const QString kProgramTranslations = QStringLiteral(":/i18n");
-
-std::vector<std::unique_ptr<QTranslator>>& Installed()
-{
-    static std::vector<std::unique_ptr<QTranslator>> installed;
-    return installed;
-}
-
-bool Install(QCoreApplication& app, const QString& name, const QString& folder)
-{
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(name, folder) || !app.installTranslator(translator.get())) return false;
-    Installed().push_back(std::move(translator));
-    return true;
-}
 
 } // namespace
 
@@ -44,19 +28,26 @@ QString TranslationSuffix(Language language)
     return {};
 }
 
-bool InstallTranslations(QCoreApplication& app, Language language)
+InstalledTranslations::InstalledTranslations(QCoreApplication& app, Language language) : app_(app)
 {
     const QString suffix = TranslationSuffix(language);
-    if (suffix.isEmpty()) return true;
+    if (suffix.isEmpty()) return;
     InitTranslationResources();
-    Install(app, QStringLiteral("qtbase_") + suffix, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return Install(app, QStringLiteral("orlun_") + suffix, kProgramTranslations);
+    Install(QStringLiteral("qtbase_") + suffix, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    ok_ = Install(QStringLiteral("orlun_") + suffix, kProgramTranslations);
 }
 
-void RemoveTranslations(QCoreApplication& app)
+InstalledTranslations::~InstalledTranslations()
 {
-    for (const auto& translator : Installed()) app.removeTranslator(translator.get());
-    Installed().clear();
+    for (const auto& translator : translators_) app_.removeTranslator(translator.get());
+}
+
+bool InstalledTranslations::Install(const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder) || !app_.installTranslator(translator.get())) return false;
+    translators_.push_back(std::move(translator));
+    return true;
 }
 
 } // namespace orlun::app

@@ -1,13 +1,16 @@
 // The windows' texts in the user's language: the program's own translations (compiled into it)
-// and Qt's for its standard dialogs, installed once at start. English installs nothing: the
-// sources are the English texts.
+// and Qt's for its standard dialogs, installed at start for as long as the value that installed
+// them lives. English installs nothing: the sources are the English texts.
 #pragma once
 
 #include <QString>
+#include <memory>
+#include <vector>
 
 #include "calendar/native/Language.h"
 
 class QCoreApplication;
+class QTranslator;
 
 namespace orlun::app {
 
@@ -15,11 +18,24 @@ namespace orlun::app {
 QString TranslationSuffix(Language language);
 
 // Installs the program's translations for the language and, where the system has them, Qt's own
-// (Qt ships none for Vietnamese: its standard dialogs stay English). Returns whether the
-// program's translations were found; always true for English.
-bool InstallTranslations(QCoreApplication& app, Language language);
+// (Qt ships none for Vietnamese: its standard dialogs stay English); removes them when destroyed,
+// and the windows then speak English again.
+class InstalledTranslations {
+public:
+    InstalledTranslations(QCoreApplication& app, Language language);
+    ~InstalledTranslations();
+    InstalledTranslations(const InstalledTranslations&) = delete;
+    InstalledTranslations& operator=(const InstalledTranslations&) = delete;
 
-// Removes what InstallTranslations installed (the windows then speak English again).
-void RemoveTranslations(QCoreApplication& app);
+    // Whether the program's translations were found; always true for English.
+    bool ok() const { return ok_; }
+
+private:
+    bool Install(const QString& name, const QString& folder);
+
+    QCoreApplication& app_;
+    std::vector<std::unique_ptr<QTranslator>> translators_;
+    bool ok_ = true;
+};
 
 } // namespace orlun::app

@@ -114,7 +114,6 @@ class TestWindowLanguages : public QObject {
 
 private slots:
     void initTestCase() { english_ = TextsOfEveryWindow(Language::English); }
-    void cleanup() { orlun::app::RemoveTranslations(*QCoreApplication::instance()); }
 
     void noTextStaysEnglish_data()
     {
@@ -128,7 +127,8 @@ private slots:
     void noTextStaysEnglish()
     {
         QFETCH(Language, language);
-        QVERIFY(orlun::app::InstallTranslations(*QCoreApplication::instance(), language));
+        const orlun::app::InstalledTranslations translations(*QCoreApplication::instance(), language);
+        QVERIFY(translations.ok());
         const QStringList same = Untranslated(english_, TextsOfEveryWindow(language));
         for (const QString& line : same) std::printf("  untranslated %s\n", qPrintable(line));
         QVERIFY2(same.isEmpty(), qPrintable(QString("%1 texts untranslated (listed above)").arg(same.size())));
@@ -137,7 +137,8 @@ private slots:
     // English installs nothing: every text is its source.
     void englishIsTheSource()
     {
-        QVERIFY(orlun::app::InstallTranslations(*QCoreApplication::instance(), Language::English));
+        const orlun::app::InstalledTranslations translations(*QCoreApplication::instance(), Language::English);
+        QVERIFY(translations.ok());
         QCOMPARE(TextsOfEveryWindow(Language::English), english_);
     }
 
@@ -150,7 +151,8 @@ private slots:
         const Language language =
             orlun::app::EffectiveLanguage(orlun::app::RestoreLanguageChoice(fake.settings), QLocale::system());
         QCOMPARE(language, Language::Vietnamese);
-        QVERIFY(orlun::app::InstallTranslations(*QCoreApplication::instance(), language));
+        const orlun::app::InstalledTranslations translations(*QCoreApplication::instance(), language);
+        QVERIFY(translations.ok());
         const QStringList same = Untranslated(english_, TextsOfEveryWindow(language));
         for (const QString& line : same) std::printf("  untranslated %s\n", qPrintable(line));
         QVERIFY2(same.isEmpty(), qPrintable(QString("%1 texts untranslated (listed above)").arg(same.size())));
