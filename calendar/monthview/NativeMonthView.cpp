@@ -9,8 +9,6 @@ namespace orlun {
 
 namespace {
 
-// Han texts are set apart by an ideographic space, as on the main window's native line.
-constexpr const char* kHanSpace = "\u3000";
 constexpr int kLongMonth = 30;
 constexpr int kRokuyoCount = 6;
 
@@ -59,9 +57,9 @@ std::string NativeMonthTitle(NativeLanguage language, const ChineseLunarDate& da
     const std::string size = MonthSizeText(language, length);
     switch (language) {
     case NativeLanguage::ChineseSimplified:
-    case NativeLanguage::ChineseTraditional: return year + kHanSpace + month + size;
+    case NativeLanguage::ChineseTraditional: return year + kHanSeparator + month + size;
     case NativeLanguage::Vietnamese: return month + (size.empty() ? "" : " (" + size + ")") + " " + year;
-    case NativeLanguage::Japanese: return year + kHanSpace + "旧暦" + month + size;
+    case NativeLanguage::Japanese: return year + kHanSeparator + "旧暦" + month + size;
     }
     return "";
 }

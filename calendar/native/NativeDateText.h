@@ -13,6 +13,9 @@
 
 namespace orlun {
 
+// Han texts on one line are set apart by an ideographic space (U+3000), not a Latin one.
+inline constexpr const char* kHanSeparator = "\u3000";
+
 // 甲辰 · Giáp Thìn.
 std::string StemBranchText(NativeLanguage language, int position);
 // The animal of the position's branch: 龙 · 龍 · Rồng · 竜.

@@ -10,10 +10,10 @@ namespace orlun {
 
 namespace {
 
-// Han texts are set apart by an ideographic space, Vietnamese ones by a middle dot.
+// One line of parts: Han texts apart by an ideographic space, Vietnamese ones by a middle dot.
 std::string Joined(NativeLanguage language, const std::vector<std::string>& parts)
 {
-    const std::string separator = language == NativeLanguage::Vietnamese ? " · " : "\u3000";
+    const std::string separator = language == NativeLanguage::Vietnamese ? " · " : kHanSeparator;
     std::string line;
     for (const std::string& part : parts) {
         if (part.empty()) continue;

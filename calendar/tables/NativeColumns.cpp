@@ -36,7 +36,7 @@ std::string StemBranchColumn(Language language, int yearPosition, int monthPosit
     for (const std::string& part : {YearText(*native, yearPosition), NamedBy(*native, monthPosition, "月", "tháng "),
                                     NamedBy(*native, dayPosition, "日", "ngày ")}) {
         if (part.empty()) continue;
-        if (!text.empty()) text += vietnamese ? ", " : "\u3000";
+        if (!text.empty()) text += vietnamese ? ", " : kHanSeparator;
         text += part;
     }
     return Column(text);
