@@ -75,6 +75,8 @@ void frmMain::cmdDisplayCalendar_Click()
     }
     frmCalendar_->lngJDN1stOfMonth = *first;
     if (frmCalendar_->isMinimized()) frmCalendar_->showNormal();
+    // Drawn before it is placed: a native script grows the month, and the place follows the size.
+    frmCalendar_->DrawMonth();
     // At the main window's top, against the right edge of the screen.
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -83,7 +85,6 @@ void frmMain::cmdDisplayCalendar_Click()
     }
     frmCalendar_->show();
     frmCalendar_->raise();
-    frmCalendar_->DrawMonth();
 }
 
 } // namespace orlun::app
