@@ -13,7 +13,10 @@ namespace orlun::app {
 namespace {
 
 // The frame's icon and its three buttons beside the title, in lines of the title's font.
-constexpr int kFrameButtonsInLines = 7;
+constexpr int kFrameButtonsInLines = 8;
+// The desktop's title font is not ours: its glyphs (those of Han characters above all) may be a
+// quarter wider.
+constexpr int kTitleFontSlackPercent = 25;
 
 // The box sizes itself to its layout when shown, so the room for the title is a row of the
 // layout: a spacer across all its columns.
@@ -35,7 +38,8 @@ int WidthForTitle(const QString& title)
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
     const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(title) + kFrameButtonsInLines * metrics.height();
+    const int text = metrics.horizontalAdvance(title);
+    return text + text * kTitleFontSlackPercent / 100 + kFrameButtonsInLines * metrics.height();
 }
 
 void PrepareMessageBox(QMessageBox& box, QMessageBox::Icon icon, const QString& title,

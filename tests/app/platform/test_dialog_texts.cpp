@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -190,6 +191,38 @@ private slots:
         PrepareMessageBox(small, QMessageBox::Warning, "Orlun", "OK?", QMessageBox::Ok);
         small.show();
         QVERIFY(small.width() < box.width());
+    }
+
+    // With ORLUN_SCREENSHOT_DIR set (under a window manager): the screen with the save dialog, and
+    // with a warning and a question, in each language, to be looked at.
+    void screenshots_data() { noEnglishLeft_data(); QTest::newRow("en") << Language::English << QStringList(); }
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("ORLUN_SCREENSHOT_DIR");
+        if (dir.isEmpty()) QSKIP("ORLUN_SCREENSHOT_DIR not set");
+        QFETCH(Language, language);
+        const InstalledTranslations translations(*QCoreApplication::instance(), language);
+        const QString name = dir + "/dialog_" + QTest::currentDataTag();
+        QFileDialog dialog;
+        PrepareSaveFileDialog(dialog, QCoreApplication::translate("orlun::app::frmCalendar", "Save image of this calendar month as a PNG file"),
+                              QCoreApplication::translate("orlun::app::frmCalendar", "PNG graphics file (*.png)"));
+        dialog.setDirectory(folder_.path());
+        dialog.show();
+        QTest::qWait(1500);
+        QVERIFY(dialog.screen()->grabWindow(0).save(name + "_save.png"));
+        dialog.hide();
+        QMessageBox warning;
+        PrepareMessageBox(warning, QMessageBox::Warning,
+                          QCoreApplication::translate("orlun::CalendarTexts", "Invalid date or time entry"), "2013-02-30",
+                          QMessageBox::Ok);
+        warning.move(100, 100);
+        warning.show();
+        QMessageBox question;
+        PrepareMessageBox(question, QMessageBox::Question, QString(), "?", QMessageBox::Yes | QMessageBox::No);
+        question.move(100, 400);
+        question.show();
+        QTest::qWait(1500);
+        QVERIFY(warning.screen()->grabWindow(0).save(name + "_boxes.png"));
     }
 
 private:
