@@ -403,6 +403,10 @@ Hãy kiểm tra lại tên tệp đã nhập.</translation>
         <translation>Tên tệp không hợp lệ</translation>
     </message>
     <message>
+        <source>&lt;b&gt;The name "%1" can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;Không thể dùng tên "%1".&lt;/b&gt;&lt;p&gt;Hãy thử một tên khác, ngắn hơn hoặc không có dấu câu.</translation>
+    </message>
+    <message>
         <source>&lt;b&gt;The name "%1" cannot be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuation marks.</source>
         <translation>&lt;b&gt;Không thể dùng tên "%1".&lt;/b&gt;&lt;p&gt;Hãy thử một tên khác, ngắn hơn hoặc không có dấu câu.</translation>
     </message>
