@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <string_view>
 #include <unistd.h>
 
 namespace orlun::io {
@@ -34,6 +35,19 @@ bool ReadLink(const std::string& path, std::string& text)
 }
 
 } // namespace
+
+bool NamesAnOpenDescriptor(const std::string& path)
+{
+    constexpr std::string_view kProcessFiles = "/proc/";
+    std::string current = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        if (current.starts_with(kProcessFiles)) return true;
+        std::string text;
+        if (!ReadLink(current, text)) return false;
+        current = text.front() == '/' ? text : FolderOf(current) + "/" + text;
+    }
+    return false;
+}
 
 std::variant<std::string, int> FinalTarget(const std::string& path)
 {

@@ -13,6 +13,10 @@ inline constexpr int kMaxLinkHops = 40;
 // links finally names, which need not exist yet. An errno value (ELOOP) for a chain that does not end.
 std::variant<std::string, int> FinalTarget(const std::string& path);
 
+// True when the path, or a link on the way to its file, lies under /proc/ (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N): it names a descriptor already open, whose link text is no file to replace.
+bool NamesAnOpenDescriptor(const std::string& path);
+
 // The folder part of a path: "." for a bare name, "/" for a file at the root.
 std::string FolderOf(const std::string& path);
 // The last part of a path.
