@@ -105,6 +105,16 @@ OutputFile::~OutputFile() { Discard(); }
 
 std::variant<OutputFile, WriteFailure> OutputFile::OpenDescriptorLink(const std::string& path, FifoWait fifo)
 {
+    // One of our own descriptors is taken as it is, as a shell does: it may be a pipe or a
+    // terminal that its name would not open again for this user.
+    if (const auto own = OwnDescriptorNamed(path)) {
+        struct stat st {};
+        if (::fstat(*own, &st) != 0) return FailureOf(WriteFailure::Where::File, path, errno);
+        if (S_ISDIR(st.st_mode)) return FailureOf(WriteFailure::Where::File, path, EISDIR);
+        const int fd = ::fcntl(*own, F_DUPFD_CLOEXEC, 0);
+        if (fd < 0) return FailureOf(WriteFailure::Where::File, path, errno);
+        return OutputFile(PathKind::InPlace, fd, path, {}, 0);
+    }
     // The system follows such a link to the open file itself, whatever its link text says.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return FailureOf(WriteFailure::Where::File, path, errno);

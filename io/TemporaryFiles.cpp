@@ -34,13 +34,23 @@ bool IsPlainFile(DIR* dir, const char* name, struct stat& st)
     return ::fstatat(::dirfd(dir), name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
 }
 
+// ".NAME.orlun-tmp-", built by appending (the `"." + name` form trips a false -Wrestrict in GCC 12's
+// string code).
+std::string PrefixOf(const std::string& target)
+{
+    std::string prefix(1, '.');
+    prefix.append(NameOf(target)).append(kMarker);
+    return prefix;
+}
+
 } // namespace
 
 std::string TemporaryPatternFor(const std::string& target)
 {
     const std::string folder = FolderOf(target);
-    return (folder == "/" ? "" : folder) + "/." + NameOf(target) + std::string(kMarker) +
-           std::to_string(::getpid()) + "-XXXXXX";
+    std::string pattern = folder == "/" ? std::string() : folder;
+    pattern.append(1, '/').append(PrefixOf(target)).append(std::to_string(::getpid())).append("-XXXXXX");
+    return pattern;
 }
 
 long OwnerOfTemporaryName(const std::string& name)
@@ -58,7 +68,7 @@ long OwnerOfTemporaryName(const std::string& name)
 
 bool IsTemporaryNameOf(const std::string& name, const std::string& target)
 {
-    const std::string prefix = "." + NameOf(target) + std::string(kMarker);
+    const std::string prefix = PrefixOf(target);
     if (name.compare(0, prefix.size(), prefix) != 0) return false;
     const std::string_view rest = std::string_view(name).substr(prefix.size());
     if (rest.size() == kRandomPart) return true; // the older form
@@ -71,7 +81,7 @@ void RemoveLeftoversBeside(const std::string& target)
     DIR* dir = ::opendir(FolderOf(target).c_str());
     if (!dir) return;
     const std::time_t now = std::time(nullptr);
-    const std::string ownPrefix = "." + NameOf(target) + std::string(kMarker);
+    const std::string ownPrefix = PrefixOf(target);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         struct stat st {};
