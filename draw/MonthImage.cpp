@@ -64,7 +64,8 @@ BmpStep WriteBmp(const QImage& picture, const QString& imagePath)
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
         return {{}, "The picture could not be encoded as BMP"};
-    const auto written = io::WriteTemporaryBeside(QFile::encodeName(imagePath).toStdString(), View(bytes));
+    // Named, in a failure, as the BMP file beside the image, which is what the step stands for.
+    const auto written = io::WriteTemporaryBeside(QFile::encodeName(BmpPathOf(imagePath)).toStdString(), View(bytes));
     if (const auto* failure = std::get_if<io::WriteFailure>(&written))
         return {{}, QString::fromLocal8Bit(io::Describe(*failure).c_str())};
     return {QFile::decodeName(std::get<std::string>(written).c_str()), {}};
