@@ -118,7 +118,8 @@ sh -c 'exit 0' & dead=$!; wait $dead
 for name in .m.png.orlun-tmp-$dead-AbC123 .m.bmp.orlun-tmp-$dead-XyZ789; do printf 'half' >"$tmp/$name"; done
 png "$tmp/m.png" 2>/dev/null && [ -z "$(hidden "$tmp")" ] && [ ! -e "$tmp/m.bmp" ] || say "stale files stayed: $(ls -A "$tmp")"
 for delay in 0.15 0.3 0.45 0.55 0.62; do
-  png "$tmp/k.png" 2>/dev/null & pid=$!
+  # The program itself, not a subshell around it, is killed.
+  "$cli" calendar --date "2013-02-10 CE" --png "$tmp/k.png" 2>/dev/null & pid=$!
   sleep $delay; kill -9 $pid 2>/dev/null; wait $pid 2>/dev/null
   png "$tmp/k.png" 2>/dev/null && [ -z "$(hidden "$tmp")" ] && [ ! -e "$tmp/k.bmp" ] \
     || say "after a kill at $delay s: $(ls -A "$tmp")"
