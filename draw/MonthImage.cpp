@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryFile>
+#include <cstdio>
 #include <string_view>
+#include <variant>
 
 #include "engine/imgconv.h"
-#include "io/CheckedWrite.h"
+#include "io/OutputFile.h"
 
 namespace orlun::draw {
 
@@ -17,7 +19,13 @@ QString WithPngSuffix(const QString& path)
     return path.endsWith(".png", Qt::CaseInsensitive) ? path : path + ".png";
 }
 
-QString BmpPathOf(const QString& pngPath) { return pngPath.left(pngPath.size() - 3) + "bmp"; }
+QString BmpPathOf(const QString& imagePath)
+{
+    // The extension of the name alone, never a dot of a folder.
+    const qsizetype slash = imagePath.lastIndexOf('/');
+    const qsizetype dot = imagePath.lastIndexOf('.');
+    return (dot > slash + 1 ? imagePath.left(dot) : imagePath) + ".bmp";
+}
 
 namespace {
 
@@ -43,16 +51,24 @@ BmpTarget FreeBmpPath(const QString& pngPath)
 
 std::string_view View(const QByteArray& bytes) { return {bytes.constData(), static_cast<size_t>(bytes.size())}; }
 
-// The picture as BMP bytes in memory, written through the checked write.
-std::optional<QString> WriteBmp(const QImage& picture, const QString& path)
+// The picture as BMP bytes in a temporary file beside the image (io/TemporaryFiles names it, so that
+// a crashed save is cleared by the next write there): its name, or why not.
+struct BmpStep {
+    QString path;
+    QString error;
+};
+
+BmpStep WriteBmp(const QImage& picture, const QString& imagePath)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
-        return QString("The picture could not be encoded as BMP");
-    if (const auto failure = io::ReplaceFileContents(QFile::encodeName(path).toStdString(), View(bytes)))
-        return QString::fromLocal8Bit(io::Describe(*failure).c_str());
-    return std::nullopt;
+        return {{}, "The picture could not be encoded as BMP"};
+    // Named, in a failure, as the BMP file beside the image, which is what the step stands for.
+    const auto written = io::WriteTemporaryBeside(QFile::encodeName(BmpPathOf(imagePath)).toStdString(), View(bytes));
+    if (const auto* failure = std::get_if<io::WriteFailure>(&written))
+        return {{}, QString::fromLocal8Bit(io::Describe(*failure).c_str())};
+    return {QFile::decodeName(std::get<std::string>(written).c_str()), {}};
 }
 
 // The BMP is offered to the user only when it reads back as the picture's size.
@@ -65,26 +81,39 @@ bool ReadsBack(const QString& bmp, const QSize& size)
 
 } // namespace
 
-MonthImageResult SaveMonthImage(const QImage& picture, const QString& pngPath)
+namespace {
+
+// After a failed conversion the picture is kept as the BMP file beside the image, if it reads back.
+MonthImageResult KeepBmp(const QString& temporary, const QImage& picture, const QString& imagePath,
+                         const QString& conversion)
 {
-    if (picture.isNull()) return {MonthImageOutcome::Failed, pngPath, "Nothing was drawn"};
-    const BmpTarget bmp = FreeBmpPath(pngPath);
-    if (bmp.path.isEmpty()) return {MonthImageOutcome::Failed, pngPath, bmp.error};
-    if (const auto reason = WriteBmp(picture, bmp.path)) {
-        if (bmp.reserved) QFile::remove(bmp.path); // the empty file we made; never the user's
-        return {MonthImageOutcome::Failed, bmp.path, *reason};
+    if (!ReadsBack(temporary, picture.size())) {
+        QFile::remove(temporary); // written by us moments ago, and unusable
+        return {MonthImageOutcome::Failed, imagePath, conversion};
     }
+    const BmpTarget bmp = FreeBmpPath(imagePath);
+    if (bmp.path.isEmpty() || ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(bmp.path).constData()) != 0) {
+        QFile::remove(temporary);
+        if (bmp.reserved) QFile::remove(bmp.path); // the empty file we made; never the user's
+        return {MonthImageOutcome::Failed, imagePath, conversion};
+    }
+    return {MonthImageOutcome::BmpOnly, bmp.path, conversion};
+}
+
+} // namespace
+
+MonthImageResult SaveMonthImage(const QImage& picture, const QString& imagePath)
+{
+    if (picture.isNull()) return {MonthImageOutcome::Failed, imagePath, "Nothing was drawn"};
+    const BmpStep bmp = WriteBmp(picture, imagePath);
+    if (bmp.path.isEmpty()) return {MonthImageOutcome::Failed, imagePath, bmp.error};
     char message[kImgconvMessageSize] = {};
-    convert_graphics_file_3(QFile::encodeName(bmp.path).constData(), QFile::encodeName(pngPath).constData(),
+    convert_graphics_file_3(QFile::encodeName(bmp.path).constData(), QFile::encodeName(imagePath).constData(),
                             message);
     const QString conversion = QString::fromLocal8Bit(message);
-    if (conversion == kImgconvNoError) {
-        QFile::remove(bmp.path);
-        return {MonthImageOutcome::Png, pngPath, {}};
-    }
-    if (ReadsBack(bmp.path, picture.size())) return {MonthImageOutcome::BmpOnly, bmp.path, conversion};
-    QFile::remove(bmp.path); // written by us moments ago, and unusable
-    return {MonthImageOutcome::Failed, pngPath, conversion};
+    if (conversion != kImgconvNoError) return KeepBmp(bmp.path, picture, imagePath, conversion);
+    QFile::remove(bmp.path);
+    return {MonthImageOutcome::Png, imagePath, {}};
 }
 
 QString SaveFailureText(const MonthImageResult& result)

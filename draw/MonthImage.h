@@ -1,6 +1,7 @@
-// Saving a drawn calendar month as a PNG file: the picture is written as a BMP file beside the
-// chosen name and converted by the image-conversion library, as the window and orlun-cli do.
-// Every file goes through the checked write; a file the user already has is never removed.
+// Saving a drawn calendar month as a PNG file (or BMP or JPEG, by the name's extension): the picture
+// is written as a BMP step to a temporary file beside the chosen name and converted by the
+// image-conversion library, as the window and orlun-cli do. Every file goes through the checked
+// write; a file the user already has is never removed.
 #pragma once
 
 #include <QImage>
@@ -9,8 +10,8 @@
 namespace orlun::draw {
 
 enum class MonthImageOutcome {
-    Png,     // the PNG file has been written; the BMP file is gone
-    BmpOnly, // the conversion failed; the picture stays in the BMP file, which reads back whole
+    Png,     // the image file has been written; the BMP step is gone
+    BmpOnly, // the conversion failed; the picture is kept in the BMP file beside, which reads back whole
     Failed,  // nothing was saved
 };
 
@@ -22,12 +23,13 @@ struct MonthImageResult {
 
 // The name with ".png" added when it does not end in it (any case).
 QString WithPngSuffix(const QString& path);
-// The PNG path with its last three characters replaced by "bmp".
-QString BmpPathOf(const QString& pngPath);
+// The image's path with its extension (or, without one, with ".bmp" added) made "bmp".
+QString BmpPathOf(const QString& imagePath);
 
-// Writes the picture to pngPath (which must end in ".png"). A file that already has the BMP name
-// is never overwritten: the picture then goes through a new file name beside it.
-MonthImageResult SaveMonthImage(const QImage& picture, const QString& pngPath);
+// Writes the picture to imagePath, in the format its extension names (PNG unless .bmp, .jpg or
+// .jpeg). When the conversion fails the picture is kept as the BMP file beside (BmpPathOf); a file
+// that already has that name is never overwritten: a new name beside it is taken instead.
+MonthImageResult SaveMonthImage(const QImage& picture, const QString& imagePath);
 
 // The user's message for a failed save: the window's text and a line saying what went wrong.
 QString SaveFailureText(const MonthImageResult& result);

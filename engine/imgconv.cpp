@@ -24,6 +24,15 @@ int Report(char* message, const QString& text)
     return n;
 }
 
+// The format the destination's name asks for: BMP or JPEG by its extension, PNG otherwise.
+const char* FormatOfDestination(const QString& destination)
+{
+    const QString suffix = destination.section('.', -1).toLower();
+    if (destination.contains('.') && suffix == "bmp") return "bmp";
+    if (destination.contains('.') && (suffix == "jpg" || suffix == "jpeg")) return "jpeg";
+    return "png";
+}
+
 } // namespace
 
 int convert_graphics_file_3(const char* source, const char* destination, char* message)
@@ -40,13 +49,14 @@ int convert_graphics_file_3(const char* source, const char* destination, char* m
 
     // Encoded in memory first; the file is then written whole or not at all, and a file already
     // at the destination stays as it was when the write fails.
-    QByteArray png;
-    QBuffer buffer(&png);
-    QImageWriter writer(&buffer, "png");
+    const char* format = FormatOfDestination(QString::fromLocal8Bit(destination));
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    QImageWriter writer(&buffer, format);
     if (!buffer.open(QIODevice::WriteOnly) || !writer.write(image))
-        return Report(message, "Cannot encode " + from + " as PNG: " + writer.errorString());
-    const auto failure =
-        io::ReplaceFileContents(destination, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+        return Report(message, "Cannot encode " + from + " as " + QString(format).toUpper() + ": " + writer.errorString());
+    const auto failure = io::ReplaceFileContents(
+        destination, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())));
     if (failure) return Report(message, QString::fromLocal8Bit(io::Describe(*failure).c_str()));
     return Report(message, kImgconvNoError);
 }

@@ -1,4 +1,5 @@
-// The image-conversion library: writes a picture file as a PNG file.
+// The image-conversion library: writes a picture file as a PNG file (or a BMP or JPEG file, when the
+// destination's name ends in .bmp, .jpg or .jpeg).
 #pragma once
 
 namespace orlun {
@@ -9,7 +10,7 @@ inline constexpr int kImgconvMessageSize = 255;
 inline constexpr const char* kImgconvNoError = "No Error";
 
 // Reads the picture in `source` (BMP or any format the reader knows) and writes it to
-// `destination` as a PNG image, through the checked write: a file already at `destination`
+// `destination` as a PNG image (BMP or JPEG by the destination's extension), through the checked write: a file already at `destination`
 // is replaced whole or left byte-identical. Writes a NUL-terminated message of at most
 // kImgconvMessageSize - 1 characters into `message` ("No Error" when the PNG file has been
 // written, else the reason) and returns its length. Null arguments are refused with a message;

@@ -1,7 +1,10 @@
 #include "io/LinkTarget.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <sys/stat.h>
+#include <string_view>
 #include <unistd.h>
 
 namespace orlun::io {
@@ -34,6 +37,53 @@ bool ReadLink(const std::string& path, std::string& text)
 }
 
 } // namespace
+
+namespace {
+
+// N of "PREFIXN" with N all digits, else nullopt.
+std::optional<int> NumberAfter(const std::string& path, const std::string& prefix)
+{
+    if (!path.starts_with(prefix) || path.size() == prefix.size() || path.size() > prefix.size() + 6) return std::nullopt;
+    int n = 0;
+    for (size_t i = prefix.size(); i < path.size(); ++i) {
+        if (path[i] < '0' || path[i] > '9') return std::nullopt;
+        n = n * 10 + (path[i] - '0');
+    }
+    return n;
+}
+
+} // namespace
+
+std::optional<int> OwnDescriptorNamed(const std::string& path)
+{
+    const std::string prefixes[] = {"/proc/self/fd/", "/proc/" + std::to_string(::getpid()) + "/fd/", "/dev/fd/"};
+    std::string current = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        for (const std::string& prefix : prefixes)
+            if (const auto n = NumberAfter(current, prefix)) return n;
+        std::string text;
+        if (!ReadLink(current, text)) return std::nullopt;
+        current = text.front() == '/' ? text : FolderOf(current) + "/" + text;
+    }
+    return std::nullopt;
+}
+
+bool NamesAnOpenDescriptor(const std::string& path)
+{
+    constexpr std::string_view kProcessFiles = "/proc/";
+    std::string current = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        // The folder is resolved too: /dev/fd/N lies in a link to /proc/self/fd.
+        char* folder = ::realpath(FolderOf(current).c_str(), nullptr);
+        const bool inProcessFiles = folder && (std::string(folder) + "/").starts_with(kProcessFiles);
+        std::free(folder);
+        if (inProcessFiles || current.starts_with(kProcessFiles)) return true;
+        std::string text;
+        if (!ReadLink(current, text)) return false;
+        current = text.front() == '/' ? text : FolderOf(current) + "/" + text;
+    }
+    return false;
+}
 
 std::variant<std::string, int> FinalTarget(const std::string& path)
 {

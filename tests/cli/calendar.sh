@@ -17,12 +17,13 @@ Common Era year 2011 (December) - 2012 (January)"
 out=$("$cli" calendar --ajd 2456334.0 --arc --text)
 tail -1 <<<"$out" | grep -qE '[|] 30 Mon Mar 11 [A-Z][a-z]+ [0-9]+$' || { echo "FAILED: day 30 with ARC"; echo "$out"; fail=1; }
 
-# The image: a PNG file, no BMP left beside it; a missing folder is refused with exit 1.
+# The image: a PNG file, no BMP left beside it; a missing folder is refused with exit 3 (a file
+# that cannot be written).
 "$cli" calendar --date "2013-02-10 CE" --png "$tmp/month.png" >/dev/null 2>&1 || { echo "FAILED: png exit"; fail=1; }
 [ "$(head -c 8 "$tmp/month.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo "FAILED: not a PNG"; fail=1; }
 [ ! -e "$tmp/month.bmp" ] || { echo "FAILED: BMP left behind"; fail=1; }
 err=$("$cli" calendar --date "2013-02-10 CE" --png "$tmp/none/month.png" 2>&1 >/dev/null); rc=$?
-[ $rc = 1 ] && grep -q "the folder $tmp/none does not exist" <<<"$err" || { echo "FAILED: missing folder ($rc): $err"; fail=1; }
+[ $rc = 3 ] && grep -q "the folder $tmp/none does not exist" <<<"$err" || { echo "FAILED: missing folder ($rc): $err"; fail=1; }
 
 # The image is drawn without the widget toolkit and without a display.
 if ldd "$cli" | grep -q libQt6Widgets; then echo "FAILED: orlun-cli links Qt Widgets"; fail=1; fi

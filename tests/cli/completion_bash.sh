@@ -20,8 +20,8 @@ done <<'CASES'
 orlun-cli mo|months move
 orlun-cli --|--help --version
 orlun-cli li|lines list
-orlun-cli lines --|--ajd --date --country --epoch --method --lang --format
-orlun-cli months 1 2 --|--country --epoch --method --lang --format
+orlun-cli lines --|--ajd --date --country --epoch --method --lang --format --output
+orlun-cli months 1 2 --|--country --epoch --method --lang --format --output
 orlun-cli months 1 2 --f|--format
 orlun-cli months 1 2 --format ''|text tsv csv json
 orlun-cli search --p|--previous

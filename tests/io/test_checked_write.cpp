@@ -160,10 +160,13 @@ TEST(CheckedWrite, LeftoversOfACrashGoAtTheNextWriteButAWriteInProgressStays)
 
 TEST(CheckedWrite, TemporaryNamesAreRecognisable)
 {
-    EXPECT_EQ(TemporaryPatternFor("/home/u/orlun.usr"), "/home/u/.orlun.usr.orlun-tmp-XXXXXX");
-    EXPECT_EQ(TemporaryPatternFor("month.png"), "./.month.png.orlun-tmp-XXXXXX");
-    EXPECT_EQ(TemporaryPatternFor("/x.png"), "/.x.png.orlun-tmp-XXXXXX");
+    const std::string pid = std::to_string(::getpid());
+    EXPECT_EQ(TemporaryPatternFor("/home/u/orlun.usr"), "/home/u/.orlun.usr.orlun-tmp-" + pid + "-XXXXXX");
+    EXPECT_EQ(TemporaryPatternFor("month.png"), "./.month.png.orlun-tmp-" + pid + "-XXXXXX");
+    EXPECT_EQ(TemporaryPatternFor("/x.png"), "/.x.png.orlun-tmp-" + pid + "-XXXXXX");
     EXPECT_TRUE(IsTemporaryNameOf(".orlun.usr.orlun-tmp-a1B2c3", "/any/orlun.usr"));
+    EXPECT_TRUE(IsTemporaryNameOf(".orlun.usr.orlun-tmp-123-a1B2c3", "/any/orlun.usr"));
+    EXPECT_FALSE(IsTemporaryNameOf(".orlun.usr.orlun-tmp-12x-a1B2c3", "/any/orlun.usr"));
     EXPECT_FALSE(IsTemporaryNameOf(".orlun.usr.orlun-tmp-a1B2c", "/any/orlun.usr"));
     EXPECT_FALSE(IsTemporaryNameOf("orlun.usr.orlun-tmp-a1B2c3", "/any/orlun.usr"));
     EXPECT_FALSE(IsTemporaryNameOf(".orlun.usr", "/any/orlun.usr"));

@@ -5,7 +5,6 @@
 #include "calendar/festivals/EventCalendar.h"
 #include "calendar/festivals/EventText.h"
 #include "EventRecords.h"
-#include "io/CheckedWrite.h"
 #include "names/NameMatch.h"
 #include "output/OutputFormats.h"
 
@@ -42,17 +41,9 @@ std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, 
     return EventLines(events, language);
 }
 
-int Emit(const std::string& text, const Options& options, Output& out)
+int Emit(const std::string& text, Output& out)
 {
-    const auto file = options.Get("output");
-    if (!file) {
-        out.Text(text);
-        return 0;
-    }
-    if (const auto failure = io::ReplaceFileContents(*file, text)) {
-        out.Message("orlun-cli: " + io::Describe(*failure));
-        return kExitUnwritten;
-    }
+    out.Text(text);
     return 0;
 }
 

@@ -1,5 +1,5 @@
 // Festivals and anniversaries on the command line: their lines of text, or an iCalendar document,
-// on standard output or in a file written through the checked write.
+// where the command's output goes.
 #pragma once
 
 #include <string>
@@ -25,8 +25,8 @@ Language LanguageOf(const Options& options);
 // records (EventRecords), or an iCalendar document stamped with the present time.
 std::string EventsIn(EventFormat format, const std::vector<LunarEvent>& events, Language language);
 
-// Writes the text to --output FILE, or to standard output; 0, or kExitUnwritten when the file could
-// not be written (the reason on standard error).
-int Emit(const std::string& text, const Options& options, Output& out);
+// Writes the text where the command's output goes (standard output or --output FILE, see
+// CommandOutput); 0.
+int Emit(const std::string& text, Output& out);
 
 } // namespace orlun::cli

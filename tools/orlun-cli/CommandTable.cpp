@@ -39,6 +39,9 @@ OptionList CommonOptions(bool ownFormat)
         o.push_back({"format", "F", "the output's form (text unless given)", EventFormatNames()});
     else
         o.push_back({"format", "F", "the output's form (text unless given)", FormatNames()});
+    o.push_back({"output", "FILE",
+                 "write to FILE instead of standard output, only when the command succeeds (\"-\": standard "
+                 "output; a device or FIFO is written in place)"});
     return o;
 }
 
@@ -193,23 +196,22 @@ void AddWindowCommands(std::vector<CommandSpec>& c)
                          {"seed", "S", "the seed of the random dates, 0 to 4294967295"}}));
     c.push_back(Command({"calendar", "a lunar month as text or as a PNG image", "", {}, RunCalendar}, true,
                         {{"text", "", "the month as text"},
-                         {"png", "FILE", "the month as a PNG image in FILE"},
+                         {"png", "FILE",
+                          "the month as an image in FILE: PNG, or BMP or JPEG by the name's .bmp, .jpg or .jpeg "
+                          "(\".png\" added to a name without one; \"-\": PNG on standard output)"},
                          {"arc", "", "with the ARC dates"}}));
 }
 
 // Festivals and anniversaries, as text, CSV, JSON or iCalendar, on standard output or in a file.
 void AddEventCommands(std::vector<CommandSpec>& c)
 {
-    const OptionSpec output{"output", "FILE", "write to FILE instead of standard output"};
     OptionList festivals = YearsOptions("the number of lunar years (1 unless given)");
-    festivals.push_back(output);
     c.push_back(Command({"festivals", "the traditional festivals of a lunar year as text, CSV, JSON or iCalendar",
                          "YEAR", {"YEAR  the lunar year, " + YearRange()}, RunFestivals, true},
                         false, festivals));
     OptionList anniversary = YearsOptions("the number of lunar years (10 unless given)");
     anniversary.insert(anniversary.end(), {{"from", "YEAR", "the first lunar year"},
-                                           {"title", "T", "the events' title"},
-                                           output});
+                                           {"title", "T", "the events' title"}});
     c.push_back(Command({"anniversary", "the days a lunar date comes back in a run of lunar years", "DATE",
                          {"DATE  a lunar month-day (\"12-30\", \"4*-15\") or a typed date"}, RunAnniversary, true},
                         false, anniversary));

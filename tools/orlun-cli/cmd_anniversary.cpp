@@ -47,7 +47,7 @@ int RunAnniversary(const Options& options, Output& out)
 
     const Anniversaries found = AnniversariesOf(day, firstYear, years, settings);
     const auto events = AnniversaryEvents(found, day, title, language, settings);
-    const int written = Emit(EventsIn(format, events, language), options, out);
+    const int written = Emit(EventsIn(format, events, language), out);
     if (written != 0) return written;
     if (!found.reachedRangeEnd) return 0;
     out.Message(DateRangeMessage(firstYear < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate));

@@ -1,13 +1,17 @@
 // orlun-cli calendar: the lunar month of a moment as the calendar window draws it, as text (one
-// row per quarter of the month) or as a PNG image drawn by the painter the calendar window uses.
+// row per quarter of the month) or as a PNG (BMP, JPEG) image drawn by the painter the calendar
+// window uses.
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdlib>
+#include <optional>
 
 #include "CliArgs.h"
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "ImageTarget.h"
 #include "MonthRecords.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/monthview/MonthGrid.h"
@@ -18,6 +22,7 @@
 #include "draw/MonthImage.h"
 #include "draw/MonthPainter.h"
 #include "draw/PictureFolder.h"
+#include "io/OutputFile.h"
 
 namespace orlun::cli {
 
@@ -41,7 +46,51 @@ void PrintText(const MonthView& view, bool arc, Output& out)
     }
 }
 
-int WritePng(const MonthView& view, bool arc, const std::string& file, Output& out)
+// The window's words on standard error, where they cannot mix with data a script reads; a message
+// that cannot be written there changes nothing about the file.
+void SavedMessage(const ImageTarget& target, Output& out)
+{
+    out.Message(std::string("The image has been saved in the ") + FormatName(target.format) + " file");
+    out.Message(target.path);
+}
+
+// The picture encoded whole and written in place: standard output, a device, a FIFO.
+int WriteInPlace(const QImage& picture, const ImageTarget& target, Output& out)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, FormatName(target.format))) {
+        out.Message(std::string("orlun-cli: the picture could not be encoded as ") + FormatName(target.format));
+        return 1;
+    }
+    const auto failure = io::WriteWholeFile(target.path, {bytes.constData(), static_cast<size_t>(bytes.size())});
+    if (failure && target.path == "-") {
+        out.Message("orlun-cli: cannot write to standard output (" + failure->reason + ")");
+        return kExitUnwritten;
+    }
+    if (failure) {
+        out.Message("orlun-cli: " + io::Describe(*failure));
+        return kExitUnwritten;
+    }
+    if (target.path != "-") SavedMessage(target, out);
+    return 0;
+}
+
+// Through the window's save: the BMP step beside the file, then the conversion.
+int WriteFile(const QImage& picture, const ImageTarget& target, Output& out)
+{
+    const QString path = QString::fromLocal8Bit(target.path.c_str());
+    const draw::MonthImageResult saved = draw::SaveMonthImage(picture, path);
+    switch (saved.outcome) {
+    case draw::MonthImageOutcome::Png: SavedMessage(target, out); return 0;
+    case draw::MonthImageOutcome::BmpOnly: out.Message(draw::BmpFallbackText(saved).toStdString()); return kExitUnwritten;
+    case draw::MonthImageOutcome::Failed: break;
+    }
+    out.Message("orlun-cli: " + draw::SaveFailureText(saved).toStdString());
+    return kExitUnwritten;
+}
+
+int WriteImage(const MonthView& view, bool arc, const ImageTarget& target, Output& out)
 {
     // Drawing needs Qt GUI's fonts, but no display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -55,28 +104,15 @@ int WritePng(const MonthView& view, bool arc, const std::string& file, Output& o
         out.Message("orlun-cli: cannot read the picture " + failed.toStdString());
         return 1;
     }
-    const QString png = draw::WithPngSuffix(QString::fromLocal8Bit(file.c_str()));
-    const QFileInfo folder(QFileInfo(png).absolutePath());
-    if (!folder.isDir()) {
-        out.Message("orlun-cli: cannot write " + png.toStdString() + ": the folder " + folder.filePath().toStdString() +
+    const QFileInfo folder(QFileInfo(QString::fromLocal8Bit(target.path.c_str())).absolutePath());
+    if (!target.inPlace && !folder.isDir()) {
+        out.Message("orlun-cli: cannot write " + target.path + ": the folder " + folder.filePath().toStdString() +
                     " does not exist");
-        return 1;
+        return kExitUnwritten;
     }
     // At the screen's pixel ratio, as the window's grab gives it (QT_SCALE_FACTOR scales both).
     const QImage picture = draw::DrawMonthImage({view, arc, pictures, QGuiApplication::font()}, app.devicePixelRatio());
-    const draw::MonthImageResult saved = draw::SaveMonthImage(picture, png);
-    switch (saved.outcome) {
-    case draw::MonthImageOutcome::Png:
-        out.Line("The image has been saved in the PNG file");
-        out.Line(saved.path.toStdString());
-        return 0;
-    case draw::MonthImageOutcome::BmpOnly:
-        out.Message(draw::BmpFallbackText(saved).toStdString());
-        return 1;
-    case draw::MonthImageOutcome::Failed: break;
-    }
-    out.Message("orlun-cli: " + draw::SaveFailureText(saved).toStdString());
-    return 1;
+    return target.inPlace ? WriteInPlace(picture, target, out) : WriteFile(picture, target, out);
 }
 
 } // namespace
@@ -86,6 +122,11 @@ int RunCalendar(const Options& options, Output& out)
     const bool arc = options.Has("arc"), text = options.Has("text");
     if (!options.Positionals().empty()) throw UsageError{"calendar takes no positional arguments"};
     if (!text && !options.Get("png")) throw UsageError{"calendar needs --text or --png FILE"};
+    const auto png = options.Get("png");
+    const auto image = png ? std::optional(ImageTargetOf(*png)) : std::nullopt;
+    const auto output = options.Get("output");
+    if (text && image && image->path == "-" && (!output || *output == "-"))
+        throw UsageError{"--text and --png - cannot both write to standard output"};
     CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);
     const double ajd = ReadMoment(options, settings, kCalendarMoment);
@@ -98,7 +139,7 @@ int RunCalendar(const Options& options, Output& out)
     const MonthView view = InLanguage(MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings), language);
     if (text && out.IsText()) PrintText(view, arc, out);
     else if (text) WriteMonthCells(view, out);
-    if (auto png = options.Get("png")) return WritePng(view, arc, *png, out);
+    if (image) return WriteImage(view, arc, *image, out);
     return 0;
 }
 

@@ -35,7 +35,7 @@ int RunFestivals(const Options& options, Output& out)
         const auto more = FestivalEvents(festivals, language, settings);
         events.insert(events.end(), more.begin(), more.end());
     }
-    const int written = Emit(EventsIn(format, events, language), options, out);
+    const int written = Emit(EventsIn(format, events, language), out);
     if (written != 0) return written;
     if (!stopped) return 0;
     out.Message(DateRangeMessage(*year < 0 ? RangeCheck::TooEarly : RangeCheck::TooLate));

@@ -1,5 +1,8 @@
 // orlun-cli: the calendar calculator's display lines and tables on the command line.
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <exception>
 #include <string>
 
@@ -8,6 +11,7 @@
 #include "CliFormat.h"
 #include "CommandHelp.h"
 #include "CommandLine.h"
+#include "CommandOutput.h"
 #include "CommandTable.h"
 #include "engine/engine_status.h"
 #include "output/OutputFormats.h"
@@ -38,6 +42,24 @@ int Answer(const CommandLine& line)
     return out.ExitCode(0);
 }
 
+// The command's code once its output is closed: see CommandOutput::Close.
+int RunInto(const CommandLine& line, Output& out)
+{
+    try {
+        const EngineStatus engine = CheckEphemeris();
+        if (!engine.ok) {
+            out.Message("orlun-cli: " + engine.message);
+            return out.ExitCode(1);
+        }
+        return out.ExitCode(line.command->run(line.options, out));
+    } catch (const UsageError& e) {
+        return out.ExitCode(Usage(e.message, line.command));
+    } catch (const std::exception& e) {
+        out.Message(std::string("orlun-cli: ") + e.what());
+        return out.ExitCode(1);
+    }
+}
+
 int Run(const CommandLine& line)
 {
     const CommandSpec& command = *line.command;
@@ -45,19 +67,25 @@ int Run(const CommandLine& line)
     // Every command takes these; a name that is none is a usage error whether or not it reads them.
     SettingsFromOptions(line.options);
     LanguageOf(line.options);
-    Output out(stdout, stderr, WriterOfFormat(format));
-    try {
-        const EngineStatus engine = CheckEphemeris();
-        if (!engine.ok) {
-            out.Message("orlun-cli: " + engine.message);
-            return out.ExitCode(1);
-        }
-        return out.ExitCode(command.run(line.options, out));
-    } catch (const UsageError& e) {
-        return out.ExitCode(Usage(e.message, &command));
-    } catch (const std::exception& e) {
-        out.Message(std::string("orlun-cli: ") + e.what());
-        return out.ExitCode(1);
+    auto destination = CommandOutput::Open(line.options.Get("output"));
+    if (const auto* failure = std::get_if<orlun::io::WriteFailure>(&destination)) {
+        std::fprintf(stderr, "orlun-cli: %s\n", orlun::io::Describe(*failure).c_str());
+        return kExitUnwritten;
+    }
+    CommandOutput& target = std::get<CommandOutput>(destination);
+    Output out(target.Stream(), stderr, WriterOfFormat(format), target.Name());
+    return target.Close(RunInto(line, out), out);
+}
+
+// A closed standard stream keeps its number taken by a folder opened read-only, so that no
+// file opened later (an output file, a temporary one) gets it, and every write to it still fails as
+// on the closed one (EBADF).
+void HoldClosedStandardStreams()
+{
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int held = ::open("/", O_RDONLY | O_DIRECTORY);
+        if (held >= 0 && held != fd) ::close(held); // a lower number was free too: nothing to hold
     }
 }
 
@@ -65,6 +93,7 @@ int Run(const CommandLine& line)
 
 int main(int argc, char** argv)
 {
+    HoldClosedStandardStreams();
     const CommandSpec* command = argc > 1 ? CommandNamed(argv[1]) : nullptr;
     try {
         const CommandLine line = ReadCommandLine(argc, argv, Commands());

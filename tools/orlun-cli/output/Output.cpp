@@ -4,14 +4,16 @@
 #include <cstring>
 #include <string>
 
+#include "io/WriteFailure.h"
+
 namespace orlun::cli {
 
 namespace {
 constexpr std::string_view kProgramTitle = "Orlun";
 } // namespace
 
-Output::Output(std::FILE* out, std::FILE* err, std::unique_ptr<RecordWriter> writer)
-    : out_(out), err_(err), writer_(std::move(writer))
+Output::Output(std::FILE* out, std::FILE* err, std::unique_ptr<RecordWriter> writer, std::string file)
+    : out_(out), err_(err), writer_(std::move(writer)), file_(std::move(file))
 {
 }
 
@@ -65,7 +67,10 @@ bool Output::Finish()
     Put(writer_->End());
     Flush();
     if (failure_ == 0) return true;
-    Message("orlun-cli: cannot write to standard output (" + std::string(std::strerror(failure_)) + ")");
+    if (file_.empty())
+        Message("orlun-cli: cannot write to standard output (" + std::string(std::strerror(failure_)) + ")");
+    else
+        Message("orlun-cli: " + io::Describe(io::FailureOf(io::WriteFailure::Where::File, file_, failure_)));
     return false;
 }
 

@@ -18,8 +18,10 @@ inline constexpr int kExitUnwritten = 3;
 
 class Output {
 public:
-    // out and err stay open and owned by the caller (stdout and stderr in the program).
-    Output(std::FILE* out, std::FILE* err, std::unique_ptr<RecordWriter> writer);
+    // out and err stay open and owned by the caller (stdout and stderr in the program). `file`
+    // names the file that out writes to (--output FILE), for the message of a failed write; empty
+    // for standard output.
+    Output(std::FILE* out, std::FILE* err, std::unique_ptr<RecordWriter> writer, std::string file = {});
 
     // Whether the format is the text form: a command with blocks of text writes them only then,
     // and records otherwise.
@@ -52,6 +54,7 @@ private:
     std::FILE* out_;
     std::FILE* err_;
     std::unique_ptr<RecordWriter> writer_;
+    std::string file_;
     int failure_ = 0; // errno of the first failed write; 0 while every write succeeded
     bool finished_ = false;
 };
