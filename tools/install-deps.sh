@@ -11,6 +11,7 @@ packages=(
   libical-dev                      # festivals and anniversaries exported as iCalendar
   python3-icalendar                # tests: exported calendars read back by another library
   python3-jsonschema               # tests: orlun-cli's JSON checked against docs/schemas
+  python3-markdown-it              # tests: README.md read as the code hosts render it
   nlohmann-json3-dev               # orlun-cli's JSON records
   libcli11-dev                     # orlun-cli's arguments, options and per-command help
   qt6-tools-dev qt6-l10n-tools     # the windows' translations: lupdate, lrelease, qt6_add_translations
