@@ -24,7 +24,9 @@ std::string TemporaryPatternFor(const std::string& target)
 
 bool IsTemporaryNameOf(const std::string& name, const std::string& target)
 {
-    const std::string prefix = "." + NameOf(target) + kMarker;
+    // A char, not ".", before the temporary: GCC 12 takes "literal" + temporary string for an
+    // overlapping copy (a false -Wrestrict from the standard library's insert).
+    const std::string prefix = '.' + NameOf(target) + kMarker;
     return name.size() == prefix.size() + kRandomPart && name.compare(0, prefix.size(), prefix) == 0;
 }
 
