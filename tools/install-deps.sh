@@ -20,6 +20,7 @@ packages=(
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
   appstream desktop-file-utils     # the install test validates the desktop entry and metainfo
   help2man                         # the manual pages, from the programs' own help
+  file dpkg-dev lintian            # the Debian package: cpack's dependency list (dpkg-shlibdeps), its checks
   man-db bash-completion zsh       # tests: the installed manual pages and shell completion
   xvfb xauth                       # a virtual display for machines without one
   locales                          # a test reads numbers under a locale with a decimal comma
