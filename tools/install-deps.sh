@@ -23,6 +23,7 @@ packages=(
   file dpkg-dev lintian            # the Debian package: cpack's dependency list (dpkg-shlibdeps), its checks
   man-db bash-completion zsh       # tests: the installed manual pages and shell completion
   xvfb xauth                       # a virtual display for machines without one
+  libxkbcommon-dev                 # asked for by Qt's Gui package at configure
   locales                          # a test reads numbers under a locale with a decimal comma
   clang libclang-rt-dev            # the fuzz targets (libFuzzer) of tools/fuzz.sh
 )
