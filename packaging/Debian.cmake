@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder writes orlun_<version>_amd64.deb with
 # everything the install rules put under /usr. The libraries' packages (Qt 6, the Swiss
-# Ephemeris, giflib, libical) are found by dpkg-shlibdeps; the ephemeris files and the CJK font the
+# Ephemeris, libical) are found by dpkg-shlibdeps; the ephemeris files and the CJK font the
 # pictures are drawn with are named here. Debian wants the manual pages and the changelog
 # compressed and the copyright in its own format.
 set(ORLUN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/orlun)
@@ -38,4 +38,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-standard-data, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/CPackTools.cmake)
 include(CPack)

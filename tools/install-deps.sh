@@ -11,6 +11,7 @@ packages=(
   libical-dev                      # festivals and anniversaries exported as iCalendar
   python3-icalendar                # tests: exported calendars read back by another library
   python3-jsonschema               # tests: orlun-cli's JSON checked against docs/schemas
+  python3-markdown-it              # tests: README.md read as the code hosts render it
   nlohmann-json3-dev               # orlun-cli's JSON records
   libcli11-dev                     # orlun-cli's arguments, options and per-command help
   qt6-tools-dev qt6-l10n-tools     # the windows' translations: lupdate, lrelease, qt6_add_translations
@@ -19,8 +20,10 @@ packages=(
   libicu-dev                       # benchmarks only: the side-by-side run with ICU's Chinese calendar
   appstream desktop-file-utils     # the install test validates the desktop entry and metainfo
   help2man                         # the manual pages, from the programs' own help
+  file dpkg-dev lintian            # the Debian package: cpack's dependency list (dpkg-shlibdeps), its checks
   man-db bash-completion zsh       # tests: the installed manual pages and shell completion
   xvfb xauth                       # a virtual display for machines without one
+  libxkbcommon-dev                 # asked for by Qt's Gui package at configure
   locales                          # a test reads numbers under a locale with a decimal comma
   clang libclang-rt-dev            # the fuzz targets (libFuzzer) of tools/fuzz.sh
 )

@@ -6,7 +6,7 @@ std::string ChoiceStemBranchText(const ElementAnimalChoice& c)
 {
     if (c.HasElement() && c.HasAnimal()) return StemBranchStr(PositionOfElementAnimal(c.element, c.animal));
     if (c.HasElement()) return StemName(2 * c.element + 1) + "-, " + StemName(2 * c.element + 2) + "-";
-    if (c.HasAnimal()) return "-" + BranchName(c.animal + 1);
+    if (c.HasAnimal()) return '-' + BranchName(c.animal + 1); // a char: see SignedText
     return "";
 }
 

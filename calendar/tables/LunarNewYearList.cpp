@@ -58,7 +58,7 @@ LunarNewYearList::LunarNewYearList(const std::string& displayedCHL, int years, b
     rec_.epoch = settings.epoch;
     newYearMode_ = month0_ == kFirstMonth && day0_ == 1;
 
-    const std::string note = "(" + SettingsNote(settings, ", ") + ")";
+    const std::string note = '(' + SettingsNote(settings, ", ") + ')';
     if (newYearMode_) {
         heading_ = std::string("Lunar New Year's Day with corresponding European date and JDN") +
                    kCrLf + note + kCrLf + "plus number of months, J1's and Z1's in the nian";
@@ -76,10 +76,10 @@ std::string LunarNewYearList::Line(int k)
                        " = " + SignedText(jdn_) + " JDN";
     if (newYearMode_) {
         const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_);
-        line += " " + std::to_string(n.months) + "m J1:" + std::to_string(n.j1) +
+        line += ' ' + std::to_string(n.months) + "m J1:" + std::to_string(n.j1) +
                 " Z1:" + std::to_string(n.z1);
     } else {
-        line += " " + SignedText(k);
+        line += ' ' + SignedText(k);
     }
     return line + LunarDateColumn(language_, rec_) + kCrLf;
 }

@@ -25,7 +25,7 @@ std::string MonthLine(const ChineseLunarDate& rec, DayNumber start, int length, 
 {
     std::string chl = CHLDateStr(rec, CHLTextForm::CyclePosition, "CHL", country);
     if (chl.size() < kFullWidthCHL) chl = " " + chl;
-    if (!(rec.month.leap && rec.month.number >= 10)) chl.insert(chl.size() - 3, " ");
+    if (!(rec.month.leap && rec.month.number >= 10)) chl.insert(chl.size() - 3, 1, ' '); // see SignedText
     const std::string cal = EuroCalendarCode(julian);
     return chl + " =  " + DateText(EuroDate(start.value(), julian)) + " " + cal + " = " +
            SignedText(start.value()) + " JDN" + (length == 30 ? "  30 days" : "  29 days") +

@@ -11,8 +11,10 @@ namespace orlun {
 
 inline constexpr const char* kCrLf = "\r\n";
 
-// A number with one leading blank when not negative: " 79", "-5".
-inline std::string SignedText(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+// A number with one leading blank when not negative: " 79", "-5". A char, not a " " literal, goes
+// before the temporary string here and in the tables: GCC 12 takes "literal" + temporary for an
+// overlapping copy (a false -Wrestrict from the standard library's insert).
+inline std::string SignedText(int64_t n) { return n >= 0 ? ' ' + std::to_string(n) : std::to_string(n); }
 
 // "CE" or "JC".
 inline std::string EuroCalendarCode(bool julian) { return julian ? "JC" : "CE"; }

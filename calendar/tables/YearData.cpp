@@ -172,7 +172,7 @@ std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSet
                                   s.zoneCode) +
                      "  ST" + SignedText(i % kTermsPerYear + 1) + " " + SolarTermCodeOfIndex(i);
             if (o.termNames)
-                table += " " + SolarTermPinyinNameOfIndex(i) + " (" + SolarTermEnglishNameOfIndex(i) + ")";
+                table += ' ' + SolarTermPinyinNameOfIndex(i) + " (" + SolarTermEnglishNameOfIndex(i) + ")";
             table += TermColumn(o.language, SolarTermNumberOfIndex(i)) + kCrLf;
         }
     }

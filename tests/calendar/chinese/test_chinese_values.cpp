@@ -47,8 +47,9 @@ TEST(ChineseValues, LunarDatesGoToTheirDaysWithTheRecordCodes)
     for (const Case& c : cases) {
         const CHLDay day = ChLDateToJDN(c.date, China());
         EXPECT_EQ(day.result, c.result) << c.date.month.number << "/" << c.date.day;
-        if (c.result == CHLResult::Found)
+        if (c.result == CHLResult::Found) {
             EXPECT_EQ(day.day, GregorianJDN(c.gy, c.gm, c.gd));
+        }
     }
 }
 

@@ -38,8 +38,10 @@ int MonthStartingOn(const YearStructure& ys, int year, int month, int day)
 std::string Labels(const YearStructure& ys, int from, int count)
 {
     std::string text;
-    for (int i = from; i < from + count; ++i)
-        text += (i > from ? "," : "") + MonthLabelOf(ys, static_cast<size_t>(i));
+    for (int i = from; i < from + count; ++i) {
+        if (i > from) text += ',';
+        text += MonthLabelOf(ys, static_cast<size_t>(i));
+    }
     return text;
 }
 

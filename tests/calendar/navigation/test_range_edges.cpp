@@ -81,7 +81,9 @@ void RunsToItsEnd(YearList& list, int years)
     int calls = 0;
     std::string text;
     while (list.Next(text)) ASSERT_LE(++calls, years + 3) << "the list did not end";
-    if (list.Done() < list.Total()) EXPECT_FALSE(list.Message().empty()) << "cut short without a word";
+    if (list.Done() < list.Total()) {
+        EXPECT_FALSE(list.Message().empty()) << "cut short without a word";
+    }
 }
 
 TEST(RangeEdges, theListsEndAtTheRange)

@@ -42,7 +42,11 @@ TEST(MultipleSearch, DayAnimalAloneRecursEveryTwelveDaysAndNeverOnTheStartDay)
         const MultipleResult r = Find(rat, day, true);
         ASSERT_EQ(r.status, MultipleStatus::Found);
         EXPECT_GT(r.day, day);
-        if (i > 0) EXPECT_EQ(r.day - day, 12);
+        if (i > 0) {
+            EXPECT_EQ(r.day - day, 12);
+        } else {
+            EXPECT_LE(r.day - day, 12) << "the first rat day is within a cycle of the start";
+        }
         EXPECT_EQ(AnimalOfPosition(DayPosition(r.day)), kRat);
         day = r.day;
     }

@@ -104,8 +104,12 @@ TEST(PhaseSearches, FollowTheUsnoPhasesOneByOne)
             EXPECT_NEAR(Search(SearchTarget::LunarQuarter, GetPhaseTimeUT(*GetLunation(Moment(then.ut + 0.01)), then.code).ajd(), false),
                         now.ut, kTwoMinutes) << year << " #" << i;
             EXPECT_NEAR(Search(SearchTarget::LunarQuarter, now.ut + kMinute, true), then.ut, kTwoMinutes);
-            if (then.code == 0) EXPECT_NEAR(Search(SearchTarget::DarkMoon, now.ut, true), then.ut, kTwoMinutes);
-            if (then.code == 2) EXPECT_NEAR(Search(SearchTarget::FullMoon, now.ut, true), then.ut, kTwoMinutes);
+            if (then.code == 0) {
+                EXPECT_NEAR(Search(SearchTarget::DarkMoon, now.ut, true), then.ut, kTwoMinutes);
+            }
+            if (then.code == 2) {
+                EXPECT_NEAR(Search(SearchTarget::FullMoon, now.ut, true), then.ut, kTwoMinutes);
+            }
         }
     }
 }
@@ -178,7 +182,9 @@ TEST(TermSearches, CoincidencesFallOnTheFirstDayOfTheirTerm)
             ASSERT_TRUE(dates && dates->solar);
             const ChineseSolarDate& chs = *dates->solar;
             EXPECT_EQ(chs.day, 1) << SearchTargetText(c.target);
-            if (!c.terms.empty()) EXPECT_NE(std::find(c.terms.begin(), c.terms.end(), chs.term), c.terms.end());
+            if (!c.terms.empty()) {
+                EXPECT_NE(std::find(c.terms.begin(), c.terms.end(), chs.term), c.terms.end()) << chs.term;
+            }
             bool exact = false;
             EXPECT_EQ(GetPhase(*GetLunation(Moment(found)), Moment(found), exact), c.phase);
             EXPECT_TRUE(exact);

@@ -190,7 +190,9 @@ TEST(DatePr2ParseWesternDate, StatusRecordAndDayNumber)
         if (c.letterIn == 'R') {
             const std::optional<ARCDate> arc = ParseARCDateFields(c.text);
             EXPECT_EQ(arc.has_value(), c.status == 1) << "ParseARCDateFields(\"" << shown << "\")";
-            if (arc) EXPECT_TRUE(arc->year == c.year && arc->month == c.month && arc->day == c.day) << shown;
+            if (arc) {
+                EXPECT_TRUE(arc->year == c.year && arc->month == c.month && arc->day == c.day) << shown;
+            }
             continue;
         }
         const WesternReading r = ParseWesternDate(c.text, MakeDate(0, 0, 0, c.letterIn).calendar);
