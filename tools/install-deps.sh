@@ -13,6 +13,7 @@ packages=(
   python3-jsonschema               # tests: orlun-cli's JSON checked against docs/schemas
   nlohmann-json3-dev               # orlun-cli's JSON records
   libcli11-dev                     # orlun-cli's arguments, options and per-command help
+  libutfcpp-dev                    # orlun-cli's check that every text argument is UTF-8
   qt6-tools-dev qt6-l10n-tools     # the windows' translations: lupdate, lrelease, qt6_add_translations
   qt6-translations-l10n            # Qt's own dialogs in Chinese and Japanese
   libgtest-dev libbenchmark-dev    # tests and benchmarks

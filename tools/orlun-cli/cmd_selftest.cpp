@@ -16,7 +16,7 @@ namespace orlun::cli {
 namespace {
 
 // One typed date, as the data window tests it: a date it cannot read gives its error code as the
-// result, one beyond the range the window's refusal.
+// result and date entry's message, one beyond the range the window's refusal.
 int RunSingleTest(const std::string& date, const CalendarSettings& settings, Output& out)
 {
     DateEntry entry;
@@ -28,7 +28,9 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
         return 1;
     }
     if (r.outcome == ConvertOutcome::EntryError) {
+        // The report keeps the data window's line; the reason is said as date entry says it.
         WriteTextBlock("selftest", WithLineFeeds(SelfTestEntryErrorText(r.errorCode)), out);
+        out.Refusal(DateEntryErrorTitle(r.errorCode), WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country)));
         return 1;
     }
     bool failed = false;

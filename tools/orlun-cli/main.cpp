@@ -1,6 +1,7 @@
 // orlun-cli: the calendar calculator's display lines and tables on the command line.
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 
 #include "CliArgs.h"
@@ -15,6 +16,8 @@
 namespace {
 
 using namespace orlun::cli;
+
+constexpr const char* kOutOfMemory = "orlun-cli: out of memory\n";
 
 // The message, then the usage of the command (or the list of commands) on standard error: exit 2.
 int Usage(const std::string& message, const CommandSpec* command)
@@ -55,6 +58,10 @@ int Run(const CommandLine& line)
         return out.ExitCode(command.run(line.options, out));
     } catch (const UsageError& e) {
         return out.ExitCode(Usage(e.message, &command));
+    } catch (const std::bad_alloc&) {
+        // What the command held is freed by now; the message itself allocates nothing.
+        std::fputs(kOutOfMemory, stderr);
+        return out.ExitCode(1);
     } catch (const std::exception& e) {
         out.Message(std::string("orlun-cli: ") + e.what());
         return out.ExitCode(1);
@@ -72,5 +79,8 @@ int main(int argc, char** argv)
         return Run(line);
     } catch (const UsageError& e) {
         return Usage(e.message, command);
+    } catch (const std::bad_alloc&) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
     }
 }
