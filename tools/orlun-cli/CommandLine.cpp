@@ -12,6 +12,9 @@ namespace orlun::cli {
 
 namespace {
 
+// The value placeholder of an option that names a file.
+constexpr std::string_view kFileValue = "FILE";
+
 // What CLI11 collects for one command: its positionals and, per option, the values given.
 struct Collected {
     std::vector<std::string> positionals;
@@ -62,15 +65,18 @@ std::string ArgumentName(const CommandSpec& command, size_t index)
 }
 
 // Every text given is copied into texts, CSV, JSON and calendars: bytes that are no UTF-8 are
-// refused here, by the name of what carried them.
+// refused here, by the name of what carried them. A file name (a FILE value) is the system's
+// bytes, not text, and passes as it is.
 void CheckUtf8(const CommandSpec& command, const Options& options, const Collected& collected)
 {
     for (size_t i = 0; i < options.Positionals().size(); ++i)
         if (!utf8::is_valid(options.Positionals()[i]))
             throw UsageError{ArgumentName(command, i) + " must be valid UTF-8 text"};
-    for (const auto& [spec, cli] : collected.options)
+    for (const auto& [spec, cli] : collected.options) {
+        if (spec->value == kFileValue) continue;
         if (const auto value = options.Get(spec->name); value && !utf8::is_valid(*value))
             throw UsageError{"--" + spec->name + " must be valid UTF-8 text"};
+    }
 }
 
 Options OptionsOf(const Collected& collected)
