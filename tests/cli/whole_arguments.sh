@@ -30,11 +30,19 @@ done <<TABLE
 2|orlun-cli: the lunar month of "0*-05" must be from 1 to 12|anniversary "0*-05"
 2|orlun-cli: the lunar day of "12-31" must be from 1 to 30|anniversary 12-31
 2|orlun-cli: the lunar day of "4*-0" must be from 1 to 30|anniversary "4*-0"
+2|orlun-cli: --date: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day|lines --date "2025-01-03x CE"
+2|orlun-cli: the date: Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day|anniversary "2025-01-03 x jc"
+1|error 10: Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD.|convert "2455900.5x AJD"
 2|orlun-cli: --title must be valid UTF-8 text|anniversary 12-30 --title "Gi\xe1" --format json
 2|orlun-cli: --title must be valid UTF-8 text|anniversary 12-30 --title "\xed\xa0\x80" --format csv
 2|orlun-cli: --date must be valid UTF-8 text|lines --date "2013-02-10\x80 CE"
 2|orlun-cli: argument 1 must be valid UTF-8 text|convert "2013-02-10 CE\xfe"
 TABLE
+
+# A date without its code, taken as CE by the answer Yes, is read whole too.
+err=$("$cli" convert "2025-01-03漢" --calendar CE --yes 2>&1 >/dev/null); code=$?
+[ "$code" = 1 ] && [ "$err" = "Is this a CE Calendar date? Yes
+error 6: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day" ] || { echo "FAILED: convert --yes: $code [$err]"; fail=1; }
 
 # "CE" after the date, in any case, is the date itself.
 plain=$("$cli" days 2024-12-31 2025-01-02 --format csv)

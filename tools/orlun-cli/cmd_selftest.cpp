@@ -6,6 +6,7 @@
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "WholeDate.h"
 #include "TextBlocks.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/entry/Convert.h"
@@ -22,7 +23,7 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
     DateEntry entry;
     entry.date = date;
     // No question can be answered here: a date without its designation is refused.
-    const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, {});
+    const ConvertResult r = ConvertWholeEntry(entry, true, -1.0, settings, {});
     if (r.outcome == ConvertOutcome::OutOfRange) {
         out.Refusal(kDateRangeTitle, DateRangeMessage(r.range));
         return 1;
