@@ -14,6 +14,7 @@ packages=(
   python3-markdown-it              # tests: README.md read as the code hosts render it
   nlohmann-json3-dev               # orlun-cli's JSON records
   libcli11-dev                     # orlun-cli's arguments, options and per-command help
+  libutfcpp-dev                    # orlun-cli's check that every text argument is UTF-8
   qt6-tools-dev qt6-l10n-tools     # the windows' translations: lupdate, lrelease, qt6_add_translations
   qt6-translations-l10n            # Qt's own dialogs in Chinese and Japanese
   libgtest-dev libbenchmark-dev    # tests and benchmarks

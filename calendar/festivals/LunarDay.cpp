@@ -32,6 +32,13 @@ std::string TwoDigits(int n)
 
 std::optional<LunarDay> ParseLunarDay(std::string_view text)
 {
+    const auto day = ParseLunarDayFields(text);
+    if (!day || !day->ok()) return std::nullopt;
+    return day;
+}
+
+std::optional<LunarDay> ParseLunarDayFields(std::string_view text)
+{
     text = Trimmed(text);
     const size_t dash = text.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
@@ -41,9 +48,7 @@ std::optional<LunarDay> ParseLunarDay(std::string_view text)
     const auto m = WholeNumber(month);
     const auto d = WholeNumber(text.substr(dash + 1));
     if (!m || !d) return std::nullopt;
-    const LunarDay day{*m, leap, *d};
-    if (!day.ok()) return std::nullopt;
-    return day;
+    return LunarDay{*m, leap, *d};
 }
 
 std::string LunarDayLabel(const LunarDay& day)

@@ -17,6 +17,9 @@ struct LunarDay {
 
 // Reads "12-30" or "4*-15" (a leap month has "*" after its number), with blanks around allowed.
 std::optional<LunarDay> ParseLunarDay(std::string_view text);
+// The numbers of a text written as a month-day, unchecked: "13-01" is month 13, which ok() refuses,
+// so that the month or day itself can be named as the fault. nullopt for a text of another form.
+std::optional<LunarDay> ParseLunarDayFields(std::string_view text);
 // "12-30", "04*-15" as the program labels months.
 std::string LunarDayLabel(const LunarDay& day);
 

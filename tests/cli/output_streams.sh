@@ -59,7 +59,7 @@ done <<'TABLE'
 2||orlun-cli: --ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)|move day --ajd 2816788.01
 2||orlun-cli: give --ajd or --date, not both|yeardata --ajd 2451545 --date "2000-01-01 CE"
 1||Date out of range: Date is later than 3000-01-01 CE.|selftest --date "3001-01-01 CE"
-1|Error code = 6||selftest --date "2013-02-30 CE"
+1|Error code = 6|Invalid date or time entry: Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day|selftest --date "2013-02-30 CE"
 0|11||selftest --date "2013-02-10 CE"
 2||orlun-cli: the date: Date is later than 3000-01-01 CE.|anniversary "3001-01-01 CE"
 2||orlun-cli: give --ajd or --date, not both|search "Winter solstice" --ajd 2451545 --date "2000-01-01 CE"

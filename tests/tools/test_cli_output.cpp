@@ -2,7 +2,9 @@
 // kind of text goes to, and a failed write to standard output turning into exit code 3.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "output/Output.h"
@@ -100,6 +102,61 @@ TEST(CliOutputFormats, NamesOnlyTheFormatsItHas)
     }
 }
 
+// The document as the whole of it once was written: built in memory, then dumped indented by two.
+std::string WholeJsonDocument(const std::vector<std::pair<Table, std::vector<Record>>>& tables)
+{
+    nlohmann::ordered_json document = nlohmann::ordered_json::object();
+    for (const auto& [table, records] : tables) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Record& record : records) {
+            nlohmann::ordered_json object = nlohmann::ordered_json::object();
+            for (size_t i = 0; i < record.values.size() && i < table.columns.size(); ++i) {
+                const Column& column = table.columns[i];
+                auto& holder = column.group.empty() ? object : object[column.group];
+                const FieldValue& value = record.values[i];
+                if (const auto* text = std::get_if<std::string>(&value)) holder[column.name] = *text;
+                else if (const auto* number = std::get_if<int64_t>(&value)) holder[column.name] = *number;
+                else holder[column.name] = std::get<Decimal>(value).value;
+            }
+            list.push_back(object);
+        }
+        document[table.name] = list;
+    }
+    return document.dump(2) + "\n";
+}
+
+TEST(CliOutputFormats, JsonStreamedIsTheWholeDocumentByteForByte)
+{
+    // Texts to escape, CJK, whole numbers at the ends of 64 bits, reals that print in exponent form.
+    const std::vector<Record> varied = {
+        {{int64_t{INT64_MIN}, "闰二月", "小"}},
+        {{int64_t{INT64_MAX}, "tab\there \"q\" back\\slash", "\x01\x1f\x7f/"}},
+        {{int64_t{0}, "", "line\r\nbreak"}},
+    };
+    const Table reals{"reals", {{"a"}, {"b"}, {"c"}}};
+    const std::vector<Record> numbers = {{{Decimal{1e-7, 4}, Decimal{2451545.0, 6}, Decimal{-0.0, 2}}},
+                                         {{Decimal{1e21, 0}, Decimal{0.1234, 4}, Decimal{123456789.123, 3}}}};
+    const std::vector<std::vector<std::pair<Table, std::vector<Record>>>> documents = {
+        {{kMonths, varied}},
+        {{reals, numbers}},
+        {{kLines, {}}},
+        {{kLines, {{{"one", "record"}}}}},
+        // Tables after one another, empty or not.
+        {{kLines, {}}, {reals, numbers}, {kMonths, varied}, {{"empty", {}}, {}}},
+    };
+    for (const auto& tables : documents) {
+        const std::unique_ptr<RecordWriter> writer = WriterOfFormat("json");
+        std::string streamed;
+        for (const auto& [table, records] : tables) {
+            streamed += writer->Begin(table);
+            for (const Record& record : records) streamed += writer->Row(record);
+        }
+        streamed += writer->End();
+        EXPECT_EQ(streamed, WholeJsonDocument(tables)) << tables.front().first.name << ", " << tables.size() << " tables";
+        EXPECT_NO_THROW((void)nlohmann::json::parse(streamed));
+    }
+}
+
 TEST(CliOutputFormats, JsonWritesNothingWhenNoTableWasBegun)
 {
     EXPECT_EQ(WriterOfFormat("json")->End(), "");
@@ -144,7 +201,8 @@ TEST(CliOutput, ClosesTheJsonDocumentWhenFinished)
     Output output(out.File(), err.File(), WriterOfFormat("json"));
     output.Begin(kLines);
     output.Write({{"CE", "2013-02-10"}});
-    EXPECT_EQ(out.Text(), "");
+    // The record is written as it comes, but for its last line, which waits for a comma or the end.
+    EXPECT_EQ(out.Text(), "{\n  \"lines\": [\n    {\n      \"caption\": \"CE\",\n      \"value\": \"2013-02-10\"\n");
     EXPECT_TRUE(output.Finish());
     EXPECT_TRUE(output.Finish()); // a second call writes nothing more
     EXPECT_EQ(out.Text(), "{\n  \"lines\": [\n    {\n      \"caption\": \"CE\",\n      \"value\": \"2013-02-10\"\n    }\n  ]\n}\n");

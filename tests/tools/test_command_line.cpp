@@ -36,6 +36,8 @@ TEST(CommandLine, ReadsArgumentsOptionsAndSwitches)
     EXPECT_EQ(Read({"list", "months"}).options.Positionals(), std::vector<std::string>{"months"});
     EXPECT_EQ(Read({"months", "--help"}).request, Request::Help);
     EXPECT_EQ(Read({"--version"}).request, Request::Version);
+    // UTF-8 of every length passes as it is.
+    EXPECT_EQ(Read({"months", "1", "2", "--month", "kim-tý ☯ 𝄞"}).options.Get("month"), "kim-tý ☯ 𝄞");
 }
 
 TEST(CommandLine, RefusesWhatItCannotRead)
@@ -50,6 +52,13 @@ TEST(CommandLine, RefusesWhatItCannotRead)
         {{"months", "--epoch", "-2636", "--epoch", "-2696"}, "option --epoch given twice"},
         {{}, ""},
         {{"--frobnicate"}, "unknown option --frobnicate"},
+        // Bytes that are no UTF-8, named by the option or the argument that carried them.
+        {{"months", "1", "2", "--month", "wood-\xe7\x8c"}, "--month must be valid UTF-8 text"},
+        {{"months", "1", "2", "--back", "--epoch", "\xff"}, "--epoch must be valid UTF-8 text"},
+        {{"months", "1", "2\xc0\xaf"}, "LAST must be valid UTF-8 text"},
+        {{"months", "\xed\xa0\x80", "2"}, "FIRST must be valid UTF-8 text"},
+        {{"months", "1", "2", "3\x80"}, "argument 3 must be valid UTF-8 text"},
+        {{"list", "months\xf8"}, "KIND must be valid UTF-8 text"},
     };
     for (const auto& c : cases) {
         try {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "WholeDate.h"
 #include "calendar/core/Limits.h"
 #include "calendar/entry/Convert.h"
 #include "calendar/western/Clock.h"
@@ -49,7 +50,7 @@ double MomentOfDateText(const std::string& text, std::string_view what, const Ca
     DateEntry entry;
     entry.date = text;
     // No question can be answered here: a date without its designation is refused.
-    const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, {});
+    const ConvertResult r = ConvertWholeEntry(entry, true, -1.0, settings, {});
     const std::string label = std::string(what) + ": ";
     if (r.outcome == ConvertOutcome::EntryError)
         throw UsageError{label + WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country))};

@@ -35,8 +35,8 @@ MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule
 // The moment: --ajd, --date read as Convert reads a typed date, or the present moment.
 double ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule = {});
 
-// The moment of a typed date, read as Convert reads it; a usage error naming `what` when it is
-// refused.
+// The moment of a typed date, read as Convert reads it but whole (WholeDate.h); a usage error
+// naming `what` when it is refused.
 double MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings);
 
 // Lines end with CR LF in the window; a terminal wants LF.

@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <sstream>
 #include <string>
+#include <utf8.h>
 #include <vector>
 
 #include "names/NameMatch.h"
@@ -9,6 +11,9 @@
 namespace orlun::cli {
 
 namespace {
+
+// The value placeholder of an option that names a file.
+constexpr std::string_view kFileValue = "FILE";
 
 // What CLI11 collects for one command: its positionals and, per option, the values given.
 struct Collected {
@@ -43,6 +48,35 @@ void CheckLastValue(const CommandSpec& command, const std::string& last)
     if (!option || option->Switch()) return;
     const std::string choices = option->choices.empty() ? "" : ": " + NameChoices(option->choices);
     throw UsageError{"option " + last + " needs a value" + choices};
+}
+
+// The name of the positional argument at the index as the usage writes it ("TO" of "FROM TO"), or
+// "argument N" where the usage has no single word for it.
+std::string ArgumentName(const CommandSpec& command, size_t index)
+{
+    std::istringstream usage(command.arguments);
+    std::vector<std::string> words;
+    for (std::string word; usage >> word;) words.push_back(word);
+    const auto isName = [](const std::string& word) {
+        return !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos;
+    };
+    if (index < words.size() && isName(words[index])) return words[index];
+    return "argument " + std::to_string(index + 1);
+}
+
+// Every text given is copied into texts, CSV, JSON and calendars: bytes that are no UTF-8 are
+// refused here, by the name of what carried them. A file name (a FILE value) is the system's
+// bytes, not text, and passes as it is.
+void CheckUtf8(const CommandSpec& command, const Options& options, const Collected& collected)
+{
+    for (size_t i = 0; i < options.Positionals().size(); ++i)
+        if (!utf8::is_valid(options.Positionals()[i]))
+            throw UsageError{ArgumentName(command, i) + " must be valid UTF-8 text"};
+    for (const auto& [spec, cli] : collected.options) {
+        if (spec->value == kFileValue) continue;
+        if (const auto value = options.Get(spec->name); value && !utf8::is_valid(*value))
+            throw UsageError{"--" + spec->name + " must be valid UTF-8 text"};
+    }
 }
 
 Options OptionsOf(const Collected& collected)
@@ -106,6 +140,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, std::span<const C
         return line;
     }
     line.options = OptionsOf(collected);
+    CheckUtf8(*line.command, line.options, collected);
     return line;
 }
 

@@ -7,6 +7,7 @@
 #include "calendar/entry/DateEntryMessages.h"
 #include "calendar/festivals/Anniversary.h"
 #include "calendar/festivals/AnniversaryStart.h"
+#include "calendar/festivals/LunarDay.h"
 #include "calendar/western/Clock.h"
 
 namespace orlun::cli {
@@ -19,6 +20,12 @@ AnniversaryStart StartOf(const std::string& text, const CalendarSettings& settin
 {
     const int presentYear = LunarDayOfMoment(CurrentAJDate(SystemClock()).ajd(), settings).lunarYear;
     if (const auto start = StartOfMonthDay(text, presentYear)) return *start;
+    // A month-day whose month or day no lunar month has is said to be that, not read as a date.
+    if (const auto fields = ParseLunarDayFields(text)) {
+        if (fields->month < 1 || fields->month > 12)
+            throw UsageError{"the lunar month of \"" + text + "\" must be from 1 to 12"};
+        throw UsageError{"the lunar day of \"" + text + "\" must be from 1 to 30"};
+    }
     return StartOfRememberedDate(MomentOfDateText(text, "the date", settings), settings);
 }
 

@@ -6,6 +6,7 @@
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "WholeDate.h"
 #include "DisplayRecords.h"
 #include "calendar/western/Clock.h"
 #include "calendar/entry/Convert.h"
@@ -113,7 +114,7 @@ int RunConvert(const Options& options, Output& out)
         out.Message(question + (yes ? " Yes" : " No"));
         return yes;
     };
-    const ConvertResult r = ConvertEntry(request.entry, request.plus, now, request.settings, ask);
+    const ConvertResult r = ConvertWholeEntry(request.entry, request.plus, now, request.settings, ask);
     if (!ReportOutcome(r, request.settings.country, out)) return 1;
     WriteDisplayLines(BuildDisplayTexts(r.ajd, request.settings), out, request.language);
     return 0;

@@ -6,18 +6,22 @@
 #include "Commands.h"
 #include "calendar/core/Limits.h"
 #include "calendar/western/DatePr2.h"
+#include "days/DayArgument.h"
 #include "days/DayRecords.h"
 
 namespace orlun::cli {
 
 namespace {
 
-// The day of a CE date "YYYY-MM-DD" in the program's range; a UsageError otherwise.
+// The day of a CE date "YYYY-MM-DD" (a "CE" after it allowed) in the program's range; a UsageError
+// otherwise.
 DayNumber DayOfArgument(const std::string& what, const std::string& text)
 {
-    const WesternReading reading = ParseWesternDate(text, WesternCalendar::Gregorian);
-    if (!reading.ok() || !reading.date.ok())
-        throw UsageError{what + " must be a Common Era date such as 2025-01-31, not \"" + text + "\""};
+    const DayArgument reading = ReadDayArgument(text);
+    const std::string wanted = what + " must be a Common Era date such as 2025-01-31, not ";
+    if (reading.status == DayArgumentStatus::OtherCalendar)
+        throw UsageError{wanted + "the " + reading.calendar + " date \"" + text + "\""};
+    if (reading.status != DayArgumentStatus::Date) throw UsageError{wanted + "\"" + text + "\""};
     if (reading.day.value() < kMinJDN || reading.day.value() > kMaxJDN)
         throw UsageError{what + " " + text + " lies outside the dates " + DateText(GregorianDate(DayNumber(kMinJDN))) +
                          " to " + DateText(GregorianDate(DayNumber(kMaxJDN)))};

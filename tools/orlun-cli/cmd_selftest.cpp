@@ -6,6 +6,7 @@
 #include "CliEvents.h"
 #include "CliMoment.h"
 #include "Commands.h"
+#include "WholeDate.h"
 #include "TextBlocks.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/entry/Convert.h"
@@ -16,19 +17,21 @@ namespace orlun::cli {
 namespace {
 
 // One typed date, as the data window tests it: a date it cannot read gives its error code as the
-// result, one beyond the range the window's refusal.
+// result and date entry's message, one beyond the range the window's refusal.
 int RunSingleTest(const std::string& date, const CalendarSettings& settings, Output& out)
 {
     DateEntry entry;
     entry.date = date;
     // No question can be answered here: a date without its designation is refused.
-    const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, {});
+    const ConvertResult r = ConvertWholeEntry(entry, true, -1.0, settings, {});
     if (r.outcome == ConvertOutcome::OutOfRange) {
         out.Refusal(kDateRangeTitle, DateRangeMessage(r.range));
         return 1;
     }
     if (r.outcome == ConvertOutcome::EntryError) {
+        // The report keeps the data window's line; the reason is said as date entry says it.
         WriteTextBlock("selftest", WithLineFeeds(SelfTestEntryErrorText(r.errorCode)), out);
+        out.Refusal(DateEntryErrorTitle(r.errorCode), WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country)));
         return 1;
     }
     bool failed = false;

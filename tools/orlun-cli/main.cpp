@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <exception>
+#include <new>
 #include <string>
 
 #include "CliArgs.h"
@@ -19,6 +20,8 @@
 namespace {
 
 using namespace orlun::cli;
+
+constexpr const char* kOutOfMemory = "orlun-cli: out of memory\n";
 
 // The message, then the usage of the command (or the list of commands) on standard error: exit 2.
 int Usage(const std::string& message, const CommandSpec* command)
@@ -54,6 +57,10 @@ int RunInto(const CommandLine& line, Output& out)
         return out.ExitCode(line.command->run(line.options, out));
     } catch (const UsageError& e) {
         return out.ExitCode(Usage(e.message, line.command));
+    } catch (const std::bad_alloc&) {
+        // What the command held is freed by now; the message itself allocates nothing.
+        std::fputs(kOutOfMemory, stderr);
+        return out.ExitCode(1);
     } catch (const std::exception& e) {
         out.Message(std::string("orlun-cli: ") + e.what());
         return out.ExitCode(1);
@@ -101,5 +108,8 @@ int main(int argc, char** argv)
         return Run(line);
     } catch (const UsageError& e) {
         return Usage(e.message, command);
+    } catch (const std::bad_alloc&) {
+        std::fputs(kOutOfMemory, stderr);
+        return 1;
     }
 }

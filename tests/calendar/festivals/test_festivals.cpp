@@ -157,6 +157,28 @@ TEST(LunarDays, ReadAndLabelled)
     EXPECT_EQ(LunarDayLabel({4, true, 5}), "04*-05");
 }
 
+TEST(LunarEvents, AMonthDayOutsideTheLunarYearStillReadsAsOne)
+{
+    struct Case {
+        const char* text;
+        bool monthDay; // of the month-day form, whatever its numbers
+        int month;
+        int day;
+    } const cases[] = {
+        {"13-01", true, 13, 1}, {"0-5", true, 0, 5},   {"12-31", true, 12, 31}, {" 13*-1 ", true, 13, 1},
+        {"12--5", true, 12, -5}, {"12-30", true, 12, 30}, {"2025-01-03", false, 0, 0}, {"13-01 CE", false, 0, 0},
+        {"-3-01", false, 0, 0},  {"13", false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const auto fields = ParseLunarDayFields(c.text);
+        ASSERT_EQ(fields.has_value(), c.monthDay) << c.text;
+        if (!c.monthDay) continue;
+        EXPECT_EQ(fields->month, c.month) << c.text;
+        EXPECT_EQ(fields->day, c.day) << c.text;
+        EXPECT_EQ(ParseLunarDay(c.text).has_value(), fields->ok()) << c.text;
+    }
+}
+
 TEST(LunarEvents, IdsStayTheSameAtEveryExportAndDifferBetweenEvents)
 {
     const CalendarSettings vietnam = SettingsForCountry(Country::Vietnam);
