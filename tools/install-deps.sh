@@ -21,6 +21,7 @@ packages=(
   help2man                         # the manual pages, from the programs' own help
   man-db bash-completion zsh       # tests: the installed manual pages and shell completion
   xvfb xauth                       # a virtual display for machines without one
+  openbox xdotool x11-utils        # tests: a real window manager, a hand on the mouse and keys, xwininfo/xprop
   locales                          # a test reads numbers under a locale with a decimal comma
   clang libclang-rt-dev            # the fuzz targets (libFuzzer) of tools/fuzz.sh
 )

@@ -35,6 +35,8 @@ const QString kSettingsKey = QStringLiteral("\\ORLUN");
 const QString kCountrySetting = QStringLiteral("cboRefLong");
 constexpr int kEmptyElement = kNoElementItem;
 constexpr int kEmptyAnimal = kNoAnimalItem;
+// How often the start looks for the frame the window manager gives the window.
+constexpr int kFrameLooksAtStart = 20;
 
 
 } // namespace
@@ -56,9 +58,12 @@ void frmMain::Form_Load()
     picMoon->hide();
     scrMain->setWidget(pgeMain);
     FitToScreen();
+    // Where the user left it, when it was kept and fits a screen; placed before it shows.
+    const bool placed = RestoreWindowPlacement();
+    if (placed) KeepWholeOnScreen();
     show();
-    FitToScreen(); // again with the frame the window got
-    RestoreWindowPlacement(); // where the user left it, when it was kept and fits a screen
+    if (placed) KeepWholeOnScreenOnceFramed(kFrameLooksAtStart);
+    else FitToScreen(); // again with the frame the window got
     PrepareFirstDisplay();
     const bool restored = RestoreState();
     if (!restored) cmdReset_Click();
