@@ -19,6 +19,7 @@
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
 #include "app/platform/StdText.h"
+#include "app/platform/TabOrder.h"
 #include "app/platform/TextTable.h"
 #include "app/platform/TranslatedText.h"
 #include "calendar/entry/DateCopy.h"
@@ -57,6 +58,7 @@ void frmMain::Form_Load()
     Initialization();
     picMoon->hide();
     scrMain->setWidget(pgeMain);
+    TabInLayoutOrder(*this); // the page's controls row by row
     FitToScreen();
     // Where the user left it, when it was kept and fits a screen; placed before it shows.
     const bool placed = RestoreWindowPlacement();
