@@ -37,7 +37,7 @@ const QString kCountrySetting = QStringLiteral("cboRefLong");
 constexpr int kEmptyElement = kNoElementItem;
 constexpr int kEmptyAnimal = kNoAnimalItem;
 // How often the start looks for the frame the window manager gives the window.
-constexpr int kFrameLooksAtStart = 20;
+constexpr int kFrameLooksAtStart = 100;
 
 
 } // namespace
