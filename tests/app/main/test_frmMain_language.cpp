@@ -56,7 +56,9 @@ private slots:
         {
             frmMain w(fake.platform);
             w.Form_Load();
-            QCOMPARE(w.State().language, Language::English); // nothing stored: English, not System
+            // Nothing stored: "System", which under this test's Vietnamese locale is Vietnamese.
+            QCOMPARE(ControlOf<QComboBox>(w, "cboLanguage")->currentText(), QString("System"));
+            QCOMPARE(w.State().language, Language::Vietnamese);
             Choose(w, 4);
             QCOMPARE(fake.settings.values.value("\\ORLUN/Language"), QString("ja"));
         }
