@@ -53,13 +53,15 @@ bool Framed(QWidget& window)
     return QTest::qWaitFor([&] { return window.isVisible() && window.frameGeometry() != window.geometry(); }, 5000);
 }
 
-// Lets the window manager and the window settle: the frame stands still for a moment.
+// Lets the window manager and the window settle: the frame stands still for half a second (a
+// busy machine answers a move slowly).
 QRect Settled(QWidget& window)
 {
     QRect last = window.frameGeometry();
-    for (int i = 0; i < 40; ++i) {
+    int still = 0;
+    for (int i = 0; i < 100 && still < 5; ++i) {
         QTest::qWait(100);
-        if (window.frameGeometry() == last) return last;
+        still = window.frameGeometry() == last ? still + 1 : 0;
         last = window.frameGeometry();
     }
     return last;
