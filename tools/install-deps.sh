@@ -25,6 +25,7 @@ packages=(
   man-db bash-completion zsh       # tests: the installed manual pages and shell completion
   xvfb xauth                       # a virtual display for machines without one
   libxkbcommon-dev                 # asked for by Qt's Gui package at configure
+  openbox xdotool x11-utils        # tests: a real window manager, a hand on the mouse and keys, xwininfo/xprop
   locales                          # a test reads numbers under a locale with a decimal comma
   clang libclang-rt-dev            # the fuzz targets (libFuzzer) of tools/fuzz.sh
 )

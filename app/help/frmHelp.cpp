@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include "app/platform/ControlNames.h"
 #include "app/platform/WindowKeys.h"
@@ -69,14 +71,23 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     txbManual->setOpenExternalLinks(true);
     txbManual->setMarkdown(ManualText());
     for (const QTextBlock& b : SectionBlocks(txbManual->document())) lstContents->addItem(b.text());
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lstContents);
-    layout->addWidget(txbManual, 1);
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName("cmdClose");
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(lstContents);
+    pages->addWidget(txbManual, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pages, 1);
+    layout->addLayout(buttons);
     connect(lstContents, &QListWidget::currentTextChanged, this, [this](const QString& heading) {
         if (!heading.isEmpty()) ShowSection(heading);
     });
     resize(900, 640);
-    InstallWindowKeys(*this, {nullptr, [this] { hide(); }});
+    InstallWindowKeys(*this, {nullptr, [this] { cmdClose->click(); }});
     NameControl(*lstContents, tr("Contents"));
     NameControl(*txbManual, tr("Manual"));
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QListWidget;
+class QPushButton;
 class QTextBrowser;
 
 namespace orlun::app {
@@ -21,6 +22,7 @@ public:
 
     QListWidget* lstContents = nullptr;
     QTextBrowser* txbManual = nullptr;
+    QPushButton* cmdClose = nullptr; // hides the window, as Esc does
 };
 
 // The manual's Markdown text.

@@ -21,6 +21,7 @@
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
 #include "app/platform/StdText.h"
+#include "app/platform/TabOrder.h"
 #include "app/platform/TextTable.h"
 #include "app/platform/TranslatedText.h"
 #include "calendar/entry/DateCopy.h"
@@ -37,6 +38,8 @@ const QString kSettingsKey = QStringLiteral("\\ORLUN");
 const QString kCountrySetting = QStringLiteral("cboRefLong");
 constexpr int kEmptyElement = kNoElementItem;
 constexpr int kEmptyAnimal = kNoAnimalItem;
+// How often the start looks for the frame the window manager gives the window.
+constexpr int kFrameLooksAtStart = 100;
 
 
 } // namespace
@@ -59,10 +62,14 @@ void frmMain::Form_Load()
     Initialization();
     picMoon->hide();
     scrMain->setWidget(pgeMain);
+    TabInLayoutOrder(*this); // the page's controls row by row
     FitToScreen();
+    // Where the user left it, when it was kept and fits a screen; placed before it shows.
+    const bool placed = RestoreWindowPlacement();
+    if (placed) KeepWholeOnScreen();
     show();
-    FitToScreen(); // again with the frame the window got
-    RestoreWindowPlacement(); // where the user left it, when it was kept and fits a screen
+    if (placed) KeepWholeOnScreenOnceFramed(kFrameLooksAtStart);
+    else FitToScreen(); // again with the frame the window got
     PrepareFirstDisplay();
     const bool restored = RestoreState();
     if (!restored) cmdReset_Click();

@@ -138,8 +138,10 @@ private:
     MainPlacement Placement() const;
     // Builds every control and the layout (frmMain_layout.cpp).
     void LayOut();
-    // The window's place and size from and into the settings store (frmMain_placement.cpp).
-    void RestoreWindowPlacement();
+    // The window's place and size from and into the settings store (frmMain_placement.cpp);
+    // false when none is kept or the kept one cannot be used.
+    bool RestoreWindowPlacement();
+    bool RestoreOlderPlacement();
     void SaveWindowPlacement();
     // Ctrl+Q, Ctrl+C, Enter and the names a screen reader gives the controls (frmMain_keys.cpp).
     void ConnectKeys();
@@ -150,11 +152,19 @@ private:
     // The usual size from the controls, within the screen's free area; the window moves in
     // from (100, 100) as far as its frame needs.
     void FitToScreen();
-    // As a window follows its layout: when the page needs more room, the window grows by as much,
-    // within the screen.
+    // As a window follows its layout: when the page needs more room than the window has, the
+    // window grows to it, within the screen.
     void FollowPage();
     void ResizeWithinScreen(const QSize& wanted);
-    QSize FrameSize() const;
+    // The inside at least as large as the page needs, and the frame wholly on the screen.
+    void KeepWholeOnScreen();
+    // The same once the window manager has framed the window (it looks again a few times).
+    void KeepWholeOnScreenOnceFramed(int looksLeft);
+    bool FrameKnown() const;
+    // The room the page needs to show whole, without scroll bars.
+    QSize NeededSize() const;
+    // The frame's title bar and borders around the inside (estimated until the window is framed).
+    QMargins FrameMargins() const;
     // The steps of start-up, in their order.
     void Initialization();
     void InitializeVariables();
@@ -256,7 +266,6 @@ private:
     // Element and animal list indexes of the three rows of the multiple element-animal search.
     std::array<int, 6> multipleElementAnimal_{5, 12, 5, 12, 5, 12};
     frmMultiple_El_An* frmMultiple_ = nullptr;
-    QSize pageLeast_; // the page's least size when the window last fitted it
     bool quitting_ = false;
     bool stopRequest_ = false;
     std::vector<std::pair<QWidget*, bool>> enabledBeforeMove_;

@@ -1,13 +1,17 @@
 // The main window's size: the usual size its controls give it, within the screen's free area,
-// and growing with its page as a window grows with its layout. On a screen too small for the
-// usual size the page scrolls.
+// and never smaller than its page needs (in the language of this start, once its fonts are
+// known), as a window follows its layout. On a screen too small for the page the page scrolls.
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/main/frmMain.h"
+#include "app/shared/MainPlacement.h"
 
 namespace orlun::app {
 
@@ -15,19 +19,60 @@ namespace {
 
 const QScreen* ScreenOf(const QWidget& window)
 {
-    const QScreen* screen = QGuiApplication::screenAt(window.pos());
+    const QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
     return screen ? screen : window.screen();
 }
 
+// A window manager frames a window a moment after it is shown.
+constexpr int kFrameLookMs = 50;
+
 } // namespace
 
-QSize frmMain::FrameSize() const
+bool frmMain::FrameKnown() const { return isVisible() && frameGeometry() != geometry(); }
+
+QMargins frmMain::FrameMargins() const
 {
-    if (isVisible() && frameGeometry().size() != size()) return frameGeometry().size() - size();
-    // Not known before the window is shown: a title bar and borders are allowed for.
+    const QRect frame = frameGeometry(), inside = geometry();
+    if (FrameKnown())
+        return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                frame.bottom() - inside.bottom()};
+    // Not known before the window manager has framed the window: a title bar and borders are
+    // allowed for.
     constexpr int kBorderAllowance = 4;
-    return {2 * kBorderAllowance,
-            style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * kBorderAllowance};
+    return {kBorderAllowance, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + kBorderAllowance,
+            kBorderAllowance, kBorderAllowance};
+}
+
+QSize frmMain::NeededSize() const
+{
+    const int around = 2 * scrMain->frameWidth();
+    return pgeMain->minimumSizeHint().grownBy(layout()->contentsMargins()) + QSize(around, around);
+}
+
+void frmMain::KeepWholeOnScreen()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const QScreen* screen = ScreenOf(*this);
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameMargins();
+    const QSize room = area.size().shrunkBy(frame);
+    QRect inside(geometry().topLeft(), size().expandedTo(NeededSize()).boundedTo(room));
+    // Until the frame is known only the inside is kept on the screen: a guessed title bar must not
+    // move a window that stood where it was left.
+    const QMargins kept = FrameKnown() ? frame : QMargins();
+    inside = KeptWithin(inside.marginsAdded(kept), area).marginsRemoved(kept);
+    // The inside is placed (not the frame): the window manager puts the frame around it.
+    if (inside != geometry()) setGeometry(inside);
+}
+
+void frmMain::KeepWholeOnScreenOnceFramed(int looksLeft)
+{
+    if (FrameKnown() || looksLeft <= 0) {
+        KeepWholeOnScreen();
+        return;
+    }
+    QTimer::singleShot(kFrameLookMs, this, [this, looksLeft] { KeepWholeOnScreenOnceFramed(looksLeft - 1); });
 }
 
 void frmMain::ResizeWithinScreen(const QSize& wanted)
@@ -35,9 +80,9 @@ void frmMain::ResizeWithinScreen(const QSize& wanted)
     const QScreen* screen = ScreenOf(*this);
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QSize frame = FrameSize();
-    resize(wanted.boundedTo(area.size() - frame));
-    const QSize outer = size() + frame;
+    const QMargins frame = FrameMargins();
+    resize(wanted.boundedTo(area.size().shrunkBy(frame)));
+    const QSize outer = size().grownBy(frame);
     move(std::clamp(x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
          std::clamp(y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
 }
@@ -46,18 +91,14 @@ void frmMain::FitToScreen()
 {
     const QScreen* screen = ScreenOf(*this);
     if (!screen) return;
-    // The size the window took from its controls before it could scroll.
-    pageLeast_ = pgeMain->minimumSizeHint();
-    ResizeWithinScreen(pgeMain->sizeHint().boundedTo(screen->geometry().size() * 2 / 3).expandedTo(pageLeast_));
+    ResizeWithinScreen(pgeMain->sizeHint().boundedTo(screen->geometry().size() * 2 / 3).expandedTo(NeededSize()));
 }
 
 void frmMain::FollowPage()
 {
-    const QSize least = pgeMain->minimumSizeHint();
-    const QSize growth = (least - pageLeast_).expandedTo(QSize(0, 0));
-    pageLeast_ = least;
     if (isMaximized() || isFullScreen()) return; // the screen sets the size then
-    if (growth.width() > 0 || growth.height() > 0) ResizeWithinScreen(size() + growth);
+    const QSize needed = NeededSize();
+    if (needed.width() > width() || needed.height() > height()) ResizeWithinScreen(size().expandedTo(needed));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 
 #include "app/help/frmHelp.h"
 #include "app/main/ClickableLabel.h"
@@ -18,6 +20,20 @@
 #include "calendar/monthview/MonthView.h"
 
 namespace orlun::app {
+
+namespace {
+
+// A window's size with its frame: the frame it has, or before it is first framed, a title bar and
+// borders allowed for.
+QSize FramedSize(const QWidget& window)
+{
+    if (window.isVisible() && window.frameGeometry() != window.geometry()) return window.frameGeometry().size();
+    constexpr int kBorderAllowance = 4;
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return window.size() + QSize(2 * kBorderAllowance, titleBar + 2 * kBorderAllowance);
+}
+
+} // namespace
 
 void frmMain::ConnectViews()
 {
@@ -77,11 +93,14 @@ void frmMain::cmdDisplayCalendar_Click()
     if (frmCalendar_->isMinimized()) frmCalendar_->showNormal();
     // Drawn before it is placed: a native script grows the month, and the place follows the size.
     frmCalendar_->DrawMonth();
-    // At the main window's top, against the right edge of the screen.
+    // At the main window's top, against the right edge of the screen, and no lower than lets its
+    // frame's bottom stay on the screen (a month grown for a native script is tall at 2x).
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         frmCalendar_->adjustSize();
-        frmCalendar_->move(std::max(area.left(), area.right() - frmCalendar_->frameGeometry().width() - 7), y());
+        const QSize frame = FramedSize(*frmCalendar_);
+        frmCalendar_->move(std::max(area.left(), area.right() - frame.width() - 7),
+                           std::max(area.top(), std::min(y(), area.bottom() + 1 - frame.height())));
     }
     frmCalendar_->show();
     frmCalendar_->raise();

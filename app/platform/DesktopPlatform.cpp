@@ -9,6 +9,7 @@
 
 #include "app/platform/MessageBox.h"
 #include "app/platform/Platform.h"
+#include "app/platform/SettingsFiles.h"
 
 namespace orlun::app {
 
@@ -51,23 +52,37 @@ private:
 
 // QSettings with organisation "Velmor Systems" and application "ORLUN": on Windows the registry
 // key "Software\Velmor Systems\ORLUN" of the current user, elsewhere the platform's equivalent.
+// A store whose files are not all plain files (a pipe in the place of one) is neither read nor
+// written: QSettings would wait for ever in open().
 class QtSettingsStore final : public SettingsStore {
 public:
     bool Save(const QString& keySuffix, const QString& name, const QString& value) override
     {
-        QSettings s("Velmor Systems", ApplicationOf(keySuffix));
+        if (!Openable(keySuffix)) return false;
+        QSettings s(kOrganisation, ApplicationOf(keySuffix));
         s.setValue(name, value);
         s.sync();
         return s.status() == QSettings::NoError && s.isWritable();
     }
     std::optional<QString> Restore(const QString& keySuffix, const QString& name) override
     {
-        QSettings s("Velmor Systems", ApplicationOf(keySuffix));
+        if (!Openable(keySuffix)) return std::nullopt;
+        QSettings s(kOrganisation, ApplicationOf(keySuffix));
         if (s.status() != QSettings::NoError || !s.contains(name)) return std::nullopt;
         return s.value(name).toString();
     }
 
 private:
+    static inline const QString kOrganisation = QStringLiteral("Velmor Systems");
+
+    static bool Openable(const QString& keySuffix)
+    {
+#ifdef Q_OS_UNIX
+        return SettingsFilesOpenable(SettingsFilesOf(kOrganisation, ApplicationOf(keySuffix)));
+#else
+        return true; // the registry: no files
+#endif
+    }
     static QString ApplicationOf(const QString& keySuffix)
     {
         QString app = keySuffix;

@@ -13,6 +13,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include "app/platform/TabOrder.h"
+
 namespace orlun::app {
 
 namespace {
@@ -72,6 +74,7 @@ void InstallWindowKeys(QWidget& window, const WindowKeys& keys)
     for (QWidget* control : controls)
         if (auto* button = qobject_cast<QPushButton*>(control)) button->setAutoDefault(true);
     if (keys.defaultButton) keys.defaultButton->setDefault(true);
+    TabInLayoutOrder(window);
     // Qt draws the ring only after focus moved by Tab; here every focus shows it, so that the user
     // sees where the program has put it.
     QWidget* const ringed = &window;

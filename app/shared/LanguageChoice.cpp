@@ -47,7 +47,7 @@ QString LanguageChoiceText(LanguageChoice choice)
 LanguageChoice RestoreLanguageChoice(SettingsStore& store)
 {
     const auto stored = store.Restore(kSettingsKey, kLanguageSetting);
-    if (!stored) return {Language::English};
+    if (!stored) return {std::nullopt}; // a first start speaks the system's language
     if (*stored == kSystemTag) return {std::nullopt};
     if (const auto language = LanguageOfTag(stored->toStdString())) return {*language};
     return {Language::English};

@@ -1,5 +1,6 @@
-// The user's choice of language, kept in the settings store: English (the default), one of the
-// four native languages, or "System" (the system locale's language when it is one of the four).
+// The user's choice of language, kept in the settings store: English, one of the four native
+// languages, or "System" (the default: the system locale's language when it is one of the four,
+// English under any other locale).
 // It names the language of the windows and of the dates written in a native script.
 #pragma once
 
@@ -25,7 +26,7 @@ int IndexOfLanguageChoice(LanguageChoice choice);
 // "English", "简体中文", "繁體中文", "Tiếng Việt", "日本語", "System".
 QString LanguageChoiceText(LanguageChoice choice);
 
-// The stored choice; English when none is stored or the stored text names none.
+// The stored choice; "System" when none is stored, English when the stored text names none.
 LanguageChoice RestoreLanguageChoice(SettingsStore& store);
 // Stores the choice as its tag ("en", "zh-Hans", "zh-Hant", "vi", "ja", "System"); true on success.
 bool SaveLanguageChoice(SettingsStore& store, LanguageChoice choice);

@@ -1305,6 +1305,10 @@ Nothing was saved.</source>
         <translation>Orlun ヘルプ</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
         <location line="+17" />
         <source>Contents</source>
         <translation>目次</translation>

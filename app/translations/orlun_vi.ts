@@ -1305,6 +1305,10 @@ Chưa lưu gì cả.</translation>
         <translation>Trợ giúp Orlun</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
         <location line="+17" />
         <source>Contents</source>
         <translation>Mục lục</translation>

@@ -1305,6 +1305,10 @@ Nothing was saved.</source>
         <translation>Orlun 帮助</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
         <location line="+17" />
         <source>Contents</source>
         <translation>目录</translation>

@@ -1305,6 +1305,10 @@ Nothing was saved.</source>
         <translation>Orlun 說明</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
         <location line="+17" />
         <source>Contents</source>
         <translation>目錄</translation>

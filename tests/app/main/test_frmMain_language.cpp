@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "app/log/frmLog.h"
+#include "app/festivals/frmFestivals.h"
 #include "app/main/frmMain.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
@@ -56,7 +57,9 @@ private slots:
         {
             frmMain w(fake.platform);
             w.Form_Load();
-            QCOMPARE(w.State().language, Language::English); // nothing stored: English, not System
+            // Nothing stored: "System", which under this test's Vietnamese locale is Vietnamese.
+            QCOMPARE(ControlOf<QComboBox>(w, "cboLanguage")->currentText(), QString("System"));
+            QCOMPARE(w.State().language, Language::Vietnamese);
             Choose(w, 4);
             QCOMPARE(fake.settings.values.value("\\ORLUN/Language"), QString("ja"));
         }
@@ -102,6 +105,29 @@ private slots:
         line->setText(line->text().repeated(12));
         QTRY_VERIFY(line->height() > oneLine && line->height() >= line->heightForWidth(line->width()));
         QVERIFY(PlaceOf(w, "lblNativeDate").bottom() <= PlaceOf(w, "lblCommonEraDate_1").top());
+    }
+
+    // The festivals window starts in the windows' language (the choice, or the system's).
+    void theFestivalsWindowStartsInTheWindowsLanguage_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Japanese") << "ja" << "日本語";
+        QTest::newRow("System under vi") << "System" << "Tiếng Việt";
+        QTest::newRow("English") << "en" << "English";
+    }
+
+    void theFestivalsWindowStartsInTheWindowsLanguage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        FakePlatform fake;
+        NewYear2024(fake, stored);
+        frmMain w(fake.platform);
+        w.Form_Load();
+        ControlOf<QPushButton>(w, "cmdFestivals")->click();
+        QVERIFY(w.FestivalsWindow());
+        QCOMPARE(w.FestivalsWindow()->findChild<QComboBox*>("cboLanguage")->currentText(), shown);
     }
 
     void systemUnderAVietnameseLocaleIsVietnamese()

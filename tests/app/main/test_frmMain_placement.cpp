@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/main/WindowPlacement.h"
@@ -15,7 +16,8 @@ using orlun::test::ControlOf;
 
 namespace {
 
-const QString kKey = "\\ORLUN/MainWindowPlacement";
+const QString kKey = "\\ORLUN/MainWindowPlacement"; // the form kept before, still read
+const QString kGeometryKey = "\\ORLUN/MainWindowGeometry";
 
 } // namespace
 
@@ -98,16 +100,62 @@ private slots:
             w.move(area.left() + 31, area.top() + 20);
             ControlOf<QPushButton>(w, "cmdQuit")->click();
         }
-        const auto kept = ParsePlacement(fake.settings.values.value(kKey));
-        QVERIFY(kept);
-        QCOMPARE(kept->geometry.topLeft(), area.topLeft() + QPoint(31, 20));
-        QVERIFY(!kept->maximized);
-
-        // (The test screen is narrower than the window: a smaller size keeps the place in it.)
-        fake.settings.values.insert(kKey, PlacementText({QRect(area.topLeft() + QPoint(31, 20), QSize(400, 300))}));
+        // Qt's own record, in base64; the older form is no longer written.
+        const QString kept = fake.settings.values.value(kGeometryKey);
+        QVERIFY(QByteArray::fromBase64Encoding(kept.toLatin1(), QByteArray::AbortOnBase64DecodingErrors));
+        QVERIFY(!fake.settings.values.contains(kKey));
         frmMain again(fake.platform);
         again.Form_Load();
         QCOMPARE(again.pos(), area.topLeft() + QPoint(31, 20));
+    }
+
+    // The size and place stay the same start after start (nothing is added at each start).
+    void theSameOverFiveStarts()
+    {
+        orlun::test::FakePlatform fake;
+        QRect first;
+        for (int start = 0; start < 6; ++start) {
+            frmMain w(fake.platform);
+            w.Form_Load();
+            QTest::qWait(50);
+            if (start == 0) first = w.geometry();
+            QCOMPARE(w.geometry(), first);
+            ControlOf<QPushButton>(w, "cmdQuit")->click();
+        }
+    }
+
+    // A record of Qt's that is damaged or not base64 is no error: the default place.
+    void aDamagedRecordLeavesTheDefault_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("not base64") << "#*!";
+        QTest::newRow("empty") << "";
+        QTest::newRow("other bytes") << QString::fromLatin1(QByteArray("not a geometry").toBase64());
+    }
+
+    void aDamagedRecordLeavesTheDefault()
+    {
+        QFETCH(QString, kept);
+        orlun::test::FakePlatform fake;
+        fake.settings.values.insert(kGeometryKey, kept);
+        frmMain w(fake.platform);
+        w.Form_Load();
+        QCOMPARE(w.pos(), DefaultPlace());
+        QVERIFY(fake.messages.shown.isEmpty());
+    }
+
+    // A place kept in the older form is read when no record of Qt's is kept.
+    void theOlderFormIsReadOnce()
+    {
+        orlun::test::FakePlatform fake;
+        fake.settings.values.insert(kKey, PlacementText({QRect(40, 30, 900, 500)}));
+        frmMain w(fake.platform);
+        w.Form_Load();
+        // The corner was the frame's: the inside stands a title bar and a border below it (offscreen
+        // windows have no frame, so the window stands that much lower).
+        QVERIFY2(QRect(40, 30, 10, 50).contains(w.pos()), qPrintable(QString("%1,%2").arg(w.x()).arg(w.y())));
+        ControlOf<QPushButton>(w, "cmdQuit")->click();
+        QVERIFY(fake.settings.values.contains(kGeometryKey));
     }
 
     void aPlaceThatCannotBeUsedLeavesTheDefault_data()
@@ -129,5 +177,18 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmMainPlacement)
+// A screen wide enough for the window (the offscreen default is 800 x 600).
+int main(int argc, char* argv[])
+{
+    QTemporaryDir dir;
+    QFile screens(dir.filePath("screens.json"));
+    if (!screens.open(QIODevice::WriteOnly)) return 1;
+    screens.write(R"({"screens":[{"name":"wide","x":0,"y":0,"width":1600,"height":1000,)"
+                  R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toUtf8());
+    QApplication app(argc, argv);
+    TestFrmMainPlacement test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_frmMain_placement.moc"

@@ -22,7 +22,7 @@ private slots:
     void storedByTagAndReadBack()
     {
         test::FakeSettings store;
-        QCOMPARE(RestoreLanguageChoice(store), LanguageChoice{Language::English});
+        QCOMPARE(RestoreLanguageChoice(store), LanguageChoice{std::nullopt}); // "System" by default
         for (int i = 0; i < kLanguageChoiceCount; ++i) {
             QVERIFY(SaveLanguageChoice(store, LanguageChoiceAt(i)));
             QCOMPARE(RestoreLanguageChoice(store), LanguageChoiceAt(i));
@@ -43,6 +43,9 @@ private slots:
         QCOMPARE(EffectiveLanguage(system, QLocale("zh_TW")), Language::ChineseTraditional);
         QCOMPARE(EffectiveLanguage(system, QLocale("zh_HK")), Language::ChineseTraditional);
         QCOMPARE(EffectiveLanguage(system, QLocale("de_DE")), Language::English);
+        QCOMPARE(EffectiveLanguage(system, QLocale("zh_SG")), Language::ChineseSimplified);
+        for (const char* other : {"C", "en_US", "en_GB", "fr_FR", "ko_KR"})
+            QCOMPARE(EffectiveLanguage(system, QLocale(other)), Language::English);
         QCOMPARE(EffectiveLanguage(LanguageChoice{Language::English}, QLocale("ja_JP")), Language::English);
     }
 };

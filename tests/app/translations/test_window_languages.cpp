@@ -77,10 +77,11 @@ void Click(frmMain& w, const char* button) { w.findChild<QPushButton*>(button)->
 // The texts of every window: the main window, the log and its preferences, help, the year data,
 // the month, the festivals and the multiple element-animal search.
 // The language is chosen as the user chooses it, so the windows' dates follow it too.
-ShownTexts TextsOfEveryWindow(Language language)
+// With no language stored when nullopt (a first start).
+ShownTexts TextsOfEveryWindow(std::optional<Language> language)
 {
     FakePlatform fake;
-    orlun::app::SaveLanguageChoice(fake.settings, {language});
+    if (language) orlun::app::SaveLanguageChoice(fake.settings, {*language});
     frmMain w(fake.platform);
     w.Form_Load();
     Click(w, "cmdDisplayYearData");
@@ -140,6 +141,18 @@ private slots:
         const orlun::app::InstalledTranslations translations(*QCoreApplication::instance(), Language::English);
         QVERIFY(translations.ok());
         QCOMPARE(TextsOfEveryWindow(Language::English), english_);
+    }
+
+    // Run by the ctests app.test_window_languages.first_start_* under another locale (C, fr_FR):
+    // a first start speaks English, every text as it was.
+    void aFirstStartUnderAnotherLocaleIsEnglish()
+    {
+        const QLocale::Language system = QLocale::system().language();
+        if (system != QLocale::C && system != QLocale::French) QSKIP("needs LANG=C or fr_FR.UTF-8");
+        FakePlatform fake;
+        QCOMPARE(orlun::app::EffectiveLanguage(orlun::app::RestoreLanguageChoice(fake.settings), QLocale::system()),
+                 Language::English);
+        QCOMPARE(TextsOfEveryWindow(std::nullopt), english_);
     }
 
     // Run by the ctest app.test_window_languages.system_vi under LANG=vi_VN.UTF-8.
