@@ -98,8 +98,7 @@ MoonData MoonDataFrom(Moment at, PhaseUT&& phaseUT)
     }
     const int32_t L = *lunation;
     m.lunation = L;
-    bool exact = false;
-    const int k = FindPhase(L, at, exact, phaseUT);
+    const PhaseLookup found = FindPhase(L, at, phaseUT);
 
     const double start = phaseUT(L, 0).ajd();
     const double next = phaseUT(L + 1, 0).ajd();
@@ -108,11 +107,12 @@ MoonData MoonDataFrom(Moment at, PhaseUT&& phaseUT)
     m.ageText.append(AgeOfMoonStr(age)).append(" (");
     m.ageText.append(OneDecimal(age * 100 / (next - start))).append("%)");
 
-    if (k < 0) {
-        m.error = std::string("Error").append(std::to_string(k));
+    if (const auto* outside = std::get_if<OutsideLunation>(&found)) {
+        m.error = std::string("Error").append(std::to_string(static_cast<int>(*outside)));
         m.error.append(" when calling GetPhase() in DisplayMoonData().");
         return m;
     }
+    const int k = std::get<PhaseInLunation>(found).phase;
     m.phase = k;
     m.waxing = k < 2;
     const double moonLongitude = GetMoonLongitude(at);

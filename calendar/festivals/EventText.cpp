@@ -7,15 +7,15 @@ namespace orlun {
 
 std::string EventDaysText(const LunarEvent& event)
 {
-    std::string text = DateText(GregorianDate(DayNumber(event.first)));
-    if (event.days > 1) text.append(" to ").append(DateText(GregorianDate(DayNumber(event.first + event.days - 1))));
+    std::string text = DateText(GregorianDate(event.first));
+    if (event.days > 1) text.append(" to ").append(DateText(GregorianDate(event.first + (event.days - 1))));
     return text;
 }
 
 std::string EventWeekdayText(const LunarEvent& event, Language language)
 {
     const auto native = NativeOf(language);
-    return native ? WeekdayText(*native, WeekdayNumber(DayNumber(event.first))) : WeekdayNameOfJDN(DayNumber(event.first));
+    return native ? WeekdayText(*native, WeekdayNumber(event.first)) : WeekdayNameOfJDN(event.first);
 }
 
 std::string EventLines(const std::vector<LunarEvent>& events, Language language)

@@ -38,7 +38,7 @@ private:
     std::string Line(int k);
     CalendarSettings settings_;
     ChineseLunarDate rec_;
-    int32_t jdn_ = 0; // the day of rec_ once it has converted
+    DayNumber jdn_; // the day of rec_ once it has converted
     int day0_ = 0;
     ChineseMonth month0_;
     bool omitInvalid_ = false;
