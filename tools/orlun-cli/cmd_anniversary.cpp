@@ -17,7 +17,7 @@ namespace {
 // reads it) from the lunar year after its own.
 AnniversaryStart StartOf(const std::string& text, const CalendarSettings& settings)
 {
-    const int presentYear = LunarDayOfMoment(CurrentAJDate(SystemClock()).ajd(), settings).lunarYear;
+    const int presentYear = LunarDayOfMoment(CurrentAJDate(SystemClock()), settings).lunarYear;
     if (const auto start = StartOfMonthDay(text, presentYear)) return *start;
     return StartOfRememberedDate(MomentOfDateText(text, "the date", settings), settings);
 }
