@@ -19,7 +19,7 @@ void OneSearch(benchmark::State& state)
     in.target = static_cast<SearchTarget>(state.range(0));
     in.choice = {0, 0}; // wood-rat, for the element-animal targets
     state.SetLabel(std::string(SearchTargetText(in.target)));
-    for (auto _ : state) benchmark::DoNotOptimize(RunSearch(kStart, in, kChina));
+    for (auto _ : state) benchmark::DoNotOptimize(RunSearch(Moment(kStart), in, kChina));
 }
 BENCHMARK(OneSearch)->DenseRange(0, 18)->Arg(21)->Unit(benchmark::kMicrosecond);
 
@@ -28,10 +28,10 @@ void MultipleNotFoundIn1000Years(benchmark::State& state)
     MultipleCriteria c;
     c[MultipleRow::Month] = {0, 0};
     c[MultipleRow::Year] = {0, kNoAnimalItem};
-    const int32_t a = DayNumberOf(AJDToCJDC(kStart, kChina.refLongitude));
+    const int32_t a = DayNumberOf(AJDToCJDC(kStart, kChina.meridian.degreesEast()));
     for (auto _ : state) {
-        const int32_t limit = MultipleSearchLimit(a, state.range(0) == 1, 1000, kChina);
-        benchmark::DoNotOptimize(MultipleElementAnimalSearch(c, a, state.range(0) == 1, limit, kChina));
+        const int32_t limit = MultipleSearchLimit(DayNumber(a), state.range(0) == 1, 1000, kChina);
+        benchmark::DoNotOptimize(MultipleElementAnimalSearch(c, DayNumber(a), state.range(0) == 1, DayNumber(limit), kChina));
     }
 }
 BENCHMARK(MultipleNotFoundIn1000Years)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -83,7 +83,7 @@ private slots:
         w.cboRefLong_Click();
         const MainState vietnam = w.State();
         QVERIFY(vietnam.settings.country == orlun::Country::Vietnam);
-        QCOMPARE(vietnam.settings.refLongitude, 105);
+        QCOMPARE(vietnam.settings.meridian.degreesEast(), 105);
         QCOMPARE(LineValue(w, "lblChineseLunarDate")->text(), QString::fromStdString(vietnam.texts.chineseLunar.value));
         CompareLinesShown(w, vietnam);
     }

@@ -158,10 +158,10 @@ TEST(MoonTexts, IlluminationGeometricAndInterpolated)
     EXPECT_NEAR(GeometricIllumination(0.5 + M_PI, 0.5), 1.0, 1e-12);
     EXPECT_NEAR(GeometricIllumination(0.5, 0.5 + M_PI / 2), 0.5, 1e-12);
     // Halfway between a dark moon and the first quarter a quarter of the way to full.
-    EXPECT_NEAR(InterpolatedIllumination(0, 0.0, 8.0, 4.0), (1 - std::cos(M_PI / 4)) / 2, 1e-12);
-    EXPECT_NEAR(InterpolatedIllumination(1, 0.0, 8.0, 0.0), 0.5, 1e-12);
-    EXPECT_NEAR(InterpolatedIllumination(2, 0.0, 8.0, 0.0), 1.0, 1e-12);
-    EXPECT_NEAR(InterpolatedIllumination(3, 0.0, 8.0, 8.0), 0.0, 1e-12);
+    EXPECT_NEAR(InterpolatedIllumination(0, Moment(0.0), Moment(8.0), Moment(4.0)), (1 - std::cos(M_PI / 4)) / 2, 1e-12);
+    EXPECT_NEAR(InterpolatedIllumination(1, Moment(0.0), Moment(8.0), Moment(0.0)), 0.5, 1e-12);
+    EXPECT_NEAR(InterpolatedIllumination(2, Moment(0.0), Moment(8.0), Moment(0.0)), 1.0, 1e-12);
+    EXPECT_NEAR(InterpolatedIllumination(3, Moment(0.0), Moment(8.0), Moment(8.0)), 0.0, 1e-12);
 }
 
 TEST(MoonTexts, MoonDataAtFullMoonAndOutsideTheGeometricYears)

@@ -15,7 +15,7 @@ using namespace orlun;
 
 namespace {
 
-std::string Day(int32_t jdn) { return DateText(GregorianDate(DayNumber(jdn))); }
+std::string Day(DayNumber jdn) { return DateText(GregorianDate(jdn)); }
 
 // key -> first day of each festival of the lunar year beginning in `year`.
 std::map<std::string, std::string> FestivalDays(int year, Country country)
