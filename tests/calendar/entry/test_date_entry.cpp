@@ -493,7 +493,7 @@ TEST(DateEntryParse, ADateWithoutDesignationIsQuestionedForTheCurrentCalendar)
     const ParseResult ajd = Parse(Entry("2455000.5", "", -1, kRowAJD), Country::China, true);
     EXPECT_EQ(ajd.errorCode, DateEntryError::None);
     EXPECT_EQ(ajd.fields.date, "2455000.5 AJD");
-    EXPECT_EQ(ajd.ajd, 2455000.5);
+    EXPECT_EQ(ajd.ajd.ajd(), 2455000.5);
 
     // No question: inner blanks, no current calendar, or no way to ask.
     for (const auto& [date, calendar] : std::vector<std::pair<std::string, int>>{

@@ -197,7 +197,7 @@ TEST(DateEntryFuzz, RandomEntriesEndWithACodeAndAnAdmissibleMoment)
                 ++failures;
                 ADD_FAILURE() << "input " << i << " date '" << entry.date.substr(0, 60) << "' time '"
                               << entry.time << "' plus/minus '" << entry.plusMinus << "' answer " << answer
-                              << ": code " << code << ", AJD " << r.ajd << ", calendar "
+                              << ": code " << code << ", AJD " << r.ajd.ajd() << ", calendar "
                               << r.fields.currentCalendar << ", zone " << r.fields.zoneIndex;
             }
             if (codeOK) ++byCode[static_cast<size_t>(code)];

@@ -84,7 +84,7 @@ TEST(Festivals, TheRangeEndsCutTheYear)
 {
     const FestivalYear last = FestivalsOfLunarYear(2999, SettingsForCountry(Country::China));
     EXPECT_EQ(last.coverage, FestivalCoverage::Cut);
-    for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kMaxJDN);
+    for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kLastSupportedDay);
     EXPECT_EQ(FestivalsOfLunarYear(2025, SettingsForCountry(Country::China)).coverage, FestivalCoverage::Whole);
 }
 

@@ -32,7 +32,7 @@ TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
     for (const Case& c : cases) {
         const MonthView v = MonthOf(c.y, c.m, c.d);
         ASSERT_TRUE(v.ok());
-        EXPECT_EQ(v.firstDay, c.first);
+        EXPECT_EQ(v.firstDay.value(), c.first);
         EXPECT_EQ(v.length, c.length);
         ASSERT_EQ(static_cast<int>(v.cells.size()), c.length);
         EXPECT_EQ(v.cells.back().cell, c.lastCell);
@@ -41,7 +41,7 @@ TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
         EXPECT_EQ(v.cells[14].cell, 15); // day 15 closes it in column 7
         EXPECT_EQ(v.cells[22].cell, 24); // day 23 opens the last row
         EXPECT_EQ(v.yearAndMonth, c.label);
-        EXPECT_EQ(v.nextFirstDay, c.first + c.length);
+        EXPECT_EQ(v.nextFirstDay, DayNumber(c.first + c.length));
     }
 }
 
@@ -64,7 +64,7 @@ TEST(MonthView, SteppingBackLandsOnDayOneWhenThePreviousMonthHasThirtyDays)
 {
     // Month 2 of 2013 begins 2013-03-12; 29 days earlier is day 2 of the 30-day month 1.
     const MonthView second = MonthOf(2013, 3, 20);
-    ASSERT_EQ(second.firstDay, GregorianJDN(2013, 3, 12).value());
+    ASSERT_EQ(second.firstDay, GregorianJDN(2013, 3, 12));
     EXPECT_EQ(second.previousFirstDay, GregorianJDN(2013, 2, 10));
     const MonthView first = MonthViewOf(second.previousFirstDay.value_or(DayNumber(0)), DayNumber(0), kChina);
     EXPECT_EQ(first.length, 30);

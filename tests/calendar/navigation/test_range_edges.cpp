@@ -71,8 +71,8 @@ TEST(RangeEdges, oneDayRefusesToLeaveAndLeavesTheMoment)
     EXPECT_EQ(OneDayStep(Moment(kMinAJD), false).refusal().text, "Earliest date reached.");
     EXPECT_FALSE(OneDayStep(Moment(kMaxAJD), true).ok());
     EXPECT_EQ(OneDayStep(Moment(kMaxAJD), true).refusal().text, "Latest date reached.");
-    EXPECT_EQ(OneDayStep(Moment(kMinAJD), true)->moment, kMinAJD + 1);
-    EXPECT_EQ(OneDayStep(Moment(kMaxAJD), false)->moment, kMaxAJD - 1);
+    EXPECT_EQ(OneDayStep(Moment(kMinAJD), true)->moment.ajd(), kMinAJD + 1);
+    EXPECT_EQ(OneDayStep(Moment(kMaxAJD), false)->moment.ajd(), kMaxAJD - 1);
 }
 
 // Runs a list to its end; at most one call per year asked for and a few more.

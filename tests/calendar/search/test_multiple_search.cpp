@@ -77,10 +77,10 @@ TEST(MultipleSearch, LimitsAndNotFound)
     const MultipleCriteria never = Rows({}, {kWood, kRat}, {kWood, kNoAnimalItem});
     const MultipleResult hundred = Find(never, kStart, true, 100);
     EXPECT_EQ(hundred.status, MultipleStatus::NotFound);
-    EXPECT_GT(hundred.day, kStart + kHundredYearsDays);
-    EXPECT_LT(hundred.day, kStart + kHundredYearsDays + 400);
-    EXPECT_EQ(MultipleSearchLimit(DayNumber(kStart), false, 1000, kChina), kStart - kThousandYearsDays);
-    EXPECT_EQ(MultipleSearchLimit(DayNumber(kStart), true, 1000, kChina), kMaxJDN); // not past the range
+    EXPECT_GT(hundred.day.value(), kStart + kHundredYearsDays);
+    EXPECT_LT(hundred.day.value(), kStart + kHundredYearsDays + 400);
+    EXPECT_EQ(MultipleSearchLimit(DayNumber(kStart), false, 1000, kChina).value(), kStart - kThousandYearsDays);
+    EXPECT_EQ(MultipleSearchLimit(DayNumber(kStart), true, 1000, kChina).value(), kMaxJDN); // not past the range
     // One lunar year on: 79-31-04-23.
     EXPECT_EQ(Text(CHLDateOfDay(DayNumber(MultipleSearchLimit(DayNumber(kStart), true, 1, kChina)), kChina).value()), "79-31-04-23 CHL");
     // Water-pig years are 60 years apart: none within 10 years is found, even by the year jump.
@@ -90,7 +90,7 @@ TEST(MultipleSearch, LimitsAndNotFound)
     const MultipleResult stopped =
         MultipleElementAnimalSearch(never, DayNumber(kStart), true, DayNumber(kStart + kHundredYearsDays), kChina, stop);
     EXPECT_EQ(stopped.status, MultipleStatus::Stopped);
-    EXPECT_EQ(stopped.day, GregorianJDN(2014, 1, 31).value()); // the first day examined: the next wood year's first
+    EXPECT_EQ(stopped.day, GregorianJDN(2014, 1, 31)); // the first day examined: the next wood year's first
 }
 
 TEST(MultipleSearch, Texts)

@@ -56,8 +56,8 @@ TEST(SearchRangeEdges, TheMultipleSearchStopsAtTheRange)
         EXPECT_LE(limit, kLastSupportedDay) << e.name;
         const MultipleResult r = MultipleElementAnimalSearch(wood, DayNumber(a), e.next, limit, china);
         if (r.status == MultipleStatus::Found) {
-            EXPECT_GE(r.day, kMinJDN) << e.name;
-            EXPECT_LE(r.day, kMaxJDN) << e.name;
+            EXPECT_GE(r.day, kFirstSupportedDay) << e.name;
+            EXPECT_LE(r.day, kLastSupportedDay) << e.name;
         }
     }
 }
