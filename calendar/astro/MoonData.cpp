@@ -56,7 +56,7 @@ double GeometricIllumination(double moonLongitude, double sunLongitude)
     return (1 - std::cos(e)) / 2;
 }
 
-double InterpolatedIllumination(int k, double t0, double t1, double moment)
+double InterpolatedIllumination(int k, Moment t0, Moment t1, Moment moment)
 {
     const double s = t1 - t0;
     double f = 0;
@@ -117,9 +117,9 @@ MoonData MoonDataFrom(Moment at, PhaseUT&& phaseUT)
     m.waxing = k < 2;
     const double moonLongitude = GetMoonLongitude(at);
     if (moonLongitude == kMoonLongitudeTooEarly || moonLongitude == kMoonLongitudeTooLate) {
-        const double t0 = phaseUT(L, k).ajd();
-        const double t1 = k == 3 ? next : phaseUT(L, k + 1).ajd();
-        m.illumination = InterpolatedIllumination(k, t0, t1, moment);
+        const Moment t0 = phaseUT(L, k);
+        const Moment t1 = k == 3 ? Moment(next) : phaseUT(L, k + 1);
+        m.illumination = InterpolatedIllumination(k, t0, t1, at);
     } else {
         int32_t status = 0;
         m.illumination = GeometricIllumination(moonLongitude, sun_app(moment, &status));

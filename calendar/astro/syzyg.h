@@ -47,22 +47,21 @@ std::optional<int32_t> GetLunation(Moment moment);
 template <class DarkMoonUT>
 std::optional<int32_t> FindLunation(Moment at, DarkMoonUT&& darkMoonUT)
 {
-    const double moment = at.ajd();
     constexpr int32_t kLowest = std::numeric_limits<int32_t>::min();
     constexpr int32_t kHighest = std::numeric_limits<int32_t>::max();
     // The first guess is at most a lunation or two off; the cap only guarantees an end when the
     // engine cannot give instants (far outside its ephemeris).
     constexpr int kMaxSteps = 64;
-    if (!std::isfinite(moment)) return std::nullopt;
-    const double guess = std::floor((moment - Lunation0Start().ajd()) / kSynodicMonth);
+    if (!std::isfinite(at.ajd())) return std::nullopt;
+    const double guess = std::floor((at - Lunation0Start()) / kSynodicMonth);
     if (!(guess >= kLowest && guess < kHighest)) return std::nullopt;
     auto n = static_cast<int32_t>(guess);
     for (int step = 0; step < kMaxSteps; ++step) {
-        const double a = darkMoonUT(n).ajd();
-        const double b = darkMoonUT(n + 1).ajd();
-        if (!std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
-        if (a <= moment && moment < b) return n;
-        if (a > moment) {
+        const Moment a = darkMoonUT(n);
+        const Moment b = darkMoonUT(n + 1);
+        if (!std::isfinite(a.ajd()) || !std::isfinite(b.ajd())) return std::nullopt;
+        if (a <= at && at < b) return n;
+        if (a > at) {
             if (n == kLowest) return std::nullopt;
             --n;
         } else {

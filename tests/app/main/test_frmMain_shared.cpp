@@ -65,7 +65,7 @@ private slots:
         const MainState state = w.State();
         QCOMPARE(state.moment, w.dblCurrentAJDate);
         QCOMPARE(int(state.calendar), calendar);
-        QCOMPARE(state.texts.ajd, w.dblCurrentAJDate);
+        QCOMPARE(state.texts.ajd.ajd(), w.dblCurrentAJDate);
         QVERIFY(!state.initializing);
         CompareLinesShown(w, state);
     }

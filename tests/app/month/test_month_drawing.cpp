@@ -31,9 +31,9 @@ namespace {
 Month MonthOf(int y, int m, int d, Country country, bool arc, QDate today = {})
 {
     const CalendarSettings settings = SettingsForCountry(country);
-    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, settings);
+    const auto first = FirstDayOfMonthAt(settings.meridian.NoonOf(GregorianJDN(y, m, d)), settings);
     const int32_t todayJdn = today.isValid() ? GregorianJDN(today.year(), today.month(), today.day()).value() : 0;
-    return {MonthViewOf(DayNumber(first.value_or(0)), DayNumber(todayJdn), settings), arc};
+    return {MonthViewOf(first.value_or(DayNumber(0)), DayNumber(todayJdn), settings), arc};
 }
 
 // Whether anything but the red background lies in the area (device-independent pixels).
