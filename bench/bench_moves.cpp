@@ -28,7 +28,7 @@ void ThousandLunarMonths(benchmark::State& state)
         double ajd = kStart;
         for (int i = 0; i < 1000; ++i) {
             const MomentOutcome r = MoveStep(Moment(ajd), in, kChina);
-            if (r.ok()) ajd = r->moment;
+            if (r.ok()) ajd = r->moment.ajd();
         }
         benchmark::DoNotOptimize(ajd);
     }

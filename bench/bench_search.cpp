@@ -28,10 +28,10 @@ void MultipleNotFoundIn1000Years(benchmark::State& state)
     MultipleCriteria c;
     c[MultipleRow::Month] = {0, 0};
     c[MultipleRow::Year] = {0, kNoAnimalItem};
-    const int32_t a = DayNumberOf(AJDToCJDC(kStart, kChina.meridian.degreesEast()));
+    const DayNumber a = AJDToCJDC(Moment(kStart), kChina.meridian).day();
     for (auto _ : state) {
-        const int32_t limit = MultipleSearchLimit(DayNumber(a), state.range(0) == 1, 1000, kChina);
-        benchmark::DoNotOptimize(MultipleElementAnimalSearch(c, DayNumber(a), state.range(0) == 1, DayNumber(limit), kChina));
+        const DayNumber limit = MultipleSearchLimit(a, state.range(0) == 1, 1000, kChina);
+        benchmark::DoNotOptimize(MultipleElementAnimalSearch(c, a, state.range(0) == 1, limit, kChina));
     }
 }
 BENCHMARK(MultipleNotFoundIn1000Years)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);

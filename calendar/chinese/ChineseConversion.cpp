@@ -38,9 +38,10 @@ bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && ye
 // Gregorian year in which the nearest first month at or before it begins.
 std::optional<ChineseLunarDate> LunarDateIn(const YearStructure& ys, DayNumber d0, int epoch)
 {
-    const int i = MonthIndexOfDay(ys, d0);
-    if (i < 0)
+    const std::optional<int> found = MonthIndexOfDay(ys, d0);
+    if (!found)
         return std::nullopt;
+    const int i = *found;
     const ChineseMonth month = ys.Month[At(i)];
     if (!month.ok())
         return std::nullopt;

@@ -81,8 +81,9 @@ YearStructure BuildYearStructure(LocalTime cjdc);
 // without) the given cache.
 YearStructure BuildYearStructure(LocalTime cjdc, CalendarCache& cache);
 
-// Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]), or -1.
-int MonthIndexOfDay(const YearStructure& ys, DayNumber day);
+// Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]); none
+// when no closed month of the structure holds it.
+std::optional<int> MonthIndexOfDay(const YearStructure& ys, DayNumber day);
 
 } // namespace orlun
 

@@ -217,15 +217,15 @@ YearStructure BuildYearStructure(LocalTime at, CalendarCache& cache)
     return ys;
 }
 
-int MonthIndexOfDay(const YearStructure& ys, DayNumber day)
+std::optional<int> MonthIndexOfDay(const YearStructure& ys, DayNumber day)
 {
     if (!ys.ok())
-        return -1;
+        return std::nullopt;
     for (int i = 0; i + 1 < ys.MonthCount && i + 1 < kMaxMonths; ++i) {
         if (ys.MonthStart[At(i)] <= day && day < ys.MonthStart[At(i + 1)])
             return i;
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace orlun

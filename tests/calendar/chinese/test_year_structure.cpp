@@ -105,8 +105,9 @@ TEST(YearStructure, WinterSolsticeMonthIsAlwaysEleven)
         const YearStructure ys = BuildAt(year, 6, 15, 120);
         ASSERT_TRUE(ys.ok()) << year;
         for (int s = 24; s <= 48; s += 24) {
-            const int i = MonthIndexOfDay(ys, DayNumber(ys.terms.TermDay[static_cast<size_t>(s)].value()));
-            ASSERT_GE(i, 0) << year << " solstice entry " << s;
+            const std::optional<int> found = MonthIndexOfDay(ys, ys.terms.TermDay[static_cast<size_t>(s)]);
+            ASSERT_TRUE(found) << year << " solstice entry " << s;
+            const int i = *found;
             EXPECT_EQ(MonthLabelOf(ys, static_cast<size_t>(i)), "11")
                 << "solstice entry " << s << " of the build for " << year << "-06-15, month starting "
                 << GregorianText(ys.MonthStart[static_cast<size_t>(i)].value());
@@ -207,7 +208,7 @@ TEST(YearStructure, MomentsWithoutAStructureAreInvalidAndEmpty)
         const YearStructure ys = BuildYearStructure(Meridian(120).At(moment));
         EXPECT_FALSE(ys.ok()) << "moment " << moment;
         EXPECT_EQ(ys.MonthCount, 0) << "moment " << moment;
-        EXPECT_EQ(MonthIndexOfDay(ys, DayNumber(kMinJDN)), -1) << "moment " << moment;
+        EXPECT_EQ(MonthIndexOfDay(ys, DayNumber(kMinJDN)), std::nullopt) << "moment " << moment;
     }
     // Both ends of the supported days, and the seeds of the first and last Chinese years.
     for (double moment : {double{kMinJDN}, double{kMaxJDN} + 0.99, GregorianJDN(kMinChineseYear, 1, 15).value() + 0.0,
