@@ -190,14 +190,14 @@ void FinishCalendarDate(ParseResult& r, const DayOutcome& day, int row, int defa
     SetCalendar(r, row);
     DateEntry& f = r.fields;
     if (f.zoneIndex == kNoZone) f.zoneIndex = defaultZone;
-    const int minutes = ParseTimeOfDay(f.time);
-    if (minutes < 0) {
+    const std::optional<int> minutes = ParseTimeOfDay(f.time);
+    if (!minutes) {
         r.errorCode = DateEntryError::InvalidTime;
         return;
     }
     // The day's first instant plus the time, on the zone's meridian.
     const Meridian zone = f.zoneIndex == kGMTZone ? Meridian::Greenwich() : s.meridian;
-    r.ajd = (zone.MidnightOf(day.jdn) + minutes / 1440.0).moment();
+    r.ajd = (zone.MidnightOf(day.jdn) + *minutes / 1440.0).moment();
 }
 
 // A day count (CJDC, CJDL, AJD): the moment is the number itself; the time field and the zone

@@ -28,9 +28,10 @@ bool AcceptsTerm(TermPattern wanted, const std::optional<ChineseSolarDate>& sola
 
 MomentOutcome TermSearch(TermPattern wanted, Moment ajd, bool next, Meridian reference)
 {
+    const LocalTime start = AJDToCJDC(ajd, reference);
+    const SolarTermTable table = SolarTermsOf(start, TermMethod::TrueSun);
     // Compared as local times on the one meridian: their counts, exactly.
-    const double T = AJDToCJDC(ajd, reference).cjd();
-    const SolarTermTable table = SolarTermsOf(reference.At(T), TermMethod::TrueSun);
+    const double T = start.cjd();
     if (!IsValid(table)) return RangeRefusal(next);
     int i = -1;
     if (next) {

@@ -210,7 +210,8 @@ TEST(DateEntryTime, ParseTimeOfDayReadsHoursAndMinutesAndRewritesPoints)
     };
     for (const auto& c : cases) {
         std::string field = c.field;
-        EXPECT_EQ(ParseTimeOfDay(field), c.minutes) << "'" << c.field << "'";
+        // -1 stands for no time in the table.
+        EXPECT_EQ(ParseTimeOfDay(field).value_or(-1), c.minutes) << "'" << c.field << "'";
         EXPECT_EQ(field, c.fieldAfter) << "'" << c.field << "'";
     }
 }
