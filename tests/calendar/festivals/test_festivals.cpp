@@ -204,7 +204,7 @@ TEST(EventText, RangeWordAndBracketsOfEachLanguage)
         {Language::Japanese, "旧正月", "旧暦1月1日", "2024-02-10〜2024-02-12 土曜日 旧正月（旧暦1月1日）\n"},
     };
     for (const Case& c : cases) {
-        const LunarEvent event{"id", 2460351, 3, c.summary, c.description};
+        const LunarEvent event{"id", DayNumber(2460351), 3, c.summary, c.description};
         EXPECT_EQ(EventLines({event}, c.language), c.line) << TagOf(c.language);
         LunarEvent oneDay = event;
         oneDay.days = 1;
