@@ -64,10 +64,10 @@ std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, 
 
 CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day)
 {
-    if (!r.ok() || r.secondNewYear < 0)
+    if (!r.ok() || !r.secondNewYear)
         return {CHLResult::NoSecondNewYear, {}};
     const MonthCode target = MonthCodeOf(month.number, month.leap);
-    for (int i = r.secondNewYear;; ++i) {
+    for (int i = *r.secondNewYear;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= r.monthCount)
             return {CHLResult::MonthNotFound, {}};

@@ -31,7 +31,7 @@ struct ChineseYearRecord {
     // Common Era year of termDay[0], which numbers the first sui; none when the year's true-sun
     // table was not valid.
     std::optional<int32_t> firstTermYear;
-    int secondNewYear = -1;    // index of the second month "01", or -1
+    std::optional<int> secondNewYear; // index of the second month "01", if any
 
     constexpr bool ok() const { return monthCount > 0; }
 };
