@@ -21,13 +21,13 @@ constexpr int kTermZ1 = 4; // and of Yu shui
 
 } // namespace
 
-NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings)
+std::optional<NianSummary> SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings)
 {
     NianSummary summary;
     const int64_t year = YearOfCyclePos(cycle, position, settings.epoch);
-    if (year < kMinChineseYear || year > kMaxChineseYear) return summary;
+    if (year < kMinChineseYear || year > kMaxChineseYear) return std::nullopt;
     const LunarYearMonths nian = LunarYearMonthsOf(static_cast<int>(year), settings);
-    if (!nian.ok()) return summary;
+    if (!nian.ok()) return std::nullopt;
     summary.months = static_cast<int>(nian.months.size());
     // The terms of the structure (true Sun) of the solar year of the nian's summer: they reach
     // from the December solstice two years before to beyond the next new year.
@@ -74,7 +74,8 @@ std::string LunarNewYearList::Line(int k)
                        DateText(EuroDate(jdn_, julian_)) + " " + EuroCalendarCode(julian_) +
                        " = " + SignedText(jdn_.value()) + " JDN";
     if (newYearMode_) {
-        const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_);
+        // A nian outside the computed years shows -1 months and no terms.
+        const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_).value_or(NianSummary{-1, 0, 0});
         line += " " + std::to_string(n.months) + "m J1:" + std::to_string(n.j1) +
                 " Z1:" + std::to_string(n.z1);
     } else {
