@@ -126,7 +126,7 @@ void frmMain::cmdSearch_Click()
     in.choice = {cboElement->currentIndex(), cboAnimal->currentIndex()};
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
     const MomentOutcome r =
-        RunSearch(dblCurrentAJDate, in, settings_, [this](const std::string& text) {
+        RunSearch(Moment(dblCurrentAJDate), in, settings_, [this](const std::string& text) {
             ShowSearching(TrTextWithPrefix(text, kSearchingText));
         });
     ShowSearching("");
@@ -142,9 +142,9 @@ void frmMain::cmdSearch_Click()
 void frmMain::FinishSearch(SearchTarget target, const std::optional<NewMoment>& found)
 {
     if (found) {
-        dblCurrentAJDate = found->ajd;
-        if (found->calendar >= 0) {
-            intCalendar = found->calendar;
+        dblCurrentAJDate = found->moment.ajd();
+        if (found->calendar) {
+            intCalendar = *found->calendar;
             HighlightCalendar();
         }
     }
@@ -168,7 +168,7 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
 {
     frmMultiple_El_An* window = MultipleWindow();
     if (target == SearchTarget::SameElementAnimalDayMonth)
-        window->SetCriteria(SameDayAndMonthCriteria(dblCurrentAJDate, settings_));
+        window->SetCriteria(SameDayAndMonthCriteria(Moment(dblCurrentAJDate), settings_));
     MultipleSearchContext context;
     context.currentAJD = dblCurrentAJDate;
     context.next = optNext->isChecked();
@@ -187,7 +187,7 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
         FinishSearch(target, std::nullopt);
         return;
     }
-    const MomentOutcome r = WithinRange(FoundDay(window->lngCJDN, settings_.refLongitude));
+    const MomentOutcome r = WithinRange(FoundDay(DayNumber(window->lngCJDN), settings_.meridian));
     if (!r.ok()) {
         ShowRefusal(*platform_.messages, this, r.refusal());
         return;

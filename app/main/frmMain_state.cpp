@@ -25,7 +25,7 @@ const QString kCountrySetting = QStringLiteral("cboRefLong");
 SavedState frmMain::CollectState() const
 {
     SavedState s;
-    s.currentAJD = dblCurrentAJDate;
+    s.currentAJD = Moment(dblCurrentAJDate);
     s.calendar = static_cast<CalendarRow>(intCalendar);
     s.forward = optMoveDirection[0]->isChecked();
     s.plus = optPlus->isChecked();
@@ -78,7 +78,7 @@ bool frmMain::RestoreState()
 
 void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
 {
-    dblCurrentAJDate = s.currentAJD;
+    dblCurrentAJDate = s.currentAJD.ajd();
     intCalendar = s.calendar;
     optMoveDirection[s.forward ? 0 : 1]->setChecked(true);
     (s.plus ? optPlus : optMinus)->setChecked(true);
@@ -110,7 +110,7 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
         cboRefLong->setCurrentIndex(static_cast<int>(CountryOfMeridian(kMinRefLongitude + longitudeIndex)));
     }
     cboLongitude->setCurrentIndex(longitudeIndex);
-    settings_.refLongitude = kMinRefLongitude + longitudeIndex;
+    settings_.meridian = Meridian(kMinRefLongitude + longitudeIndex);
     settings_.zoneCode = ZoneCodes[longitudeIndex];
     txbCCT->setText(Q(settings_.zoneCode));
     cboTimeZone->setItemText(1, Q(settings_.zoneCode));

@@ -45,7 +45,7 @@ CalendarSettings SettingsForCountry(Country c)
 {
     CalendarSettings s;
     s.country = c;
-    s.refLongitude = CountryLongitude(c);
+    s.meridian = Meridian(CountryLongitude(c));
     s.zoneCode = CountryZoneCode(c);
     return s;
 }

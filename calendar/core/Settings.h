@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calendar/core/CountryRows.h"
+#include "calendar/core/Meridian.h"
 
 namespace orlun {
 
@@ -16,7 +17,7 @@ inline constexpr const CountryProfile& kDefaultCountryRow = kCountryRows[static_
 
 struct CalendarSettings {
     Country country = kDefaultCountryRow.country;
-    int refLongitude = kDefaultCountryRow.meridian; // reference meridian, whole degrees East (100..145)
+    Meridian meridian{kDefaultCountryRow.meridian}; // the reference meridian (100..145 degrees East)
     std::string zoneCode{kDefaultCountryRow.zoneCode}; // zone code shown after times at the reference meridian
     int epoch = -2696;            // Common Era year of cycle 1, position 1: -2696 or -2636
     TermMethod method = TermMethod::TrueSun; // of the CHS dates and the mean-sun term tables

@@ -16,6 +16,6 @@ struct MoveInputs {
     bool keepLeap = false; // "keep leap" visible and checked
 };
 
-MomentOutcome MoveStep(double ajd, const MoveInputs& inputs, const CalendarSettings& settings);
+MomentOutcome MoveStep(Moment ajd, const MoveInputs& inputs, const CalendarSettings& settings);
 
 } // namespace orlun

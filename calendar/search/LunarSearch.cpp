@@ -30,21 +30,20 @@ MomentOutcome IntercalaryInability(bool next)
 
 } // namespace
 
-std::optional<ChineseLunarDate> CHLDateOf(double ajd, const CalendarSettings& settings)
+std::optional<ChineseLunarDate> CHLDateOf(Moment ajd, const CalendarSettings& settings)
 {
-    const auto dates =
-        CJDateToChDates(Meridian(settings.refLongitude).At(AJDToCJDC(ajd, settings.refLongitude)), settings.epoch);
+    const auto dates = CJDateToChDates(AJDToCJDC(ajd, settings.meridian), settings.epoch);
     return dates ? dates->lunar : std::nullopt;
 }
 
-int32_t DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings)
+DayNumber DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings)
 {
-    return ChLDateToJDN(date, settings).day.value();
+    return ChLDateToJDN(date, settings).day;
 }
 
-std::optional<ChineseLunarDate> CHLDateOfDay(int32_t day, const CalendarSettings& settings)
+std::optional<ChineseLunarDate> CHLDateOfDay(DayNumber day, const CalendarSettings& settings)
 {
-    return CHLDateOf(CJDCToAJD(NoonOf(day), settings.refLongitude), settings);
+    return CHLDateOf(CJDCToAJD(settings.meridian.NoonOf(day)), settings);
 }
 
 void StepYearPosition(ChineseLunarDate& rec, bool next)
@@ -71,7 +70,7 @@ MomentOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, b
                        "Error " + std::to_string(static_cast<int>(newYear.result)) +
                            " in search process when converting lunar date to JDN.",
                        MessageIcon::Warning);
-    return FoundDay(newYear.day.value(), settings.refLongitude);
+    return FoundDay(newYear.day, settings.meridian);
 }
 
 MomentOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
@@ -85,7 +84,7 @@ MomentOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& st
         if (counter % 2 == 0) dots.Add();
         if (!CHLMoveMonth(rec, next, false, settings)) return RangeRefusal(next);
         const ElementAnimal names = MonthElementAnimal(rec);
-        if (choice.Matches(names.element, names.animal)) return FoundDay(DayOfDate(rec, settings), settings.refLongitude);
+        if (choice.Matches(names.element, names.animal)) return FoundDay(DayOfDate(rec, settings), settings.meridian);
     }
     return RangeRefusal(next);
 }
@@ -100,7 +99,7 @@ MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& sta
         if (!choice.MatchesPosition(rec.position)) continue;
         const CHLDay newYear = NewYearOf(rec, settings);
         if (!newYear.found()) return RangeRefusal(next);
-        return FoundDay(newYear.day.value(), settings.refLongitude);
+        return FoundDay(newYear.day, settings.meridian);
     }
     return RangeRefusal(next);
 }
@@ -116,7 +115,7 @@ MomentOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& star
     do {
         if (!CHLMoveMonth(rec, next, keep30, settings)) return IntercalaryInability(next);
     } while (!rec.month.leap);
-    return FoundDay(DayOfDate(rec, settings), settings.refLongitude, kRowCHL);
+    return FoundDay(DayOfDate(rec, settings), settings.meridian, kRowCHL);
 }
 
 } // namespace orlun

@@ -27,7 +27,7 @@ MomentOutcome LunarNewYear(const Start& s)
 template <TermPattern wanted>
 MomentOutcome Term(const Start& s)
 {
-    return TermSearch(wanted, s.ajd, s.inputs.next, s.settings.refLongitude);
+    return TermSearch(wanted, s.ajd, s.inputs.next, s.settings.meridian);
 }
 
 template <TermPattern wanted, int phase>
@@ -38,7 +38,7 @@ MomentOutcome TermWithMoon(const Start& s)
 
 MomentOutcome ElementAnimalDay(const Start& s)
 {
-    return ElementAnimalDaySearch(s.today, s.inputs.next, s.inputs.choice, s.settings.refLongitude);
+    return ElementAnimalDaySearch(s.today, s.inputs.next, s.inputs.choice, s.settings.meridian);
 }
 MomentOutcome ElementAnimalMonth(const Start& s)
 {

@@ -25,8 +25,8 @@ struct SearchInputs {
 
 // What one search starts from.
 struct SearchStart {
-    double ajd;
-    int32_t today; // the day at the reference meridian
+    Moment ajd;
+    DayNumber today; // the day at the reference meridian
     const SearchInputs& inputs;
     const CalendarSettings& settings;
     const SearchProgress& progress;

@@ -51,13 +51,13 @@ std::optional<bool> OptionFlag(const std::string& line)
     return *v != 0;
 }
 
-std::optional<double> Moment(const std::string& line)
+std::optional<Moment> ReadMoment(const std::string& line)
 {
     const std::string t = Trim(line);
     if (t.size() > 40) return std::nullopt;
     const auto v = ParseDecimalNumber(t);
     if (!v || *v < kMinAJD || *v > kMaxAJD) return std::nullopt;
-    return v;
+    return Moment(*v);
 }
 
 std::optional<std::string> QuotedCode(const std::string& line)
@@ -98,7 +98,7 @@ std::string FormatSavedState(const SavedState& s)
     std::vector<std::string> lines;
     // The shortest text that reads back to the same double, with "." whatever the locale.
     char moment[64];
-    const auto [end, ec] = std::to_chars(moment, moment + sizeof moment, s.currentAJD);
+    const auto [end, ec] = std::to_chars(moment, moment + sizeof moment, s.currentAJD.ajd());
     lines.push_back(ec == std::errc() ? std::string(moment, end) : std::string("0"));
     lines.push_back(std::to_string(static_cast<int>(s.calendar)));
     lines.push_back(Flag(s.forward));
@@ -129,7 +129,7 @@ std::optional<SavedState> ParseSavedState(const std::string& text)
     const std::vector<std::string>& L = *lines;
     SavedState s;
 
-    const auto moment = Moment(L[0]);
+    const auto moment = ReadMoment(L[0]);
     const auto calendar = Integer(L[1], 0, kCalendarRowCount - 1);
     const auto forward = OptionFlag(L[2]);
     const auto plus = OptionFlag(L[3]);

@@ -28,7 +28,7 @@ inline constexpr const char* kSavedStateFileName = "orlun.usr";
 inline constexpr const char* kSavedStateFolderName = "Velmor_Systems";
 
 struct SavedState {
-    double currentAJD = 0;
+    Moment currentAJD;
     CalendarRow calendar = kRowCHL;
     bool forward = true;
     bool plus = true;

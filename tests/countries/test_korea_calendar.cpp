@@ -58,7 +58,7 @@ TEST(KoreaTable, MeridiansAndZoneCodes)
         EXPECT_EQ(DefaultZoneCode(c.longitude), c.zone) << c.longitude;
     }
     const CalendarSettings korea = SettingsForCountry(kKorea);
-    EXPECT_EQ(korea.refLongitude, 127);
+    EXPECT_EQ(korea.meridian.degreesEast(), 127);
     EXPECT_EQ(korea.zoneCode, "KST");
 }
 
@@ -80,12 +80,12 @@ TEST(KoreaDisplay, TheMonthStartsAtItsOwnMeridian)
         {kKorea, k19May2023At1520UT, "Korean Lunar", "79-40-03-30 CHL 23:48 KST", "2,460,084.9917 CJDC"},
     };
     for (const Case& c : cases) {
-        const DisplayTexts t = BuildDisplayTexts(c.ajd, SettingsForCountry(c.country));
+        const DisplayTexts t = BuildDisplayTexts(Moment(c.ajd), SettingsForCountry(c.country));
         EXPECT_EQ(t.chineseLunar.caption, c.caption);
         EXPECT_EQ(t.chineseLunar.value, c.lunar) << c.caption << " at " << c.ajd;
         EXPECT_EQ(t.cjdReference.value, c.cjdc) << c.caption << " at " << c.ajd;
     }
-    const DisplayTexts korea = BuildDisplayTexts(k20May2023At0000UT, SettingsForCountry(kKorea));
+    const DisplayTexts korea = BuildDisplayTexts(Moment(k20May2023At0000UT), SettingsForCountry(kKorea));
     EXPECT_EQ(korea.cjdReference.caption, "Chronological JD 127\u00BA East");
     // Not China: no stem-branch names before the element-animal.
     EXPECT_EQ(korea.elementAnimalOfYear.value, "water-rabbit year");
@@ -104,7 +104,7 @@ TEST(KoreaEntry, AChineseDateIsReadAtItsMeridian)
         const CalendarSettings settings = SettingsForCountry(c.country);
         const ParseResult r = ParseDate(entry, settings, [](const std::string&) { return true; });
         ASSERT_EQ(r.errorCode, DateEntryError::None) << CountryName(c.country);
-        const DayNumber day = Meridian(settings.refLongitude).LocalTimeOf(Moment(r.ajd)).day();
+        const DayNumber day = Meridian(settings.meridian.degreesEast()).LocalTimeOf(Moment(r.ajd)).day();
         EXPECT_EQ(day.value(), c.day) << CountryName(c.country);
     }
     // The overseas Chinese year is read in China only.

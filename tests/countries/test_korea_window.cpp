@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(List(w, "cboRefLong")->count(), 4);
         QCOMPARE(List(w, "cboRefLong")->itemText(3), QString("Korea"));
         ChooseKorea(w);
-        QCOMPARE(w.Settings().refLongitude, 127);
+        QCOMPARE(w.Settings().meridian.degreesEast(), 127);
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 96, 160));
         QCOMPARE(Text(w, "lblChineseLunarDate_0"), QString("Korean Lunar"));
         QCOMPARE(Text(w, "lblChineseLunarDate_1"), QString("79-30-01-01 CHL 20:28 KST"));
@@ -81,7 +81,7 @@ private slots:
         frmMain w(fake.platform);
         w.Form_Load();
         QCOMPARE(List(w, "cboRefLong")->currentText(), country);
-        QCOMPARE(w.Settings().refLongitude, longitude);
+        QCOMPARE(w.Settings().meridian.degreesEast(), longitude);
     }
 
     void aStateSavedWithKoreaRestoresIt()
@@ -102,7 +102,7 @@ private slots:
         frmMain w(fake.platform);
         w.Form_Load();
         QCOMPARE(List(w, "cboRefLong")->currentText(), QString("Korea"));
-        QCOMPARE(w.Settings().refLongitude, 127);
+        QCOMPARE(w.Settings().meridian.degreesEast(), 127);
         QCOMPARE(QString::fromStdString(w.Settings().zoneCode), QString("KST"));
         QCOMPARE(Text(w, "lblChineseLunarDate_1"), QString("79-30-01-01 CHL 20:28 KST"));
         QVERIFY(!w.findChild<QPushButton*>("cmdSaveState")->isEnabled());

@@ -35,7 +35,7 @@ int RunSearch(const Options& options, Output& out)
     in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
     if (target == SearchTarget::MultipleElementAnimalDay)
         throw UsageError{"the multiple element-animal day is searched with orlun-cli multiple"};
-    const double start = ReadMoment(options, settings);
+    const Moment start = ReadMoment(options, settings);
     if (target == SearchTarget::SameElementAnimalDayMonth)
         return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
                                             false, settings),

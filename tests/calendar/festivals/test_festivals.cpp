@@ -16,7 +16,7 @@ using namespace orlun;
 
 namespace {
 
-std::string Day(int32_t jdn) { return DateText(GregorianDate(DayNumber(jdn))); }
+std::string Day(DayNumber jdn) { return DateText(GregorianDate(jdn)); }
 
 // key -> first day of each festival of the lunar year beginning in `year`.
 std::map<std::string, std::string> FestivalDays(int year, Country country)
@@ -85,7 +85,7 @@ TEST(Festivals, TheRangeEndsCutTheYear)
 {
     const FestivalYear last = FestivalsOfLunarYear(2999, SettingsForCountry(Country::China));
     EXPECT_EQ(last.coverage, FestivalCoverage::Cut);
-    for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kMaxJDN);
+    for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kLastSupportedDay);
     EXPECT_EQ(FestivalsOfLunarYear(2025, SettingsForCountry(Country::China)).coverage, FestivalCoverage::Whole);
 }
 
@@ -226,7 +226,7 @@ TEST(EventText, RangeWordAndBracketsOfEachLanguage)
         {Language::Japanese, "旧正月", "旧暦1月1日", "2024-02-10〜2024-02-12 土曜日 旧正月（旧暦1月1日）\n"},
     };
     for (const Case& c : cases) {
-        const LunarEvent event{"id", 2460351, 3, c.summary, c.description};
+        const LunarEvent event{"id", DayNumber(2460351), 3, c.summary, c.description};
         EXPECT_EQ(EventLines({event}, c.language), c.line) << TagOf(c.language);
         LunarEvent oneDay = event;
         oneDay.days = 1;

@@ -72,7 +72,7 @@ TEST(SearchTargetRows, NumbersThatNameNoTarget)
         SearchInputs in;
         in.target = static_cast<SearchTarget>(stored);
         EXPECT_EQ(SearchTargetText(in.target), "") << stored;
-        const MomentOutcome r = RunSearch(2456334.0, in, china);
+        const MomentOutcome r = RunSearch(Moment(2456334.0), in, china);
         ASSERT_FALSE(r.ok()) << stored;
         EXPECT_EQ(r.refusal().title, "Search");
         EXPECT_EQ(r.refusal().text, "Unknown search target.");

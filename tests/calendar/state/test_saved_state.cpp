@@ -13,7 +13,7 @@ namespace {
 SavedState Sample()
 {
     SavedState s;
-    s.currentAJD = 2455900.9212345678;
+    s.currentAJD = Moment(2455900.9212345678);
     s.calendar = kRowCJDC;
     s.forward = false;
     s.plus = true;
