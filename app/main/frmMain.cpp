@@ -171,7 +171,7 @@ void frmMain::FillLists()
     for (const CountryProfile& p : CountryProfiles()) cboRefLong->addItem(TrText(std::string(p.name)));
 
     // The stored country counts only when it is exactly a country's list index ("0", "1" ...).
-    Country country = Country::China;
+    Country country = DefaultCountry();
     if (auto stored = platform_.settings->Restore(kSettingsKey, kCountrySetting)) {
         for (const CountryProfile& p : CountryProfiles())
             if (*stored == QString::number(static_cast<int>(p.country))) country = p.country;

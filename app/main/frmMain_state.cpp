@@ -40,7 +40,7 @@ SavedState frmMain::CollectState() const
     s.showCJDs = chkShowCJDs->isChecked();
     s.autoLog = chkAutoLog->isChecked();
     std::copy(ZoneCodes.begin(), ZoneCodes.end(), s.zoneCodes.begin());
-    s.longitudeIndex = cboLongitude->currentIndex();
+    s.country = settings_.country;
     s.multiple = multipleElementAnimal_;
     return s;
 }
@@ -102,13 +102,11 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
     chkAutoLog->setChecked(s.autoLog);
     std::copy(s.zoneCodes.begin(), s.zoneCodes.end(), ZoneCodes.begin());
 
-    // The longitude follows the country in force; the saved index counts only without one.
-    int longitudeIndex = s.longitudeIndex;
-    if (const std::optional<Country> country = CountryAt(cboRefLong->currentIndex())) {
-        longitudeIndex = CountryLongitude(*country) - kMinRefLongitude;
-    } else {
-        cboRefLong->setCurrentIndex(static_cast<int>(CountryOfMeridian(kMinRefLongitude + longitudeIndex)));
-    }
+    // The longitude follows the country in force; the saved country counts only without one.
+    Country country = s.country;
+    if (const std::optional<Country> inForce = CountryAt(cboRefLong->currentIndex())) country = *inForce;
+    else cboRefLong->setCurrentIndex(static_cast<int>(country));
+    const int longitudeIndex = CountryLongitude(country) - kMinRefLongitude;
     cboLongitude->setCurrentIndex(longitudeIndex);
     settings_.refLongitude = kMinRefLongitude + longitudeIndex;
     settings_.zoneCode = ZoneCodes[longitudeIndex];

@@ -79,7 +79,7 @@ std::string ZoneCodes()
 std::string UnitList()
 {
     std::vector<std::string> names;
-    for (const MoveUnitRow& row : MoveUnitRows()) names.push_back(MoveUnitText(row.unit, SettingsForCountry(Country::China).zoneCode));
+    for (const MoveUnitRow& row : MoveUnitRows()) names.push_back(MoveUnitText(row.unit, CountryZoneCode(DefaultCountry())));
     names.emplace_back(kOneDayUnit);
     return NameList(names) + " (the ARC units name the country's zone: " + ZoneCodes() + ")";
 }
@@ -95,7 +95,7 @@ std::string TargetList()
 std::string ElementAnimalHelp()
 {
     const std::vector<std::string> elements(kElementNames.begin(), kElementNames.end());
-    const auto animals = AnimalNames(Country::China);
+    const auto animals = AnimalNames(DefaultCountry());
     return "element-animal (wood-rat, wood- or -rat): " + NameList(elements) + "; " +
            NameList({animals.begin(), animals.end()});
 }
