@@ -490,9 +490,9 @@ void frmMain::cmdReset_Click()
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
     optPlusMinus_Click();
-    cboMoveStep->setCurrentIndex(static_cast<int>(MoveUnit::CHLMonth));
+    cboMoveStep->setCurrentIndex(FindMoveUnitRow(kDefaultMoveUnit)->stored);
     cboRefreshPeriod->setCurrentIndex(kRefreshPeriodOneSecond);
-    cboTarget->setCurrentIndex(0);
+    cboTarget->setCurrentIndex(FindSearchTargetRow(kDefaultSearchTarget)->stored);
     txbDate->clear();
     txbTime->clear();
     chkShowARC_Click();
@@ -578,10 +578,9 @@ void frmMain::cboRefLong_Click()
 // goat or sheep, pig or boar) becomes this country's.
 void frmMain::ExchangeAnimalWordsInTargets()
 {
-    const int first = static_cast<int>(SearchTarget::ElementAnimalDay);
-    const int last = static_cast<int>(SearchTarget::ElementAnimalYear);
-    for (int item = first; item <= last && item < cboTarget->count(); ++item) {
-        QString text = cboTarget->itemText(item);
+    for (const SearchTargetRow& row : SearchTargetRows()) {
+        if (row.kind != TargetKind::ElementAnimal || row.stored >= cboTarget->count()) continue;
+        QString text = cboTarget->itemText(row.stored);
         for (int a = 0; a < kAnimalCount; ++a) {
             const QString ours = TrText(AnimalName(a, settings_.country));
             for (const CountryProfile& other : CountryProfiles()) {
@@ -589,7 +588,7 @@ void frmMain::ExchangeAnimalWordsInTargets()
                 if (theirs != ours) text.replace(theirs, ours);
             }
         }
-        cboTarget->setItemText(item, text);
+        cboTarget->setItemText(row.stored, text);
     }
 }
 

@@ -30,8 +30,8 @@ SavedState frmMain::CollectState() const
     s.forward = optMoveDirection[0]->isChecked();
     s.plus = optPlus->isChecked();
     s.next = optNext->isChecked();
-    s.moveStep = static_cast<MoveUnit>(cboMoveStep->currentIndex());
-    s.target = static_cast<SearchTarget>(cboTarget->currentIndex());
+    s.moveStep = MoveUnitAt(cboMoveStep->currentIndex()).value_or(kDefaultMoveUnit);
+    s.target = SelectedTarget();
     s.refreshPeriod = cboRefreshPeriod->currentIndex();
     s.method = static_cast<TermMethod>(cboMethod->currentIndex());
     s.epoch = settings_.epoch;
@@ -83,8 +83,8 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
     optMoveDirection[s.forward ? 0 : 1]->setChecked(true);
     (s.plus ? optPlus : optMinus)->setChecked(true);
     (s.next ? optNext : optPrevious)->setChecked(true);
-    cboMoveStep->setCurrentIndex(static_cast<int>(s.moveStep));
-    cboTarget->setCurrentIndex(static_cast<int>(s.target));
+    cboMoveStep->setCurrentIndex(FindMoveUnitRow(s.moveStep)->stored);
+    cboTarget->setCurrentIndex(FindSearchTargetRow(s.target)->stored);
     cboRefreshPeriod->setCurrentIndex(s.refreshPeriod);
     cboTimeZone->setCurrentIndex(-1);
     cboMethod->setCurrentIndex(static_cast<int>(s.method));

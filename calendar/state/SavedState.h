@@ -33,8 +33,8 @@ struct SavedState {
     bool forward = true;
     bool plus = true;
     bool next = true;
-    MoveUnit moveStep = MoveUnit::CHLMonth;
-    SearchTarget target = SearchTarget::FullMoon;
+    MoveUnit moveStep = kDefaultMoveUnit;
+    SearchTarget target = kDefaultSearchTarget;
     int refreshPeriod = 1;
     TermMethod method = TermMethod::TrueSun;
     int epoch = -2696;

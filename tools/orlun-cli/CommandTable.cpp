@@ -88,7 +88,7 @@ std::string TargetList()
 {
     std::vector<std::string> names;
     for (const SearchTargetRow& row : SearchTargetRows())
-        if (row.target != SearchTarget::MultipleElementAnimalDay) names.emplace_back(row.text);
+        if (row.kind != TargetKind::OwnWindow) names.emplace_back(row.text);
     return NameList(names);
 }
 
