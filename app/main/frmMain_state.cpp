@@ -14,6 +14,8 @@
 #include "app/platform/StdText.h"
 #include "app/search/frmMultiple_El_An.h"
 #include "calendar/core/ChineseYears.h"
+#include "calendar/navigation/MoveUnits.h"
+#include "calendar/search/SearchTargets.h"
 
 namespace orlun::app {
 
