@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/platform/AccessibleComboBox.h"
 #include "app/platform/Platform.h"
 #include "app/platform/TextTable.h"
 #include "app/platform/Translations.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    // Our interface of drop-down lists, before any list exists (AccessibleComboBox.h).
+    orlun::app::InstallAccessibleComboBoxes();
     // Qt adopts the user's locale for the C library; numbers in texts and in the state file are
     // written and read with "." as the decimal point whatever the locale.
     std::setlocale(LC_NUMERIC, "C");

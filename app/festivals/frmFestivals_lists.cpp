@@ -157,7 +157,7 @@ void frmFestivals::Show(std::vector<LunarEvent> events, const QString& heading, 
     const Language language = ChosenLanguage();
     QList<QTreeWidgetItem*> rows;
     for (const LunarEvent& e : listed_)
-        rows << new QTreeWidgetItem(QStringList{Q(EventDaysText(e)), Q(EventWeekdayText(e, language)), Q(e.summary),
+        rows << new QTreeWidgetItem(QStringList{Q(EventDaysText(e, language)), Q(EventWeekdayText(e, language)), Q(e.summary),
                                                 Q(e.description)});
     lstDays->addTopLevelItems(rows);
     // The last column takes what room is left.

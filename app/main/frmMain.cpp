@@ -14,7 +14,9 @@
 #include "app/main/ClickableLabel.h"
 #include "app/main/Foreground.h"
 #include "app/main/MainLists.h"
+#include "app/main/PictureNames.h"
 #include "app/main/Pictures.h"
+#include "app/platform/AccessibleComboBox.h"
 #include "app/platform/StateFile.h"
 #include "app/log/frmLog.h"
 #include "app/log/frmLogPreferences.h"
@@ -42,6 +44,8 @@ constexpr int kEmptyAnimal = kNoAnimalItem;
 frmMain::frmMain(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     setObjectName("frmMain");
+    // Before any list exists: a list's interface, once made, lasts as long as the list.
+    InstallAccessibleComboBoxes();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -326,6 +330,9 @@ void frmMain::ShowStemBranch(int index, int position)
 {
     picStem[index]->setPixmap(StemPicture(strPicPath, StemOfPosition(position)));
     picBranch[index]->setPixmap(BranchPicture(strPicPath, BranchOfPosition(position)));
+    const CycleOf of = index == 0 ? CycleOf::Year : CycleOf::Day;
+    NameCyclePicture(*picStem[index], CyclePart::Stem, of, StemOfPosition(position), windowLanguage_);
+    NameCyclePicture(*picBranch[index], CyclePart::Branch, of, BranchOfPosition(position), windowLanguage_);
 }
 
 void frmMain::DisplayMoonData(const QColor& background)
@@ -346,6 +353,7 @@ void frmMain::DisplayMoonData(const QColor& background)
     picMoon->setAutoFillBackground(true);
     picMoon->setPixmap(QPixmap::fromImage(
         MoonImage(strPicPath, strMoonSuffix, moon.illumination, moon.waxing, background)));
+    NameMoonPicture(*picMoon, moon.illumination, moon.waxing);
 }
 
 void frmMain::DisplayDeltaT()

@@ -36,7 +36,10 @@ MonthCanvas::MonthCanvas(QWidget* parent) : QWidget(parent)
     setObjectName("picCalendar");
     lblTitle = Placed(this, "lblTitle", draw::kTitleBox);
     lblYearAndMonth = Placed(this, "lblYearAndMonth", draw::kYearAndMonthBox);
+    setAccessibleName(tr("Days of the month"));
     for (int i = 0; i < kGridCells; ++i) {
+        lblDay[i] = Placed(this, QString("lblDay%1").arg(i), draw::TodayBox(i));
+        lblDay[i]->hide();
         imgMoon[i] = Placed(this, QString("imgMoon%1").arg(i), draw::PictureBox(i));
         imgMoon[i]->hide();
     }
@@ -48,7 +51,10 @@ void MonthCanvas::PlaceParts(const draw::MonthGeometry& geometry)
     setFixedSize(geometry.Size());
     lblTitle->setGeometry(geometry.TitleBox());
     lblYearAndMonth->setGeometry(geometry.YearAndMonthBox());
-    for (int i = 0; i < kGridCells; ++i) imgMoon[i]->setGeometry(geometry.PictureBox(i));
+    for (int i = 0; i < kGridCells; ++i) {
+        lblDay[i]->setGeometry(geometry.TodayBox(i));
+        imgMoon[i]->setGeometry(geometry.PictureBox(i));
+    }
 }
 
 bool MonthCanvas::LoadPictures(const QString& folder, QString& failed)
@@ -64,7 +70,19 @@ void MonthCanvas::SetMonth(const MonthView& view, bool showArc)
     lblTitle->setText(QString::fromStdString(view.title));
     lblYearAndMonth->setText(QString::fromStdString(view.yearAndMonth));
     for (int i = 0; i < kGridCells; ++i) imgMoon[i]->setVisible(draw::MoonShown(view, i, pictures_));
+    setAccessibleDescription(lblTitle->text());
     update();
+}
+
+void MonthCanvas::SetDayNames(const std::array<QString, kGridCells>& names)
+{
+    for (int i = 0; i < kGridCells; ++i) {
+        lblDay[i]->setAccessibleName(names[i]);
+        lblDay[i]->setVisible(!names[i].isEmpty());
+        const int day = LunarDayOfCell(i);
+        imgMoon[i]->setAccessibleName(tr("Moon"));
+        imgMoon[i]->setAccessibleDescription(tr("The Moon on lunar day %1").arg(day));
+    }
 }
 
 void MonthCanvas::paintEvent(QPaintEvent*)

@@ -10,11 +10,23 @@ class QtSaveFileDialog final : public SaveFileDialog {
 public:
     QString Ask(QWidget* parent, const QString& title, const QString& filter) override
     {
-        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+        QFileDialog dialog(parent);
+        PrepareSaveFileDialog(dialog, title, filter);
+        if (dialog.exec() != QDialog::Accepted) return {};
+        return dialog.selectedFiles().value(0);
     }
 };
 
 } // namespace
+
+void PrepareSaveFileDialog(QFileDialog& dialog, const QString& title, const QString& filter)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(title);
+    dialog.setNameFilter(filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+}
 
 SaveFileDialog& DesktopSaveFileDialog()
 {

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace orlun::app {
@@ -14,7 +15,11 @@ public:
     virtual QString Ask(QWidget* parent, const QString& title, const QString& filter) = 0;
 };
 
-// The toolkit's dialog, starting with an empty file name.
+// The toolkit's own dialog, starting with an empty file name.
 SaveFileDialog& DesktopSaveFileDialog();
+
+// The dialog as DesktopSaveFileDialog shows it. Qt's own rather than the desktop's: its texts
+// follow the language chosen in the window, a desktop's dialog those of the system.
+void PrepareSaveFileDialog(QFileDialog& dialog, const QString& title, const QString& filter);
 
 } // namespace orlun::app

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/month/DayNames.h"
 #include "app/month/MonthCanvas.h"
 #include "app/month/SaveFileDialog.h"
 #include "app/platform/WindowKeys.h"
@@ -88,6 +89,7 @@ void frmCalendar::DrawMonth()
     const MonthView view = InLanguage(
         MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock).value(), context.settings), context.language);
     canvas_->SetMonth(view, context.showArc);
+    canvas_->SetDayNames(DayNames(view, context.settings));
     layout()->activate(); // the window fits a grid that grew for a native script at once
     // At the ends of the computed range there is no month to step to.
     cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "app/platform/AccessibleComboBox.h"
+
 namespace orlun::app {
 
 namespace {
@@ -26,7 +28,8 @@ void LabelControl(QLabel& label, QWidget& field)
 void NameControl(QWidget& control, const QString& name)
 {
     control.setAccessibleName(name);
-    if (qobject_cast<QComboBox*>(&control)) control.setAccessibleDescription(name);
+    // The name reaches the screen reader through our interface of drop-down lists.
+    if (qobject_cast<QComboBox*>(&control)) InstallAccessibleComboBoxes();
 }
 
 } // namespace orlun::app

@@ -11,8 +11,8 @@ namespace orlun::app {
 
 // The label names the field: its buddy, and its text (without "&" marks) as the field's name.
 void LabelControl(QLabel& label, QWidget& field);
-// A name of the control's own. (Qt 6.4 on Linux gives a drop-down list its shown item as its
-// name; the name then reaches the screen reader as the list's description.)
+// A name of the control's own; a drop-down list's reaches the screen reader through
+// AccessibleComboBox (Qt 6.4's own interface on Linux would say its shown item).
 void NameControl(QWidget& control, const QString& name);
 
 } // namespace orlun::app

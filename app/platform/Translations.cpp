@@ -5,7 +5,11 @@
 #include <QTranslator>
 
 // The compiled translations are resources of this static library: register them by hand.
-static void InitTranslationResources() { Q_INIT_RESOURCE(orlun_app_translations); }
+static void InitTranslationResources()
+{
+    Q_INIT_RESOURCE(orlun_app_translations);
+    Q_INIT_RESOURCE(orlun_qt_dialogs);
+}
 
 namespace orlun::app {
 
@@ -34,6 +38,8 @@ InstalledTranslations::InstalledTranslations(QCoreApplication& app, Language lan
     if (suffix.isEmpty()) return;
     InitTranslationResources();
     Install(QStringLiteral("qtbase_") + suffix, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Installed later, asked first: the dialog texts Qt's own files lack or do not have.
+    Install(QStringLiteral("qtdialogs_") + suffix, kProgramTranslations);
     ok_ = Install(QStringLiteral("orlun_") + suffix, kProgramTranslations);
 }
 

@@ -17,9 +17,9 @@ namespace orlun::app {
 // The suffix of the translation files of a language: "zh_CN", "zh_TW", "vi", "ja"; "" for English.
 QString TranslationSuffix(Language language);
 
-// Installs the program's translations for the language and, where the system has them, Qt's own
-// (Qt ships none for Vietnamese: its standard dialogs stay English); removes them when destroyed,
-// and the windows then speak English again.
+// Installs the program's translations for the language, Qt's own where the system has them, and
+// ours of the Qt dialog texts that Qt's lack (all of them for Vietnamese, for which Qt ships
+// none); removes them when destroyed, and the windows then speak English again.
 class InstalledTranslations {
 public:
     InstalledTranslations(QCoreApplication& app, Language language);

@@ -863,6 +863,15 @@ for one or more of: day, month and year</source>
     </message>
 </context>
 <context>
+    <name>orlun::app::DayNames</name>
+    <message>
+        <location filename="../month/DayNames.cpp" line="+41" />
+        <source>, </source>
+        <extracomment>Between the parts of a day's name for a screen reader: its date, lunar date, term, festivals.</extracomment>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>orlun::app::LanguageChoice</name>
     <message>
         <location filename="../shared/LanguageChoice.cpp" line="+44" />
@@ -871,9 +880,75 @@ for one or more of: day, month and year</source>
     </message>
 </context>
 <context>
+    <name>orlun::app::MonthCanvas</name>
+    <message>
+        <location filename="../month/MonthCanvas.cpp" line="+39" />
+        <source>Days of the month</source>
+        <translation>この月の日</translation>
+    </message>
+    <message>
+        <location line="+44" />
+        <source>Moon</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The Moon on lunar day %1</source>
+        <translation>旧暦%1日の月</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::PictureNames</name>
+    <message>
+        <location filename="../main/PictureNames.cpp" line="+33" />
+        <source>Stem of the year</source>
+        <translation>年の十干</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Stem of the day</source>
+        <translation>日の十干</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Branch of the year</source>
+        <translation>年の十二支</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Branch of the day</source>
+        <translation>日の十二支</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Moon</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>The Moon, %1% lit, waxing</source>
+        <translation>月、輝面 %1%、満ちていく</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The Moon, %1% lit, waning</source>
+        <translation>月、輝面 %1%、欠けていく</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>The character %1</source>
+        <translation>文字「%1」</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The character %1 (%2)</source>
+        <translation>文字「%1」（%2）</translation>
+    </message>
+</context>
+<context>
     <name>orlun::app::frmCalendar</name>
     <message>
-        <location filename="../month/frmCalendar.cpp" line="+33" />
+        <location filename="../month/frmCalendar.cpp" line="+34" />
         <location line="+9" />
         <location line="+33" />
         <source>Calendar</source>
@@ -905,7 +980,7 @@ for one or more of: day, month and year</source>
         <translation>画像ファイル %1 を読み込めません。Orlun を再インストールしてください。</translation>
     </message>
     <message>
-        <location line="+33" />
+        <location line="+34" />
         <source>Save image of this calendar month as a PNG file</source>
         <translation>このカレンダーの月の画像をPNGファイルとして保存</translation>
     </message>
@@ -1455,13 +1530,13 @@ use the 'Close' button.</source>
         <translation>年代学的ユリウス日（東経%1º）</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+94" />
+        <location filename="../main/frmMain.cpp" line="+98" />
         <location filename="../main/frmMain_layout.cpp" line="+345" />
         <source>Reference longitude:</source>
         <translation>基準経度：</translation>
     </message>
     <message>
-        <location line="+245" />
+        <location line="+248" />
         <location filename="../main/frmMain_log.cpp" line="+94" />
         <source>Error</source>
         <translation>エラー</translation>

@@ -863,6 +863,15 @@ cho ít nhất một trong: ngày, tháng và năm</translation>
     </message>
 </context>
 <context>
+    <name>orlun::app::DayNames</name>
+    <message>
+        <location filename="../month/DayNames.cpp" line="+41" />
+        <source>, </source>
+        <extracomment>Between the parts of a day's name for a screen reader: its date, lunar date, term, festivals.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>orlun::app::LanguageChoice</name>
     <message>
         <location filename="../shared/LanguageChoice.cpp" line="+44" />
@@ -871,9 +880,75 @@ cho ít nhất một trong: ngày, tháng và năm</translation>
     </message>
 </context>
 <context>
+    <name>orlun::app::MonthCanvas</name>
+    <message>
+        <location filename="../month/MonthCanvas.cpp" line="+39" />
+        <source>Days of the month</source>
+        <translation>Các ngày trong tháng</translation>
+    </message>
+    <message>
+        <location line="+44" />
+        <source>Moon</source>
+        <translation>Mặt Trăng</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The Moon on lunar day %1</source>
+        <translation>Mặt Trăng ngày %1 âm lịch</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::PictureNames</name>
+    <message>
+        <location filename="../main/PictureNames.cpp" line="+33" />
+        <source>Stem of the year</source>
+        <translation>Can của năm</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Stem of the day</source>
+        <translation>Can của ngày</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Branch of the year</source>
+        <translation>Chi của năm</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Branch of the day</source>
+        <translation>Chi của ngày</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Moon</source>
+        <translation>Mặt Trăng</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>The Moon, %1% lit, waxing</source>
+        <translation>Mặt Trăng, sáng %1%, đang tròn dần</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The Moon, %1% lit, waning</source>
+        <translation>Mặt Trăng, sáng %1%, đang khuyết dần</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>The character %1</source>
+        <translation>Chữ %1</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The character %1 (%2)</source>
+        <translation>Chữ %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>orlun::app::frmCalendar</name>
     <message>
-        <location filename="../month/frmCalendar.cpp" line="+33" />
+        <location filename="../month/frmCalendar.cpp" line="+34" />
         <location line="+9" />
         <location line="+33" />
         <source>Calendar</source>
@@ -905,7 +980,7 @@ cho ít nhất một trong: ngày, tháng và năm</translation>
         <translation>Không đọc được tệp hình %1. Vui lòng cài đặt lại Orlun.</translation>
     </message>
     <message>
-        <location line="+33" />
+        <location line="+34" />
         <source>Save image of this calendar month as a PNG file</source>
         <translation>Lưu ảnh tháng lịch này thành tệp PNG</translation>
     </message>
@@ -1455,13 +1530,13 @@ hãy dùng nút 'Đóng'.</translation>
         <translation>Ngày Julius niên đại, kinh độ %1º Đông</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+94" />
+        <location filename="../main/frmMain.cpp" line="+98" />
         <location filename="../main/frmMain_layout.cpp" line="+345" />
         <source>Reference longitude:</source>
         <translation>Kinh độ tham chiếu:</translation>
     </message>
     <message>
-        <location line="+245" />
+        <location line="+248" />
         <location filename="../main/frmMain_log.cpp" line="+94" />
         <source>Error</source>
         <translation>Lỗi</translation>

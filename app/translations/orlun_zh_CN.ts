@@ -863,6 +863,15 @@ for one or more of: day, month and year</source>
     </message>
 </context>
 <context>
+    <name>orlun::app::DayNames</name>
+    <message>
+        <location filename="../month/DayNames.cpp" line="+41" />
+        <source>, </source>
+        <extracomment>Between the parts of a day's name for a screen reader: its date, lunar date, term, festivals.</extracomment>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
     <name>orlun::app::LanguageChoice</name>
     <message>
         <location filename="../shared/LanguageChoice.cpp" line="+44" />
@@ -871,9 +880,75 @@ for one or more of: day, month and year</source>
     </message>
 </context>
 <context>
+    <name>orlun::app::MonthCanvas</name>
+    <message>
+        <location filename="../month/MonthCanvas.cpp" line="+39" />
+        <source>Days of the month</source>
+        <translation>本月各日</translation>
+    </message>
+    <message>
+        <location line="+44" />
+        <source>Moon</source>
+        <translation>月亮</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The Moon on lunar day %1</source>
+        <translation>农历第%1日的月亮</translation>
+    </message>
+</context>
+<context>
+    <name>orlun::app::PictureNames</name>
+    <message>
+        <location filename="../main/PictureNames.cpp" line="+33" />
+        <source>Stem of the year</source>
+        <translation>年干</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Stem of the day</source>
+        <translation>日干</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Branch of the year</source>
+        <translation>年支</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Branch of the day</source>
+        <translation>日支</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Moon</source>
+        <translation>月亮</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>The Moon, %1% lit, waxing</source>
+        <translation>月亮，亮面占 %1%，渐盈</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The Moon, %1% lit, waning</source>
+        <translation>月亮，亮面占 %1%，渐亏</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>The character %1</source>
+        <translation>字：%1</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>The character %1 (%2)</source>
+        <translation>字：%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>orlun::app::frmCalendar</name>
     <message>
-        <location filename="../month/frmCalendar.cpp" line="+33" />
+        <location filename="../month/frmCalendar.cpp" line="+34" />
         <location line="+9" />
         <location line="+33" />
         <source>Calendar</source>
@@ -905,7 +980,7 @@ for one or more of: day, month and year</source>
         <translation>无法读取图片文件 %1。请重新安装 Orlun。</translation>
     </message>
     <message>
-        <location line="+33" />
+        <location line="+34" />
         <source>Save image of this calendar month as a PNG file</source>
         <translation>将此月历的图片保存为 PNG 文件</translation>
     </message>
@@ -1455,13 +1530,13 @@ use the 'Close' button.</source>
         <translation>纪年儒略日 东经 %1º</translation>
     </message>
     <message>
-        <location filename="../main/frmMain.cpp" line="+94" />
+        <location filename="../main/frmMain.cpp" line="+98" />
         <location filename="../main/frmMain_layout.cpp" line="+345" />
         <source>Reference longitude:</source>
         <translation>参考经度：</translation>
     </message>
     <message>
-        <location line="+245" />
+        <location line="+248" />
         <location filename="../main/frmMain_log.cpp" line="+94" />
         <source>Error</source>
         <translation>错误</translation>

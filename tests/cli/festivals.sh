@@ -22,7 +22,7 @@ expected="2025-01-29 Wednesday Spring Festival (lunar date 01-01)
 2026-02-16 Monday New Year's Eve (lunar date 12-29)"
 [ "$("$cli" festivals 2025 --country China)" = "$expected" ] || { echo "FAILED: China 2025"; fail=1; }
 [ "$("$cli" festivals 2030 --country Vietnam --lang vi | head -1)" = \
-  "2030-02-02 to 2030-02-04 Thứ Bảy Tết Nguyên Đán (Âm lịch: mùng 1 tháng Giêng năm Canh Tuất)" ] || { echo "FAILED: Tết 2030"; fail=1; }
+  "2030-02-02 đến 2030-02-04 Thứ Bảy Tết Nguyên Đán (Âm lịch: mùng 1 tháng Giêng năm Canh Tuất)" ] || { echo "FAILED: Tết 2030"; fail=1; }
 [ "$("$cli" festivals 2030 --country China --lang zh-Hant | head -1)" = "2030-02-03 星期日 春節 (農曆庚戌年正月初一)" ] \
   || { echo "FAILED: Spring Festival 2030"; fail=1; }
 

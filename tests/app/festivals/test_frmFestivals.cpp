@@ -150,7 +150,7 @@ private slots:
         window->cboLanguage->setCurrentIndex(3);
         Type(window->txbYear, "2030");
         QCOMPARE(window->lblHeading->text(), QString("Festivals of the lunar year 2030 in Vietnam"));
-        QCOMPARE(Row(0).mid(0, 3), QStringList({"2030-02-02 to 2030-02-04", "Thứ Bảy", "Tết Nguyên Đán"}));
+        QCOMPARE(Row(0).mid(0, 3), QStringList({"2030-02-02 đến 2030-02-04", "Thứ Bảy", "Tết Nguyên Đán"}));
     }
 
     void listsAnniversaries_data()

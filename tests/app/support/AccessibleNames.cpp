@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
+#include <functional>
 
 namespace orlun::test {
 
@@ -52,14 +53,67 @@ QString VisibleName(const QWidget* w, const QWidget& window)
     return {};
 }
 
+bool IsControlRole(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::List:
+    case QAccessible::Table:
+    case QAccessible::Tree:
+    case QAccessible::PageTabList:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown: return true;
+    default: return false;
+    }
+}
+
+bool IsPicture(QAccessibleInterface& face)
+{
+    if (face.role() == QAccessible::Graphic) return true;
+    const QString name = face.object() ? face.object()->objectName() : QString();
+    return name.startsWith("pic") || name.startsWith("img");
+}
+
+// Visits the shown items; a control's own parts (a list's rows, a scroll bar) are the control's.
+void Walk(QAccessibleInterface* face, const std::function<void(QAccessibleInterface&)>& visit)
+{
+    if (!face || !face->isValid() || face->state().invisible) return;
+    visit(*face);
+    if (IsControlRole(face->role()) || face->role() == QAccessible::ScrollBar) return;
+    for (int i = 0; i < face->childCount(); ++i) Walk(face->child(i), visit);
+}
+
 } // namespace
+
+QStringList UnnamedItems(QWidget& window)
+{
+    QStringList faults;
+    Walk(QAccessible::queryAccessibleInterface(&window), [&](QAccessibleInterface& face) {
+        if (!IsControlRole(face.role()) && !IsPicture(face)) return;
+        if (!face.text(QAccessible::Name).trimmed().isEmpty()) return;
+        const QObject* o = face.object();
+        faults << QString("%1 (%2): no name").arg(o ? o->objectName() : QString(), o ? o->metaObject()->className() : "");
+    });
+    return faults;
+}
+
+QStringList ItemNames(QWidget& widget, const QString& prefix)
+{
+    QStringList names;
+    Walk(QAccessible::queryAccessibleInterface(&widget), [&](QAccessibleInterface& face) {
+        if (face.object() && face.object()->objectName().startsWith(prefix)) names << face.text(QAccessible::Name);
+    });
+    return names;
+}
 
 QString SpokenName(QWidget* control)
 {
-    if (qobject_cast<QComboBox*>(control)) {
-        if (!control->accessibleName().isEmpty()) return control->accessibleName();
-        return control->window() ? VisibleName(control, *control->window()) : QString();
-    }
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
     return face ? face->text(QAccessible::Name) : QString();
 }

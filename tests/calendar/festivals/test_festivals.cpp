@@ -7,6 +7,7 @@
 #include "calendar/chinese/LunarYearMonths.h"
 #include "calendar/core/Limits.h"
 #include "calendar/festivals/Anniversary.h"
+#include "calendar/festivals/EventText.h"
 #include "calendar/festivals/FestivalDates.h"
 #include "calendar/festivals/LunarEvents.h"
 #include "calendar/western/DatePr2.h"
@@ -182,4 +183,42 @@ TEST(LunarEvents, IdsStayTheSameAtEveryExportAndDifferBetweenEvents)
     EXPECT_EQ(festivals[0].uid, "lunar-new-year-2024-jp@orlun.calendar");
     EXPECT_EQ(festivals[0].description, "旧暦1月1日（先勝）");
     EXPECT_EQ(festivals[1].summary, "十五夜");
+}
+
+// The lines of the festival list and of `orlun-cli festivals`: the range word and the brackets of
+// each language; English as it always was.
+TEST(EventText, RangeWordAndBracketsOfEachLanguage)
+{
+    struct Case {
+        Language language;
+        const char* summary;
+        const char* description;
+        const char* line;
+    };
+    const Case cases[] = {
+        {Language::English, "Tet", "lunar date 01-01", "2024-02-10 to 2024-02-12 Saturday Tet (lunar date 01-01)\n"},
+        {Language::ChineseSimplified, "春节", "农历甲辰年正月初一", "2024-02-10至2024-02-12 星期六 春节 (农历甲辰年正月初一)\n"},
+        {Language::ChineseTraditional, "春節", "農曆甲辰年正月初一", "2024-02-10至2024-02-12 星期六 春節 (農曆甲辰年正月初一)\n"},
+        {Language::Vietnamese, "Tết Nguyên Đán", "Âm lịch: mùng 1 tháng Giêng năm Giáp Thìn",
+         "2024-02-10 đến 2024-02-12 Thứ Bảy Tết Nguyên Đán (Âm lịch: mùng 1 tháng Giêng năm Giáp Thìn)\n"},
+        // The rokuyō joins the date inside one pair of full-width brackets, none nested.
+        {Language::Japanese, "旧正月", "旧暦1月1日（先勝）", "2024-02-10〜2024-02-12 土曜日 旧正月（旧暦1月1日・先勝）\n"},
+        {Language::Japanese, "旧正月", "旧暦1月1日", "2024-02-10〜2024-02-12 土曜日 旧正月（旧暦1月1日）\n"},
+    };
+    for (const Case& c : cases) {
+        const LunarEvent event{"id", 2460351, 3, c.summary, c.description};
+        EXPECT_EQ(EventLines({event}, c.language), c.line) << TagOf(c.language);
+        LunarEvent oneDay = event;
+        oneDay.days = 1;
+        EXPECT_EQ(EventDaysText(oneDay, c.language), "2024-02-10") << TagOf(c.language);
+    }
+}
+
+TEST(EventText, JapaneseFestivalLineFromTheTables)
+{
+    const CalendarSettings japan = SettingsForCountry(Country::Japan);
+    const auto events = FestivalEvents(FestivalsOfLunarYear(2024, japan), Language::Japanese, japan);
+    const std::string lines = EventLines(events, Language::Japanese);
+    EXPECT_EQ(lines.substr(0, lines.find('\n')), "2024-02-10 土曜日 旧正月（旧暦1月1日・先勝）");
+    EXPECT_EQ(lines.find("("), std::string::npos);
 }
