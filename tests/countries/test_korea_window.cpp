@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(animals->itemText(7), QString("ram"));
         List(w, "cboElement")->setCurrentIndex(1); // fire
         animals->setCurrentIndex(7);
-        w.findChild<QLineEdit*>("txbDate")->setText("79-?-01-01");
+        w.findChild<QLineEdit*>("txbDate")->setText("79-?-01-01 CHL");
         QTest::mouseClick(w.findChild<QPushButton*>("cmdCompute"), Qt::LeftButton);
         QVERIFY2(fake.messages.shown.isEmpty(), qPrintable(fake.messages.shown.value(0).text));
         QCOMPARE(Text(w, "lblChineseLunarDate_1").left(15), QString("79-44-01-01 CHL"));
