@@ -182,7 +182,7 @@ void frmMain::FillLists()
     for (const CountryProfile& p : CountryProfiles()) cboRefLong->addItem(TrText(std::string(p.name)));
 
     // The stored country counts only when it is exactly a country's list index ("0", "1" ...).
-    Country country = Country::China;
+    Country country = DefaultCountry();
     if (auto stored = platform_.settings->Restore(kSettingsKey, kCountrySetting)) {
         for (const CountryProfile& p : CountryProfiles())
             if (*stored == QString::number(static_cast<int>(p.country))) country = p.country;
@@ -505,9 +505,9 @@ void frmMain::cmdReset_Click()
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
     optPlusMinus_Click();
-    cboMoveStep->setCurrentIndex(static_cast<int>(MoveUnit::CHLMonth));
+    cboMoveStep->setCurrentIndex(FindMoveUnitRow(kDefaultMoveUnit)->stored);
     cboRefreshPeriod->setCurrentIndex(kRefreshPeriodOneSecond);
-    cboTarget->setCurrentIndex(0);
+    cboTarget->setCurrentIndex(FindSearchTargetRow(kDefaultSearchTarget)->stored);
     txbDate->clear();
     txbTime->clear();
     chkShowARC_Click();
@@ -593,10 +593,9 @@ void frmMain::cboRefLong_Click()
 // goat or sheep, pig or boar) becomes this country's.
 void frmMain::ExchangeAnimalWordsInTargets()
 {
-    const int first = static_cast<int>(SearchTarget::ElementAnimalDay);
-    const int last = static_cast<int>(SearchTarget::ElementAnimalYear);
-    for (int item = first; item <= last && item < cboTarget->count(); ++item) {
-        QString text = cboTarget->itemText(item);
+    for (const SearchTargetRow& row : SearchTargetRows()) {
+        if (row.kind != TargetKind::ElementAnimal || row.stored >= cboTarget->count()) continue;
+        QString text = cboTarget->itemText(row.stored);
         for (int a = 0; a < kAnimalCount; ++a) {
             const QString ours = TrText(AnimalName(a, settings_.country));
             for (const CountryProfile& other : CountryProfiles()) {
@@ -604,7 +603,7 @@ void frmMain::ExchangeAnimalWordsInTargets()
                 if (theirs != ours) text.replace(theirs, ours);
             }
         }
-        cboTarget->setItemText(item, text);
+        cboTarget->setItemText(row.stored, text);
     }
 }
 

@@ -33,7 +33,7 @@ constexpr double kSameMomentDays = 0.0007;
 
 MoveUnit SelectedUnit(const QComboBox* steps)
 {
-    return MoveUnitAt(steps->currentIndex()).value_or(MoveUnit::CHLMonth);
+    return MoveUnitAt(steps->currentIndex()).value_or(kDefaultMoveUnit);
 }
 
 } // namespace

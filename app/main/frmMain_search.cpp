@@ -25,9 +25,9 @@ namespace orlun::app {
 
 void frmMain::ConnectSearchHandlers()
 {
-    // The phase codes of the first two targets.
-    cboTarget->setItemData(FindSearchTargetRow(SearchTarget::FullMoon)->stored, kPhaseFull);
-    cboTarget->setItemData(FindSearchTargetRow(SearchTarget::DarkMoon)->stored, kPhaseDark);
+    // The phase codes of the Moon's targets.
+    for (const SearchTargetRow& row : SearchTargetRows())
+        if (row.phase) cboTarget->setItemData(row.stored, *row.phase);
     connect(cmdSearch, &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
     connect(cboTarget, &QComboBox::activated, this, &frmMain::cboTarget_Click);
     for (QRadioButton* option : {optNext, optPrevious})
@@ -58,7 +58,7 @@ void frmMain::optNextPrevious_Click()
 
 SearchTarget frmMain::SelectedTarget() const
 {
-    return SearchTargetAt(cboTarget->currentIndex()).value_or(SearchTarget::FullMoon);
+    return SearchTargetAt(cboTarget->currentIndex()).value_or(kDefaultSearchTarget);
 }
 
 void frmMain::RefreshElementAnimalTargets()
@@ -167,7 +167,7 @@ frmMultiple_El_An* frmMain::MultipleWindow()
 void frmMain::SearchInMultipleWindow(SearchTarget target)
 {
     frmMultiple_El_An* window = MultipleWindow();
-    if (target == SearchTarget::SameElementAnimalDayMonth)
+    if (KindOf(target) == TargetKind::SameDayAndMonth)
         window->SetCriteria(SameDayAndMonthCriteria(Moment(dblCurrentAJDate), settings_));
     MultipleSearchContext context;
     context.currentAJD = dblCurrentAJDate;
@@ -202,7 +202,7 @@ bool frmMain::MultipleSearchCancelled() const
 
 std::string frmMain::MultipleSearchDescription() const
 {
-    if (SelectedTarget() != SearchTarget::MultipleElementAnimalDay || !frmMultiple_) return "";
+    if (KindOf(SelectedTarget()) != TargetKind::OwnWindow || !frmMultiple_) return "";
     return frmMultiple_->MultipleElementAnimalStr();
 }
 

@@ -126,7 +126,7 @@ void frmMultiple_El_An::FillLists()
     for (int row = 0; row < kMultipleRowCount; ++row) {
         for (int e = 0; e <= kElementCount; ++e)
             cboElement[row]->addItem(TrText(MultipleElementItemText(static_cast<MultipleRow>(row), e, kNoAnimalItem)));
-        for (int a = 0; a < kAnimalCount; ++a) cboAnimal[row]->addItem(TrText(AnimalName(a, Country::China)));
+        for (int a = 0; a < kAnimalCount; ++a) cboAnimal[row]->addItem(TrText(AnimalName(a, DefaultCountry())));
         cboAnimal[row]->addItem("");
         cboElement[row]->setCurrentIndex(kNoElementItem);
         cboAnimal[row]->setCurrentIndex(kNoAnimalItem);

@@ -10,7 +10,7 @@
 namespace orlun {
 
 struct MoveInputs {
-    MoveUnit unit = MoveUnit::CHLMonth;
+    MoveUnit unit = kDefaultMoveUnit;
     bool forward = true;
     bool keep30 = false;   // "keep 30th" visible and checked
     bool keepLeap = false; // "keep leap" visible and checked

@@ -6,6 +6,7 @@
 #include "calendar/arc/ArcCal.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/CalendarRows.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/navigation/MoveRefusal.h"
@@ -95,14 +96,7 @@ MomentOutcome WesternMonthStep(Moment ajd, bool forward)
     LondonDay d = LondonDayOf(ajd, WesternCalendar::Gregorian);
     WesternDate& date = d.date;
     if (AtLimit(date.year, kMinYear, kMaxYear, forward)) return LimitReached(forward);
-    date.month += forward ? 1 : -1;
-    if (date.month > kMonthsPerYear) {
-        date.month = 1;
-        ++date.year;
-    } else if (date.month < 1) {
-        date.month = kMonthsPerYear;
-        --date.year;
-    }
+    StepWithCarry(date.month, date.year, kMonthsPerYear, forward);
     while (date.day > 1 && !date.ok()) --date.day;
     return AtLondonTime(date, d.cjdl, WesternCalendar::Gregorian);
 }

@@ -4,6 +4,7 @@
 
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/Limits.h"
 #include "calendar/search/LunarSearch.h"
 
@@ -22,7 +23,7 @@ bool YearBounds(const ChineseLunarDate& chl, const CalendarSettings& settings, D
     const CHLDay newYear = ChLDateToJDN(rec, settings);
     if (!newYear.found()) return false;
     first = newYear.day;
-    StepYearPosition(rec, true);
+    StepCyclePosition(rec, true);
     const CHLDay following = ChLDateToJDN(rec, settings);
     if (!following.found()) return false;
     last = following.day - 1;

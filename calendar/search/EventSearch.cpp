@@ -8,17 +8,11 @@
 
 namespace orlun {
 
-namespace {
-
-TargetKind KindOf(SearchTarget target)
+bool UsesMultipleWindow(SearchTarget target)
 {
-    const SearchTargetRow* row = FindSearchTargetRow(target);
-    return row ? row->kind : TargetKind::Event;
+    const TargetKind kind = KindOf(target);
+    return kind == TargetKind::SameDayAndMonth || kind == TargetKind::OwnWindow;
 }
-
-} // namespace
-
-bool UsesMultipleWindow(SearchTarget target) { return KindOf(target) == TargetKind::OwnWindow; }
 
 bool IsElementAnimalTarget(SearchTarget target) { return KindOf(target) == TargetKind::ElementAnimal; }
 

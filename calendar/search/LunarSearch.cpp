@@ -4,6 +4,7 @@
 #include "calendar/chinese/ChineseMoves.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/CalendarRows.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/navigation/MoveRefusal.h"
 #include "calendar/core/TimeScales.h"
 
@@ -46,24 +47,12 @@ std::optional<ChineseLunarDate> CHLDateOfDay(DayNumber day, const CalendarSettin
     return CHLDateOf(CJDCToAJD(settings.meridian.NoonOf(day)), settings);
 }
 
-void StepYearPosition(ChineseLunarDate& rec, bool next)
-{
-    rec.position += next ? 1 : -1;
-    if (rec.position > kCyclePositions) {
-        rec.position = 1;
-        ++rec.cycle;
-    } else if (rec.position < 1) {
-        rec.position = kCyclePositions;
-        --rec.cycle;
-    }
-}
-
 MomentOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const CalendarSettings& settings)
 {
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
     ChineseLunarDate rec = *start;
     const bool newYearsDay = rec.month == kFirstMonth && rec.day == 1;
-    if (next || newYearsDay) StepYearPosition(rec, next);
+    if (next || newYearsDay) StepCyclePosition(rec, next);
     const CHLDay newYear = NewYearOf(rec, settings);
     if (!newYear.found())
         return Refused(kSearchTitle,
@@ -95,7 +84,7 @@ MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& sta
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
     ChineseLunarDate rec = *start;
     for (int step = 0; step < kMaxYearSteps; ++step) {
-        StepYearPosition(rec, next);
+        StepCyclePosition(rec, next);
         if (!choice.MatchesPosition(rec.position)) continue;
         const CHLDay newYear = NewYearOf(rec, settings);
         if (!newYear.found()) return RangeRefusal(next);

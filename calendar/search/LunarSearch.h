@@ -39,7 +39,4 @@ MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& sta
 MomentOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, bool keep30,
                                      const CalendarSettings& settings);
 
-// The year position moved by one, wrapping into the next or previous cycle.
-void StepYearPosition(ChineseLunarDate& rec, bool next);
-
 } // namespace orlun

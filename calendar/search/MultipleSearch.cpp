@@ -3,6 +3,7 @@
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/ChineseMoves.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/search/LunarSearch.h"
@@ -32,10 +33,10 @@ std::optional<DayNumber> NextMatchingYear(ChineseLunarDate rec, const ElementAni
                                         const CalendarSettings& settings)
 {
     for (int step = 0; step < kCyclePositions; ++step) {
-        StepYearPosition(rec, next);
+        StepCyclePosition(rec, next);
         if (!year.MatchesPosition(rec.position)) continue;
         if (next) return NewYearDay(rec, settings);
-        StepYearPosition(rec, true);
+        StepCyclePosition(rec, true);
         const auto following = NewYearDay(rec, settings);
         if (!following) return std::nullopt;
         return *following - 1;

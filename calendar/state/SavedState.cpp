@@ -114,7 +114,7 @@ std::string FormatSavedState(const SavedState& s)
     lines.push_back(Box(s.showCJDs));
     lines.push_back(Box(s.autoLog));
     for (const std::string& code : s.zoneCodes) lines.push_back("\"" + code + "\"");
-    lines.push_back(std::to_string(s.longitudeIndex));
+    lines.push_back(std::to_string(CountryLongitude(s.country) - kMinRefLongitude));
     for (int v : s.multiple) lines.push_back(std::to_string(v));
 
     std::string text;
@@ -171,9 +171,9 @@ std::optional<SavedState> ParseSavedState(const std::string& text)
         if (!code) return std::nullopt;
         s.zoneCodes[i] = *code;
     }
-    const auto longitude = Integer(L[72], 0, 45);
+    const auto longitude = Integer(L[72], 0, kMaxRefLongitude - kMinRefLongitude);
     if (!longitude) return std::nullopt;
-    s.longitudeIndex = *longitude;
+    s.country = CountryOfMeridian(kMinRefLongitude + *longitude);
     for (size_t i = 0; i < s.multiple.size(); ++i) {
         // Element lists hold five names and a blank entry, animal lists twelve and a blank.
         const auto v = Integer(L[73 + i], 0, i % 2 == 0 ? 5 : 12);

@@ -61,6 +61,23 @@ private slots:
         QVERIFY(w.findChild<QLabel*>("lblYear")->isHidden());
     }
 
+    // Its own word for the eighth animal is in the animal list and names the year of a typed date.
+    void aDateTypedWithItsOwnAnimalWord()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        ChooseKorea(w);
+        QComboBox* animals = List(w, "cboAnimal");
+        QCOMPARE(animals->itemText(7), QString("ram"));
+        List(w, "cboElement")->setCurrentIndex(1); // fire
+        animals->setCurrentIndex(7);
+        w.findChild<QLineEdit*>("txbDate")->setText("79-?-01-01 CHL");
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdCompute"), Qt::LeftButton);
+        QVERIFY2(fake.messages.shown.isEmpty(), qPrintable(fake.messages.shown.value(0).text));
+        QCOMPARE(Text(w, "lblChineseLunarDate_1").left(15), QString("79-44-01-01 CHL"));
+    }
+
     void theStoredCountry_data()
     {
         QTest::addColumn<QString>("stored");

@@ -144,6 +144,8 @@ TEST(LunarDays, ReadAndLabelled)
         {"12-30", true, 12, false, 30}, {" 4*-15 ", true, 4, true, 15}, {"01-01", true, 1, false, 1},
         {"13-01", false, 0, false, 0},  {"12-31", false, 0, false, 0},  {"0-5", false, 0, false, 0},
         {"12", false, 0, false, 0},     {"a-b", false, 0, false, 0},    {"4**-1", false, 0, false, 0},
+        {"+4-15", false, 0, false, 0},  {"4-+15", false, 0, false, 0},  {"4--15", false, 0, false, 0},
+        {"99999999999-1", false, 0, false, 0}, {"\t4-15", false, 0, false, 0},
         {"", false, 0, false, 0},
     };
     for (const Case& c : cases) {
