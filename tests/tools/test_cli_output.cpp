@@ -153,7 +153,7 @@ TEST(CliOutputFormats, JsonStreamedIsTheWholeDocumentByteForByte)
         }
         streamed += writer->End();
         EXPECT_EQ(streamed, WholeJsonDocument(tables)) << tables.front().first.name << ", " << tables.size() << " tables";
-        EXPECT_NO_THROW((void)nlohmann::json::parse(streamed));
+        EXPECT_TRUE(nlohmann::json::accept(streamed)) << "the streamed document is one JSON value";
     }
 }
 
