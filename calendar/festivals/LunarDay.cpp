@@ -10,11 +10,12 @@ namespace orlun {
 
 namespace {
 
-// A month or day number as written: digits only, no sign.
+// A month or day number as written: digits, or a minus sign and digits (a number outside the lunar
+// year is still of the month-day form, so that its refusal can name it); no plus sign.
 std::optional<int> FieldNumber(std::string_view text)
 {
     if (!text.empty() && text.front() == '+') return std::nullopt;
-    const auto n = ParseWholeNumber(text, 0, std::numeric_limits<int>::max());
+    const auto n = ParseWholeNumber(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     if (!n) return std::nullopt;
     return static_cast<int>(*n);
 }
