@@ -97,7 +97,7 @@ void BM_ChLDateToJDN(benchmark::State& state)
     for (auto& d : dates)
         d = CJDateToChDates(Noon(days.Next()), kEpochHuangdi)->lunar.value();
     CalendarSettings settings;
-    settings.refLongitude = kLongitude;
+    settings.meridian = Meridian(kLongitude);
     size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ChLDateToJDN(dates[i++ % dates.size()], settings));
@@ -121,7 +121,7 @@ void BM_ChSDateToJDN(benchmark::State& state)
 {
     const auto dates = DatesOf(state.range(0));
     CalendarSettings settings;
-    settings.refLongitude = kLongitude;
+    settings.meridian = Meridian(kLongitude);
     size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ChSDateToJDN(dates[i++ % dates.size()].second, settings));
@@ -133,7 +133,7 @@ void BM_CHLMonthLength(benchmark::State& state)
 {
     const auto dates = DatesOf(state.range(0));
     CalendarSettings settings;
-    settings.refLongitude = kLongitude;
+    settings.meridian = Meridian(kLongitude);
     size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CHLMonthLength(dates[i++ % dates.size()].first, settings));

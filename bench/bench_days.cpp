@@ -36,7 +36,7 @@ void BM_MoonAtNoonCentury(benchmark::State& state)
     const Meridian china(120);
     for (auto _ : state) {
         for (int32_t d = first.value(); d <= last.value(); ++d)
-            benchmark::DoNotOptimize(ComputeMoonData(china.NoonOf(DayNumber(d)).moment()));
+            benchmark::DoNotOptimize(ComputeMoonData(Moment(china.NoonOf(DayNumber(d)).moment())));
     }
     state.SetItemsProcessed(state.iterations() * (last - first + 1));
 }
@@ -51,7 +51,7 @@ void BM_MoonAtNoonCenturyWithMemo(benchmark::State& state)
     for (auto _ : state) {
         MoonPhaseMemo phases;
         for (int32_t d = first.value(); d <= last.value(); ++d)
-            benchmark::DoNotOptimize(ComputeMoonData(china.NoonOf(DayNumber(d)).moment(), phases));
+            benchmark::DoNotOptimize(ComputeMoonData(Moment(china.NoonOf(DayNumber(d)).moment()), phases));
     }
     state.SetItemsProcessed(state.iterations() * (last - first + 1));
 }

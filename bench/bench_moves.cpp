@@ -17,7 +17,7 @@ void OneStep(benchmark::State& state)
 {
     const MoveInputs in{MoveUnitRows()[state.range(0)].unit, true, false, false};
     state.SetLabel(MoveUnitText(in.unit, kChina.zoneCode));
-    for (auto _ : state) benchmark::DoNotOptimize(MoveStep(kStart, in, kChina));
+    for (auto _ : state) benchmark::DoNotOptimize(MoveStep(Moment(kStart), in, kChina));
 }
 BENCHMARK(OneStep)->DenseRange(0, kMoveUnitCount - 1)->Unit(benchmark::kMicrosecond);
 
@@ -27,8 +27,8 @@ void ThousandLunarMonths(benchmark::State& state)
     for (auto _ : state) {
         double ajd = kStart;
         for (int i = 0; i < 1000; ++i) {
-            const MomentOutcome r = MoveStep(ajd, in, kChina);
-            if (r.ok()) ajd = r->ajd;
+            const MomentOutcome r = MoveStep(Moment(ajd), in, kChina);
+            if (r.ok()) ajd = r->moment.ajd();
         }
         benchmark::DoNotOptimize(ajd);
     }

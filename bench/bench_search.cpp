@@ -19,7 +19,7 @@ void OneSearch(benchmark::State& state)
     in.target = static_cast<SearchTarget>(state.range(0));
     in.choice = {0, 0}; // wood-rat, for the element-animal targets
     state.SetLabel(std::string(SearchTargetText(in.target)));
-    for (auto _ : state) benchmark::DoNotOptimize(RunSearch(kStart, in, kChina));
+    for (auto _ : state) benchmark::DoNotOptimize(RunSearch(Moment(kStart), in, kChina));
 }
 BENCHMARK(OneSearch)->DenseRange(0, 18)->Arg(21)->Unit(benchmark::kMicrosecond);
 
@@ -28,9 +28,9 @@ void MultipleNotFoundIn1000Years(benchmark::State& state)
     MultipleCriteria c;
     c[MultipleRow::Month] = {0, 0};
     c[MultipleRow::Year] = {0, kNoAnimalItem};
-    const int32_t a = DayNumberOf(AJDToCJDC(kStart, kChina.refLongitude));
+    const DayNumber a = AJDToCJDC(Moment(kStart), kChina.meridian).day();
     for (auto _ : state) {
-        const int32_t limit = MultipleSearchLimit(a, state.range(0) == 1, 1000, kChina);
+        const DayNumber limit = MultipleSearchLimit(a, state.range(0) == 1, 1000, kChina);
         benchmark::DoNotOptimize(MultipleElementAnimalSearch(c, a, state.range(0) == 1, limit, kChina));
     }
 }

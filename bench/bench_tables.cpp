@@ -17,7 +17,7 @@ void YearDataOfOneMoment(benchmark::State& state)
 {
     double ajd = 2456810.0; // 2014-06-01; a new moment each time, so that little is remembered
     for (auto _ : state) {
-        benchmark::DoNotOptimize(YearDataText(ajd, {}, kChina));
+        benchmark::DoNotOptimize(YearDataText(Moment(ajd), {}, kChina));
         ajd += 4000;
         if (ajd > 2800000) ajd = 700000;
     }

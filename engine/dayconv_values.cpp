@@ -23,7 +23,7 @@ WesternDate JDNToEuroDate(DayNumber day, WesternCalendar calendar)
     return {rec.year, rec.month, rec.day, calendar};
 }
 
-EuroDateFields StrToEuroDate(const std::string& text, uint16_t calendarLetter)
+EuroDateFields EuroDateFromText(const std::string& text, uint16_t calendarLetter)
 {
     WesternDateRecord rec;
     EuroDateFields out;

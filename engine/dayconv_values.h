@@ -23,6 +23,6 @@ struct EuroDateFields {
     int32_t month = 0;
     int32_t day = 0;
 };
-EuroDateFields StrToEuroDate(const std::string& text, uint16_t calendarLetter);
+EuroDateFields EuroDateFromText(const std::string& text, uint16_t calendarLetter);
 
 } // namespace orlun

@@ -6,27 +6,14 @@
 #include <optional>
 #include <string_view>
 
+#include "calendar/core/CountryProfile.h"
+
 namespace {
 
-// The readers stand alone (no link to the calendar library), so they carry their own copy of the
-// names that may follow a "?" position. Index = element 0..4 and animal 0..11.
+// The element names that may follow a "?" position, index = element 0..4. The animal names are
+// those of the country rows: every country's name of each animal is read (Vietnam's cat and
+// goat, Japan's boar ...).
 constexpr std::array<std::string_view, 5> kElements = {"wood", "fire", "earth", "metal", "water"};
-
-// Every country's name of each animal: Vietnam says cat and goat, Japan boar.
-constexpr std::array<std::array<std::string_view, 2>, 12> kAnimals = {{
-    {"rat", ""},
-    {"ox", ""},
-    {"tiger", ""},
-    {"rabbit", "cat"},
-    {"dragon", ""},
-    {"snake", ""},
-    {"horse", ""},
-    {"sheep", "goat"},
-    {"monkey", ""},
-    {"rooster", ""},
-    {"dog", ""},
-    {"pig", "boar"},
-}};
 
 constexpr bool IsBlank(char c)
 {
@@ -140,9 +127,9 @@ std::optional<int32_t> PositionOfElementAnimalWord(std::string_view word)
             element = static_cast<int>(e);
     }
     int animal = -1;
-    for (std::size_t a = 0; a < kAnimals.size(); ++a) {
-        for (std::string_view name : kAnimals[a]) {
-            if (!name.empty() && EqualsIgnoringCase(animalName, name))
+    for (const orlun::CountryProfile& row : orlun::CountryProfiles()) {
+        for (std::size_t a = 0; a < row.animals.size(); ++a) {
+            if (EqualsIgnoringCase(animalName, row.animals[a]))
                 animal = static_cast<int>(a);
         }
     }

@@ -17,7 +17,7 @@
 //   ("79-30-01-01-01", "79-30-01-01 - 01"). Anything else directly after the day refuses the text.
 // - "?" in place of the position means "the year of the element-animal named after the date":
 //   the first word after the day must then be element-animal ("70-?-12-30 earth-rat"), in any
-//   letter case, with the animal names of every country accepted (rabbit or cat, sheep or goat,
+//   letter case, with the animal names of every country row accepted (rabbit or cat, sheep or goat,
 //   pig or boar). The position becomes that of the pair; without such a word the text is no date.
 //   This is how date entry hands over a year chosen by its element-animal.
 #pragma once

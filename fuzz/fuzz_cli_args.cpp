@@ -43,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const CalendarSettings settings = cli::SettingsFromOptions(line.options);
         if (settings.epoch != kEpochHuangdi && settings.epoch != kEpochAlternative)
             fuzz::Broken("an epoch that is neither of the two");
-        const double ajd = cli::ReadMoment(line.options, settings);
+        const double ajd = cli::ReadMoment(line.options, settings).ajd();
         if (!std::isfinite(ajd)) fuzz::Broken("a moment that is not finite");
         // The rule of calendar: any number, but a number.
         const cli::MomentArgument given = cli::ReadMomentArgument(line.options, {cli::AjdCheck::NumberOnly, "the date"});
         if (given.ajd && given.date) fuzz::Broken("both --ajd and --date");
-        if (given.ajd && !std::isfinite(*given.ajd)) fuzz::Broken("an --ajd that is not finite");
+        if (given.ajd && !std::isfinite(given.ajd->ajd())) fuzz::Broken("an --ajd that is not finite");
     } catch (const cli::UsageError&) {
     }
     return 0;

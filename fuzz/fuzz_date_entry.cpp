@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (fields.size() > 2) entry.plusMinus = fields[2];
     if (fields.size() > 3) entry.currentDisplayed.date = fields[3];
 
-    const ConvertResult r = ConvertEntry(entry, plus, 2456334.0, settings,
+    const ConvertResult r = ConvertEntry(entry, plus, Moment(2456334.0), settings,
                                          [yes](const std::string&) { return yes; });
     const int code = static_cast<int>(r.errorCode);
     if (code < 0 || code > kMaxDateEntryError) fuzz::Broken("error code outside 0..16");
     const bool moved = r.outcome == ConvertOutcome::Converted || r.outcome == ConvertOutcome::SameMinute;
     if (moved && CheckDateRange(r.ajd) != RangeCheck::InRange) fuzz::Broken("a moment outside the range");
-    if (r.parsed && r.parse.errorCode == DateEntryError::None && !std::isfinite(r.parse.ajd))
+    if (r.parsed && r.parse.errorCode == DateEntryError::None && !std::isfinite(r.parse.ajd.ajd()))
         fuzz::Broken("an accepted date without a finite moment");
     return 0;
 }

@@ -22,10 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     inputs.keepLeap = in.Flag();
     // Mostly moments a little beyond either end of the range and anywhere inside it; now and then
     // any bit pattern at all.
-    const double ajd = in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400);
+    const Moment ajd{in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400)};
     const MomentOutcome r = MoveStep(ajd, inputs, settings);
-    if (!std::isfinite(ajd)) return 0;
-    if (r.ok() && !std::isfinite(r->ajd)) fuzz::Broken("a step to a moment that is not finite");
+    if (!std::isfinite(ajd.ajd())) return 0;
+    if (r.ok() && !std::isfinite(r->moment.ajd())) fuzz::Broken("a step to a moment that is not finite");
     if (!r.ok() && r.refusal().text.empty()) fuzz::Broken("a refusal without a message");
     return 0;
 }

@@ -29,11 +29,11 @@ void MultipleSearchOf(fuzz::FuzzInput& in, const CalendarSettings& settings)
     for (ElementAnimalChoice& row : criteria.rows) row = AnyChoice(in);
     const bool next = in.Flag();
     const int years = in.Flag() ? 1 : 10;
-    const auto a = static_cast<int32_t>(in.Within(kMinJDN, kMaxJDN));
-    const int32_t limit = MultipleSearchLimit(a, next, years, settings);
-    if (limit < kMinJDN || limit > kMaxJDN) fuzz::Broken("a search limit outside the range");
+    const DayNumber a(static_cast<int32_t>(in.Within(kMinJDN, kMaxJDN)));
+    const DayNumber limit = MultipleSearchLimit(a, next, years, settings);
+    if (limit < kFirstSupportedDay || limit > kLastSupportedDay) fuzz::Broken("a search limit outside the range");
     const MultipleResult r = MultipleElementAnimalSearch(criteria, a, next, limit, settings);
-    if (r.status == MultipleStatus::Found && (r.day < kMinJDN || r.day > kMaxJDN))
+    if (r.status == MultipleStatus::Found && (r.day < kFirstSupportedDay || r.day > kLastSupportedDay))
         fuzz::Broken("a multiple search result outside the range");
 }
 
@@ -54,9 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     inputs.keep30 = in.Flag();
     inputs.choice = AnyChoice(in);
     // Mostly moments near either end of the range and anywhere inside it; now and then any double.
-    const double ajd = in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400);
+    const Moment ajd{in.Flag() ? in.AnyDouble() : in.Within(kMinAJD - 400, kMaxAJD + 400)};
     const MomentOutcome r = RunSearch(ajd, inputs, settings);
-    if (r.ok() && !(r->ajd >= kMinAJD && r->ajd <= kMaxAJD + 1)) fuzz::Broken("a search result outside the range");
+    if (r.ok() && !(r->moment >= kEarliestMoment && r->moment <= kLatestMoment + 1)) fuzz::Broken("a search result outside the range");
     if (!r.ok() && r.refusal().text.empty()) fuzz::Broken("a refusal without a message");
     return 0;
 }

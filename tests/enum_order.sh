@@ -17,9 +17,18 @@ violations() {
     done
 }
 
+# The windows and orlun-cli reach a list item through its row (SearchTargetAt, FindMoveUnitRow ...),
+# never by casting between the enum and a number.
+casts() {
+    find "$@" -name '*.cpp' -o -name '*.h' | sort | while read -r f; do
+        grep -nE 'static_cast<(SearchTarget|MoveUnit)>|static_cast<int>\((SearchTarget|MoveUnit)::' "$f" |
+            sed "s|^|$f:|; s|\$|: cast to or from a list index|"
+    done
+}
+
 folders=()
 for d in calendar app tools fuzz bench; do folders+=("$root/$d"); done
-found=$(violations "${folders[@]}")
+found=$(violations "${folders[@]}"; casts "$root/app" "$root/tools")
 [[ -z "$found" ]] || { echo "FAILED:"; echo "$found"; exit 1; }
 
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
@@ -33,7 +42,9 @@ int Kind(SearchTarget t)
 }
 bool Early(MoveUnit u) { return u < MoveUnit::CEMonth; }
 bool Lunar(SearchTarget t) { return Between(t, SearchTarget::FullMoon, SearchTarget::DarkMoon); }
+SearchTarget Chosen(int item) { return static_cast<SearchTarget>(item); }
+int Item() { return static_cast<int>(MoveUnit::CHLMonth); }
 CPP
-planted=$(violations "$tmp")
-[[ $(grep -c . <<< "$planted") == 3 ]] || { echo "FAILED: the planted violations were not all reported: [$planted]"; exit 1; }
-echo "no default in a switch over the move units or search targets, none ordered or ranged; planted ones are reported"
+planted=$(violations "$tmp"; casts "$tmp")
+[[ $(grep -c . <<< "$planted") == 5 ]] || { echo "FAILED: the planted violations were not all reported: [$planted]"; exit 1; }
+echo "no default in a switch over the move units or search targets, none ordered, ranged or cast in the windows and orlun-cli; planted ones are reported"

@@ -297,7 +297,7 @@ void frmData::DisplayYearData()
     const MainState state = mainState_();
     o.language = state.language;
     ShowLanguage(state.language);
-    SetText(YearDataText(state.moment, o, state.settings));
+    SetText(YearDataText(Moment(state.moment), o, state.settings));
     if (isVisible()) cmdClose->setFocus();
 }
 

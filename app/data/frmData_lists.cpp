@@ -95,7 +95,7 @@ void frmData::cmdList_Click()
         chkLeapMonthsOnly->show();
         ReportEarlyEnd(list);
     } else {
-        EuroNewYearList list(EuroYearOfMoment(state.moment, julian), years, julian, settings, state.language);
+        EuroNewYearList list(EuroYearOfMoment(Moment(state.moment), julian), years, julian, settings, state.language);
         RunList(list, QString(), false);
         ReportEarlyEnd(list);
     }
@@ -182,7 +182,7 @@ void frmData::RunSingleTest(const QString& date)
     entry.date = date.toStdString();
     const MainState state = mainState_();
     entry.currentCalendar = state.calendar;
-    const ConvertResult r = ConvertEntry(entry, true, -1.0, state.settings, [this](const std::string& q) {
+    const ConvertResult r = ConvertEntry(entry, true, Moment(-1.0), state.settings, [this](const std::string& q) {
         return platform_.messages->Question(this, QString(), TrText(q));
     });
     if (r.outcome == ConvertOutcome::EntryError) {
@@ -194,7 +194,7 @@ void frmData::RunSingleTest(const QString& date)
         return;
     }
     bool failed = false;
-    AppendText(CheckMoment(AJDToCJDC(r.ajd, state.settings.refLongitude), state.settings, failed));
+    AppendText(CheckMoment(AJDToCJDC(r.ajd, state.settings.meridian), state.settings, failed));
     if (failed) blnStop = true;
 }
 

@@ -172,7 +172,7 @@ void frmFestivals::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || listed_.empty()) return;
     // The main window's country, epoch or method changed: list the same year at its settings.
     const CalendarSettings now = context_().settings;
-    if (now.country != listedSettings_.country || now.refLongitude != listedSettings_.refLongitude ||
+    if (now.country != listedSettings_.country || now.meridian != listedSettings_.meridian ||
         now.epoch != listedSettings_.epoch || now.method != listedSettings_.method)
         ListFestivals(listedYear_);
 }

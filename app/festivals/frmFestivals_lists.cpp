@@ -36,7 +36,7 @@ QString RangeNote(int year) { return TrText(DateRangeMessage(year < 0 ? RangeChe
 void frmFestivals::ShowMomentsYear()
 {
     const FestivalsContext context = Context();
-    ListFestivals(LunarDayOfMoment(context.moment, context.settings).lunarYear);
+    ListFestivals(LunarDayOfMoment(Moment(context.moment), context.settings).lunarYear);
 }
 
 std::optional<int> frmFestivals::TypedYear()
@@ -81,7 +81,7 @@ void frmFestivals::ListFestivals(int year)
 void frmFestivals::cmdMomentsLunarDate_Click()
 {
     const FestivalsContext context = Context();
-    txbLunarDate->setText(Q(LunarDayLabel(LunarDayOfMoment(context.moment, context.settings).day)));
+    txbLunarDate->setText(Q(LunarDayLabel(LunarDayOfMoment(Moment(context.moment), context.settings).day)));
     txbTitle->setFocus();
     txbTitle->selectAll();
 }
@@ -103,7 +103,7 @@ std::optional<AnniversaryStart> frmFestivals::TypedStart(const CalendarSettings&
     }
     DateEntry entry;
     entry.date = text;
-    const ConvertResult r = ConvertEntry(entry, true, -1.0, settings, [this](const std::string& q) {
+    const ConvertResult r = ConvertEntry(entry, true, Moment(-1.0), settings, [this](const std::string& q) {
         return platform_.messages->Question(this, TrText(kCalendarQuestionTitle), TrText(q));
     });
     if (r.outcome == ConvertOutcome::EntryError || r.outcome == ConvertOutcome::OutOfRange) {

@@ -182,7 +182,7 @@ void frmMain::FillLists()
     for (const CountryProfile& p : CountryProfiles()) cboRefLong->addItem(TrText(std::string(p.name)));
 
     // The stored country counts only when it is exactly a country's list index ("0", "1" ...).
-    Country country = Country::China;
+    Country country = DefaultCountry();
     if (auto stored = platform_.settings->Restore(kSettingsKey, kCountrySetting)) {
         for (const CountryProfile& p : CountryProfiles())
             if (*stored == QString::number(static_cast<int>(p.country))) country = p.country;
@@ -290,7 +290,7 @@ void frmMain::Recalculate(AutoLogReason v)
 void frmMain::DisplayDatesAndTimes()
 {
     if (blnInitializing) return;
-    texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    texts_ = BuildDisplayTexts(Moment(dblCurrentAJDate), settings_);
     const DisplayTexts& texts = texts_;
     const std::pair<LabelPair*, const DisplayLine*> lines[] = {
         {&lblChineseLunarDate, &texts.chineseLunar},
@@ -307,7 +307,7 @@ void frmMain::DisplayDatesAndTimes()
         (*pair)[1]->setText(Q(line->value));
         (*pair)[1]->setToolTip(Q(line->toolTip));
     }
-    lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.refLongitude));
+    lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.meridian.degreesEast()));
     ShowNativeDate();
 
     // The year: its stem and branch, its number, and its and the month's names unless the CJD
@@ -345,8 +345,8 @@ void frmMain::ShowStemBranch(int index, int position)
 void frmMain::DisplayMoonData(const QColor& background)
 {
     if (blnInitializing) return;
-    if (texts_.ajd != dblCurrentAJDate || texts_.moon.ageText.empty())
-        texts_ = BuildDisplayTexts(dblCurrentAJDate, settings_);
+    if (texts_.ajd != Moment(dblCurrentAJDate) || texts_.moon.ageText.empty())
+        texts_ = BuildDisplayTexts(Moment(dblCurrentAJDate), settings_);
     const MoonData& moon = texts_.moon;
     lblAgeOfMoon[1]->setText(Q(moon.ageText));
     if (!moon.ok) {
@@ -505,9 +505,9 @@ void frmMain::cmdReset_Click()
     optMoveDirection[0]->setChecked(true);
     chkRepeatedly->setChecked(false);
     optPlusMinus_Click();
-    cboMoveStep->setCurrentIndex(static_cast<int>(MoveUnit::CHLMonth));
+    cboMoveStep->setCurrentIndex(FindMoveUnitRow(kDefaultMoveUnit)->stored);
     cboRefreshPeriod->setCurrentIndex(kRefreshPeriodOneSecond);
-    cboTarget->setCurrentIndex(0);
+    cboTarget->setCurrentIndex(FindSearchTargetRow(kDefaultSearchTarget)->stored);
     txbDate->clear();
     txbTime->clear();
     chkShowARC_Click();
@@ -539,11 +539,11 @@ void frmMain::chkShowCJDs_Click()
     lblElementAnimalOfMonth->setVisible(!show);
     if (!show && !blnInitializing) {
         // The names are those of the current moment's CHL date.
-        const DisplayTexts texts = BuildDisplayTexts(dblCurrentAJDate, settings_);
+        const DisplayTexts texts = BuildDisplayTexts(Moment(dblCurrentAJDate), settings_);
         lblElementAnimalOfYear->setText(Q(texts.elementAnimalOfYear.value));
         lblElementAnimalOfMonth->setText(Q(texts.elementAnimalOfMonth.value));
     }
-    lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.refLongitude));
+    lblChronologicalJulianDateBeijing[0]->setText(CjdcCaptionText(settings_.meridian.degreesEast()));
     if (!blnInitializing) CmdSaveStateEnabled(true);
     SetTheFocus();
 }
@@ -563,7 +563,7 @@ void frmMain::cboRefLong_Click()
         cboLongitude->setCurrentIndex(longitudeIndex);
         cboLongitude_Click();
     } else {
-        settings_.refLongitude = kMinRefLongitude + longitudeIndex;
+        settings_.meridian = Meridian(kMinRefLongitude + longitudeIndex);
         settings_.zoneCode = ZoneCodes[longitudeIndex];
     }
     strMoonSuffix = Q(CountryPictureSuffix(country));
@@ -593,10 +593,9 @@ void frmMain::cboRefLong_Click()
 // goat or sheep, pig or boar) becomes this country's.
 void frmMain::ExchangeAnimalWordsInTargets()
 {
-    const int first = static_cast<int>(SearchTarget::ElementAnimalDay);
-    const int last = static_cast<int>(SearchTarget::ElementAnimalYear);
-    for (int item = first; item <= last && item < cboTarget->count(); ++item) {
-        QString text = cboTarget->itemText(item);
+    for (const SearchTargetRow& row : SearchTargetRows()) {
+        if (row.kind != TargetKind::ElementAnimal || row.stored >= cboTarget->count()) continue;
+        QString text = cboTarget->itemText(row.stored);
         for (int a = 0; a < kAnimalCount; ++a) {
             const QString ours = TrText(AnimalName(a, settings_.country));
             for (const CountryProfile& other : CountryProfiles()) {
@@ -604,7 +603,7 @@ void frmMain::ExchangeAnimalWordsInTargets()
                 if (theirs != ours) text.replace(theirs, ours);
             }
         }
-        cboTarget->setItemText(item, text);
+        cboTarget->setItemText(row.stored, text);
     }
 }
 
@@ -612,7 +611,7 @@ void frmMain::cboLongitude_Click()
 {
     const int index = cboLongitude->currentIndex();
     if (index < 0 || index >= kZoneCodeCount) return;
-    settings_.refLongitude = kMinRefLongitude + index;
+    settings_.meridian = Meridian(kMinRefLongitude + index);
     settings_.zoneCode = ZoneCodes[index];
     txbCCT->setText(Q(settings_.zoneCode));
     cboTimeZone->setItemText(1, Q(settings_.zoneCode));

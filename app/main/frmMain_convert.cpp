@@ -55,7 +55,7 @@ void frmMain::cmdCompute_Click()
         return platform_.messages->Question(this, TrText(kCalendarQuestionTitle), TrText(question));
     };
     const ConvertResult r =
-        ConvertEntry(entry, optPlus->isChecked(), dblCurrentAJDate, settings_, ask);
+        ConvertEntry(entry, optPlus->isChecked(), Moment(dblCurrentAJDate), settings_, ask);
     WriteBackConvertFields(r);
     ShowConvertResult(r);
     // Every refusal, and the unchanged dates, leave the user where the date is typed.
@@ -88,12 +88,12 @@ void frmMain::ShowConvertResult(const ConvertResult& r)
         return;
     case ConvertOutcome::SameMinute:
         // The display is refreshed to the entered moment; nothing else follows.
-        dblCurrentAJDate = r.ajd;
+        dblCurrentAJDate = r.ajd.ajd();
         DisplayDatesAndTimes();
         platform_.messages->Warning(this, TrText(kConvertTitle), TrText(kConvertUnchangedMessage));
         return;
     case ConvertOutcome::Converted:
-        dblCurrentAJDate = r.ajd;
+        dblCurrentAJDate = r.ajd.ajd();
         DisplayDatesAndTimes();
         DisplayMoonData(CountryColour());
         DisplayDeltaT();

@@ -57,7 +57,7 @@ LogMoment frmMain::CurrentLogMoment() const
     // The log is written in English: the lists' English texts, whatever language they show.
     if (const std::optional<Country> country = CountryAt(cboRefLong->currentIndex()))
         m.countryName = CountryName(*country);
-    m.longitudeNumber = 100 + cboLongitude->currentIndex();
+    m.longitude = Meridian(100 + cboLongitude->currentIndex());
     return m;
 }
 

@@ -33,7 +33,7 @@ constexpr double kSameMomentDays = 0.0007;
 
 MoveUnit SelectedUnit(const QComboBox* steps)
 {
-    return MoveUnitAt(steps->currentIndex()).value_or(MoveUnit::CHLMonth);
+    return MoveUnitAt(steps->currentIndex()).value_or(kDefaultMoveUnit);
 }
 
 } // namespace
@@ -149,13 +149,13 @@ bool frmMain::ReadMoveStartDate()
     const ParseResult r = ParseDate(CurrentEntry(), settings_, ask);
     ApplyEntryFields(r.fields);
     if (r.highlight) HighlightCalendar();
-    const Outcome<double> start = StartingMoment(r, settings_.country);
+    const Outcome<Moment> start = StartingMoment(r, settings_.country);
     if (!start.ok()) {
         ShowRefusal(*platform_.messages, this, start.refusal());
         txbDate->setFocus(); // the refusal returns to the date field
         return false;
     }
-    if (std::abs(start.value() - dblCurrentAJDate) >= kSameMomentDays) dblCurrentAJDate = start.value();
+    if (std::abs(start.value().ajd() - dblCurrentAJDate) >= kSameMomentDays) dblCurrentAJDate = start.value().ajd();
     return true;
 }
 
@@ -199,7 +199,7 @@ void frmMain::RunMoveLoop()
             if (stopRequest_) blnRepeat = false;
         }
         if (!blnRepeat) return;
-        if (const auto exceeded = RangeExceeded(dblCurrentAJDate)) {
+        if (const auto exceeded = RangeExceeded(Moment(dblCurrentAJDate))) {
             cmdStop_Click();
             ShowRefusal(*platform_.messages, this, *exceeded);
             return;
@@ -215,11 +215,11 @@ void frmMain::MakeMoveStep()
     in.forward = optMoveDirection[0]->isChecked();
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
     in.keepLeap = !chkKeepLeap->isHidden() && chkKeepLeap->isChecked();
-    const MomentOutcome r = MoveStep(dblCurrentAJDate, in, settings_);
+    const MomentOutcome r = MoveStep(Moment(dblCurrentAJDate), in, settings_);
     if (r.ok()) {
-        dblCurrentAJDate = r->ajd;
-        if (r->calendar >= 0) {
-            intCalendar = r->calendar;
+        dblCurrentAJDate = r->moment.ajd();
+        if (r->calendar) {
+            intCalendar = *r->calendar;
             HighlightCalendar();
         }
         Recalculate(AutoLogReason::Move);
@@ -289,12 +289,12 @@ void frmMain::cmdMoveOneDay_Click()
 {
     if (blnRepeat) return;
     chkRepeatedly->setChecked(false);
-    const MomentOutcome r = OneDayStep(dblCurrentAJDate, optMoveDirection[0]->isChecked());
+    const MomentOutcome r = OneDayStep(Moment(dblCurrentAJDate), optMoveDirection[0]->isChecked());
     if (!r.ok()) {
         ShowRefusal(*platform_.messages, this, r.refusal());
         return;
     }
-    dblCurrentAJDate = r->ajd;
+    dblCurrentAJDate = r->moment.ajd();
     Recalculate(AutoLogReason::OneDay);
     ShowLogButtons();
     CmdSaveStateEnabled(true);

@@ -25,9 +25,9 @@ namespace orlun::app {
 
 void frmMain::ConnectSearchHandlers()
 {
-    // The phase codes of the first two targets.
-    cboTarget->setItemData(FindSearchTargetRow(SearchTarget::FullMoon)->stored, kPhaseFull);
-    cboTarget->setItemData(FindSearchTargetRow(SearchTarget::DarkMoon)->stored, kPhaseDark);
+    // The phase codes of the Moon's targets.
+    for (const SearchTargetRow& row : SearchTargetRows())
+        if (row.phase) cboTarget->setItemData(row.stored, *row.phase);
     connect(cmdSearch, &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
     connect(cboTarget, &QComboBox::activated, this, &frmMain::cboTarget_Click);
     for (QRadioButton* option : {optNext, optPrevious})
@@ -58,7 +58,7 @@ void frmMain::optNextPrevious_Click()
 
 SearchTarget frmMain::SelectedTarget() const
 {
-    return SearchTargetAt(cboTarget->currentIndex()).value_or(SearchTarget::FullMoon);
+    return SearchTargetAt(cboTarget->currentIndex()).value_or(kDefaultSearchTarget);
 }
 
 void frmMain::RefreshElementAnimalTargets()
@@ -126,7 +126,7 @@ void frmMain::cmdSearch_Click()
     in.choice = {cboElement->currentIndex(), cboAnimal->currentIndex()};
     in.keep30 = !chkKeep30th->isHidden() && chkKeep30th->isChecked();
     const MomentOutcome r =
-        RunSearch(dblCurrentAJDate, in, settings_, [this](const std::string& text) {
+        RunSearch(Moment(dblCurrentAJDate), in, settings_, [this](const std::string& text) {
             ShowSearching(TrTextWithPrefix(text, kSearchingText));
         });
     ShowSearching("");
@@ -142,9 +142,9 @@ void frmMain::cmdSearch_Click()
 void frmMain::FinishSearch(SearchTarget target, const std::optional<NewMoment>& found)
 {
     if (found) {
-        dblCurrentAJDate = found->ajd;
-        if (found->calendar >= 0) {
-            intCalendar = found->calendar;
+        dblCurrentAJDate = found->moment.ajd();
+        if (found->calendar) {
+            intCalendar = *found->calendar;
             HighlightCalendar();
         }
     }
@@ -167,8 +167,8 @@ frmMultiple_El_An* frmMain::MultipleWindow()
 void frmMain::SearchInMultipleWindow(SearchTarget target)
 {
     frmMultiple_El_An* window = MultipleWindow();
-    if (target == SearchTarget::SameElementAnimalDayMonth)
-        window->SetCriteria(SameDayAndMonthCriteria(dblCurrentAJDate, settings_));
+    if (KindOf(target) == TargetKind::SameDayAndMonth)
+        window->SetCriteria(SameDayAndMonthCriteria(Moment(dblCurrentAJDate), settings_));
     MultipleSearchContext context;
     context.currentAJD = dblCurrentAJDate;
     context.next = optNext->isChecked();
@@ -187,7 +187,7 @@ void frmMain::SearchInMultipleWindow(SearchTarget target)
         FinishSearch(target, std::nullopt);
         return;
     }
-    const MomentOutcome r = WithinRange(FoundDay(window->lngCJDN, settings_.refLongitude));
+    const MomentOutcome r = WithinRange(FoundDay(DayNumber(window->lngCJDN), settings_.meridian));
     if (!r.ok()) {
         ShowRefusal(*platform_.messages, this, r.refusal());
         return;
@@ -202,7 +202,7 @@ bool frmMain::MultipleSearchCancelled() const
 
 std::string frmMain::MultipleSearchDescription() const
 {
-    if (SelectedTarget() != SearchTarget::MultipleElementAnimalDay || !frmMultiple_) return "";
+    if (KindOf(SelectedTarget()) != TargetKind::OwnWindow || !frmMultiple_) return "";
     return frmMultiple_->MultipleElementAnimalStr();
 }
 

@@ -14,6 +14,8 @@
 #include "app/platform/StdText.h"
 #include "app/search/frmMultiple_El_An.h"
 #include "calendar/core/ChineseYears.h"
+#include "calendar/navigation/MoveUnits.h"
+#include "calendar/search/SearchTargets.h"
 
 namespace orlun::app {
 
@@ -25,13 +27,13 @@ const QString kCountrySetting = QStringLiteral("cboRefLong");
 SavedState frmMain::CollectState() const
 {
     SavedState s;
-    s.currentAJD = dblCurrentAJDate;
+    s.currentAJD = Moment(dblCurrentAJDate);
     s.calendar = static_cast<CalendarRow>(intCalendar);
     s.forward = optMoveDirection[0]->isChecked();
     s.plus = optPlus->isChecked();
     s.next = optNext->isChecked();
-    s.moveStep = static_cast<MoveUnit>(cboMoveStep->currentIndex());
-    s.target = static_cast<SearchTarget>(cboTarget->currentIndex());
+    s.moveStep = MoveUnitAt(cboMoveStep->currentIndex()).value_or(kDefaultMoveUnit);
+    s.target = SelectedTarget();
     s.refreshPeriod = cboRefreshPeriod->currentIndex();
     s.method = static_cast<TermMethod>(cboMethod->currentIndex());
     s.epoch = settings_.epoch;
@@ -40,7 +42,7 @@ SavedState frmMain::CollectState() const
     s.showCJDs = chkShowCJDs->isChecked();
     s.autoLog = chkAutoLog->isChecked();
     std::copy(ZoneCodes.begin(), ZoneCodes.end(), s.zoneCodes.begin());
-    s.longitudeIndex = cboLongitude->currentIndex();
+    s.country = settings_.country;
     s.multiple = multipleElementAnimal_;
     return s;
 }
@@ -78,13 +80,13 @@ bool frmMain::RestoreState()
 
 void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
 {
-    dblCurrentAJDate = s.currentAJD;
+    dblCurrentAJDate = s.currentAJD.ajd();
     intCalendar = s.calendar;
     optMoveDirection[s.forward ? 0 : 1]->setChecked(true);
     (s.plus ? optPlus : optMinus)->setChecked(true);
     (s.next ? optNext : optPrevious)->setChecked(true);
-    cboMoveStep->setCurrentIndex(static_cast<int>(s.moveStep));
-    cboTarget->setCurrentIndex(static_cast<int>(s.target));
+    cboMoveStep->setCurrentIndex(FindMoveUnitRow(s.moveStep)->stored);
+    cboTarget->setCurrentIndex(FindSearchTargetRow(s.target)->stored);
     cboRefreshPeriod->setCurrentIndex(s.refreshPeriod);
     cboTimeZone->setCurrentIndex(-1);
     cboMethod->setCurrentIndex(static_cast<int>(s.method));
@@ -102,15 +104,13 @@ void frmMain::ApplyState(const SavedState& s, bool withLogConfiguration)
     chkAutoLog->setChecked(s.autoLog);
     std::copy(s.zoneCodes.begin(), s.zoneCodes.end(), ZoneCodes.begin());
 
-    // The longitude follows the country in force; the saved index counts only without one.
-    int longitudeIndex = s.longitudeIndex;
-    if (const std::optional<Country> country = CountryAt(cboRefLong->currentIndex())) {
-        longitudeIndex = CountryLongitude(*country) - kMinRefLongitude;
-    } else {
-        cboRefLong->setCurrentIndex(static_cast<int>(CountryOfMeridian(kMinRefLongitude + longitudeIndex)));
-    }
+    // The longitude follows the country in force; the saved country counts only without one.
+    Country country = s.country;
+    if (const std::optional<Country> inForce = CountryAt(cboRefLong->currentIndex())) country = *inForce;
+    else cboRefLong->setCurrentIndex(static_cast<int>(country));
+    const int longitudeIndex = CountryLongitude(country) - kMinRefLongitude;
     cboLongitude->setCurrentIndex(longitudeIndex);
-    settings_.refLongitude = kMinRefLongitude + longitudeIndex;
+    settings_.meridian = Meridian(kMinRefLongitude + longitudeIndex);
     settings_.zoneCode = ZoneCodes[longitudeIndex];
     txbCCT->setText(Q(settings_.zoneCode));
     cboTimeZone->setItemText(1, Q(settings_.zoneCode));

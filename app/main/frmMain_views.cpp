@@ -63,7 +63,7 @@ void frmMain::OpenHelp(const QString& section)
 
 void frmMain::cmdDisplayCalendar_Click()
 {
-    const auto first = FirstDayOfMonthAt(AJDToCJDC(dblCurrentAJDate, settings_.refLongitude), settings_);
+    const auto first = FirstDayOfMonthAt(AJDToCJDC(Moment(dblCurrentAJDate), settings_.meridian), settings_);
     if (!first) {
         platform_.messages->Warning(this, tr("Out of range"),
                                     tr("The lunar month of this date lies outside the years -3000 to 3000."));
@@ -89,7 +89,7 @@ void frmMain::cmdDisplayCalendar_Click()
         });
         frmCalendar_ = window;
     }
-    frmCalendar_->lngJDN1stOfMonth = *first;
+    frmCalendar_->lngJDN1stOfMonth = first->value();
     if (frmCalendar_->isMinimized()) frmCalendar_->showNormal();
     // Drawn before it is placed: a native script grows the month, and the place follows the size.
     frmCalendar_->DrawMonth();

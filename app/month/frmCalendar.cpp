@@ -87,22 +87,22 @@ void frmCalendar::DrawMonth()
     setWindowTitle(TitleOf(context.chlLine));
     if (!context.icon.isNull()) setWindowIcon(context.icon);
     const MonthView view = InLanguage(
-        MonthViewOf(lngJDN1stOfMonth, TodayJDN(*platform_.clock).value(), context.settings), context.language);
+        MonthViewOf(DayNumber(lngJDN1stOfMonth), TodayJDN(*platform_.clock), context.settings), context.language);
     canvas_->SetMonth(view, context.showArc);
     canvas_->SetDayNames(DayNames(view, context.settings));
     layout()->activate(); // the window fits a grid that grew for a native script at once
     // At the ends of the computed range there is no month to step to.
-    cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay != 0);
-    cmdShowPreviousOrNext[1]->setEnabled(view.nextFirstDay != 0);
+    cmdShowPreviousOrNext[0]->setEnabled(view.previousFirstDay.has_value());
+    cmdShowPreviousOrNext[1]->setEnabled(view.nextFirstDay.has_value());
     cmdSaveCalendarImage->setEnabled(view.ok());
 }
 
 void frmCalendar::cmdShowPreviousOrNext_Click(int index)
 {
     const MonthView& shown = canvas_->Month();
-    const int32_t target = index == 0 ? shown.previousFirstDay : shown.nextFirstDay;
-    if (target == 0) return;
-    lngJDN1stOfMonth = target;
+    const std::optional<DayNumber> target = index == 0 ? shown.previousFirstDay : shown.nextFirstDay;
+    if (!target) return;
+    lngJDN1stOfMonth = target->value();
     DrawMonth();
 }
 

@@ -42,7 +42,7 @@ constexpr std::array<const char*, kMultipleRowCount> kAnimalListNames = {
 constexpr const char* kProgressLead = QT_TRANSLATE_NOOP("orlun::app::frmMultiple_El_An", "Searching ...");
 
 // The progress line with its leading words in the user's language; the dates stay as they are.
-QString ProgressLine(int32_t day, const CalendarSettings& settings)
+QString ProgressLine(DayNumber day, const CalendarSettings& settings)
 {
     const QString english = Q(MultipleProgressText(day, settings));
     const QString lead = QString::fromLatin1(kProgressLead);
@@ -126,7 +126,7 @@ void frmMultiple_El_An::FillLists()
     for (int row = 0; row < kMultipleRowCount; ++row) {
         for (int e = 0; e <= kElementCount; ++e)
             cboElement[row]->addItem(TrText(MultipleElementItemText(static_cast<MultipleRow>(row), e, kNoAnimalItem)));
-        for (int a = 0; a < kAnimalCount; ++a) cboAnimal[row]->addItem(TrText(AnimalName(a, Country::China)));
+        for (int a = 0; a < kAnimalCount; ++a) cboAnimal[row]->addItem(TrText(AnimalName(a, DefaultCountry())));
         cboAnimal[row]->addItem("");
         cboElement[row]->setCurrentIndex(kNoElementItem);
         cboAnimal[row]->setCurrentIndex(kNoAnimalItem);
@@ -220,11 +220,11 @@ void frmMultiple_El_An::RunSearch()
     SetSearching(true);
     blnStop = false;
     const bool fromToday = chkStartingFromToday->isChecked();
-    const double start = fromToday ? CurrentAJDate(*platform_.clock).ajd() : context_.currentAJD;
+    const Moment start = fromToday ? CurrentAJDate(*platform_.clock) : Moment(context_.currentAJD);
     const CalendarSettings& settings = context_.settings;
-    const int32_t a = DayNumberOf(AJDToCJDC(start, settings.refLongitude));
+    const DayNumber a = AJDToCJDC(start, settings.meridian).day();
     const int within = cboWithin->currentIndex() < 0 ? kDefaultWithin : cboWithin->currentIndex();
-    const int32_t limit = MultipleSearchLimit(a, context_.next, kWithinYears[within], settings);
+    const DayNumber limit = MultipleSearchLimit(a, context_.next, kWithinYears[within], settings);
     ShowSearching(TrText(kSearchingText));
 
     MultipleHooks hooks;
@@ -232,9 +232,9 @@ void frmMultiple_El_An::RunSearch()
         platform_.events->ProcessEvents();
         return blnStop || blnCancel;
     };
-    hooks.progress = [this, &settings](int32_t day) { ShowSearching(ProgressLine(day, settings)); };
+    hooks.progress = [this, &settings](DayNumber day) { ShowSearching(ProgressLine(day, settings)); };
     const MultipleResult r = MultipleElementAnimalSearch(Criteria(), a, context_.next, limit, settings, hooks);
-    lngCJDN = r.day;
+    lngCJDN = r.day.value();
     ShowSearching("");
 
     const bool stopped = r.status == MultipleStatus::Stopped;

@@ -40,7 +40,7 @@ int ARCYearLength(int32_t year);
 
 // 1 <= day <= 30, month 1..13, month 13 only in a thirteen-month year, day 30 only in a 30-day
 // month, and a day number that fits 32 bits.
-bool ARCIsValid(int32_t year, int32_t month, int32_t day);
+bool ARCIsValid(int32_t year, int32_t month, int32_t dayOfMonth);
 
 // The day number of a date that ARCIsValid; nullopt for any other.
 std::optional<DayNumber> ARCToJDN(const ARCDate& date);
@@ -64,8 +64,8 @@ std::string ARCDateStr(const ARCDate& rec, ARCTextForm form);
 // By month 1..13 and day 1..30; "" for any other number.
 std::string ARCMonthName(int32_t month);      // "Apollo" .. "Persephone"
 std::string ARCMonthShortName(int32_t month); // "Apol" .. "Pers"
-std::string ARCDayName(int32_t day);          // "Sun Day" .. "Pluto Day", repeating every ten days
-std::string ARCDayShortName(int32_t day);     // "Sun" .. "Pluto"
+std::string ARCDayName(int32_t dayOfMonth);          // "Sun Day" .. "Pluto Day", repeating every ten days
+std::string ARCDayShortName(int32_t dayOfMonth);     // "Sun" .. "Pluto"
 
 // The text left-filled with fill up to width characters; unchanged when already that long or
 // when width is negative.

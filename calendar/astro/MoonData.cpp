@@ -56,7 +56,7 @@ double GeometricIllumination(double moonLongitude, double sunLongitude)
     return (1 - std::cos(e)) / 2;
 }
 
-double InterpolatedIllumination(int k, double t0, double t1, double moment)
+double InterpolatedIllumination(int k, Moment t0, Moment t1, Moment moment)
 {
     const double s = t1 - t0;
     double f = 0;
@@ -98,8 +98,7 @@ MoonData MoonDataFrom(Moment at, PhaseUT&& phaseUT)
     }
     const int32_t L = *lunation;
     m.lunation = L;
-    bool exact = false;
-    const int k = FindPhase(L, at, exact, phaseUT);
+    const PhaseLookup found = FindPhase(L, at, phaseUT);
 
     const double start = phaseUT(L, 0).ajd();
     const double next = phaseUT(L + 1, 0).ajd();
@@ -108,18 +107,19 @@ MoonData MoonDataFrom(Moment at, PhaseUT&& phaseUT)
     m.ageText.append(AgeOfMoonStr(age)).append(" (");
     m.ageText.append(OneDecimal(age * 100 / (next - start))).append("%)");
 
-    if (k < 0) {
-        m.error = std::string("Error").append(std::to_string(k));
+    if (const auto* outside = std::get_if<OutsideLunation>(&found)) {
+        m.error = std::string("Error").append(std::to_string(static_cast<int>(*outside)));
         m.error.append(" when calling GetPhase() in DisplayMoonData().");
         return m;
     }
+    const int k = std::get<PhaseInLunation>(found).phase;
     m.phase = k;
     m.waxing = k < 2;
     const double moonLongitude = GetMoonLongitude(at);
     if (moonLongitude == kMoonLongitudeTooEarly || moonLongitude == kMoonLongitudeTooLate) {
-        const double t0 = phaseUT(L, k).ajd();
-        const double t1 = k == 3 ? next : phaseUT(L, k + 1).ajd();
-        m.illumination = InterpolatedIllumination(k, t0, t1, moment);
+        const Moment t0 = phaseUT(L, k);
+        const Moment t1 = k == 3 ? Moment(next) : phaseUT(L, k + 1);
+        m.illumination = InterpolatedIllumination(k, t0, t1, at);
     } else {
         int32_t status = 0;
         m.illumination = GeometricIllumination(moonLongitude, sun_app(moment, &status));

@@ -19,7 +19,7 @@ double GeometricIllumination(double moonLongitude, double sunLongitude);
 
 // Illumination (0..1) from the time elapsed between the principal phases around the moment.
 // k is the last principal phase (0..3), t0 its UT instant and t1 that of the next one.
-double InterpolatedIllumination(int k, double t0, double t1, double moment);
+double InterpolatedIllumination(int k, Moment t0, Moment t1, Moment moment);
 
 // "Crescent moon (waxing), 12.3%": the phase name of an illumination, the waxing or waning
 // suffix between 0.05% and 99.95%, and the illumination in percent with one decimal.

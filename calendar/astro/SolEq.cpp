@@ -5,7 +5,6 @@
 
 #include "calendar/western/DatePr2.h"
 #include "calendar/core/TimeScales.h"
-#include "engine/lunev.h"
 
 namespace orlun {
 
@@ -90,10 +89,10 @@ double MeanInstant(Quarter quarter, int32_t year)
 
 } // namespace soleq_detail
 
-double SolsticeOrEquinoxTD(Quarter quarter, int32_t year)
+DynamicalTime SolsticeOrEquinoxTD(Quarter quarter, int32_t year)
 {
     if (!IsQuarter(quarter))
-        return kNaN;
+        return DynamicalTime(kNaN);
     const double jde0 = soleq_detail::MeanInstant(quarter, year);
     const double t = (jde0 - 2451545.0) / 36525.0;
     const double w = (35999.373 * t - 2.47) * kRadiansPerDegree;
@@ -101,12 +100,12 @@ double SolsticeOrEquinoxTD(Quarter quarter, int32_t year)
     double s = 0.0;
     for (const PeriodicTerm& term : kPeriodicTerms)
         s += term.a * std::cos(term.b + term.c * t);
-    return jde0 + 0.00001 * s / deltaLambda;
+    return DynamicalTime(jde0 + 0.00001 * s / deltaLambda);
 }
 
 Moment SolsticeOrEquinoxUT(Quarter quarter, int32_t year)
 {
-    return Moment(SolsticeOrEquinoxTD(quarter, year) - deltat(static_cast<double>(year), 1915) / 1440.0);
+    return UniversalTimeOf(SolsticeOrEquinoxTD(quarter, year), year);
 }
 
 LocalTime MarchEquinox(int32_t year, Meridian reference)
@@ -132,7 +131,7 @@ LocalTime DecemberSolstice(int32_t year, Meridian reference)
 int32_t SolarYearOf(LocalTime cjdc)
 {
     const Meridian reference = cjdc.meridian();
-    return SolarYearWith(cjdc.cjd(), [reference](int32_t year) { return DecemberSolstice(year, reference).cjd(); });
+    return SolarYearWith(cjdc, [reference](int32_t year) { return DecemberSolstice(year, reference); });
 }
 
 double Interpolate(double first, double second, int step, int steps)

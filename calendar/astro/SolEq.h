@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calendar/astro/DynamicalTime.h"
 #include "calendar/core/Meridian.h"
 #include "calendar/western/DatePr2.h"
 
@@ -18,7 +19,7 @@ enum class Quarter : int { MarchEquinox = 0, JuneSolstice = 1, SeptemberEquinox 
 
 // TD instant (Julian Ephemeris Day) of the quarter point of the Common Era year. A quarter code
 // outside the four has no quarter point: the result is NaN.
-double SolsticeOrEquinoxTD(Quarter quarter, int32_t year);
+DynamicalTime SolsticeOrEquinoxTD(Quarter quarter, int32_t year);
 // The same instant in UT: less the engine's delta T of the year.
 Moment SolsticeOrEquinoxUT(Quarter quarter, int32_t year);
 
@@ -36,17 +37,17 @@ inline constexpr int32_t kNoSolarYear = std::numeric_limits<int32_t>::min();
 // belongs to y + 1.
 int32_t SolarYearOf(LocalTime cjdc);
 
-// SolarYearOf with the CJDC instant of the December solstice of a year taken from
-// decemberSolstice(year), for callers that hold those instants already.
+// SolarYearOf with the local time of the December solstice of a year (on the meridian of cjdc)
+// taken from decemberSolstice(year), for callers that hold those instants already.
 template <class DecemberSolsticeOf>
-int32_t SolarYearWith(double cjdc, DecemberSolsticeOf&& decemberSolstice)
+int32_t SolarYearWith(LocalTime cjdc, DecemberSolsticeOf&& decemberSolstice)
 {
-    const double day = std::floor(cjdc);
+    const double day = std::floor(cjdc.cjd());
     // Also false for NaN.
     if (!(day >= std::numeric_limits<int32_t>::min() && day <= std::numeric_limits<int32_t>::max()))
         return kNoSolarYear;
     const int32_t y = GregorianDate(DayNumber(static_cast<int32_t>(day))).year;
-    return day < std::floor(decemberSolstice(y)) ? y : y + 1;
+    return day < std::floor(decemberSolstice(y).cjd()) ? y : y + 1;
 }
 
 // first + (second - first) * step / steps; NaN when steps is 0.

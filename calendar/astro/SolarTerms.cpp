@@ -5,7 +5,6 @@
 
 #include "calendar/astro/SolEq.h"
 #include "calendar/core/TimeScales.h"
-#include "engine/lunev.h"
 #include "engine/solev.h"
 
 namespace orlun {
@@ -15,74 +14,67 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kTermsPerQuarter = kCrossingsPerSearch;
 
-// Floor as a day number, held within 32 bits; NaN gives the smallest value.
-int32_t DayOf(double moment)
-{
-    const double day = std::floor(moment);
-    if (!(day >= std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    if (day > std::numeric_limits<int32_t>::max())
-        return std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(day);
-}
-
 // The CJDC instant of a quarter point, as MarchEquinox .. DecemberSolstice give it.
-double QuarterAt(const SkySource& sky, Quarter quarter, int32_t year, int refLongitude)
+LocalTime QuarterAt(const SkySource& sky, Quarter quarter, int32_t year, Meridian reference)
 {
-    return AJDToCJDC(sky.QuarterUT(quarter, year), refLongitude);
+    return AJDToCJDC(sky.QuarterUT(quarter, year), reference);
 }
 
-void FillMeanSun(SolarTermTable& table, int refLongitude, const SkySource& sky)
+void FillMeanSun(SolarTermTable& table, Meridian reference, const SkySource& sky)
 {
     const int32_t b = table.solarYear;
-    std::array<double, 5> solstice;
+    std::array<LocalTime, 5> solstice;
     for (int k = 0; k < 5; ++k)
-        solstice[static_cast<size_t>(k)] = QuarterAt(sky, Quarter::DecemberSolstice, b - 2 + k, refLongitude);
+        solstice[static_cast<size_t>(k)] = QuarterAt(sky, Quarter::DecemberSolstice, b - 2 + k, reference);
     for (int i = 0; i < kTermTableSize; ++i) {
         const int f = i / kTermsPerYear;
-        table.TermMoment[static_cast<size_t>(i)] =
-            Interpolate(solstice[static_cast<size_t>(f)], solstice[static_cast<size_t>(f + 1)],
-                        i % kTermsPerYear, kTermsPerYear);
+        table.TermMoment[static_cast<size_t>(i)] = reference.At(
+            Interpolate(solstice[static_cast<size_t>(f)].cjd(), solstice[static_cast<size_t>(f + 1)].cjd(),
+                        i % kTermsPerYear, kTermsPerYear));
     }
-    table.QuarterMoment.fill(kNaN);
+    table.QuarterMoment.fill(reference.At(kNaN));
 }
 
-void FillTrueSun(SolarTermTable& table, int refLongitude, const SkySource& sky)
+void FillTrueSun(SolarTermTable& table, Meridian reference, const SkySource& sky)
 {
     const int32_t b = table.solarYear;
     auto& q = table.QuarterMoment;
-    q[0] = QuarterAt(sky, Quarter::DecemberSolstice, b - 2, refLongitude);
+    q[0] = QuarterAt(sky, Quarter::DecemberSolstice, b - 2, reference);
     for (int k = 0; k < 3; ++k) {
         const int32_t year = b - 1 + k;
-        q[static_cast<size_t>(1 + 4 * k)] = QuarterAt(sky, Quarter::MarchEquinox, year, refLongitude);
-        q[static_cast<size_t>(2 + 4 * k)] = QuarterAt(sky, Quarter::JuneSolstice, year, refLongitude);
-        q[static_cast<size_t>(3 + 4 * k)] = QuarterAt(sky, Quarter::SeptemberEquinox, year, refLongitude);
-        q[static_cast<size_t>(4 + 4 * k)] = QuarterAt(sky, Quarter::DecemberSolstice, year, refLongitude);
+        q[static_cast<size_t>(1 + 4 * k)] = QuarterAt(sky, Quarter::MarchEquinox, year, reference);
+        q[static_cast<size_t>(2 + 4 * k)] = QuarterAt(sky, Quarter::JuneSolstice, year, reference);
+        q[static_cast<size_t>(3 + 4 * k)] = QuarterAt(sky, Quarter::SeptemberEquinox, year, reference);
+        q[static_cast<size_t>(4 + 4 * k)] = QuarterAt(sky, Quarter::DecemberSolstice, year, reference);
     }
-    q[13] = QuarterAt(sky, Quarter::MarchEquinox, b + 2, refLongitude);
+    q[13] = QuarterAt(sky, Quarter::MarchEquinox, b + 2, reference);
 
-    // The engine works in TD; one delta T serves the whole table, so that the quarter points
-    // computed here reappear unchanged as the first term of each quarter.
-    const double d = deltat(static_cast<double>(b), 1915) / 60.0 / 24.0;
+    // The engine works in TD; one delta T, that of year b, serves the whole table, so that the
+    // quarter points computed here reappear unchanged as the first term of each quarter.
     for (int m = 0; m + 1 < kQuarterTableSize; ++m) {
-        const double t1 = CJDCToAJD(q[static_cast<size_t>(m)], refLongitude) + d;
-        const double t2 = CJDCToAJD(q[static_cast<size_t>(m + 1)], refLongitude) + d;
-        double six[kTermsPerQuarter] = {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+        const DynamicalTime t1 = DynamicalTimeOf(CJDCToAJD(q[static_cast<size_t>(m)]), b);
+        const DynamicalTime t2 = DynamicalTimeOf(CJDCToAJD(q[static_cast<size_t>(m + 1)]), b);
+        TermCrossings six;
+        six.fill(DynamicalTime(kNaN));
         sky.Crossings(b, m, t1, t2, six);
         for (int j = 0; j < kTermsPerQuarter; ++j)
             table.TermMoment[static_cast<size_t>(kTermsPerQuarter * m + j)] =
-                AJDToCJDC(six[j] - d, refLongitude);
+                AJDToCJDC(UniversalTimeOf(six[static_cast<size_t>(j)], b), reference);
     }
     table.TermMoment[kTermTableSize - 1] = q[kQuarterTableSize - 1];
 }
 
 } // namespace
 
-double SkySource::QuarterUT(Quarter quarter, int32_t year) const { return SolsticeOrEquinoxUT(quarter, year).ajd(); }
+Moment SkySource::QuarterUT(Quarter quarter, int32_t year) const { return SolsticeOrEquinoxUT(quarter, year); }
 
-void SkySource::Crossings(int32_t /*solarYear*/, int /*search*/, double t1, double t2, double* six) const
+void SkySource::Crossings(int32_t /*solarYear*/, int /*search*/, DynamicalTime t1, DynamicalTime t2,
+                          TermCrossings& six) const
 {
-    solar_terms_true_sun(t1, t2, six);
+    double instants[kCrossingsPerSearch];
+    for (int j = 0; j < kCrossingsPerSearch; ++j) instants[j] = six[static_cast<size_t>(j)].jde();
+    solar_terms_true_sun(t1.jde(), t2.jde(), instants);
+    for (int j = 0; j < kCrossingsPerSearch; ++j) six[static_cast<size_t>(j)] = DynamicalTime(instants[j]);
 }
 
 const SkySource& ComputedSky()
@@ -93,30 +85,29 @@ const SkySource& ComputedSky()
 
 int32_t SolarYearOf(LocalTime cjdc, const SkySource& sky)
 {
-    const int refLongitude = cjdc.meridian().degreesEast();
-    return SolarYearWith(cjdc.cjd(),
-                         [&](int32_t year) { return QuarterAt(sky, Quarter::DecemberSolstice, year, refLongitude); });
+    const Meridian reference = cjdc.meridian();
+    return SolarYearWith(cjdc, [&](int32_t year) { return QuarterAt(sky, Quarter::DecemberSolstice, year, reference); });
 }
 
 SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method) { return BuildSolarTerms(cjdc, method, ComputedSky()); }
 
 SolarTermTable BuildSolarTerms(LocalTime cjdc, TermMethod method, const SkySource& sky)
 {
-    const int refLongitude = cjdc.meridian().degreesEast();
+    const Meridian reference = cjdc.meridian();
     SolarTermTable table;
     table.solarYear = SolarYearOf(cjdc, sky);
     if (table.solarYear == kNoSolarYear) {
-        table.TermMoment.fill(kNaN);
-        table.QuarterMoment.fill(kNaN);
-        table.TermDay.fill(std::numeric_limits<int32_t>::min());
+        table.TermMoment.fill(reference.At(kNaN));
+        table.QuarterMoment.fill(reference.At(kNaN));
+        table.TermDay.fill(DayNumber(std::numeric_limits<int32_t>::min()));
         return table;
     }
     if (method == TermMethod::MeanSun)
-        FillMeanSun(table, refLongitude, sky);
+        FillMeanSun(table, reference, sky);
     else
-        FillTrueSun(table, refLongitude, sky);
+        FillTrueSun(table, reference, sky);
     for (int i = 0; i < kTermTableSize; ++i)
-        table.TermDay[static_cast<size_t>(i)] = DayOf(table.TermMoment[static_cast<size_t>(i)]);
+        table.TermDay[static_cast<size_t>(i)] = table.TermMoment[static_cast<size_t>(i)].day();
     return table;
 }
 

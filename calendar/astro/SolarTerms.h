@@ -19,13 +19,15 @@ inline constexpr int kQuarterTableSize = 14;
 // (the first is the quarter point itself).
 inline constexpr int kTrueSunSearches = kQuarterTableSize - 1;
 inline constexpr int kCrossingsPerSearch = 6;
+// The instants of one search: the quarter point that starts it and the five terms after it.
+using TermCrossings = std::array<DynamicalTime, kCrossingsPerSearch>;
 
 struct SolarTermTable {
-    std::array<double, kTermTableSize> TermMoment{};  // CJDC instants
-    std::array<int32_t, kTermTableSize> TermDay{};    // their day numbers (floors)
+    std::array<LocalTime, kTermTableSize> TermMoment{}; // CJDC instants
+    std::array<DayNumber, kTermTableSize> TermDay{};    // their day numbers (floors)
     // The December solstice of b - 2, then the four quarter points of b - 1, b and b + 1 and the
     // March equinox of b + 2 (CJDC). Filled by the true-sun method only; NaN in a mean-sun table.
-    std::array<double, kQuarterTableSize> QuarterMoment{};
+    std::array<LocalTime, kQuarterTableSize> QuarterMoment{};
     int solarYear = 0; // b
 };
 
@@ -44,10 +46,10 @@ class SkySource {
 public:
     virtual ~SkySource() = default;
     // SolsticeOrEquinoxUT(quarter, year).
-    virtual double QuarterUT(Quarter quarter, int32_t year) const;
+    virtual Moment QuarterUT(Quarter quarter, int32_t year) const;
     // solar_terms_true_sun(t1, t2, six) for search number `search` (0..12) of the true-sun table
-    // of the solar year; t1 and t2 are TD instants.
-    virtual void Crossings(int32_t solarYear, int search, double t1, double t2, double* six) const;
+    // of the solar year.
+    virtual void Crossings(int32_t solarYear, int search, DynamicalTime t1, DynamicalTime t2, TermCrossings& six) const;
 };
 // The source that computes everything.
 const SkySource& ComputedSky();

@@ -11,29 +11,34 @@ namespace orlun {
 
 namespace {
 
-// Delta T of the Gregorian year of the day nearest to an instant in either time scale.
-double DeltaTOfInstant(double moment)
+// The Gregorian year of the day nearest to an instant in either time scale, whose delta T the
+// instant takes; none for an instant far beyond any day number.
+std::optional<int32_t> DeltaTYearOf(double instant)
 {
-    if (!std::isfinite(moment) || std::fabs(moment) > 2.0e9) return std::nan("");
-    // The civil day nearest to the moment; nearbyint rounds a half-way value to the even number.
-    const int32_t year = GregorianDate(DayNumber(static_cast<int32_t>(std::nearbyint(moment)))).year;
-    return deltat(static_cast<double>(year), 1915);
+    if (!std::isfinite(instant) || std::fabs(instant) > 2.0e9) return std::nullopt;
+    // The civil day nearest to the instant; nearbyint rounds a half-way value to the even number.
+    return GregorianDate(DayNumber(static_cast<int32_t>(std::nearbyint(instant)))).year;
 }
 
 } // namespace
 
-double GetDeltaT(Moment moment) { return DeltaTOfInstant(moment.ajd()); }
+double GetDeltaT(Moment moment)
+{
+    const std::optional<int32_t> year = DeltaTYearOf(moment.ajd());
+    return year ? deltat(static_cast<double>(*year), 1915) : std::nan("");
+}
 
-double GetPhaseTimeTD(int32_t lunation, int phase)
+DynamicalTime GetPhaseTimeTD(int32_t lunation, int phase)
 {
     int32_t status = 0;
-    return syzyg(lunation, phase, &status);
+    return DynamicalTime(syzyg(lunation, phase, &status));
 }
 
 Moment GetPhaseTimeUT(int32_t lunation, int phase)
 {
-    const double td = GetPhaseTimeTD(lunation, phase);
-    return Moment(td - DeltaTOfInstant(td) / 1440.0);
+    const DynamicalTime td = GetPhaseTimeTD(lunation, phase);
+    const std::optional<int32_t> year = DeltaTYearOf(td.jde());
+    return year ? UniversalTimeOf(td, *year) : Moment(std::nan(""));
 }
 
 Moment Lunation0Start()
@@ -47,10 +52,7 @@ std::optional<int32_t> GetLunation(Moment moment)
     return FindLunation(moment, [](int32_t n) { return GetPhaseTimeUT(n, 0); });
 }
 
-int GetPhase(int32_t lunation, Moment at, bool& exact)
-{
-    return FindPhase(lunation, at, exact, GetPhaseTimeUT);
-}
+PhaseLookup GetPhase(int32_t lunation, Moment at) { return FindPhase(lunation, at, GetPhaseTimeUT); }
 
 double GetMoonLongitude(Moment at)
 {

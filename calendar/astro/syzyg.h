@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <variant>
 
+#include "calendar/astro/DynamicalTime.h"
 #include "calendar/core/Moment.h"
 
 namespace orlun {
@@ -26,8 +28,8 @@ constexpr double kMoonLongitudeTooLate = -100;
 // nearest to the moment (a half-way value goes to the even day number).
 double GetDeltaT(Moment moment);
 
-// TD instant (a Julian Ephemeris Date, the AJD's count in dynamical time) of a phase of a lunation.
-double GetPhaseTimeTD(int32_t lunation, int phase);
+// TD instant of a phase of a lunation.
+DynamicalTime GetPhaseTimeTD(int32_t lunation, int phase);
 
 // UT instant of a phase: the TD instant less the delta T of that instant's year.
 Moment GetPhaseTimeUT(int32_t lunation, int phase);
@@ -45,22 +47,21 @@ std::optional<int32_t> GetLunation(Moment moment);
 template <class DarkMoonUT>
 std::optional<int32_t> FindLunation(Moment at, DarkMoonUT&& darkMoonUT)
 {
-    const double moment = at.ajd();
     constexpr int32_t kLowest = std::numeric_limits<int32_t>::min();
     constexpr int32_t kHighest = std::numeric_limits<int32_t>::max();
     // The first guess is at most a lunation or two off; the cap only guarantees an end when the
     // engine cannot give instants (far outside its ephemeris).
     constexpr int kMaxSteps = 64;
-    if (!std::isfinite(moment)) return std::nullopt;
-    const double guess = std::floor((moment - Lunation0Start().ajd()) / kSynodicMonth);
+    if (!std::isfinite(at.ajd())) return std::nullopt;
+    const double guess = std::floor((at - Lunation0Start()) / kSynodicMonth);
     if (!(guess >= kLowest && guess < kHighest)) return std::nullopt;
     auto n = static_cast<int32_t>(guess);
     for (int step = 0; step < kMaxSteps; ++step) {
-        const double a = darkMoonUT(n).ajd();
-        const double b = darkMoonUT(n + 1).ajd();
-        if (!std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
-        if (a <= moment && moment < b) return n;
-        if (a > moment) {
+        const Moment a = darkMoonUT(n);
+        const Moment b = darkMoonUT(n + 1);
+        if (!std::isfinite(a.ajd()) || !std::isfinite(b.ajd())) return std::nullopt;
+        if (a <= at && at < b) return n;
+        if (a > at) {
             if (n == kLowest) return std::nullopt;
             --n;
         } else {
@@ -74,33 +75,39 @@ std::optional<int32_t> FindLunation(Moment at, DarkMoonUT&& darkMoonUT)
 // A moment this close after a phase (in days) is the phase itself.
 constexpr double kExactPhaseWithin = 0.00005;
 
-// The last principal phase at or before the UT moment within the lunation: 0..3, with exact set
-// when the moment lies less than 0.00005 day after that phase; -1 when the moment is at or after the
-// next lunation's dark moon, -2 when it lies before this lunation's dark moon.
-int GetPhase(int32_t lunation, Moment moment, bool& exact);
+// The last principal phase (0..3) at or before a moment within its lunation; exact when the moment
+// lies less than 0.00005 day after that phase.
+struct PhaseInLunation {
+    int phase = 0;
+    bool exact = false;
+};
+// A moment outside the lunation asked about; the numbers are those the moon data's error shows.
+enum class OutsideLunation : int { AtOrAfterNext = -1, Before = -2 };
+using PhaseLookup = std::variant<PhaseInLunation, OutsideLunation>;
+
+// The phase of the UT moment within the lunation, or where the moment lies outside it.
+PhaseLookup GetPhase(int32_t lunation, Moment moment);
 
 // GetPhase with the phase instants taken from phaseUT(n, k) (a Moment), as FindLunation takes its
 // dark moons.
 template <class PhaseUT>
-int FindPhase(int32_t lunation, Moment at, bool& exact, PhaseUT&& phaseUT)
+PhaseLookup FindPhase(int32_t lunation, Moment at, PhaseUT&& phaseUT)
 {
     // The phases are compared in universal time, as GetLunation compares them. Moving the moment
     // to dynamical time with its own year's delta T instead would disagree with GetLunation by
     // the change of delta T between two years (tens of seconds a year in antiquity), and a moment
     // just after a dark moon near New Year would then seem to lie before its own lunation.
-    const double moment = at.ajd();
-    exact = false;
-    if (lunation == std::numeric_limits<int32_t>::max() || phaseUT(lunation + 1, 0).ajd() <= moment) return -1;
+    if (lunation == std::numeric_limits<int32_t>::max() || phaseUT(lunation + 1, 0) <= at)
+        return OutsideLunation::AtOrAfterNext;
     for (int k = 3; k >= 0; --k) {
-        const double t = phaseUT(lunation, k).ajd();
-        if (t <= moment) {
+        const Moment t = phaseUT(lunation, k);
+        if (t <= at) {
             // Within 0.00005 day; the margin keeps a moment 0.00005 day after the phase, whose
             // difference rounds a hair below it, from counting as exact.
-            exact = moment - t < kExactPhaseWithin - 1e-9;
-            return k;
+            return PhaseInLunation{k, at - t < kExactPhaseWithin - 1e-9};
         }
     }
-    return -2;
+    return OutsideLunation::Before;
 }
 
 // The Moon's apparent longitude in radians at a UT moment, or kMoonLongitudeTooEarly /

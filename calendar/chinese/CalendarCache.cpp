@@ -23,16 +23,15 @@ Moment CalendarCache::DarkMoonUT(int32_t lunation)
     if (!enabled_)
         return GetPhaseTimeUT(lunation, 0);
     if (skyTableUsed_) {
-        if (const std::optional<double> ut = TheSkyTable().DarkMoonUT(lunation))
-            return Moment(*ut);
+        if (const std::optional<Moment> ut = TheSkyTable().DarkMoonUT(lunation))
+            return *ut;
     }
     return darkMoons_.UT(lunation);
 }
 
-SolarTermTable CalendarCache::TrueSunTerms(double cjdc, int refLongitude)
+SolarTermTable CalendarCache::TrueSunTerms(LocalTime cjdc)
 {
-    return enabled_ ? termTables_.TrueSun(cjdc, refLongitude, Sky())
-                    : BuildSolarTerms(Meridian(refLongitude).At(cjdc), TermMethod::TrueSun);
+    return enabled_ ? termTables_.TrueSun(cjdc, Sky()) : BuildSolarTerms(cjdc, TermMethod::TrueSun);
 }
 
 void CalendarCache::Clear()

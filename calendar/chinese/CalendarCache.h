@@ -38,7 +38,7 @@ public:
     // GetPhaseTimeUT(lunation, 0).
     Moment DarkMoonUT(int32_t lunation);
     // The true-sun solar-term table of the solar year of the CJDC moment.
-    SolarTermTable TrueSunTerms(double cjdc, int refLongitude);
+    SolarTermTable TrueSunTerms(LocalTime cjdc);
     ChineseYearStore& Years() { return years_; }
 
     void Clear();

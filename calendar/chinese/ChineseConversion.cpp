@@ -23,24 +23,25 @@ size_t At(int i) { return static_cast<size_t>(i); }
 // The day number of a Gregorian date; the year is already known to be within the supported
 // range, so the result fits in 32 bits.
 // Only called for supported Chinese years, which fit 32 bits.
-int32_t GregorianJDNOfYear(int64_t year, int month, int day)
+DayNumber GregorianJDNOfYear(int64_t year, int month, int day)
 {
-    return GregorianJDN(static_cast<int32_t>(year), month, day).value();
+    return GregorianJDN(static_cast<int32_t>(year), month, day);
 }
 
 // Chinese years (CHL nian and CHS sui alike) are named by Common Era years, which are Gregorian;
 // the calendar code is given explicitly rather than left to the library's default.
-int32_t GregorianYearOf(int32_t jdn) { return GregorianDate(DayNumber(jdn)).year; }
+int32_t GregorianYearOf(DayNumber jdn) { return GregorianDate(jdn).year; }
 
 bool IsSupportedChineseYear(int64_t year) { return year >= kMinChineseYear && year <= kMaxChineseYear; }
 
 // The CHL date of day d0: month and day from the month that contains it, the year from the
 // Gregorian year in which the nearest first month at or before it begins.
-std::optional<ChineseLunarDate> LunarDateIn(const YearStructure& ys, int32_t d0, int epoch)
+std::optional<ChineseLunarDate> LunarDateIn(const YearStructure& ys, DayNumber d0, int epoch)
 {
-    const int i = MonthIndexOfDay(ys, DayNumber(d0));
-    if (i < 0)
+    const std::optional<int> found = MonthIndexOfDay(ys, d0);
+    if (!found)
         return std::nullopt;
+    const int i = *found;
     const ChineseMonth month = ys.Month[At(i)];
     if (!month.ok())
         return std::nullopt;
@@ -54,36 +55,36 @@ std::optional<ChineseLunarDate> LunarDateIn(const YearStructure& ys, int32_t d0,
     chl.cycle = static_cast<int32_t>(CycleOfYear(y1, epoch));
     chl.position = PositionOfYear(y1);
     chl.month = month;
-    chl.day = d0 - ys.MonthStart[At(i)] + 1;
+    chl.day = static_cast<int>(d0 - ys.MonthStart[At(i)]) + 1;
     chl.epoch = epoch;
     return chl;
 }
 
 // The remembered record of the solar year of the day, or nullptr when the cache is off or does
 // not keep that year.
-const ChineseYearRecord* CachedYear(int32_t day, int refLongitude)
+const ChineseYearRecord* CachedYear(DayNumber day, Meridian reference)
 {
     CalendarCache& cache = TheCalendarCache();
-    return cache.Enabled() ? cache.Years().Find(day, refLongitude, cache) : nullptr;
+    return cache.Enabled() ? cache.Years().Find(day, reference, cache) : nullptr;
 }
 
 // The remembered term days of the solar year of the day by the settings' method, or nullptr.
-const TermDays* CachedTermDays(int32_t day, const CalendarSettings& settings)
+const TermDays* CachedTermDays(DayNumber day, const CalendarSettings& settings)
 {
     CalendarCache& cache = TheCalendarCache();
     if (!cache.Enabled())
         return nullptr;
     if (settings.method == TermMethod::MeanSun)
-        return cache.Years().MeanSunTermDays(day, settings.refLongitude);
-    const ChineseYearRecord* r = cache.Years().Find(day, settings.refLongitude, cache);
-    return r != nullptr && r->termsValid ? &r->termDay : nullptr;
+        return cache.Years().MeanSunTermDays(day, settings.meridian);
+    const ChineseYearRecord* r = cache.Years().Find(day, settings.meridian, cache);
+    return r != nullptr && r->firstTermYear ? &r->termDay : nullptr;
 }
 
 } // namespace
 
 // The sui number comes from the Gregorian year of the first December solstice of the table and
 // counts on by one at each winter solstice (entries 0, 24, 48).
-std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epoch)
+std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t firstTermYear, DayNumber d0, int epoch)
 {
     int64_t cycle = CycleOfYear(firstTermYear, epoch);
     int position = PositionOfYear(firstTermYear);
@@ -97,7 +98,7 @@ std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t fir
             chs.cycle = static_cast<int32_t>(cycle);
             chs.position = position;
             chs.term = i % kTermsPerYear + 1;
-            chs.day = d0 - termDay[At(i)] + 1;
+            chs.day = static_cast<int>(d0 - termDay[At(i)]) + 1;
             chs.epoch = epoch;
             return chs;
         }
@@ -125,7 +126,7 @@ CHLDay ReadCHLDay(const YearStructure& ys, ChineseMonth target, int day)
         if (ys.Month[At(i)] == target) {
             if (ys.MonthStart[At(i + 1)] - ys.MonthStart[At(i)] < day)
                 return {CHLResult::DayBeyondMonth, {}};
-            return {CHLResult::Found, DayNumber(ys.MonthStart[At(i)] + day - 1)};
+            return {CHLResult::Found, ys.MonthStart[At(i)] + (day - 1)};
         }
         if (ys.Month[At(i + 1)] == kFirstMonth)
             return {CHLResult::NoSuchMonth, {}};
@@ -142,11 +143,10 @@ CHLDay ChLDateToJDN(const ChineseLunarDate& date, const CalendarSettings& settin
 
     // A build around the middle of the month's Common Era namesake holds the new years of y - 1
     // and y; the second month "01" is the one of year y.
-    const int32_t seed = GregorianJDNOfYear(y, date.month.number, 15);
-    if (const ChineseYearRecord* r = CachedYear(seed, settings.refLongitude))
+    const DayNumber seed = GregorianJDNOfYear(y, date.month.number, 15);
+    if (const ChineseYearRecord* r = CachedYear(seed, settings.meridian))
         return CHLDayFromRecord(*r, date.month, date.day);
-    return ReadCHLDay(BuildYearStructure(Meridian(settings.refLongitude).MidnightOf(DayNumber(seed))), date.month,
-                      date.day);
+    return ReadCHLDay(BuildYearStructure(settings.meridian.MidnightOf(seed)), date.month, date.day);
 }
 
 std::optional<ChineseDatesOfDay> ReadChineseDates(const YearStructure& ys, LocalTime cjdc, int epoch)
@@ -154,8 +154,8 @@ std::optional<ChineseDatesOfDay> ReadChineseDates(const YearStructure& ys, Local
     if (!ys.ok())
         return std::nullopt;
     // A structure means the day lies near the supported days, well within 32 bits.
-    const int32_t d0 = cjdc.day().value();
-    return ChineseDatesOfDay{DayNumber(d0), LunarDateIn(ys, d0, epoch),
+    const DayNumber d0 = cjdc.day();
+    return ChineseDatesOfDay{d0, LunarDateIn(ys, d0, epoch),
                              SolarDateIn(ys.terms.TermDay, GregorianYearOf(ys.terms.TermDay[0]), d0, epoch)};
 }
 
@@ -164,14 +164,14 @@ std::optional<ChineseDatesOfDay> CJDateToChDates(LocalTime cjdc, int epoch)
     const double day = std::floor(cjdc.cjd());
     const ChineseYearRecord* r = nullptr;
     if (day >= kMinJDN - kStructureMarginDays && day <= kMaxJDN + kStructureMarginDays) // false for NaN
-        r = CachedYear(static_cast<int32_t>(day), cjdc.meridian().degreesEast());
+        r = CachedYear(cjdc.day(), cjdc.meridian());
     if (r == nullptr)
         return ReadChineseDates(BuildYearStructure(cjdc), cjdc, epoch);
     if (!r->ok())
         return std::nullopt;
-    const auto d0 = static_cast<int32_t>(day);
-    return ChineseDatesOfDay{DayNumber(d0), LunarDateFromRecord(*r, d0, epoch),
-                             SolarDateIn(r->termDay, r->firstTermYear, d0, epoch)};
+    const DayNumber d0 = cjdc.day();
+    return ChineseDatesOfDay{d0, LunarDateFromRecord(*r, d0, epoch),
+                             r->firstTermYear ? SolarDateIn(r->termDay, *r->firstTermYear, d0, epoch) : std::nullopt};
 }
 
 std::optional<ChineseLunarDate> LunarDateOfDay(DayNumber day, int epoch, Meridian reference)
@@ -190,17 +190,17 @@ std::optional<SolarDayCandidate> SolarDayOf(const ChineseSolarDate& date, const 
 
     // Term 1 (the winter solstice of y - 1) is found from January of y, term 24 from December;
     // both lie in the solar year y of the seed, whose terms are entries 24..47.
-    const int32_t seed = GregorianJDNOfYear(y, (date.term + 1) / 2, 1);
+    const DayNumber seed = GregorianJDNOfYear(y, (date.term + 1) / 2, 1);
     const TermDays* days = CachedTermDays(seed, settings);
     SolarTermTable uncached;
     if (days == nullptr) {
-        uncached = SolarTermsOf(seed, settings.method, settings.refLongitude);
+        uncached = SolarTermsOf(settings.meridian.MidnightOf(seed), settings.method);
         if (!IsValid(uncached))
             return std::nullopt;
         days = &uncached.TermDay;
     }
-    const int32_t jdn = (*days)[At(date.term + 23)] + date.day - 1;
-    return SolarDayCandidate{DayNumber(jdn), jdn < (*days)[At(date.term + 24)]};
+    const DayNumber jdn = (*days)[At(date.term + 23)] + (date.day - 1);
+    return SolarDayCandidate{jdn, jdn < (*days)[At(date.term + 24)]};
 }
 
 std::optional<DayNumber> ChSDateToJDN(const ChineseSolarDate& date, const CalendarSettings& settings)

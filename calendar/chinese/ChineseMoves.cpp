@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/CycleCounts.h"
 
 namespace orlun {
@@ -25,20 +26,6 @@ bool TryDayOr29(ChineseLunarDate& rec, const CalendarSettings& s)
     if (Valid(rec, s)) return true;
     rec.day = kLastDay;
     return false;
-}
-
-// Year position +-1 with the wrap into the next or previous cycle.
-template <class Date>
-void StepPosition(Date& rec, bool forward)
-{
-    rec.position += forward ? 1 : -1;
-    if (rec.position > kCyclePositions) {
-        rec.position = 1;
-        ++rec.cycle;
-    } else if (rec.position < 1) {
-        rec.position = kCyclePositions;
-        --rec.cycle;
-    }
 }
 
 // A day 29 goes back to 30 where the month has a 30th.
@@ -73,7 +60,7 @@ bool MonthForward(ChineseLunarDate& rec, const CalendarSettings& s)
     rec.month.leap = false;
     ++rec.month.number;
     if (TryDayOr29(rec, s)) return true;
-    StepPosition(rec, true);
+    StepCyclePosition(rec, true);
     rec.month.number = 1;
     return TryDayOr29(rec, s);
 }
@@ -100,7 +87,7 @@ bool MonthBackward(ChineseLunarDate& rec, const CalendarSettings& s)
         return Valid(rec, s);
     }
     if (rec.month.number == 1) {
-        StepPosition(rec, false);
+        StepCyclePosition(rec, false);
         static constexpr std::array<std::pair<int, int>, 6> kYearEnd = {
             {{12, 1}, {12, 0}, {11, 1}, {11, 0}, {10, 1}, {10, 0}}};
         return FirstValidMonth(rec, kYearEnd, s);
@@ -137,7 +124,7 @@ bool CHLMoveMonth(ChineseLunarDate& rec, bool forward, bool keep30, const Calend
 bool CHLMoveYear(ChineseLunarDate& rec, bool forward, bool keep30, bool preferLeap,
                  const CalendarSettings& settings)
 {
-    StepPosition(rec, forward);
+    StepCyclePosition(rec, forward);
     return SettleYearMove(rec, keep30, preferLeap, settings);
 }
 
@@ -150,7 +137,7 @@ bool CHLMoveCycle(ChineseLunarDate& rec, bool forward, bool keep30, bool preferL
 
 bool CHSMoveYear(ChineseSolarDate& rec, bool forward, const CalendarSettings& settings)
 {
-    StepPosition(rec, forward);
+    StepCyclePosition(rec, forward);
     if (ChSDateToJDN(rec, settings).has_value()) return true;
     --rec.day;
     if (ChSDateToJDN(rec, settings).has_value()) return true;
@@ -165,10 +152,10 @@ bool CHSMoveTerm(ChineseSolarDate& rec, bool forward, bool byCycle, const Calend
         rec.cycle += forward ? 1 : -1;
     } else if (forward && rec.term >= kTerms) {
         rec.term = 1;
-        StepPosition(rec, true);
+        StepCyclePosition(rec, true);
     } else if (!forward && rec.term <= 1) {
         rec.term = kTerms;
-        StepPosition(rec, false);
+        StepCyclePosition(rec, false);
     } else {
         rec.term += forward ? 1 : -1;
     }

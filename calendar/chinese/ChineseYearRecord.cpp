@@ -18,10 +18,9 @@ MonthCode MonthCodeOf(int month, bool leap)
 ChineseYearRecord MakeYearRecord(const YearStructure& ys)
 {
     ChineseYearRecord r;
-    r.termsValid = IsValid(ys.terms);
     r.termDay = ys.terms.TermDay;
-    if (r.termsValid)
-        r.firstTermYear = GregorianDate(DayNumber(r.termDay[0])).year;
+    if (IsValid(ys.terms))
+        r.firstTermYear = GregorianDate(r.termDay[0]).year;
     if (!ys.ok())
         return r;
     r.monthCount = ys.MonthCount;
@@ -33,7 +32,7 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys)
         r.label[At(k)] = month.ok() ? MonthCodeOf(month.number, month.leap) : kNoMonthCode;
         if (k < r.monthCount && r.label[At(k)] == kNewYearCode) {
             // Chinese years lie within a few years of -3000..3000.
-            nian = static_cast<int16_t>(GregorianDate(DayNumber(r.monthStart[At(k)])).year);
+            nian = static_cast<int16_t>(GregorianDate(r.monthStart[At(k)]).year);
             if (++newYears == 2)
                 r.secondNewYear = k;
         }
@@ -42,7 +41,7 @@ ChineseYearRecord MakeYearRecord(const YearStructure& ys)
     return r;
 }
 
-std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch)
+std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, DayNumber d0, int epoch)
 {
     if (!r.ok())
         return std::nullopt;
@@ -58,24 +57,24 @@ std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, 
     chl.cycle = static_cast<int32_t>(CycleOfYear(r.nianYear[At(i)], epoch));
     chl.position = PositionOfYear(r.nianYear[At(i)]);
     chl.month = ChineseMonth{code % kLeapCode, code >= kLeapCode};
-    chl.day = d0 - r.monthStart[At(i)] + 1;
+    chl.day = static_cast<int>(d0 - r.monthStart[At(i)]) + 1;
     chl.epoch = epoch;
     return chl;
 }
 
 CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day)
 {
-    if (!r.ok() || r.secondNewYear < 0)
+    if (!r.ok() || !r.secondNewYear)
         return {CHLResult::NoSecondNewYear, {}};
     const MonthCode target = MonthCodeOf(month.number, month.leap);
-    for (int i = r.secondNewYear;; ++i) {
+    for (int i = *r.secondNewYear;; ++i) {
         // The last month found is never closed, so it is never a month of a complete sui.
         if (i + 1 >= r.monthCount)
             return {CHLResult::MonthNotFound, {}};
         if (r.label[At(i)] == target) {
             if (r.monthStart[At(i + 1)] - r.monthStart[At(i)] < day)
                 return {CHLResult::DayBeyondMonth, {}};
-            return {CHLResult::Found, DayNumber(r.monthStart[At(i)] + day - 1)};
+            return {CHLResult::Found, r.monthStart[At(i)] + (day - 1)};
         }
         if (r.label[At(i + 1)] == kNewYearCode)
             return {CHLResult::NoSuchMonth, {}};
@@ -101,7 +100,7 @@ LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year)
         m.number = code % kLeapCode;
         m.leap = code >= kLeapCode;
         m.start = r.monthStart[At(k)];
-        m.length = r.monthStart[At(k + 1)] - r.monthStart[At(k)];
+        m.length = static_cast<int>(r.monthStart[At(k + 1)] - r.monthStart[At(k)]);
         result.months.push_back(m);
     }
     return {};

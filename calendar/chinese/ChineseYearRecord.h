@@ -19,18 +19,19 @@ inline constexpr MonthCode kLeapCode = 16;
 inline constexpr MonthCode kNewYearCode = 1;
 MonthCode MonthCodeOf(int month, bool leap);
 
-using TermDays = std::array<int32_t, kTermTableSize>;
+using TermDays = std::array<DayNumber, kTermTableSize>;
 
 struct ChineseYearRecord {
-    bool termsValid = false; // its true-sun table was valid
     int monthCount = 0;      // 0 when the structure was not ok()
-    std::array<int32_t, kMaxMonths> monthStart{};
+    std::array<DayNumber, kMaxMonths> monthStart{};
     std::array<MonthCode, kMaxMonths> label{};
     // Common Era year of the nearest month "01" at or before each month; kNoNian when none.
     std::array<int16_t, kMaxMonths> nianYear{};
     TermDays termDay{};
-    int32_t firstTermYear = 0; // Common Era year of termDay[0], which numbers the first sui
-    int secondNewYear = -1;    // index of the second month "01", or -1
+    // Common Era year of termDay[0], which numbers the first sui; none when the year's true-sun
+    // table was not valid.
+    std::optional<int32_t> firstTermYear;
+    std::optional<int> secondNewYear; // index of the second month "01", if any
 
     constexpr bool ok() const { return monthCount > 0; }
 };
@@ -39,7 +40,7 @@ inline constexpr int16_t kNoNian = INT16_MIN;
 ChineseYearRecord MakeYearRecord(const YearStructure& ys);
 
 // The readings of a record: the same answers as the reading of its structure.
-std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, int32_t d0, int epoch);
+std::optional<ChineseLunarDate> LunarDateFromRecord(const ChineseYearRecord& r, DayNumber d0, int epoch);
 CHLDay CHLDayFromRecord(const ChineseYearRecord& r, ChineseMonth month, int day);
 LunarYearMonths LunarYearFromRecord(const ChineseYearRecord& r, int year);
 

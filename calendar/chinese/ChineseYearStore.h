@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "calendar/astro/SolarTerms.h"
@@ -23,10 +24,10 @@ public:
     // The record of the solar year of the day at the longitude, built on first use from the
     // year structure; nullptr for a day outside the days that have a structure (the caller then
     // computes without the store).
-    const ChineseYearRecord* Find(int32_t day, int refLongitude, CalendarCache& cache);
+    const ChineseYearRecord* Find(DayNumber day, Meridian reference, CalendarCache& cache);
     // The mean-sun term days of the solar year of the day; nullptr as above or for a table
     // without a solar year.
-    const TermDays* MeanSunTermDays(int32_t day, int refLongitude);
+    const TermDays* MeanSunTermDays(DayNumber day, Meridian reference);
 
     // Where solstices and mean-sun tables take their quarter points (set by the cache).
     void UseSky(const SkySource& sky) { sky_ = &sky; }
@@ -36,16 +37,16 @@ public:
 
 private:
     struct Longitude {
-        int refLongitude = 0;
+        Meridian reference = Meridian::Greenwich();
         uint64_t lastUse = 0;
-        std::vector<int32_t> solsticeDay;  // floor(DecemberSolstice(y)); kUnknownDay = not yet
+        std::vector<std::optional<DayNumber>> solsticeDay; // the day of DecemberSolstice(y); none = not yet
         std::vector<std::unique_ptr<ChineseYearRecord>> years;
         std::vector<std::unique_ptr<TermDays>> meanSun;
     };
-    Longitude& LongitudeOf(int refLongitude);
+    Longitude& LongitudeOf(Meridian reference);
     // The solar year of the day (as SolarYearOf gives it), or kNoSolarYear outside the store.
-    int32_t SolarYear(Longitude& l, int32_t day);
-    int32_t SolsticeDay(Longitude& l, int32_t year);
+    int32_t SolarYear(Longitude& l, DayNumber day);
+    DayNumber SolsticeDay(Longitude& l, int32_t year);
 
     std::vector<Longitude> longitudes_;
     const SkySource* sky_ = &ComputedSky();

@@ -23,7 +23,7 @@ LunarYearMonths MonthsFrom(const YearStructure& ys, int first, int year)
         if (k > first && m.number == 1 && !m.leap)
             return result;
         m.start = ys.MonthStart[k];
-        m.length = ys.MonthStart[k + 1] - ys.MonthStart[k];
+        m.length = static_cast<int>(ys.MonthStart[k + 1] - ys.MonthStart[k]);
         result.months.push_back(m);
     }
     return {};
@@ -35,16 +35,16 @@ LunarYearMonths LunarYearMonthsOf(int year, const CalendarSettings& settings)
 {
     // Built around midsummer of the year, the structure holds the sui before and after that new
     // year and the whole nian that begins with it.
-    const int32_t midsummer = GregorianJDN(year, 7, 1).value();
+    const DayNumber midsummer = GregorianJDN(year, 7, 1);
     CalendarCache& cache = TheCalendarCache();
     if (cache.Enabled()) {
-        if (const ChineseYearRecord* r = cache.Years().Find(midsummer, settings.refLongitude, cache))
+        if (const ChineseYearRecord* r = cache.Years().Find(midsummer, settings.meridian, cache))
             return LunarYearFromRecord(*r, year);
     }
-    const YearStructure ys = BuildYearStructure(Meridian(settings.refLongitude).NoonOf(DayNumber(midsummer)));
+    const YearStructure ys = BuildYearStructure(settings.meridian.NoonOf(midsummer));
     if (!ys.ok()) return {};
     for (int i = 0; i + 1 < ys.MonthCount; ++i) {
-        if (ys.Month[i] == kFirstMonth && GregorianDate(DayNumber(ys.MonthStart[i])).year == year)
+        if (ys.Month[i] == kFirstMonth && GregorianDate(ys.MonthStart[i]).year == year)
             return MonthsFrom(ys, i, year);
     }
     return {};

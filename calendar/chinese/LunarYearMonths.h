@@ -11,7 +11,7 @@ namespace orlun {
 struct LunarMonth {
     int number = 0;     // 1..12
     bool leap = false;  // an intercalary month, numbered like the month before it
-    int32_t start = 0;  // CJDC day number of its first day
+    DayNumber start;    // CJDC day number of its first day
     int length = 0;     // 29 or 30 days
 };
 
@@ -19,8 +19,8 @@ struct LunarYearMonths {
     int year = 0;                   // Common Era year (Gregorian) of the new year's day
     std::vector<LunarMonth> months; // 12 or 13, in order; none when the year lies outside the computed range
     bool ok() const { return !months.empty(); }
-    int32_t NewYearDay() const { return months.front().start; }
-    int32_t NextNewYearDay() const { return months.back().start + months.back().length; }
+    DayNumber NewYearDay() const { return months.front().start; }
+    DayNumber NextNewYearDay() const { return months.back().start + months.back().length; }
 };
 
 // The lunar year whose new year's day (month 1, day 1) falls in Common Era year `year` at the

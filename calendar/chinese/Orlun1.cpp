@@ -22,9 +22,9 @@ std::string DayNames(const ChineseLunarDate& rec, bool withStemBranch, const Cal
 {
     const CHLDay day = ChLDateToJDN(rec, settings);
     if (!day.found()) return {};
-    std::string names = DayElementAnimalStr(day.day.value(), settings.country);
+    std::string names = DayElementAnimalStr(day.day, settings.country);
     if (withStemBranch)
-        names += " " + DayStemBranchStr(day.day.value());
+        names += " " + DayStemBranchStr(day.day);
     return Parenthesized(names);
 }
 
@@ -69,9 +69,9 @@ std::string CHSLongStr(const ChineseSolarDate& rec, const CHSLongOptions& option
     std::string text = "The " + OrdinalStr(rec.day) + " day ";
     const std::optional<DayNumber> day = options.dayName ? ChSDateToJDN(rec, settings) : std::nullopt;
     if (day) {
-        std::string names = DayElementAnimalStr(day->value(), settings.country);
+        std::string names = DayElementAnimalStr(*day, settings.country);
         if (options.stemBranch)
-            names += ", " + DayStemBranchStr(day->value());
+            names += ", " + DayStemBranchStr(*day);
         text += Parenthesized(names);
     }
     text += "of solar term" + PlainNumber(rec.term);
@@ -86,7 +86,7 @@ std::string CHSLongStr(const ChineseSolarDate& rec, const CHSLongOptions& option
 std::string CHLStemBranchStr(const ChineseLunarDate& rec, const CalendarSettings& settings)
 {
     const CHLDay converted = ChLDateToJDN(rec, settings);
-    const std::string day = converted.found() ? DayStemBranchStr(converted.day.value()) : std::string();
+    const std::string day = converted.found() ? DayStemBranchStr(converted.day) : std::string();
     const std::string month = StemBranchStr(MonthPosition(rec.position, rec.month.number));
     const std::string year = StemBranchStr(rec.position);
     return Parenthesized(day) + "day " + std::to_string(rec.day) + ", " + Parenthesized(month) +

@@ -5,12 +5,12 @@
 
 namespace orlun {
 
-SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude)
+SolarTermTable SolarTermsOf(LocalTime cjdc, TermMethod method)
 {
     CalendarCache& cache = TheCalendarCache();
     if (method == TermMethod::MeanSun)
-        return BuildSolarTerms(Meridian(refLongitude).At(cjdc), method, cache.Enabled() ? cache.Sky() : ComputedSky());
-    return cache.TrueSunTerms(cjdc, refLongitude);
+        return BuildSolarTerms(cjdc, method, cache.Enabled() ? cache.Sky() : ComputedSky());
+    return cache.TrueSunTerms(cjdc);
 }
 
 } // namespace orlun

@@ -45,8 +45,8 @@ struct YearStructure {
     SolarTermTable terms;                           // TermMoment, TermDay (true sun)
     int MonthCount = 0;                             // month starts found, at most kMaxMonths
     int32_t FirstLunation = 0;                      // lunation number of month 0
-    std::array<double, kMaxMonths> DarkMoon{};      // CJDC instant of each month's dark moon
-    std::array<int32_t, kMaxMonths> MonthStart{};   // CJDC day number of each month's first day
+    std::array<LocalTime, kMaxMonths> DarkMoon{};   // CJDC instant of each month's dark moon
+    std::array<DayNumber, kMaxMonths> MonthStart{}; // CJDC day number of each month's first day
     std::array<int16_t, kMaxMonths> MajorTermCount{}; // major terms whose day falls in the month
     // The month of each start: its number and leap flag for the months of the complete sui, no
     // month ({}: not ok()) from NumberedMonths on.
@@ -60,7 +60,7 @@ struct YearStructure {
 // BuildSolarTerms for the conversions: the same table, but the true-sun tables of the last few
 // solar years and longitudes are remembered in TheCalendarCache() (a table depends on nothing
 // else).
-SolarTermTable SolarTermsOf(double cjdc, TermMethod method, int refLongitude);
+SolarTermTable SolarTermsOf(LocalTime cjdc, TermMethod method);
 
 // "05" for an ordinary month, "5*" for a leap month.
 std::string MonthLabelStr(ChineseMonth month);
@@ -81,8 +81,9 @@ YearStructure BuildYearStructure(LocalTime cjdc);
 // without) the given cache.
 YearStructure BuildYearStructure(LocalTime cjdc, CalendarCache& cache);
 
-// Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]), or -1.
-int MonthIndexOfDay(const YearStructure& ys, DayNumber day);
+// Index of the month that contains the day (MonthStart[i] <= day < MonthStart[i + 1]); none
+// when no closed month of the structure holds it.
+std::optional<int> MonthIndexOfDay(const YearStructure& ys, DayNumber day);
 
 } // namespace orlun
 

@@ -134,18 +134,18 @@ int MonthPosition(int yearPosition, int month)
     return PositionOfElementAnimal(element, MonthAnimalOf(month));
 }
 
-int DayPosition(int32_t jdn)
+int DayPosition(DayNumber jdn)
 {
     // A truncating remainder would give positions below 1 for negative day numbers.
-    return static_cast<int>(FloorMod(int64_t{jdn} + 49, kCyclePositions)) + 1;
+    return static_cast<int>(FloorMod(int64_t{jdn.value()} + 49, kCyclePositions)) + 1;
 }
 
-std::string DayElementAnimalStr(int32_t jdn, Country country)
+std::string DayElementAnimalStr(DayNumber jdn, Country country)
 {
     return ElementAnimalStr(DayPosition(jdn), country);
 }
 
-std::string DayStemBranchStr(int32_t jdn) { return StemBranchStr(DayPosition(jdn)); }
+std::string DayStemBranchStr(DayNumber jdn) { return StemBranchStr(DayPosition(jdn)); }
 
 int ElementIndexOf(std::string_view name) { return IndexOf(kElementNames, name); }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "calendar/core/CycleCounts.h"
+#include "calendar/core/DayNumber.h"
 #include "calendar/core/Settings.h"
 #include "calendar/core/ZoneCodes.h"
 
@@ -72,9 +73,9 @@ int MonthPosition(int yearPosition, int month);
 
 // Position of a day from its CJDC day number; 2000-01-01 (2451545) is position 55 (wu-wu).
 // Defined for every day number, negative ones included (floor modulo).
-int DayPosition(int32_t jdn);
-std::string DayElementAnimalStr(int32_t jdn, Country country);
-std::string DayStemBranchStr(int32_t jdn);
+int DayPosition(DayNumber jdn);
+std::string DayElementAnimalStr(DayNumber jdn, Country country);
+std::string DayStemBranchStr(DayNumber jdn);
 
 // Index of the table entry that equals the name exactly, or -1.
 int ElementIndexOf(std::string_view name);

@@ -22,11 +22,15 @@ public:
 
     bool Empty() const { return view_.Empty(); }
     // GetPhaseTimeUT(lunation, 0) when the table holds it.
-    std::optional<double> DarkMoonUT(int32_t lunation) const { return view_.DarkMoonUT(lunation); }
+    std::optional<Moment> DarkMoonUT(int32_t lunation) const
+    {
+        const std::optional<double> ut = view_.DarkMoonUT(lunation);
+        return ut ? std::optional<Moment>(Moment(*ut)) : std::nullopt;
+    }
 
-    double QuarterUT(Quarter quarter, int32_t year) const override;
+    Moment QuarterUT(Quarter quarter, int32_t year) const override;
     // The kept crossings when the search starts at the same t1 to the last bit, else the engine's.
-    void Crossings(int32_t solarYear, int search, double t1, double t2, double* six) const override;
+    void Crossings(int32_t solarYear, int search, DynamicalTime t1, DynamicalTime t2, TermCrossings& six) const override;
 
 private:
     skytable::View view_;

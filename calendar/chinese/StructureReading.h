@@ -18,7 +18,7 @@ CHLDay ReadCHLDay(const YearStructure& ys, ChineseMonth month, int day);
 
 // The CHS date of day d0 from the term days of a solar-term table, the sui numbered from the
 // Common Era year of its first entry. nullopt when the day lies outside entries 0..72.
-std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t firstTermYear, int32_t d0, int epoch);
+std::optional<ChineseSolarDate> SolarDateIn(const TermDays& termDay, int32_t firstTermYear, DayNumber d0, int epoch);
 
 // The day a CHS date names in its term table, and whether it lies within its term; nullopt for a
 // date out of its ranges or years, or without a term table. ChSDateToJDN reads it.

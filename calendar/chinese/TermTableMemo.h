@@ -15,13 +15,13 @@ namespace orlun {
 class TermTableMemo {
 public:
     // The true-sun table of the solar year of the CJDC moment, built from the sky source.
-    SolarTermTable TrueSun(double cjdc, int refLongitude, const SkySource& sky);
+    SolarTermTable TrueSun(LocalTime cjdc, const SkySource& sky);
     void Clear();
 
 private:
     struct Entry {
         int32_t solarYear = kNoSolarYear; // kNoSolarYear = empty
-        int refLongitude = 0;
+        Meridian reference = Meridian::Greenwich();
         SolarTermTable table;
     };
     static constexpr size_t kSize = 64;

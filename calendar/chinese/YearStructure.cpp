@@ -43,7 +43,7 @@ bool TermsUsable(const SolarTermTable& t)
     if (!IsValid(t))
         return false;
     for (int i = 0; i < kTermTableSize; ++i) {
-        if (!std::isfinite(t.TermMoment[At(i)]))
+        if (!std::isfinite(t.TermMoment[At(i)].cjd()))
             return false;
         if (i > 0 && t.TermDay[At(i)] <= t.TermDay[At(i - 1)])
             return false;
@@ -54,30 +54,31 @@ bool TermsUsable(const SolarTermTable& t)
 // Month starts: the dark moons from the lunation in progress at the first December solstice of
 // the table until a month begins more than 40 days after its last term. False when the engine
 // gives no instant, the starts do not increase, or they do not fit the tables.
-bool FindMonthStarts(YearStructure& ys, int refLongitude, CalendarCache& cache)
+bool FindMonthStarts(YearStructure& ys, CalendarCache& cache)
 {
     const auto darkMoonUT = [&cache](int32_t n) { return cache.DarkMoonUT(n); };
-    const std::optional<int32_t> first = FindLunation(Moment(CJDCToAJD(ys.terms.TermMoment[0], refLongitude)), darkMoonUT);
+    const std::optional<int32_t> first = FindLunation(CJDCToAJD(ys.terms.TermMoment[0]), darkMoonUT);
     if (!first)
         return false;
     ys.FirstLunation = *first;
-    const int64_t lastDay = int64_t{ys.terms.TermDay[kLastTerm]} + kDaysAfterLastTerm;
+    const Meridian reference = ys.terms.TermMoment[0].meridian();
+    const int64_t lastDay = int64_t{ys.terms.TermDay[kLastTerm].value()} + kDaysAfterLastTerm;
     for (int k = 0;; ++k) {
         const int64_t lunation = int64_t{*first} + k;
         if (lunation > std::numeric_limits<int32_t>::max())
             return false;
-        const double t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)).ajd(), refLongitude);
-        if (!std::isfinite(t))
+        const LocalTime t = AJDToCJDC(darkMoonUT(static_cast<int32_t>(lunation)), reference);
+        if (!std::isfinite(t.cjd()))
             return false;
         // A dark moon at any time of a day, exactly at midnight too, makes it the first day.
-        const double d = std::floor(t);
+        const double d = std::floor(t.cjd());
         if (d > static_cast<double>(lastDay)) {
             ys.MonthCount = k;
             return k >= 2;
         }
         if (k == kMaxMonths)
             return false;
-        const auto day = static_cast<int32_t>(d); // within lastDay, so within 32 bits
+        const DayNumber day = t.day(); // within lastDay, so within 32 bits
         if (k > 0 && day <= ys.MonthStart[At(k - 1)])
             return false;
         ys.DarkMoon[At(k)] = t;
@@ -97,7 +98,7 @@ void CountMajorTerms(YearStructure& ys, SuiStarts& suiStarts)
     ys.MajorTermCount.fill(0);
     for (int j = 0; j + 1 < ys.MonthCount; ++j) {
         for (int i = 0; i < kLastTerm; i += 2) {
-            const int32_t termDay = ys.terms.TermDay[At(i)];
+            const DayNumber termDay = ys.terms.TermDay[At(i)];
             if (termDay >= ys.MonthStart[At(j + 1)])
                 break;
             if (termDay >= ys.MonthStart[At(j)]) {
@@ -202,14 +203,12 @@ YearStructure BuildYearStructure(LocalTime cjdc) { return BuildYearStructure(cjd
 
 YearStructure BuildYearStructure(LocalTime at, CalendarCache& cache)
 {
-    const double cjdc = at.cjd();
-    const int refLongitude = at.meridian().degreesEast();
     YearStructure ys;
-    const double day = std::floor(cjdc); // NaN fails both comparisons below
+    const double day = std::floor(at.cjd()); // NaN fails both comparisons below
     if (!(day >= double{kMinJDN} - kStructureMarginDays && day <= double{kMaxJDN} + kStructureMarginDays))
         return Invalid(std::move(ys));
-    ys.terms = cache.TrueSunTerms(cjdc, refLongitude);
-    if (!TermsUsable(ys.terms) || !FindMonthStarts(ys, refLongitude, cache))
+    ys.terms = cache.TrueSunTerms(at);
+    if (!TermsUsable(ys.terms) || !FindMonthStarts(ys, cache))
         return Invalid(std::move(ys));
     SuiStarts suiStarts{};
     CountMajorTerms(ys, suiStarts);
@@ -218,16 +217,15 @@ YearStructure BuildYearStructure(LocalTime at, CalendarCache& cache)
     return ys;
 }
 
-int MonthIndexOfDay(const YearStructure& ys, DayNumber at)
+std::optional<int> MonthIndexOfDay(const YearStructure& ys, DayNumber day)
 {
-    const int32_t day = at.value();
     if (!ys.ok())
-        return -1;
+        return std::nullopt;
     for (int i = 0; i + 1 < ys.MonthCount && i + 1 < kMaxMonths; ++i) {
         if (ys.MonthStart[At(i)] <= day && day < ys.MonthStart[At(i + 1)])
             return i;
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace orlun

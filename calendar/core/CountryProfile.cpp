@@ -2,12 +2,14 @@
 
 namespace orlun {
 
+Country DefaultCountry() { return DefaultRowOf(CountryProfiles()).country; }
+
 const CountryProfile& ProfileOf(Country country)
 {
     const std::span<const CountryProfile> rows = CountryProfiles();
     const auto index = static_cast<size_t>(country);
     if (index < rows.size()) return rows[index];
-    return rows[static_cast<size_t>(Country::China)];
+    return DefaultRowOf(rows);
 }
 
 std::optional<Country> CountryAt(int listIndex)
@@ -18,9 +20,12 @@ std::optional<Country> CountryAt(int listIndex)
 
 Country CountryOfMeridian(int degreesEast)
 {
-    for (const CountryProfile& p : CountryProfiles())
+    const std::span<const CountryProfile> rows = CountryProfiles();
+    const CountryProfile& fallback = DefaultRowOf(rows);
+    if (fallback.meridian == degreesEast) return fallback.country;
+    for (const CountryProfile& p : rows)
         if (p.meridian == degreesEast) return p.country;
-    return Country::China;
+    return fallback.country;
 }
 
 } // namespace orlun

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calendar/core/CycleCounts.h"
+#include "calendar/core/Festival.h"
 
 namespace orlun {
 
@@ -25,7 +26,7 @@ struct Rgb {
 
 
 struct CountryProfile {
-    Country country = Country::China; // the row's own number: row i holds Country{i}
+    Country country{};                // the row's own number: row i holds Country{i}
     std::string_view name;            // "Vietnam": the list item, the --country value
     std::string_view adjective;       // "Vietnamese": the captions of the Chinese lines
     int meridian = 120;               // reference meridian, whole degrees East, 100..145
@@ -37,24 +38,41 @@ struct CountryProfile {
     // year count in dates are shown and read only where this is set.
     bool chineseYearForms = false;
     std::string_view key;             // short code in event identifiers: "vn"
-    std::string_view ownLanguage;     // language tag of the festival names: "vi"
+    std::string_view ownLanguage;     // its language's tag, that of its festival names: "vi"
+    std::span<const Festival> festivals; // its traditional festivals (CountryFestivals.h)
+    bool isDefault = false;           // the country before any is chosen; exactly one row
 };
 
 // Every country, in list order.
 std::span<const CountryProfile> CountryProfiles();
-// The profile of a country; China's for a number without a row.
+// The country of the default row: the country before any is chosen.
+Country DefaultCountry();
+// The profile of a country; the default country's for a number without a row.
 const CountryProfile& ProfileOf(Country country);
 // The country of list index i, nullopt when no row has that index.
 std::optional<Country> CountryAt(int listIndex);
-// The country whose reference meridian this is; China for any other meridian.
+// The country whose reference meridian this is: the default country when it is its meridian,
+// else the first row with it; the default country for any other meridian.
 Country CountryOfMeridian(int degreesEast);
 
-// True when row i holds Country{i}, as the list and the settings store assume.
+// True when row i holds Country{i}, as the list and the settings store assume, and exactly one
+// row is the default.
 constexpr bool RowsInListOrder(std::span<const CountryProfile> rows)
 {
-    for (size_t i = 0; i < rows.size(); ++i)
+    size_t defaults = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
         if (static_cast<size_t>(rows[i].country) != i) return false;
-    return true;
+        if (rows[i].isDefault) ++defaults;
+    }
+    return defaults == 1;
+}
+
+// The default row of a table that passes RowsInListOrder.
+constexpr const CountryProfile& DefaultRowOf(std::span<const CountryProfile> rows)
+{
+    for (const CountryProfile& row : rows)
+        if (row.isDefault) return row;
+    return rows.front();
 }
 
 } // namespace orlun

@@ -1,9 +1,10 @@
-// The countries, one row each. A new country is one row here (its Moon pictures are drawn from
-// the row at build time); its number is the next list index.
+// The countries, one row each. A new country is one row here and its festival table (its Moon
+// pictures are drawn from the row at build time); its number is the next list index.
 #pragma once
 
 #include <array>
 
+#include "calendar/core/CountryFestivals.h"
 #include "calendar/core/CountryProfile.h"
 
 namespace orlun {
@@ -20,7 +21,8 @@ inline constexpr std::array kCountryRows = {
                                "rooster", "dog", "pig"},
                    .chineseYearForms = false,
                    .key = "vn",
-                   .ownLanguage = "vi"},
+                   .ownLanguage = "vi",
+                   .festivals = festival_rows::kVietnam},
     CountryProfile{.country = Country::China,
                    .name = "China",
                    .adjective = "Chinese",
@@ -32,7 +34,9 @@ inline constexpr std::array kCountryRows = {
                                "rooster", "dog", "pig"},
                    .chineseYearForms = true,
                    .key = "cn",
-                   .ownLanguage = "zh-Hans"},
+                   .ownLanguage = "zh-Hans",
+                   .festivals = festival_rows::kChina,
+                   .isDefault = true},
     CountryProfile{.country = Country::Japan,
                    .name = "Japan",
                    .adjective = "Japanese",
@@ -44,7 +48,8 @@ inline constexpr std::array kCountryRows = {
                                "rooster", "dog", "boar"},
                    .chineseYearForms = false,
                    .key = "jp",
-                   .ownLanguage = "ja"},
+                   .ownLanguage = "ja",
+                   .festivals = festival_rows::kJapan},
 };
 
 static_assert(RowsInListOrder(kCountryRows));

@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+#include "calendar/core/DayNumber.h"
+#include "calendar/core/Moment.h"
+
 namespace orlun {
 
 // Smallest and largest day numbers for which Chinese dates are computed (-3000-01-01 and
@@ -11,6 +14,11 @@ constexpr int32_t kMinJDN = 625333;
 constexpr int32_t kMaxJDN = 2816788;
 constexpr double kMinAJD = 625333.0;
 constexpr double kMaxAJD = 2816788.0;
+// The same bounds as day numbers and as moments.
+constexpr DayNumber kFirstSupportedDay{kMinJDN};
+constexpr DayNumber kLastSupportedDay{kMaxJDN};
+constexpr Moment kEarliestMoment{kMinAJD};
+constexpr Moment kLatestMoment{kMaxAJD};
 constexpr int kMinYear = -3000;
 constexpr int kMaxYear = 3000;
 

@@ -42,6 +42,8 @@ private:
 
 class LocalTime {
 public:
+    // No time yet (a slot of a table before it is filled): midnight of day 0 at Greenwich.
+    constexpr LocalTime() : cjd_(0), meridian_(Meridian::Greenwich()) {}
     // The chronological Julian date on the meridian.
     constexpr double cjd() const { return cjd_; }
     constexpr Meridian meridian() const { return meridian_; }
@@ -59,6 +61,9 @@ public:
     }
     // The time of day as a fraction of a day.
     double fractionOfDay() const { return cjd_ - std::floor(cjd_); }
+
+    // The same time of day on another day, on the same meridian.
+    LocalTime OnDay(DayNumber other) const { return LocalTime(other.value() + fractionOfDay(), meridian_); }
 
     // The same instant on another meridian.
     constexpr LocalTime On(Meridian other) const

@@ -25,5 +25,7 @@ enum class MoveUnit : int {
 };
 // The number of units; the row table is checked to hold each of them once.
 inline constexpr int kMoveUnitCount = 16;
+// The unit chosen at start-up and when the list holds no unit.
+inline constexpr MoveUnit kDefaultMoveUnit = MoveUnit::CHLMonth;
 
 } // namespace orlun

@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "calendar/core/CalendarRows.h"
+#include "calendar/core/Moment.h"
 #include "calendar/core/Refusal.h"
 
 namespace orlun {
@@ -28,10 +30,10 @@ private:
 };
 
 // A moment reached by a move or found by a search, and the calendar row that becomes current
-// (-1 leaves the current one).
+// (none leaves the current one).
 struct NewMoment {
-    double ajd = 0;
-    int calendar = -1;
+    Moment moment;
+    std::optional<CalendarRow> calendar;
 };
 
 using MomentOutcome = Outcome<NewMoment>;

@@ -31,5 +31,7 @@ enum class SearchTarget : int {
 };
 // The number of targets; the row table is checked to hold each of them once.
 inline constexpr int kSearchTargetCount = 22;
+// The target chosen at start-up and when the list holds no target.
+inline constexpr SearchTarget kDefaultSearchTarget = SearchTarget::FullMoon;
 
 } // namespace orlun

@@ -11,16 +11,12 @@ std::string CountryAdjective(Country c) { return std::string(ProfileOf(c).adject
 Rgb CountryColour(Country c) { return ProfileOf(c).colour; }
 std::string CountryPictureSuffix(Country c) { return std::string(ProfileOf(c).pictureSuffix); }
 
-bool CountryFromName(const std::string& name, Country& out)
+std::optional<Country> CountryFromName(const std::string& name)
 {
     const std::string lower = LowerCase(name);
-    for (const CountryProfile& p : CountryProfiles()) {
-        if (LowerCase(std::string(p.name)) == lower) {
-            out = p.country;
-            return true;
-        }
-    }
-    return false;
+    for (const CountryProfile& p : CountryProfiles())
+        if (LowerCase(std::string(p.name)) == lower) return p.country;
+    return std::nullopt;
 }
 
 std::string CountryNameList(const std::string& separator, const std::string& last)
@@ -45,7 +41,7 @@ CalendarSettings SettingsForCountry(Country c)
 {
     CalendarSettings s;
     s.country = c;
-    s.refLongitude = CountryLongitude(c);
+    s.meridian = Meridian(CountryLongitude(c));
     s.zoneCode = CountryZoneCode(c);
     return s;
 }

@@ -1,9 +1,11 @@
 // The settings that every calendar computation reads, passed as one small value.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calendar/core/CountryRows.h"
+#include "calendar/core/Meridian.h"
 
 namespace orlun {
 
@@ -11,12 +13,12 @@ namespace orlun {
 // items and the state file's values.
 enum class TermMethod : int { TrueSun = 0, MeanSun = 1 };
 
-// China's row: the settings before any country is chosen.
-inline constexpr const CountryProfile& kDefaultCountryRow = kCountryRows[static_cast<size_t>(Country::China)];
+// The default row: the settings before any country is chosen.
+inline constexpr const CountryProfile& kDefaultCountryRow = DefaultRowOf(kCountryRows);
 
 struct CalendarSettings {
     Country country = kDefaultCountryRow.country;
-    int refLongitude = kDefaultCountryRow.meridian; // reference meridian, whole degrees East (100..145)
+    Meridian meridian{kDefaultCountryRow.meridian}; // the reference meridian (100..145 degrees East)
     std::string zoneCode{kDefaultCountryRow.zoneCode}; // zone code shown after times at the reference meridian
     int epoch = -2696;            // Common Era year of cycle 1, position 1: -2696 or -2636
     TermMethod method = TermMethod::TrueSun; // of the CHS dates and the mean-sun term tables
@@ -29,8 +31,8 @@ std::string CountryName(Country c);
 std::string CountryAdjective(Country c);
 Rgb CountryColour(Country c);
 std::string CountryPictureSuffix(Country c);
-// Reads a country's name ("Vietnam", "china", case-insensitive); false for anything else.
-bool CountryFromName(const std::string& name, Country& out);
+// Reads a country's name ("Vietnam", "china", case-insensitive); nullopt for anything else.
+std::optional<Country> CountryFromName(const std::string& name);
 // The country names in list order joined as "Vietnam|China|Japan" (separator "|") or as
 // "Vietnam, China or Japan" (separator ", " with " or " before the last).
 std::string CountryNameList(const std::string& separator, const std::string& last);

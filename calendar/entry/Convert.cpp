@@ -6,11 +6,11 @@
 
 namespace orlun {
 
-bool SameDisplayedMinute(double ajd, double otherAJD)
+bool SameDisplayedMinute(Moment ajd, Moment otherAJD)
 {
-    const double cjdl = AJDToCJDL(ajd);
-    const double otherCJDL = AJDToCJDL(otherAJD);
-    return DayNumberOf(cjdl) == DayNumberOf(otherCJDL) && LondonTime(Meridian::Greenwich().At(cjdl)) == LondonTime(Meridian::Greenwich().At(otherCJDL));
+    const LocalTime cjdl = AJDToCJDL(ajd);
+    const LocalTime otherCJDL = AJDToCJDL(otherAJD);
+    return cjdl.day() == otherCJDL.day() && LondonTime(cjdl) == LondonTime(otherCJDL);
 }
 
 namespace {
@@ -27,7 +27,7 @@ ConvertResult Refused(ConvertResult r, DateEntryError code)
     return r;
 }
 
-ConvertResult Decided(ConvertResult r, ConvertOutcome outcome, double ajd)
+ConvertResult Decided(ConvertResult r, ConvertOutcome outcome, Moment ajd)
 {
     r.outcome = outcome;
     r.ajd = ajd;
@@ -36,7 +36,7 @@ ConvertResult Decided(ConvertResult r, ConvertOutcome outcome, double ajd)
 
 } // namespace
 
-ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
+ConvertResult ConvertEntry(const DateEntry& entry, bool plus, Moment currentAJD,
                            const CalendarSettings& settings, const CalendarQuestion& ask)
 {
     ConvertResult r;
@@ -47,7 +47,7 @@ ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
     r.parse = ParseDate(e, settings, ask);
     r.parsed = true;
     if (r.parse.errorCode != DateEntryError::None) return Refused(r, r.parse.errorCode);
-    double ajd = r.parse.ajd;
+    Moment ajd = r.parse.ajd;
     if (!r.plusMinus.empty()) {
         // A negative amount reverses the direction.
         const double amount = PlusMinusAmount(r.plusMinus);
@@ -56,7 +56,7 @@ ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
         return Decided(r, ConvertOutcome::Unchanged, currentAJD);
     }
     r.range = CheckDateRange(ajd);
-    if (r.range != RangeCheck::InRange) return Decided(r, ConvertOutcome::OutOfRange, 0);
+    if (r.range != RangeCheck::InRange) return Decided(r, ConvertOutcome::OutOfRange, Moment(0));
     if (SameDisplayedMinute(ajd, currentAJD)) return Decided(r, ConvertOutcome::SameMinute, ajd);
     return Decided(r, ConvertOutcome::Converted, ajd);
 }

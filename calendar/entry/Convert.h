@@ -19,7 +19,7 @@ struct ConvertResult {
     ConvertOutcome outcome = ConvertOutcome::EntryError;
     DateEntryError errorCode = DateEntryError::None;
     RangeCheck range = RangeCheck::InRange;
-    double ajd = 0;
+    Moment ajd;
     bool parsed = false;   // ParseDate ran: its fields are in parse.fields
     ParseResult parse;
     std::string plusMinus; // the plus/minus field, trimmed, to be written back
@@ -30,9 +30,9 @@ struct ConvertResult {
 // one in the same displayed CE minute as currentAJD is SameMinute. A Chinese date of a year after
 // the range is OutOfRange (TooLate), as a moment after the range is.
 // The CE line shows the same day and the same minute for both moments.
-bool SameDisplayedMinute(double ajd, double otherAJD);
+bool SameDisplayedMinute(Moment ajd, Moment otherAJD);
 
-ConvertResult ConvertEntry(const DateEntry& entry, bool plus, double currentAJD,
+ConvertResult ConvertEntry(const DateEntry& entry, bool plus, Moment currentAJD,
                            const CalendarSettings& settings, const CalendarQuestion& ask);
 
 } // namespace orlun

@@ -43,14 +43,14 @@ std::string WithoutCommasAndBlanks(const std::string& text)
 // A calendar branch's outcome: an error code, or the day number of the entered date.
 struct DayOutcome {
     DateEntryError code = DateEntryError::None;
-    int32_t jdn = 0;
+    DayNumber jdn;
 };
 
-DayOutcome Refused(DateEntryError code) { return {code, 0}; }
+DayOutcome Refused(DateEntryError code) { return {code, DayNumber()}; }
 
-DayOutcome CheckedDay(int32_t jdn)
+DayOutcome CheckedDay(DayNumber jdn)
 {
-    if (jdn < kMinJDN) return Refused(DateEntryError::TooEarly);
+    if (jdn < DayNumber(kMinJDN)) return Refused(DateEntryError::TooEarly);
     return {DateEntryError::None, jdn};
 }
 
@@ -59,7 +59,7 @@ DayOutcome WesternDay(const std::string& datePart, char letter, DateEntryError i
     const WesternReading reading =
         ParseWesternDate(datePart, letter == 'J' ? WesternCalendar::Julian : WesternCalendar::Gregorian);
     if (!reading.ok()) return Refused(invalidCode);
-    return CheckedDay(reading.day.value());
+    return CheckedDay(reading.day);
 }
 
 DayOutcome ARCDay(const std::string& datePart)
@@ -67,7 +67,7 @@ DayOutcome ARCDay(const std::string& datePart)
     const std::optional<ARCDate> arc = ParseARCDateFields(datePart);
     const std::optional<DayNumber> day = arc ? ARCToJDN(*arc) : std::nullopt;
     if (!day) return Refused(DateEntryError::InvalidARC);
-    return CheckedDay(day->value());
+    return CheckedDay(*day);
 }
 
 // '70-?-12-30' names its year by the element-animal chosen in the two lists: the reader finds
@@ -142,7 +142,7 @@ DayOutcome LunarEntryDay(const std::string& datePart, const DateEntry& f, const 
     const auto found = ChLDateToJDN(*rec, s);
     if (found.result == CHLResult::DayBeyondMonth) return Refused(DateEntryError::CHLDayBeyondMonth);
     if (!found.found()) return Refused(DateEntryError::InvalidCHL);
-    return CheckedDay(found.day.value());
+    return CheckedDay(found.day);
 }
 
 DayOutcome SolarEntryDay(const std::string& datePart, const DateEntry& f, const CalendarSettings& s)
@@ -152,7 +152,7 @@ DayOutcome SolarEntryDay(const std::string& datePart, const DateEntry& f, const 
     if (const DateEntryError outside = CHSYearOutsideRange(*rec, s.epoch); outside != DateEntryError::None) return Refused(outside);
     const std::optional<DayNumber> day = ChSDateToJDN(*rec, s);
     if (!day) return Refused(DateEntryError::InvalidCHS);
-    return CheckedDay(day->value());
+    return CheckedDay(*day);
 }
 
 enum class Branch { None, ARC, CE, JC, CHL, CHS, CJDC, CJDL, AJD };
@@ -190,13 +190,14 @@ void FinishCalendarDate(ParseResult& r, const DayOutcome& day, int row, int defa
     SetCalendar(r, row);
     DateEntry& f = r.fields;
     if (f.zoneIndex == kNoZone) f.zoneIndex = defaultZone;
-    const int minutes = ParseTimeOfDay(f.time);
-    if (minutes < 0) {
+    const std::optional<int> minutes = ParseTimeOfDay(f.time);
+    if (!minutes) {
         r.errorCode = DateEntryError::InvalidTime;
         return;
     }
-    const double local = day.jdn + minutes / 1440.0;
-    r.ajd = f.zoneIndex == kGMTZone ? CJDLToAJD(local) : CJDCToAJD(local, s.refLongitude);
+    // The day's first instant plus the time, on the zone's meridian.
+    const Meridian zone = f.zoneIndex == kGMTZone ? Meridian::Greenwich() : s.meridian;
+    r.ajd = (zone.MidnightOf(day.jdn) + *minutes / 1440.0).moment();
 }
 
 // A day count (CJDC, CJDL, AJD): the moment is the number itself; the time field and the zone
@@ -204,26 +205,26 @@ void FinishCalendarDate(ParseResult& r, const DayOutcome& day, int row, int defa
 void FinishDayCount(ParseResult& r, Branch branch, const std::string& datePart, const CalendarSettings& s)
 {
     const double v = LeadingNumberValue(datePart);
-    double ajd = v;
+    Moment ajd(v);
     int row = kRowAJD;
     if (branch == Branch::CJDC) {
-        ajd = CJDCToAJD(v, s.refLongitude);
+        ajd = CJDCToAJD(s.meridian.At(v));
         row = kRowCJDC;
     } else if (branch == Branch::CJDL) {
-        ajd = CJDLToAJD(v);
+        ajd = CJDLToAJD(Meridian::Greenwich().At(v));
         row = kRowCJDL;
     }
-    if (ajd < kMinAJD) {
+    if (ajd < kEarliestMoment) {
         r.errorCode = DateEntryError::TooEarly;
         return;
     }
     SetCalendar(r, row);
     DateEntry& f = r.fields;
     if (branch == Branch::CJDC) {
-        f.time = ReferenceTime(AJDToCJDC(Moment(ajd), Meridian(s.refLongitude)), s.zoneCode).substr(0, kTimeTextLength);
+        f.time = ReferenceTime(AJDToCJDC(ajd, s.meridian), s.zoneCode).substr(0, kTimeTextLength);
         f.zoneIndex = kReferenceZone;
     } else {
-        f.time = LondonTime(AJDToCJDL(Moment(ajd))).substr(0, kTimeTextLength);
+        f.time = LondonTime(AJDToCJDL(ajd)).substr(0, kTimeTextLength);
         f.zoneIndex = kGMTZone;
     }
     r.ajd = ajd;
@@ -357,11 +358,11 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings, 
     f.time = Trim(f.time, " ");
     if (f.time.empty()) f.time = kNoon;
     ReadByCalendar(r, work, designationAt, settings);
-    if (r.errorCode != DateEntryError::None) r.ajd = 0;
+    if (r.errorCode != DateEntryError::None) r.ajd = Moment(0);
     return r;
 }
 
-Outcome<double> StartingMoment(const ParseResult& parsed, Country country)
+Outcome<Moment> StartingMoment(const ParseResult& parsed, Country country)
 {
     if (parsed.errorCode != DateEntryError::None) return DateEntryRefusal(parsed.errorCode, country);
     const RangeCheck range = CheckDateRange(parsed.ajd);

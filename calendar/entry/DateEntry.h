@@ -40,7 +40,7 @@ struct DateEntry {
 
 struct ParseResult {
     DateEntryError errorCode = DateEntryError::None; // None: success
-    double ajd = 0;             // the moment; meaningful only on success
+    Moment ajd;                 // the moment; meaningful only on success
     DateEntry fields;           // the fields after the parse, to be written back
     bool copiedDisplayedDate = false; // the displayed date of the current calendar was taken
     // A calendar branch took the date and set fields.currentCalendar; this stays so when the
@@ -66,7 +66,7 @@ ParseResult ParseDate(const DateEntry& entry, const CalendarSettings& settings,
 // The moment a parsed entry names for a move or a search to start from: the entry's moment within
 // the admissible range, or the refusal of the entry error or of the range (both return to the
 // date field).
-Outcome<double> StartingMoment(const ParseResult& parsed, Country country);
+Outcome<Moment> StartingMoment(const ParseResult& parsed, Country country);
 
 // The row of a designation: the first row whose primary designation equals the name, else the
 // first whose alternative does, else -1. "ARC" and "ARCGMT" give 7, "ARCCCT" 8.

@@ -77,11 +77,11 @@ Refusal DateEntryRefusal(DateEntryError code, Country country)
             AfterRefusal::RetypeDate};
 }
 
-RangeCheck CheckDateRange(double ajd)
+RangeCheck CheckDateRange(Moment ajd)
 {
-    if (std::isnan(ajd)) return RangeCheck::TooLate;
-    if (ajd < kMinAJD) return RangeCheck::TooEarly;
-    if (ajd > kMaxAJD) return RangeCheck::TooLate;
+    if (std::isnan(ajd.ajd())) return RangeCheck::TooLate;
+    if (ajd < kEarliestMoment) return RangeCheck::TooEarly;
+    if (ajd > kLatestMoment) return RangeCheck::TooLate;
     return RangeCheck::InRange;
 }
 

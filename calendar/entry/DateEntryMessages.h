@@ -51,7 +51,7 @@ Refusal DateEntryRefusal(DateEntryError code, Country country);
 // Where a moment lies against the admissible range AJD 625333.0 .. 2816788.0 (both included).
 // A value that is not a number is no admissible moment: it counts as too late.
 enum class RangeCheck { InRange, TooEarly, TooLate };
-RangeCheck CheckDateRange(double ajd);
+RangeCheck CheckDateRange(Moment ajd);
 // "Date is earlier than -3000-01-01 CE.", "Date is later than 3000-01-01 CE.", or "" in range.
 std::string DateRangeMessage(RangeCheck check);
 

@@ -84,7 +84,7 @@ double LeadingNumberValue(std::string_view text)
     return negative ? -value : value;
 }
 
-int ParseTimeOfDay(std::string& timeField)
+std::optional<int> ParseTimeOfDay(std::string& timeField)
 {
     for (char& c : timeField)
         if (c == '.') c = ':';
@@ -96,11 +96,11 @@ int ParseTimeOfDay(std::string& timeField)
 
     // One or two characters of hours before the first ":".
     const size_t colon = text.find(':');
-    if (colon != 1 && colon != 2) return -1;
+    if (colon != 1 && colon != 2) return std::nullopt;
 
     const double hours = std::round(LeadingNumberValue(std::string_view(text).substr(0, colon)));
     const double minutes = std::round(LeadingNumberValue(std::string_view(text).substr(colon + 1)));
-    if (!(hours >= 0 && hours <= 23) || !(minutes >= 0 && minutes <= 59)) return -1;
+    if (!(hours >= 0 && hours <= 23) || !(minutes >= 0 && minutes <= 59)) return std::nullopt;
     return static_cast<int>(hours) * 60 + static_cast<int>(minutes);
 }
 

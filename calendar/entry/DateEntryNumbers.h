@@ -1,6 +1,7 @@
 // The numbers of date entry: the leading number of a text, the time field, the plus/minus days.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,12 +15,12 @@ namespace orlun {
 // always ".", whatever the process locale says.
 double LeadingNumberValue(std::string_view text);
 
-// Reads the time field as minutes after midnight, 0..1439, or -1 when it is not a time. Every "."
+// Reads the time field as minutes after midnight, 0..1439; none when it is not a time. Every "."
 // in the field becomes ":" first and the field keeps that change ('9.30' becomes '9:30'). Blanks
 // are ignored; the first ":" must follow one or two characters of hours; hours and minutes are the
 // leading numbers before and after it, rounded to whole numbers ('9:5' is 09:05), and must lie in
 // 0..23 and 0..59.
-int ParseTimeOfDay(std::string& timeField);
+std::optional<int> ParseTimeOfDay(std::string& timeField);
 
 // A plus/minus amount as typed (already trimmed): not empty, "-" and "+" only as the first
 // character, nothing but "0123456789-+,.". '1,000.5' and '+3' are amounts; '3-' and '2 days' not.

@@ -36,9 +36,9 @@ Anniversaries AnniversariesOf(const LunarDay& date, int firstYear, int years, co
         const LunarMonth* month = MonthFor(nian, date);
         if (!month) continue; // every year has months 1..12; kept for safety
         const int day = std::min(date.day, month->length);
-        const int32_t jdn = month->start + day - 1;
+        const DayNumber jdn = month->start + (day - 1);
         // Only days the program computes: -3000-01-01 to 3000-01-01 CE.
-        if (jdn < kMinJDN || jdn > kMaxJDN) {
+        if (jdn < kFirstSupportedDay || jdn > kLastSupportedDay) {
             result.reachedRangeEnd = true;
             break;
         }

@@ -15,7 +15,7 @@ namespace orlun {
 
 struct AnniversaryDay {
     int year = 0;       // the Common Era year in which the lunar year begins
-    int32_t jdn = 0;    // the day (JDN at the reference meridian)
+    DayNumber jdn;      // the day (JDN at the reference meridian)
     LunarDay observed;  // the lunar date it is kept on that year
 };
 

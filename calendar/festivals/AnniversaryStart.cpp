@@ -6,11 +6,11 @@
 
 namespace orlun {
 
-RememberedDay LunarDayOfMoment(double ajd, const CalendarSettings& settings)
+RememberedDay LunarDayOfMoment(Moment ajd, const CalendarSettings& settings)
 {
     // A time without a lunar date gives the empty fields, as it always has.
     const std::optional<ChineseDatesOfDay> dates =
-        CJDateToChDates(Meridian(settings.refLongitude).At(AJDToCJDC(ajd, settings.refLongitude)), settings.epoch);
+        CJDateToChDates(AJDToCJDC(ajd, settings.meridian), settings.epoch);
     const ChineseLunarDate chl = dates && dates->lunar ? *dates->lunar : ChineseLunarDate{};
     return {{chl.month.number, chl.month.leap, chl.day},
             static_cast<int>(YearOfCyclePos(chl.cycle, chl.position, settings.epoch))};
@@ -23,7 +23,7 @@ std::optional<AnniversaryStart> StartOfMonthDay(std::string_view text, int prese
     return AnniversaryStart{*day, presentYear};
 }
 
-AnniversaryStart StartOfRememberedDate(double ajd, const CalendarSettings& settings)
+AnniversaryStart StartOfRememberedDate(Moment ajd, const CalendarSettings& settings)
 {
     const RememberedDay remembered = LunarDayOfMoment(ajd, settings);
     return {remembered.day, remembered.lunarYear + 1};

@@ -21,7 +21,7 @@ struct RememberedDay {
 };
 
 // The lunar date of a moment (AJD) at the settings' meridian and epoch.
-RememberedDay LunarDayOfMoment(double ajd, const CalendarSettings& settings);
+RememberedDay LunarDayOfMoment(Moment ajd, const CalendarSettings& settings);
 
 struct AnniversaryStart {
     LunarDay day;
@@ -31,6 +31,6 @@ struct AnniversaryStart {
 // A typed month-day repeats from `presentYear`; nullopt when the text is no month-day.
 std::optional<AnniversaryStart> StartOfMonthDay(std::string_view text, int presentYear);
 // A whole date (its moment, as the date field reads it) repeats from the lunar year after its own.
-AnniversaryStart StartOfRememberedDate(double ajd, const CalendarSettings& settings);
+AnniversaryStart StartOfRememberedDate(Moment ajd, const CalendarSettings& settings);
 
 } // namespace orlun

@@ -9,9 +9,9 @@ namespace {
 
 constexpr const char* kProductId = "-//Velmor Systems//Orlun " ORLUN_VERSION "//EN";
 
-IcsDate IcsDateOf(int32_t jdn)
+IcsDate IcsDateOf(DayNumber jdn)
 {
-    const WesternDate d = GregorianDate(DayNumber(jdn));
+    const WesternDate d = GregorianDate(jdn);
     return {d.year, d.month, d.day};
 }
 

@@ -40,16 +40,16 @@ std::string BracketedDescription(const std::string& description, Language langua
 
 std::string EventDaysText(const LunarEvent& event, Language language)
 {
-    std::string text = DateText(GregorianDate(DayNumber(event.first)));
+    std::string text = DateText(GregorianDate(event.first));
     if (event.days > 1)
-        text.append(RangeWord(language)).append(DateText(GregorianDate(DayNumber(event.first + event.days - 1))));
+        text.append(RangeWord(language)).append(DateText(GregorianDate(event.first + (event.days - 1))));
     return text;
 }
 
 std::string EventWeekdayText(const LunarEvent& event, Language language)
 {
     const auto native = NativeOf(language);
-    return native ? WeekdayText(*native, WeekdayNumber(DayNumber(event.first))) : WeekdayNameOfJDN(DayNumber(event.first));
+    return native ? WeekdayText(*native, WeekdayNumber(event.first)) : WeekdayNameOfJDN(event.first);
 }
 
 std::string EventLines(const std::vector<LunarEvent>& events, Language language)

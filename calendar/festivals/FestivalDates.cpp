@@ -15,25 +15,25 @@ namespace {
 constexpr double kMidYearOffset = 150.5;
 
 // The lunar date of a day of the nian.
-LunarDay LunarDayOf(const LunarYearMonths& nian, int32_t jdn)
+LunarDay LunarDayOf(const LunarYearMonths& nian, DayNumber jdn)
 {
     for (const LunarMonth& m : nian.months)
         if (jdn >= m.start && jdn < m.start + m.length) return {m.number, m.leap, static_cast<int>(jdn - m.start) + 1};
     return {};
 }
 
-std::optional<int32_t> OrdinaryMonthDay(const LunarYearMonths& nian, int month, int day)
+std::optional<DayNumber> OrdinaryMonthDay(const LunarYearMonths& nian, int month, int day)
 {
     for (const LunarMonth& m : nian.months)
-        if (m.number == month && !m.leap && day <= m.length) return m.start + day - 1;
+        if (m.number == month && !m.leap && day <= m.length) return m.start + (day - 1);
     return std::nullopt;
 }
 
 // The day the term begins inside the nian.
-std::optional<int32_t> TermDay(const LunarYearMonths& nian, int term, const CalendarSettings& settings)
+std::optional<DayNumber> TermDay(const LunarYearMonths& nian, int term, const CalendarSettings& settings)
 {
     const SolarTermTable terms =
-        SolarTermsOf(nian.NewYearDay() + kMidYearOffset, TermMethod::TrueSun, settings.refLongitude);
+        SolarTermsOf(settings.meridian.MidnightOf(nian.NewYearDay()) + kMidYearOffset, TermMethod::TrueSun);
     for (int i = 0; i < kTermTableSize; ++i) {
         if (SolarTermNumberOfIndex(i) != term) continue;
         if (terms.TermDay[i] >= nian.NewYearDay() && terms.TermDay[i] < nian.NextNewYearDay()) return terms.TermDay[i];
@@ -41,7 +41,7 @@ std::optional<int32_t> TermDay(const LunarYearMonths& nian, int term, const Cale
     return std::nullopt;
 }
 
-std::optional<int32_t> FirstDayOf(const Festival& f, const LunarYearMonths& nian, const CalendarSettings& settings)
+std::optional<DayNumber> FirstDayOf(const Festival& f, const LunarYearMonths& nian, const CalendarSettings& settings)
 {
     switch (f.rule) {
     case FestivalRule::LunarDay: return OrdinaryMonthDay(nian, f.month, f.day);
@@ -64,7 +64,7 @@ FestivalYear FestivalsOfLunarYear(int year, const CalendarSettings& settings)
         const auto first = FirstDayOf(f, nian, settings);
         if (!first) continue;
         // Only days the program computes: the year is cut at -3000-01-01 and 3000-01-01 CE.
-        if (*first < kMinJDN || *first + f.days - 1 > kMaxJDN) {
+        if (*first < kFirstSupportedDay || *first + (f.days - 1) > kLastSupportedDay) {
             result.coverage = FestivalCoverage::Cut;
             continue;
         }

@@ -15,7 +15,7 @@ namespace orlun {
 
 struct FestivalDay {
     const Festival* festival = nullptr;
-    int32_t first = 0; // day number (JDN at the reference meridian) of its first day
+    DayNumber first;   // day number (JDN at the reference meridian) of its first day
     int days = 1;
     LunarDay lunar;    // the lunar date of its first day
 };

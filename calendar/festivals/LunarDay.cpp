@@ -1,31 +1,23 @@
 #include "calendar/festivals/LunarDay.h"
 
-#include <charconv>
+#include <limits>
+
+#include "calendar/core/NumberText.h"
+#include "calendar/core/TextTrim.h"
+#include "calendar/core/WholeNumber.h"
 
 namespace orlun {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text)
+// A month or day number as written: digits, or a minus sign and digits (a number outside the lunar
+// year is still of the month-day form, so that its refusal can name it); no plus sign.
+std::optional<int> FieldNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-std::optional<int> WholeNumber(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-std::string TwoDigits(int n)
-{
-    std::string text = std::to_string(n);
-    if (n < 10) text.insert(text.begin(), '0');
-    return text;
+    if (!text.empty() && text.front() == '+') return std::nullopt;
+    const auto n = ParseWholeNumber(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    if (!n) return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 } // namespace
@@ -39,14 +31,15 @@ std::optional<LunarDay> ParseLunarDay(std::string_view text)
 
 std::optional<LunarDay> ParseLunarDayFields(std::string_view text)
 {
-    text = Trimmed(text);
+    const std::string trimmed = Trim(text, " ");
+    text = trimmed;
     const size_t dash = text.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
     std::string_view month = text.substr(0, dash);
     const bool leap = !month.empty() && month.back() == '*';
     if (leap) month.remove_suffix(1);
-    const auto m = WholeNumber(month);
-    const auto d = WholeNumber(text.substr(dash + 1));
+    const auto m = FieldNumber(month);
+    const auto d = FieldNumber(text.substr(dash + 1));
     if (!m || !d) return std::nullopt;
     return LunarDay{*m, leap, *d};
 }

@@ -16,7 +16,7 @@ namespace orlun {
 
 struct LunarEvent {
     std::string uid;  // the same for the same festival or anniversary at every export
-    int32_t first = 0; // JDN of the first day
+    DayNumber first;  // JDN of the first day
     int days = 1;
     std::string summary;
     std::string description;

@@ -18,10 +18,10 @@ namespace {
 
 // The lunar month that contains the day: it began in the lunar year of the day's CE year or of
 // the year before.
-std::optional<LunarMonth> MonthContaining(int32_t day, const CalendarSettings& settings)
+std::optional<LunarMonth> MonthContaining(DayNumber day, const CalendarSettings& settings)
 {
-    if (day < kMinJDN || day > kMaxJDN) return std::nullopt;
-    const int year = GregorianDate(DayNumber(day)).year;
+    if (day < kFirstSupportedDay || day > kLastSupportedDay) return std::nullopt;
+    const int year = GregorianDate(day).year;
     for (int y : {year, year - 1}) {
         if (y < kMinYear - 1 || y > kMaxYear) continue;
         const LunarYearMonths months = LunarYearMonthsOf(y, settings);
@@ -33,7 +33,7 @@ std::optional<LunarMonth> MonthContaining(int32_t day, const CalendarSettings& s
 }
 
 // A month whose day 1 is firstDay is known.
-bool Drawable(int32_t firstDay, const CalendarSettings& settings)
+bool Drawable(DayNumber firstDay, const CalendarSettings& settings)
 {
     const auto month = MonthContaining(firstDay, settings);
     return month && month->start == firstDay;
@@ -45,20 +45,20 @@ std::string FirstLetters(const std::string& name) { return name.substr(0, 3); }
 // method): each found term is set on the cell of its day.
 void MarkTerms(MonthView& view, const CalendarSettings& settings)
 {
-    const SolarTermTable table = SolarTermsOf(view.firstDay, settings.method, settings.refLongitude);
+    const SolarTermTable table = SolarTermsOf(settings.meridian.MidnightOf(view.firstDay), settings.method);
     if (!IsValid(table)) return;
     for (int i = 0; i < kTermTableSize; ++i) {
-        const int64_t day = int64_t{table.TermDay[i]} - view.firstDay; // 0 for day 1
+        const int64_t day = table.TermDay[i] - view.firstDay; // 0 for day 1
         if (day >= 0 && day < static_cast<int64_t>(view.cells.size())) view.cells[day].term = SolarTermNumberOfIndex(i);
     }
 }
 
 } // namespace
 
-std::optional<int32_t> FirstDayOfMonthAt(double cjdc, const CalendarSettings& settings)
+std::optional<DayNumber> FirstDayOfMonthAt(LocalTime cjdc, const CalendarSettings& settings)
 {
-    if (!std::isfinite(cjdc)) return std::nullopt;
-    const auto month = MonthContaining(static_cast<int32_t>(std::floor(cjdc)), settings);
+    if (!std::isfinite(cjdc.cjd())) return std::nullopt;
+    const auto month = MonthContaining(cjdc.day(), settings);
     // The month of the first admissible days began before them: it cannot be drawn whole.
     if (!month || !Drawable(month->start, settings)) return std::nullopt;
     return month->start;
@@ -66,23 +66,23 @@ std::optional<int32_t> FirstDayOfMonthAt(double cjdc, const CalendarSettings& se
 
 std::string CellDayText(int day) { return std::to_string(day) + (day < 10 ? " " : ""); }
 
-std::string CellCEText(int32_t jdn)
+std::string CellCEText(DayNumber jdn)
 {
-    const WesternDate ce = GregorianDate(DayNumber(jdn));
-    return FirstLetters(WeekdayNameOfJDN(DayNumber(jdn))) + " " + FirstLetters(MonthName(ce.month)) + " " +
+    const WesternDate ce = GregorianDate(jdn);
+    return FirstLetters(WeekdayNameOfJDN(jdn)) + " " + FirstLetters(MonthName(ce.month)) + " " +
            std::to_string(ce.day);
 }
 
-std::string CellARCText(int32_t jdn)
+std::string CellARCText(DayNumber jdn)
 {
-    const ARCDate arc = JDNToARC(DayNumber(jdn));
+    const ARCDate arc = JDNToARC(jdn);
     return ARCMonthName(arc.month) + " " + std::to_string(arc.day);
 }
 
-std::string YearAndMonthText(int32_t firstJdn, int32_t lastJdn)
+std::string YearAndMonthText(DayNumber firstJdn, DayNumber lastJdn)
 {
-    const WesternDate first = GregorianDate(DayNumber(firstJdn));
-    const WesternDate last = GregorianDate(DayNumber(lastJdn));
+    const WesternDate first = GregorianDate(firstJdn);
+    const WesternDate last = GregorianDate(lastJdn);
     const std::string lead = "Common Era year ";
     if (first.year != last.year)
         return lead + std::to_string(first.year) + " (" + MonthName(first.month) + ") - " +
@@ -93,7 +93,7 @@ std::string YearAndMonthText(int32_t firstJdn, int32_t lastJdn)
            MonthName(last.month) + ")";
 }
 
-MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings& settings)
+MonthView MonthViewOf(DayNumber firstDay, DayNumber todayJdn, const CalendarSettings& settings)
 {
     MonthView view;
     const auto month = MonthContaining(firstDay, settings);
@@ -105,7 +105,7 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
     if (const auto before = MonthContaining(firstDay - 1, settings); before && Drawable(before->start, settings))
         view.previousFirstDay = before->start;
     if (Drawable(firstDay + view.length, settings)) view.nextFirstDay = firstDay + view.length;
-    if (const auto chl = LunarDateOfDay(DayNumber(firstDay), settings.epoch, Meridian(settings.refLongitude))) {
+    if (const auto chl = LunarDateOfDay(firstDay, settings.epoch, settings.meridian)) {
         view.lunar = *chl;
         view.title = CHLLongStr(*chl, {.dayForm = false}, settings);
     }
@@ -117,16 +117,16 @@ MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings
         MonthViewCell c;
         c.cell = cell;
         c.day = day;
-        c.jdn = firstDay + day - 1;
+        c.jdn = firstDay + (day - 1);
         c.dayText = CellDayText(day);
         c.ceText = CellCEText(c.jdn);
         c.arcText = CellARCText(c.jdn);
-        const int weekday = WeekdayNumber(DayNumber(c.jdn));
+        const int weekday = WeekdayNumber(c.jdn);
         c.weekend = weekday == 0 || weekday == 6;
         c.today = c.jdn == todayJdn;
         view.cells.push_back(c);
     }
-    view.yearAndMonth = YearAndMonthText(firstDay, firstDay + view.length - 1);
+    view.yearAndMonth = YearAndMonthText(firstDay, firstDay + (view.length - 1));
     MarkTerms(view, settings);
     return view;
 }

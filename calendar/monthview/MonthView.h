@@ -16,7 +16,7 @@ namespace orlun {
 struct MonthViewCell {
     int cell = 0;          // 0..31, see MonthGrid.h
     int day = 0;           // lunar day 1..30
-    int32_t jdn = 0;       // CJDC day number
+    DayNumber jdn;         // CJDC day number
     std::string dayText;   // "7 " (one blank after a number below 10), "12"
     std::string ceText;    // "Sat Oct 15"
     std::string arcText;   // "Apollo 5"
@@ -27,10 +27,10 @@ struct MonthViewCell {
 };
 
 struct MonthView {
-    int32_t firstDay = 0;         // day number of day 1
+    DayNumber firstDay;           // day number of day 1
     int length = 0;               // 29 or 30; 0 when the month lies outside the computed range
-    int32_t previousFirstDay = 0; // day 1 of the month before; 0 when outside the range
-    int32_t nextFirstDay = 0;     // day 1 of the month after; 0 when outside the range
+    std::optional<DayNumber> previousFirstDay; // day 1 of the month before; none outside the range
+    std::optional<DayNumber> nextFirstDay;     // day 1 of the month after; none outside the range
     std::string title;            // the month's long CHL form
     std::string yearAndMonth;     // "Common Era year 2013, month of February" and the like
     ChineseLunarDate lunar;       // the CHL date of day 1
@@ -41,17 +41,17 @@ struct MonthView {
 };
 
 // Day 1 of the lunar month that contains the CJDC moment; nullopt outside the computed range.
-std::optional<int32_t> FirstDayOfMonthAt(double cjdc, const CalendarSettings& settings);
+std::optional<DayNumber> FirstDayOfMonthAt(LocalTime cjdc, const CalendarSettings& settings);
 
 // The month whose day 1 is firstDay; todayJdn marks today's cell.
-MonthView MonthViewOf(int32_t firstDay, int32_t todayJdn, const CalendarSettings& settings);
+MonthView MonthViewOf(DayNumber firstDay, DayNumber todayJdn, const CalendarSettings& settings);
 
 // The Common Era label of a month running from the first to the last day number.
-std::string YearAndMonthText(int32_t firstJdn, int32_t lastJdn);
+std::string YearAndMonthText(DayNumber firstJdn, DayNumber lastJdn);
 
 // The cell texts of a day number.
 std::string CellDayText(int day);
-std::string CellCEText(int32_t jdn);
-std::string CellARCText(int32_t jdn);
+std::string CellCEText(DayNumber jdn);
+std::string CellARCText(DayNumber jdn);
 
 } // namespace orlun

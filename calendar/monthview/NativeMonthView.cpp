@@ -25,10 +25,10 @@ std::string VietnameseMonth(const WesternDate& date, bool withYear)
 
 } // namespace
 
-std::string NativeYearAndMonthText(NativeLanguage language, int32_t firstJdn, int32_t lastJdn)
+std::string NativeYearAndMonthText(NativeLanguage language, DayNumber firstJdn, DayNumber lastJdn)
 {
-    const WesternDate first = GregorianDate(DayNumber(firstJdn));
-    const WesternDate last = GregorianDate(DayNumber(lastJdn));
+    const WesternDate first = GregorianDate(firstJdn);
+    const WesternDate last = GregorianDate(lastJdn);
     const bool oneMonth = first.year == last.year && first.month == last.month;
     const bool twoYears = first.year != last.year;
     switch (language) {
@@ -96,7 +96,7 @@ MonthView InLanguage(MonthView view, Language language)
     if (!native || !view.ok()) return view;
     view.language = language;
     view.title = NativeMonthTitle(*native, view.lunar, view.length);
-    view.yearAndMonth = NativeYearAndMonthText(*native, view.firstDay, view.firstDay + view.length - 1);
+    view.yearAndMonth = NativeYearAndMonthText(*native, view.firstDay, view.firstDay + (view.length - 1));
     for (MonthViewCell& c : view.cells) {
         c.dayText = DayText(*native, c.day);
         c.noteText = NativeCellNote(*native, view.lunar.month.number, c.day, c.term);

@@ -22,7 +22,7 @@ std::string NativeMonthTitle(NativeLanguage language, const ChineseLunarDate& da
 
 // The Common Era months the lunar month spans: 公历2013年2月至3月 · Dương lịch tháng 2 – tháng 3 năm
 // 2013 · 西暦2013年2月〜3月 (first and last day as Julian day numbers).
-std::string NativeYearAndMonthText(NativeLanguage language, int32_t firstJdn, int32_t lastJdn);
+std::string NativeYearAndMonthText(NativeLanguage language, DayNumber firstJdn, DayNumber lastJdn);
 
 // A cell's note: the term (1..24, 0 for none) and, in Japanese, the rokuyō of the month and day
 // before it (先勝 立春).

@@ -14,18 +14,18 @@ Refusal OutOfRange(const char* text)
 
 } // namespace
 
-std::optional<Refusal> RangeExceeded(double ajd)
+std::optional<Refusal> RangeExceeded(Moment ajd)
 {
-    if (ajd < kMinAJD) return OutOfRange("Earliest date exceeded.");
-    if (ajd > kMaxAJD) return OutOfRange("Latest date exceeded.");
+    if (ajd < kEarliestMoment) return OutOfRange("Earliest date exceeded.");
+    if (ajd > kLatestMoment) return OutOfRange("Latest date exceeded.");
     return std::nullopt;
 }
 
-MomentOutcome OneDayStep(double ajd, bool forward)
+MomentOutcome OneDayStep(Moment ajd, bool forward)
 {
-    if (forward && ajd + 1 > kMaxAJD) return OutOfRange("Latest date reached.");
-    if (!forward && ajd - 1 < kMinAJD) return OutOfRange("Earliest date reached.");
-    return NewMoment{ajd + (forward ? 1.0 : -1.0), -1};
+    if (forward && ajd + 1 > kLatestMoment) return OutOfRange("Latest date reached.");
+    if (!forward && ajd - 1 < kEarliestMoment) return OutOfRange("Earliest date reached.");
+    return NewMoment{ajd + (forward ? 1.0 : -1.0), std::nullopt};
 }
 
 } // namespace orlun

@@ -10,10 +10,10 @@ namespace orlun {
 
 // After a step of a repeated move: "Earliest date exceeded." or "Latest date exceeded." when the
 // moment lies outside the admissible range (the move stops; the moment stays on display).
-std::optional<Refusal> RangeExceeded(double ajd);
+std::optional<Refusal> RangeExceeded(Moment ajd);
 
 // Exactly one day forward or back; "Latest date reached." or "Earliest date reached." when that
 // would leave the admissible range. The current calendar does not change.
-MomentOutcome OneDayStep(double ajd, bool forward);
+MomentOutcome OneDayStep(Moment ajd, bool forward);
 
 } // namespace orlun

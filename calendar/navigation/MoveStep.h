@@ -10,12 +10,12 @@
 namespace orlun {
 
 struct MoveInputs {
-    MoveUnit unit = MoveUnit::CHLMonth;
+    MoveUnit unit = kDefaultMoveUnit;
     bool forward = true;
     bool keep30 = false;   // "keep 30th" visible and checked
     bool keepLeap = false; // "keep leap" visible and checked
 };
 
-MomentOutcome MoveStep(double ajd, const MoveInputs& inputs, const CalendarSettings& settings);
+MomentOutcome MoveStep(Moment ajd, const MoveInputs& inputs, const CalendarSettings& settings);
 
 } // namespace orlun

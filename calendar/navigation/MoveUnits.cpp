@@ -39,31 +39,31 @@ constexpr ChineseRule<Solar> kSolarCycle{"60-year cycle (CHS)", true, [](Solar& 
     return CHSMoveTerm(d, in.forward, true, s);
 }};
 
-MomentOutcome Minute(double ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, kMinuteDays); }
-MomentOutcome Hour(double ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, kHourDays); }
-MomentOutcome Day(double ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, 1); }
-MomentOutcome DayCycle(double ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, kDayCycleDays); }
-MomentOutcome CEMonth(double ajd, const Inputs& in, const Settings&) { return WesternMonthStep(ajd, in.forward); }
-MomentOutcome CEYear(double ajd, const Inputs& in, const Settings&)
+MomentOutcome Minute(Moment ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, kMinuteDays); }
+MomentOutcome Hour(Moment ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, kHourDays); }
+MomentOutcome Day(Moment ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, 1); }
+MomentOutcome DayCycle(Moment ajd, const Inputs& in, const Settings&) { return ShiftTime(ajd, in.forward, kDayCycleDays); }
+MomentOutcome CEMonth(Moment ajd, const Inputs& in, const Settings&) { return WesternMonthStep(ajd, in.forward); }
+MomentOutcome CEYear(Moment ajd, const Inputs& in, const Settings&)
 {
     return WesternYearsStep(ajd, in.forward, 1, WesternCalendar::Gregorian);
 }
-MomentOutcome CECentury(double ajd, const Inputs& in, const Settings&)
+MomentOutcome CECentury(Moment ajd, const Inputs& in, const Settings&)
 {
     return WesternYearsStep(ajd, in.forward, kCenturyYears, WesternCalendar::Gregorian);
 }
-MomentOutcome JCCycle(double ajd, const Inputs& in, const Settings&)
+MomentOutcome JCCycle(Moment ajd, const Inputs& in, const Settings&)
 {
     return WesternYearsStep(ajd, in.forward, kJulianCycleYears, WesternCalendar::Julian);
 }
-MomentOutcome CHLMonth(double ajd, const Inputs& in, const Settings& s) { return LunarStep(ajd, in, s, kLunarMonth); }
-MomentOutcome CHLYear(double ajd, const Inputs& in, const Settings& s) { return LunarStep(ajd, in, s, kLunarYear); }
-MomentOutcome CHLCycle(double ajd, const Inputs& in, const Settings& s) { return LunarStep(ajd, in, s, kLunarCycle); }
-MomentOutcome CHSTerm(double ajd, const Inputs& in, const Settings& s) { return SolarStep(ajd, in, s, kSolarTerm); }
-MomentOutcome CHSYear(double ajd, const Inputs& in, const Settings& s) { return SolarStep(ajd, in, s, kSolarYear); }
-MomentOutcome CHSCycle(double ajd, const Inputs& in, const Settings& s) { return SolarStep(ajd, in, s, kSolarCycle); }
-MomentOutcome ARCMonth(double ajd, const Inputs& in, const Settings& s) { return ArcStep(ajd, in.forward, false, s); }
-MomentOutcome ARCYear(double ajd, const Inputs& in, const Settings& s) { return ArcStep(ajd, in.forward, true, s); }
+MomentOutcome CHLMonth(Moment ajd, const Inputs& in, const Settings& s) { return LunarStep(ajd, in, s, kLunarMonth); }
+MomentOutcome CHLYear(Moment ajd, const Inputs& in, const Settings& s) { return LunarStep(ajd, in, s, kLunarYear); }
+MomentOutcome CHLCycle(Moment ajd, const Inputs& in, const Settings& s) { return LunarStep(ajd, in, s, kLunarCycle); }
+MomentOutcome CHSTerm(Moment ajd, const Inputs& in, const Settings& s) { return SolarStep(ajd, in, s, kSolarTerm); }
+MomentOutcome CHSYear(Moment ajd, const Inputs& in, const Settings& s) { return SolarStep(ajd, in, s, kSolarYear); }
+MomentOutcome CHSCycle(Moment ajd, const Inputs& in, const Settings& s) { return SolarStep(ajd, in, s, kSolarCycle); }
+MomentOutcome ARCMonth(Moment ajd, const Inputs& in, const Settings& s) { return ArcStep(ajd, in.forward, false, s); }
+MomentOutcome ARCYear(Moment ajd, const Inputs& in, const Settings& s) { return ArcStep(ajd, in.forward, true, s); }
 
 constexpr bool kZone = true;
 constexpr bool kKeep = true;

@@ -15,7 +15,7 @@
 
 namespace orlun {
 
-using StepFunction = MomentOutcome (*)(double ajd, const MoveInputs& inputs, const CalendarSettings& settings);
+using StepFunction = MomentOutcome (*)(Moment ajd, const MoveInputs& inputs, const CalendarSettings& settings);
 
 struct MoveUnitRow {
     MoveUnit unit;

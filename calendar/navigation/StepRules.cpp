@@ -6,6 +6,7 @@
 #include "calendar/arc/ArcCal.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/CalendarRows.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/navigation/MoveRefusal.h"
@@ -19,7 +20,7 @@ constexpr int kMinCycle = 0;
 constexpr int kMaxCycle = 96;
 constexpr int kMonthsPerYear = 12;
 
-MomentOutcome Moved(double ajd, int calendar) { return NewMoment{ajd, calendar}; }
+MomentOutcome Moved(Moment ajd, std::optional<CalendarRow> calendar) { return NewMoment{ajd, calendar}; }
 
 MomentOutcome Refused(std::string title, std::string text, MessageIcon icon, AfterRefusal next)
 {
@@ -47,70 +48,60 @@ std::string UnableText(bool forward, const char* unitName)
 
 // The London day of the moment in that calendar, and the moment itself.
 struct LondonDay {
-    double cjdl;
+    LocalTime cjdl;
     WesternDate date;
 };
 
-MomentOutcome AtLondonTime(const WesternDate& date, double cjdl, WesternCalendar calendar)
+MomentOutcome AtLondonTime(const WesternDate& date, LocalTime cjdl, WesternCalendar calendar)
 {
-    const int32_t day = DateToJDN(date).value();
-    return Moved(CJDLToAJD(day + FractionOf(cjdl)), calendar == WesternCalendar::Julian ? kRowJC : kRowCE);
+    return Moved(CJDLToAJD(cjdl.OnDay(DateToJDN(date))), calendar == WesternCalendar::Julian ? kRowJC : kRowCE);
 }
 
-LondonDay LondonDayOf(double ajd, WesternCalendar calendar)
+LondonDay LondonDayOf(Moment ajd, WesternCalendar calendar)
 {
-    const double cjdl = AJDToCJDL(ajd);
-    return {cjdl, JDNToDate(DayNumber(DayNumberOf(cjdl)), calendar)};
+    const LocalTime cjdl = AJDToCJDL(ajd);
+    return {cjdl, JDNToDate(cjdl.day(), calendar)};
 }
 
 // ---- Chinese units: the day at the reference meridian and its time of day.
 
 struct ReferenceDay {
-    double cjdc;
+    LocalTime cjdc;
     std::optional<ChineseSolarDate> chs;
     std::optional<ChineseLunarDate> chl;
 };
 
-ReferenceDay ChineseDatesOf(double ajd, const CalendarSettings& s)
+ReferenceDay ChineseDatesOf(Moment ajd, const CalendarSettings& s)
 {
-    ReferenceDay d{AJDToCJDC(ajd, s.refLongitude), {}, {}};
-    if (const auto dates = CJDateToChDates(Meridian(s.refLongitude).At(d.cjdc), s.epoch)) {
+    ReferenceDay d{AJDToCJDC(ajd, s.meridian), {}, {}};
+    if (const auto dates = CJDateToChDates(d.cjdc, s.epoch)) {
         d.chs = dates->solar;
         d.chl = dates->lunar;
     }
     return d;
 }
 
-double AtTimeOfDay(int32_t day, double cjdc, const CalendarSettings& s)
-{
-    return CJDCToAJD(day + FractionOf(cjdc), s.refLongitude);
-}
+// The day at the reference meridian, at the time of day of cjdc there.
+Moment AtTimeOfDay(DayNumber day, LocalTime cjdc) { return CJDCToAJD(cjdc.OnDay(day)); }
 
 } // namespace
 
-MomentOutcome ShiftTime(double ajd, bool forward, double days)
+MomentOutcome ShiftTime(Moment ajd, bool forward, double days)
 {
-    return Moved(ajd + (forward ? days : -days), -1);
+    return Moved(ajd + (forward ? days : -days), std::nullopt);
 }
 
-MomentOutcome WesternMonthStep(double ajd, bool forward)
+MomentOutcome WesternMonthStep(Moment ajd, bool forward)
 {
     LondonDay d = LondonDayOf(ajd, WesternCalendar::Gregorian);
     WesternDate& date = d.date;
     if (AtLimit(date.year, kMinYear, kMaxYear, forward)) return LimitReached(forward);
-    date.month += forward ? 1 : -1;
-    if (date.month > kMonthsPerYear) {
-        date.month = 1;
-        ++date.year;
-    } else if (date.month < 1) {
-        date.month = kMonthsPerYear;
-        --date.year;
-    }
+    StepWithCarry(date.month, date.year, kMonthsPerYear, forward);
     while (date.day > 1 && !date.ok()) --date.day;
     return AtLondonTime(date, d.cjdl, WesternCalendar::Gregorian);
 }
 
-MomentOutcome WesternYearsStep(double ajd, bool forward, int years, WesternCalendar calendar)
+MomentOutcome WesternYearsStep(Moment ajd, bool forward, int years, WesternCalendar calendar)
 {
     LondonDay d = LondonDayOf(ajd, calendar);
     WesternDate& date = d.date;
@@ -120,7 +111,7 @@ MomentOutcome WesternYearsStep(double ajd, bool forward, int years, WesternCalen
     return AtLondonTime(date, d.cjdl, calendar);
 }
 
-MomentOutcome LunarStep(double ajd, const MoveInputs& in, const CalendarSettings& s,
+MomentOutcome LunarStep(Moment ajd, const MoveInputs& in, const CalendarSettings& s,
                         const ChineseRule<ChineseLunarDate>& rule)
 {
     // The cycle unit ends the move at once on any failure, the others set the stop request.
@@ -138,10 +129,10 @@ MomentOutcome LunarStep(double ajd, const MoveInputs& in, const CalendarSettings
     if (!day.found())
         return Refused("", rule.cycle ? "Invalid lunar date results." : "Invalid lunar date results",
                        MessageIcon::None, next);
-    return Moved(AtTimeOfDay(day.day.value(), d.cjdc, s), kRowCHL);
+    return Moved(AtTimeOfDay(day.day, d.cjdc), kRowCHL);
 }
 
-MomentOutcome SolarStep(double ajd, const MoveInputs& in, const CalendarSettings& s,
+MomentOutcome SolarStep(Moment ajd, const MoveInputs& in, const CalendarSettings& s,
                         const ChineseRule<ChineseSolarDate>& rule)
 {
     const AfterRefusal next = rule.cycle ? AfterRefusal::EndNow : AfterRefusal::StopRequest;
@@ -156,19 +147,19 @@ MomentOutcome SolarStep(double ajd, const MoveInputs& in, const CalendarSettings
     if (!day)
         return Refused("", rule.cycle ? "Invalid solar date results." : "Invalid solar date results",
                        MessageIcon::None, next);
-    return Moved(AtTimeOfDay(day->value(), d.cjdc, s), kRowCHS);
+    return Moved(AtTimeOfDay(*day, d.cjdc), kRowCHS);
 }
 
-MomentOutcome ArcStep(double ajd, bool forward, bool byYear, const CalendarSettings& s)
+MomentOutcome ArcStep(Moment ajd, bool forward, bool byYear, const CalendarSettings& s)
 {
-    const double cjdc = AJDToCJDC(ajd, s.refLongitude);
-    ARCDate date = JDNToARC(DayNumber(DayNumberOf(cjdc)));
+    const LocalTime cjdc = AJDToCJDC(ajd, s.meridian);
+    ARCDate date = JDNToARC(cjdc.day());
     if (byYear) ARCMoveYear(date, forward);
     else ARCMoveMonth(date, forward);
     const std::optional<DayNumber> day = ARCToJDN(date);
     if (!day)
         return Refused("", "Invalid ARC date results.", MessageIcon::Warning, AfterRefusal::EndNow);
-    return Moved(AtTimeOfDay(day->value(), cjdc, s), kRowARCCCT);
+    return Moved(AtTimeOfDay(*day, cjdc), kRowARCCCT);
 }
 
 } // namespace orlun

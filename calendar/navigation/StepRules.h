@@ -15,12 +15,12 @@
 namespace orlun {
 
 // The moment plus or minus the days.
-MomentOutcome ShiftTime(double ajd, bool forward, double days);
+MomentOutcome ShiftTime(Moment ajd, bool forward, double days);
 
 // One month of the Gregorian calendar.
-MomentOutcome WesternMonthStep(double ajd, bool forward);
+MomentOutcome WesternMonthStep(Moment ajd, bool forward);
 // So many years of the Gregorian or Julian calendar (29 February becomes 28 February).
-MomentOutcome WesternYearsStep(double ajd, bool forward, int years, WesternCalendar calendar);
+MomentOutcome WesternYearsStep(Moment ajd, bool forward, int years, WesternCalendar calendar);
 
 // How one Chinese unit moves a date, and the words of its refusals.
 template <class Date>
@@ -30,12 +30,12 @@ struct ChineseRule {
     bool (*move)(Date& date, const MoveInputs& inputs, const CalendarSettings& settings);
 };
 
-MomentOutcome LunarStep(double ajd, const MoveInputs& inputs, const CalendarSettings& settings,
+MomentOutcome LunarStep(Moment ajd, const MoveInputs& inputs, const CalendarSettings& settings,
                         const ChineseRule<ChineseLunarDate>& rule);
-MomentOutcome SolarStep(double ajd, const MoveInputs& inputs, const CalendarSettings& settings,
+MomentOutcome SolarStep(Moment ajd, const MoveInputs& inputs, const CalendarSettings& settings,
                         const ChineseRule<ChineseSolarDate>& rule);
 
 // One ARC month (or year) at the reference meridian.
-MomentOutcome ArcStep(double ajd, bool forward, bool byYear, const CalendarSettings& settings);
+MomentOutcome ArcStep(Moment ajd, bool forward, bool byYear, const CalendarSettings& settings);
 
 } // namespace orlun

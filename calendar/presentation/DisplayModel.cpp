@@ -18,9 +18,8 @@ namespace {
 
 // "2001-12-31 CE 02:32 GMT Monday": the Western date of the London day, its time and weekday.
 DisplayLine WesternLine(const char* control, const char* caption, WesternCalendar calendar,
-                        const char* designation, double cjdl)
+                        const char* designation, LocalTime london)
 {
-    const LocalTime london = Meridian::Greenwich().At(cjdl);
     const WesternDate date = JDNToDate(london.day(), calendar);
     DisplayLine line;
     line.control = control;
@@ -32,10 +31,10 @@ DisplayLine WesternLine(const char* control, const char* caption, WesternCalenda
 }
 
 // "4697-11-25 ARC 12:00 GMT Pluto Day": the ARC date of a day, the time there and the day's name.
-DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const std::string& time,
+DisplayLine ArcLine(const char* control, const char* caption, DayNumber day, const std::string& time,
                     const char* zoneWords)
 {
-    const ARCDate rec = JDNToARC(DayNumber(day));
+    const ARCDate rec = JDNToARC(day);
     DisplayLine line;
     line.control = control;
     line.caption = caption;
@@ -47,7 +46,7 @@ DisplayLine ArcLine(const char* control, const char* caption, int32_t day, const
 // The Chinese lines of the CJDC moment, the year's and month's names and the ARC-CHL note.
 void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
 {
-    if (const auto dates = CJDateToChDates(Meridian(settings.refLongitude).At(t.cjdc), settings.epoch)) {
+    if (const auto dates = CJDateToChDates(t.cjdc, settings.epoch)) {
         t.chl = dates->lunar;
         t.chs = dates->solar;
     }
@@ -62,7 +61,7 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
         t.yearNumber.control = "lblYear";
         return;
     }
-    const std::string time = ReferenceTime(Meridian(settings.refLongitude).At(t.cjdc), settings.zoneCode);
+    const std::string time = ReferenceTime(t.cjdc, settings.zoneCode);
     const ChineseLunarDate& chl = *t.chl;
     const ChineseSolarDate& chs = *t.chs;
 
@@ -71,7 +70,7 @@ void ChineseLines(DisplayTexts& t, const CalendarSettings& settings)
     // program did, leaves a trailing blank and cuts the wrong text for a zone code of another
     // length.)
     std::string solar = CHSDateStr(chs, true) + " " + time;
-    if (chs.day == 1) solar = CHSDateStr(chs, true) + " " + TimeText(FractionOf(t.cjdc));
+    if (chs.day == 1) solar = CHSDateStr(chs, true) + " " + TimeText(t.cjdc.fractionOfDay());
     t.chineseSolar = {"lblChineseSolarDate", adjective + " Solar", solar, CHSLongStr(chs, {}, settings)};
 
     std::string longForm = CHLLongStr(chl, {.dayName = true, .monthName = true}, settings);
@@ -122,9 +121,9 @@ const DisplayLine& DisplayTexts::LineOfCalendar(CalendarRow row) const
     return arcReference;
 }
 
-std::string CJDCCaption(int refLongitude)
+std::string CJDCCaption(Meridian reference)
 {
-    return "Chronological JD " + std::to_string(refLongitude) + "\u00BA East";
+    return "Chronological JD " + std::to_string(reference.degreesEast()) + "\u00BA East";
 }
 
 std::string DeltaTText(double minutes)
@@ -140,37 +139,36 @@ std::string DeltaTText(double minutes)
     return text.empty() ? "0 minutes" : text;
 }
 
-DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings)
+DisplayTexts BuildDisplayTexts(Moment ajd, const CalendarSettings& settings)
 {
     DisplayTexts t;
     t.ajd = ajd;
     t.cjdl = AJDToCJDL(ajd);
-    t.cjdc = CJDLToCJDC(t.cjdl, settings.refLongitude);
+    t.cjdc = CJDLToCJDC(t.cjdl, settings.meridian);
 
     t.astronomicalJD = {"lblAstronomicalJulianDate", "Astronomical Julian date:",
-                        DayCountText(ajd) + " AJD", ""};
+                        DayCountText(ajd.ajd()) + " AJD", ""};
     t.cjdLondon = {"lblChronologicalJulianDateLondon", "Chronological JD London:",
-                   DayCountText(t.cjdl) + " CJDL", ""};
+                   DayCountText(t.cjdl.cjd()) + " CJDL", ""};
     t.commonEra = WesternLine("lblCommonEraDate", "Common Era (Gregorian):", WesternCalendar::Gregorian, "CE", t.cjdl);
     t.julianCalendar = WesternLine("lblJulianCalendarDate", "Julian Calendar:", WesternCalendar::Julian, "JC", t.cjdl);
-    t.arcGMT = ArcLine("lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:", DayNumberOf(t.cjdl),
-                       LondonTime(Meridian::Greenwich().At(t.cjdl)), "GMT timezone");
-    t.arcReference = ArcLine("lblArchetypesCalendarCCT", "", DayNumberOf(t.cjdc),
-                             ReferenceTime(Meridian(settings.refLongitude).At(t.cjdc), settings.zoneCode), "CCT timezone");
+    t.arcGMT = ArcLine("lblArchetypesCalendarGMT", "Zodozizidu Zidevuze:", t.cjdl.day(),
+                       LondonTime(t.cjdl), "GMT timezone");
+    t.arcReference = ArcLine("lblArchetypesCalendarCCT", "", t.cjdc.day(),
+                             ReferenceTime(t.cjdc, settings.zoneCode), "CCT timezone");
     ChineseLines(t, settings);
-    t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.refLongitude),
-                      DayCountText(t.cjdc) + " CJDC", ""};
+    t.cjdReference = {"lblChronologicalJulianDateBeijing", CJDCCaption(settings.meridian),
+                      DayCountText(t.cjdc.cjd()) + " CJDC", ""};
 
     // The day's names follow the civil day at the reference meridian.
-    const int32_t day = DayNumberOf(t.cjdc);
-    t.dayPosition = DayPosition(day);
+    t.dayPosition = DayPosition(t.cjdc.day());
     t.elementAnimalOfDay = {"lblElementAnimalOfDay", StemBranchStr(t.dayPosition),
                             DayNameText(t.dayPosition, settings.country), ""};
 
-    t.moon = ComputeMoonData(Moment(ajd));
+    t.moon = ComputeMoonData(ajd);
     t.phaseOfMoon = {"lblPhaseOfMoon", "Phase of Moon, illumination:", t.moon.phaseText, ""};
     t.ageOfMoon = {"lblAgeOfMoon", "[Lunation] Age of Moon:", t.moon.ageText, ""};
-    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(Moment(ajd))), ""};
+    t.deltaT = {"lblDeltaT", "Delta T:", DeltaTText(GetDeltaT(ajd)), ""};
     return t;
 }
 

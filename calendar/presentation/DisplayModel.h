@@ -23,9 +23,9 @@ struct DisplayLine {
 
 // The texts of the display lines for one moment.
 struct DisplayTexts {
-    double ajd = 0;  // the moment (UT)
-    double cjdl = 0; // AJD + 0.5
-    double cjdc = 0; // CJDL + L/360
+    Moment ajd;     // the moment (UT)
+    LocalTime cjdl; // its local time in London: AJD + 0.5
+    LocalTime cjdc; // its local time at the reference meridian: CJDL + L/360
 
     DisplayLine chineseLunar;   // lblChineseLunarDate
     DisplayLine chineseSolar;   // lblChineseSolarDate
@@ -60,10 +60,10 @@ struct DisplayTexts {
 };
 
 // Builds every display text for the moment ajd (UT) under the settings.
-DisplayTexts BuildDisplayTexts(double ajd, const CalendarSettings& settings);
+DisplayTexts BuildDisplayTexts(Moment ajd, const CalendarSettings& settings);
 
 // Caption of the CJDC line: "Chronological JD 120º East".
-std::string CJDCCaption(int refLongitude);
+std::string CJDCCaption(Meridian reference);
 
 // Delta T as a duration: "1 minute", "1 hour and 5 minutes", "2 hours", "1 day", "0 minutes",
 // or "More than 24 hours" above 1440 minutes.

@@ -126,14 +126,14 @@ LogMoment LogMomentOf(const DisplayTexts& texts, const CalendarSettings& setting
     m.jcLine = texts.julianCalendar.value;
     m.phaseLine = texts.phaseOfMoon.value;
     m.ageLine = texts.ageOfMoon.value;
-    if (const auto dates = CJDateToChDates(Meridian(settings.refLongitude).At(m.cjdc), settings.epoch)) {
+    if (const auto dates = CJDateToChDates(m.cjdc, settings.epoch)) {
         m.chl = dates->lunar;
         m.chs = dates->solar;
     }
     m.settings = settings;
     m.countryName = CountryName(settings.country);
-    m.longitudeNumber = settings.refLongitude;
-    m.lunation = GetLunation(Moment(m.ajd));
+    m.longitude = settings.meridian;
+    m.lunation = GetLunation(m.ajd);
     return m;
 }
 
@@ -179,7 +179,7 @@ std::string ChineseItems(std::string& t, const LogMoment& m, const LogPreference
         if (!m.nativeLine.empty()) t += m.nativeLine + kEnd;
     }
     if (p.cjdc) {
-        t += DayCountText(m.cjdc) + " CJDC";
+        t += DayCountText(m.cjdc.cjd()) + " CJDC";
         if (x) t += " (chronological Julian date, longitude " + longitude + ")";
         t += kEnd;
     }
@@ -192,12 +192,12 @@ void WesternItems(std::string& t, const LogMoment& m, const LogPreferences& p)
 {
     const bool x = p.verbose;
     if (p.ce || p.jc) {
-        const CEAndJC dates = CEAndJCFromCJD(Meridian::Greenwich().At(m.cjdl));
+        const CEAndJC dates = CEAndJCFromCJD(m.cjdl);
         if (p.ce) WesternItem(t, m.ceLine, dates.ce, x);
         if (p.jc) WesternItem(t, m.jcLine, dates.jc, x);
     }
     if (p.cjdl) {
-        t += DayCountText(m.cjdl) + " CJDL";
+        t += DayCountText(m.cjdl.cjd()) + " CJDL";
         if (x) t += " (chronological Julian date, London)";
         t += kEnd;
     }
@@ -208,7 +208,7 @@ std::string AstronomicalItems(std::string& t, const LogMoment& m, const LogPrefe
 {
     const bool x = p.verbose;
     if (p.ajd) {
-        t += DayCountText(m.ajd) + " AJD";
+        t += DayCountText(m.ajd.ajd()) + " AJD";
         if (x) t += " (astronomical Julian date)";
         t += kEnd;
     }
@@ -233,7 +233,7 @@ LogEntryResult BuildLogEntry(const LogMoment& m, const LogPreferences& p, const 
     const bool western = p.ce || p.jc || p.cjdl;
     const bool astronomical = p.ajd || p.phase || p.lunationAge;
     if (!chinese && !western && !astronomical) return r;
-    const std::string longitude = PlainNumber(m.longitudeNumber) + kDegreesEast + m.countryName;
+    const std::string longitude = PlainNumber(m.longitude.degreesEast()) + kDegreesEast + m.countryName;
     // Separators stand between groups only in the expanded form.
     const std::string separator = p.verbose ? Dashes(kLogSeparatorLength) + kEnd : "";
 

@@ -48,9 +48,9 @@ LogPreferences DefaultLogPreferences(bool showCJDs);
 // Everything an entry reads about the logged moment, filled by the main window from what it
 // displays at that moment.
 struct LogMoment {
-    double ajd = 0;
-    double cjdl = 0; // AJD + 0.5
-    double cjdc = 0; // CJDL + L/360
+    Moment ajd;
+    LocalTime cjdl; // AJD + 0.5
+    LocalTime cjdc; // CJDL + L/360
 
     // Texts of the display lines (the value labels).
     std::string chlLine;   // "79-30-01-01 CHL 08:00 CCT"
@@ -67,7 +67,7 @@ struct LogMoment {
     std::optional<ChineseSolarDate> chs;
     CalendarSettings settings;
     std::string countryName;   // "China": the selected country
-    int longitudeNumber = 120; // the reference longitude in degrees East
+    Meridian longitude{120}; // the reference longitude
     std::optional<int32_t> lunation; // the lunation of the AJD; none when it could not be found
 };
 

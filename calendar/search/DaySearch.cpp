@@ -4,6 +4,7 @@
 
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/Limits.h"
 #include "calendar/search/LunarSearch.h"
 
@@ -14,24 +15,24 @@ namespace {
 constexpr int kDotEvery = 10;
 
 // The first and last day of the CHL year of the record; false at an end of the range.
-bool YearBounds(const ChineseLunarDate& chl, const CalendarSettings& settings, int32_t& first, int32_t& last)
+bool YearBounds(const ChineseLunarDate& chl, const CalendarSettings& settings, DayNumber& first, DayNumber& last)
 {
     ChineseLunarDate rec = chl;
     rec.month = kFirstMonth;
     rec.day = 1;
     const CHLDay newYear = ChLDateToJDN(rec, settings);
     if (!newYear.found()) return false;
-    first = newYear.day.value();
-    StepYearPosition(rec, true);
+    first = newYear.day;
+    StepCyclePosition(rec, true);
     const CHLDay following = ChLDateToJDN(rec, settings);
     if (!following.found()) return false;
-    last = following.day.value() - 1;
+    last = following.day - 1;
     return true;
 }
 
 } // namespace
 
-int32_t NextDayOfPosition(int32_t day, int position, bool next)
+DayNumber NextDayOfPosition(DayNumber day, int position, bool next)
 {
     const int here = DayPosition(day);
     const int ahead = static_cast<int>(FloorMod(position - here, kCyclePositions));
@@ -39,36 +40,36 @@ int32_t NextDayOfPosition(int32_t day, int position, bool next)
     return next ? day + ahead : day - behind;
 }
 
-MomentOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimalChoice& choice, int refLongitude)
+MomentOutcome ElementAnimalDaySearch(DayNumber day, bool next, const ElementAnimalChoice& choice, Meridian reference)
 {
     const int s = next ? 1 : -1;
     for (int i = 1; i <= kCyclePositions; ++i) {
-        const int32_t candidate = day + s * i;
-        if (choice.MatchesPosition(DayPosition(candidate))) return FoundDay(candidate, refLongitude);
+        const DayNumber candidate = day + s * i;
+        if (choice.MatchesPosition(DayPosition(candidate))) return FoundDay(candidate, reference);
     }
     return RangeRefusal(next); // not reached: every pair recurs within 60 days
 }
 
-MomentOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSettings& settings,
+MomentOutcome TripleCoincidenceSearch(DayNumber day, bool next, const CalendarSettings& settings,
                                       const SearchProgress& progress)
 {
     const int s = next ? 1 : -1;
     ProgressDots dots(progress, " .", std::string::npos);
     int examined = 0;
-    int32_t candidate = day + s;
+    DayNumber candidate = day + s;
     // Year by year: within a year only the days of the year's own position can match, 60 days
     // apart; the year's names are read once.
-    while (candidate >= kMinJDN && candidate <= kMaxJDN) {
+    while (candidate >= kFirstSupportedDay && candidate <= kLastSupportedDay) {
         const std::optional<ChineseLunarDate> chl = CHLDateOfDay(candidate, settings);
-        int32_t first = 0, last = 0;
+        DayNumber first, last;
         if (!chl || !YearBounds(*chl, settings, first, last)) break;
         const ElementAnimal year = YearElementAnimal(*chl);
-        for (int32_t d = NextDayOfPosition(candidate, chl->position, next); d >= first && d <= last;
-             d += s * kCyclePositions) {
+        for (DayNumber d = NextDayOfPosition(candidate, chl->position, next); d >= first && d <= last;
+             d = d + s * kCyclePositions) {
             if (examined++ % kDotEvery == 0) dots.Add();
             const ElementAnimal month = MonthElementAnimal(CHLDateOfDay(d, settings).value_or(ChineseLunarDate{}));
             if (month.element == year.element && month.animal == year.animal)
-                return FoundDay(d, settings.refLongitude);
+                return FoundDay(d, settings.meridian);
         }
         candidate = next ? last + 1 : first - 1;
     }

@@ -12,13 +12,13 @@
 namespace orlun {
 
 // The nearest day after (before) the day that matches the choice: at most 60 days away.
-MomentOutcome ElementAnimalDaySearch(int32_t day, bool next, const ElementAnimalChoice& choice, int refLongitude);
+MomentOutcome ElementAnimalDaySearch(DayNumber day, bool next, const ElementAnimalChoice& choice, Meridian reference);
 
 // The nearest triple coincidence day after (before) the day.
-MomentOutcome TripleCoincidenceSearch(int32_t day, bool next, const CalendarSettings& settings,
+MomentOutcome TripleCoincidenceSearch(DayNumber day, bool next, const CalendarSettings& settings,
                                       const SearchProgress& progress);
 
 // The first day from the day on (back) whose cycle position is the given one: 0..59 days away.
-int32_t NextDayOfPosition(int32_t day, int position, bool next);
+DayNumber NextDayOfPosition(DayNumber day, int position, bool next);
 
 } // namespace orlun

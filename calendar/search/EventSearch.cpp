@@ -8,34 +8,28 @@
 
 namespace orlun {
 
-namespace {
-
-TargetKind KindOf(SearchTarget target)
+bool UsesMultipleWindow(SearchTarget target)
 {
-    const SearchTargetRow* row = FindSearchTargetRow(target);
-    return row ? row->kind : TargetKind::Event;
+    const TargetKind kind = KindOf(target);
+    return kind == TargetKind::SameDayAndMonth || kind == TargetKind::OwnWindow;
 }
-
-} // namespace
-
-bool UsesMultipleWindow(SearchTarget target) { return KindOf(target) == TargetKind::OwnWindow; }
 
 bool IsElementAnimalTarget(SearchTarget target) { return KindOf(target) == TargetKind::ElementAnimal; }
 
 bool ClearsShowCJDs(SearchTarget target) { return KindOf(target) != TargetKind::Event; }
 
-MomentOutcome RunSearch(double ajd, const SearchInputs& inputs, const CalendarSettings& settings,
+MomentOutcome RunSearch(Moment ajd, const SearchInputs& inputs, const CalendarSettings& settings,
                         const SearchProgress& progress)
 {
     // No event can be found within the range from a moment far beyond it.
     constexpr double kFarBeyond = 36525; // a century of days
-    if (!std::isfinite(ajd) || ajd < kMinAJD - kFarBeyond || ajd > kMaxAJD + kFarBeyond)
+    if (!std::isfinite(ajd.ajd()) || ajd < kEarliestMoment - kFarBeyond || ajd > kLatestMoment + kFarBeyond)
         return RangeRefusal(inputs.next);
     const SearchTargetRow* row = FindSearchTargetRow(inputs.target);
     if (!row) return Refused(kSearchTitle, "Unknown search target.", MessageIcon::Warning);
     if (row->kind == TargetKind::ElementAnimal && !inputs.choice.Specified())
         return Refused(kErrorTitle, kNoElementAnimalChosen, MessageIcon::Warning);
-    const int32_t today = DayNumberOf(AJDToCJDC(ajd, settings.refLongitude));
+    const DayNumber today = AJDToCJDC(ajd, settings.meridian).day();
     return WithinRange(row->search({ajd, today, inputs, settings, progress}));
 }
 

@@ -25,7 +25,7 @@ bool ClearsShowCJDs(SearchTarget target);
 
 // The search from the moment ajd. A result outside the admissible range is refused with the
 // range message, as is a search that runs into an end of the range.
-MomentOutcome RunSearch(double ajd, const SearchInputs& inputs, const CalendarSettings& settings,
+MomentOutcome RunSearch(Moment ajd, const SearchInputs& inputs, const CalendarSettings& settings,
                         const SearchProgress& progress = {});
 
 // The list text of an element-animal target: "wood-rat (jia-zi) day", "wood- (jia-, yi-) month",

@@ -4,6 +4,7 @@
 #include "calendar/chinese/ChineseMoves.h"
 #include "calendar/chinese/Orlun3.h"
 #include "calendar/core/CalendarRows.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/navigation/MoveRefusal.h"
 #include "calendar/core/TimeScales.h"
 
@@ -30,33 +31,20 @@ MomentOutcome IntercalaryInability(bool next)
 
 } // namespace
 
-std::optional<ChineseLunarDate> CHLDateOf(double ajd, const CalendarSettings& settings)
+std::optional<ChineseLunarDate> CHLDateOf(Moment ajd, const CalendarSettings& settings)
 {
-    const auto dates =
-        CJDateToChDates(Meridian(settings.refLongitude).At(AJDToCJDC(ajd, settings.refLongitude)), settings.epoch);
+    const auto dates = CJDateToChDates(AJDToCJDC(ajd, settings.meridian), settings.epoch);
     return dates ? dates->lunar : std::nullopt;
 }
 
-int32_t DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings)
+DayNumber DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings)
 {
-    return ChLDateToJDN(date, settings).day.value();
+    return ChLDateToJDN(date, settings).day;
 }
 
-std::optional<ChineseLunarDate> CHLDateOfDay(int32_t day, const CalendarSettings& settings)
+std::optional<ChineseLunarDate> CHLDateOfDay(DayNumber day, const CalendarSettings& settings)
 {
-    return CHLDateOf(CJDCToAJD(NoonOf(day), settings.refLongitude), settings);
-}
-
-void StepYearPosition(ChineseLunarDate& rec, bool next)
-{
-    rec.position += next ? 1 : -1;
-    if (rec.position > kCyclePositions) {
-        rec.position = 1;
-        ++rec.cycle;
-    } else if (rec.position < 1) {
-        rec.position = kCyclePositions;
-        --rec.cycle;
-    }
+    return CHLDateOf(CJDCToAJD(settings.meridian.NoonOf(day)), settings);
 }
 
 MomentOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, bool next, const CalendarSettings& settings)
@@ -64,14 +52,14 @@ MomentOutcome LunarNewYearSearch(const std::optional<ChineseLunarDate>& start, b
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
     ChineseLunarDate rec = *start;
     const bool newYearsDay = rec.month == kFirstMonth && rec.day == 1;
-    if (next || newYearsDay) StepYearPosition(rec, next);
+    if (next || newYearsDay) StepCyclePosition(rec, next);
     const CHLDay newYear = NewYearOf(rec, settings);
     if (!newYear.found())
         return Refused(kSearchTitle,
                        "Error " + std::to_string(static_cast<int>(newYear.result)) +
                            " in search process when converting lunar date to JDN.",
                        MessageIcon::Warning);
-    return FoundDay(newYear.day.value(), settings.refLongitude);
+    return FoundDay(newYear.day, settings.meridian);
 }
 
 MomentOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, const ElementAnimalChoice& choice,
@@ -85,7 +73,7 @@ MomentOutcome ElementAnimalMonthSearch(const std::optional<ChineseLunarDate>& st
         if (counter % 2 == 0) dots.Add();
         if (!CHLMoveMonth(rec, next, false, settings)) return RangeRefusal(next);
         const ElementAnimal names = MonthElementAnimal(rec);
-        if (choice.Matches(names.element, names.animal)) return FoundDay(DayOfDate(rec, settings), settings.refLongitude);
+        if (choice.Matches(names.element, names.animal)) return FoundDay(DayOfDate(rec, settings), settings.meridian);
     }
     return RangeRefusal(next);
 }
@@ -96,11 +84,11 @@ MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& sta
     if (!start) return Refused("", kLunarDateInvalid, MessageIcon::None);
     ChineseLunarDate rec = *start;
     for (int step = 0; step < kMaxYearSteps; ++step) {
-        StepYearPosition(rec, next);
+        StepCyclePosition(rec, next);
         if (!choice.MatchesPosition(rec.position)) continue;
         const CHLDay newYear = NewYearOf(rec, settings);
         if (!newYear.found()) return RangeRefusal(next);
-        return FoundDay(newYear.day.value(), settings.refLongitude);
+        return FoundDay(newYear.day, settings.meridian);
     }
     return RangeRefusal(next);
 }
@@ -116,7 +104,7 @@ MomentOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& star
     do {
         if (!CHLMoveMonth(rec, next, keep30, settings)) return IntercalaryInability(next);
     } while (!rec.month.leap);
-    return FoundDay(DayOfDate(rec, settings), settings.refLongitude, kRowCHL);
+    return FoundDay(DayOfDate(rec, settings), settings.meridian, kRowCHL);
 }
 
 } // namespace orlun

@@ -15,11 +15,11 @@
 namespace orlun {
 
 // The CHL date of a moment (AJD) at the settings' meridian and epoch; nullopt when it has none.
-std::optional<ChineseLunarDate> CHLDateOf(double ajd, const CalendarSettings& settings);
+std::optional<ChineseLunarDate> CHLDateOf(Moment ajd, const CalendarSettings& settings);
 // The CHL date of a CJDC day number.
-std::optional<ChineseLunarDate> CHLDateOfDay(int32_t day, const CalendarSettings& settings);
+std::optional<ChineseLunarDate> CHLDateOfDay(DayNumber day, const CalendarSettings& settings);
 // The day of a CHL date that converts (a moved date), as ChLDateToJDN finds it.
-int32_t DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings);
+DayNumber DayOfDate(const ChineseLunarDate& date, const CalendarSettings& settings);
 
 // Next: the new year of the following lunar year. Previous: this year's new year, or the one
 // before when the date is itself a new year's day.
@@ -38,8 +38,5 @@ MomentOutcome ElementAnimalYearSearch(const std::optional<ChineseLunarDate>& sta
 // calendar the current one.
 MomentOutcome IntercalaryMonthSearch(const std::optional<ChineseLunarDate>& start, bool next, bool keep30,
                                      const CalendarSettings& settings);
-
-// The year position moved by one, wrapping into the next or previous cycle.
-void StepYearPosition(ChineseLunarDate& rec, bool next);
 
 } // namespace orlun

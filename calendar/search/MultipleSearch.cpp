@@ -3,6 +3,7 @@
 #include "calendar/chinese/ChineseDateText.h"
 #include "calendar/chinese/ChineseMoves.h"
 #include "calendar/chinese/Orlun3.h"
+#include "calendar/core/CountStep.h"
 #include "calendar/core/Limits.h"
 #include "calendar/core/TimeScales.h"
 #include "calendar/search/LunarSearch.h"
@@ -17,25 +18,25 @@ constexpr int kEarthElement = 2;
 constexpr int kOxAnimal = 1;
 
 // The new year's day of the record's year, or nullopt at an end of the range.
-std::optional<int32_t> NewYearDay(ChineseLunarDate rec, const CalendarSettings& settings)
+std::optional<DayNumber> NewYearDay(ChineseLunarDate rec, const CalendarSettings& settings)
 {
     rec.month = kFirstMonth;
     rec.day = 1;
     const CHLDay newYear = ChLDateToJDN(rec, settings);
     if (!newYear.found()) return std::nullopt;
-    return newYear.day.value();
+    return newYear.day;
 }
 
 // From a day of a year that does not match, the first (last) day of the next (previous) matching
 // year; nullopt when that lies beyond the range.
-std::optional<int32_t> NextMatchingYear(ChineseLunarDate rec, const ElementAnimalChoice& year, bool next,
+std::optional<DayNumber> NextMatchingYear(ChineseLunarDate rec, const ElementAnimalChoice& year, bool next,
                                         const CalendarSettings& settings)
 {
     for (int step = 0; step < kCyclePositions; ++step) {
-        StepYearPosition(rec, next);
+        StepCyclePosition(rec, next);
         if (!year.MatchesPosition(rec.position)) continue;
         if (next) return NewYearDay(rec, settings);
-        StepYearPosition(rec, true);
+        StepCyclePosition(rec, true);
         const auto following = NewYearDay(rec, settings);
         if (!following) return std::nullopt;
         return *following - 1;
@@ -45,14 +46,14 @@ std::optional<int32_t> NextMatchingYear(ChineseLunarDate rec, const ElementAnima
 
 // The day after (before) a candidate: where the day's own names match, the next day with the same
 // names is 12, 5 or 60 days on.
-int32_t NextCandidate(int32_t i, int s, const ElementAnimalChoice& day)
+DayNumber NextCandidate(DayNumber i, int s, const ElementAnimalChoice& day)
 {
     if (!day.Specified() || !day.MatchesPosition(DayPosition(i))) return i + s;
     if (day.HasElement() && day.HasAnimal()) return i + kCyclePositions * s;
     return i + (day.HasAnimal() ? kAnimalCount : kElementCount) * s;
 }
 
-bool Passed(int32_t i, bool next, int32_t limit) { return next ? i > limit : i < limit; }
+bool Passed(DayNumber i, bool next, DayNumber limit) { return next ? i > limit : i < limit; }
 
 std::string Phrase(const MultipleCriteria& c, MultipleRow row, Country country, const char* unit)
 {
@@ -94,21 +95,21 @@ MultipleCriteria MultipleCriteria::FromIndexes(const std::array<int, 6>& x)
     return c;
 }
 
-MultipleCriteria SameDayAndMonthCriteria(double ajd, const CalendarSettings& settings)
+MultipleCriteria SameDayAndMonthCriteria(Moment ajd, const CalendarSettings& settings)
 {
     MultipleCriteria c;
-    const int day = DayPosition(DayNumberOf(AJDToCJDC(ajd, settings.refLongitude)));
+    const int day = DayPosition(AJDToCJDC(ajd, settings.meridian).day());
     c[MultipleRow::Day] = {ElementOfPosition(day), AnimalOfPosition(day)};
     const ElementAnimal month = MonthElementAnimal(CHLDateOf(ajd, settings).value_or(ChineseLunarDate{}));
     if (month.element >= 0) c[MultipleRow::Month] = {month.element, month.animal};
     return c;
 }
 
-int32_t MultipleSearchLimit(int32_t a, bool next, int years, const CalendarSettings& settings)
+DayNumber MultipleSearchLimit(DayNumber a, bool next, int years, const CalendarSettings& settings)
 {
-    const int32_t rangeEnd = next ? kMaxJDN : kMinJDN;
+    const DayNumber rangeEnd = next ? kLastSupportedDay : kFirstSupportedDay;
     const int s = next ? 1 : -1;
-    int32_t limit = rangeEnd;
+    DayNumber limit = rangeEnd;
     if (years == 100) {
         limit = a + s * kHundredYearsDays;
     } else if (years >= 1000) {
@@ -122,14 +123,14 @@ int32_t MultipleSearchLimit(int32_t a, bool next, int years, const CalendarSetti
     return next ? std::min(limit, rangeEnd) : std::max(limit, rangeEnd);
 }
 
-MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& c, int32_t a, bool next, int32_t limit,
+MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& c, DayNumber a, bool next, DayNumber limit,
                                            const CalendarSettings& settings, const MultipleHooks& hooks)
 {
     const int s = next ? 1 : -1;
     const ElementAnimalChoice& dayRow = c[MultipleRow::Day];
     const ElementAnimalChoice& monthRow = c[MultipleRow::Month];
     const ElementAnimalChoice& yearRow = c[MultipleRow::Year];
-    int32_t i = a + s;
+    DayNumber i = a + s;
     for (int count = 1;; ++count) {
         if (Passed(i, next, limit)) return {MultipleStatus::NotFound, i};
         std::optional<ChineseLunarDate> found = CHLDateOfDay(i, settings);
@@ -151,11 +152,11 @@ MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& c, int32_t a,
     }
 }
 
-std::string MultipleProgressText(int32_t day, const CalendarSettings& settings)
+std::string MultipleProgressText(DayNumber day, const CalendarSettings& settings)
 {
     const ChineseLunarDate chl = CHLDateOfDay(day, settings).value_or(ChineseLunarDate{});
     return "Searching ...    " + CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings.country) + "   " +
-           DateText(GregorianDate(DayNumber(day))) + " CE";
+           DateText(GregorianDate(day)) + " CE";
 }
 
 std::string MultipleNotFoundText(const std::string& withinText, bool fromToday)

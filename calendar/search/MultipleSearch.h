@@ -39,30 +39,30 @@ inline constexpr int32_t kThousandYearsDays = 365608;
 
 // The day's and the month's names of a moment, year any: the rows of "Same element-animal day
 // and month".
-MultipleCriteria SameDayAndMonthCriteria(double ajd, const CalendarSettings& settings);
+MultipleCriteria SameDayAndMonthCriteria(Moment ajd, const CalendarSettings& settings);
 
 // The last day the search may reach from day a: 1 and 10 years by the CHL year move (keeping the
 // 30th and the leap month), 100 and 1000 years by fixed day counts; never beyond the range.
-int32_t MultipleSearchLimit(int32_t a, bool next, int years, const CalendarSettings& settings);
+DayNumber MultipleSearchLimit(DayNumber a, bool next, int years, const CalendarSettings& settings);
 
 enum class MultipleStatus { Found, NotFound, Stopped };
 struct MultipleResult {
     MultipleStatus status = MultipleStatus::NotFound;
-    int32_t day = 0; // the day found, or the last day examined
+    DayNumber day; // the day found, or the last day examined
 };
 
 // Called for each candidate day; true stops the search. progress is called on every 20th.
 struct MultipleHooks {
     std::function<bool()> stopRequested;
-    std::function<void(int32_t day)> progress;
+    std::function<void(DayNumber day)> progress;
 };
 
 // The nearest day after (before) day a that matches every specified row, up to the limit.
-MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& criteria, int32_t a, bool next, int32_t limit,
+MultipleResult MultipleElementAnimalSearch(const MultipleCriteria& criteria, DayNumber a, bool next, DayNumber limit,
                                            const CalendarSettings& settings, const MultipleHooks& hooks = {});
 
 // The label text of a candidate: "Searching ...    79-30-01-01 CHL   2013-02-10 CE".
-std::string MultipleProgressText(int32_t day, const CalendarSettings& settings);
+std::string MultipleProgressText(DayNumber day, const CalendarSettings& settings);
 
 // "There is no such day within 100 years of today."
 std::string MultipleNotFoundText(const std::string& withinText, bool fromToday);

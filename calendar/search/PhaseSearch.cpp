@@ -13,22 +13,21 @@ struct PhaseAt {
     bool exact = false;
 };
 
-std::optional<PhaseAt> LastPhase(double ajd)
+std::optional<PhaseAt> LastPhase(Moment ajd)
 {
-    const auto n = GetLunation(Moment(ajd));
+    const auto n = GetLunation(ajd);
     if (!n) return std::nullopt;
-    PhaseAt at;
-    at.lunation = *n;
-    at.phase = GetPhase(*n, Moment(ajd), at.exact);
-    if (at.phase < 0) return std::nullopt;
-    return at;
+    const PhaseLookup found = GetPhase(*n, ajd);
+    const auto* in = std::get_if<PhaseInLunation>(&found);
+    if (!in) return std::nullopt;
+    return PhaseAt{*n, in->phase, in->exact};
 }
 
-MomentOutcome PhaseInstant(int32_t lunation, int phase) { return FoundAt(GetPhaseTimeUT(lunation, phase).ajd()); }
+MomentOutcome PhaseInstant(int32_t lunation, int phase) { return FoundAt(GetPhaseTimeUT(lunation, phase)); }
 
 } // namespace
 
-MomentOutcome PhaseSearch(double ajd, int phase, bool next)
+MomentOutcome PhaseSearch(Moment ajd, int phase, bool next)
 {
     const auto at = LastPhase(ajd);
     if (!at) return RangeRefusal(next);
@@ -40,7 +39,7 @@ MomentOutcome PhaseSearch(double ajd, int phase, bool next)
     return PhaseInstant(at->exact ? n - 1 : n, phase);
 }
 
-MomentOutcome QuarterSearch(double ajd, bool next)
+MomentOutcome QuarterSearch(Moment ajd, bool next)
 {
     const auto at = LastPhase(ajd);
     if (!at) return RangeRefusal(next);

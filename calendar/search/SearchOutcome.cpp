@@ -14,14 +14,14 @@ MomentOutcome RangeRefusal(bool next)
 MomentOutcome WithinRange(MomentOutcome outcome)
 {
     if (!outcome.ok()) return outcome;
-    const RangeCheck check = CheckDateRange(outcome->ajd);
+    const RangeCheck check = CheckDateRange(outcome->moment);
     if (check == RangeCheck::InRange) return outcome;
     return Refused(kDateRangeTitle, DateRangeMessage(check), MessageIcon::Warning);
 }
 
-MomentOutcome FoundDay(int32_t day, int refLongitude, int calendar)
+MomentOutcome FoundDay(DayNumber day, Meridian reference, std::optional<CalendarRow> calendar)
 {
-    return NewMoment{CJDCToAJD(NoonOf(day), refLongitude), calendar};
+    return NewMoment{CJDCToAJD(reference.NoonOf(day)), calendar};
 }
 
 } // namespace orlun

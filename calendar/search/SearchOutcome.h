@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/core/Meridian.h"
 #include "calendar/core/Outcome.h"
 
 namespace orlun {
@@ -20,14 +21,14 @@ inline MomentOutcome Refused(std::string title, std::string text, MessageIcon ic
 }
 
 // The moment found; the current calendar stays.
-inline MomentOutcome FoundAt(double ajd) { return NewMoment{ajd, -1}; }
+inline MomentOutcome FoundAt(Moment ajd) { return NewMoment{ajd, std::nullopt}; }
 
 // The range message for a search that ran past an end of the admissible days.
 MomentOutcome RangeRefusal(bool next);
 // A found moment outside the admissible range becomes the range message.
 MomentOutcome WithinRange(MomentOutcome outcome);
-// A day result: 12:00 at the reference meridian of that day; calendar, when not -1, becomes the
+// A day result: 12:00 at the reference meridian of that day; calendar, when given, becomes the
 // current one.
-MomentOutcome FoundDay(int32_t day, int refLongitude, int calendar = -1);
+MomentOutcome FoundDay(DayNumber day, Meridian reference, std::optional<CalendarRow> calendar = std::nullopt);
 
 } // namespace orlun

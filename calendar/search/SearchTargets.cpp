@@ -27,7 +27,7 @@ MomentOutcome LunarNewYear(const Start& s)
 template <TermPattern wanted>
 MomentOutcome Term(const Start& s)
 {
-    return TermSearch(wanted, s.ajd, s.inputs.next, s.settings.refLongitude);
+    return TermSearch(wanted, s.ajd, s.inputs.next, s.settings.meridian);
 }
 
 template <TermPattern wanted, int phase>
@@ -38,7 +38,7 @@ MomentOutcome TermWithMoon(const Start& s)
 
 MomentOutcome ElementAnimalDay(const Start& s)
 {
-    return ElementAnimalDaySearch(s.today, s.inputs.next, s.inputs.choice, s.settings.refLongitude);
+    return ElementAnimalDaySearch(s.today, s.inputs.next, s.inputs.choice, s.settings.meridian);
 }
 MomentOutcome ElementAnimalMonth(const Start& s)
 {
@@ -68,9 +68,9 @@ using K = TargetKind;
 
 // In list order.
 constexpr std::array<SearchTargetRow, kSearchTargetCount> kRows = {{
-    // target, stored, list text, kind, unit after a choice, search
-    {T::FullMoon, 0, "Full moon", K::Event, "", FullMoon},
-    {T::DarkMoon, 1, "Dark moon", K::Event, "", DarkMoon},
+    // target, stored, list text, kind, unit after a choice, search, phase code of the item
+    {T::FullMoon, 0, "Full moon", K::Event, "", FullMoon, kPhaseFull},
+    {T::DarkMoon, 1, "Dark moon", K::Event, "", DarkMoon, kPhaseDark},
     {T::LunarQuarter, 2, "Lunar quarter", K::Event, "", LunarQuarter},
     {T::LunarNewYear, 3, "Lunar new year", K::Event, "", LunarNewYear},
     {T::WinterSolstice, 4, "Winter solstice", K::Event, "", Term<kWinterSolsticeTerm>},
@@ -91,7 +91,7 @@ constexpr std::array<SearchTargetRow, kSearchTargetCount> kRows = {{
     {T::ElementAnimalMonth, 16, "Element-animal month", K::ElementAnimal, "month", ElementAnimalMonth},
     {T::ElementAnimalYear, 17, "Element-animal year", K::ElementAnimal, "year", ElementAnimalYear},
     {T::TripleCoincidenceDay, 18, "Triple coincidence day", K::Day, "", TripleCoincidence},
-    {T::SameElementAnimalDayMonth, 19, "Same element-animal day and month", K::OwnWindow, "", InOwnWindow},
+    {T::SameElementAnimalDayMonth, 19, "Same element-animal day and month", K::SameDayAndMonth, "", InOwnWindow},
     {T::MultipleElementAnimalDay, 20, "Multiple element-animal day", K::OwnWindow, "", InOwnWindow},
     {T::IntercalaryMonth, 21, "Intercalary month", K::Event, "", IntercalaryMonth},
 }};
@@ -119,6 +119,12 @@ const SearchTargetRow* FindSearchTargetRow(SearchTarget target)
     for (const SearchTargetRow& row : kRows)
         if (row.target == target) return &row;
     return nullptr;
+}
+
+TargetKind KindOf(SearchTarget target)
+{
+    const SearchTargetRow* row = FindSearchTargetRow(target);
+    return row ? row->kind : TargetKind::Event;
 }
 
 std::optional<SearchTarget> SearchTargetAt(int stored)

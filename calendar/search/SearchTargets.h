@@ -17,7 +17,7 @@
 namespace orlun {
 
 struct SearchInputs {
-    SearchTarget target = SearchTarget::FullMoon;
+    SearchTarget target = kDefaultSearchTarget;
     bool next = true;
     ElementAnimalChoice choice; // the element and animal lists
     bool keep30 = false;        // "keep 30th" visible and checked
@@ -25,8 +25,8 @@ struct SearchInputs {
 
 // What one search starts from.
 struct SearchStart {
-    double ajd;
-    int32_t today; // the day at the reference meridian
+    Moment ajd;
+    DayNumber today; // the day at the reference meridian
     const SearchInputs& inputs;
     const CalendarSettings& settings;
     const SearchProgress& progress;
@@ -34,12 +34,17 @@ struct SearchStart {
 
 using SearchFunction = MomentOutcome (*)(const SearchStart& start);
 
-// How the main window treats a target besides searching it.
+// How the main window and orlun-cli treat a target besides searching it.
 enum class TargetKind {
     Event,         // a moment of the sky or of the calendar
     ElementAnimal, // names the chosen element and animal in its list text and needs them
     Day,           // a day of the element-animal cycles; the CJD lines give way to the names
-    OwnWindow,     // its day is chosen in the multiple element-animal window
+    // Its day is found in the multiple element-animal window, with criteria taken from the
+    // current moment's day and month; orlun-cli search runs it with those criteria.
+    SameDayAndMonth,
+    // Its day is found in the multiple element-animal window with the user's criteria; orlun-cli
+    // has a command of its own for it instead of a search target.
+    OwnWindow,
 };
 
 struct SearchTargetRow {
@@ -49,12 +54,15 @@ struct SearchTargetRow {
     TargetKind kind;
     std::string_view unit; // "day", "month", "year" after an element-animal choice
     SearchFunction search;
+    std::optional<int> phase = std::nullopt; // the phase code its list item carries, if any
 };
 
 // Every row, in list order.
 std::span<const SearchTargetRow> SearchTargetRows();
 // The row of a target; nullptr for a number that names no target.
 const SearchTargetRow* FindSearchTargetRow(SearchTarget target);
+// The kind of a target's row; Event for a number that names no target.
+TargetKind KindOf(SearchTarget target);
 // The target at a list index (the number in the state file), if any.
 std::optional<SearchTarget> SearchTargetAt(int stored);
 // The list text; "" for a number that names no target.

@@ -26,43 +26,47 @@ bool AcceptsTerm(TermPattern wanted, const std::optional<ChineseSolarDate>& sola
 
 } // namespace
 
-MomentOutcome TermSearch(TermPattern wanted, double ajd, bool next, int refLongitude)
+MomentOutcome TermSearch(TermPattern wanted, Moment ajd, bool next, Meridian reference)
 {
-    const double T = AJDToCJDC(ajd, refLongitude);
-    const SolarTermTable table = SolarTermsOf(T, TermMethod::TrueSun, refLongitude);
+    const LocalTime start = AJDToCJDC(ajd, reference);
+    const SolarTermTable table = SolarTermsOf(start, TermMethod::TrueSun);
+    // Compared as local times on the one meridian: their counts, exactly.
+    const double T = start.cjd();
     if (!IsValid(table)) return RangeRefusal(next);
     int i = -1;
     if (next) {
         for (int j = 0; j <= kLastStartIndex && i < 0; ++j)
-            if (table.TermMoment[j] > T) i = j;
+            if (table.TermMoment[j].cjd() > T) i = j;
     } else {
         for (int j = kLastStartIndex; j >= 0 && i < 0; --j)
-            if (table.TermMoment[j] < T) i = j;
+            if (table.TermMoment[j].cjd() < T) i = j;
     }
     if (i < 0) return RangeRefusal(next);
     // T lies inside the table's middle year, so the wanted term is never beyond its ends.
     while (!wanted.Matches(i % kTermsPerYear)) i += next ? 1 : -1;
-    return FoundAt(CJDCToAJD(table.TermMoment[i], refLongitude));
+    return FoundAt(CJDCToAJD(table.TermMoment[i]));
 }
 
-MomentOutcome CoincidenceSearch(TermPattern wanted, int p, double ajd, bool next,
+MomentOutcome CoincidenceSearch(TermPattern wanted, int p, Moment ajd, bool next,
                                 const CalendarSettings& settings, const SearchProgress& progress)
 {
-    auto n = GetLunation(Moment(ajd));
+    auto n = GetLunation(ajd);
     if (!n) return RangeRefusal(next);
     ProgressDots dots(progress, ". ", kMaxLabel);
-    bool exact = false;
-    const int k = GetPhase(*n, Moment(ajd), exact);
+    const PhaseLookup last = GetPhase(*n, ajd);
+    const auto* in = std::get_if<PhaseInLunation>(&last);
+    // A moment outside its own lunation (never met) counts as before every phase.
+    const int k = in ? in->phase : -1;
+    const bool exact = in && in->exact;
     // The first candidate is the first phase p after (before) the start; then lunation by lunation.
     int32_t lunation = *n;
     if (next && k >= p) ++lunation;
     if (!next && (k < p || (k == p && exact))) --lunation;
     for (int count = 1; count <= kMaxCoincidenceCandidates; ++count) {
         if (count % kDotEvery == 0) dots.Add();
-        const double candidate = GetPhaseTimeUT(lunation, p).ajd();
+        const Moment candidate = GetPhaseTimeUT(lunation, p);
         if (CheckDateRange(candidate) != RangeCheck::InRange) return WithinRange(FoundAt(candidate));
-        const auto dates = CJDateToChDates(
-            Meridian(settings.refLongitude).At(AJDToCJDC(candidate, settings.refLongitude)), settings.epoch);
+        const auto dates = CJDateToChDates(AJDToCJDC(candidate, settings.meridian), settings.epoch);
         if (dates && AcceptsTerm(wanted, dates->solar)) return FoundAt(candidate);
         lunation += next ? 1 : -1;
     }

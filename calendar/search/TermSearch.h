@@ -27,7 +27,7 @@ inline constexpr TermPattern kSummerSolsticeTerm{kTermsPerYear, 12};
 inline constexpr TermPattern kAutumnalEquinoxTerm{kTermsPerYear, 18};
 
 // The instant of the next or previous term of the pattern.
-MomentOutcome TermSearch(TermPattern wanted, double ajd, bool next, int refLongitude);
+MomentOutcome TermSearch(TermPattern wanted, Moment ajd, bool next, Meridian reference);
 
 // At most this many dark or full moons are tried by a coincidence search.
 inline constexpr int kMaxCoincidenceCandidates = 1000;
@@ -35,7 +35,7 @@ inline constexpr const char* kCoincidenceFailure = "Cannot find required dark mo
 
 // The instant of the next or previous moon of the phase (0 dark, 2 full) whose CHS date is the
 // first day of a term of the pattern.
-MomentOutcome CoincidenceSearch(TermPattern wanted, int phase, double ajd, bool next,
+MomentOutcome CoincidenceSearch(TermPattern wanted, int phase, Moment ajd, bool next,
                                 const CalendarSettings& settings, const SearchProgress& progress);
 
 } // namespace orlun

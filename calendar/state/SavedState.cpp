@@ -51,13 +51,13 @@ std::optional<bool> OptionFlag(const std::string& line)
     return *v != 0;
 }
 
-std::optional<double> Moment(const std::string& line)
+std::optional<Moment> ReadMoment(const std::string& line)
 {
     const std::string t = Trim(line);
     if (t.size() > 40) return std::nullopt;
     const auto v = ParseDecimalNumber(t);
     if (!v || *v < kMinAJD || *v > kMaxAJD) return std::nullopt;
-    return v;
+    return Moment(*v);
 }
 
 std::optional<std::string> QuotedCode(const std::string& line)
@@ -98,7 +98,7 @@ std::string FormatSavedState(const SavedState& s)
     std::vector<std::string> lines;
     // The shortest text that reads back to the same double, with "." whatever the locale.
     char moment[64];
-    const auto [end, ec] = std::to_chars(moment, moment + sizeof moment, s.currentAJD);
+    const auto [end, ec] = std::to_chars(moment, moment + sizeof moment, s.currentAJD.ajd());
     lines.push_back(ec == std::errc() ? std::string(moment, end) : std::string("0"));
     lines.push_back(std::to_string(static_cast<int>(s.calendar)));
     lines.push_back(Flag(s.forward));
@@ -114,7 +114,7 @@ std::string FormatSavedState(const SavedState& s)
     lines.push_back(Box(s.showCJDs));
     lines.push_back(Box(s.autoLog));
     for (const std::string& code : s.zoneCodes) lines.push_back("\"" + code + "\"");
-    lines.push_back(std::to_string(s.longitudeIndex));
+    lines.push_back(std::to_string(CountryLongitude(s.country) - kMinRefLongitude));
     for (int v : s.multiple) lines.push_back(std::to_string(v));
 
     std::string text;
@@ -129,7 +129,7 @@ std::optional<SavedState> ParseSavedState(const std::string& text)
     const std::vector<std::string>& L = *lines;
     SavedState s;
 
-    const auto moment = Moment(L[0]);
+    const auto moment = ReadMoment(L[0]);
     const auto calendar = Integer(L[1], 0, kCalendarRowCount - 1);
     const auto forward = OptionFlag(L[2]);
     const auto plus = OptionFlag(L[3]);
@@ -171,9 +171,9 @@ std::optional<SavedState> ParseSavedState(const std::string& text)
         if (!code) return std::nullopt;
         s.zoneCodes[i] = *code;
     }
-    const auto longitude = Integer(L[72], 0, 45);
+    const auto longitude = Integer(L[72], 0, kMaxRefLongitude - kMinRefLongitude);
     if (!longitude) return std::nullopt;
-    s.longitudeIndex = *longitude;
+    s.country = CountryOfMeridian(kMinRefLongitude + *longitude);
     for (size_t i = 0; i < s.multiple.size(); ++i) {
         // Element lists hold five names and a blank entry, animal lists twelve and a blank.
         const auto v = Integer(L[73 + i], 0, i % 2 == 0 ? 5 : 12);

@@ -2,7 +2,7 @@
 // ended by carriage return and line feed.
 //
 //  1 the current moment (AJD)          27-72 the 46 zone codes of 100..145 E, in double quotes
-//  2 the current calendar (row)        73    the longitude list index
+//  2 the current calendar (row)        73    the longitude list index of the country's meridian
 //  3-5 forward, plus, next (-1 / 0)    74-79 element and animal list indexes of the three rows
 //  6-8 move step, search target and          of the multiple element-animal search
 //      refresh period list indexes
@@ -28,13 +28,13 @@ inline constexpr const char* kSavedStateFileName = "orlun.usr";
 inline constexpr const char* kSavedStateFolderName = "Velmor_Systems";
 
 struct SavedState {
-    double currentAJD = 0;
+    Moment currentAJD;
     CalendarRow calendar = kRowCHL;
     bool forward = true;
     bool plus = true;
     bool next = true;
-    MoveUnit moveStep = MoveUnit::CHLMonth;
-    SearchTarget target = SearchTarget::FullMoon;
+    MoveUnit moveStep = kDefaultMoveUnit;
+    SearchTarget target = kDefaultSearchTarget;
     int refreshPeriod = 1;
     TermMethod method = TermMethod::TrueSun;
     int epoch = -2696;
@@ -43,7 +43,7 @@ struct SavedState {
     bool showCJDs = false;
     bool autoLog = false;
     ZoneCodeTable zoneCodes{};
-    int longitudeIndex = 20;
+    Country country = kDefaultCountryRow.country; // line 73 reads back as CountryOfMeridian
     std::array<int, 6> multiple{5, 12, 5, 12, 5, 12}; // element, animal of rows 0, 1, 2
 };
 

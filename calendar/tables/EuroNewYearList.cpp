@@ -21,9 +21,9 @@ constexpr int kYearsPerChunk = 10;
 
 } // namespace
 
-int EuroYearOfMoment(double ajd, bool julian)
+int EuroYearOfMoment(Moment ajd, bool julian)
 {
-    return EuroDate(DayNumberOf(AJDToCJDL(ajd)), julian).year;
+    return EuroDate(AJDToCJDL(ajd).day(), julian).year;
 }
 
 EuroNewYearList::EuroNewYearList(int firstYear, int years, bool julian, const CalendarSettings& settings,
@@ -51,15 +51,15 @@ bool EuroNewYearList::Next(std::string& out)
 {
     if (done_ >= total_) return false;
     const WesternDate newYear{first_ + done_, 1, 1, julian_ ? WesternCalendar::Julian : WesternCalendar::Gregorian};
-    const int32_t jdn = DateToJDN(newYear).value();
-    if (jdn < kMinJDN || jdn > kMaxJDN) {
-        Stop(DateRangeMessage(jdn < kMinJDN ? RangeCheck::TooEarly : RangeCheck::TooLate));
+    const DayNumber jdn = DateToJDN(newYear);
+    if (jdn < kFirstSupportedDay || jdn > kLastSupportedDay) {
+        Stop(DateRangeMessage(jdn < kFirstSupportedDay ? RangeCheck::TooEarly : RangeCheck::TooLate));
         Flush(out);
         return false;
     }
     // Every supported day has a lunar date; the empty fields stand in, as they always have.
     const ChineseLunarDate chl =
-        LunarDateOfDay(DayNumber(jdn), settings_.epoch, Meridian(settings_.refLongitude)).value_or(ChineseLunarDate{});
+        LunarDateOfDay(jdn, settings_.epoch, settings_.meridian).value_or(ChineseLunarDate{});
     pending_ += std::to_string(newYear.year) + "-01-01 " + EuroCalendarCode(julian_) + " = " +
                 CHLDateStr(chl, CHLTextForm::CyclePosition, "CHL", settings_.country) +
                 LunarDateColumn(language_, chl) + kCrLf;

@@ -16,7 +16,7 @@ inline constexpr const char* kOutputFull = "Output window is full.";
 inline constexpr size_t kMaxListText = 64512;
 
 // The Julian or Gregorian year of the London day of a moment.
-int EuroYearOfMoment(double ajd, bool julian);
+int EuroYearOfMoment(Moment ajd, bool julian);
 
 class EuroNewYearList final : public YearList {
 public:

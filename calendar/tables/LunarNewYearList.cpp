@@ -21,18 +21,17 @@ constexpr int kTermZ1 = 4; // and of Yu shui
 
 } // namespace
 
-NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings)
+std::optional<NianSummary> SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings)
 {
     NianSummary summary;
     const int64_t year = YearOfCyclePos(cycle, position, settings.epoch);
-    if (year < kMinChineseYear || year > kMaxChineseYear) return summary;
+    if (year < kMinChineseYear || year > kMaxChineseYear) return std::nullopt;
     const LunarYearMonths nian = LunarYearMonthsOf(static_cast<int>(year), settings);
-    if (!nian.ok()) return summary;
+    if (!nian.ok()) return std::nullopt;
     summary.months = static_cast<int>(nian.months.size());
     // The terms of the structure (true Sun) of the solar year of the nian's summer: they reach
     // from the December solstice two years before to beyond the next new year.
-    const SolarTermTable terms = SolarTermsOf(nian.NewYearDay() + 150.5, TermMethod::TrueSun,
-                                              settings.refLongitude);
+    const SolarTermTable terms = SolarTermsOf(settings.meridian.MidnightOf(nian.NewYearDay()) + 150.5, TermMethod::TrueSun);
     for (int i = 0; i < kTermTableSize; ++i) {
         if (terms.TermDay[i] < nian.NewYearDay() || terms.TermDay[i] >= nian.NextNewYearDay()) continue;
         if (i % 24 == kTermJ1) ++summary.j1;
@@ -73,9 +72,10 @@ std::string LunarNewYearList::Line(int k)
 {
     std::string line = CHLDateStr(rec_, CHLTextForm::CyclePosition, "CHL", settings_.country) + " = " +
                        DateText(EuroDate(jdn_, julian_)) + " " + EuroCalendarCode(julian_) +
-                       " = " + SignedText(jdn_) + " JDN";
+                       " = " + SignedText(jdn_.value()) + " JDN";
     if (newYearMode_) {
-        const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_);
+        // A nian outside the computed years shows -1 months and no terms.
+        const NianSummary n = SummaryOfNian(rec_.cycle, rec_.position, settings_).value_or(NianSummary{-1, 0, 0});
         line += ' ' + std::to_string(n.months) + "m J1:" + std::to_string(n.j1) +
                 " Z1:" + std::to_string(n.z1);
     } else {
@@ -97,8 +97,8 @@ bool LunarNewYearList::Next(std::string& out)
     std::string year;
     for (;;) {
         if (const CHLDay found = ChLDateToJDN(rec_, settings_); found.found()) {
-            jdn_ = found.day.value();
-            if (jdn_ > kMaxJDN) { // the list ends there, as a typed date would be refused
+            jdn_ = found.day;
+            if (jdn_ > kLastSupportedDay) { // the list ends there, as a typed date would be refused
                 Stop(DateRangeMessage(RangeCheck::TooLate));
                 return false;
             }

@@ -3,6 +3,7 @@
 // number of months and how often the terms J1 and Z1 fall within it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calendar/chinese/ChineseDateText.h"
@@ -15,14 +16,14 @@ namespace orlun {
 
 inline constexpr const char* kLunarNewYearsCaption = "Lunar new years & anniversaries";
 
-// The months of the nian (cycle, position) and its counts of J1 and Z1; months is -1 when the
-// nian lies outside the computed years.
+// The months of the nian (cycle, position) and its counts of J1 and Z1; none when the nian lies
+// outside the computed years.
 struct NianSummary {
-    int months = -1;
+    int months = 0;
     int j1 = 0;
     int z1 = 0;
 };
-NianSummary SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings);
+std::optional<NianSummary> SummaryOfNian(int64_t cycle, int position, const CalendarSettings& settings);
 
 class LunarNewYearList final : public YearList {
 public:
@@ -38,7 +39,7 @@ private:
     std::string Line(int k);
     CalendarSettings settings_;
     ChineseLunarDate rec_;
-    int32_t jdn_ = 0; // the day of rec_ once it has converted
+    DayNumber jdn_; // the day of rec_ once it has converted
     int day0_ = 0;
     ChineseMonth month0_;
     bool omitInvalid_ = false;

@@ -27,7 +27,7 @@ std::string MonthLine(const ChineseLunarDate& rec, DayNumber start, int length, 
     if (chl.size() < kFullWidthCHL) chl = " " + chl;
     if (!(rec.month.leap && rec.month.number >= 10)) chl.insert(chl.size() - 3, 1, ' '); // see SignedText
     const std::string cal = EuroCalendarCode(julian);
-    return chl + " =  " + DateText(EuroDate(start.value(), julian)) + " " + cal + " = " +
+    return chl + " =  " + DateText(EuroDate(start, julian)) + " " + cal + " = " +
            SignedText(start.value()) + " JDN" + (length == 30 ? "  30 days" : "  29 days") +
            LunarDateColumn(language, rec) + kCrLf;
 }
@@ -44,7 +44,7 @@ MonthStartList::MonthStartList(int year, int years, bool leapOnly, bool julian,
     total_ = years;
     const std::string span = "for " + YearsText(years) + " from " + std::to_string(first_) + " " +
                              EuroCalendarCode(julian);
-    const std::string where = "longitude" + SignedText(settings.refLongitude) + "\u00BA E, " +
+    const std::string where = "longitude" + SignedText(settings.meridian.degreesEast()) + "\u00BA E, " +
                               CountryName(settings.country) + "):" + kCrLf;
     if (leapOnly) {
         heading_ = std::string("Leap months with corresponding date CE and Julian day number") + kCrLf +
@@ -73,13 +73,13 @@ bool MonthStartList::Next(std::string& out)
     rec.day = 1;
     for (const LunarMonth& m : nian.months) {
         // The list ends where the supported days end, as a typed date would be refused there.
-        if (m.start > kMaxJDN) {
+        if (m.start > kLastSupportedDay) {
             Stop(DateRangeMessage(RangeCheck::TooLate));
             return false;
         }
-        if (m.start < kMinJDN || (leapOnly_ && !m.leap)) continue;
+        if (m.start < kFirstSupportedDay || (leapOnly_ && !m.leap)) continue;
         rec.month = ChineseMonth{m.number, m.leap};
-        out += MonthLine(rec, DayNumber(m.start), m.length, julian_, settings_.country, language_);
+        out += MonthLine(rec, m.start, m.length, julian_, settings_.country, language_);
     }
     return done_ < total_;
 }

@@ -28,7 +28,7 @@ struct DatesBack {
 DatesBack DatesOfDay(DayNumber day, const CalendarSettings& s)
 {
     DatesBack back;
-    const auto dates = CJDateToChDates(Meridian(s.refLongitude).NoonOf(day), s.epoch);
+    const auto dates = CJDateToChDates(s.meridian.NoonOf(day), s.epoch);
     if (!dates) return back;
     back.day = dates->day.value();
     back.lunar = dates->lunar.value_or(ChineseLunarDate{});
@@ -50,7 +50,7 @@ std::string CheckSolar(const ChineseSolarDate& original, const CalendarSettings&
 {
     const std::optional<DayNumber> day = ChSDateToJDN(original, s);
     if (!day) return "0";
-    const auto dates = CJDateToChDates(Meridian(s.refLongitude).NoonOf(*day), s.epoch);
+    const auto dates = CJDateToChDates(s.meridian.NoonOf(*day), s.epoch);
     if (dates && dates->solar && SameFields(*dates->solar, original))
         return "1";
     failed = true;
@@ -62,7 +62,7 @@ std::string CheckLunar(const ChineseLunarDate& original, const CalendarSettings&
 {
     const CHLDay found = ChLDateToJDN(original, s);
     if (!found.found()) return "0";
-    const auto dates = CJDateToChDates(Meridian(s.refLongitude).NoonOf(found.day), s.epoch);
+    const auto dates = CJDateToChDates(s.meridian.NoonOf(found.day), s.epoch);
     if (dates && dates->lunar && SameFields(*dates->lunar, original))
         return "1";
     failed = true;
@@ -85,10 +85,10 @@ std::string SelfTestEntryErrorText(DateEntryError code)
     return "Error code =" + SignedText(static_cast<int>(code)) + kCrLf;
 }
 
-std::string CheckMoment(double cjdc, const CalendarSettings& s, bool& failed)
+std::string CheckMoment(LocalTime cjdc, const CalendarSettings& s, bool& failed)
 {
     // A moment without dates checks the empty fields, which convert to nothing: "00".
-    const auto dates = CJDateToChDates(Meridian(s.refLongitude).At(cjdc), s.epoch);
+    const auto dates = CJDateToChDates(cjdc, s.epoch);
     const ChineseSolarDate chs = dates ? dates->solar.value_or(ChineseSolarDate{}) : ChineseSolarDate{};
     const ChineseLunarDate chl = dates ? dates->lunar.value_or(ChineseLunarDate{}) : ChineseLunarDate{};
     return CheckBothWays(chs, chl, s, failed);

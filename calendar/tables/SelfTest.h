@@ -22,7 +22,7 @@ std::string CheckBothWays(const ChineseSolarDate& chs, const ChineseLunarDate& c
                           const CalendarSettings& settings, bool& failed);
 
 // The two checks for the day of a CJDC moment.
-std::string CheckMoment(double cjdc, const CalendarSettings& settings, bool& failed);
+std::string CheckMoment(LocalTime cjdc, const CalendarSettings& settings, bool& failed);
 
 // The result for a typed date that could not be read: "Error code = 6" and the line end.
 std::string SelfTestEntryErrorText(DateEntryError code);

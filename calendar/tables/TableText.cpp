@@ -4,14 +4,14 @@
 
 namespace orlun {
 
-WesternDate EuroDate(int32_t jdn, bool julian)
+WesternDate EuroDate(DayNumber jdn, bool julian)
 {
-    return JDNToDate(DayNumber(jdn), julian ? WesternCalendar::Julian : WesternCalendar::Gregorian);
+    return JDNToDate(jdn, julian ? WesternCalendar::Julian : WesternCalendar::Gregorian);
 }
 
 std::string SettingsNote(const CalendarSettings& s, const std::string& separator)
 {
-    return EpochMethod(s, false) + separator + "longitude" + SignedText(s.refLongitude) +
+    return EpochMethod(s, false) + separator + "longitude" + SignedText(s.meridian.degreesEast()) +
            "\u00BA E, " + CountryName(s.country);
 }
 

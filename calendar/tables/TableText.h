@@ -20,7 +20,7 @@ inline std::string SignedText(int64_t n) { return n >= 0 ? ' ' + std::to_string(
 inline std::string EuroCalendarCode(bool julian) { return julian ? "JC" : "CE"; }
 
 // The Western date of a day number in the Gregorian or the Julian calendar.
-WesternDate EuroDate(int32_t jdn, bool julian);
+WesternDate EuroDate(DayNumber jdn, bool julian);
 
 // "epoch = -2696, method = true sun" + separator + "longitude 120º E, China".
 std::string SettingsNote(const CalendarSettings& s, const std::string& separator);

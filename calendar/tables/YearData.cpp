@@ -52,14 +52,14 @@ std::string Closing(const char* word, const char* kind, const Period& p)
 
 // " 2013-01-12 CE 03:44 CCT  2,456,304.6556": the day right-aligned by its year, the time and
 // the moment.
-std::string DayAndMoment(int32_t day, double moment, const std::string& cal, bool julian,
+std::string DayAndMoment(DayNumber day, LocalTime moment, const std::string& cal, bool julian,
                          const std::string& zone)
 {
     const std::string date = DateText(EuroDate(day, julian));
     const size_t yearLength = date.find('-', 1);
     const std::string pad(yearLength < 5 ? 5 - yearLength : 0, ' ');
-    return pad + date + " " + cal + " " + TimeText(moment - day) + " " + zone + "  " +
-           DayCountText(moment);
+    return pad + date + " " + cal + " " + TimeText(moment.cjd() - day.value()) + " " + zone + "  " +
+           DayCountText(moment.cjd());
 }
 
 // What a month line says of the month: its label, its count of major terms and, for its native
@@ -76,9 +76,8 @@ struct MonthMarks {
 MonthMarks MarksOfMonthBeforeSolstice(const YearStructure& ys, const CalendarSettings& s)
 {
     MonthMarks marks{MonthLabelOf(ys, 0), ys.MajorTermCount[0], ChineseMonth{}}; // no native name for "10*"
-    const Meridian reference(s.refLongitude);
-    const auto dates = CJDateToChDates(reference.MidnightOf(DayNumber(ys.MonthStart[0])), s.epoch);
-    const SolarTermTable terms = SolarTermsOf(ys.MonthStart[0], TermMethod::TrueSun, s.refLongitude);
+    const auto dates = CJDateToChDates(s.meridian.MidnightOf(ys.MonthStart[0]), s.epoch);
+    const SolarTermTable terms = SolarTermsOf(s.meridian.MidnightOf(ys.MonthStart[0]), TermMethod::TrueSun);
     if (!dates || !dates->lunar || !IsValid(terms)) return marks;
     marks.label = MonthLabelStr(dates->lunar->month);
     marks.month = dates->lunar->month;
@@ -99,24 +98,24 @@ std::string Heading(int64_t cycle, int position, int year, const YearDataOptions
          std::to_string(year) + " " + cal + ")," + kCrLf;
     h += EpochMethod(s, false) + ".  ";
     h += "Times are " + s.zoneCode + " times," + kCrLf;
-    h += "which assume longitude " + std::to_string(s.refLongitude) + "\u00BA E (" +
+    h += "which assume longitude " + std::to_string(s.meridian.degreesEast()) + "\u00BA E (" +
          CountryName(s.country) + ") as reference meridian." + kCrLf;
     return h;
 }
 
 } // namespace
 
-std::string YearDataText(double ajd, const YearDataOptions& o, const CalendarSettings& s)
+std::string YearDataText(Moment ajd, const YearDataOptions& o, const CalendarSettings& s)
 {
-    const double cjdc = AJDToCJDC(ajd, s.refLongitude);
-    const int32_t solarYear = SolarYearOf(Meridian(s.refLongitude).At(std::floor(cjdc)));
+    const LocalTime cjdc = AJDToCJDC(ajd, s.meridian);
+    const int32_t solarYear = SolarYearOf(s.meridian.At(std::floor(cjdc.cjd())));
     if (solarYear == kNoSolarYear) return "";
     const int year = solarYear - 1;
     const int64_t cycle = CycleOfYear(year, s.epoch);
     const int position = PositionOfYear(year);
     std::string text = Heading(cycle, position, year, o, s);
 
-    const YearStructure ys = BuildYearStructure(Meridian(s.refLongitude).At(cjdc));
+    const YearStructure ys = BuildYearStructure(cjdc);
     if (!ys.ok()) return text;
 
     const std::string cal = EuroCalendarCode(o.julian);

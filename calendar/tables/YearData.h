@@ -25,6 +25,6 @@ inline constexpr const char* kYearDataCaption = "Dates, times and CJDs of dark m
 // The whole text (lines end with CR LF). The months and terms are those of the year structure,
 // whose terms follow the true Sun; the heading names the settings' method. A moment without a
 // year structure gives the heading alone.
-std::string YearDataText(double ajd, const YearDataOptions& options, const CalendarSettings& settings);
+std::string YearDataText(Moment ajd, const YearDataOptions& options, const CalendarSettings& settings);
 
 } // namespace orlun

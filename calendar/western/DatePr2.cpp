@@ -50,7 +50,7 @@ int ReadDate(const std::string& text, uint16_t letter, EuroDateFields& fields)
     }
     if (dashes != 2 && dashes != 3)
         return 0;
-    fields = StrToEuroDate(cleaned, letter);
+    fields = EuroDateFromText(cleaned, letter);
     return fields.code == 0 ? 1 : fields.code == -5 ? -1 : 0;
 }
 

@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(List(w, "cboRefLong")->count(), 4);
         QCOMPARE(List(w, "cboRefLong")->itemText(3), QString("Korea"));
         ChooseKorea(w);
-        QCOMPARE(w.Settings().refLongitude, 127);
+        QCOMPARE(w.Settings().meridian.degreesEast(), 127);
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 96, 160));
         QCOMPARE(Text(w, "lblChineseLunarDate_0"), QString("Korean Lunar"));
         QCOMPARE(Text(w, "lblChineseLunarDate_1"), QString("79-30-01-01 CHL 20:28 KST"));
@@ -59,6 +59,23 @@ private slots:
                  QString("ARC year (KST)"));
         // Only China shows the pinyin names and the year number.
         QVERIFY(w.findChild<QLabel*>("lblYear")->isHidden());
+    }
+
+    // Its own word for the eighth animal is in the animal list and names the year of a typed date.
+    void aDateTypedWithItsOwnAnimalWord()
+    {
+        FakePlatform fake;
+        frmMain w(fake.platform);
+        w.Form_Load();
+        ChooseKorea(w);
+        QComboBox* animals = List(w, "cboAnimal");
+        QCOMPARE(animals->itemText(7), QString("ram"));
+        List(w, "cboElement")->setCurrentIndex(1); // fire
+        animals->setCurrentIndex(7);
+        w.findChild<QLineEdit*>("txbDate")->setText("79-?-01-01 CHL");
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdCompute"), Qt::LeftButton);
+        QVERIFY2(fake.messages.shown.isEmpty(), qPrintable(fake.messages.shown.value(0).text));
+        QCOMPARE(Text(w, "lblChineseLunarDate_1").left(15), QString("79-44-01-01 CHL"));
     }
 
     void theStoredCountry_data()
@@ -81,7 +98,7 @@ private slots:
         frmMain w(fake.platform);
         w.Form_Load();
         QCOMPARE(List(w, "cboRefLong")->currentText(), country);
-        QCOMPARE(w.Settings().refLongitude, longitude);
+        QCOMPARE(w.Settings().meridian.degreesEast(), longitude);
     }
 
     void aStateSavedWithKoreaRestoresIt()
@@ -102,7 +119,7 @@ private slots:
         frmMain w(fake.platform);
         w.Form_Load();
         QCOMPARE(List(w, "cboRefLong")->currentText(), QString("Korea"));
-        QCOMPARE(w.Settings().refLongitude, 127);
+        QCOMPARE(w.Settings().meridian.degreesEast(), 127);
         QCOMPARE(QString::fromStdString(w.Settings().zoneCode), QString("KST"));
         QCOMPARE(Text(w, "lblChineseLunarDate_1"), QString("79-30-01-01 CHL 20:28 KST"));
         QVERIFY(!w.findChild<QPushButton*>("cmdSaveState")->isEnabled());

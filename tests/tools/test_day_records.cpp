@@ -122,7 +122,7 @@ TEST(DayRecords, FieldsEqualTheWindowsTextsAtNoon)
         for (int32_t d = std::max(kMinJDN, day.value() - 40); d < day.value(); ++d) run.Of(DayNumber(d));
         const Record inRun = run.Of(day);
         const Record alone = DayRecordMaker(settings).Of(day);
-        const DisplayTexts t = BuildDisplayTexts(Meridian(settings.refLongitude).NoonOf(day).moment().ajd(), settings);
+        const DisplayTexts t = BuildDisplayTexts(Moment(Meridian(settings.meridian.degreesEast()).NoonOf(day).moment().ajd()), settings);
         const std::string what = IsoDateText(c.date) + " " + CountryAdjective(c.country);
         ASSERT_TRUE(t.chl && t.chs) << what;
         for (const Record* r : {&inRun, &alone}) {
@@ -167,7 +167,7 @@ TEST(DayRecords, NativeFieldsAreTheWindowsNativeTexts)
         const Table table = DaysTable(c.language);
         ASSERT_EQ(r.values.size(), table.columns.size()) << IsoDateText(c.date);
         const NativeDayTexts expected = NativeDayTextsOf(
-            c.language, BuildDisplayTexts(Meridian(settings.refLongitude).NoonOf(day).moment().ajd(), settings));
+            c.language, BuildDisplayTexts(Moment(Meridian(settings.meridian.degreesEast()).NoonOf(day).moment().ajd()), settings));
         const std::string texts[] = {expected.lunarDate, expected.dayName, expected.term, expected.rokuyo, expected.line};
         const char* names[] = {"lunar_date", "day_name", "term", "rokuyo", "line"};
         for (size_t i = 0; i < std::size(names); ++i) {

@@ -47,8 +47,8 @@ TEST(WholeDate, RefusesTheTextTheWindowDrops)
     for (const WholeCase& c : cases) {
         DateEntry entry;
         entry.date = c.date;
-        const ConvertResult window = ConvertEntry(entry, true, -1.0, settings, {});
-        const ConvertResult whole = ConvertWholeEntry(entry, true, -1.0, settings, {});
+        const ConvertResult window = ConvertEntry(entry, true, Moment(-1.0), settings, {});
+        const ConvertResult whole = ConvertWholeEntry(entry, true, Moment(-1.0), settings, {});
         EXPECT_EQ(window.outcome == ConvertOutcome::EntryError ? window.errorCode : None, c.window) << c.date;
         EXPECT_EQ(whole.outcome == ConvertOutcome::EntryError ? whole.errorCode : None, c.whole) << c.date;
         if (c.whole == None) {

@@ -1,15 +1,19 @@
-# Compiles typed_core.fail.cpp as it stands (it must compile) and once per case (each must be
-# refused by the compiler). Run as: cmake -DCXX=... -DSOURCE_ROOT=... -DCASES=N -P compile-fail.cmake
-set(src "${CMAKE_CURRENT_LIST_DIR}/typed_core.fail.cpp")
+# Compiles a .fail.cpp file of this folder (typed_core.fail.cpp unless -DFILE=... names another)
+# as it stands (it must compile) and once per case (each must be refused by the compiler).
+# Run as: cmake -DCXX=... -DSOURCE_ROOT=... -DCASES=N [-DFILE=name.fail.cpp] -P compile-fail.cmake
+if(NOT FILE)
+  set(FILE typed_core.fail.cpp)
+endif()
+set(src "${CMAKE_CURRENT_LIST_DIR}/${FILE}")
 set(flags -std=c++20 -fsyntax-only -I${SOURCE_ROOT})
 execute_process(COMMAND ${CXX} ${flags} ${src} RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "FAILED: the well-typed uses do not compile:\n${err}")
+  message(FATAL_ERROR "FAILED: the well-typed uses of ${FILE} do not compile:\n${err}")
 endif()
 foreach(n RANGE 1 ${CASES})
   execute_process(COMMAND ${CXX} ${flags} -DORLUN_FAIL_CASE=${n} ${src} RESULT_VARIABLE rc ERROR_VARIABLE err)
   if(rc EQUAL 0)
-    message(FATAL_ERROR "FAILED: case ${n} of typed_core.fail.cpp compiles, but must be refused")
+    message(FATAL_ERROR "FAILED: case ${n} of ${FILE} compiles, but must be refused")
   endif()
 endforeach()
-message(STATUS "the well-typed uses compile; all ${CASES} mixes are refused")
+message(STATUS "${FILE}: the well-typed uses compile; all ${CASES} mixes are refused")

@@ -34,7 +34,7 @@ std::string ManSection()
 {
     std::vector<std::string> tags = LanguageTags();
     return "[NAMES]\n"
-           ".TP\n.B move UNIT\none of " + QuotedList(MoveUnitNames(Country::China)) + ".\n" + ZoneNote() +
+           ".TP\n.B move UNIT\none of " + QuotedList(MoveUnitNames(DefaultCountry())) + ".\n" + ZoneNote() +
            ".TP\n.B search TARGET\none of " + QuotedList(SearchTargetNames()) + ".\n" +
            ".TP\n.B \\-\\-lang L\none of " + QuotedList(tags) + ".\n";
 }

@@ -19,7 +19,7 @@ std::vector<std::string> SearchTargetNames()
 {
     std::vector<std::string> names;
     for (const SearchTargetRow& row : SearchTargetRows())
-        if (row.target != SearchTarget::MultipleElementAnimalDay) names.emplace_back(row.text);
+        if (row.kind != TargetKind::OwnWindow) names.emplace_back(row.text);
     return names;
 }
 

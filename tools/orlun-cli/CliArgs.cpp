@@ -101,7 +101,7 @@ std::vector<std::string> MethodNames() { return NamesOf(kMethods); }
 
 CalendarSettings SettingsFromOptions(const Options& options)
 {
-    Country country = Country::China;
+    Country country = DefaultCountry();
     if (auto name = options.Get("country")) {
         const auto index = FindName(*name, CountryNames());
         if (!index)

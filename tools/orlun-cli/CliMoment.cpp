@@ -11,17 +11,17 @@ namespace orlun::cli {
 
 namespace {
 
-double AjdOf(const std::string& text, AjdCheck check)
+Moment AjdOf(const std::string& text, AjdCheck check)
 {
     const auto value = ParseDouble(text);
     if (check == AjdCheck::NumberOnly) {
         if (!value) throw UsageError{"--ajd must be a number"};
-        return *value;
+        return Moment(*value);
     }
     if (!value) throw UsageError{"--ajd must be a number, not \"" + text + "\""};
     if (*value < kMinAJD || *value > kMaxAJD)
         throw UsageError{"--ajd must lie between 625333 (-3000-01-01) and 2816788 (3000-01-01)"};
-    return *value;
+    return Moment(*value);
 }
 
 } // namespace
@@ -37,20 +37,20 @@ MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule
     return given;
 }
 
-double ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule)
+Moment ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule)
 {
     const MomentArgument given = ReadMomentArgument(options, rule);
     if (given.ajd) return *given.ajd;
     if (given.date) return MomentOfDateText(*given.date, rule.dateName, settings);
-    return CurrentAJDate(SystemClock()).ajd();
+    return CurrentAJDate(SystemClock());
 }
 
-double MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings)
+Moment MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings)
 {
     DateEntry entry;
     entry.date = text;
     // No question can be answered here: a date without its designation is refused.
-    const ConvertResult r = ConvertWholeEntry(entry, true, -1.0, settings, {});
+    const ConvertResult r = ConvertWholeEntry(entry, true, Moment(-1.0), settings, {});
     const std::string label = std::string(what) + ": ";
     if (r.outcome == ConvertOutcome::EntryError)
         throw UsageError{label + WithLineFeeds(DateEntryErrorMessage(r.errorCode, settings.country))};

@@ -24,7 +24,7 @@ struct MomentRule {
 
 // What was given: at most one of them; neither stands for the present moment.
 struct MomentArgument {
-    std::optional<double> ajd;
+    std::optional<Moment> ajd;
     std::optional<std::string> date;
 };
 
@@ -33,11 +33,11 @@ struct MomentArgument {
 MomentArgument ReadMomentArgument(const Options& options, const MomentRule& rule);
 
 // The moment: --ajd, --date read as Convert reads a typed date, or the present moment.
-double ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule = {});
+Moment ReadMoment(const Options& options, const CalendarSettings& settings, const MomentRule& rule = {});
 
 // The moment of a typed date, read as Convert reads it but whole (WholeDate.h); a usage error
 // naming `what` when it is refused.
-double MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings);
+Moment MomentOfDateText(const std::string& text, std::string_view what, const CalendarSettings& settings);
 
 // Lines end with CR LF in the window; a terminal wants LF.
 std::string WithLineFeeds(std::string text);

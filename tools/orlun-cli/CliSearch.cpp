@@ -41,20 +41,20 @@ int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings,
         out.Refusal(outcome.refusal().title, WithLineFeeds(outcome.refusal().text));
         return 1;
     }
-    WriteDisplayLines(BuildDisplayTexts(outcome->ajd, settings), out, language);
+    WriteDisplayLines(BuildDisplayTexts(outcome->moment, settings), out, language);
     return 0;
 }
 
-MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
+MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, Moment start, bool next, int within,
                               bool fromToday, const CalendarSettings& settings)
 {
     if (!criteria.AnySpecified()) return Refused(kInvalidInputTitle, kNothingSpecified, MessageIcon::Warning);
-    const int32_t a = DayNumberOf(AJDToCJDC(start, settings.refLongitude));
-    const int32_t limit = MultipleSearchLimit(a, next, kWithinYears[within], settings);
+    const DayNumber a = AJDToCJDC(start, settings.meridian).day();
+    const DayNumber limit = MultipleSearchLimit(a, next, kWithinYears[within], settings);
     const MultipleResult r = MultipleElementAnimalSearch(criteria, a, next, limit, settings);
     if (r.status != MultipleStatus::Found)
         return Refused(kNotFoundTitle, MultipleNotFoundText(kWithinTexts[within], fromToday), MessageIcon::None);
-    return WithinRange(FoundDay(r.day, settings.refLongitude));
+    return WithinRange(FoundDay(r.day, settings.meridian));
 }
 
 } // namespace orlun::cli

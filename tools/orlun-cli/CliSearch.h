@@ -27,7 +27,7 @@ int PrintOutcome(const MomentOutcome& outcome, const CalendarSettings& settings,
 
 // The multiple element-animal search from the moment, as its window runs it; within is an index
 // of kWithinTexts.
-MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, double start, bool next, int within,
+MomentOutcome MultipleOutcome(const MultipleCriteria& criteria, Moment start, bool next, int within,
                               bool fromToday, const CalendarSettings& settings);
 
 } // namespace orlun::cli

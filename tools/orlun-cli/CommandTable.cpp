@@ -82,7 +82,7 @@ std::string ZoneCodes()
 std::string UnitList()
 {
     std::vector<std::string> names;
-    for (const MoveUnitRow& row : MoveUnitRows()) names.push_back(MoveUnitText(row.unit, SettingsForCountry(Country::China).zoneCode));
+    for (const MoveUnitRow& row : MoveUnitRows()) names.push_back(MoveUnitText(row.unit, CountryZoneCode(DefaultCountry())));
     names.emplace_back(kOneDayUnit);
     return NameList(names) + " (the ARC units name the country's zone: " + ZoneCodes() + ")";
 }
@@ -91,14 +91,14 @@ std::string TargetList()
 {
     std::vector<std::string> names;
     for (const SearchTargetRow& row : SearchTargetRows())
-        if (row.target != SearchTarget::MultipleElementAnimalDay) names.emplace_back(row.text);
+        if (row.kind != TargetKind::OwnWindow) names.emplace_back(row.text);
     return NameList(names);
 }
 
 std::string ElementAnimalHelp()
 {
     const std::vector<std::string> elements(kElementNames.begin(), kElementNames.end());
-    const auto animals = AnimalNames(Country::China);
+    const auto animals = AnimalNames(DefaultCountry());
     return "element-animal (wood-rat, wood- or -rat): " + NameList(elements) + "; " +
            NameList({animals.begin(), animals.end()});
 }

@@ -11,9 +11,9 @@ namespace orlun::cli {
 namespace {
 
 // ISO 8601 calendar date: four digits at least, a sign before years before 1 (astronomical).
-std::string IsoDate(int32_t jdn)
+std::string IsoDate(DayNumber jdn)
 {
-    const WesternDate d = GregorianDate(DayNumber(jdn));
+    const WesternDate d = GregorianDate(jdn);
     char text[32];
     std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "", std::abs(d.year), d.month, d.day);
     return text;
@@ -21,7 +21,7 @@ std::string IsoDate(int32_t jdn)
 
 Record RecordOf(const LunarEvent& e, Language language)
 {
-    return {{IsoDate(e.first), IsoDate(e.first + e.days - 1), int64_t{e.days}, int64_t{e.first},
+    return {{IsoDate(e.first), IsoDate(e.first + (e.days - 1)), int64_t{e.days}, int64_t{e.first.value()},
              EventWeekdayText(e, language), e.summary, e.description, e.uid}};
 }
 

@@ -78,7 +78,7 @@ DateEntryError StrayTextError(const std::string& dateField)
     return DateEntryError::None;
 }
 
-ConvertResult ConvertWholeEntry(const DateEntry& entry, bool plus, double currentAJD, const CalendarSettings& settings,
+ConvertResult ConvertWholeEntry(const DateEntry& entry, bool plus, Moment currentAJD, const CalendarSettings& settings,
                                 const CalendarQuestion& ask)
 {
     ConvertResult r = ConvertEntry(entry, plus, currentAJD, settings, ask);

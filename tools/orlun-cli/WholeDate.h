@@ -17,7 +17,7 @@ DateEntryError StrayTextError(const std::string& dateField);
 
 // ConvertEntry, then StrayTextError on the date it read: an entry the window would take by
 // dropping text is refused with that error.
-ConvertResult ConvertWholeEntry(const DateEntry& entry, bool plus, double currentAJD, const CalendarSettings& settings,
+ConvertResult ConvertWholeEntry(const DateEntry& entry, bool plus, Moment currentAJD, const CalendarSettings& settings,
                                 const CalendarQuestion& ask);
 
 } // namespace orlun::cli

@@ -18,7 +18,7 @@ namespace {
 // reads it) from the lunar year after its own.
 AnniversaryStart StartOf(const std::string& text, const CalendarSettings& settings)
 {
-    const int presentYear = LunarDayOfMoment(CurrentAJDate(SystemClock()).ajd(), settings).lunarYear;
+    const int presentYear = LunarDayOfMoment(CurrentAJDate(SystemClock()), settings).lunarYear;
     if (const auto start = StartOfMonthDay(text, presentYear)) return *start;
     // A month-day whose month or day no lunar month has is said to be that, not read as a date.
     if (const auto fields = ParseLunarDayFields(text)) {

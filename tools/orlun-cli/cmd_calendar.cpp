@@ -129,14 +129,14 @@ int RunCalendar(const Options& options, Output& out)
         throw UsageError{"--text and --png - cannot both write to standard output"};
     CalendarSettings settings = SettingsFromOptions(options);
     const Language language = LanguageOf(options);
-    const double ajd = ReadMoment(options, settings, kCalendarMoment);
-    const auto first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.refLongitude), settings);
+    const Moment ajd = ReadMoment(options, settings, kCalendarMoment);
+    const auto first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.meridian), settings);
     if (!first) {
         out.Message("orlun-cli: the lunar month of this moment lies outside the years -3000 to 3000");
         return 1;
     }
     // The title, the CE months and the cells in the language, as the window shows them and draws them.
-    const MonthView view = InLanguage(MonthViewOf(*first, TodayJDN(SystemClock()).value(), settings), language);
+    const MonthView view = InLanguage(MonthViewOf(*first, TodayJDN(SystemClock()), settings), language);
     if (text && out.IsText()) PrintText(view, arc, out);
     else if (text) WriteMonthCells(view, out);
     if (image) return WriteImage(view, arc, *image, out);

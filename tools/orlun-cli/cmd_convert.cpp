@@ -75,7 +75,7 @@ ConvertRequest ReadRequest(const Options& options)
 
 // The present moment stands for the window's current moment; an empty date field with
 // plus/minus days takes the date its current calendar's line shows.
-void ShowCurrentMoment(DateEntry& entry, double now, const CalendarSettings& settings)
+void ShowCurrentMoment(DateEntry& entry, Moment now, const CalendarSettings& settings)
 {
     const auto row = static_cast<CalendarRow>(entry.currentCalendar);
     entry.currentDisplayed =
@@ -108,7 +108,7 @@ bool ReportOutcome(const ConvertResult& r, Country country, Output& out)
 int RunConvert(const Options& options, Output& out)
 {
     ConvertRequest request = ReadRequest(options);
-    const double now = CurrentAJDate(SystemClock()).ajd();
+    const Moment now = CurrentAJDate(SystemClock());
     ShowCurrentMoment(request.entry, now, request.settings);
     const auto ask = [yes = request.yes, &out](const std::string& question) {
         out.Message(question + (yes ? " Yes" : " No"));

@@ -57,7 +57,7 @@ int RunList(const Options& options, Output& out)
         if (!value) throw UsageError{"--years must be a whole number from 1 to " + std::to_string(kMaxListYears)};
         years = static_cast<int>(*value);
     }
-    const double ajd = ReadMoment(options, settings);
+    const Moment ajd = ReadMoment(options, settings);
     const DisplayTexts shown = BuildDisplayTexts(ajd, settings);
 
     std::unique_ptr<YearList> list;

@@ -21,7 +21,7 @@ namespace {
 constexpr int64_t kMaxSteps = 100000;
 
 struct Start {
-    double ajd = 0;
+    Moment ajd;
     int calendar = kRowAJD;
 };
 
@@ -41,7 +41,7 @@ std::vector<std::string> UnitNames(std::string_view zoneCode)
     return names;
 }
 
-void WriteLine(double ajd, int calendar, const CalendarSettings& settings, Language language, Output& out)
+void WriteLine(Moment ajd, int calendar, const CalendarSettings& settings, Language language, Output& out)
 {
     const DisplayTexts texts = BuildDisplayTexts(ajd, settings);
     WriteDisplayLine(texts, texts.LineOfCalendar(static_cast<CalendarRow>(calendar)), language, out);
@@ -53,11 +53,11 @@ std::optional<Start> StartOf(const Options& options, const CalendarSettings& set
 {
     const MomentArgument given = ReadMomentArgument(options, {});
     if (given.ajd) return Start{*given.ajd, kRowAJD};
-    if (!given.date) return Start{CurrentAJDate(SystemClock()).ajd(), kRowAJD};
+    if (!given.date) return Start{CurrentAJDate(SystemClock()), kRowAJD};
     DateEntry entry;
     entry.date = *given.date;
     const ParseResult parsed = ParseDate(entry, settings, CalendarQuestion());
-    const Outcome<double> start = StartingMoment(parsed, settings.country);
+    const Outcome<Moment> start = StartingMoment(parsed, settings.country);
     if (!start.ok()) {
         Refuse(start.refusal(), out);
         return std::nullopt;
@@ -89,15 +89,15 @@ int RunMove(const Options& options, Output& out)
 
     const std::optional<Start> start = StartOf(options, settings, out);
     if (!start) return 1;
-    double ajd = start->ajd;
+    Moment ajd = start->ajd;
     int calendar = start->calendar;
     out.Begin(DisplayLinesTable(language));
     for (int64_t i = 0; i < steps; ++i) {
         const MomentOutcome r =
             oneDay ? OneDayStep(ajd, inputs.forward) : MoveStep(ajd, inputs, settings);
         if (!r.ok()) return Refuse(r.refusal(), out);
-        ajd = r->ajd;
-        if (r->calendar >= 0) calendar = r->calendar;
+        ajd = r->moment;
+        if (r->calendar) calendar = *r->calendar;
         WriteLine(ajd, calendar, settings, language, out);
         if (steps > 1) {
             if (const auto exceeded = RangeExceeded(ajd)) return Refuse(*exceeded, out);

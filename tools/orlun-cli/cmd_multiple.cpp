@@ -35,7 +35,7 @@ int RunMultiple(const Options& options, Output& out)
     for (const auto& [name, row] : rows)
         if (auto text = options.Get(name)) criteria[row] = ChoiceOption(*text, settings.country);
     const int within = WithinOption(options);
-    const double start = fromToday ? CurrentAJDate(SystemClock()).ajd() : ReadMoment(options, settings);
+    const Moment start = fromToday ? CurrentAJDate(SystemClock()) : ReadMoment(options, settings);
     // Nothing chosen is refused with the window's own message.
     return PrintOutcome(MultipleOutcome(criteria, start, next, within, fromToday, settings), settings, out, language);
 }

@@ -37,7 +37,7 @@ const Table kPhasesTable{"phases",
 
 Record PhaseRecord(int32_t lunation, int phase, Language language)
 {
-    const double td = GetPhaseTimeTD(lunation, phase);
+    const double td = GetPhaseTimeTD(lunation, phase).jde();
     const double ut = GetPhaseTimeUT(lunation, phase).ajd();
     auto [date, time] = UTDateAndTime(ut);
     Record record{{int64_t{lunation}, int64_t{phase}, Decimal{td, 6}, Decimal{ut, 6}, std::move(date), std::move(time)}};

@@ -33,10 +33,10 @@ int RunSearch(const Options& options, Output& out)
     const Language language = LanguageOf(options);
     in.choice.element = ElementOption(options.Get("element").value_or(""));
     in.choice.animal = AnimalOption(options.Get("animal").value_or(""), settings.country);
-    if (target == SearchTarget::MultipleElementAnimalDay)
+    if (KindOf(target) == TargetKind::OwnWindow)
         throw UsageError{"the multiple element-animal day is searched with orlun-cli multiple"};
-    const double start = ReadMoment(options, settings);
-    if (target == SearchTarget::SameElementAnimalDayMonth)
+    const Moment start = ReadMoment(options, settings);
+    if (KindOf(target) == TargetKind::SameDayAndMonth)
         return PrintOutcome(MultipleOutcome(SameDayAndMonthCriteria(start, settings), start, in.next, kDefaultWithin,
                                             false, settings),
                             settings, out, language);

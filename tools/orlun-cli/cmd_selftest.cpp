@@ -23,7 +23,7 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
     DateEntry entry;
     entry.date = date;
     // No question can be answered here: a date without its designation is refused.
-    const ConvertResult r = ConvertWholeEntry(entry, true, -1.0, settings, {});
+    const ConvertResult r = ConvertWholeEntry(entry, true, Moment(-1.0), settings, {});
     if (r.outcome == ConvertOutcome::OutOfRange) {
         out.Refusal(kDateRangeTitle, DateRangeMessage(r.range));
         return 1;
@@ -35,7 +35,7 @@ int RunSingleTest(const std::string& date, const CalendarSettings& settings, Out
         return 1;
     }
     bool failed = false;
-    const std::string text = CheckMoment(AJDToCJDC(r.ajd, settings.refLongitude), settings, failed) + "\r\n";
+    const std::string text = CheckMoment(AJDToCJDC(r.ajd, settings.meridian), settings, failed) + "\r\n";
     WriteTextBlock("selftest", WithLineFeeds(text), out);
     return failed ? 1 : 0;
 }

@@ -20,9 +20,9 @@ const Table kTermsTable{"terms", {{"index"}, {"code"}, {"moment"}, {"date"}, {"t
 
 Record TermRecord(const SolarTermTable& table, int i, Language language)
 {
-    const WesternDate day = GregorianDate(DayNumber(table.TermDay[i]));
-    Record record{{int64_t{i}, SolarTermCodeOfIndex(i), Decimal{table.TermMoment[i], 4}, DateText(day),
-                   TimeText(FractionOf(table.TermMoment[i]))}};
+    const WesternDate day = GregorianDate(table.TermDay[i]);
+    Record record{{int64_t{i}, SolarTermCodeOfIndex(i), Decimal{table.TermMoment[i].cjd(), 4}, DateText(day),
+                   TimeText(table.TermMoment[i].fractionOfDay())}};
     AddNativeTerm(record, language, SolarTermNumberOfIndex(i));
     return record;
 }
@@ -40,7 +40,7 @@ int RunTerms(const Options& options, Output& out)
 
     // Midsummer lies inside solar year YEAR, which ends with the December solstice of YEAR.
     const SolarTermTable table =
-        BuildSolarTerms(Meridian(settings.refLongitude).NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1)), settings.method);
+        BuildSolarTerms(settings.meridian.NoonOf(GregorianJDN(static_cast<int32_t>(*year), 7, 1)), settings.method);
     if (!IsValid(table)) {
         out.Message("orlun-cli: no solar-term table for " + std::to_string(*year));
         return 1;

@@ -19,9 +19,13 @@ class RecordingSky final : public SkySource {
 public:
     explicit RecordingSky(skytable::YearValues& year) : year_(year) {}
 
-    void Crossings(int32_t /*solarYear*/, int search, double t1, double t2, double* six) const override
+    void Crossings(int32_t /*solarYear*/, int search, DynamicalTime start, DynamicalTime end,
+                   TermCrossings& crossings) const override
     {
-        const int rc = solar_terms_true_sun(t1, t2, six);
+        const double t1 = start.jde();
+        double six[kCrossingsPerSearch];
+        const int rc = solar_terms_true_sun(t1, end.jde(), six);
+        for (int j = 0; j < kCrossingsPerSearch; ++j) crossings[static_cast<size_t>(j)] = DynamicalTime(six[j]);
         // The table gives six[0] as the start it is looked up by, so it must be t1 to the bit.
         if (rc != 0 || search < 0 || search >= kTrueSunSearches ||
             std::bit_cast<uint64_t>(six[0]) != std::bit_cast<uint64_t>(t1)) {

@@ -235,7 +235,7 @@ private slots:
         orlun::app::MainState state;
         state.settings = orlun::SettingsForCountry(orlun::Country::China);
         state.moment = orlun::GregorianJDN(2024, 2, 10).value();
-        state.texts = orlun::BuildDisplayTexts(state.moment, state.settings);
+        state.texts = orlun::BuildDisplayTexts(orlun::Moment(state.moment), state.settings);
         state.placement = {QRect(900, 100, 700, 700), QRect(0, 0, 1920, 1080), 300, false};
         frmData d(fake.platform, [&] { return state; }, nullptr);
         d.chkDisplaySolarTermNames->setChecked(true);

@@ -47,10 +47,11 @@ void AddLanguages()
     QTest::newRow("ja") << Language::Japanese;
 }
 
-// The window manager frames a window a moment after it shows.
+// The window manager frames a window a moment after it shows (longer on a loaded machine or under
+// the sanitizers).
 bool Framed(QWidget& window)
 {
-    return QTest::qWaitFor([&] { return window.isVisible() && window.frameGeometry() != window.geometry(); }, 5000);
+    return QTest::qWaitFor([&] { return window.isVisible() && window.frameGeometry() != window.geometry(); }, 20000);
 }
 
 // Lets the window manager and the window settle: the frame stands still for half a second (a

@@ -65,7 +65,7 @@ private slots:
         const MainState state = w.State();
         QCOMPARE(state.moment, w.dblCurrentAJDate);
         QCOMPARE(int(state.calendar), calendar);
-        QCOMPARE(state.texts.ajd, w.dblCurrentAJDate);
+        QCOMPARE(state.texts.ajd.ajd(), w.dblCurrentAJDate);
         QVERIFY(!state.initializing);
         CompareLinesShown(w, state);
     }
@@ -83,7 +83,7 @@ private slots:
         w.cboRefLong_Click();
         const MainState vietnam = w.State();
         QVERIFY(vietnam.settings.country == orlun::Country::Vietnam);
-        QCOMPARE(vietnam.settings.refLongitude, 105);
+        QCOMPARE(vietnam.settings.meridian.degreesEast(), 105);
         QCOMPARE(LineValue(w, "lblChineseLunarDate")->text(), QString::fromStdString(vietnam.texts.chineseLunar.value));
         CompareLinesShown(w, vietnam);
     }

@@ -231,7 +231,7 @@ private slots:
         fake.settings.values.insert("\\ORLUN/cboRefLong", "1");
         frmMain w(fake.platform);
         w.Form_Load();
-        QCOMPARE(w.Settings().refLongitude, 120);
+        QCOMPARE(w.Settings().meridian.degreesEast(), 120);
         QVERIFY(w.findChild<QLabel*>("lblChineseLunarDate_1")->text().endsWith(" CCT"));
     }
 

@@ -31,9 +31,9 @@ namespace {
 Month MonthOf(int y, int m, int d, Country country, bool arc, QDate today = {})
 {
     const CalendarSettings settings = SettingsForCountry(country);
-    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, settings);
+    const auto first = FirstDayOfMonthAt(settings.meridian.NoonOf(GregorianJDN(y, m, d)), settings);
     const int32_t todayJdn = today.isValid() ? GregorianJDN(today.year(), today.month(), today.day()).value() : 0;
-    return {MonthViewOf(first.value_or(0), todayJdn, settings), arc};
+    return {MonthViewOf(first.value_or(DayNumber(0)), DayNumber(todayJdn), settings), arc};
 }
 
 // Whether anything but the red background lies in the area (device-independent pixels).
@@ -164,7 +164,7 @@ private:
         cli.start(ORLUN_CLI, QStringList{"calendar", "--png", dir.filePath("m.png")} + args);
         QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
         const CalendarSettings settings = SettingsForCountry(args.contains("Japan") ? Country::Japan : Country::China);
-        month.view = InLanguage(MonthViewOf(month.view.firstDay, TodayJDN(SystemClock()).value(), settings), language);
+        month.view = InLanguage(MonthViewOf(DayNumber(month.view.firstDay), DayNumber(TodayJDN(SystemClock()).value()), settings), language);
         const QImage window = Grabbed(month).convertToFormat(QImage::Format_RGB32);
         QImage png = QImage(dir.filePath("m.png")).convertToFormat(QImage::Format_RGB32);
         png.setDevicePixelRatio(window.devicePixelRatio()); // a PNG file keeps no pixel ratio

@@ -127,7 +127,7 @@ private slots:
         QString failed;
         QVERIFY(canvas.LoadPictures(PictureFolder(), failed));
         const auto settings = SettingsForCountry(Country::China);
-        canvas.SetMonth(MonthViewOf(GregorianJDN(2013, 2, 10).value(), 0, settings), false);
+        canvas.SetMonth(MonthViewOf(DayNumber(GregorianJDN(2013, 2, 10).value()), DayNumber(0), settings), false);
         picture_ = canvas.grab().toImage();
     }
 

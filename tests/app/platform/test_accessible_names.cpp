@@ -138,7 +138,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, ninth);
         const orlun::CalendarSettings settings = orlun::SettingsForCountry(country);
-        const orlun::MonthView view = orlun::InLanguage(orlun::MonthViewOf(2456334, 0, settings), language);
+        const orlun::MonthView view = orlun::InLanguage(orlun::MonthViewOf(orlun::DayNumber(2456334), orlun::DayNumber(0), settings), language);
         const auto names = DayNames(view, settings);
         QCOMPARE(names[0], first);
         QVERIFY(names[7].isEmpty()); // the cell after day 7 shows no day

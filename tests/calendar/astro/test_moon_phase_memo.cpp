@@ -31,8 +31,8 @@ TEST(MoonDataWithMemo, RunsOfDaysEqualTheDataWithoutOnBothSidesOfThePositionYear
         MoonPhaseMemo memo;
         for (int day = 0; day < 62; ++day) {
             const Moment noon = NoonAt120(start.year, start.month, start.day) + day;
-            const MoonData with = ComputeMoonData(noon, memo);
-            const MoonData without = ComputeMoonData(noon);
+            const MoonData with = ComputeMoonData(Moment(noon), memo);
+            const MoonData without = ComputeMoonData(Moment(noon));
             EXPECT_EQ(with.illumination, without.illumination) << DateText(start) << " + " << day;
             EXPECT_EQ(with.phaseText + with.ageText, without.phaseText + without.ageText) << DateText(start) << " + " << day;
         }
@@ -44,9 +44,9 @@ TEST(MoonDataWithMemo, NearASeamOfTheEphemerisFilesTheEngineIsAskedAsWithout)
     // The files of 0-600 and 600-1200 overlap around 600-01-01; remembered instants of the days
     // before would give 0.6061006759249852 on the 2nd.
     MoonPhaseMemo memo;
-    for (int day = 1; day <= 31; ++day) ComputeMoonData(NoonAt120(599, 12, day), memo);
-    EXPECT_EQ(ComputeMoonData(NoonAt120(600, 1, 1), memo).illumination, 0.4973624121095398);
-    EXPECT_EQ(ComputeMoonData(NoonAt120(600, 1, 2), memo).illumination, 0.6061006759046492);
+    for (int day = 1; day <= 31; ++day) ComputeMoonData(Moment(NoonAt120(599, 12, day)), memo);
+    EXPECT_EQ(ComputeMoonData(Moment(NoonAt120(600, 1, 1)), memo).illumination, 0.4973624121095398);
+    EXPECT_EQ(ComputeMoonData(Moment(NoonAt120(600, 1, 2)), memo).illumination, 0.6061006759046492);
 }
 
 } // namespace

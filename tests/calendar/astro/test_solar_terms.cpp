@@ -23,7 +23,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 double SunLongitudeDegrees(double cjdc, int refLongitude)
 {
-    return sun_app(CJDCToAJD(cjdc, refLongitude), nullptr) * 180.0 / kPi;
+    return sun_app(CJDCToAJD(Meridian(refLongitude).At(cjdc)).ajd(), nullptr) * 180.0 / kPi;
 }
 
 struct Build {
@@ -57,15 +57,15 @@ TEST(SolarTerms, TableBelongsToTheSolarYearOfTheMoment)
             const std::string what = Describe(b, method);
             ASSERT_TRUE(IsValid(t)) << what;
             EXPECT_EQ(t.solarYear, SolarYearOf(Meridian(b.longitude).At(moment))) << what;
-            EXPECT_LE(t.TermDay[24], std::floor(moment)) << what;
-            EXPECT_LT(std::floor(moment), t.TermDay[48]) << what;
+            EXPECT_LE(t.TermDay[24].value(), std::floor(moment)) << what;
+            EXPECT_LT(std::floor(moment), t.TermDay[48].value()) << what;
             for (int i = 0; i < kTermTableSize; ++i) {
-                EXPECT_EQ(t.TermDay[static_cast<size_t>(i)],
-                          std::floor(t.TermMoment[static_cast<size_t>(i)]))
+                EXPECT_EQ(t.TermDay[static_cast<size_t>(i)].value(),
+                          std::floor(t.TermMoment[static_cast<size_t>(i)].cjd()))
                     << what << ", entry " << i;
                 if (i > 0) {
-                    EXPECT_LT(t.TermMoment[static_cast<size_t>(i - 1)],
-                              t.TermMoment[static_cast<size_t>(i)])
+                    EXPECT_LT(t.TermMoment[static_cast<size_t>(i - 1)].cjd(),
+                              t.TermMoment[static_cast<size_t>(i)].cjd())
                         << what << ", entries " << i - 1 << " and " << i;
                 }
             }
@@ -80,25 +80,25 @@ TEST(SolarTerms, MeanSunCutsEachSolarYearIntoEqualParts)
         const SolarTermTable t = BuildSolarTerms(Meridian(b.longitude).At(moment), TermMethod::MeanSun);
         const std::string what = Describe(b, TermMethod::MeanSun);
         for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(t.TermMoment[static_cast<size_t>(24 * k)],
+            EXPECT_EQ(t.TermMoment[static_cast<size_t>(24 * k)].cjd(),
                       DecemberSolstice(t.solarYear - 2 + k, Meridian(b.longitude)).cjd())
                 << what << ", entry " << 24 * k;
         const double last = DecemberSolstice(t.solarYear + 1, Meridian(b.longitude)).cjd();
         const double next = DecemberSolstice(t.solarYear + 2, Meridian(b.longitude)).cjd();
-        EXPECT_NEAR(t.TermMoment[78], last + (next - last) / 4.0, 1e-8) << what;
+        EXPECT_NEAR(t.TermMoment[78].cjd(), last + (next - last) / 4.0, 1e-8) << what;
         // Equal steps within each solstice-to-solstice interval, the last one ending beyond the
         // table at the solstice of b + 2.
         for (int f = 0; f < 4; ++f) {
-            const double from = t.TermMoment[static_cast<size_t>(24 * f)];
-            const double to = f < 3 ? t.TermMoment[static_cast<size_t>(24 * f + 24)] : next;
+            const double from = t.TermMoment[static_cast<size_t>(24 * f)].cjd();
+            const double to = f < 3 ? t.TermMoment[static_cast<size_t>(24 * f + 24)].cjd() : next;
             for (int i = 24 * f + 1; i <= 24 * f + 24 && i < kTermTableSize; ++i)
-                EXPECT_NEAR(t.TermMoment[static_cast<size_t>(i)] -
-                                t.TermMoment[static_cast<size_t>(i - 1)],
+                EXPECT_NEAR(t.TermMoment[static_cast<size_t>(i)].cjd() -
+                                t.TermMoment[static_cast<size_t>(i - 1)].cjd(),
                             (to - from) / 24.0, 1e-8)
                     << what << ", entry " << i;
         }
-        for (double q : t.QuarterMoment)
-            EXPECT_TRUE(std::isnan(q)) << what << ": quarter points belong to the true-sun table";
+        for (LocalTime q : t.QuarterMoment)
+            EXPECT_TRUE(std::isnan(q.cjd())) << what << ": quarter points belong to the true-sun table";
     }
 }
 
@@ -117,14 +117,14 @@ TEST(SolarTerms, TrueSunTableStartsEachQuarterAtTheComputedQuarterPoint)
             MarchEquinox(y + 1, Meridian(L)).cjd(),     JuneSolstice(y + 1, Meridian(L)).cjd(),     SeptemberEquinox(y + 1, Meridian(L)).cjd(),
             DecemberSolstice(y + 1, Meridian(L)).cjd(), MarchEquinox(y + 2, Meridian(L)).cjd()};
         for (int m = 0; m < kQuarterTableSize; ++m) {
-            EXPECT_EQ(t.QuarterMoment[static_cast<size_t>(m)], expected[m])
+            EXPECT_EQ(t.QuarterMoment[static_cast<size_t>(m)].cjd(), expected[m])
                 << what << ", quarter point " << m;
             if (m < 13) {
-                EXPECT_NEAR(t.TermMoment[static_cast<size_t>(6 * m)], expected[m], 1e-8)
+                EXPECT_NEAR(t.TermMoment[static_cast<size_t>(6 * m)].cjd(), expected[m], 1e-8)
                     << what << ", entry " << 6 * m;
             }
         }
-        EXPECT_EQ(t.TermMoment[78], t.QuarterMoment[13])
+        EXPECT_EQ(t.TermMoment[78].cjd(), t.QuarterMoment[13].cjd())
             << what << ": entry 78 is the computed March equinox of b + 2";
     }
 }
@@ -135,14 +135,14 @@ TEST(SolarTerms, SolstitialDaysOfSolarYear2013)
     for (TermMethod method : {TermMethod::TrueSun, TermMethod::MeanSun}) {
         const SolarTermTable t = BuildSolarTerms(Meridian(120).At(moment), method);
         EXPECT_EQ(t.solarYear, 2013) << "method " << static_cast<int>(method);
-        EXPECT_EQ(t.TermDay[24], GregorianJDN(2012, 12, 21).value()) << "method " << static_cast<int>(method);
-        EXPECT_EQ(t.TermDay[48], GregorianJDN(2013, 12, 22).value()) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[24].value(), GregorianJDN(2012, 12, 21).value()) << "method " << static_cast<int>(method);
+        EXPECT_EQ(t.TermDay[48].value(), GregorianJDN(2013, 12, 22).value()) << "method " << static_cast<int>(method);
     }
     // The 2013 March equinox (11:02 UT) and the minor term after the winter solstice (Xiao han,
     // 2013-01-05 05:34 UT) at China's meridian.
     const SolarTermTable t = BuildSolarTerms(Meridian(120).At(moment), TermMethod::TrueSun);
-    EXPECT_EQ(t.TermDay[30], GregorianJDN(2013, 3, 20).value());
-    EXPECT_EQ(t.TermDay[25], GregorianJDN(2013, 1, 5).value());
+    EXPECT_EQ(t.TermDay[30].value(), GregorianJDN(2013, 3, 20).value());
+    EXPECT_EQ(t.TermDay[25].value(), GregorianJDN(2013, 1, 5).value());
     // Any method value but the mean sun's means the true sun.
     for (int method : {2, -1, 99})
         EXPECT_EQ(BuildSolarTerms(Meridian(120).At(moment), static_cast<TermMethod>(method)).TermMoment, t.TermMoment)
@@ -164,9 +164,9 @@ TEST(SolarTerms, TrueSunTermsAreFifteenDegreesApartOnTheEngineSun)
         // year moves the Sun by up to 0.0001 degree.
         const double tolerance = b.year >= 1000 ? 0.0001 : 0.0002;
         for (int i = 0; i < kTermTableSize; ++i) {
-            const double lon = SunLongitudeDegrees(t.TermMoment[static_cast<size_t>(i)], b.longitude);
+            const double lon = SunLongitudeDegrees(t.TermMoment[static_cast<size_t>(i)].cjd(), b.longitude);
             const int m = i < 78 ? i / 6 : 13;
-            const double q = SunLongitudeDegrees(t.QuarterMoment[static_cast<size_t>(m)], b.longitude);
+            const double q = SunLongitudeDegrees(t.QuarterMoment[static_cast<size_t>(m)].cjd(), b.longitude);
             const double intended = 15.0 * (i - 6 * m);
             EXPECT_NEAR(AngleDifference(lon, q), intended, tolerance)
                 << what << ", entry " << i << ": Sun at " << lon << " deg, quarter point at " << q;
@@ -185,8 +185,8 @@ TEST(SolarTerms, MomentWithoutADayNumberGivesAnInvalidTable)
             const SolarTermTable t = BuildSolarTerms(Meridian(120).At(x), method);
             EXPECT_FALSE(IsValid(t)) << "moment " << x << ", method " << static_cast<int>(method);
             EXPECT_EQ(t.solarYear, kNoSolarYear) << "moment " << x;
-            EXPECT_TRUE(std::isnan(t.TermMoment[0])) << "moment " << x;
-            EXPECT_EQ(t.TermDay[78], INT32_MIN) << "moment " << x;
+            EXPECT_TRUE(std::isnan(t.TermMoment[0].cjd())) << "moment " << x;
+            EXPECT_EQ(t.TermDay[78].value(), INT32_MIN) << "moment " << x;
         }
     }
 }

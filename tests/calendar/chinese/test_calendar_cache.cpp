@@ -64,7 +64,7 @@ private:
 int CompareSolarYear(int32_t b, int longitude, FreshStructures& fresh)
 {
     CalendarSettings settings;
-    settings.refLongitude = longitude;
+    settings.meridian = Meridian(longitude);
     int failures = 0;
     const int32_t first = static_cast<int32_t>(std::floor(DecemberSolstice(b - 1, Meridian(longitude)).cjd()));
     const int32_t end = static_cast<int32_t>(std::floor(DecemberSolstice(b, Meridian(longitude)).cjd()));
@@ -117,7 +117,7 @@ TEST(CalendarCache, MonthsLengthsAndMeanSunTermsMatchWithoutTheCache)
     CalendarCache& cache = TheCalendarCache();
     for (int longitude : {105, 135}) {
         CalendarSettings s;
-        s.refLongitude = longitude;
+        s.meridian = Meridian(longitude);
         for (int32_t year : SampledYears()) {
             const LunarYearMonths cached = LunarYearMonthsOf(year, s);
             std::vector<std::pair<int, int>> lengths;

@@ -21,7 +21,7 @@ namespace {
 CalendarSettings At(int longitude, int epoch = kEpochHuangdi, TermMethod method = TermMethod::TrueSun)
 {
     CalendarSettings s;
-    s.refLongitude = longitude;
+    s.meridian = Meridian(longitude);
     s.epoch = epoch;
     s.method = method;
     return s;

@@ -16,7 +16,7 @@ namespace {
 CalendarSettings China()
 {
     CalendarSettings s;
-    s.refLongitude = 120;
+    s.meridian = Meridian(120);
     s.epoch = kEpochHuangdi;
     return s;
 }

@@ -92,10 +92,10 @@ std::vector<MonthRow> OurLunarYear(int lunarYear, int longitude, std::vector<dou
         const bool leap = month.leap;
         r.lunarYear = lunarYear;
         r.leap = leap ? 1 : 0;
-        r.start = GregorianText(ys.MonthStart[at]);
-        r.length = ys.MonthStart[at + 1] - ys.MonthStart[at];
+        r.start = GregorianText(ys.MonthStart[at].value());
+        r.length = ys.MonthStart[at + 1].value() - ys.MonthStart[at].value();
         rows.push_back(r);
-        darkMoons.push_back(ys.DarkMoon[at]);
+        darkMoons.push_back(ys.DarkMoon[at].cjd());
     }
     return rows;
 }
@@ -196,7 +196,7 @@ TEST_P(MonthTables, NewYearsConvertBothWays)
     const std::vector<MonthRow> table = ReadTable(m.file);
     ASSERT_EQ(table.size(), 1249u);
     CalendarSettings settings;
-    settings.refLongitude = m.longitude;
+    settings.meridian = Meridian(m.longitude);
     for (size_t i = 0; i < table.size(); ++i) {
         const MonthRow& t = table[i];
         if (t.month != 1 || t.leap != 0)

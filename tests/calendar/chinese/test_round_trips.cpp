@@ -28,7 +28,7 @@ void SweepShard(int shard, int longitude, int32_t step)
         const auto day = static_cast<int32_t>(kMinJDN + k * step);
         for (int epoch : {kEpochHuangdi, kEpochAlternative}) {
             CalendarSettings settings;
-            settings.refLongitude = longitude;
+            settings.meridian = Meridian(longitude);
             settings.epoch = epoch;
             settings.method = TermMethod::TrueSun;
 

@@ -187,26 +187,26 @@ TEST(Sexagenary, IndexOfNames)
 
 TEST(Sexagenary, DayPosition)
 {
-    EXPECT_EQ(DayPosition(2451545), 55) << "2000-01-01";
-    EXPECT_EQ(DayStemBranchStr(2451545), "wu-wu");
-    EXPECT_EQ(DayElementAnimalStr(2451545, Country::China), "earth-horse");
+    EXPECT_EQ(DayPosition(DayNumber(2451545)), 55) << "2000-01-01";
+    EXPECT_EQ(DayStemBranchStr(DayNumber(2451545)), "wu-wu");
+    EXPECT_EQ(DayElementAnimalStr(DayNumber(2451545), Country::China), "earth-horse");
     // Consecutive days advance by one and wrap from 60 to 1, for negative day numbers too.
     const int32_t starts[] = {2451545, 0, -1, -61, -2451545, INT32_MIN, INT32_MAX - 130};
     for (int32_t start : starts) {
         int32_t jdn = start;
         for (int k = 0; k < 125; ++k, ++jdn) {
-            const int p = DayPosition(jdn);
+            const int p = DayPosition(DayNumber(jdn));
             ASSERT_GE(p, 1) << "jdn " << jdn;
             ASSERT_LE(p, 60) << "jdn " << jdn;
-            const int next = DayPosition(jdn + 1);
+            const int next = DayPosition(DayNumber(jdn + 1));
             EXPECT_EQ(next, p == 60 ? 1 : p + 1) << "jdn " << jdn << " position " << p;
         }
     }
-    EXPECT_EQ(DayPosition(2451545 - 54), 1) << "jia-zi day before 2000-01-01";
-    EXPECT_EQ(DayPosition(11), 1);
-    EXPECT_EQ(DayPosition(-49), 1) << "negative day numbers keep the 60-day rhythm";
-    EXPECT_EQ(DayPosition(-50), 60);
-    EXPECT_EQ(DayPosition(0), 50);
+    EXPECT_EQ(DayPosition(DayNumber(2451545 - 54)), 1) << "jia-zi day before 2000-01-01";
+    EXPECT_EQ(DayPosition(DayNumber(11)), 1);
+    EXPECT_EQ(DayPosition(DayNumber(-49)), 1) << "negative day numbers keep the 60-day rhythm";
+    EXPECT_EQ(DayPosition(DayNumber(-50)), 60);
+    EXPECT_EQ(DayPosition(DayNumber(0)), 50);
 }
 
 TEST(Sexagenary, MonthPositions)

@@ -6,8 +6,11 @@
 #include <string>
 
 #include "calendar/core/CountryProfile.h"
+#include "calendar/core/Settings.h"
 #include "calendar/core/TextCase.h"
 #include "calendar/core/ZoneCodes.h"
+#include "calendar/festivals/FestivalTable.h"
+#include "calendar/native/Language.h"
 
 using namespace orlun;
 
@@ -40,4 +43,30 @@ TEST(CountryTable, EveryRowHasItsMoonPictures)
             EXPECT_TRUE(std::filesystem::exists(file)) << file;
         }
     }
+}
+
+TEST(CountryTable, OneDefaultRowAndEachRowsFestivals)
+{
+    EXPECT_EQ(DefaultCountry(), Country::China);
+    EXPECT_EQ(kDefaultCountryRow.country, DefaultCountry());
+    // A number without a row and a meridian without a country fall back to the default row.
+    EXPECT_EQ(ProfileOf(Country{99}).country, DefaultCountry());
+    EXPECT_EQ(CountryOfMeridian(110), DefaultCountry());
+    for (const CountryProfile& p : CountryProfiles()) {
+        EXPECT_FALSE(p.festivals.empty()) << p.name;
+        EXPECT_EQ(FestivalsOf(p.country).data(), p.festivals.data()) << p.name;
+        EXPECT_TRUE(LanguageOfTag(p.ownLanguage).has_value()) << p.name;
+    }
+}
+
+TEST(CountryTable, NamesReadInAnyCase)
+{
+    const struct {
+        const char* text;
+        std::optional<Country> country;
+    } cases[] = {
+        {"Vietnam", Country::Vietnam}, {"CHINA", Country::China}, {"japan", Country::Japan},
+        {"Japan ", std::nullopt},      {"", std::nullopt},        {"Chin", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CountryFromName(c.text), c.country) << c.text;
 }

@@ -13,20 +13,22 @@
 namespace orlun {
 namespace {
 
-TEST(TimeTypes, CrossingsGiveTheSameBitsAsThePlainOnes)
+// The crossings group their sums as the day counts are defined: CJDL = AJD + 0.5, CJDC = CJDL + L/360.
+TEST(TimeTypes, CrossingsGiveTheBitsOfThePlainSums)
 {
     const double moments[] = {625333.0, 2451544.5, 2455900.92, 2816787.9999, -0.25, 1721423.5};
     for (const int degrees : {0, 105, 120, 135, 100, 145}) {
         const Meridian reference(degrees);
         for (const double ajd : moments) {
             const LocalTime cjdc = AJDToCJDC(Moment(ajd), reference);
-            EXPECT_EQ(cjdc.cjd(), AJDToCJDC(ajd, degrees)) << ajd << " at " << degrees;
-            EXPECT_EQ(CJDCToAJD(cjdc).ajd(), CJDCToAJD(cjdc.cjd(), degrees)) << ajd << " at " << degrees;
-            EXPECT_EQ(AJDToCJDL(Moment(ajd)).cjd(), AJDToCJDL(ajd)) << ajd;
-            EXPECT_EQ(CJDCToCJDL(cjdc).cjd(), CJDCToCJDL(cjdc.cjd(), degrees)) << ajd;
-            EXPECT_EQ(CJDLToCJDC(AJDToCJDL(Moment(ajd)), reference).cjd(), CJDLToCJDC(AJDToCJDL(ajd), degrees));
-            EXPECT_EQ(cjdc.day().value(), DayNumberOf(cjdc.cjd())) << ajd;
-            EXPECT_EQ(cjdc.fractionOfDay(), FractionOf(cjdc.cjd())) << ajd;
+            const double share = degrees / 360.0;
+            EXPECT_EQ(cjdc.cjd(), (ajd + 0.5) + share) << ajd << " at " << degrees;
+            EXPECT_EQ(CJDCToAJD(cjdc).ajd(), (cjdc.cjd() - share) - 0.5) << ajd << " at " << degrees;
+            EXPECT_EQ(AJDToCJDL(Moment(ajd)).cjd(), ajd + 0.5) << ajd;
+            EXPECT_EQ(CJDCToCJDL(cjdc).cjd(), (cjdc.cjd() - share) + 0.0) << ajd;
+            EXPECT_EQ(CJDLToCJDC(AJDToCJDL(Moment(ajd)), reference).cjd(), (ajd + 0.5) + share);
+            EXPECT_EQ(cjdc.day().value(), static_cast<int32_t>(std::floor(cjdc.cjd()))) << ajd;
+            EXPECT_EQ(cjdc.fractionOfDay(), cjdc.cjd() - std::floor(cjdc.cjd())) << ajd;
         }
     }
 }

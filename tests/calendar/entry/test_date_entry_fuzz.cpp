@@ -189,7 +189,7 @@ TEST(DateEntryFuzz, RandomEntriesEndWithACodeAndAnAdmissibleMoment)
             ++parses;
             const int code = static_cast<int>(r.errorCode);
             const bool codeOK = code >= 0 && code <= kMaxDateEntryError && r.errorCode != DateEntryError::InvalidPlusMinus;
-            const bool momentOK = code != 0 || (std::isfinite(r.ajd) && r.ajd > kMinAJD - 1 &&
+            const bool momentOK = code != 0 || (std::isfinite(r.ajd.ajd()) && r.ajd.ajd() > kMinAJD - 1 &&
                                                        r.calendarChanged && r.fields.currentCalendar >= 0 &&
                                                        r.fields.currentCalendar < kCalendarRowCount &&
                                                        (r.fields.zoneIndex == 0 || r.fields.zoneIndex == 1));
@@ -197,14 +197,14 @@ TEST(DateEntryFuzz, RandomEntriesEndWithACodeAndAnAdmissibleMoment)
                 ++failures;
                 ADD_FAILURE() << "input " << i << " date '" << entry.date.substr(0, 60) << "' time '"
                               << entry.time << "' plus/minus '" << entry.plusMinus << "' answer " << answer
-                              << ": code " << code << ", AJD " << r.ajd << ", calendar "
+                              << ": code " << code << ", AJD " << r.ajd.ajd() << ", calendar "
                               << r.fields.currentCalendar << ", zone " << r.fields.zoneIndex;
             }
             if (codeOK) ++byCode[static_cast<size_t>(code)];
             if (code == 0) {
                 ++accepted;
                 ++byCalendar[static_cast<size_t>(r.fields.currentCalendar)];
-                (void)CheckDateRange(r.ajd);
+                (void)CheckDateRange(Moment(r.ajd));
             }
             if (!asked) break;
             if (!answer) {

@@ -16,7 +16,7 @@ using namespace orlun;
 
 namespace {
 
-std::string Day(int32_t jdn) { return DateText(GregorianDate(DayNumber(jdn))); }
+std::string Day(DayNumber jdn) { return DateText(GregorianDate(jdn)); }
 
 // key -> first day of each festival of the lunar year beginning in `year`.
 std::map<std::string, std::string> FestivalDays(int year, Country country)
@@ -85,7 +85,7 @@ TEST(Festivals, TheRangeEndsCutTheYear)
 {
     const FestivalYear last = FestivalsOfLunarYear(2999, SettingsForCountry(Country::China));
     EXPECT_EQ(last.coverage, FestivalCoverage::Cut);
-    for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kMaxJDN);
+    for (const FestivalDay& d : last.days) EXPECT_LE(d.first, kLastSupportedDay);
     EXPECT_EQ(FestivalsOfLunarYear(2025, SettingsForCountry(Country::China)).coverage, FestivalCoverage::Whole);
 }
 
@@ -144,6 +144,8 @@ TEST(LunarDays, ReadAndLabelled)
         {"12-30", true, 12, false, 30}, {" 4*-15 ", true, 4, true, 15}, {"01-01", true, 1, false, 1},
         {"13-01", false, 0, false, 0},  {"12-31", false, 0, false, 0},  {"0-5", false, 0, false, 0},
         {"12", false, 0, false, 0},     {"a-b", false, 0, false, 0},    {"4**-1", false, 0, false, 0},
+        {"+4-15", false, 0, false, 0},  {"4-+15", false, 0, false, 0},  {"4--15", false, 0, false, 0},
+        {"99999999999-1", false, 0, false, 0}, {"\t4-15", false, 0, false, 0},
         {"", false, 0, false, 0},
     };
     for (const Case& c : cases) {
@@ -226,7 +228,7 @@ TEST(EventText, RangeWordAndBracketsOfEachLanguage)
         {Language::Japanese, "旧正月", "旧暦1月1日", "2024-02-10〜2024-02-12 土曜日 旧正月（旧暦1月1日）\n"},
     };
     for (const Case& c : cases) {
-        const LunarEvent event{"id", 2460351, 3, c.summary, c.description};
+        const LunarEvent event{"id", DayNumber(2460351), 3, c.summary, c.description};
         EXPECT_EQ(EventLines({event}, c.language), c.line) << TagOf(c.language);
         LunarEvent oneDay = event;
         oneDay.days = 1;

@@ -15,9 +15,9 @@ const CalendarSettings kChina = SettingsForCountry(Country::China);
 
 MonthView MonthOf(int y, int m, int d, int32_t today = 0)
 {
-    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, kChina);
+    const auto first = FirstDayOfMonthAt(Meridian(120).NoonOf(GregorianJDN(y, m, d)), kChina);
     EXPECT_TRUE(first.has_value());
-    return MonthViewOf(first.value_or(0), today, kChina);
+    return MonthViewOf(first.value_or(DayNumber(0)), DayNumber(today), kChina);
 }
 
 TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
@@ -32,7 +32,7 @@ TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
     for (const Case& c : cases) {
         const MonthView v = MonthOf(c.y, c.m, c.d);
         ASSERT_TRUE(v.ok());
-        EXPECT_EQ(v.firstDay, c.first);
+        EXPECT_EQ(v.firstDay.value(), c.first);
         EXPECT_EQ(v.length, c.length);
         ASSERT_EQ(static_cast<int>(v.cells.size()), c.length);
         EXPECT_EQ(v.cells.back().cell, c.lastCell);
@@ -41,7 +41,7 @@ TEST(MonthView, MonthsOfTwentyNineAndThirtyDaysFillTheirCells)
         EXPECT_EQ(v.cells[14].cell, 15); // day 15 closes it in column 7
         EXPECT_EQ(v.cells[22].cell, 24); // day 23 opens the last row
         EXPECT_EQ(v.yearAndMonth, c.label);
-        EXPECT_EQ(v.nextFirstDay, c.first + c.length);
+        EXPECT_EQ(v.nextFirstDay, DayNumber(c.first + c.length));
     }
 }
 
@@ -54,9 +54,9 @@ TEST(MonthView, CellTextsAndTitle)
     EXPECT_TRUE(v.cells[0].weekend);
     EXPECT_FALSE(v.cells[1].weekend);
     EXPECT_TRUE(v.cells[6].weekend); // Saturday 16 February
-    EXPECT_EQ(v.cells[0].arcText, CellARCText(v.firstDay));
+    EXPECT_EQ(v.cells[0].arcText, CellARCText(DayNumber(v.firstDay)));
     EXPECT_EQ(v.title.rfind("Month 1  in the water-snake year (nian) at position 30", 0), 0u) << v.title;
-    EXPECT_EQ(YearAndMonthText(GregorianJDN(2013, 5, 10).value(), GregorianJDN(2013, 5, 31).value()),
+    EXPECT_EQ(YearAndMonthText(DayNumber(GregorianJDN(2013, 5, 10).value()), DayNumber(GregorianJDN(2013, 5, 31).value())),
               "Common Era year 2013, month of May");
 }
 
@@ -64,9 +64,9 @@ TEST(MonthView, SteppingBackLandsOnDayOneWhenThePreviousMonthHasThirtyDays)
 {
     // Month 2 of 2013 begins 2013-03-12; 29 days earlier is day 2 of the 30-day month 1.
     const MonthView second = MonthOf(2013, 3, 20);
-    ASSERT_EQ(second.firstDay, GregorianJDN(2013, 3, 12).value());
-    EXPECT_EQ(second.previousFirstDay, GregorianJDN(2013, 2, 10).value());
-    const MonthView first = MonthViewOf(second.previousFirstDay, 0, kChina);
+    ASSERT_EQ(second.firstDay, GregorianJDN(2013, 3, 12));
+    EXPECT_EQ(second.previousFirstDay, GregorianJDN(2013, 2, 10));
+    const MonthView first = MonthViewOf(second.previousFirstDay.value_or(DayNumber(0)), DayNumber(0), kChina);
     EXPECT_EQ(first.length, 30);
     EXPECT_EQ(first.nextFirstDay, second.firstDay);
 }
@@ -79,26 +79,26 @@ TEST(MonthView, TodayIsMarkedOnlyInItsOwnMonth)
     for (const MonthViewCell& c : own.cells) marked += c.today ? 1 : 0;
     EXPECT_EQ(marked, 1);
     EXPECT_TRUE(own.cells[4].today);
-    for (const MonthViewCell& c : MonthViewOf(own.nextFirstDay, today, kChina).cells) EXPECT_FALSE(c.today);
+    for (const MonthViewCell& c : MonthViewOf(own.nextFirstDay.value_or(DayNumber(0)), DayNumber(today), kChina).cells) EXPECT_FALSE(c.today);
 }
 
 TEST(MonthView, RangeEndsAndBadDaysGiveNoMonth)
 {
-    EXPECT_FALSE(FirstDayOfMonthAt(kMinJDN - 400.0, kChina));
-    EXPECT_FALSE(FirstDayOfMonthAt(kMaxJDN + 400.0, kChina));
-    EXPECT_FALSE(FirstDayOfMonthAt(std::nan(""), kChina));
+    EXPECT_FALSE(FirstDayOfMonthAt(Meridian(120).At(kMinJDN - 400.0), kChina));
+    EXPECT_FALSE(FirstDayOfMonthAt(Meridian(120).At(kMaxJDN + 400.0), kChina));
+    EXPECT_FALSE(FirstDayOfMonthAt(Meridian(120).At(std::nan("")), kChina));
     // A day that is not day 1 of a month draws nothing.
-    EXPECT_FALSE(MonthViewOf(GregorianJDN(2013, 2, 11).value(), 0, kChina).ok());
+    EXPECT_FALSE(MonthViewOf(DayNumber(GregorianJDN(2013, 2, 11).value()), DayNumber(0), kChina).ok());
     // The last month of the range has no next month to step to; the first none before it.
-    const auto last = FirstDayOfMonthAt(kMaxJDN + 0.5, kChina);
+    const auto last = FirstDayOfMonthAt(Meridian(120).At(kMaxJDN + 0.5), kChina);
     ASSERT_TRUE(last);
-    EXPECT_EQ(MonthViewOf(*last, 0, kChina).nextFirstDay, 0);
+    EXPECT_EQ(MonthViewOf(DayNumber(*last), DayNumber(0), kChina).nextFirstDay, std::nullopt);
     // The month of the first admissible day began before it and is not drawn; the next one is the
     // first, with none before it.
-    EXPECT_FALSE(FirstDayOfMonthAt(kMinJDN + 0.5, kChina));
-    const auto first = FirstDayOfMonthAt(kMinJDN + 40.5, kChina);
+    EXPECT_FALSE(FirstDayOfMonthAt(Meridian(120).At(kMinJDN + 0.5), kChina));
+    const auto first = FirstDayOfMonthAt(Meridian(120).At(kMinJDN + 40.5), kChina);
     ASSERT_TRUE(first);
-    EXPECT_EQ(MonthViewOf(*first, 0, kChina).previousFirstDay, 0);
+    EXPECT_EQ(MonthViewOf(DayNumber(*first), DayNumber(0), kChina).previousFirstDay, std::nullopt);
 }
 
 } // namespace

@@ -11,14 +11,14 @@ namespace {
 MonthView MonthOf(int y, int m, int d, Country country, Language language)
 {
     const CalendarSettings settings = SettingsForCountry(country);
-    const auto first = FirstDayOfMonthAt(GregorianJDN(y, m, d).value() + 0.5, settings);
-    return InLanguage(MonthViewOf(first.value_or(0), 0, settings), language);
+    const auto first = FirstDayOfMonthAt(settings.meridian.NoonOf(GregorianJDN(y, m, d)), settings);
+    return InLanguage(MonthViewOf(first.value_or(DayNumber(0)), DayNumber(0), settings), language);
 }
 
 // The cell of a day of the month.
 const MonthViewCell& CellOn(const MonthView& view, int y, int m, int d)
 {
-    return view.cells.at(GregorianJDN(y, m, d).value() - view.firstDay);
+    return view.cells.at(static_cast<size_t>(GregorianJDN(y, m, d) - view.firstDay));
 }
 
 TEST(NativeMonthView, TitlesNameYearMonthLeapAndSize)
@@ -91,8 +91,8 @@ TEST(NativeMonthView, CommonEraMonthsInEachLanguage)
         {NativeLanguage::Japanese, 2025, 2, 1, 2025, 2, 27, "西暦2025年2月"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(NativeYearAndMonthText(c.language, GregorianJDN(c.y1, c.m1, c.d1).value(),
-                                         GregorianJDN(c.y2, c.m2, c.d2).value()),
+        EXPECT_EQ(NativeYearAndMonthText(c.language, DayNumber(GregorianJDN(c.y1, c.m1, c.d1).value()),
+                                         DayNumber(GregorianJDN(c.y2, c.m2, c.d2).value())),
                   c.text);
 }
 

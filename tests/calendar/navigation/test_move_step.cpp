@@ -25,10 +25,10 @@ double Noon(int y, int m, int d) { return GregorianJDN(y, m, d).value(); }
 std::string LineAfter(double ajd, MoveUnit unit, bool forward, int steps = 1)
 {
     MoveInputs in{unit, forward, false, false};
-    MomentOutcome r = NewMoment{ajd, -1};
-    for (int i = 0; i < steps && r.ok(); ++i) r = MoveStep(r->ajd, in, kChina);
+    MomentOutcome r = NewMoment{Moment(ajd), std::nullopt};
+    for (int i = 0; i < steps && r.ok(); ++i) r = MoveStep(Moment(r->moment), in, kChina);
     if (!r.ok()) return r.refusal().title + ": " + r.refusal().text;
-    return BuildDisplayTexts(r->ajd, kChina).LineOfCalendar(static_cast<CalendarRow>(r->calendar)).value;
+    return BuildDisplayTexts(Moment(r->moment), kChina).LineOfCalendar(*r->calendar).value;
 }
 
 struct StepCase {
@@ -62,12 +62,12 @@ TEST(MoveStep, DatesLimitsAndMessages)
 
 TEST(MoveStep, RefusalsSayWhatTheyDoToTheMove)
 {
-    const MomentOutcome month = MoveStep(Noon(-2750, 6, 1), {MoveUnit::CHLMonth, false}, kChina);
+    const MomentOutcome month = MoveStep(Moment(Noon(-2750, 6, 1)), {MoveUnit::CHLMonth, false}, kChina);
     EXPECT_EQ(month.refusal().next, AfterRefusal::EndNow);
-    const MomentOutcome cycle = MoveStep(kMaxAJD, {MoveUnit::CHLCycle, true}, kChina);
+    const MomentOutcome cycle = MoveStep(Moment(kMaxAJD), {MoveUnit::CHLCycle, true}, kChina);
     EXPECT_EQ(cycle.refusal().icon, MessageIcon::Warning);
     EXPECT_EQ(cycle.refusal().next, AfterRefusal::EndNow);
-    const MomentOutcome year = MoveStep(kMaxAJD + 400, {MoveUnit::CHLYear, true}, kChina);
+    const MomentOutcome year = MoveStep(Moment(kMaxAJD + 400), {MoveUnit::CHLYear, true}, kChina);
     EXPECT_EQ(year.refusal().text, "Unable to add a lunar year.");
     EXPECT_EQ(year.refusal().next, AfterRefusal::StopRequest);
 }
@@ -80,14 +80,14 @@ TEST(MoveStep, TimeOfDayIsKept)
     for (int u = 0; u < kMoveUnitCount; ++u) {
         const auto unit = MoveUnitRows()[u].unit;
         for (bool forward : {true, false}) {
-            const MomentOutcome r = MoveStep(from, {unit, forward}, kChina);
+            const MomentOutcome r = MoveStep(Moment(from), {unit, forward}, kChina);
             ASSERT_TRUE(r.ok()) << MoveUnitText(unit, "CCT");
             const bool western = unit == MoveUnit::CEMonth || unit == MoveUnit::CEYear ||
                                  unit == MoveUnit::CECentury || unit == MoveUnit::JCCycle;
-            const double before = western ? AJDToCJDL(from) : AJDToCJDC(from, 120);
-            const double after = western ? AJDToCJDL(r->ajd) : AJDToCJDC(r->ajd, 120);
+            const LocalTime before = western ? AJDToCJDL(Moment(from)) : AJDToCJDC(Moment(from), Meridian(120));
+            const LocalTime after = western ? AJDToCJDL(r->moment) : AJDToCJDC(r->moment, Meridian(120));
             const double shift = unit == MoveUnit::Minute ? 1.0 / 1440 : unit == MoveUnit::Hour ? 1.0 / 24 : 0;
-            const double change = FractionOf(after) - FractionOf(before) - (forward ? shift : -shift);
+            const double change = after.fractionOfDay() - before.fractionOfDay() - (forward ? shift : -shift);
             EXPECT_NEAR(change - std::round(change), 0.0, 1e-6)
                 << MoveUnitText(unit, "CCT") << (forward ? " forward" : " back");
         }
@@ -96,12 +96,12 @@ TEST(MoveStep, TimeOfDayIsKept)
 
 TEST(MoveLimits, OneDayAndTheRangeTest)
 {
-    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal().text, "Earliest date reached.");
-    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal().text, "Latest date reached.");
-    EXPECT_DOUBLE_EQ(OneDayStep(kMinAJD + 1, false)->ajd, kMinAJD);
-    EXPECT_FALSE(RangeExceeded(kMinAJD).has_value());
-    EXPECT_EQ(RangeExceeded(kMinAJD - 1e-9)->text, "Earliest date exceeded.");
-    EXPECT_EQ(RangeExceeded(kMaxAJD + 1.0 / 1440)->text, "Latest date exceeded.");
+    EXPECT_EQ(OneDayStep(Moment(kMinAJD), false).refusal().text, "Earliest date reached.");
+    EXPECT_EQ(OneDayStep(Moment(kMaxAJD), true).refusal().text, "Latest date reached.");
+    EXPECT_DOUBLE_EQ(OneDayStep(Moment(kMinAJD + 1), false)->moment.ajd(), kMinAJD);
+    EXPECT_FALSE(RangeExceeded(Moment(kMinAJD)).has_value());
+    EXPECT_EQ(RangeExceeded(Moment(kMinAJD - 1e-9))->text, "Earliest date exceeded.");
+    EXPECT_EQ(RangeExceeded(Moment(kMaxAJD + 1.0 / 1440))->text, "Latest date exceeded.");
 }
 
 TEST(MoveOptions, KeepOptionsAndUnitTexts)
@@ -120,12 +120,12 @@ TEST(MoveOptions, KeepOptionsAndUnitTexts)
 // Far outside the supported years a moment has no Chinese date: its lines stay empty.
 TEST(MoveStep, FarOutsideTheRangeTheChineseLinesAreEmpty)
 {
-    const DisplayTexts t = BuildDisplayTexts(600000.0, kChina);
+    const DisplayTexts t = BuildDisplayTexts(Moment(600000.0), kChina);
     EXPECT_EQ(t.chineseLunar.value, "");
     EXPECT_EQ(t.chineseSolar.value, "");
     EXPECT_EQ(t.yearNumber.value, "");
-    EXPECT_EQ(MoveStep(600000.0, {MoveUnit::CHLMonth, true}, kChina).refusal().text, "Lunar date is invalid.");
-    EXPECT_TRUE(MoveStep(600000.0, {MoveUnit::CEYear, true}, kChina).ok());
+    EXPECT_EQ(MoveStep(Moment(600000.0), {MoveUnit::CHLMonth, true}, kChina).refusal().text, "Lunar date is invalid.");
+    EXPECT_TRUE(MoveStep(Moment(600000.0), {MoveUnit::CEYear, true}, kChina).ok());
 }
 
 } // namespace

@@ -66,10 +66,10 @@ TEST(MoveUnitRows, KeepOptionsAndTheCalendarEachStepMakesCurrent)
         EXPECT_EQ(Keep30thApplies(leap30, c.unit, true), c.keep30th) << c.text;
         EXPECT_EQ(KeepLeapApplies(leap30, c.unit, true), c.keepLeap) << c.text;
         for (const bool forward : {true, false}) {
-            const MomentOutcome r = MoveStep(kStart, {c.unit, forward}, kChina);
+            const MomentOutcome r = MoveStep(Moment(kStart), {c.unit, forward}, kChina);
             ASSERT_TRUE(r.ok()) << c.text << ": " << r.refusal().text;
-            EXPECT_EQ(r->calendar, c.calendar) << c.text;
-            EXPECT_EQ(r->ajd > kStart, forward) << c.text << " moved the wrong way";
+            EXPECT_EQ(r->calendar ? int{*r->calendar} : -1, c.calendar) << c.text; // -1: none
+            EXPECT_EQ(r->moment > Moment(kStart), forward) << c.text << " moved the wrong way";
         }
     }
 }
@@ -81,7 +81,7 @@ TEST(MoveUnitRows, NumbersThatNameNoUnit)
         EXPECT_FALSE(MoveUnitAt(stored).has_value()) << stored;
         const auto unit = static_cast<MoveUnit>(stored);
         EXPECT_EQ(MoveUnitText(unit, "CCT"), "") << stored;
-        const MomentOutcome r = MoveStep(kStart, {unit, true}, kChina);
+        const MomentOutcome r = MoveStep(Moment(kStart), {unit, true}, kChina);
         ASSERT_FALSE(r.ok()) << stored;
         EXPECT_EQ(r.refusal().text, "Unknown move step.");
         EXPECT_EQ(r.refusal().next, AfterRefusal::EndNow);

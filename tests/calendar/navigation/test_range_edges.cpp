@@ -37,10 +37,10 @@ const Edge kEdges[] = {
 std::string RepeatedMoveEnd(double ajd, const MoveInputs& in, const CalendarSettings& settings, int maxSteps)
 {
     for (int step = 0; step < maxSteps; ++step) {
-        const MomentOutcome r = MoveStep(ajd, in, settings);
+        const MomentOutcome r = MoveStep(Moment(ajd), in, settings);
         if (!r.ok()) return r.refusal().text;
-        ajd = r->ajd;
-        if (const auto exceeded = RangeExceeded(ajd)) return exceeded->text;
+        ajd = r->moment.ajd();
+        if (const auto exceeded = RangeExceeded(Moment(ajd))) return exceeded->text;
     }
     return "";
 }
@@ -58,21 +58,21 @@ TEST(RangeEdges, aRepeatedMoveOutOfTheRangeEndsWithAMessageAndOneIntoItStaysInsi
                 EXPECT_FALSE(RepeatedMoveEnd(edge.ajd, in, settings, 2).empty()) << "the move did not end";
                 continue;
             }
-            const MomentOutcome r = MoveStep(edge.ajd, in, settings);
+            const MomentOutcome r = MoveStep(Moment(edge.ajd), in, settings);
             ASSERT_TRUE(r.ok()) << r.refusal().text;
-            EXPECT_EQ(CheckDateRange(r->ajd), RangeCheck::InRange);
+            EXPECT_EQ(CheckDateRange(Moment(r->moment)), RangeCheck::InRange);
         }
     }
 }
 
 TEST(RangeEdges, oneDayRefusesToLeaveAndLeavesTheMoment)
 {
-    EXPECT_FALSE(OneDayStep(kMinAJD, false).ok());
-    EXPECT_EQ(OneDayStep(kMinAJD, false).refusal().text, "Earliest date reached.");
-    EXPECT_FALSE(OneDayStep(kMaxAJD, true).ok());
-    EXPECT_EQ(OneDayStep(kMaxAJD, true).refusal().text, "Latest date reached.");
-    EXPECT_EQ(OneDayStep(kMinAJD, true)->ajd, kMinAJD + 1);
-    EXPECT_EQ(OneDayStep(kMaxAJD, false)->ajd, kMaxAJD - 1);
+    EXPECT_FALSE(OneDayStep(Moment(kMinAJD), false).ok());
+    EXPECT_EQ(OneDayStep(Moment(kMinAJD), false).refusal().text, "Earliest date reached.");
+    EXPECT_FALSE(OneDayStep(Moment(kMaxAJD), true).ok());
+    EXPECT_EQ(OneDayStep(Moment(kMaxAJD), true).refusal().text, "Latest date reached.");
+    EXPECT_EQ(OneDayStep(Moment(kMinAJD), true)->moment.ajd(), kMinAJD + 1);
+    EXPECT_EQ(OneDayStep(Moment(kMaxAJD), false)->moment.ajd(), kMaxAJD - 1);
 }
 
 // Runs a list to its end; at most one call per year asked for and a few more.
@@ -92,7 +92,7 @@ TEST(RangeEdges, theListsEndAtTheRange)
     constexpr int kYears = 40;
     for (const double ajd : {kMinAJD, kMaxAJD}) {
         SCOPED_TRACE(ajd);
-        const std::string chl = BuildDisplayTexts(ajd, settings).chineseLunar.value;
+        const std::string chl = BuildDisplayTexts(Moment(ajd), settings).chineseLunar.value;
         LunarNewYearList lunar(chl, kYears, false, false, settings);
         RunsToItsEnd(lunar, kYears);
         const int year = ajd == kMinAJD ? kMinYear : kMaxYear;
@@ -108,21 +108,21 @@ TEST(RangeEdges, theMonthViewStepsEndAtTheRange)
     const CalendarSettings settings = SettingsForCountry(Country::China);
     for (const bool forward : {false, true}) {
         const double ajd = forward ? kMaxAJD : kMinAJD + 40;
-        const std::optional<int32_t> first = FirstDayOfMonthAt(AJDToCJDC(ajd, settings.refLongitude), settings);
+        const std::optional<DayNumber> first = FirstDayOfMonthAt(AJDToCJDC(Moment(ajd), settings.meridian), settings);
         ASSERT_TRUE(first.has_value());
-        int32_t day = *first;
+        DayNumber day = *first;
         int steps = 0;
         for (;;) {
-            const MonthView view = MonthViewOf(day, 0, settings);
-            ASSERT_TRUE(view.ok()) << "day " << day << ", step " << steps;
-            const int32_t next = forward ? view.nextFirstDay : view.previousFirstDay;
-            if (next == 0) break; // the button has nowhere to go
+            const MonthView view = MonthViewOf(day, DayNumber(0), settings);
+            ASSERT_TRUE(view.ok()) << "day " << day.value() << ", step " << steps;
+            const std::optional<DayNumber> next = forward ? view.nextFirstDay : view.previousFirstDay;
+            if (!next) break; // the button has nowhere to go
             ASSERT_LE(++steps, 3) << "stepping did not stop at the range";
-            day = next;
+            day = *next;
         }
     }
     // The month of the very first admissible day began before it: there is none to draw.
-    EXPECT_FALSE(FirstDayOfMonthAt(AJDToCJDC(kMinAJD, settings.refLongitude), settings).has_value());
+    EXPECT_FALSE(FirstDayOfMonthAt(AJDToCJDC(kEarliestMoment, settings.meridian), settings).has_value());
 }
 
 TEST(RangeEdges, theSelfTestConvertsTheFirstAndLastDaysBothWays)
@@ -130,7 +130,7 @@ TEST(RangeEdges, theSelfTestConvertsTheFirstAndLastDaysBothWays)
     const CalendarSettings settings = SettingsForCountry(Country::China);
     for (const double ajd : {kMinAJD, kMaxAJD}) {
         bool failed = false;
-        const std::string marks = CheckMoment(AJDToCJDC(ajd, settings.refLongitude), settings, failed);
+        const std::string marks = CheckMoment(AJDToCJDC(Moment(ajd), settings.meridian), settings, failed);
         EXPECT_FALSE(failed) << marks;
         EXPECT_EQ(marks, "11") << ajd;
     }

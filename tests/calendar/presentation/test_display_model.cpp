@@ -15,7 +15,7 @@ double AJDOfGregorianNoon(int year, int month, int day) { return GregorianJDN(ye
 
 TEST(DisplayModel, LinesOfAKnownMoment)
 {
-    const DisplayTexts t = BuildDisplayTexts(2455900.92, SettingsForCountry(Country::China));
+    const DisplayTexts t = BuildDisplayTexts(Moment(2455900.92), SettingsForCountry(Country::China));
     EXPECT_EQ(t.astronomicalJD.value, "2,455,900.9200 AJD");
     EXPECT_EQ(t.cjdLondon.value, "2,455,901.4200 CJDL");
     EXPECT_EQ(t.commonEra.value, "2011-12-05 CE 10:04 GMT Monday");
@@ -31,7 +31,7 @@ TEST(DisplayModel, LinesOfAKnownMoment)
 
 TEST(DisplayModel, WindowOrderAndCaptions)
 {
-    const DisplayTexts t = BuildDisplayTexts(2451545.0, SettingsForCountry(Country::China));
+    const DisplayTexts t = BuildDisplayTexts(Moment(2451545.0), SettingsForCountry(Country::China));
     std::vector<std::string> controls, captions;
     for (const DisplayLine* line : t.Lines()) {
         controls.push_back(line->control);
@@ -61,37 +61,37 @@ TEST(DisplayModel, WindowOrderAndCaptions)
 // 17:36 at the reference meridian, each on the civil day of its own meridian.
 TEST(DisplayModel, EachMeridianKeepsItsOwnCivilDay)
 {
-    const DisplayTexts t = BuildDisplayTexts(2451544.9, SettingsForCountry(Country::China));
+    const DisplayTexts t = BuildDisplayTexts(Moment(2451544.9), SettingsForCountry(Country::China));
     EXPECT_EQ(t.commonEra.value, "2000-01-01 CE 09:36 GMT Saturday");
-    EXPECT_DOUBLE_EQ(t.cjdl, 2451545.4);
-    EXPECT_NEAR(t.cjdc, 2451545.4 + 1.0 / 3.0, 1e-9);
-    EXPECT_EQ(ReferenceTime(Meridian(120).At(t.cjdc), "CCT"), "17:36 CCT");
+    EXPECT_DOUBLE_EQ(t.cjdl.cjd(), 2451545.4);
+    EXPECT_NEAR(t.cjdc.cjd(), 2451545.4 + 1.0 / 3.0, 1e-9);
+    EXPECT_EQ(ReferenceTime(t.cjdc, "CCT"), "17:36 CCT");
     // Late in the Greenwich day the reference meridian is already on the next day.
-    const DisplayTexts late = BuildDisplayTexts(2451545.3, SettingsForCountry(Country::Japan));
+    const DisplayTexts late = BuildDisplayTexts(Moment(2451545.3), SettingsForCountry(Country::Japan));
     EXPECT_EQ(late.commonEra.value, "2000-01-01 CE 19:12 GMT Saturday");
-    EXPECT_EQ(ReferenceTime(Meridian(135).At(late.cjdc), "JST"), "04:12 JST");
+    EXPECT_EQ(ReferenceTime(late.cjdc, "JST"), "04:12 JST");
     EXPECT_EQ(late.cjdReference.value, "2,451,546.1750 CJDC");
 }
 
 TEST(DisplayModel, TheReferenceMeridianOfEachCountry)
 {
-    EXPECT_EQ(BuildDisplayTexts(2455900.92, SettingsForCountry(Country::Vietnam)).cjdReference.value,
+    EXPECT_EQ(BuildDisplayTexts(Moment(2455900.92), SettingsForCountry(Country::Vietnam)).cjdReference.value,
               "2,455,901.7117 CJDC");
-    EXPECT_EQ(BuildDisplayTexts(2455900.92, SettingsForCountry(Country::Japan)).cjdReference.value,
+    EXPECT_EQ(BuildDisplayTexts(Moment(2455900.92), SettingsForCountry(Country::Japan)).cjdReference.value,
               "2,455,901.7950 CJDC");
-    EXPECT_EQ(CJDCCaption(105), "Chronological JD 105\u00BA East");
+    EXPECT_EQ(CJDCCaption(Meridian(105)), "Chronological JD 105\u00BA East");
 }
 
 TEST(DisplayModel, YearsBeyond9999AreGroupedAndNegativeYearsKeepTheirSign)
 {
-    EXPECT_EQ(BuildDisplayTexts(AJDOfGregorianNoon(12345, 1, 1), {}).commonEra.value.substr(0, 16),
+    EXPECT_EQ(BuildDisplayTexts(Moment(AJDOfGregorianNoon(12345, 1, 1)), {}).commonEra.value.substr(0, 16),
               "12,345-01-01 CE ");
-    EXPECT_EQ(BuildDisplayTexts(AJDOfGregorianNoon(9999, 12, 31), {}).commonEra.value.substr(0, 14),
+    EXPECT_EQ(BuildDisplayTexts(Moment(AJDOfGregorianNoon(9999, 12, 31)), {}).commonEra.value.substr(0, 14),
               "9999-12-31 CE ");
-    EXPECT_EQ(BuildDisplayTexts(AJDOfGregorianNoon(-3000, 1, 1), {}).commonEra.value,
+    EXPECT_EQ(BuildDisplayTexts(Moment(AJDOfGregorianNoon(-3000, 1, 1)), {}).commonEra.value,
               "-3000-01-01 CE 12:00 GMT Wednesday");
     // The Gregorian reform: the day after Julian 1582-10-04 is Gregorian 1582-10-15.
-    const DisplayTexts reform = BuildDisplayTexts(2299161.0, {});
+    const DisplayTexts reform = BuildDisplayTexts(Moment(2299161.0), {});
     EXPECT_EQ(reform.commonEra.value, "1582-10-15 CE 12:00 GMT Friday");
     EXPECT_EQ(reform.julianCalendar.value, "1582-10-05 JC 12:00 GMT Friday");
 }
@@ -99,7 +99,7 @@ TEST(DisplayModel, YearsBeyond9999AreGroupedAndNegativeYearsKeepTheirSign)
 TEST(DisplayModel, TimesJustBeforeMidnight)
 {
     // One second before midnight at Greenwich shows 23:59 on the same day.
-    const DisplayTexts t = BuildDisplayTexts(2451545.5 - 1.0 / 86400.0, {});
+    const DisplayTexts t = BuildDisplayTexts(Moment(2451545.5 - 1.0 / 86400.0), {});
     EXPECT_EQ(t.commonEra.value, "2000-01-01 CE 23:59 GMT Saturday");
     EXPECT_EQ(LondonTime(Meridian::Greenwich().At(2451545.0)), "00:00 GMT");
 }
@@ -132,7 +132,7 @@ TEST(DisplayModel, DeltaTAsADuration)
 TEST(DisplayModel, DeltaTAtTheRangeEndsIsLong)
 {
     // Delta T is hours long at -3000: the line then reads in hours and minutes.
-    const std::string text = BuildDisplayTexts(625333.0, {}).deltaT.value;
+    const std::string text = BuildDisplayTexts(Moment(625333.0), {}).deltaT.value;
     EXPECT_NE(text.find("hours"), std::string::npos) << text;
 }
 
@@ -140,24 +140,24 @@ TEST(DisplayModel, DeltaTAtTheRangeEndsIsLong)
 TEST(DisplayModel, TheDayIsNamedAfterTheReferenceMeridiansDay)
 {
     // 2000-01-01 at 120 E (JDN 2451545) is wu-wu, earth-horse (position 55).
-    const DisplayTexts noon = BuildDisplayTexts(2451545.0, SettingsForCountry(Country::China));
+    const DisplayTexts noon = BuildDisplayTexts(Moment(2451545.0), SettingsForCountry(Country::China));
     EXPECT_EQ(noon.dayPosition, 55);
     EXPECT_EQ(noon.elementAnimalOfDay.caption, "wu-wu");
     EXPECT_EQ(noon.elementAnimalOfDay.value, "earth-horse day");
     // 17:00 GMT on 2000-01-01 is already 01:00 of 2000-01-02 at 120 E: ji-wei, earth-sheep;
     // in Vietnam the same day is an earth-goat day, and in Japan too it is already the next day.
     const double evening = 2451545.0 + 5.0 / 24.0;
-    EXPECT_EQ(BuildDisplayTexts(evening, SettingsForCountry(Country::China)).elementAnimalOfDay.value,
+    EXPECT_EQ(BuildDisplayTexts(Moment(evening), SettingsForCountry(Country::China)).elementAnimalOfDay.value,
               "earth-sheep day");
-    EXPECT_EQ(BuildDisplayTexts(evening, SettingsForCountry(Country::Vietnam)).elementAnimalOfDay.value,
+    EXPECT_EQ(BuildDisplayTexts(Moment(evening), SettingsForCountry(Country::Vietnam)).elementAnimalOfDay.value,
               "earth-goat day");
     // At 105 E it is 00:00 exactly: the new day has begun.
-    EXPECT_EQ(BuildDisplayTexts(evening, SettingsForCountry(Country::Vietnam)).dayPosition, 56);
+    EXPECT_EQ(BuildDisplayTexts(Moment(evening), SettingsForCountry(Country::Vietnam)).dayPosition, 56);
 }
 
 TEST(DisplayModel, TheMoonLinesAtTheDarkMoonOfLunationZero)
 {
-    const DisplayTexts t = BuildDisplayTexts(2451550.26, SettingsForCountry(Country::China));
+    const DisplayTexts t = BuildDisplayTexts(Moment(2451550.26), SettingsForCountry(Country::China));
     EXPECT_EQ(t.phaseOfMoon.value, "Dark moon, 0.0%");
     EXPECT_EQ(t.ageOfMoon.value.substr(0, 15), "[0] 0 days, 0 h") << t.ageOfMoon.value;
 }
@@ -165,7 +165,7 @@ TEST(DisplayModel, TheMoonLinesAtTheDarkMoonOfLunationZero)
 TEST(DisplayModel, TheTwoARCLines)
 {
     // 2000-01-01 12:00 GMT is 20:00 at 120 E, the same day: ARC 4697-11-25, a Mars Day.
-    const DisplayTexts t = BuildDisplayTexts(2451545.0, SettingsForCountry(Country::China));
+    const DisplayTexts t = BuildDisplayTexts(Moment(2451545.0), SettingsForCountry(Country::China));
     EXPECT_EQ(t.arcGMT.value, "4697-11-25 ARC 12:00 GMT Mars Day");
     EXPECT_EQ(t.arcGMT.toolTip,
               "The 25th day of Dionysus in the year 4697 in the Zodozizidu Zidevuze (GMT timezone)");
@@ -173,7 +173,7 @@ TEST(DisplayModel, TheTwoARCLines)
     EXPECT_EQ(t.arcReference.toolTip,
               "The 25th day of Dionysus in the year 4697 in the Zodozizidu Zidevuze (CCT timezone)");
     // Four hours later Japan is on the next day, London not.
-    const DisplayTexts late = BuildDisplayTexts(2451545.25, SettingsForCountry(Country::Japan));
+    const DisplayTexts late = BuildDisplayTexts(Moment(2451545.25), SettingsForCountry(Country::Japan));
     EXPECT_EQ(late.arcGMT.value, "4697-11-25 ARC 18:00 GMT Mars Day");
     EXPECT_EQ(late.arcReference.value, "4697-11-26 ARC 03:00 JST Jupiter Day");
 }
@@ -181,7 +181,7 @@ TEST(DisplayModel, TheTwoARCLines)
 TEST(DisplayModel, TheChineseLinesOfTheWaterSnakeNewYear)
 {
     // 2013-02-10 12:00 GMT, 20:00 at 120 E: day 1 of month 1 of the year at position 30 of cycle 79.
-    const DisplayTexts t = BuildDisplayTexts(2456334.0, SettingsForCountry(Country::China));
+    const DisplayTexts t = BuildDisplayTexts(Moment(2456334.0), SettingsForCountry(Country::China));
     EXPECT_EQ(t.chineseLunar.caption, "Chinese Lunar");
     EXPECT_EQ(t.chineseLunar.value, "79-30-01-01 CHL 20:00 CCT");
     EXPECT_EQ(t.chineseLunar.toolTip,
@@ -200,18 +200,18 @@ TEST(DisplayModel, TheChineseLinesOfTheWaterSnakeNewYear)
 TEST(DisplayModel, OnTheFirstDayOfASolarTermTheCodeReplacesTheZone)
 {
     // 2013-02-04 was Li chun (J1) at 120 E.
-    const DisplayTexts first = BuildDisplayTexts(2456328.0, SettingsForCountry(Country::China));
+    const DisplayTexts first = BuildDisplayTexts(Moment(2456328.0), SettingsForCountry(Country::China));
     EXPECT_EQ(first.chineseSolar.value, "79-30-04-01 CHS (J1) 20:00");
-    const DisplayTexts second = BuildDisplayTexts(2456329.0, SettingsForCountry(Country::China));
+    const DisplayTexts second = BuildDisplayTexts(Moment(2456329.0), SettingsForCountry(Country::China));
     EXPECT_EQ(second.chineseSolar.value, "79-30-04-02 CHS 20:00 CCT");
 }
 
 TEST(DisplayModel, TheOtherEpochChangesOnlyTheYearNumbers)
 {
     CalendarSettings s = SettingsForCountry(Country::China);
-    const DisplayTexts a = BuildDisplayTexts(2456334.0, s);
+    const DisplayTexts a = BuildDisplayTexts(Moment(2456334.0), s);
     s.epoch = -2636;
-    const DisplayTexts b = BuildDisplayTexts(2456334.0, s);
+    const DisplayTexts b = BuildDisplayTexts(Moment(2456334.0), s);
     EXPECT_EQ(b.chineseLunar.value, "78-30-01-01 CHL 20:00 CCT");
     EXPECT_EQ(b.chineseSolar.value, "78-30-04-07 CHS 20:00 CCT");
     EXPECT_EQ(b.yearNumber.value, "Year 4650");
@@ -225,15 +225,15 @@ TEST(DisplayModel, CountriesNameTheirCalendarsAndAnimals)
 {
     // The lunar year of 1985 began on 1985-01-21 in Vietnam but on 1985-02-20 in China.
     const double ajd = AJDOfGregorianNoon(1985, 2, 1);
-    const DisplayTexts vn = BuildDisplayTexts(ajd, SettingsForCountry(Country::Vietnam));
-    const DisplayTexts cn = BuildDisplayTexts(ajd, SettingsForCountry(Country::China));
+    const DisplayTexts vn = BuildDisplayTexts(Moment(ajd), SettingsForCountry(Country::Vietnam));
+    const DisplayTexts cn = BuildDisplayTexts(Moment(ajd), SettingsForCountry(Country::China));
     EXPECT_EQ(vn.chineseLunar.caption, "Vietnamese Lunar");
     EXPECT_EQ(vn.chineseLunar.value, "79-02-01-12 CHL 19:00 ICT");
     EXPECT_EQ(cn.chineseLunar.value, "79-01-12-12 CHL 20:00 CCT");
     // The pinyin names are shown for China only.
     EXPECT_EQ(vn.elementAnimalOfYear.value, "wood-ox year");
     EXPECT_EQ(cn.elementAnimalOfYear.value, "jia-zi wood-rat year");
-    const DisplayTexts jp = BuildDisplayTexts(2450000.0, SettingsForCountry(Country::Japan));
+    const DisplayTexts jp = BuildDisplayTexts(Moment(2450000.0), SettingsForCountry(Country::Japan));
     EXPECT_EQ(jp.chineseLunar.caption, "Japanese Lunar");
     EXPECT_NE(jp.chineseLunar.value.find(" JST"), std::string::npos);
 }

@@ -21,10 +21,10 @@ LogMoment NewYear2013(Country country = Country::China)
 {
     LogMoment m;
     m.settings = SettingsForCountry(country);
-    m.ajd = 2456334.0;
+    m.ajd = Moment(2456334.0);
     m.cjdl = AJDToCJDL(m.ajd);
-    m.cjdc = CJDLToCJDC(m.cjdl, m.settings.refLongitude);
-    const auto dates = CJDateToChDates(Meridian(m.settings.refLongitude).At(m.cjdc), m.settings.epoch);
+    m.cjdc = CJDLToCJDC(m.cjdl, m.settings.meridian);
+    const auto dates = CJDateToChDates(m.cjdc, m.settings.epoch);
     m.chl = dates->lunar;
     m.chs = dates->solar;
     m.chlLine = "79-30-01-01 CHL 20:00 CCT";
@@ -34,7 +34,7 @@ LogMoment NewYear2013(Country country = Country::China)
     m.phaseLine = "Crescent (waxing), 0.5%";
     m.ageLine = "[162] 0 days, 4 hrs, 39 mins (0.7%)";
     m.countryName = CountryName(country);
-    m.longitudeNumber = m.settings.refLongitude;
+    m.longitude = m.settings.meridian;
     m.lunation = 162;
     return m;
 }
@@ -206,15 +206,15 @@ TEST(LogEntry, FailureEndsTheEntryWhereItStands)
 TEST(LogEntry, MomentOfTheDisplayTexts)
 {
     const CalendarSettings s = SettingsForCountry(Country::China);
-    const DisplayTexts texts = BuildDisplayTexts(2456334.0, s);
+    const DisplayTexts texts = BuildDisplayTexts(Moment(2456334.0), s);
     const LogMoment m = LogMomentOf(texts, s);
     EXPECT_EQ(m.ceLine, "2013-02-10 CE 12:00 GMT Sunday");
     EXPECT_EQ(m.jcLine, "2013-01-28 JC 12:00 GMT Sunday");
     EXPECT_EQ(m.phaseLine, texts.phaseOfMoon.value);
     EXPECT_EQ(m.ageLine, texts.ageOfMoon.value);
-    EXPECT_DOUBLE_EQ(m.cjdc, texts.cjdc);
+    EXPECT_DOUBLE_EQ(m.cjdc.cjd(), texts.cjdc.cjd());
     EXPECT_EQ(m.countryName, "China");
-    EXPECT_EQ(m.longitudeNumber, 120);
+    EXPECT_EQ(m.longitude, Meridian(120));
     ASSERT_TRUE(m.lunation.has_value());
     EXPECT_EQ(*m.lunation, 162);
     ASSERT_TRUE(m.chl && m.chs);

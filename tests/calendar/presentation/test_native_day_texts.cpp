@@ -12,7 +12,7 @@ namespace {
 NativeDayTexts DayOf(NativeLanguage language, Country country, int year, int month, int day)
 {
     const double noon = GregorianJDN(year, month, day).value();
-    return NativeDayTextsOf(language, BuildDisplayTexts(noon, SettingsForCountry(country)));
+    return NativeDayTextsOf(language, BuildDisplayTexts(Moment(noon), SettingsForCountry(country)));
 }
 
 struct LineCase {

@@ -49,7 +49,7 @@ TEST(NumbersUnderACommaLocale, DayCountsPercentagesAndTheStateFileKeepThePoint)
     EXPECT_EQ(DayCountText(2455900.92), "2,455,900.9200");
     EXPECT_EQ(PhaseOfMoonText(0.123, true), "Crescent moon (waxing), 12.3%");
     SavedState s;
-    s.currentAJD = 2455900.921875; // 59/64 of a day: exact in binary
+    s.currentAJD = Moment(2455900.921875); // 59/64 of a day: exact in binary
     const std::string text = FormatSavedState(s);
     EXPECT_EQ(text.substr(0, text.find('\r')), "2455900.921875");
     const auto back = ParseSavedState(text);

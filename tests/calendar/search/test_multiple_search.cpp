@@ -29,7 +29,7 @@ MultipleCriteria Rows(ElementAnimalChoice day, ElementAnimalChoice month, Elemen
 
 MultipleResult Find(const MultipleCriteria& c, int32_t from, bool next, int years = 100)
 {
-    return MultipleElementAnimalSearch(c, from, next, MultipleSearchLimit(from, next, years, kChina), kChina);
+    return MultipleElementAnimalSearch(c, DayNumber(from), next, DayNumber(MultipleSearchLimit(DayNumber(from), next, years, kChina)), kChina);
 }
 
 } // namespace
@@ -41,14 +41,14 @@ TEST(MultipleSearch, DayAnimalAloneRecursEveryTwelveDaysAndNeverOnTheStartDay)
     for (int i = 0; i < 4; ++i) {
         const MultipleResult r = Find(rat, day, true);
         ASSERT_EQ(r.status, MultipleStatus::Found);
-        EXPECT_GT(r.day, day);
+        EXPECT_GT(r.day.value(), day);
         if (i > 0) {
-            EXPECT_EQ(r.day - day, 12);
+            EXPECT_EQ(r.day.value() - day, 12);
         } else {
-            EXPECT_LE(r.day - day, 12) << "the first rat day is within a cycle of the start";
+            EXPECT_LE(r.day.value() - day, 12) << "the first rat day is within a cycle of the start";
         }
-        EXPECT_EQ(AnimalOfPosition(DayPosition(r.day)), kRat);
-        day = r.day;
+        EXPECT_EQ(AnimalOfPosition(DayPosition(DayNumber(r.day))), kRat);
+        day = r.day.value();
     }
 }
 
@@ -69,7 +69,7 @@ TEST(MultipleSearch, GoingBackIntoAMatchingYearTheMonthIsThatOfTheDay)
     // twelfth month; the answer is the last day of that year's first (tiger) month.
     const MultipleResult r = Find(Rows({}, {kNoElementItem, kTiger}, {kWater, kPig}), kStart, false);
     ASSERT_EQ(r.status, MultipleStatus::Found);
-    const ChineseLunarDate chl = CHLDateOfDay(r.day, kChina).value();
+    const ChineseLunarDate chl = CHLDateOfDay(DayNumber(r.day), kChina).value();
     EXPECT_EQ(MonthElementAnimal(chl).animal, kTiger);
     EXPECT_EQ(chl.month, kFirstMonth);
     EXPECT_EQ(chl.position, 60);
@@ -81,20 +81,20 @@ TEST(MultipleSearch, LimitsAndNotFound)
     const MultipleCriteria never = Rows({}, {kWood, kRat}, {kWood, kNoAnimalItem});
     const MultipleResult hundred = Find(never, kStart, true, 100);
     EXPECT_EQ(hundred.status, MultipleStatus::NotFound);
-    EXPECT_GT(hundred.day, kStart + kHundredYearsDays);
-    EXPECT_LT(hundred.day, kStart + kHundredYearsDays + 400);
-    EXPECT_EQ(MultipleSearchLimit(kStart, false, 1000, kChina), kStart - kThousandYearsDays);
-    EXPECT_EQ(MultipleSearchLimit(kStart, true, 1000, kChina), kMaxJDN); // not past the range
+    EXPECT_GT(hundred.day.value(), kStart + kHundredYearsDays);
+    EXPECT_LT(hundred.day.value(), kStart + kHundredYearsDays + 400);
+    EXPECT_EQ(MultipleSearchLimit(DayNumber(kStart), false, 1000, kChina).value(), kStart - kThousandYearsDays);
+    EXPECT_EQ(MultipleSearchLimit(DayNumber(kStart), true, 1000, kChina).value(), kMaxJDN); // not past the range
     // One lunar year on: 79-31-04-23.
-    EXPECT_EQ(Text(CHLDateOfDay(MultipleSearchLimit(kStart, true, 1, kChina), kChina).value()), "79-31-04-23 CHL");
+    EXPECT_EQ(Text(CHLDateOfDay(DayNumber(MultipleSearchLimit(DayNumber(kStart), true, 1, kChina)), kChina).value()), "79-31-04-23 CHL");
     // Water-pig years are 60 years apart: none within 10 years is found, even by the year jump.
     EXPECT_EQ(Find(Rows({}, {}, {kWater, kPig}), kStart, true, 10).status, MultipleStatus::NotFound);
     MultipleHooks stop;
     stop.stopRequested = [] { return true; };
     const MultipleResult stopped =
-        MultipleElementAnimalSearch(never, kStart, true, kStart + kHundredYearsDays, kChina, stop);
+        MultipleElementAnimalSearch(never, DayNumber(kStart), true, DayNumber(kStart + kHundredYearsDays), kChina, stop);
     EXPECT_EQ(stopped.status, MultipleStatus::Stopped);
-    EXPECT_EQ(stopped.day, GregorianJDN(2014, 1, 31).value()); // the first day examined: the next wood year's first
+    EXPECT_EQ(stopped.day, GregorianJDN(2014, 1, 31)); // the first day examined: the next wood year's first
 }
 
 TEST(MultipleSearch, Texts)
@@ -110,7 +110,7 @@ TEST(MultipleSearch, Texts)
     };
     for (const auto& c : cases) EXPECT_EQ(MultipleElementAnimalStr(c.criteria, Country::China), c.text);
     EXPECT_EQ(MultipleNotFoundText("within 100 years", true), "There is no such day within 100 years of today.");
-    EXPECT_EQ(MultipleProgressText(kStart, kChina), "Searching ...    79-30-04-23 CHL   2013-06-01 CE");
+    EXPECT_EQ(MultipleProgressText(DayNumber(kStart), kChina), "Searching ...    79-30-04-23 CHL   2013-06-01 CE");
     EXPECT_EQ(MultipleElementItemText(MultipleRow::Month, kNoElementItem, kOx), "in an");
     EXPECT_EQ(ElementAnimalTargetText(SearchTarget::ElementAnimalDay, {kWood, kRat}, Country::China),
               "wood-rat (jia-zi) day");

@@ -31,12 +31,12 @@ TEST(SearchRangeEdges, EveryTargetEndsInsideTheRangeOrSaysWhy)
             if (UsesMultipleWindow(in.target)) continue;
             in.next = e.next;
             in.choice = {0, 0}; // wood and rat, for the element-animal targets
-            const MomentOutcome r = RunSearch(e.ajd, in, china);
+            const MomentOutcome r = RunSearch(Moment(e.ajd), in, china);
             const std::string what = std::string(e.name) + ", " + std::string(SearchTargetText(in.target));
             if (r.ok()) {
-                EXPECT_GE(r->ajd, kMinAJD) << what;
-                EXPECT_LE(r->ajd, kMaxAJD + 1) << what;
-                EXPECT_EQ(r->ajd > e.ajd, e.next) << what << ": found in the wrong direction";
+                EXPECT_GE(r->moment.ajd(), kMinAJD) << what;
+                EXPECT_LE(r->moment.ajd(), kMaxAJD + 1) << what;
+                EXPECT_EQ(r->moment.ajd() > e.ajd, e.next) << what << ": found in the wrong direction";
             } else {
                 EXPECT_FALSE(r.refusal().text.empty()) << what;
             }
@@ -51,13 +51,13 @@ TEST(SearchRangeEdges, TheMultipleSearchStopsAtTheRange)
     wood[MultipleRow::Year] = {0, kNoAnimalItem};
     for (const Edge& e : kEdges) {
         const auto a = static_cast<int32_t>(e.ajd);
-        const int32_t limit = MultipleSearchLimit(a, e.next, 1000, china);
-        EXPECT_GE(limit, kMinJDN) << e.name;
-        EXPECT_LE(limit, kMaxJDN) << e.name;
-        const MultipleResult r = MultipleElementAnimalSearch(wood, a, e.next, limit, china);
+        const DayNumber limit = MultipleSearchLimit(DayNumber(a), e.next, 1000, china);
+        EXPECT_GE(limit, kFirstSupportedDay) << e.name;
+        EXPECT_LE(limit, kLastSupportedDay) << e.name;
+        const MultipleResult r = MultipleElementAnimalSearch(wood, DayNumber(a), e.next, limit, china);
         if (r.status == MultipleStatus::Found) {
-            EXPECT_GE(r.day, kMinJDN) << e.name;
-            EXPECT_LE(r.day, kMaxJDN) << e.name;
+            EXPECT_GE(r.day, kFirstSupportedDay) << e.name;
+            EXPECT_LE(r.day, kLastSupportedDay) << e.name;
         }
     }
 }

@@ -63,6 +63,25 @@ TEST(SearchTargetRows, EveryTargetHasOneRowInListOrder)
     }
 }
 
+// What the window and orlun-cli ask of a row besides its search: which of the two multiple-window
+// targets takes its criteria from the moment, and which list items carry a phase code.
+TEST(SearchTargetRows, KindsAndPhaseCodes)
+{
+    for (const SearchTargetRow& row : SearchTargetRows()) {
+        const std::string text(row.text);
+        EXPECT_EQ(KindOf(row.target), row.kind) << text;
+        EXPECT_EQ(row.kind == TargetKind::SameDayAndMonth, row.target == SearchTarget::SameElementAnimalDayMonth)
+            << text;
+        EXPECT_EQ(row.kind == TargetKind::OwnWindow, row.target == SearchTarget::MultipleElementAnimalDay) << text;
+        const std::optional<int> phase = row.target == SearchTarget::FullMoon   ? std::optional<int>(2)
+                                         : row.target == SearchTarget::DarkMoon ? std::optional<int>(0)
+                                                                                : std::nullopt;
+        EXPECT_EQ(row.phase, phase) << text;
+    }
+    EXPECT_EQ(KindOf(static_cast<SearchTarget>(kSearchTargetCount)), TargetKind::Event);
+    EXPECT_EQ(SearchTargetRows()[0].target, kDefaultSearchTarget);
+}
+
 // A number that names no target (a damaged list index) is refused, never searched as another.
 TEST(SearchTargetRows, NumbersThatNameNoTarget)
 {
@@ -72,7 +91,7 @@ TEST(SearchTargetRows, NumbersThatNameNoTarget)
         SearchInputs in;
         in.target = static_cast<SearchTarget>(stored);
         EXPECT_EQ(SearchTargetText(in.target), "") << stored;
-        const MomentOutcome r = RunSearch(2456334.0, in, china);
+        const MomentOutcome r = RunSearch(Moment(2456334.0), in, china);
         ASSERT_FALSE(r.ok()) << stored;
         EXPECT_EQ(r.refusal().title, "Search");
         EXPECT_EQ(r.refusal().text, "Unknown search target.");

@@ -13,7 +13,7 @@ namespace {
 SavedState Sample()
 {
     SavedState s;
-    s.currentAJD = 2455900.9212345678;
+    s.currentAJD = Moment(2455900.9212345678);
     s.calendar = kRowCJDC;
     s.forward = false;
     s.plus = true;
@@ -29,7 +29,7 @@ SavedState Sample()
     s.autoLog = true;
     s.zoneCodes = DefaultZoneCodes();
     s.zoneCodes[20] = "BJT";
-    s.longitudeIndex = 35;
+    s.country = Country::Japan;
     s.multiple = {0, 11, 4, 12, 5, 3};
     return s;
 }
@@ -97,8 +97,28 @@ TEST(SavedState, RoundTripOfEveryValue)
     EXPECT_EQ(back->showCJDs, s.showCJDs);
     EXPECT_EQ(back->autoLog, s.autoLog);
     EXPECT_EQ(back->zoneCodes, s.zoneCodes);
-    EXPECT_EQ(back->longitudeIndex, s.longitudeIndex);
+    EXPECT_EQ(back->country, s.country);
     EXPECT_EQ(back->multiple, s.multiple);
+}
+
+TEST(SavedState, TheLongitudeIndexReadsBackAsItsCountry)
+{
+    const struct {
+        const char* line73;
+        Country country;
+    } cases[] = {
+        {"5", Country::Vietnam}, {"20", Country::China}, {"35", Country::Japan},
+        // No country's meridian: the default country, whose meridian is written back.
+        {"0", Country::China}, {"10", Country::China}, {"45", Country::China},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> lines = SplitCRLF(FormatSavedState(Sample()));
+        lines[72] = c.line73;
+        const auto s = ParseSavedState(Join(lines));
+        ASSERT_TRUE(s.has_value()) << c.line73;
+        EXPECT_EQ(s->country, c.country) << c.line73;
+        EXPECT_EQ(SplitCRLF(FormatSavedState(*s))[72], std::to_string(CountryLongitude(c.country) - 100)) << c.line73;
+    }
 }
 
 TEST(SavedState, LenientWhereTheOldFilesWere)
@@ -177,8 +197,7 @@ TEST(SavedState, RandomDamageNeverCrashes)
             ++accepted;
             ASSERT_GE(s->calendar, 0);
             ASSERT_LE(s->calendar, 8);
-            ASSERT_GE(s->longitudeIndex, 0);
-            ASSERT_LE(s->longitudeIndex, 45);
+            ASSERT_TRUE(CountryAt(static_cast<int>(s->country)).has_value());
         }
     }
     EXPECT_LT(accepted, 20000);

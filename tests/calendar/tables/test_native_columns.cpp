@@ -20,7 +20,7 @@ TEST(NativeColumns, EveryLanguageWritesTheLeapMonthAndTheStemBranches)
 {
     // 2023-03-22: 癸卯年闰二月初一. 2013-01-01: the year 壬辰, the month 壬子, the day 丁卯.
     const ChineseLunarDate leapDay{79, 40, {2, true}, 1, -2696};
-    const int day = DayPosition(GregorianJDN(2013, 1, 1).value());
+    const int day = DayPosition(DayNumber(GregorianJDN(2013, 1, 1).value()));
     struct Case { Language language; const char* date; const char* stemBranches; const char* term; };
     const Case cases[] = {
         {Language::English, "", "", ""},
@@ -54,12 +54,12 @@ TEST(NativeColumns, ListsAndYearDataEndTheirLinesWithThem)
     o.termNames = true;
     o.language = Language::ChineseSimplified;
     const double ajd = GregorianJDN(2014, 6, 1).value() - 0.5;
-    const std::string text = YearDataText(ajd, o, kChina);
+    const std::string text = YearDataText(Moment(ajd), o, kChina);
     EXPECT_TRUE(Has(text, " M9* (0 zq)  闰九月\r\n")) << text;
     EXPECT_TRUE(Has(text, "---------- Nian  79-31  甲午年\r\n"));
     EXPECT_TRUE(Has(text, " Qing ming (Pure brightness)  清明\r\n"));
     o.language = Language::English;
-    EXPECT_TRUE(Has(YearDataText(ajd, o, kChina), " Qing ming (Pure brightness)\r\n"));
+    EXPECT_TRUE(Has(YearDataText(Moment(ajd), o, kChina), " Qing ming (Pure brightness)\r\n"));
 }
 
 } // namespace

@@ -60,7 +60,7 @@ TEST(YearData, DarkMoonsMatchEspenakWithinTwoMinutes)
     int checked = 0;
     for (int year : {2003, 2014, 2025}) {
         const double ajd = GregorianJDN(year, 6, 1).value();
-        for (const std::string& line : Lines(YearDataText(ajd, {}, kChina))) {
+        for (const std::string& line : Lines(YearDataText(Moment(ajd), {}, kChina))) {
             std::smatch match;
             if (!std::regex_search(line, match, monthLine)) continue;
             const double cjdl = Number(match[1]) - 120 / 360.0;
@@ -75,7 +75,7 @@ TEST(YearData, DarkMoonsMatchEspenakWithinTwoMinutes)
 
 TEST(YearData, ClassifiesEveryCompleteSuiAndNianOnce)
 {
-    const std::string text = YearDataText(GregorianJDN(2014, 6, 1).value(), {}, kChina);
+    const std::string text = YearDataText(Moment(GregorianJDN(2014, 6, 1).value()), {}, kChina);
     // The first sui and nian of the table are never classified, the last nian neither.
     for (const char* sentence :
          {"Sui 79-30 was a normal sui, with 12 months.\r\n", "Sui 79-31 was a long sui, with 13 months.\r\n",
@@ -93,7 +93,7 @@ TEST(YearData, ClassifiesEveryCompleteSuiAndNianOnce)
     YearDataOptions names;
     names.termNames = true;
     names.minorTerms = false;
-    const std::string named = YearDataText(GregorianJDN(2014, 6, 1).value(), names, kChina);
+    const std::string named = YearDataText(Moment(GregorianJDN(2014, 6, 1).value()), names, kChina);
     EXPECT_NE(named.find(" 2013-12-22 CE 01:11 CCT  2,456,649.0495  ST 1 Z11 Dong zhi (Winter solstice)\r\n"),
               std::string::npos);
     EXPECT_EQ(named.find(" J12"), std::string::npos);
@@ -116,7 +116,7 @@ TEST(YearData, TheMonthBeforeTheOpeningSolsticeReadsAsConverted)
     YearDataOptions majorOnly;
     majorOnly.minorTerms = false;
     for (const Case& c : cases) {
-        const std::vector<std::string> lines = Lines(YearDataText(GregorianJDN(c.year, 6, 1).value(), majorOnly, kChina));
+        const std::vector<std::string> lines = Lines(YearDataText(Moment(GregorianJDN(c.year, 6, 1).value()), majorOnly, kChina));
         ASSERT_GE(lines.size(), 6u) << c.year;
         EXPECT_EQ(lines[5], c.line) << c.year;
     }

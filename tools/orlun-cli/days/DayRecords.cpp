@@ -48,10 +48,9 @@ DayRecordMaker::DayRecordMaker(const CalendarSettings& settings, std::optional<N
 
 int DayRecordMaker::TermBeginningOn(DayNumber day)
 {
-    const int32_t d = day.value();
     // A table holds three years of terms; a day before its first or after its last needs another.
-    if (!haveTerms_ || d < terms_.TermDay.front() || d > terms_.TermDay.back()) {
-        const LocalTime noon = Meridian(settings_.refLongitude).NoonOf(day);
+    if (!haveTerms_ || day < terms_.TermDay.front() || day > terms_.TermDay.back()) {
+        const LocalTime noon = settings_.meridian.NoonOf(day);
         // The sky table compiled into the program holds the engine's quarter points and crossings;
         // near a seam of the ephemeris files, where the engine's answers depend on what it was
         // asked before, the engine is asked as it always was.
@@ -62,7 +61,7 @@ int DayRecordMaker::TermBeginningOn(DayNumber day)
         if (!haveTerms_) return -1;
     }
     for (int i = 0; i < kTermTableSize; ++i)
-        if (terms_.TermDay[i] == d) return i;
+        if (terms_.TermDay[i] == day) return i;
     return -1;
 }
 
@@ -70,9 +69,8 @@ Record DayRecordMaker::Of(DayNumber day)
 {
     // The fields the main window shows at local noon, computed as it computes them but without
     // the lines a record has no field for.
-    const Meridian reference(settings_.refLongitude);
-    const double ajd = reference.NoonOf(day).moment().ajd();
-    const LocalTime cjdc = reference.At(CJDLToCJDC(AJDToCJDL(ajd), settings_.refLongitude));
+    const Moment ajd = settings_.meridian.NoonOf(day).moment();
+    const LocalTime cjdc = CJDLToCJDC(AJDToCJDL(ajd), settings_.meridian);
     const std::optional<ChineseDatesOfDay> dates = CJDateToChDates(cjdc, settings_.epoch);
     const std::optional<ChineseLunarDate> lunar = dates ? dates->lunar : std::nullopt;
     const std::optional<ChineseSolarDate> solar = dates ? dates->solar : std::nullopt;
@@ -82,8 +80,8 @@ Record DayRecordMaker::Of(DayNumber day)
     const std::string chsText = solar ? CHSDateStr(*solar, false) : "";
     // The window names the month and the year only of a day with both dates.
     const bool named = lunar && solar;
-    const int dayPosition = DayPosition(cjdc.day().value());
-    const MoonData moon = ComputeMoonData(Moment(ajd), moonPhases_);
+    const int dayPosition = DayPosition(cjdc.day());
+    const MoonData moon = ComputeMoonData(ajd, moonPhases_);
     const int term = TermBeginningOn(day);
     Record record{{IsoDateText(GregorianDate(day)), IsoDateText(JDNToDate(day, WesternCalendar::Julian)),
              chlText, int64_t{chl.cycle}, int64_t{chl.position}, int64_t{chl.month.number},
