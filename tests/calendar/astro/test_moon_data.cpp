@@ -5,24 +5,9 @@
 
 #include "calendar/astro/MoonData.h"
 #include "calendar/astro/syzyg.h"
+#include "support/PhaseLookupNumber.h"
 
 using namespace orlun;
-
-namespace {
-
-// The phase of a lookup, or the number of its place outside the lunation (-1 after it, -2
-// before it); exact as the lookup found it.
-int PhaseNumber(const PhaseLookup& found, bool& exact)
-{
-    if (const auto* in = std::get_if<PhaseInLunation>(&found)) {
-        exact = in->exact;
-        return in->phase;
-    }
-    exact = false;
-    return static_cast<int>(std::get<OutsideLunation>(found));
-}
-
-} // namespace
 
 TEST(Lunations, AMomentAtADarkMoonBelongsToTheLunationThatBeginsThere)
 {
